@@ -1,0 +1,60 @@
+#include "command_check.h"
+
+#include <memory>
+#include <nlohmann/json.hpp>
+#include <ostream>
+
+#include "command_error.h"
+#include "data_option.h"
+
+namespace kelvo::cli
+{
+namespace
+{
+
+struct CheckOptions {
+    std::string dataFolder;
+    bool json = false;
+};
+
+void runCheck(const CheckOptions& options, CommandContext& context)
+{
+    auto state = std::make_unique<ApplicationState>();
+    openCatalogue(*state, options.dataFolder);
+    const auto& c = state->catalogue;
+    if (options.json) {
+        nlohmann::ordered_json doc;
+        doc["dataFolder"] = state->programDir.string();
+        doc["compressors"] = c.compressors.count();
+        doc["condensers"] = c.condensers.count();
+        doc["units"] = c.units.count();
+        doc["frames"] = c.frames.count();
+        context.out << doc.dump() << "\n";
+        return;
+    }
+    context.out << "Data folder: " << state->programDir.string() << "\n"
+                << "Compressors: " << c.compressors.count() << "\n"
+                << "Condensers:  " << c.condensers.count() << "\n"
+                << "Units:       " << c.units.count() << "\n"
+                << "Frames:      " << c.frames.count() << "\n";
+}
+
+} // namespace
+
+void addCheckCommand(CLI::App& app, CommandContext& context)
+{
+    auto options = std::make_shared<CheckOptions>();
+    auto* command = app.add_subcommand("check", "Load the catalogue and report what it holds");
+    addDataOption(command, options->dataFolder);
+    command->add_flag("--json", options->json, "Print JSON");
+    command->callback([options, &context] {
+        try {
+            runCheck(*options, context);
+        } catch (const CommandError& error) {
+            context.err << "kelvo check: " << error.what() << "\n";
+            context.exitCode = 2;
+        }
+    });
+}
+
+} // namespace kelvo::cli

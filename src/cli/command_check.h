@@ -1,0 +1,11 @@
+#pragma once
+
+#include "commands.h"
+
+namespace kelvo::cli
+{
+
+// "kelvo check": loads the catalogue and reports what it holds.
+void addCheckCommand(CLI::App& app, CommandContext& context);
+
+} // namespace kelvo::cli

@@ -1,0 +1,49 @@
+#include "command_line.h"
+
+#include <CLI/CLI.hpp>
+#include <ostream>
+#include <string_view>
+
+#include "commands.h"
+
+namespace kelvo::cli
+{
+
+bool wantsCommandLine(int argc, char** argv)
+{
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view arg = argv[i];
+        // Options the desktop program itself takes.
+        if (arg == "--data" || arg.starts_with("--data=")) {
+            if (arg == "--data")
+                ++i;
+            continue;
+        }
+        return true;
+    }
+    return false;
+}
+
+int runCommandLine(int argc, char** argv, std::ostream& out, std::ostream& err)
+{
+    CLI::App app{"KelvoSoftware: selection of air-cooled condensing units", "kelvo"};
+    app.set_version_flag("--version", std::string("kelvo ") + KELVO_VERSION);
+    app.require_subcommand(0, 1);
+    CommandContext context{out, err};
+    registerCommands(app, context);
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::Success& success) {
+        return app.exit(success, out, err);
+    } catch (const CLI::ParseError& error) {
+        err << "kelvo: " << error.what() << "\n";
+        return 2;
+    }
+    if (app.get_subcommands().empty()) {
+        out << app.help();
+        return 0;
+    }
+    return context.exitCode;
+}
+
+} // namespace kelvo::cli

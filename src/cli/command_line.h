@@ -1,0 +1,14 @@
+#pragma once
+
+#include <iosfwd>
+
+namespace kelvo::cli
+{
+
+// True when the arguments ask for the command line rather than the desktop program.
+bool wantsCommandLine(int argc, char** argv);
+
+// Runs the command-line front end. Exit status 0 on success, 2 on bad input or failure.
+int runCommandLine(int argc, char** argv, std::ostream& out, std::ostream& err);
+
+} // namespace kelvo::cli

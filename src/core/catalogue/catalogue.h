@@ -1,0 +1,30 @@
+#pragma once
+
+#include <array>
+#include <string>
+
+#include "catalogue/record_table.h"
+#include "catalogue/records.h"
+
+namespace kelvo
+{
+
+using CompressorTable = RecordTable<CompressorRecord, 800>;
+using CondenserTable = RecordTable<CondenserRecord, 800>;
+using UnitTable = RecordTable<CondensingUnitRecord, 800>;
+using FrameTable = RecordTable<FrameRecord, 100>;
+
+struct Catalogue {
+    CompressorTable compressors;
+    CondenserTable condensers;
+    UnitTable units;
+    FrameTable frames;
+};
+
+// Index 0 is "all refrigerants"; 1 .. 4 are the known refrigerants, spelled as their files.
+inline constexpr int kRefrigerantNameCount = 5;
+using RefrigerantNames = std::array<FixedText<10>, kRefrigerantNameCount>;
+inline constexpr const char* kAllRefrigerants = "Wszystkie";
+void initRefrigerantNames(RefrigerantNames& names);
+
+} // namespace kelvo

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <string>
+
+#include "app/message_sink.h"
+
+namespace kelvo
+{
+
+struct ApplicationState;
+
+// The result of the latest balance-point evaluation. Fields an evaluation does not reach keep
+// the previous evaluation's values; callers rely on the outcome.
+struct PerformanceResult {
+    double evaporatingPressure = 0;    // po, bar abs, rounded to 0.1
+    double condensingPressure = 0;     // pk, bar abs, rounded to 0.1
+    double condensingDeltaT = 0;       // dT, K: condensing temperature minus air temperature
+    double refrigeratingCapacity = 0;  // Qo, kW, all compressors
+    double powerInput = 0;             // Pe, kW, all compressors
+    double condenserCapacity = 0;      // Qk, kW, all condensers at dT
+    double condenserCapacityAt15K = 0; // Qk15, kW, all condensers at 15 K
+};
+
+struct PairInputs {
+    int compressor = 0; // index into the catalogue's compressors
+    int condenser = 0;  // index into the catalogue's condensers
+    double to = 0;      // evaporating temperature, C
+    double airTemperature = 0;
+    double superheat = 0;  // K; suction gas temperature = to + superheat
+    double subcooling = 0; // K
+    double compressorQuantity = 1;
+    double condenserQuantity = 1;
+    double heatFactor = 1;
+};
+
+// An arithmetic fault that ends an evaluation instead of producing a non-finite figure.
+enum class EvaluationError { None, DivisionByZero, InvalidOperation, Overflow };
+
+// "Floating point division by zero", "Invalid floating point operation",
+// "Floating point overflow"; empty for None.
+std::string evaluationErrorText(EvaluationError error);
+
+struct EvaluationOutcome {
+    bool ok = false;                               // the evaluation ran with usable data
+    EvaluationError error = EvaluationError::None; // set when it ended with an arithmetic fault
+    bool gaveUp = false;                           // the search passed 70 C without a balance
+    std::string missingTable;                      // property file name when no table is loaded
+
+    [[nodiscard]] bool succeeded() const { return ok && error == EvaluationError::None; }
+};
+
+// Finds the balance point of a compressor-condenser pair with the refrigerant in use
+// (state.currentRefrigerant) and its loaded property table. Writes state.refrigerant.result.
+// Rewrites "." to "," in the coefficient and condenser texts it reads, as the catalogue keeps
+// them. Messages go to the sink.
+EvaluationOutcome evaluatePair(ApplicationState& state, const PairInputs& inputs,
+                               MessageSink& sink);
+
+} // namespace kelvo

@@ -1,0 +1,227 @@
+#include "text/numeric_text.h"
+
+#include <charconv>
+#include <cmath>
+#include <limits>
+#include <system_error>
+
+namespace kelvo
+{
+namespace
+{
+
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+std::string_view trimBlanks(std::string_view text)
+{
+    while (!text.empty() && text.front() == ' ')
+        text.remove_prefix(1);
+    while (!text.empty() && text.back() == ' ')
+        text.remove_suffix(1);
+    return text;
+}
+
+// Checks the form and rewrites it as "[-]digits[.digits][e[-]digits]" for from_chars,
+// which accepts neither a leading "+" nor a ",". Also reports the decimal exponent of the
+// first significant digit, to tell an underflow from an overflow.
+struct NormalisedNumber {
+    std::string text;
+    long leadingExponent = 0; // position of the first non-zero digit; meaningless if allZero
+    bool allZero = true;
+    bool negative = false;
+};
+
+std::optional<NormalisedNumber> normalise(std::string_view raw)
+{
+    std::string_view text = trimBlanks(raw);
+    NormalisedNumber out;
+    std::size_t i = 0;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+        out.negative = text[i] == '-';
+        if (out.negative)
+            out.text.push_back('-');
+        ++i;
+    }
+    std::size_t mantissaDigits = 0;
+    bool seenSeparator = false;
+    long digitsBeforeSeparator = 0;
+    long firstNonZero = -1; // index among mantissa digits
+    for (; i < text.size(); ++i) {
+        const char c = text[i];
+        if (isDigit(c)) {
+            if (c != '0' && firstNonZero < 0)
+                firstNonZero = static_cast<long>(mantissaDigits);
+            ++mantissaDigits;
+            if (!seenSeparator)
+                ++digitsBeforeSeparator;
+            out.text.push_back(c);
+        } else if ((c == '.' || c == ',') && !seenSeparator) {
+            seenSeparator = true;
+            out.text.push_back('.');
+        } else {
+            break;
+        }
+    }
+    if (mantissaDigits == 0)
+        return std::nullopt;
+    long exponent = 0;
+    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+        out.text.push_back('e');
+        ++i;
+        bool negativeExponent = false;
+        if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+            negativeExponent = text[i] == '-';
+            if (negativeExponent)
+                out.text.push_back('-');
+            ++i;
+        }
+        std::size_t exponentDigits = 0;
+        for (; i < text.size() && isDigit(text[i]); ++i, ++exponentDigits) {
+            out.text.push_back(text[i]);
+            if (exponent < 100000)
+                exponent = exponent * 10 + (text[i] - '0');
+        }
+        if (exponentDigits == 0)
+            return std::nullopt;
+        if (negativeExponent)
+            exponent = -exponent;
+    }
+    if (i != text.size())
+        return std::nullopt;
+    if (firstNonZero >= 0) {
+        out.allZero = false;
+        out.leadingExponent = digitsBeforeSeparator - 1 - firstNonZero + exponent;
+    }
+    return out;
+}
+
+} // namespace
+
+std::optional<double> parseNumber(std::string_view text)
+{
+    const auto normalised = normalise(text);
+    if (!normalised)
+        return std::nullopt;
+    const std::string& s = normalised->text;
+    double value = 0.0;
+    const auto [end, error] = std::from_chars(s.data(), s.data() + s.size(), value);
+    if (error == std::errc::result_out_of_range) {
+        if (normalised->allZero || normalised->leadingExponent < 0)
+            return normalised->negative ? -0.0 : 0.0; // underflow
+        return std::nullopt;                          // beyond the double range
+    }
+    if (error != std::errc() || end != s.data() + s.size() || !std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+
+std::optional<std::int32_t> parseInteger(std::string_view raw)
+{
+    std::string_view text = trimBlanks(raw);
+    bool negative = false;
+    if (!text.empty() && (text.front() == '+' || text.front() == '-')) {
+        negative = text.front() == '-';
+        text.remove_prefix(1);
+    }
+    if (text.empty())
+        return std::nullopt;
+    std::int64_t value = 0;
+    for (const char c : text) {
+        if (!isDigit(c))
+            return std::nullopt;
+        value = value * 10 + (c - '0');
+        if (value > std::int64_t{std::numeric_limits<std::int32_t>::max()} + 1)
+            return std::nullopt;
+    }
+    if (negative)
+        value = -value;
+    if (value < std::numeric_limits<std::int32_t>::min() ||
+        value > std::numeric_limits<std::int32_t>::max())
+        return std::nullopt;
+    return static_cast<std::int32_t>(value);
+}
+
+std::string invalidNumberMessage(std::string_view text)
+{
+    return "'" + std::string(text) + "' is not a valid floating point value";
+}
+
+std::string invalidIntegerMessage(std::string_view text)
+{
+    return "''" + std::string(text) + "'' is not a valid integer value";
+}
+
+double toNumber(std::string_view text)
+{
+    if (const auto value = parseNumber(text))
+        return *value;
+    throw ConversionError(invalidNumberMessage(text));
+}
+
+std::int32_t toInteger(std::string_view text)
+{
+    if (const auto value = parseInteger(text))
+        return *value;
+    throw ConversionError(invalidIntegerMessage(text));
+}
+
+std::string formatNumber(double value, char decimalSeparator)
+{
+    if (!std::isfinite(value))
+        return "?"; // never shown as "inf"/"nan"; callers mark such figures themselves
+    if (value == 0.0)
+        return "0";
+    char buffer[64];
+    const double magnitude = std::fabs(value);
+    std::string out;
+    if (magnitude >= 1e-4 && magnitude < 1e15) {
+        const auto result =
+            std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
+        out.assign(buffer, result.ptr);
+        // %.15g of a value below 1e15 may still round up to an exponent form ("1e+15").
+        if (out.find('e') != std::string::npos)
+            return formatNumber(std::stod(out), decimalSeparator);
+    } else {
+        const auto result =
+            std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 14);
+        std::string text(buffer, result.ptr);
+        const auto e = text.find('e');
+        std::string mantissa = text.substr(0, e);
+        const int exponent = std::stoi(text.substr(e + 1));
+        if (mantissa.find('.') != std::string::npos) {
+            while (mantissa.back() == '0')
+                mantissa.pop_back();
+            if (mantissa.back() == '.')
+                mantissa.pop_back();
+        }
+        out = mantissa + "E" + std::to_string(exponent);
+    }
+    for (char& c : out)
+        if (c == '.')
+            c = decimalSeparator;
+    return out;
+}
+
+double roundHalfEven(double value)
+{
+    // nearbyint follows the current rounding mode, which this program never changes from
+    // round-to-nearest-even.
+    return std::nearbyint(value);
+}
+
+double roundToTenth(double value)
+{
+    return roundHalfEven(value * 10.0) / 10.0;
+}
+
+void dotToComma(std::string& text)
+{
+    for (char& c : text)
+        if (c == '.')
+            c = ',';
+}
+
+} // namespace kelvo

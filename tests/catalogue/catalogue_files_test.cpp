@@ -1,0 +1,207 @@
+#include "catalogue/catalogue_files.h"
+
+#include <gtest/gtest.h>
+#include <memory>
+
+#include "catalogue/record_layouts.h"
+#include "support/temp_folder.h"
+
+namespace kelvo
+{
+namespace
+{
+
+using test::TempFolder;
+
+std::string header(int count, const char* first = "?")
+{
+    return std::string(first) + "\r\n" + std::to_string(count) + "\r\n?\r\n?\r\n?\r\n?\r\n";
+}
+
+std::string lines(int n, const std::string& text = "x")
+{
+    std::string out;
+    for (int i = 0; i < n; ++i)
+        out += text + "\r\n";
+    return out;
+}
+
+// A frame record: 14 field lines and 7 skipped ones.
+std::string frameLines(const std::string& id, const std::string& name)
+{
+    return id + "\r\n" + lines(8, "100") + "RAMA\r\n" + name + "\r\nBASE\r\n0\r\n12\r\n" +
+           lines(7, "label");
+}
+
+void writeEmptyCatalogue(const TempFolder& folder)
+{
+    folder.write(kCompressorFile, header(0));
+    folder.write(kCondenserFile, header(0, "2"));
+    folder.write(kUnitFile, header(0));
+    folder.write(kFrameFile, header(0));
+}
+
+TEST(CatalogueFiles, ReadsFieldsFlagsAndSkippedLinesByLayout)
+{
+    TempFolder folder;
+    writeEmptyCatalogue(folder);
+    // Unit: fields by position, a flag line "TRUE", one "true", one "TRUE " and a cut field.
+    std::string unit = lines(2, "label") +
+                       "AGR-1\r\nBASE\r\nSB\r\nMIDTEMP\r\n-25\r\n12,5\r\n?\r\n" +
+                       "R404A-and-much-more-than-twenty\r\n" + lines(75 - 10, "x");
+    folder.write(kUnitFile, header(1) + unit);
+    auto catalogue = std::make_unique<Catalogue>();
+    loadCatalogue(*catalogue, folder.path());
+    const auto& u = catalogue->units[1];
+    EXPECT_EQ(catalogue->units.count(), 1);
+    EXPECT_EQ(u.name, "AGR-1");
+    EXPECT_EQ(u.toMax, "12,5");
+    EXPECT_EQ(u.refrigerant, "R404A-and-much-more-"); // cut to 20 bytes
+    EXPECT_EQ(u.mass, "");                            // file cut short: empty fields
+    EXPECT_FALSE(u.superheatMode);
+}
+
+TEST(CatalogueFiles, BooleanLinesAreTrueOnlyForExactTRUE)
+{
+    TempFolder folder;
+    writeEmptyCatalogue(folder);
+    std::string unit = lines(38, "x");
+    unit += "TRUE\r\ntrue\r\nTRUE \r\nFALSE\r\n\r\nTRUE\r\nTRUE\n"; // LF-only line too
+    unit += lines(84 - 45, "x");
+    folder.write(kUnitFile, header(1) + unit);
+    auto catalogue = std::make_unique<Catalogue>();
+    loadCatalogue(*catalogue, folder.path());
+    const auto& flags = catalogue->units[1].baseAccessories;
+    EXPECT_EQ((std::array<bool, 7>{true, false, false, false, false, true, true}), flags);
+}
+
+TEST(CatalogueFiles, SaveThenLoadGivesBackTheRecordsAndNormalisesSkippedLines)
+{
+    TempFolder folder;
+    writeEmptyCatalogue(folder);
+    folder.write(kFrameFile, header(2, "anything") + frameLines("1", "Rama A") +
+                                 frameLines("2", "Rama \xA3\xF3\x64\xBC") + "trailing\r\n");
+    auto catalogue = std::make_unique<Catalogue>();
+    loadCatalogue(*catalogue, folder.path());
+    ASSERT_EQ(catalogue->frames.count(), 2);
+    EXPECT_EQ(catalogue->frames[2].name, "Rama \xA3\xF3\x64\xBC"); // Windows-1250 bytes kept
+
+    catalogue->compressors.setCount(1);
+    auto& compressor = catalogue->compressors.at(1);
+    compressor.id = "7";
+    compressor.coeffSets[1].c[9] = "1,5e-3";
+    compressor.envelopes[1].tk[9] = "55";
+    compressor.superheatMode = true;
+    compressor.subcooling = "2";
+    catalogue->condensers.setCount(1);
+    catalogue->condensers.at(1).note = "note";
+    catalogue->condensers.at(1).height = "500";
+    saveCatalogue(*catalogue, folder.path());
+
+    const std::string frames = folder.read(kFrameFile);
+    EXPECT_EQ(frames.substr(0, 18), "?\r\n2\r\n?\r\n?\r\n?\r\n?\r\n");
+    EXPECT_EQ(frames.find("label"), std::string::npos);
+    EXPECT_EQ(frames.find("trailing"), std::string::npos);
+    EXPECT_EQ(folder.read(kCondenserFile).substr(0, 3), "2\r\n");
+    EXPECT_EQ(std::count(frames.begin(), frames.end(), '\n'), 6 + 2 * kFrameLines);
+    const std::string compressors = folder.read(kCompressorFile);
+    EXPECT_EQ(std::count(compressors.begin(), compressors.end(), '\n'), 6 + kCompressorLines);
+
+    auto reloaded = std::make_unique<Catalogue>();
+    loadCatalogue(*reloaded, folder.path());
+    EXPECT_EQ(reloaded->frames[2].name, catalogue->frames[2].name);
+    EXPECT_EQ(reloaded->compressors[1].coeffSets[1].c[9], "1,5e-3");
+    EXPECT_EQ(reloaded->compressors[1].envelopes[1].tk[9], "55");
+    EXPECT_TRUE(reloaded->compressors[1].superheatMode);
+    EXPECT_EQ(reloaded->compressors[1].subcooling, "2");
+    EXPECT_EQ(reloaded->condensers[1].height, "500");
+    EXPECT_EQ(reloaded->condensers[1].note, "note");
+}
+
+TEST(CatalogueFiles, BadCountsAreRefusedAndLeaveTheTableAsItWas)
+{
+    TempFolder folder;
+    writeEmptyCatalogue(folder);
+    folder.write(kFrameFile, header(1) + frameLines("1", "kept"));
+    auto catalogue = std::make_unique<Catalogue>();
+    loadCatalogue(*catalogue, folder.path());
+    ASSERT_EQ(catalogue->frames.count(), 1);
+
+    const auto expectRefused = [&](const std::string& content, const std::string& reason) {
+        folder.write(kFrameFile, content);
+        try {
+            loadFrames(*catalogue, folder.path());
+            ADD_FAILURE() << "accepted " << content.substr(0, 20);
+        } catch (const CatalogueFileError& error) {
+            EXPECT_EQ(error.fileName(), kFrameFile);
+            EXPECT_EQ(error.reason(), reason);
+        }
+        EXPECT_EQ(catalogue->frames.count(), 1);
+        EXPECT_EQ(catalogue->frames[1].name, "kept");
+    };
+    expectRefused("?\r\n1x\r\n", "''1x'' is not a valid integer value");
+    expectRefused(header(101), "the file announces 101 records; the table holds 0 to 100");
+    expectRefused(header(-1), "the file announces -1 records; the table holds 0 to 100");
+
+    folder.write(kFrameFile, header(100) + frameLines("1", "first")); // 100 fits, cut short
+    loadFrames(*catalogue, folder.path());
+    EXPECT_EQ(catalogue->frames.count(), 100);
+    EXPECT_EQ(catalogue->frames[100].id, "");
+}
+
+TEST(CatalogueFiles, AFailingFileStopsTheLoadAndNamesTheFile)
+{
+    TempFolder folder;
+    writeEmptyCatalogue(folder);
+    folder.write(kCompressorFile, header(1) + lines(117, "c"));
+    std::filesystem::remove(folder.path() / kUnitFile);
+    folder.write(kFrameFile, header(1) + frameLines("1", "not read"));
+    auto catalogue = std::make_unique<Catalogue>();
+    try {
+        loadCatalogue(*catalogue, folder.path());
+        FAIL() << "missing file accepted";
+    } catch (const CatalogueFileError& error) {
+        EXPECT_EQ(error.fileName(), kUnitFile);
+        EXPECT_EQ(error.reason(), "File not found");
+    }
+    EXPECT_EQ(catalogue->compressors.count(), 1); // read before the failure
+    EXPECT_EQ(catalogue->frames.count(), 0);      // not read after it
+}
+
+TEST(CatalogueFiles, AFailedSaveLeavesEveryFileCompleteAndNamesTheFailingOne)
+{
+    TempFolder folder;
+    writeEmptyCatalogue(folder);
+    folder.write(kFrameFile, header(1) + frameLines("1", "old"));
+    auto catalogue = std::make_unique<Catalogue>();
+    loadCatalogue(*catalogue, folder.path());
+    const std::string oldUnits = folder.read(kUnitFile);
+    const std::string oldFrames = folder.read(kFrameFile);
+
+    catalogue->units.setCount(1);
+    catalogue->units.at(1).name = "NEW";
+    catalogue->frames.at(1).name = "new";
+    // The third file's temporary path cannot be created.
+    std::filesystem::create_directory(folder.path() / (std::string(kUnitFile) + ".tmp"));
+    try {
+        saveCatalogue(*catalogue, folder.path());
+        FAIL() << "save reported success";
+    } catch (const CatalogueFileError& error) {
+        EXPECT_EQ(error.fileName(), kUnitFile);
+    }
+    EXPECT_EQ(folder.read(kUnitFile), oldUnits);   // complete old
+    EXPECT_EQ(folder.read(kFrameFile), oldFrames); // not reached: old
+    EXPECT_EQ(folder.read(std::string(kCompressorFile) + ".bak"), header(0));
+    auto reloaded = std::make_unique<Catalogue>();
+    loadCatalogue(*reloaded, folder.path()); // every file still loads
+
+    std::filesystem::remove(folder.path() / (std::string(kUnitFile) + ".tmp"));
+    saveCatalogue(*catalogue, folder.path());
+    loadCatalogue(*reloaded, folder.path());
+    EXPECT_EQ(reloaded->units[1].name, "NEW");
+    EXPECT_EQ(reloaded->frames[1].name, "new");
+    EXPECT_EQ(folder.read(std::string(kFrameFile) + ".bak"), oldFrames);
+}
+
+} // namespace
+} // namespace kelvo

@@ -1,0 +1,73 @@
+#include <gtest/gtest.h>
+#include <memory>
+
+#include "catalogue/catalogue.h"
+#include "catalogue/lookups.h"
+
+namespace kelvo
+{
+namespace
+{
+
+TEST(FixedText, StoringCutsToTheWidthEverywhere)
+{
+    CondenserRecord condenser;
+    condenser.model = std::string(60, 'm');
+    EXPECT_EQ(condenser.model.size(), 50u);
+    CompressorRecord compressor;
+    compressor.refrigerant = condenser.model; // copy between fields of other widths
+    EXPECT_EQ(compressor.refrigerant.size(), 10u);
+    compressor.refrigerant.replaceAll('m', 'n');
+    EXPECT_EQ(compressor.refrigerant, "nnnnnnnnnn");
+}
+
+TEST(RecordTable, IndexZeroReadsEmptyAndCapacitiesHold)
+{
+    auto catalogue = std::make_unique<Catalogue>();
+    EXPECT_EQ(catalogue->frames.capacity, 100);
+    EXPECT_EQ(catalogue->units.capacity, 800);
+    EXPECT_TRUE(catalogue->units[0].name.empty());
+    EXPECT_FALSE(catalogue->units[0].superheatMode);
+    EXPECT_THROW(catalogue->units.at(0), std::out_of_range);
+    EXPECT_THROW(catalogue->frames.at(101), std::out_of_range);
+    EXPECT_NO_THROW(catalogue->frames.setCount(100));
+    EXPECT_THROW(catalogue->frames.setCount(101), std::out_of_range);
+}
+
+TEST(Lookups, ExactFirstMatchOverRecordsInUse)
+{
+    auto catalogue = std::make_unique<Catalogue>();
+    auto& c = *catalogue;
+    c.compressors.setCount(3);
+    c.compressors.at(1).id = "7";
+    c.compressors.at(2).id = "12";
+    c.compressors.at(3).id = "12";
+    c.units.setCount(4);
+    c.units.at(1).compressorId = "12";
+    c.units.at(2).compressorId = "07";
+    c.units.at(3).compressorId = "0";
+    c.units.at(4).compressorId = "12 ";
+    EXPECT_EQ(findCompressorOfUnit(c, 1), 2); // lower index wins
+    EXPECT_EQ(findCompressorOfUnit(c, 2), 0); // no numeric reading
+    EXPECT_EQ(findCompressorOfUnit(c, 3), 0);
+    EXPECT_EQ(findCompressorOfUnit(c, 4), 0); // no trimming
+
+    c.units.at(1).compressorId = "7";
+    c.compressors.at(1).id = "99";
+    c.compressors.at(3).id = "7";
+    EXPECT_EQ(findCompressorOfUnit(c, 1), 3); // the last record in use is found
+    c.compressors.setCount(2);
+    EXPECT_EQ(findCompressorOfUnit(c, 1), 0); // the slot above the count is not read
+
+    c.condensers.setCount(1);
+    c.condensers.at(1).id = "";
+    c.units.at(1).condenserId = "";
+    EXPECT_EQ(findCondenserOfUnit(c, 1), 1); // an empty link matches an empty id
+    c.frames.setCount(1);
+    c.frames.at(1).id = std::string(20, '1');
+    c.units.at(1).frameId = std::string(21, '1'); // longer than the id field: never matches
+    EXPECT_EQ(findFrameOfUnit(c, 1), 0);
+}
+
+} // namespace
+} // namespace kelvo

@@ -1,0 +1,94 @@
+#include "text/numeric_text.h"
+
+#include <clocale>
+#include <cmath>
+#include <gtest/gtest.h>
+
+namespace kelvo
+{
+namespace
+{
+
+TEST(NumericText, AcceptsBothSeparatorsBlanksSignsAndExponents)
+{
+    EXPECT_EQ(parseNumber("1.5e-3"), 1.5e-3);
+    EXPECT_EQ(parseNumber("1,5e-3"), 1.5e-3);
+    EXPECT_EQ(parseNumber(" 12,5 "), 12.5);
+    EXPECT_EQ(parseNumber("-7"), -7.0);
+    EXPECT_EQ(parseNumber("+2.25"), 2.25);
+    EXPECT_EQ(parseNumber(".5"), 0.5);
+    EXPECT_EQ(parseNumber("5."), 5.0);
+    EXPECT_EQ(parseNumber("1E3"), 1000.0);
+    EXPECT_EQ(parseNumber("2e+2"), 200.0);
+    EXPECT_EQ(parseNumber("1e-400"), 0.0); // underflow
+}
+
+TEST(NumericText, RejectsEverythingElse)
+{
+    for (const char* bad : {"1.2.3", "", " ", "abc", "+-1", "1,2,3", "1.2,3", "1e", "e5", ".", "-",
+                            "1 000", "\t1", "inf", "nan", "0x10", "1e400", "12a", "1,5 e3"})
+        EXPECT_FALSE(parseNumber(bad).has_value()) << '"' << bad << '"';
+}
+
+TEST(NumericText, WholeNumbersStayWithin32Bits)
+{
+    EXPECT_EQ(parseInteger("152"), 152);
+    EXPECT_EQ(parseInteger(" -3 "), -3);
+    EXPECT_EQ(parseInteger("+0"), 0);
+    EXPECT_EQ(parseInteger("2147483647"), 2147483647);
+    EXPECT_EQ(parseInteger("-2147483648"), -2147483647 - 1);
+    for (const char* bad : {"2147483648", "1.0", "", "12x", "- 1", "1e3"})
+        EXPECT_FALSE(parseInteger(bad).has_value()) << bad;
+    EXPECT_THROW(toInteger("x"), ConversionError);
+    EXPECT_EQ(invalidIntegerMessage("x"), "''x'' is not a valid integer value");
+    EXPECT_EQ(invalidNumberMessage("x"), "'x' is not a valid floating point value");
+}
+
+TEST(NumericText, DisplayFormUsesTheGivenSeparator)
+{
+    EXPECT_EQ(formatNumber(12300, ','), "12300");
+    EXPECT_EQ(formatNumber(4.3, ','), "4,3");
+    EXPECT_EQ(formatNumber(4.3, '.'), "4.3");
+    EXPECT_EQ(formatNumber(5, ','), "5");
+    EXPECT_EQ(formatNumber(-0.0, ','), "0");
+    EXPECT_EQ(formatNumber(0.1 + 0.2, ','), "0,3");
+    EXPECT_EQ(formatNumber(1e-4, ','), "0,0001");
+    EXPECT_EQ(formatNumber(1.5e-7, ','), "1,5E-7");
+    EXPECT_EQ(formatNumber(1e15, ','), "1E15");
+    EXPECT_EQ(formatNumber(123456789012345.0, ','), "123456789012345");
+    EXPECT_EQ(formatNumber(-12.5, ','), "-12,5");
+}
+
+TEST(NumericText, RoundingSendsHalvesToTheEvenNeighbour)
+{
+    EXPECT_EQ(roundHalfEven(122.5), 122);
+    EXPECT_EQ(roundHalfEven(127.5), 128);
+    EXPECT_EQ(roundHalfEven(-2.5), -2);
+    EXPECT_EQ(roundHalfEven(2.6), 3);
+    EXPECT_EQ(roundToTenth(4.25), 4.2);
+    EXPECT_EQ(roundToTenth(4.75), 4.8);
+    EXPECT_EQ(formatNumber(roundHalfEven(12.3456 * 10) * 100, ','), "12300");
+}
+
+TEST(NumericText, IgnoresTheProcessLocale)
+{
+    const std::string previous = std::setlocale(LC_ALL, nullptr);
+    if (!std::setlocale(LC_ALL, "pl_PL.UTF-8"))
+        GTEST_SKIP() << "pl_PL.UTF-8 is not installed";
+    EXPECT_EQ(parseNumber("2.5"), 2.5);
+    EXPECT_EQ(parseNumber("2,5"), 2.5);
+    EXPECT_EQ(formatNumber(0.3, '.'), "0.3");
+    EXPECT_EQ(formatNumber(1.5e-7, '.'), "1.5E-7");
+    std::setlocale(LC_ALL, previous.c_str());
+}
+
+TEST(NumericText, DotToCommaKeepsTheLength)
+{
+    std::string text = "1.2.3";
+    dotToComma(text);
+    EXPECT_EQ(text, "1,2,3");
+    EXPECT_FALSE(parseNumber(text).has_value());
+}
+
+} // namespace
+} // namespace kelvo
