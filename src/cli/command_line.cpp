@@ -24,13 +24,16 @@ bool wantsCommandLine(int argc, char** argv)
     return false;
 }
 
-int runCommandLine(int argc, char** argv, std::ostream& out, std::ostream& err)
+int runCommandLine(int argc, char** argv, std::ostream& out, std::ostream& err,
+                   const CommandRegistrar& moreCommands)
 {
     CLI::App app{"KelvoSoftware: selection of air-cooled condensing units", "kelvo"};
     app.set_version_flag("--version", std::string("kelvo ") + KELVO_VERSION);
     app.require_subcommand(0, 1);
     CommandContext context{out, err};
     registerCommands(app, context);
+    if (moreCommands)
+        moreCommands(app, context);
     try {
         app.parse(argc, argv);
     } catch (const CLI::Success& success) {

@@ -1,14 +1,26 @@
 #pragma once
 
+#include <functional>
 #include <iosfwd>
+
+namespace CLI
+{
+class App;
+}
 
 namespace kelvo::cli
 {
+
+struct CommandContext;
+
+// Adds commands that live outside this library (those that need the desktop toolkit).
+using CommandRegistrar = std::function<void(CLI::App&, CommandContext&)>;
 
 // True when the arguments ask for the command line rather than the desktop program.
 bool wantsCommandLine(int argc, char** argv);
 
 // Runs the command-line front end. Exit status 0 on success, 2 on bad input or failure.
-int runCommandLine(int argc, char** argv, std::ostream& out, std::ostream& err);
+int runCommandLine(int argc, char** argv, std::ostream& out, std::ostream& err,
+                   const CommandRegistrar& moreCommands = {});
 
 } // namespace kelvo::cli

@@ -37,7 +37,7 @@ void openCatalogue(ApplicationState& state, const std::string& folder)
                                                 std::string(kDataFolderVariable)
                                           : "data folder not found: " + folder);
     state.programDir = *dir;
-    initRefrigerantNames(state.refrigerantNames);
+    initRefrigerantNames(state.refrigerant.refrigerantNames);
     try {
         loadCatalogue(state.catalogue, state.programDir);
     } catch (const CatalogueFileError& error) {

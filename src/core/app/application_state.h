@@ -3,7 +3,10 @@
 #include <filesystem>
 #include <string>
 
+#include "app/language_table.h"
 #include "catalogue/catalogue.h"
+#include "refrigerant/refrigerant_data.h"
+#include "selection/selection_state.h"
 
 namespace kelvo
 {
@@ -14,11 +17,14 @@ struct ApplicationState {
     // The data folder: catalogue files, property tables, drawings.
     std::filesystem::path programDir;
     Catalogue catalogue;
-    RefrigerantNames refrigerantNames;
+    // Refrigerant names, property table, the latest calculation result.
+    RefrigerantData refrigerant;
     // The refrigerant in use, spelled as its file ("R404A", ...).
     std::string currentRefrigerant;
     // Decimal separator of numbers shown to the user.
     char displayDecimalSeparator = ',';
+    LanguageTable languages;
+    SelectionState selection;
 };
 
 } // namespace kelvo

@@ -1,0 +1,106 @@
+#include <benchmark/benchmark.h>
+#include <memory>
+#include <random>
+#include <vector>
+
+#include "app/application_state.h"
+#include "app/message_sink.h"
+#include "catalogue/catalogue_files.h"
+#include "catalogue/lookups.h"
+#include "performance/balance_point.h"
+#include "refrigerant/table_loader.h"
+#include "text/numeric_text.h"
+
+namespace
+{
+
+using namespace kelvo;
+
+std::unique_ptr<ApplicationState> sampleState(const char* refrigerant)
+{
+    auto state = std::make_unique<ApplicationState>();
+    loadCatalogue(state->catalogue, KELVO_SOURCE_DATA_DIR);
+    initRefrigerantNames(state->refrigerant.refrigerantNames);
+    state->currentRefrigerant = refrigerant;
+    loadRefrigerantTable(state->refrigerant, KELVO_SOURCE_DATA_DIR,
+                         refrigerantTableFileName(refrigerant));
+    return state;
+}
+
+PairInputs unitInputs(const ApplicationState& state, int unitIndex, double to, double air)
+{
+    const auto& unit = state.catalogue.units[unitIndex];
+    PairInputs in;
+    in.compressor = findCompressorOfUnit(state.catalogue, unitIndex);
+    in.condenser = findCondenserOfUnit(state.catalogue, unitIndex);
+    in.to = to;
+    in.airTemperature = air;
+    in.superheat = unit.superheatMode ? toNumber(unit.superheat.view())
+                                      : toNumber(unit.suctionTemperature.view()) - to;
+    in.subcooling = toNumber(unit.subcooling.view());
+    in.compressorQuantity = toNumber(unit.compressorCount.view());
+    in.condenserQuantity = toNumber(unit.condenserCount.view());
+    return in;
+}
+
+// One unit of the sample catalogue at -10 / 32 C.
+void evaluateSampleUnit(benchmark::State& bench)
+{
+    auto state = sampleState("R404A");
+    const PairInputs in = unitInputs(*state, 1, -10, 32);
+    DiscardingMessageSink sink;
+    for (auto _ : bench)
+        benchmark::DoNotOptimize(evaluatePair(*state, in, sink).ok);
+    bench.counters["dT"] = state->refrigerant.result.condensingDeltaT;
+}
+BENCHMARK(evaluateSampleUnit)->Unit(benchmark::kMicrosecond);
+
+// The longest search from 32 C: the heat never fits, ~380 steps to the 70 C limit.
+void evaluateUntilTheLimit(benchmark::State& bench)
+{
+    auto state = sampleState("R404A");
+    PairInputs in = unitInputs(*state, 1, -10, 32);
+    in.heatFactor = 1000;
+    DiscardingMessageSink sink;
+    for (auto _ : bench)
+        benchmark::DoNotOptimize(evaluatePair(*state, in, sink).gaveUp);
+}
+BENCHMARK(evaluateUntilTheLimit)->Unit(benchmark::kMicrosecond);
+
+// Every R404A unit of the sample catalogue once, as a list rebuild does.
+void evaluateAllR404AUnits(benchmark::State& bench)
+{
+    auto state = sampleState("R404A");
+    std::vector<PairInputs> pairs;
+    for (int u = 1; u <= state->catalogue.units.count(); ++u)
+        if (state->catalogue.units[u].refrigerant == "R404A")
+            pairs.push_back(unitInputs(*state, u, -10, 32));
+    DiscardingMessageSink sink;
+    for (auto _ : bench)
+        for (const auto& in : pairs)
+            benchmark::DoNotOptimize(evaluatePair(*state, in, sink).ok);
+    bench.SetItemsProcessed(bench.iterations() * static_cast<std::int64_t>(pairs.size()));
+}
+BENCHMARK(evaluateAllR404AUnits)->Unit(benchmark::kMicrosecond);
+
+template <bool Scan> void findVapourEnthalpy(benchmark::State& bench)
+{
+    RefrigerantData data;
+    loadRefrigerantTable(data, KELVO_SOURCE_DATA_DIR, "R404A.txt");
+    std::mt19937 random(1);
+    std::uniform_real_distribution<double> t(-50, 80);
+    std::uniform_real_distribution<double> p(0.8, 9.6);
+    std::vector<std::pair<double, double>> points(1024);
+    for (auto& point : points)
+        point = {t(random), std::round(p(random) * 10) / 10};
+    std::size_t i = 0;
+    for (auto _ : bench) {
+        const auto& [tv, pv] = points[i++ % points.size()];
+        benchmark::DoNotOptimize(Scan ? data.table.findVapourEnthalpyByScan(tv, pv)
+                                      : data.table.findVapourEnthalpy(tv, pv));
+    }
+}
+BENCHMARK(findVapourEnthalpy<false>)->Name("findVapourEnthalpy");
+BENCHMARK(findVapourEnthalpy<true>)->Name("findVapourEnthalpyByScan");
+
+} // namespace

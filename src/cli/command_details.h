@@ -1,0 +1,11 @@
+#pragma once
+
+#include "commands.h"
+
+namespace kelvo::cli
+{
+
+// "kelvo details": the details and operating-range tables of one unit of the list.
+void addDetailsCommand(CLI::App& app, CommandContext& context);
+
+} // namespace kelvo::cli

@@ -1,0 +1,174 @@
+#include "command_pair.h"
+
+#include <memory>
+#include <nlohmann/json.hpp>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "app/message_sink.h"
+#include "command_error.h"
+#include "data_option.h"
+#include "io/file_io.h"
+#include "performance/balance_point.h"
+#include "refrigerant/correlations.h"
+#include "refrigerant/table_loader.h"
+#include "text/code_page.h"
+#include "text/numeric_text.h"
+#include "text_table.h"
+
+namespace kelvo::cli
+{
+namespace
+{
+
+struct PairOptions {
+    std::string refrigerant;
+    std::string compressor;
+    std::string condenser;
+    std::string to;
+    std::string ambient;
+    std::string superheat;
+    std::string subcooling;
+    std::string compressors;
+    std::string condensers;
+    std::string heatFactor;
+    std::string dataFolder;
+    bool json = false;
+};
+
+double numberArgument(const char* option, const std::string& text)
+{
+    if (const auto value = parseNumber(text))
+        return *value;
+    throw CommandError(std::string(option) + ": not a number: '" + text + "'");
+}
+
+int indexArgument(const char* option, const std::string& text, int count)
+{
+    const auto value = parseInteger(text);
+    if (!value)
+        throw CommandError(std::string(option) + ": not a whole number: '" + text + "'");
+    if (*value < 1 || *value > count)
+        throw CommandError(std::string(option) + ": " + text + " is outside 1 .. " +
+                           std::to_string(count));
+    return *value;
+}
+
+void printJson(std::ostream& out, const EvaluationOutcome& outcome, const PerformanceResult& r,
+               double airTemperature, const std::vector<std::string>& messages)
+{
+    nlohmann::ordered_json doc;
+    doc["ok"] = outcome.ok;
+    doc["error"] = outcome.error == EvaluationError::None
+                       ? nlohmann::ordered_json()
+                       : nlohmann::ordered_json(evaluationErrorText(outcome.error));
+    doc["messages"] = messages;
+    doc["gaveUp"] = outcome.gaveUp;
+    doc["evaporatingPressure"] = r.evaporatingPressure;
+    doc["condensingPressure"] = r.condensingPressure;
+    doc["condensingDeltaT"] = r.condensingDeltaT;
+    doc["condensingTemperature"] = airTemperature + r.condensingDeltaT;
+    doc["refrigeratingCapacity"] = r.refrigeratingCapacity;
+    doc["powerInput"] = r.powerInput;
+    doc["condenserCapacity"] = r.condenserCapacity;
+    doc["condenserCapacityAt15K"] = r.condenserCapacityAt15K;
+    out << doc.dump() << "\n";
+}
+
+void runPair(const PairOptions& options, CommandContext& context)
+{
+    if (!refrigerantFromName(options.refrigerant))
+        throw CommandError("--refrigerant: unknown refrigerant '" + options.refrigerant +
+                           "' (known: R404A, R407C, R22, R134a)");
+    auto state = std::make_unique<ApplicationState>();
+    openCatalogue(*state, options.dataFolder);
+    PairInputs inputs;
+    inputs.compressor =
+        indexArgument("--compressor", options.compressor, state->catalogue.compressors.count());
+    inputs.condenser =
+        indexArgument("--condenser", options.condenser, state->catalogue.condensers.count());
+    inputs.to = numberArgument("--to", options.to);
+    inputs.airTemperature = numberArgument("--ambient", options.ambient);
+    inputs.superheat = numberArgument("--superheat", options.superheat);
+    inputs.subcooling = numberArgument("--subcooling", options.subcooling);
+    inputs.compressorQuantity = numberArgument("--compressors", options.compressors);
+    inputs.condenserQuantity = numberArgument("--condensers", options.condensers);
+    inputs.heatFactor = numberArgument("--heat-factor", options.heatFactor);
+
+    state->currentRefrigerant = options.refrigerant;
+    try {
+        loadRefrigerantTable(state->refrigerant, state->programDir,
+                             refrigerantTableFileName(options.refrigerant));
+    } catch (const FileError& error) {
+        throw CommandError("cannot load " + error.path().string() + ": " + error.reason());
+    }
+    CollectingMessageSink sink;
+    const EvaluationOutcome outcome = evaluatePair(*state, inputs, sink);
+    const PerformanceResult& result = state->refrigerant.result;
+
+    if (options.json) {
+        printJson(context.out, outcome, result, inputs.airTemperature, sink.messages);
+        return;
+    }
+    const char separator = state->displayDecimalSeparator;
+    const auto number = [separator](double value) { return formatNumber(value, separator); };
+    const auto& compressor = state->catalogue.compressors[inputs.compressor];
+    const auto& condenser = state->catalogue.condensers[inputs.condenser];
+    std::vector<std::vector<std::string>> rows = {
+        {"Refrigerant", options.refrigerant, ""},
+        {"Compressor", std::to_string(inputs.compressor) + " " + toUtf8(compressor.model.view()),
+         ""},
+        {"Condenser", std::to_string(inputs.condenser) + " " + toUtf8(condenser.model.view()), ""},
+        {"Result", outcome.succeeded() ? "ok" : "failed", ""},
+    };
+    if (outcome.error != EvaluationError::None)
+        rows.push_back({"Error", evaluationErrorText(outcome.error), ""});
+    for (const auto& message : sink.messages)
+        rows.push_back({"Message", oneLine(message), ""});
+    if (outcome.gaveUp)
+        rows.push_back({"Search", "gave up above 70 C", ""});
+    rows.push_back({"Evaporating pressure", number(result.evaporatingPressure), "bar"});
+    rows.push_back({"Condensing pressure", number(result.condensingPressure), "bar"});
+    rows.push_back({"Condensing dT", number(result.condensingDeltaT), "K"});
+    rows.push_back(
+        {"Condensing temperature", number(inputs.airTemperature + result.condensingDeltaT), "C"});
+    rows.push_back({"Refrigerating capacity", number(result.refrigeratingCapacity), "kW"});
+    rows.push_back({"Power input", number(result.powerInput), "kW"});
+    rows.push_back({"Condenser capacity", number(result.condenserCapacity), "kW"});
+    rows.push_back({"Condenser capacity at 15 K", number(result.condenserCapacityAt15K), "kW"});
+    printTable(context.out, rows, {false, false, false});
+}
+
+} // namespace
+
+void addPairCommand(CLI::App& app, CommandContext& context)
+{
+    auto options = std::make_shared<PairOptions>();
+    auto* command = app.add_subcommand(
+        "pair", "Balance point of one compressor with one condenser of the catalogue");
+    command->add_option("--refrigerant", options->refrigerant, "R404A, R407C, R22 or R134a")
+        ->required();
+    command->add_option("--compressor", options->compressor, "Compressor index (Poz.)")->required();
+    command->add_option("--condenser", options->condenser, "Condenser index (Poz.)")->required();
+    command->add_option("--to", options->to, "Evaporating temperature, C")->required();
+    command->add_option("--ambient", options->ambient, "Air temperature, C")->required();
+    command->add_option("--superheat", options->superheat, "Suction superheat, K")->required();
+    command->add_option("--subcooling", options->subcooling, "Liquid subcooling, K")->required();
+    command->add_option("--compressors", options->compressors, "Number of compressors")->required();
+    command->add_option("--condensers", options->condensers, "Number of condensers")->required();
+    command->add_option("--heat-factor", options->heatFactor, "Factor x in Qk=(Qo+Pe) x")
+        ->required();
+    addDataOption(command, options->dataFolder);
+    command->add_flag("--json", options->json, "Print JSON");
+    command->callback([options, &context] {
+        try {
+            runPair(*options, context);
+        } catch (const CommandError& error) {
+            context.err << "kelvo pair: " << error.what() << "\n";
+            context.exitCode = 2;
+        }
+    });
+}
+
+} // namespace kelvo::cli

@@ -1,0 +1,11 @@
+#pragma once
+
+#include "commands.h"
+
+namespace kelvo::cli
+{
+
+// "kelvo pair": the balance point of one compressor-condenser pair of the catalogue.
+void addPairCommand(CLI::App& app, CommandContext& context);
+
+} // namespace kelvo::cli

@@ -1,0 +1,126 @@
+#include "command_select.h"
+
+#include <cmath>
+#include <cstdint>
+#include <memory>
+#include <nlohmann/json.hpp>
+#include <optional>
+#include <ostream>
+
+#include "command_error.h"
+#include "selection/candidate_list.h"
+#include "selection/capacity_search.h"
+#include "selection_options.h"
+#include "text/code_page.h"
+#include "text_table.h"
+
+namespace kelvo::cli
+{
+namespace
+{
+
+struct SelectOptions {
+    SelectionOptions selection;
+    std::string capacity;
+    CLI::Option* capacityOption = nullptr;
+};
+
+// A shown capacity is a whole number of watts.
+nlohmann::ordered_json wholeNumber(double value)
+{
+    if (std::fabs(value) < 9e15)
+        return static_cast<std::int64_t>(value);
+    return value;
+}
+
+nlohmann::ordered_json candidatesJson(const CandidateList& list, std::optional<int> chosen)
+{
+    nlohmann::ordered_json rows = nlohmann::ordered_json::array();
+    for (std::size_t i = 0; i < list.rows.size(); ++i) {
+        const Candidate& c = list.rows[i];
+        nlohmann::ordered_json row;
+        row["row"] = i + 1;
+        row["unitIndex"] = c.unitIndex;
+        row["name"] = toUtf8(c.unitName.view());
+        row["capacityW"] = c.evaluated ? wholeNumber(c.capacityW) : nullptr;
+        row["powerKW"] = c.evaluated ? nlohmann::ordered_json(c.powerKW) : nullptr;
+        row["ok"] = c.evaluated;
+        row["gaveUp"] = c.gaveUp;
+        row["reason"] = c.evaluated ? nlohmann::ordered_json(nullptr)
+                                    : nlohmann::ordered_json(toUtf8(c.reason));
+        rows.push_back(std::move(row));
+    }
+    nlohmann::ordered_json doc;
+    doc["candidates"] = std::move(rows);
+    doc["selectedRow"] = chosen ? nlohmann::ordered_json(*chosen) : nullptr;
+    return doc;
+}
+
+void printCandidates(std::ostream& out, const ApplicationState& state, const SelectOptions& options,
+                     std::optional<int> chosen)
+{
+    const CandidateList& list = state.selection.candidates;
+    const auto headers = candidateListHeaders(state.languages, options.selection.language);
+    std::vector<std::vector<std::string>> rows{
+        {headers[0], headers[1], headers[2], headers[3], ""}};
+    for (std::size_t i = 0; i < list.rows.size(); ++i) {
+        const Candidate& c = list.rows[i];
+        std::string mark = c.mark;
+        if (!c.reason.empty())
+            mark += " " + oneLine(toUtf8(c.reason));
+        rows.push_back(
+            {std::to_string(i + 1), toUtf8(c.unitName.view()), c.capacityText, c.powerText, mark});
+    }
+    printTable(out, rows, {true, false, true, true, false});
+    if (options.capacityOption->count() > 0) {
+        if (chosen)
+            out << "\nChosen row: " << *chosen << " " << toUtf8(list.row(*chosen)->unitName.view())
+                << "\n";
+        else
+            out << "\nChosen row: none\n";
+    }
+    if (!list.messages.empty()) {
+        out << "\n";
+        for (const auto& message : list.messages)
+            out << "Message: " << oneLine(toUtf8(message)) << "\n";
+    }
+}
+
+void runSelect(const SelectOptions& options, CommandContext& context)
+{
+    std::optional<double> required;
+    if (options.capacityOption->count() > 0)
+        required = numberOption("--capacity", options.capacity);
+    auto state = std::make_unique<ApplicationState>();
+    buildSelection(*state, options.selection);
+    std::optional<int> chosen;
+    if (required)
+        chosen = searchByCapacity(state->selection.candidates, options.capacity);
+    if (options.selection.json)
+        context.out << candidatesJson(state->selection.candidates, chosen).dump() << "\n";
+    else
+        printCandidates(context.out, *state, options, chosen);
+}
+
+} // namespace
+
+void addSelectCommand(CLI::App& app, CommandContext& context)
+{
+    auto options = std::make_shared<SelectOptions>();
+    auto* command = app.add_subcommand(
+        "select", "List the condensing units that fit the inputs, sorted by cooling capacity");
+    addSelectionOptions(command, options->selection);
+    options->capacityOption =
+        command->add_option("--capacity", options->capacity,
+                            "Required cooling capacity in W: choose the best matching unit");
+    command->callback([options, &context] {
+        try {
+            runSelect(*options, context);
+        } catch (const std::exception& error) {
+            context.err << "kelvo select: " << oneLine(error.what()) << "\n";
+            context.exitCode = 2;
+        }
+    });
+}
+
+} // namespace kelvo::cli

@@ -1,0 +1,11 @@
+#pragma once
+
+#include "commands.h"
+
+namespace kelvo::cli
+{
+
+// "kelvo select": the candidate list for the selection inputs, and the capacity search.
+void addSelectCommand(CLI::App& app, CommandContext& context);
+
+} // namespace kelvo::cli

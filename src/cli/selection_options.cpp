@@ -1,0 +1,160 @@
+#include "selection_options.h"
+
+#include <algorithm>
+#include <cctype>
+#include <string_view>
+#include <vector>
+
+#include "app/message_sink.h"
+#include "command_error.h"
+#include "data_option.h"
+#include "selection/selection_session.h"
+#include "text/numeric_text.h"
+
+namespace kelvo::cli
+{
+namespace
+{
+
+bool sameIgnoringCase(std::string_view a, std::string_view b)
+{
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+        return std::tolower(static_cast<unsigned char>(x)) ==
+               std::tolower(static_cast<unsigned char>(y));
+    });
+}
+
+std::vector<std::string> splitList(const std::string& text)
+{
+    std::vector<std::string> items;
+    std::size_t start = 0;
+    while (start <= text.size()) {
+        const auto end = std::min(text.find(',', start), text.size());
+        if (end > start)
+            items.push_back(text.substr(start, end - start));
+        start = end + 1;
+    }
+    return items;
+}
+
+struct FilterValue {
+    const char* name;
+    bool SelectionState::*flag;
+};
+
+// Ticks the flags a filter option names, or all of them when the option is absent.
+void applyFilter(SelectionState& selection, const std::string& optionName,
+                 const CLI::Option* option, const std::string& text,
+                 std::initializer_list<FilterValue> values)
+{
+    const bool given = option && option->count() > 0;
+    for (const auto& value : values)
+        selection.*value.flag = !given;
+    if (!given)
+        return;
+    for (const auto& item : splitList(text)) {
+        const auto match = std::find_if(values.begin(), values.end(), [&](const FilterValue& v) {
+            return sameIgnoringCase(item, v.name);
+        });
+        if (match == values.end()) {
+            std::string known;
+            for (const auto& value : values)
+                known += std::string(known.empty() ? "" : ", ") + value.name;
+            throw CommandError(optionName + ": unknown value '" + item + "' (known: " + known +
+                               ")");
+        }
+        selection.*match->flag = true;
+    }
+}
+
+UnitFamily familyOption(const std::string& text)
+{
+    if (sameIgnoringCase(text, kBoxFamily))
+        return UnitFamily::Box;
+    if (sameIgnoringCase(text, kBaseFamily))
+        return UnitFamily::Base;
+    throw CommandError("--family: unknown family '" + text + "' (known: BOX, BASE)");
+}
+
+std::string refrigerantOption(const ApplicationState& state, const std::string& text)
+{
+    for (int i = 1; i < kRefrigerantNameCount; ++i) {
+        const auto name = state.refrigerant.refrigerantNames[i].view();
+        if (sameIgnoringCase(text, name))
+            return std::string(name);
+    }
+    throw CommandError("--refrigerant: unknown refrigerant '" + text +
+                       "' (known: R404A, R407C, R22, R134a)");
+}
+
+} // namespace
+
+void addSelectionOptions(CLI::App* command, SelectionOptions& options)
+{
+    command->add_option("--family", options.family, "Unit family: BOX or BASE")->required();
+    command->add_option("--refrigerant", options.refrigerant,
+                        "Refrigerant: R404A, R407C, R22 or R134a (default R404A)");
+    command->add_option("--to", options.to,
+                        "Evaporating temperature in C, \"12,5\" or \"12.5\" (default 0)");
+    command->add_option("--ambient", options.ambient, "Ambient air temperature in C (default 32)");
+    options.kindOption = command->add_option(
+        "--kind", options.kinds,
+        "Compressor kinds admitted, comma-separated: SPIRAL,HERMETIC,SEMIHERMETIC (default all)");
+    options.brandOption = command->add_option(
+        "--brand", options.brands,
+        "Compressor brands admitted, comma-separated: Copeland,Frascold,Maneurop (default all)");
+    options.versionOption = command->add_option(
+        "--version", options.versions,
+        "Condenser versions admitted for BASE, comma-separated: SB,KB (default all)");
+    addDataOption(command, options.dataFolder);
+    command
+        ->add_option("--lang", options.language,
+                     "Language of the headers: 1 Polish, 2 English, 3 Czech, 4 Slovak, "
+                     "5 Lithuanian (default 2)")
+        ->check(CLI::Range(1, kLanguageCount));
+    command->add_flag("--json", options.json, "Print JSON");
+}
+
+double numberOption(const std::string& name, const std::string& text)
+{
+    const auto value = parseNumber(text);
+    if (!value)
+        throw CommandError(name + ": '" + text + "' is not a number");
+    return *value;
+}
+
+void buildSelection(ApplicationState& state, const SelectionOptions& options)
+{
+    const UnitFamily family = familyOption(options.family);
+    const double to = numberOption("--to", options.to);
+    const double ambient = numberOption("--ambient", options.ambient);
+    openCatalogue(state, options.dataFolder);
+    const std::string refrigerant = refrigerantOption(state, options.refrigerant);
+
+    SelectionState& selection = state.selection;
+    selection = initialSelection(family);
+    selection.evaporatingTemperature = to;
+    selection.ambientTemperature = ambient;
+    applyFilter(selection, "--kind", options.kindOption, options.kinds,
+                {{"SPIRAL", &SelectionState::kindSpiral},
+                 {"HERMETIC", &SelectionState::kindHermetic},
+                 {"SEMIHERMETIC", &SelectionState::kindSemihermetic}});
+    applyFilter(selection, "--brand", options.brandOption, options.brands,
+                {{"Copeland", &SelectionState::brandCopeland},
+                 {"Frascold", &SelectionState::brandFrascold},
+                 {"Maneurop", &SelectionState::brandManeurop}});
+    applyFilter(selection, "--version", options.versionOption, options.versions,
+                {{"SB", &SelectionState::versionSB}, {"KB", &SelectionState::versionKB}});
+
+    // The list keeps the calculation's messages; nothing is shown while it is built.
+    DiscardingMessageSink sink;
+    if (const auto failure = changeRefrigerant(state, refrigerant, sink))
+        throw CommandError("cannot load the property table: " + *failure);
+}
+
+std::string languageText(const ApplicationState& state, const SelectionOptions& options, int entry)
+{
+    return std::string(state.languages.text(options.language, entry));
+}
+
+} // namespace kelvo::cli

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <CLI/CLI.hpp>
+#include <string>
+
+#include "app/application_state.h"
+
+namespace kelvo::cli
+{
+
+// The inputs of the selection screen as options, shared by "select" and "details".
+struct SelectionOptions {
+    std::string family;
+    std::string refrigerant = kDefaultRefrigerant;
+    std::string to = "0";
+    std::string ambient = "32";
+    std::string kinds;
+    std::string brands;
+    std::string versions;
+    std::string dataFolder;
+    int language = kEnglish;
+    bool json = false;
+    // An absent filter option ticks all its values.
+    CLI::Option* kindOption = nullptr;
+    CLI::Option* brandOption = nullptr;
+    CLI::Option* versionOption = nullptr;
+};
+
+void addSelectionOptions(CLI::App* command, SelectionOptions& options);
+
+// Loads the catalogue and the refrigerant's property table, sets the selection from the
+// options and builds the candidate list. Throws CommandError naming what was wrong.
+void buildSelection(ApplicationState& state, const SelectionOptions& options);
+
+// A number typed by the user ("12,5" or "12.5"); throws CommandError naming the option.
+double numberOption(const std::string& name, const std::string& text);
+
+// The state's text in the language of --lang, as UTF-8.
+std::string languageText(const ApplicationState& state, const SelectionOptions& options, int entry);
+
+} // namespace kelvo::cli

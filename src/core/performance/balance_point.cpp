@@ -1,0 +1,230 @@
+#include "performance/balance_point.h"
+
+#include <cmath>
+#include <optional>
+
+#include "app/application_state.h"
+#include "performance/compressor_model.h"
+#include "performance/condenser_model.h"
+#include "performance/evaluation_fault.h"
+#include "refrigerant/correlations.h"
+#include "refrigerant/table_loader.h"
+#include "text/numeric_text.h"
+
+namespace kelvo
+{
+namespace
+{
+
+constexpr const char* kWrongRefrigerantMessage =
+    "Liczenie przerwane !\rWybierz czynnik chłodniczy !";
+constexpr const char* kDifferentRefrigerantsMessage =
+    "Liczenie przerwane !\rRóżne czynniki chłodnicze dla sprężarki i skraplacza !";
+constexpr const char* kMissingTableMessage =
+    "Liczenie przerwane !\rBrak tablicy właściwości czynnika: ";
+constexpr const char* kAirBelowAbsoluteZeroMessage =
+    "Liczenie przerwane !\rTemperatura powietrza poniżej zera bezwzględnego !";
+
+// The search gives up once the condensing temperature passes this, C.
+constexpr double kCondensingLimit = 70.0;
+constexpr double kStep = 0.1; // K
+// Below it the search would run for ever; no air is that cold.
+constexpr double kAbsoluteZero = -273.15;
+
+// Saturation pressure rounded to 0.1 bar, halves to even.
+double pressureToTenth(Refrigerant refrigerant, double t)
+{
+    const double pressure = finiteOrFault(saturationPressure(refrigerant, t));
+    return roundHalfEven(finiteOrFault(10 * pressure)) / 10;
+}
+
+bool allFinite(const PairInputs& in)
+{
+    for (const double v : {in.to, in.airTemperature, in.superheat, in.subcooling,
+                           in.compressorQuantity, in.condenserQuantity, in.heatFactor})
+        if (!std::isfinite(v))
+            return false;
+    return true;
+}
+
+// The record at a table index; an index outside 1 .. count reads a scratch copy of the empty
+// record, so rewrites never reach the table.
+template <class Table, class Record>
+Record& recordAt(Table& table, int index, std::optional<Record>& scratch)
+{
+    if (index >= 1 && index <= table.count())
+        return table.at(index);
+    return scratch.emplace();
+}
+
+class Evaluation
+{
+  public:
+    Evaluation(ApplicationState& state, const PairInputs& in, MessageSink& sink)
+        : state_(state), in_(in), sink_(sink), result_(state.refrigerant.result)
+    {
+    }
+
+    EvaluationOutcome run();
+
+  private:
+    bool refrigerantsUsable(const CompressorRecord& compressor, const CondenserRecord& condenser);
+    void search(const RatedPolynomial& capacity, const RatedPolynomial& power,
+                const SuperheatCorrection& correction, const CondenserModel& condenser);
+
+    ApplicationState& state_;
+    const PairInputs& in_;
+    MessageSink& sink_;
+    PerformanceResult& result_;
+    std::optional<Refrigerant> refrigerant_;
+    EvaluationOutcome outcome_;
+};
+
+bool Evaluation::refrigerantsUsable(const CompressorRecord& compressor,
+                                    const CondenserRecord& condenser)
+{
+    const bool noneChosen = state_.currentRefrigerant == kAllRefrigerants;
+    const bool different = !sameText(compressor.refrigerant, condenser.refrigerant);
+    if (!noneChosen && !different)
+        return true;
+    if (noneChosen)
+        sink_.message(kWrongRefrigerantMessage);
+    if (different)
+        sink_.message(kDifferentRefrigerantsMessage);
+    result_.evaporatingPressure = 0;
+    result_.condensingPressure = 0;
+    result_.condenserCapacityAt15K = 0;
+    return false;
+}
+
+EvaluationOutcome Evaluation::run()
+{
+    if (!state_.refrigerant.calculationEnabled)
+        return outcome_;
+    if (!allFinite(in_)) {
+        outcome_.error = EvaluationError::InvalidOperation;
+        return outcome_;
+    }
+    outcome_.ok = true;
+    std::optional<CompressorRecord> scratchCompressor;
+    std::optional<CondenserRecord> scratchCondenser;
+    CompressorRecord& compressor =
+        recordAt(state_.catalogue.compressors, in_.compressor, scratchCompressor);
+    CondenserRecord& condenserRecord =
+        recordAt(state_.catalogue.condensers, in_.condenser, scratchCondenser);
+    try {
+        if (!refrigerantsUsable(compressor, condenserRecord)) {
+            outcome_.ok = false;
+            return outcome_;
+        }
+        refrigerant_ = refrigerantFromName(state_.currentRefrigerant);
+        const double po = refrigerant_ ? pressureToTenth(*refrigerant_, in_.to) : 0.0;
+        result_.evaporatingPressure = po;
+
+        // Zeros from a missing table would give plausible-looking nonsense.
+        if (state_.refrigerant.table.rowCount() == 0) {
+            outcome_.ok = false;
+            outcome_.missingTable = refrigerantTableFileName(state_.currentRefrigerant);
+            sink_.message(kMissingTableMessage + outcome_.missingTable);
+            return outcome_;
+        }
+        if (!(in_.airTemperature >= kAbsoluteZero)) {
+            outcome_.ok = false;
+            sink_.message(kAirBelowAbsoluteZeroMessage);
+            return outcome_;
+        }
+
+        RatingConditions rating;
+        rating.suctionTemperature = readRatedSuctionTemperature(compressor, in_.to, sink_);
+        const double actualSuction = finiteOrFault(in_.to + in_.superheat);
+        const CoefficientValues capacitySet = readCoefficientSet(compressor, 1);
+        const CoefficientValues powerSet = readCoefficientSet(compressor, 2);
+        rating.subcooling = readRatedSubcooling(compressor, sink_);
+        const CondenserModel condenser = CondenserModel::read(condenserRecord);
+
+        const SuperheatCorrection correction(refrigerant_, state_.refrigerant.table, in_.to, po,
+                                             actualSuction, in_.subcooling, rating);
+        const RatedPolynomial capacity(capacitySet, in_.to);
+        const RatedPolynomial power(powerSet, in_.to);
+        if (!capacity.usable() || !power.usable() || condenser.kind() == CondenserModelKind::None)
+            outcome_.ok = false;
+        search(capacity, power, correction, condenser);
+    } catch (const EvaluationFault& fault) {
+        outcome_.ok = false;
+        outcome_.error = fault.error();
+        outcome_.gaveUp = false;
+    }
+    return outcome_;
+}
+
+void Evaluation::search(const RatedPolynomial& capacity, const RatedPolynomial& power,
+                        const SuperheatCorrection& correction, const CondenserModel& condenser)
+{
+    double dT = 0;
+    double tk = 0;
+    // pk is only kept from the last step, so it is worked out there: at the balance, where the
+    // search gives up, or where a fault ends it after the rated figures. Up to the limit it
+    // cannot fault; past it the step is the last one and pk comes first, as it must.
+    bool pkDue = false;
+    const auto storePk = [&] {
+        if (refrigerant_ && pkDue)
+            result_.condensingPressure = pressureToTenth(*refrigerant_, tk);
+        pkDue = false;
+    };
+    try {
+        for (;;) {
+            dT = dT + kStep;
+            tk = in_.airTemperature + dT;
+            const double ratedCapacity = capacity.at(tk);
+            const double ratedPower = power.at(tk);
+            pkDue = true;
+            if (tk > kCondensingLimit)
+                storePk();
+
+            const CompressorPerformance one = correction.apply(ratedCapacity, ratedPower, tk);
+            result_.refrigeratingCapacity = finiteOrFault(one.capacity * in_.compressorQuantity);
+            result_.powerInput = finiteOrFault(one.power * in_.compressorQuantity);
+
+            const double at15K = condenser.capacityAt15K();
+            const double atDT = condenser.capacityAt(dT);
+            result_.condenserCapacityAt15K = finiteOrFault(at15K * in_.condenserQuantity);
+            result_.condenserCapacity = finiteOrFault(atDT * in_.condenserQuantity);
+
+            const double heat = finiteOrFault(
+                finiteOrFault(result_.refrigeratingCapacity + result_.powerInput) * in_.heatFactor);
+            if (heat <= result_.condenserCapacity || tk > kCondensingLimit)
+                break;
+            pkDue = false;
+        }
+    } catch (const EvaluationFault&) {
+        storePk();
+        throw;
+    }
+    storePk();
+    result_.condensingDeltaT = dT;
+    outcome_.gaveUp = in_.airTemperature + dT > kCondensingLimit;
+}
+
+} // namespace
+
+std::string evaluationErrorText(EvaluationError error)
+{
+    switch (error) {
+    case EvaluationError::DivisionByZero:
+        return "Floating point division by zero";
+    case EvaluationError::InvalidOperation:
+        return "Invalid floating point operation";
+    case EvaluationError::Overflow:
+        return "Floating point overflow";
+    case EvaluationError::None:
+        break;
+    }
+    return {};
+}
+
+EvaluationOutcome evaluatePair(ApplicationState& state, const PairInputs& inputs, MessageSink& sink)
+{
+    return Evaluation(state, inputs, sink).run();
+}
+
+} // namespace kelvo

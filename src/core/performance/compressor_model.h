@@ -1,0 +1,180 @@
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string_view>
+
+#include "app/message_sink.h"
+#include "catalogue/records.h"
+#include "performance/evaluation_fault.h"
+#include "refrigerant/correlations.h"
+#include "refrigerant/refrigerant_table.h"
+
+namespace kelvo
+{
+
+// Functions here throw EvaluationFault where a figure would otherwise be infinite or
+// undefined. The parts that a balance search runs at every step are inline, so that they
+// compile into the search loop.
+
+inline constexpr const char* kRatedSuctionFallbackMessage =
+    "Błąd !\rPrzyjąłem jako wzorcową temperaturę na ssaniu t=20C";
+inline constexpr const char* kNegativeRatedSubcoolingMessage =
+    "Błąd !\rDochłodzenie wzorcowe mniejsze od zera\rPrzyjąłem jako dochłodzenie wzorcowe t=0K";
+inline constexpr const char* kBadRatedSubcoolingMessage =
+    "Błąd !\rPrzyjąłem jako dochłodzenie wzorcowe t=0K";
+// Absolute rated suction gas temperature when the record's text does not convert.
+inline constexpr double kFallbackRatedSuctionTemperature = 20.0;
+
+enum class PolynomialForm {
+    None,           // C0 .. C5 not all usable
+    SixCoefficient, // kW: C5 + C4*x + C3*y + C1*x^2 + C2*x*y + C0*y^2
+    TenCoefficient  // W: C0 + C1*x + C2*y + C3*x^2 + ... + C9*y^3
+};
+
+// One coefficient set of a compressor as numbers.
+struct CoefficientValues {
+    double multiplier = 1.0;
+    std::array<double, 10> c{};       // C0 .. C9; 0 where the text did not convert
+    std::array<bool, 10> converted{}; // per coefficient: its text converted
+    [[nodiscard]] PolynomialForm form() const;
+};
+
+// The multiplier text converted from a copy with "," for "."; 1.0 when it does not convert.
+double readMultiplier(const CoefficientSet& set);
+
+// Set 1 (capacity) or 2 (power). Rewrites "." to "," in the record's ten coefficient texts,
+// as the catalogue keeps them (a later save writes the commas).
+CoefficientValues readCoefficientSet(CompressorRecord& compressor, int set);
+
+// Rated capacity or power of one compressor in kW at x = to, y = tk (C), in the form the set
+// allows; terms multiplied left to right and summed in written order in long double.
+struct RatedValue {
+    double kW = 0;
+    bool usable = false; // false: no form applies, kW is 0
+};
+RatedValue ratedCapacity(const CoefficientValues& set1, double to, double tk);
+RatedValue ratedPower(const CoefficientValues& set2, double to, double tk);
+
+// A set's polynomial at a fixed evaporating temperature, for a search over tk: the partial
+// products without tk are formed once, in the order the full formula forms them, so at(tk)
+// equals ratedCapacity(set, to, tk).kW bit for bit.
+class RatedPolynomial
+{
+  public:
+    RatedPolynomial(const CoefficientValues& set, double to);
+    [[nodiscard]] bool usable() const { return form_ != PolynomialForm::None; }
+    [[nodiscard]] double at(double tk) const;
+
+  private:
+    PolynomialForm form_;
+    long double multiplier_ = 1;
+    long double head_ = 0;           // sum of the leading terms without y
+    std::array<long double, 6> k_{}; // factors of the terms with y, and terms without y
+    long double k8_ = 0;
+    long double k9_ = 0;
+};
+
+// Rating conditions of the compressor's polynomials.
+struct RatingConditions {
+    double suctionTemperature = kFallbackRatedSuctionTemperature; // C
+    double subcooling = 0;                                        // K
+};
+
+// to + superheat, or the suction temperature, as superheatMode says; 20 C with the message
+// when the text does not convert.
+double readRatedSuctionTemperature(const CompressorRecord& compressor, double to,
+                                   MessageSink& sink);
+// The subcooling text; 0 with a message when it is negative or does not convert.
+double readRatedSubcooling(const CompressorRecord& compressor, MessageSink& sink);
+RatingConditions ratedConditions(const CompressorRecord& compressor, double to, MessageSink& sink);
+
+// Capacity and power of one compressor, kW.
+struct CompressorPerformance {
+    double capacity = 0;
+    double power = 0;
+};
+
+// Correction of rated figures to the actual suction superheat and subcooling by the refrigerant
+// mass flow. The table lookups and the saturated vapour enthalpy at to are done once here;
+// apply() does the part that depends on tk. Without a known refrigerant the saturation
+// enthalpy differences are 0.
+class SuperheatCorrection
+{
+  public:
+    SuperheatCorrection(std::optional<Refrigerant> refrigerant, const RefrigerantTable& table,
+                        double to, double po, double actualSuctionTemperature,
+                        double actualSubcooling, const RatingConditions& rating);
+    [[nodiscard]] CompressorPerformance apply(double ratedCapacity, double ratedPower,
+                                              double tk) const;
+
+  private:
+    double superheatGainRated_;                       // kJ/kg, table
+    double superheatGainActual_;                      // kJ/kg, table
+    const CorrelationCoefficients* liquid_ = nullptr; // none without a known refrigerant
+    double vapourEnthalpy_ = 0;                       // J/kg at to
+    bool vapourEnthalpyOverflows_ = false;
+    double ratedSubcooling_;
+    double actualSubcooling_;
+};
+
+[[gnu::always_inline]] inline double RatedPolynomial::at(double tk) const
+{
+    const long double y = tk;
+    long double p = 0;
+    switch (form_) {
+    case PolynomialForm::TenCoefficient:
+        p = head_ + k_[0] * y;
+        p = p + k_[1];
+        p = p + k_[2] * y;
+        p = p + k_[3] * y * y;
+        p = p + k_[4];
+        p = p + k_[5] * y;
+        p = p + k8_ * y * y;
+        p = p + k9_ * y * y * y;
+        return toDoubleOrFault(p * multiplier_ / 1000);
+    case PolynomialForm::SixCoefficient:
+        p = head_ + k_[0] * y;
+        p = p + k_[1];
+        p = p + k_[2] * y;
+        p = p + k_[3] * y * y;
+        return toDoubleOrFault(p * multiplier_);
+    case PolynomialForm::None:
+        break;
+    }
+    return 0.0;
+}
+
+[[gnu::always_inline]] inline CompressorPerformance
+SuperheatCorrection::apply(double ratedCapacity, double ratedPower, double tk) const
+{
+    double evaporatorGainRated = 0;  // kJ/kg
+    double evaporatorGainActual = 0; // kJ/kg
+    if (liquid_) {
+        if (vapourEnthalpyOverflows_)
+            throw EvaluationFault(EvaluationError::Overflow);
+        // liquidEnthalpy() at tk minus each subcooling.
+        const double liquidRated = finiteOrFault(
+            1000 * correlationPolynomial(*liquid_, finiteOrFault(tk - ratedSubcooling_)));
+        const double liquidActual = finiteOrFault(
+            1000 * correlationPolynomial(*liquid_, finiteOrFault(tk - actualSubcooling_)));
+        evaporatorGainRated = finiteOrFault(vapourEnthalpy_ - liquidRated) / 1000;
+        evaporatorGainActual = finiteOrFault(vapourEnthalpy_ - liquidActual) / 1000;
+    }
+    const double massFlow =
+        divideOrFault(ratedCapacity, finiteOrFault(evaporatorGainRated + superheatGainRated_));
+    CompressorPerformance corrected;
+    corrected.capacity =
+        finiteOrFault(finiteOrFault(evaporatorGainActual + superheatGainActual_) * massFlow);
+    const double ratio = divideOrFault(ratedCapacity, corrected.capacity);
+    corrected.power = divideOrFault(ratedPower, ratio);
+    return corrected;
+}
+
+// The correction at one tk with the lookups done in place (t in C, po in bar abs).
+CompressorPerformance correctToActual(double ratedCapacity, double ratedPower,
+                                      std::string_view refrigerant, const RefrigerantTable& table,
+                                      double to, double tk, double po, double actualSuperheat,
+                                      double actualSubcooling, const RatingConditions& rating);
+
+} // namespace kelvo

@@ -1,0 +1,61 @@
+#pragma once
+
+#include "catalogue/records.h"
+#include "performance/balance_point.h"
+#include "performance/evaluation_fault.h"
+
+namespace kelvo
+{
+
+enum class CondenserModelKind {
+    TwoPoint,     // a straight line through (dt1, qk1) and (dt2, qk2)
+    CoefficientA, // Qk = dT / A
+    None          // neither model's texts convert
+};
+
+// Heat rejection capacity of one condenser in kW against the temperature difference between
+// condensing temperature and air. The two-point model wins when both are usable.
+class CondenserModel
+{
+  public:
+    // Rewrites "." to "," in dt1, qk1, dt2, qk2 and coeffA of the record, as the catalogue
+    // keeps them, and converts them.
+    static CondenserModel read(CondenserRecord& condenser);
+
+    [[nodiscard]] CondenserModelKind kind() const { return kind_; }
+    // Capacity at 15 K; 0 when there is no model or A is 0. A fault of the model's constants
+    // (dt1 = dt2, an overflow) is raised here as EvaluationFault.
+    [[nodiscard]] double capacityAt15K() const;
+    // Capacity at dT; 0 when there is no model or A is 0.
+    [[nodiscard]] double capacityAt(double dT) const;
+
+  private:
+    CondenserModelKind kind_ = CondenserModelKind::None;
+    double slope_ = 0;  // two-point: a
+    double offset_ = 0; // two-point: b
+    double coefficientA_ = 0;
+    double at15K_ = 0;
+    EvaluationError fault_ = EvaluationError::None;
+};
+
+inline double CondenserModel::capacityAt15K() const
+{
+    if (fault_ != EvaluationError::None)
+        throw EvaluationFault(fault_);
+    return at15K_;
+}
+
+inline double CondenserModel::capacityAt(double dT) const
+{
+    switch (kind_) {
+    case CondenserModelKind::TwoPoint:
+        return finiteOrFault(finiteOrFault(slope_ * dT) + offset_);
+    case CondenserModelKind::CoefficientA:
+        return coefficientA_ != 0 ? divideOrFault(dT, coefficientA_) : 0.0;
+    case CondenserModelKind::None:
+        break;
+    }
+    return 0.0;
+}
+
+} // namespace kelvo

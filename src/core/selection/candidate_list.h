@@ -1,0 +1,65 @@
+#pragma once
+
+#include <array>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "catalogue/fixed_text.h"
+
+namespace kelvo
+{
+
+struct ApplicationState;
+class LanguageTable;
+class MessageSink;
+
+// One row of the candidate list. Texts are catalogue bytes (Windows-1250).
+struct Candidate {
+    int unitIndex = 0; // index of the unit in catalogue.units
+    FixedText<20> unitName;
+    // False for a unit that could not be evaluated: it has no figures, carries kFailedMark
+    // and the reason, and is listed after every evaluated unit.
+    bool evaluated = false;
+    bool gaveUp = false;      // the balance search passed 70 C; figures kept and marked
+    double capacityW = 0;     // the figure shown, W
+    double powerKW = 0;       // the figure shown, kW
+    std::string capacityText; // column "Qo [W]"; empty without figures
+    std::string powerText;    // column "Pe [kW]"; empty without figures
+    std::string mark;         // "", kGaveUpMark or kFailedMark
+    std::string reason;       // why the unit has no figures or why they are marked
+};
+
+struct CandidateList {
+    // Display order: row r (1 ..) is rows[r - 1]. Rows 1 .. evaluatedCount carry figures and
+    // are sorted by capacity; the units without figures follow in catalogue order.
+    std::vector<Candidate> rows;
+    int evaluatedCount = 0;
+    // Each distinct calculation message of the build, in order of first appearance
+    // (Windows-1250 like every text here; the sink got them as UTF-8).
+    std::vector<std::string> messages;
+
+    // The list accepts a choice only when it has rows.
+    [[nodiscard]] bool enabled() const { return !rows.empty(); }
+    // Row r (1 ..), nullptr outside the list.
+    [[nodiscard]] const Candidate* row(int r) const;
+};
+
+// Called as (maximum, position) while a long loop runs; the caller shows its progress window
+// and closes it when the operation returns.
+using ProgressCallback = std::function<void(int maximum, int position)>;
+
+// Rebuilds state.selection.candidates for the family, filters, refrigerant and temperatures in
+// state.selection: every unit of the family that passes the filters and whose evaporating
+// range holds the temperature is evaluated with heat factor 1.0 and listed by capacity.
+// A unit that cannot be evaluated never stops the build. Clears the chosen row and the range
+// tables of the details shown last; their panels and staging stay. Each distinct calculation
+// message goes to the sink once (UTF-8).
+void rebuildCandidateList(ApplicationState& state, MessageSink& sink,
+                          const ProgressCallback& progress = {});
+
+// Headers of the four list columns ("Poz.", "Model" in the language; "Qo [W]", "Pe [kW]"),
+// UTF-8.
+std::array<std::string, 4> candidateListHeaders(const LanguageTable& languages, int language);
+
+} // namespace kelvo

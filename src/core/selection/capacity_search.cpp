@@ -1,0 +1,40 @@
+#include "selection/capacity_search.h"
+
+#include "app/application_state.h"
+#include "selection/candidate_list.h"
+#include "selection/unit_details.h"
+#include "text/numeric_text.h"
+
+namespace kelvo
+{
+
+std::optional<int> searchByCapacity(const CandidateList& list, std::string_view required)
+{
+    const auto parsed = parseNumber(required);
+    const int last = list.evaluatedCount;
+    if (!parsed || last < 1)
+        return std::nullopt;
+    const double Q = *parsed;
+    int r = 1;
+    while (r < last && list.row(r)->capacityW < Q)
+        ++r;
+    const double q = list.row(r)->capacityW;
+    if (q < Q || r == 1)
+        return r; // past the end: the largest; or the first row already reaches Q
+    const double x = list.row(r - 1)->capacityW;
+    if (x <= 0)
+        return r; // no ratio against nothing
+    // Q > x > 0 here, so neither ratio divides by zero.
+    return q / Q >= Q / x ? r - 1 : r;
+}
+
+bool selectByCapacity(ApplicationState& state, std::string_view required, MessageSink& sink)
+{
+    const auto row = searchByCapacity(state.selection.candidates, required);
+    if (!row)
+        return false;
+    showUnitDetails(state, *row, sink);
+    return true;
+}
+
+} // namespace kelvo

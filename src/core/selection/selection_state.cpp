@@ -1,0 +1,50 @@
+#include "selection/selection_state.h"
+
+#include "text/numeric_text.h"
+
+namespace kelvo
+{
+
+SelectionState initialSelection(UnitFamily family)
+{
+    SelectionState selection;
+    selection.familyIsBase = family == UnitFamily::Base;
+    selection.familyIsBox = family == UnitFamily::Box;
+    selection.unitFamily = selection.familyIsBase ? kBaseFamily : kBoxFamily;
+    selection.selectedRefrigerant = kDefaultRefrigerant;
+    return selection;
+}
+
+void tickAllFilters(SelectionState& selection)
+{
+    selection.brandCopeland = selection.brandManeurop = selection.brandFrascold = true;
+    selection.kindSpiral = selection.kindHermetic = selection.kindSemihermetic = true;
+    selection.versionSB = selection.versionKB = true;
+}
+
+std::vector<double> evaporatingTemperatureChoices()
+{
+    std::vector<double> choices{12.5};
+    for (int t = 12; t >= -45; --t)
+        choices.push_back(t);
+    return choices;
+}
+
+std::vector<double> ambientTemperatureChoices()
+{
+    std::vector<double> choices;
+    for (int t = 50; t >= 0; --t)
+        choices.push_back(t);
+    return choices;
+}
+
+std::vector<std::string> choiceTexts(const std::vector<double>& choices, char separator)
+{
+    std::vector<std::string> texts;
+    texts.reserve(choices.size());
+    for (const double value : choices)
+        texts.push_back(formatNumber(value, separator));
+    return texts;
+}
+
+} // namespace kelvo

@@ -1,0 +1,272 @@
+#include "selection/unit_details.h"
+
+#include <stdexcept>
+
+#include "app/application_state.h"
+#include "app/message_sink.h"
+#include "catalogue/lookups.h"
+#include "selection/display_figures.h"
+#include "selection/range_columns.h"
+#include "selection/selection_state.h"
+#include "selection/unit_point.h"
+#include "text/code_page.h"
+#include "text/numeric_text.h"
+
+namespace kelvo
+{
+namespace
+{
+
+constexpr const char* kUnknown = "?";
+
+// Everything the steps below share.
+struct DetailsContext {
+    ApplicationState& state;
+    MessageSink& sink;
+    int unitIndex = 0;
+    int compressor = 0;
+    int condenser = 0;
+    int frame = 0;
+    char separator = ',';
+
+    [[nodiscard]] std::string text(double value) const { return formatNumber(value, separator); }
+};
+
+RangeCell figureCell(const UnitPoint& point, double figure, const DetailsContext& context)
+{
+    RangeCell cell;
+    if (!point.succeeded) {
+        cell.mark = kFailedMark;
+        cell.reason = point.failure;
+        return cell;
+    }
+    cell.value = figure;
+    cell.text = context.text(figure);
+    cell.gaveUp = point.gaveUp;
+    if (point.gaveUp) {
+        cell.mark = kGaveUpMark;
+        cell.reason = kGaveUpReason;
+    }
+    return cell;
+}
+
+RangeColumn rangeColumn(DetailsContext& context, const UnitConditions& conditions, double to)
+{
+    RangeColumn column;
+    column.to = to;
+    column.toText = context.text(to);
+    for (int k = 0; k < kRangeAmbientCount; ++k) {
+        const UnitPoint point =
+            evaluateUnitPoint(context.state, context.unitIndex, context.compressor,
+                              context.condenser, conditions, to, kRangeAmbients[k], context.sink);
+        const auto i = static_cast<std::size_t>(k);
+        column.capacity[i] =
+            figureCell(point, capacityFigureW(point.refrigeratingCapacity), context);
+        column.power[i] = figureCell(point, powerFigureKW(point.powerInput), context);
+    }
+    return column;
+}
+
+void fillRangeTables(DetailsContext& context, const UnitConditions& conditions, RangeTables& tables)
+{
+    const auto& unit = context.state.catalogue.units[context.unitIndex];
+    EvaporatingRange range;
+    try {
+        range = readEvaporatingRange(unit);
+    } catch (const ConversionError& error) {
+        tables.failure = error.what();
+        return;
+    }
+    const RangeColumnPlan plan = rangeColumnTemperatures(range.toMax, range.toMin);
+    for (const double t : plan.temperatures)
+        tables.columns.push_back(rangeColumn(context, conditions, t));
+    if (plan.cut)
+        tables.failure =
+            "Zakres temperatur parowania ponad " + std::to_string(kMaxRangeColumns) + " kolumn";
+}
+
+std::string staged(const std::string& text)
+{
+    return text.substr(0, kStagedTextWidth);
+}
+
+RangeStaging stagingOf(const RangeTables& tables)
+{
+    RangeStaging staging;
+    staging.rangeColumnCount = static_cast<int>(tables.columns.size());
+    for (std::size_t c = 0; c < tables.columns.size() && c < kStagedRangeColumns; ++c) {
+        const RangeColumn& column = tables.columns[c];
+        staging.rangeTo[c] = staged(column.toText);
+        for (std::size_t k = 0; k < kRangeAmbientCount; ++k) {
+            staging.rangeQo[k][c] = staged(column.capacity[k].shown());
+            staging.rangePe[k][c] = staged(column.power[k].shown());
+        }
+    }
+    return staging;
+}
+
+// Panels [8], [9] and [11]: all three or none. Writes fanPower back with "," first, as the
+// catalogue keeps it.
+void fillPowerPanels(DetailsContext& context, UnitDataPanels& panels)
+{
+    if (context.condenser < 1)
+        return;
+    auto& condenser = context.state.catalogue.condensers.at(context.condenser);
+    dotToComma(condenser.fanPower);
+    const auto fanPower = parseNumber(condenser.fanPower.view());
+    const auto fanCount = parseNumber(condenser.fanCount.view());
+    if (!fanPower || !fanCount)
+        return;
+    // Each figure is read back from the text above it, so it carries that text's rounding.
+    const std::string fanText = context.text(*fanPower * *fanCount);
+    const auto compressorPower = parseNumber(panels.power);
+    const auto fans = parseNumber(fanText);
+    if (!compressorPower || !fans)
+        return;
+    const std::string totalText = context.text(*compressorPower + *fans);
+    const auto capacity = parseNumber(panels.capacity);
+    const auto total = parseNumber(totalText);
+    if (!capacity || !total || *total == 0)
+        return;
+    const double cop = roundHalfEven(*capacity / 1000.0 / *total * 1000.0) / 1000.0 + 0.0;
+    panels.fanPower = fanText;
+    panels.fanPowerKW = fans;
+    panels.totalPower = totalText;
+    panels.totalPowerKW = total;
+    panels.cop = context.text(cop);
+    panels.copValue = cop;
+}
+
+void fillCondensingTemperature(DetailsContext& context, const UnitConditions& conditions,
+                               UnitDataPanels& panels)
+{
+    const SelectionState& selection = context.state.selection;
+    const double air = selection.ambientTemperature;
+    const UnitPoint point =
+        evaluateUnitPoint(context.state, context.unitIndex, context.compressor, context.condenser,
+                          conditions, selection.evaporatingTemperature, air, context.sink);
+    if (!point.succeeded)
+        return;
+    const double tk = roundToTenth(air + point.condensingDeltaT) + 0.0;
+    panels.condensingTemperature = context.text(tk);
+    panels.condensingTemperatureC = tk;
+    if (point.gaveUp)
+        panels.condensingTemperatureMark = kGaveUpMark;
+}
+
+std::string suctionTemperatureText(const DetailsContext& context, const CondensingUnitRecord& unit)
+{
+    if (!unit.superheatMode)
+        return unit.suctionTemperature.str();
+    const auto superheat = parseNumber(unit.superheat.view());
+    if (!superheat)
+        return kUnknown;
+    return context.text(*superheat + context.state.selection.evaporatingTemperature);
+}
+
+Dimensions dimensionsOf(const DetailsContext& context, const CondensingUnitRecord& unit)
+{
+    if (context.frame < 1)
+        return {kUnknown, kUnknown, kUnknown, kUnknown, kUnknown, kUnknown, kUnknown, kUnknown};
+    const FrameRecord& frame = context.state.catalogue.frames[context.frame];
+    Dimensions d{frame.dimA.str(), frame.dimB.str(), frame.dimC.str(), frame.dimD.str(),
+                 frame.dimE.str(), frame.dimF.str(), frame.dimG.str(), frame.dimH.str()};
+    if (frame.housing == kBoxFamily)
+        return d;
+    // A base-plate unit grows with its stacked condensers.
+    const auto plate = parseNumber(frame.dimD.view());
+    const auto height =
+        parseNumber(context.state.catalogue.condensers[context.condenser].height.view());
+    const auto count = parseNumber(unit.condenserCount.view());
+    d.c = plate && height && count ? context.text(*plate + *height * *count) : kUnknown;
+    return d;
+}
+
+FanPanels fanPanelsOf(const CondenserRecord& c)
+{
+    return {c.fanName.str(),       c.fanDiameter.str(),  c.fanSupply.str(), c.fanPower.str(),
+            c.fanCurrentMax.str(), c.fanCapacitor.str(), c.fanSpeed.str(),  c.fanTemperature.str()};
+}
+
+CompressorPanels compressorPanelsOf(const CompressorRecord& c)
+{
+    return {c.model.str(), c.displacement.str(), c.oilVolume.str(),   c.oilType.str(),
+            c.mass.str(),  c.maxCurrent.str(),   c.maxCurrentZ.str(), c.starting.str()};
+}
+
+} // namespace
+
+UnitDetails computeUnitDetails(ApplicationState& state, int row, MessageSink& sink)
+{
+    const Candidate* candidate = state.selection.candidates.row(row);
+    if (!candidate)
+        throw std::out_of_range("list row " + std::to_string(row) + " is not in the list");
+    DistinctMessageSink messages;
+    DetailsContext context{state, messages};
+    const Catalogue& catalogue = state.catalogue;
+    context.unitIndex = candidate->unitIndex;
+    context.compressor = findCompressorOfUnit(catalogue, context.unitIndex);
+    context.condenser = findCondenserOfUnit(catalogue, context.unitIndex);
+    context.frame = findFrameOfUnit(catalogue, context.unitIndex);
+    context.separator = state.displayDecimalSeparator;
+
+    UnitDetails details;
+    details.row = row;
+    details.unitIndex = context.unitIndex;
+    details.range.cornerText = "[C]";
+    for (std::size_t k = 0; k < kRangeAmbientCount; ++k)
+        details.range.ambientTexts[k] = context.text(kRangeAmbients[k]);
+
+    std::optional<UnitConditions> conditions;
+    try {
+        conditions = readUnitConditions(catalogue.units[context.unitIndex]);
+    } catch (const ConversionError& error) {
+        details.failure = error.what();
+        details.range.failure = details.failure;
+        messages.message(toUtf8(details.failure));
+    }
+    if (conditions) {
+        auto& unit = state.catalogue.units.at(context.unitIndex);
+        dotToComma(unit.toMax);
+        dotToComma(unit.toMin);
+        fillRangeTables(context, *conditions, details.range);
+    }
+    details.staging = stagingOf(details.range);
+
+    const CondensingUnitRecord& unit = catalogue.units[context.unitIndex];
+    details.drawing = state.programDir / "wmf" / (toUtf8(unit.drawing.view()) + ".wmf");
+
+    UnitDataPanels& panels = details.data;
+    panels.evaporatingTemperature = context.text(state.selection.evaporatingTemperature);
+    panels.ambientTemperature = context.text(state.selection.ambientTemperature);
+    panels.unitName = unit.name.str();
+    panels.compressorModel = catalogue.compressors[context.compressor].model.str();
+    panels.capacity = candidate->capacityText;
+    panels.power = candidate->powerText;
+    fillPowerPanels(context, panels);
+    panels.version = unit.version.str();
+    if (conditions)
+        fillCondensingTemperature(context, *conditions, panels);
+    panels.subcooling = unit.subcooling.str();
+    panels.suctionTemperature = suctionTemperatureText(context, unit);
+
+    details.dimensions = dimensionsOf(context, unit);
+    details.compressor = compressorPanelsOf(catalogue.compressors[context.compressor]);
+    details.fan = fanPanelsOf(catalogue.condensers[context.condenser]);
+    details.baseAccessories = unit.baseAccessories;
+    details.boxAccessories = unit.boxAccessories;
+
+    for (const auto& text : messages.messages)
+        sink.message(text);
+    return details;
+}
+
+const UnitDetails& showUnitDetails(ApplicationState& state, int row, MessageSink& sink)
+{
+    UnitDetails details = computeUnitDetails(state, row, sink);
+    state.selection.selectedRow = row;
+    state.selection.details = std::move(details);
+    return *state.selection.details;
+}
+
+} // namespace kelvo

@@ -1,0 +1,142 @@
+#pragma once
+
+#include <array>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "catalogue/records.h"
+
+namespace kelvo
+{
+
+struct ApplicationState;
+class MessageSink;
+
+// Texts below are catalogue bytes (Windows-1250) or number texts with the display separator.
+
+inline constexpr int kRangeAmbientCount = 3;
+inline constexpr std::array<double, kRangeAmbientCount> kRangeAmbients{27.0, 32.0, 38.0};
+// The datasheet prints the first columns only.
+inline constexpr int kStagedRangeColumns = 11;
+inline constexpr std::size_t kStagedTextWidth = 20;
+
+// One point of the operating-range tables.
+struct RangeCell {
+    std::string text;            // the figure; empty when the point failed
+    std::string mark;            // "", kGaveUpMark or kFailedMark
+    std::string reason;          // why it is marked
+    std::optional<double> value; // the figure as a number
+    bool gaveUp = false;
+
+    [[nodiscard]] std::string shown() const { return text + mark; }
+};
+
+struct RangeColumn {
+    double to = 0;
+    std::string toText;
+    std::array<RangeCell, kRangeAmbientCount> capacity; // W, at kRangeAmbients
+    std::array<RangeCell, kRangeAmbientCount> power;    // kW, at kRangeAmbients
+};
+
+// "Wydajność chłodnicza - Qo [W]" and "Pobór mocy elektrycznej - Pe [kW]": one column per
+// evaporating temperature, one row per ambient; both tables share the headers.
+struct RangeTables {
+    std::string cornerText; // "[C]"
+    std::array<std::string, kRangeAmbientCount> ambientTexts;
+    std::vector<RangeColumn> columns; // every computed column
+    std::string failure;              // why the tables are empty or cut short; empty otherwise
+};
+
+// What the datasheet receives: the first kStagedRangeColumns columns as shown (figure and
+// mark), each cut to kStagedTextWidth. rangeColumnCount counts every computed column.
+struct RangeStaging {
+    int rangeColumnCount = 0;
+    std::array<std::string, kStagedRangeColumns> rangeTo;
+    // [0] 27 C, [1] 32 C, [2] 38 C: rangeQo27 / rangeQo32 / rangeQo38 and likewise Pe.
+    std::array<std::array<std::string, kStagedRangeColumns>, kRangeAmbientCount> rangeQo;
+    std::array<std::array<std::string, kStagedRangeColumns>, kRangeAmbientCount> rangePe;
+};
+
+// Tab "Dane Agregatu" (panel numbers of the selection screen in brackets).
+struct UnitDataPanels {
+    std::string evaporatingTemperature;    // [1] C
+    std::string ambientTemperature;        // [2] C
+    std::string unitName;                  // [3]
+    std::string compressorModel;           // [4]
+    std::string capacity;                  // [6] W, the list's cell
+    std::string power;                     // [7] kW, the list's cell
+    std::string fanPower;                  // [8] kW, fanPower x fanCount
+    std::string totalPower;                // [9] kW, [7] + [8]
+    std::string cop;                       // [11] [6] in kW / [9], three decimals
+    std::string version;                   // [12]
+    std::string condensingTemperature;     // [13] C, one decimal; empty when the point failed
+    std::string condensingTemperatureMark; // kGaveUpMark when no balance was found below 70 C
+    std::string subcooling;                // [14] K, as stored
+    std::string suctionTemperature;        // [15] C, or "?"
+
+    // The same figures as numbers; nullopt where the panel is empty.
+    std::optional<double> fanPowerKW;
+    std::optional<double> totalPowerKW;
+    std::optional<double> copValue;
+    std::optional<double> condensingTemperatureC;
+};
+
+// Tab "Dane Wentylatora": the fans of the unit's condenser, as stored.
+struct FanPanels {
+    std::string name;           // [32]
+    std::string diameter;       // [33] mm
+    std::string supply;         // [34]
+    std::string power;          // [35] kW
+    std::string currentMax;     // [36] A
+    std::string capacitor;      // [37]
+    std::string speed;          // [38] 1/min
+    std::string maxTemperature; // [39] C
+};
+
+// Tab "Dane Sprężarki": the unit's compressor, as stored.
+struct CompressorPanels {
+    std::string model;        // [24]
+    std::string displacement; // [25] m3/h
+    std::string oilVolume;    // [26] dm3
+    std::string oilType;      // [27]
+    std::string mass;         // [28] kg
+    std::string maxCurrent;   // [29] A
+    std::string maxCurrentZ;  // [30] A
+    std::string starting;     // [31]
+};
+
+// Group "Wymiary", mm: the frame's dimensions; "?" without a frame.
+struct Dimensions {
+    std::string a, b, c, d, e, f, g, h; // [16] [17] [18] [19] [20] [21] [23] [22]
+};
+
+struct UnitDetails {
+    int row = 0;       // the list row shown
+    int unitIndex = 0; // its unit in catalogue.units
+    RangeTables range;
+    RangeStaging staging;
+    UnitDataPanels data;
+    FanPanels fan;
+    CompressorPanels compressor;
+    Dimensions dimensions;
+    std::array<bool, CondensingUnitRecord::baseAccessoryCount> baseAccessories{};
+    std::array<bool, CondensingUnitRecord::boxAccessoryCount> boxAccessories{};
+    std::filesystem::path drawing; // programDir / "wmf" / (drawing + ".wmf"), UTF-8 name
+    // Set when the unit's own texts (suction, subcooling, counts) do not convert: the figures
+    // that need an evaluation stay empty, the rest is shown.
+    std::string failure;
+};
+
+// The details of list row `row` (1 ..) of state.selection.candidates at the selection's
+// temperatures. Evaluates the range tables and the condensing temperature; rewrites the
+// unit's limits and its condenser's fanPower with "," as the catalogue keeps them. Each
+// distinct message goes to the sink once (UTF-8). Throws std::out_of_range for a row not in the
+// list.
+UnitDetails computeUnitDetails(ApplicationState& state, int row, MessageSink& sink);
+
+// computeUnitDetails, kept as the chosen row and the details shown (for the datasheet).
+const UnitDetails& showUnitDetails(ApplicationState& state, int row, MessageSink& sink);
+
+} // namespace kelvo

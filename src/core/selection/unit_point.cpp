@@ -1,0 +1,127 @@
+#include "selection/unit_point.h"
+
+#include <cmath>
+#include <exception>
+
+#include "app/application_state.h"
+#include "app/message_sink.h"
+#include "text/code_page.h"
+#include "text/numeric_text.h"
+
+namespace kelvo
+{
+namespace
+{
+
+// Texts are Windows-1250, as everything the core hands to a display.
+std::string missingLinkText(std::string_view what, std::string_view id)
+{
+    return "Nie znaleziono " + std::string(what) + " agregatu (id '" + std::string(id) + "')";
+}
+constexpr const char* kCompressorWord = "spr\xea\xbf"
+                                        "arki";
+constexpr const char* kCondenserWord = "skraplacza";
+constexpr const char* kIncompleteData = "Liczenie przerwane !\r"
+                                        "Niepe\xb3ne dane spr\xea\xbf"
+                                        "arki lub skraplacza";
+
+// Passes every message on (UTF-8, as the calculation reports them) and keeps this
+// evaluation's own, in Windows-1250, for the failure text.
+class RecordingSink : public MessageSink
+{
+  public:
+    explicit RecordingSink(MessageSink& next) : next_(next) {}
+    void message(std::string_view text) override
+    {
+        next_.message(text);
+        if (!joined.empty())
+            joined += '\r';
+        joined += fromUtf8(text);
+    }
+    std::string joined;
+
+  private:
+    MessageSink& next_;
+};
+
+std::string failureText(const EvaluationOutcome& outcome, const std::string& messages)
+{
+    if (outcome.error != EvaluationError::None)
+        return evaluationErrorText(outcome.error);
+    if (!messages.empty())
+        return messages;
+    return kIncompleteData;
+}
+
+} // namespace
+
+UnitConditions readUnitConditions(const CondensingUnitRecord& unit)
+{
+    UnitConditions c;
+    c.superheatMode = unit.superheatMode;
+    if (unit.superheatMode)
+        c.superheat = toNumber(unit.superheat.view());
+    else
+        c.suctionTemperature = toNumber(unit.suctionTemperature.view());
+    c.subcooling = toNumber(unit.subcooling.view());
+    c.compressorCount = toNumber(unit.compressorCount.view());
+    c.condenserCount = toNumber(unit.condenserCount.view());
+    return c;
+}
+
+EvaporatingRange readEvaporatingRange(const CondensingUnitRecord& unit)
+{
+    return {toNumber(unit.toMin.view()), toNumber(unit.toMax.view())};
+}
+
+UnitPoint evaluateUnitPoint(ApplicationState& state, int unitIndex, int compressor, int condenser,
+                            const UnitConditions& conditions, double to, double airTemperature,
+                            MessageSink& sink)
+{
+    UnitPoint point;
+    const auto& unit = state.catalogue.units[unitIndex];
+    if (compressor < 1) {
+        point.failure = missingLinkText(kCompressorWord, unit.compressorId.view());
+        return point;
+    }
+    if (condenser < 1) {
+        // Evaluating against the empty record would only repeat a refrigerant message.
+        point.failure = missingLinkText(kCondenserWord, unit.condenserId.view());
+        return point;
+    }
+    PairInputs inputs;
+    inputs.compressor = compressor;
+    inputs.condenser = condenser;
+    inputs.to = to;
+    inputs.airTemperature = airTemperature;
+    inputs.superheat = conditions.superheatAt(to);
+    inputs.subcooling = conditions.subcooling;
+    inputs.compressorQuantity = conditions.compressorCount;
+    inputs.condenserQuantity = conditions.condenserCount;
+    inputs.heatFactor = 1.0;
+    RecordingSink recording(sink);
+    try {
+        const EvaluationOutcome outcome = evaluatePair(state, inputs, recording);
+        const PerformanceResult& result = state.refrigerant.result;
+        point.gaveUp = outcome.gaveUp;
+        if (!outcome.succeeded()) {
+            point.failure = failureText(outcome, recording.joined);
+            return point;
+        }
+        if (!std::isfinite(result.refrigeratingCapacity) || !std::isfinite(result.powerInput) ||
+            !std::isfinite(result.condensingDeltaT)) {
+            point.failure = evaluationErrorText(EvaluationError::InvalidOperation);
+            return point;
+        }
+        point.succeeded = true;
+        point.refrigeratingCapacity = result.refrigeratingCapacity;
+        point.powerInput = result.powerInput;
+        point.condensingDeltaT = result.condensingDeltaT;
+    } catch (const std::exception& error) {
+        // One unit's fault must not end a list build or a table.
+        point.failure = error.what();
+    }
+    return point;
+}
+
+} // namespace kelvo

@@ -1,0 +1,190 @@
+#include "app/start_window.h"
+
+#include <QActionGroup>
+#include <QFile>
+#include <QGridLayout>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPainter>
+#include <QStatusBar>
+#include <QSvgRenderer>
+
+#include "app/application_state.h"
+#include "app/information_window.h"
+#include "app/language_table.h"
+#include "selection/selection_window.h"
+#include "ui/clickable_picture.h"
+#include "ui/language_text.h"
+#include "ui/palette.h"
+#include "ui/qt_text.h"
+
+namespace kelvo::gui
+{
+namespace
+{
+
+constexpr const char* kEditorMarkerFile = "KelvoSoftwareBazaDanych.txt";
+constexpr int kNotAvailableEntry = 143;
+constexpr int kBaseEntry = 144;
+constexpr int kBoxEntry = 145;
+
+QLabel* captionLabel(QWidget* parent)
+{
+    auto* label = new QLabel(parent);
+    label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    label->setWordWrap(true);
+    QFont font = label->font();
+    font.setBold(true);
+    label->setFont(font);
+    return label;
+}
+
+} // namespace
+
+StartWindow::StartWindow(ApplicationState& state, QWidget* parent)
+    : QMainWindow(parent), state_(state)
+{
+    setObjectName("TForm4");
+    setWindowTitle("KelvoSoftware");
+    QPalette p = palette();
+    p.setColor(QPalette::Window, kSkyBlue);
+    setPalette(p);
+    buildMenus();
+    buildPictures();
+    statusBar()->setObjectName("StatusBar1");
+    resize(877, 482 + menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
+    // English at every start; no choice is remembered between runs.
+    chooseLanguage(2);
+}
+
+QString StartWindow::artPath(const char* name) const
+{
+    return QString::fromStdString((state_.programDir / "art" / name).string());
+}
+
+void StartWindow::buildMenus()
+{
+    programMenu_ = menuBar()->addMenu(QString());
+    exitAction_ = programMenu_->addAction(QString(), this, &QWidget::close);
+    languageMenu_ = menuBar()->addMenu(QString());
+    auto* group = new QActionGroup(this);
+    group->setExclusive(true);
+    for (int k = 1; k <= kLanguageCount; ++k) {
+        QAction* action = languageMenu_->addAction(fromUtf8Text(languageName(k)), this,
+                                                   [this, k] { chooseLanguage(k); });
+        action->setObjectName(QString("N%1").arg(k) + "1");
+        action->setCheckable(true);
+        group->addAction(action);
+        languageActions_[static_cast<std::size_t>(k - 1)] = action;
+    }
+    helpMenu_ = menuBar()->addMenu(QString());
+    informationAction_ = helpMenu_->addAction(QString(), this, &StartWindow::openInformation);
+}
+
+void StartWindow::buildPictures()
+{
+    auto* central = new QWidget(this);
+    auto* grid = new QGridLayout(central);
+    grid->setContentsMargins(24, 24, 24, 12);
+    grid->setHorizontalSpacing(24);
+    grid->setVerticalSpacing(6);
+
+    auto* heading = new ClickablePicture("Image3", artPath("catalogue.svg"), central);
+    heading->setVisible(false); // kept for its name; the background carries the artwork
+    boxPicture_ = new ClickablePicture("Image1", artPath("unit-box.svg"), central);
+    basePicture_ = new ClickablePicture("Image2", artPath("unit-base.svg"), central);
+    editorPicture_ = new ClickablePicture("Image4", artPath("catalogue.svg"), central);
+    for (int i = 0; i < 2; ++i)
+        unavailablePictures_[static_cast<std::size_t>(i)] = new ClickablePicture(
+            QString("Image%1").arg(6 + i), artPath("unavailable.svg"), central);
+    for (ClickablePicture* picture : {boxPicture_, basePicture_, editorPicture_})
+        picture->setCursor(Qt::PointingHandCursor);
+    for (ClickablePicture* picture : {boxPicture_, basePicture_, editorPicture_,
+                                      unavailablePictures_[0], unavailablePictures_[1]})
+        picture->setMinimumSize(150, 120);
+
+    boxCaption_ = captionLabel(central);
+    baseCaption_ = captionLabel(central);
+    grid->addWidget(boxPicture_, 0, 0);
+    grid->addWidget(basePicture_, 0, 1);
+    grid->addWidget(editorPicture_, 0, 2);
+    grid->addWidget(boxCaption_, 1, 0);
+    grid->addWidget(baseCaption_, 1, 1);
+    grid->addWidget(unavailablePictures_[0], 2, 0);
+    grid->addWidget(unavailablePictures_[1], 2, 1);
+    grid->setRowStretch(0, 3);
+    grid->setRowStretch(2, 2);
+    setCentralWidget(central);
+
+    connect(boxPicture_, &ClickablePicture::clicked, this, [this] { openFamily(false); });
+    connect(basePicture_, &ClickablePicture::clicked, this, [this] { openFamily(true); });
+    connect(editorPicture_, &ClickablePicture::clicked, this, &StartWindow::openEditor);
+
+    // The editor is offered only where the catalogue marker file can be opened.
+    QFile marker(QString::fromStdString((state_.programDir / kEditorMarkerFile).string()));
+    if (!marker.open(QIODevice::ReadOnly))
+        editorPicture_->setVisible(false);
+}
+
+void StartWindow::chooseLanguage(int language)
+{
+    state_.languages.chooseLanguage(language);
+    applyLanguage();
+}
+
+void StartWindow::applyLanguage()
+{
+    const int current = state_.languages.currentLanguage();
+    for (int k = 1; k <= kLanguageCount; ++k)
+        languageActions_[static_cast<std::size_t>(k - 1)]->setChecked(k == current);
+    programMenu_->setTitle(languageText(state_, 1));
+    exitAction_->setText(languageText(state_, 2));
+    languageMenu_->setTitle(languageText(state_, 3));
+    helpMenu_->setTitle(languageText(state_, 4));
+    informationAction_->setText(languageText(state_, 5));
+    basePicture_->setToolTip(languageText(state_, kBaseEntry));
+    boxPicture_->setToolTip(languageText(state_, kBoxEntry));
+    baseCaption_->setText(languageText(state_, kBaseEntry));
+    boxCaption_->setText(languageText(state_, kBoxEntry));
+    for (ClickablePicture* picture : unavailablePictures_)
+        picture->setToolTip(languageText(state_, kNotAvailableEntry));
+}
+
+void StartWindow::openFamily(bool base)
+{
+    if (selectionWindow_)
+        return;
+    auto* window = new SelectionWindow(state_, base ? UnitFamily::Base : UnitFamily::Box);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    selectionWindow_ = window;
+    connect(window, &QObject::destroyed, this, [this] { show(); });
+    hide();
+    window->open();
+}
+
+void StartWindow::openEditor()
+{
+    QMessageBox::information(this, "KelvoSoftware",
+                             "The catalogue editor is not available in this version.");
+}
+
+void StartWindow::openInformation()
+{
+    if (informationWindow_)
+        return;
+    auto* window = new InformationWindow(state_.programDir, this);
+    informationWindow_ = window;
+    window->show();
+}
+
+void StartWindow::paintEvent(QPaintEvent* event)
+{
+    QMainWindow::paintEvent(event);
+    QPainter painter(this);
+    QSvgRenderer background(artPath("background.svg"));
+    if (background.isValid())
+        background.render(&painter, QRectF(rect()));
+}
+
+} // namespace kelvo::gui

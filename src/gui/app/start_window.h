@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QPointer>
+#include <array>
+
+class QAction;
+class QLabel;
+class QMenu;
+
+namespace kelvo
+{
+struct ApplicationState;
+}
+
+namespace kelvo::gui
+{
+
+class ClickablePicture;
+
+// The first window: the two unit families, the catalogue editor (where the catalogue marker
+// file is present), the language menu and the information window.
+class StartWindow : public QMainWindow
+{
+    Q_OBJECT
+  public:
+    explicit StartWindow(ApplicationState& state, QWidget* parent = nullptr);
+
+    // The window a family picture opened, while it is open.
+    [[nodiscard]] QWidget* selectionWindow() const { return selectionWindow_; }
+    void openFamily(bool base);
+    void chooseLanguage(int language);
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    void buildMenus();
+    void buildPictures();
+    void applyLanguage();
+    void openEditor();
+    void openInformation();
+    QString artPath(const char* name) const;
+
+    ApplicationState& state_;
+    QMenu* programMenu_ = nullptr;
+    QMenu* languageMenu_ = nullptr;
+    QMenu* helpMenu_ = nullptr;
+    QAction* exitAction_ = nullptr;
+    QAction* informationAction_ = nullptr;
+    std::array<QAction*, 5> languageActions_{};
+    ClickablePicture* basePicture_ = nullptr;
+    ClickablePicture* boxPicture_ = nullptr;
+    ClickablePicture* editorPicture_ = nullptr;
+    std::array<ClickablePicture*, 2> unavailablePictures_{};
+    QLabel* baseCaption_ = nullptr;
+    QLabel* boxCaption_ = nullptr;
+    QPointer<QWidget> selectionWindow_;
+    QPointer<QWidget> informationWindow_;
+};
+
+} // namespace kelvo::gui

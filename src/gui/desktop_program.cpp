@@ -1,0 +1,69 @@
+#include "desktop_program.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <cstdlib>
+#include <iostream>
+#include <string>
+
+#include "app/application_state.h"
+#include "app/data_folder.h"
+#include "app/start_window.h"
+
+namespace kelvo::gui
+{
+namespace
+{
+
+bool haveDisplay()
+{
+    const char* platform = std::getenv("QT_QPA_PLATFORM");
+    if (platform && *platform)
+        return true;
+    const char* x11 = std::getenv("DISPLAY");
+    const char* wayland = std::getenv("WAYLAND_DISPLAY");
+    return (x11 && *x11) || (wayland && *wayland);
+}
+
+std::string dataFolderArgument(int argc, char** argv)
+{
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (arg == "--data" && i + 1 < argc)
+            return argv[i + 1];
+        if (arg.rfind("--data=", 0) == 0)
+            return arg.substr(7);
+    }
+    return {};
+}
+
+} // namespace
+
+int runDesktopProgram(int argc, char** argv, ApplicationState& state)
+{
+    if (!haveDisplay()) {
+        std::cerr << "kelvo: no display found; the desktop program needs one. Use the command "
+                     "line instead, for example: kelvo select --family BOX --refrigerant R404A "
+                     "--to 0 --ambient 32 (kelvo --help lists the commands)\n";
+        return 2;
+    }
+    QApplication application(argc, argv);
+    QApplication::setApplicationName("KelvoSoftware");
+    QApplication::setFont(QFont("DejaVu Sans", 9));
+
+    const auto folder = findDataFolder(dataFolderArgument(argc, argv),
+                                       QCoreApplication::applicationFilePath().toStdString());
+    if (!folder) {
+        QMessageBox::critical(nullptr, "KelvoSoftware",
+                              "The data folder (catalogue and property tables) was not found. "
+                              "Start the program with --data FOLDER or set KELVO_DATA.");
+        return 2;
+    }
+    state.programDir = *folder;
+
+    StartWindow window(state);
+    window.show();
+    return QApplication::exec();
+}
+
+} // namespace kelvo::gui

@@ -1,0 +1,179 @@
+#include "reports/report_engine.h"
+
+#include <QAction>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPageLayout>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QToolBar>
+
+#include "reports/report_painter.h"
+
+namespace kelvo::gui
+{
+namespace
+{
+
+QPageLayout fullPageLayout(const ReportDefinition& report)
+{
+    const QPageSize size(report.pageSize, QPageSize::Millimeter, QString(),
+                         QPageSize::ExactMatch);
+    return QPageLayout(size, QPageLayout::Portrait, QMarginsF(0, 0, 0, 0),
+                       QPageLayout::Millimeter);
+}
+
+// A file name made of the title's letters, digits and a few safe marks.
+QString suggestedFileName(const QString& title)
+{
+    QString name;
+    for (const QChar c : title.simplified())
+        name += c.isLetterOrNumber() || c == QLatin1Char('-') || c == QLatin1Char('.')
+                    ? c
+                    : QLatin1Char('_');
+    return (name.isEmpty() ? QStringLiteral("report") : name) + QStringLiteral(".pdf");
+}
+
+} // namespace
+
+QString ReportEngine::expandedTitle(const ReportDefinition& report) const
+{
+    return expandParameters(report.title, [this](const QString& name) { return parameter(name); })
+        .simplified();
+}
+
+bool ReportEngine::openProject(const QString& layoutPath)
+{
+    closeProject();
+    layout_ = loadReportLayout(layoutPath, &error_);
+    return layout_.has_value();
+}
+
+bool ReportEngine::selectReport(const QString& name)
+{
+    selected_ = -1;
+    if (!layout_)
+        return false;
+    for (int i = 0; i < layout_->reports.size(); ++i)
+        if (layout_->reports[i].name == name)
+            selected_ = i;
+    return selected_ >= 0;
+}
+
+void ReportEngine::setParameter(const QString& name, const QString& text)
+{
+    for (auto& parameter : parameters_) {
+        if (parameter.first == name) {
+            parameter.second = text;
+            return;
+        }
+    }
+    parameters_.append({name, text});
+}
+
+std::optional<QString> ReportEngine::parameter(const QString& name) const
+{
+    for (const auto& parameter : parameters_)
+        if (parameter.first == name)
+            return parameter.second;
+    return std::nullopt;
+}
+
+const ReportDefinition* ReportEngine::selectedReport() const
+{
+    if (!layout_ || selected_ < 0)
+        return nullptr;
+    return &layout_->reports[selected_];
+}
+
+void ReportEngine::paintPage(QPainter& painter) const
+{
+    const ReportDefinition* report = selectedReport();
+    if (!report)
+        return;
+    paintReportPage(painter, *report, [this](const QString& name) { return parameter(name); });
+}
+
+bool ReportEngine::executeToDevice(QPagedPaintDevice& device)
+{
+    const ReportDefinition* report = selectedReport();
+    if (!report) {
+        error_ = QStringLiteral("No report is chosen.");
+        return false;
+    }
+    device.setPageLayout(fullPageLayout(*report));
+    QPainter painter;
+    if (!painter.begin(&device)) {
+        error_ = QStringLiteral("The output cannot be opened.");
+        return false;
+    }
+    paintPage(painter);
+    return painter.end();
+}
+
+bool ReportEngine::executeToPdf(const QString& path)
+{
+    const ReportDefinition* report = selectedReport();
+    if (!report) {
+        error_ = QStringLiteral("No report is chosen.");
+        return false;
+    }
+    QPdfWriter writer(path);
+    writer.setCreator(QStringLiteral("KelvoSoftware"));
+    writer.setTitle(expandedTitle(*report));
+    writer.setResolution(600);
+    if (!executeToDevice(writer)) {
+        error_ = QStringLiteral("The file %1 cannot be written.").arg(path);
+        return false;
+    }
+    return true;
+}
+
+void ReportEngine::executeToPreview(QWidget* parent)
+{
+    const ReportDefinition* report = selectedReport();
+    if (!report)
+        return;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setFullPage(true);
+    printer.setPageLayout(fullPageLayout(*report));
+    printer.setDocName(expandedTitle(*report));
+    printer.setCreator(QStringLiteral("KelvoSoftware"));
+    QPrintPreviewDialog dialog(&printer, parent);
+    dialog.setWindowTitle(expandedTitle(*report));
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
+                     [this](QPrinter* target) {
+                         QPainter painter(target);
+                         paintPage(painter);
+                     });
+    // Saving as PDF next to printing, without going through the print dialog.
+    if (auto* toolBar = dialog.findChild<QToolBar*>()) {
+        toolBar->addSeparator();
+        QAction* save = toolBar->addAction(QStringLiteral("PDF"));
+        save->setToolTip(QStringLiteral("Save as PDF"));
+        QObject::connect(save, &QAction::triggered, &dialog, [this, &dialog, report] {
+            QString path = QFileDialog::getSaveFileName(
+                &dialog, QStringLiteral("Save as PDF"), suggestedFileName(expandedTitle(*report)),
+                QStringLiteral("PDF (*.pdf)"));
+            if (path.isEmpty())
+                return;
+            if (!path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
+                path += QStringLiteral(".pdf");
+            if (!executeToPdf(path))
+                QMessageBox::warning(&dialog, dialog.windowTitle(), errorText());
+        });
+    }
+    dialog.exec();
+}
+
+void ReportEngine::closeProject()
+{
+    layout_.reset();
+    selected_ = -1;
+    parameters_.clear();
+    error_.clear();
+}
+
+} // namespace kelvo::gui

@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QList>
+#include <QPair>
+#include <QString>
+#include <optional>
+
+#include "reports/report_layout.h"
+
+class QPainter;
+class QPagedPaintDevice;
+class QWidget;
+
+namespace kelvo::gui
+{
+
+// The report engine: a layout file names its reports, a program chooses one, hands it named
+// text parameters and executes it to a preview, a printer or a PDF file. Used in this order:
+// openProject, selectReport, setParameter..., execute..., closeProject.
+class ReportEngine
+{
+  public:
+    // Reads the layout file. A missing or unreadable file answers false; errorText() then
+    // names it.
+    bool openProject(const QString& layoutPath);
+    // Chooses a report of the open layout by name; false (and nothing chosen) for a name the
+    // layout does not have.
+    bool selectReport(const QString& name);
+    // Sets or replaces a named parameter; names the report does not use are ignored.
+    void setParameter(const QString& name, const QString& text);
+    // Writes the chosen report to a PDF file; false with errorText() when the file cannot be
+    // written or nothing is chosen.
+    bool executeToPdf(const QString& path);
+    // Paints the chosen report on a printer or another paged device (full page, our margins).
+    bool executeToDevice(QPagedPaintDevice& device);
+    // Shows the chosen report in a modal preview with printing and saving as PDF.
+    void executeToPreview(QWidget* parent);
+    // Forgets the layout, the chosen report and the parameters.
+    void closeProject();
+
+    [[nodiscard]] QString errorText() const { return error_; }
+    [[nodiscard]] bool isOpen() const { return layout_.has_value(); }
+    [[nodiscard]] const ReportDefinition* selectedReport() const;
+    // In the order first set.
+    [[nodiscard]] const QList<QPair<QString, QString>>& parameters() const { return parameters_; }
+    [[nodiscard]] std::optional<QString> parameter(const QString& name) const;
+
+    // Paints the chosen report's page on a painter whose device is the whole page.
+    void paintPage(QPainter& painter) const;
+
+  private:
+    // The report's document title with its parameters filled in.
+    [[nodiscard]] QString expandedTitle(const ReportDefinition& report) const;
+
+    std::optional<ReportLayout> layout_;
+    int selected_ = -1;
+    QList<QPair<QString, QString>> parameters_;
+    QString error_;
+};
+
+} // namespace kelvo::gui

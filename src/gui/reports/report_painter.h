@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+#include <optional>
+
+#include "reports/report_layout.h"
+
+class QPainter;
+
+namespace kelvo::gui
+{
+
+// The text of a named parameter, or nullopt when it is not set.
+using ParameterLookup = std::function<std::optional<QString>(const QString& name)>;
+
+// Replaces "{Name}", "{Name:caption}" and "{Name:value}" in a layout text.
+QString expandParameters(const QString& text, const ParameterLookup& lookup);
+
+// "caption  : value" split at the first caption separator; a text without one is all caption.
+QPair<QString, QString> splitCaption(const QString& text);
+
+// Paints one page of `report` on a painter whose device is the whole page; layout millimetres
+// are converted with the device's resolution.
+void paintReportPage(QPainter& painter, const ReportDefinition& report,
+                     const ParameterLookup& lookup);
+
+} // namespace kelvo::gui

@@ -1,0 +1,126 @@
+#include "reports/unit_datasheet.h"
+
+#include <QCheckBox>
+#include <QDate>
+#include <QDir>
+#include <QLineEdit>
+#include <QLocale>
+#include <QMessageBox>
+#include <functional>
+
+#include "app/application_state.h"
+#include "app/message_sink.h"
+#include "reports/report_engine.h"
+#include "selection/accessory_groups.h"
+
+namespace kelvo::gui
+{
+namespace
+{
+
+enum class Outcome { Done, NoReport, Failed };
+
+// The five engine steps around the datasheet's parameters: open the layout, choose the report,
+// hand over the parameters, execute, close (also when the report is not there).
+Outcome runDatasheet(ApplicationState& state, const DatasheetInputs& inputs,
+                     const std::function<bool(ReportEngine&)>& execute, QString* error)
+{
+    ReportParameters parameters;
+    try {
+        // The details were shown with their messages already; the datasheet adds none.
+        DiscardingMessageSink sink;
+        parameters = unitDatasheetParameters(state, inputs, sink);
+    } catch (const DatasheetError& fault) {
+        *error = QString::fromUtf8(fault.what());
+        return Outcome::Failed;
+    }
+    ReportEngine engine;
+    if (!engine.openProject(datasheetLayoutPath(state))) {
+        *error = engine.errorText();
+        return Outcome::Failed;
+    }
+    const QString report = QString::fromUtf8(kDatasheetReportName.data(),
+                                             static_cast<qsizetype>(kDatasheetReportName.size()));
+    if (!engine.selectReport(report)) {
+        *error = QStringLiteral("The report layout file %1 has no report \"%2\".")
+                     .arg(QDir::toNativeSeparators(datasheetLayoutPath(state)), report);
+        engine.closeProject();
+        return Outcome::NoReport;
+    }
+    for (const ReportParameter& p : parameters)
+        engine.setParameter(QString::fromStdString(p.name), QString::fromStdString(p.text));
+    const bool done = execute(engine);
+    if (!done)
+        *error = engine.errorText();
+    engine.closeProject();
+    return done ? Outcome::Done : Outcome::Failed;
+}
+
+} // namespace
+
+AdditionalAccessoryChoices accessoryChoicesOf(const AccessoryGroup& group)
+{
+    AdditionalAccessoryChoices choices;
+    const auto& lines = group.lines();
+    for (std::size_t i = 0; i < lines.size() && i < choices.ticked.size(); ++i) {
+        choices.ticked[i] = lines[i].box && lines[i].box->isChecked();
+        const auto q = static_cast<int>(i) + 1 - kFirstQuantityLine;
+        if (lines[i].quantity && q >= 0 && q < kQuantityLines)
+            choices.quantities[static_cast<std::size_t>(q)] =
+                lines[i].quantity->text().toStdString();
+    }
+    return choices;
+}
+
+std::string datasheetDate()
+{
+    const QLocale locale = QLocale::system();
+    QString format = locale.dateFormat(QLocale::ShortFormat);
+    // Some locales spell the month in their short form; the datasheet wants figures.
+    if (format.contains(QStringLiteral("MMM")))
+        format = QStringLiteral("yyyy-MM-dd");
+    return locale.toString(QDate::currentDate(), format).toStdString();
+}
+
+QString datasheetLayoutPath(const ApplicationState& state)
+{
+    const auto path = state.programDir / std::string(kDatasheetLayoutFile);
+    return QString::fromStdString(path.string());
+}
+
+void previewUnitDatasheet(QWidget* parent, ApplicationState& state,
+                          const AdditionalAccessoryChoices& choices)
+{
+    DatasheetInputs inputs;
+    inputs.language = state.languages.currentLanguage();
+    inputs.date = datasheetDate();
+    inputs.accessories = choices;
+    QString error;
+    const Outcome outcome = runDatasheet(
+        state, inputs,
+        [parent](ReportEngine& engine) {
+            engine.executeToPreview(parent);
+            return true;
+        },
+        &error);
+    if (outcome == Outcome::Failed)
+        QMessageBox::warning(parent, QStringLiteral("KelvoSoftware"), error);
+}
+
+bool writeUnitDatasheetPdf(ApplicationState& state, const AdditionalAccessoryChoices& choices,
+                           int language, const QString& path, QString* error)
+{
+    DatasheetInputs inputs;
+    inputs.language = language;
+    inputs.date = datasheetDate();
+    inputs.accessories = choices;
+    QString fault;
+    const Outcome outcome = runDatasheet(
+        state, inputs, [&path](ReportEngine& engine) { return engine.executeToPdf(path); },
+        &fault);
+    if (error)
+        *error = fault;
+    return outcome == Outcome::Done;
+}
+
+} // namespace kelvo::gui

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QString>
+#include <string>
+
+#include "reports/datasheet_parameters.h"
+
+class QWidget;
+
+namespace kelvo
+{
+struct ApplicationState;
+}
+
+namespace kelvo::gui
+{
+
+class AccessoryGroup;
+
+// The user's entries of an additional-accessory group as the datasheet takes them.
+AdditionalAccessoryChoices accessoryChoicesOf(const AccessoryGroup& group);
+
+// Today's date in the short numeric form of the user's regional settings.
+std::string datasheetDate();
+
+// The layout file of the datasheet: programDir / "Raport1.rav".
+QString datasheetLayoutPath(const ApplicationState& state);
+
+// The datasheet of the chosen unit in the current language, in a preview from which it is
+// printed or saved as PDF. A missing layout file or no chosen unit is reported in a message
+// box; a layout without the datasheet report shows nothing.
+void previewUnitDatasheet(QWidget* parent, ApplicationState& state,
+                          const AdditionalAccessoryChoices& choices);
+
+// The datasheet of the chosen unit in `language` (1 .. 5) written to a PDF file without any
+// window. False with `error` set when nothing was written.
+bool writeUnitDatasheetPdf(ApplicationState& state, const AdditionalAccessoryChoices& choices,
+                           int language, const QString& path, QString* error);
+
+} // namespace kelvo::gui

@@ -1,0 +1,458 @@
+#include "selection/selection_window.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QIntValidator>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QScreen>
+#include <QStatusBar>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "app/application_state.h"
+#include "app/message_sink.h"
+#include "catalogue/catalogue_files.h"
+#include "selection/accessory_groups.h"
+#include "selection/candidate_list.h"
+#include "selection/capacity_search.h"
+#include "selection/selection_session.h"
+#include "selection/unit_details.h"
+#include "selection/unit_details_view.h"
+#include "text/numeric_text.h"
+#include "ui/language_text.h"
+#include "ui/palette.h"
+#include "ui/picture_button.h"
+#include "ui/progress_window.h"
+#include "ui/qt_text.h"
+
+namespace kelvo::gui
+{
+namespace
+{
+
+QGroupBox* group(const char* name, QWidget* parent)
+{
+    auto* box = new QGroupBox(parent);
+    box->setObjectName(name);
+    return box;
+}
+
+QCheckBox* checkBox(int number, QWidget* parent)
+{
+    auto* box = new QCheckBox(parent);
+    box->setObjectName(QString("CheckBox%1").arg(number));
+    return box;
+}
+
+// A group holding one input and its unit label.
+QWidget* inputRow(QGroupBox* box, QWidget* input, const char* unit)
+{
+    auto* layout = new QHBoxLayout(box);
+    layout->setContentsMargins(6, 2, 6, 4);
+    layout->addWidget(input, 1);
+    if (unit)
+        layout->addWidget(new QLabel(unit, box));
+    return box;
+}
+
+QColor failedRowColour()
+{
+    return {245, 215, 215};
+}
+QColor gaveUpRowColour()
+{
+    return {250, 235, 190};
+}
+
+} // namespace
+
+SelectionWindow::SelectionWindow(ApplicationState& state, UnitFamily family, QWidget* parent)
+    : QWidget(parent, Qt::Window), state_(state), family_(family)
+{
+    setObjectName("TForm5");
+    setWindowTitle("KelvoSoftware");
+    setAutoFillBackground(true);
+    QPalette p = palette();
+    p.setColor(QPalette::Window, kSkyBlue);
+    setPalette(p);
+
+    presentMessages_ = [this](const QStringList& messages) {
+        QMessageBox::warning(this, "KelvoSoftware", messages.join("\n\n"));
+    };
+
+    auto* top = new QHBoxLayout;
+    top->addWidget(buildInputs());
+    top->addWidget(buildFilters());
+    top->addWidget(buildList(), 1);
+    top->addWidget(buildAccessories());
+
+    details_ = new UnitDetailsView(state_, this);
+    auto* bottom = new QHBoxLayout;
+    auto* lowerLeft = new QVBoxLayout;
+    lowerLeft->addWidget(details_->dimensionsGroup());
+    lowerLeft->addWidget(details_->drawingView(), 1);
+    lowerLeft->addWidget(buildButtons());
+    bottom->addLayout(lowerLeft, 2);
+    bottom->addWidget(details_->pages(), 3);
+
+    statusBar_ = new QStatusBar(this);
+    statusBar_->setObjectName("StatusBar1");
+    statusBar_->setSizeGripEnabled(false);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(8, 8, 8, 0);
+    layout->addLayout(top, 5);
+    layout->addLayout(bottom, 6);
+    layout->addWidget(statusBar_);
+
+    resize(1183, 658);
+    if (const QScreen* screen = this->screen())
+        move(screen->availableGeometry().center() - rect().center());
+}
+
+QWidget* SelectionWindow::buildInputs()
+{
+    auto* column = new QWidget(this);
+    auto* layout = new QVBoxLayout(column);
+    layout->setContentsMargins(0, 0, 0, 0);
+    refrigerantBox_ = new QComboBox;
+    refrigerantBox_->setObjectName("ComboBox3");
+    evaporatingBox_ = new QComboBox;
+    evaporatingBox_->setObjectName("ComboBox1");
+    ambientBox_ = new QComboBox;
+    ambientBox_->setObjectName("ComboBox2");
+    requiredCapacityEdit_ = new QLineEdit;
+    requiredCapacityEdit_->setObjectName("Edit1");
+    refrigerantGroup_ = group("GroupBox7", column);
+    evaporatingGroup_ = group("GroupBox9", column);
+    ambientGroup_ = group("GroupBox10", column);
+    capacityGroup_ = group("GroupBox5", column);
+    layout->addWidget(inputRow(refrigerantGroup_, refrigerantBox_, nullptr));
+    layout->addWidget(inputRow(evaporatingGroup_, evaporatingBox_, "[C]"));
+    layout->addWidget(inputRow(ambientGroup_, ambientBox_, "[C]"));
+    layout->addWidget(inputRow(capacityGroup_, requiredCapacityEdit_, "[W]"));
+    layout->addStretch(1);
+    column->setMinimumWidth(190);
+    return column;
+}
+
+QWidget* SelectionWindow::buildFilters()
+{
+    auto* column = new QWidget(this);
+    auto* layout = new QVBoxLayout(column);
+    layout->setContentsMargins(0, 0, 0, 0);
+    const auto fill = [&](QGroupBox*& box, const char* name, std::vector<QCheckBox*>& boxes,
+                          std::initializer_list<int> numbers) {
+        box = group(name, column);
+        auto* inner = new QVBoxLayout(box);
+        inner->setContentsMargins(6, 2, 6, 4);
+        inner->setSpacing(1);
+        for (int number : numbers) {
+            boxes.push_back(checkBox(number, box));
+            inner->addWidget(boxes.back());
+        }
+        layout->addWidget(box);
+    };
+    fill(kindGroup_, "GroupBox4", kindBoxes_, {38, 39, 40});
+    fill(brandGroup_, "GroupBox2", brandBoxes_, {41, 42, 43});
+    fill(versionGroup_, "GroupBox8", versionBoxes_, {44, 45});
+    versionGroup_->setVisible(family_ == UnitFamily::Base);
+    layout->addStretch(1);
+    return column;
+}
+
+QWidget* SelectionWindow::buildList()
+{
+    candidateGrid_ = new QTableWidget(1, 4, this);
+    candidateGrid_->setObjectName("StringGrid1");
+    candidateGrid_->verticalHeader()->setVisible(false);
+    candidateGrid_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    candidateGrid_->setSelectionMode(QAbstractItemView::SingleSelection);
+    candidateGrid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    candidateGrid_->verticalHeader()->setDefaultSectionSize(20);
+    const int widths[] = {37, 122, 95, 80};
+    for (int c = 0; c < 4; ++c)
+        candidateGrid_->setColumnWidth(c, widths[c]);
+    candidateGrid_->horizontalHeader()->setStretchLastSection(true);
+    candidateGrid_->setMinimumWidth(360);
+    connect(candidateGrid_, &QTableWidget::cellClicked, this,
+            [this](int row, int) { chooseRow(row + 1); });
+    return candidateGrid_;
+}
+
+QWidget* SelectionWindow::buildAccessories()
+{
+    auto* column = new QWidget(this);
+    auto* layout = new QVBoxLayout(column);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(4);
+    const bool base = family_ == UnitFamily::Base;
+    // Only the family's groups are shown; the datasheet reads the visible ones.
+    for (auto kind : {AccessoryGroup::Kind::StandardBase, AccessoryGroup::Kind::AdditionalBase,
+                      AccessoryGroup::Kind::StandardBox, AccessoryGroup::Kind::AdditionalBox}) {
+        auto* g = new AccessoryGroup(kind, state_, column);
+        const bool baseGroup = kind == AccessoryGroup::Kind::StandardBase ||
+                               kind == AccessoryGroup::Kind::AdditionalBase;
+        g->setVisible(baseGroup == base);
+        accessoryGroups_.push_back(g);
+        layout->addWidget(g);
+    }
+    layout->addStretch(1);
+    return column;
+}
+
+QWidget* SelectionWindow::buildButtons()
+{
+    auto* row = new QWidget(this);
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    const auto art = [this](const char* name) {
+        return QString::fromStdString((state_.programDir / "art" / name).string());
+    };
+    exitButton_ = new PictureButton("Panel10", "Image3", art("exit.svg"), row);
+    datasheetButton_ = new PictureButton("Panel41", "Image4", art("datasheet.svg"), row);
+    searchButton_ = new PictureButton("Panel5", "Image2", art("search.svg"), row);
+    exitButton_->setHint("Wyjście");
+    datasheetButton_->setHint("Dane techniczne");
+    searchButton_->setHint("Start");
+    for (PictureButton* button : {exitButton_, datasheetButton_, searchButton_}) {
+        button->setFixedSize(64, 56);
+        layout->addWidget(button);
+    }
+    layout->addStretch(1);
+    connect(exitButton_, &PictureButton::clicked, this, &QWidget::close);
+    connect(datasheetButton_, &PictureButton::clicked, this, &SelectionWindow::printDatasheet);
+    connect(searchButton_, &PictureButton::clicked, this, &SelectionWindow::searchCapacity);
+    return row;
+}
+
+void SelectionWindow::open()
+{
+    DistinctMessageSink sink;
+    try {
+        ProgressScope progress(this);
+        openSelection(state_, family_, sink, [&progress](int maximum, int position) {
+            progress.setMaximum(maximum);
+            progress.setPosition(position);
+        });
+    } catch (const CatalogueFileError& error) {
+        show();
+        presentMessages_(
+            {QString::fromStdString(error.fileName()) + ": " + fromUtf8Text(error.reason())});
+        applyCaptions();
+        return;
+    }
+    fillInputLists();
+    connectInputs();
+    applyCaptions();
+    showList();
+    show();
+    report(sink);
+}
+
+void SelectionWindow::fillInputLists()
+{
+    const char separator = state_.displayDecimalSeparator;
+    evaporatingChoices_ = evaporatingTemperatureChoices();
+    ambientChoices_ = ambientTemperatureChoices();
+    for (double t : evaporatingChoices_)
+        evaporatingBox_->addItem(QString::fromStdString(formatNumber(t, separator)));
+    for (double t : ambientChoices_)
+        ambientBox_->addItem(QString::fromStdString(formatNumber(t, separator)));
+    evaporatingBox_->setCurrentIndex(kDefaultEvaporatingChoice);
+    ambientBox_->setCurrentIndex(kDefaultAmbientChoice);
+    for (int i = 1; i < kRefrigerantNameCount; ++i)
+        refrigerantBox_->addItem(fromCatalogueText(state_.refrigerant.refrigerantNames[i].view()));
+    refrigerantBox_->setCurrentIndex(0);
+}
+
+void SelectionWindow::connectInputs()
+{
+    connect(refrigerantBox_, &QComboBox::currentIndexChanged, this,
+            &SelectionWindow::changeRefrigerant);
+    connect(evaporatingBox_, &QComboBox::currentIndexChanged, this,
+            &SelectionWindow::changeTemperatures);
+    connect(ambientBox_, &QComboBox::currentIndexChanged, this,
+            &SelectionWindow::changeTemperatures);
+    SelectionState& s = state_.selection;
+    const std::vector<std::pair<QCheckBox*, bool*>> flags = {
+        {kindBoxes_[0], &s.kindSpiral},       {kindBoxes_[1], &s.kindHermetic},
+        {kindBoxes_[2], &s.kindSemihermetic}, {brandBoxes_[0], &s.brandCopeland},
+        {brandBoxes_[1], &s.brandFrascold},   {brandBoxes_[2], &s.brandManeurop},
+        {versionBoxes_[0], &s.versionSB},     {versionBoxes_[1], &s.versionKB}};
+    for (const auto& [box, flag] : flags) {
+        box->setChecked(*flag);
+        connect(box, &QCheckBox::toggled, this,
+                [this, box = box, flag = flag] { changeFilter(box, *flag); });
+    }
+}
+
+void SelectionWindow::applyCaptions()
+{
+    const auto text = [this](int entry) { return languageText(state_, entry); };
+    refrigerantGroup_->setTitle(text(9));
+    evaporatingGroup_->setTitle(text(10));
+    ambientGroup_->setTitle(text(11));
+    capacityGroup_->setTitle(text(12));
+    kindGroup_->setTitle(text(16));
+    brandGroup_->setTitle(text(21));
+    versionGroup_->setTitle(text(26));
+    for (int i = 0; i < 3; ++i) {
+        kindBoxes_[static_cast<std::size_t>(i)]->setText(text(17 + i));
+        brandBoxes_[static_cast<std::size_t>(i)]->setText(text(22 + i));
+    }
+    versionBoxes_[0]->setText(text(27));
+    versionBoxes_[1]->setText(text(28));
+    const auto headers = candidateListHeaders(state_.languages, state_.languages.currentLanguage());
+    QStringList labels;
+    for (const auto& header : headers)
+        labels << fromUtf8Text(header);
+    candidateGrid_->setHorizontalHeaderLabels(labels);
+    details_->applyCaptions();
+}
+
+void SelectionWindow::changeRefrigerant()
+{
+    DistinctMessageSink sink;
+    {
+        ProgressScope progress(this);
+        kelvo::changeRefrigerant(state_, toCatalogueText(refrigerantBox_->currentText()), sink,
+                                 [&progress](int maximum, int position) {
+                                     progress.setMaximum(maximum);
+                                     progress.setPosition(position);
+                                 });
+    }
+    showList();
+    report(sink);
+}
+
+void SelectionWindow::changeTemperatures()
+{
+    const int e = evaporatingBox_->currentIndex();
+    const int a = ambientBox_->currentIndex();
+    if (e < 0 || a < 0)
+        return;
+    state_.selection.evaporatingTemperature = evaporatingChoices_[static_cast<std::size_t>(e)];
+    state_.selection.ambientTemperature = ambientChoices_[static_cast<std::size_t>(a)];
+    rebuildList();
+}
+
+void SelectionWindow::changeFilter(QCheckBox* box, bool& flag)
+{
+    flag = box->isChecked();
+    rebuildList();
+}
+
+void SelectionWindow::rebuildList()
+{
+    DistinctMessageSink sink;
+    {
+        ProgressScope progress(this);
+        rebuildCandidateList(state_, sink, [&progress](int maximum, int position) {
+            progress.setMaximum(maximum);
+            progress.setPosition(position);
+        });
+    }
+    showList();
+    report(sink);
+}
+
+void SelectionWindow::showList()
+{
+    const CandidateList& list = state_.selection.candidates;
+    candidateGrid_->clearContents();
+    candidateGrid_->setRowCount(std::max<int>(1, static_cast<int>(list.rows.size())));
+    for (int r = 0; r < static_cast<int>(list.rows.size()); ++r) {
+        const Candidate& c = list.rows[static_cast<std::size_t>(r)];
+        const QString cells[4] = {QString::number(r + 1), fromCatalogueText(c.unitName.view()),
+                                  QString::fromStdString(c.capacityText + c.mark),
+                                  QString::fromStdString(c.powerText + c.mark)};
+        for (int col = 0; col < 4; ++col) {
+            auto* item = new QTableWidgetItem(cells[col]);
+            if (col >= 2)
+                item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            if (!c.evaluated) {
+                item->setBackground(failedRowColour());
+                item->setForeground(QColor(120, 40, 40));
+            } else if (c.gaveUp) {
+                item->setBackground(gaveUpRowColour());
+            }
+            if (!c.reason.empty())
+                item->setToolTip(fromCatalogueText(c.reason));
+            candidateGrid_->setItem(r, col, item);
+        }
+    }
+    candidateGrid_->setEnabled(list.enabled());
+    details_->clearRangeTables();
+    statusBar_->showMessage(
+        list.rows.empty() ? QString()
+                          : QString("%1 / %2").arg(list.evaluatedCount).arg(list.rows.size()));
+}
+
+void SelectionWindow::chooseRow(int row)
+{
+    const CandidateList& list = state_.selection.candidates;
+    if (row < 1 || row > static_cast<int>(list.rows.size()))
+        return;
+    DistinctMessageSink sink;
+    {
+        ProgressScope progress(this);
+        showUnitDetails(state_, row, sink);
+    }
+    candidateGrid_->selectRow(row - 1);
+    showDetails();
+    report(sink);
+}
+
+void SelectionWindow::searchCapacity()
+{
+    DistinctMessageSink sink;
+    bool changed = false;
+    {
+        ProgressScope progress(this);
+        changed = selectByCapacity(state_, toCatalogueText(requiredCapacityEdit_->text()), sink);
+    }
+    if (changed && state_.selection.selectedRow) {
+        candidateGrid_->selectRow(*state_.selection.selectedRow - 1);
+        showDetails();
+    }
+    report(sink);
+}
+
+void SelectionWindow::showDetails()
+{
+    if (state_.selection.details)
+        details_->show(*state_.selection.details);
+    for (AccessoryGroup* g : accessoryGroups_) {
+        if (!state_.selection.details)
+            break;
+        const auto& d = *state_.selection.details;
+        if (g->kind() == AccessoryGroup::Kind::StandardBase)
+            g->showFlags(std::vector<bool>(d.baseAccessories.begin(), d.baseAccessories.end()));
+        else if (g->kind() == AccessoryGroup::Kind::StandardBox)
+            g->showFlags(std::vector<bool>(d.boxAccessories.begin(), d.boxAccessories.end()));
+    }
+}
+
+void SelectionWindow::printDatasheet()
+{
+    presentMessages_({"The datasheet is not available in this version."});
+}
+
+void SelectionWindow::report(const DistinctMessageSink& sink)
+{
+    if (sink.messages.empty())
+        return;
+    QStringList messages;
+    for (const auto& m : sink.messages)
+        messages << fromUtf8Text(m).replace('\r', '\n');
+    presentMessages_(messages);
+}
+
+} // namespace kelvo::gui

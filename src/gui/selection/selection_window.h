@@ -1,0 +1,101 @@
+#pragma once
+
+#include <QStringList>
+#include <QWidget>
+#include <functional>
+#include <vector>
+
+#include "selection/selection_state.h"
+
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLineEdit;
+class QStatusBar;
+class QTableWidget;
+
+namespace kelvo
+{
+struct ApplicationState;
+class DistinctMessageSink;
+} // namespace kelvo
+
+namespace kelvo::gui
+{
+
+class AccessoryGroup;
+class PictureButton;
+class UnitDetailsView;
+
+// The selection window: inputs and filters, the candidate list, the capacity search and the
+// chosen unit's details. Every figure comes from the core; this class only shows it.
+class SelectionWindow : public QWidget
+{
+    Q_OBJECT
+  public:
+    SelectionWindow(ApplicationState& state, UnitFamily family, QWidget* parent = nullptr);
+
+    // Loads the catalogue, resets the inputs and builds the (empty) list, then shows the
+    // window. A catalogue that cannot be loaded is reported and the window stays empty.
+    void open();
+
+    // Shows the calculation's messages of one user action; replaced in tests.
+    using MessagePresenter = std::function<void(const QStringList& messages)>;
+    void setMessagePresenter(MessagePresenter presenter)
+    {
+        presentMessages_ = std::move(presenter);
+    }
+
+    // User actions, also driven by tests.
+    void searchCapacity();
+    void chooseRow(int row);
+
+  private:
+    QWidget* buildInputs();
+    QWidget* buildFilters();
+    QWidget* buildList();
+    QWidget* buildAccessories();
+    QWidget* buildButtons();
+    void applyCaptions();
+    void fillInputLists();
+    void connectInputs();
+
+    void changeRefrigerant();
+    void changeTemperatures();
+    void changeFilter(QCheckBox* box, bool& flag);
+    void rebuildList();
+    void showList();
+    void showDetails();
+    void printDatasheet();
+    void report(const DistinctMessageSink& sink);
+
+    ApplicationState& state_;
+    UnitFamily family_;
+    MessagePresenter presentMessages_;
+
+    QComboBox* refrigerantBox_ = nullptr;       // ComboBox3
+    QComboBox* evaporatingBox_ = nullptr;       // ComboBox1
+    QComboBox* ambientBox_ = nullptr;           // ComboBox2
+    QLineEdit* requiredCapacityEdit_ = nullptr; // Edit1
+    QGroupBox* refrigerantGroup_ = nullptr;
+    QGroupBox* evaporatingGroup_ = nullptr;
+    QGroupBox* ambientGroup_ = nullptr;
+    QGroupBox* capacityGroup_ = nullptr;
+    QGroupBox* kindGroup_ = nullptr;
+    QGroupBox* brandGroup_ = nullptr;
+    QGroupBox* versionGroup_ = nullptr;
+    std::vector<QCheckBox*> kindBoxes_;
+    std::vector<QCheckBox*> brandBoxes_;
+    std::vector<QCheckBox*> versionBoxes_;
+    QTableWidget* candidateGrid_ = nullptr; // StringGrid1
+    std::vector<AccessoryGroup*> accessoryGroups_;
+    UnitDetailsView* details_ = nullptr;
+    PictureButton* searchButton_ = nullptr;
+    PictureButton* datasheetButton_ = nullptr;
+    PictureButton* exitButton_ = nullptr;
+    QStatusBar* statusBar_ = nullptr;
+    std::vector<double> evaporatingChoices_;
+    std::vector<double> ambientChoices_;
+};
+
+} // namespace kelvo::gui

@@ -1,0 +1,77 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <vector>
+
+class QGroupBox;
+class QLabel;
+class QTabWidget;
+class QTableWidget;
+class QWidget;
+
+namespace kelvo
+{
+struct ApplicationState;
+struct UnitDetails;
+struct RangeTables;
+} // namespace kelvo
+
+namespace kelvo::gui
+{
+
+class DrawingView;
+
+// The lower half of the selection window: operating-range tables, unit, fan and compressor
+// data, dimensions and drawing of the chosen unit.
+class UnitDetailsView : public QObject
+{
+    Q_OBJECT
+  public:
+    UnitDetailsView(const ApplicationState& state, QWidget* parent);
+
+    [[nodiscard]] QTabWidget* pages() const { return pages_; }
+    [[nodiscard]] QGroupBox* dimensionsGroup() const { return dimensions_; }
+    [[nodiscard]] QWidget* drawingView() const;
+
+    void applyCaptions();
+    void show(const UnitDetails& details);
+    // A rebuild of the list empties the range tables but keeps the panels and the drawing.
+    void clearRangeTables();
+
+  private:
+    struct Line {
+        int labelNumber;
+        int entry;
+        int panelNumber;
+        const char* unit;
+        QLabel* label = nullptr;
+        QLabel* panel = nullptr;
+    };
+    QWidget* buildPage(const char* name, std::vector<Line>& lines);
+    QWidget* buildRangePage();
+    void buildDimensions();
+    void showRange(const RangeTables& range);
+    static void setPanel(std::vector<Line>& lines, int panelNumber, const QString& text,
+                         const QString& hint = {});
+
+    const ApplicationState& state_;
+    QWidget* parent_;
+    QTabWidget* pages_ = nullptr;
+    QWidget* rangePage_ = nullptr;
+    QWidget* unitPage_ = nullptr;
+    QWidget* fanPage_ = nullptr;
+    QWidget* compressorPage_ = nullptr;
+    QGroupBox* capacityGroup_ = nullptr;   // GroupBox14
+    QGroupBox* powerGroup_ = nullptr;      // GroupBox13
+    QTableWidget* capacityGrid_ = nullptr; // StringGrid2
+    QTableWidget* powerGrid_ = nullptr;    // StringGrid3
+    QGroupBox* dimensions_ = nullptr;      // GroupBox20
+    std::vector<QLabel*> dimensionPanels_; // A .. H
+    DrawingView* drawing_ = nullptr;       // Image1
+    std::vector<Line> unitLines_;
+    std::vector<Line> fanLines_;
+    std::vector<Line> compressorLines_;
+};
+
+} // namespace kelvo::gui

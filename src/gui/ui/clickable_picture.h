@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QSvgWidget>
+
+namespace kelvo::gui
+{
+
+// A picture from an SVG file that reports clicks; it keeps its aspect ratio inside its area.
+class ClickablePicture : public QSvgWidget
+{
+    Q_OBJECT
+  public:
+    ClickablePicture(const QString& objectName, const QString& path, QWidget* parent = nullptr);
+
+  signals:
+    void clicked();
+
+  protected:
+    void mouseReleaseEvent(QMouseEvent* event) override;
+};
+
+} // namespace kelvo::gui

@@ -1,0 +1,14 @@
+#include "ui/language_text.h"
+
+#include "app/application_state.h"
+#include "ui/qt_text.h"
+
+namespace kelvo::gui
+{
+
+QString languageText(const ApplicationState& state, int entry)
+{
+    return fromUtf8Text(state.languages.text(entry));
+}
+
+} // namespace kelvo::gui

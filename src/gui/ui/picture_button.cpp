@@ -1,0 +1,62 @@
+#include "ui/picture_button.h"
+
+#include <QMouseEvent>
+#include <QSvgWidget>
+#include <QVBoxLayout>
+
+#include "ui/palette.h"
+
+namespace kelvo::gui
+{
+
+PictureButton::PictureButton(const QString& panelName, const QString& imageName,
+                             const QString& picturePath, QWidget* parent)
+    : QFrame(parent), picture_(new QSvgWidget(picturePath, this))
+{
+    setObjectName(panelName);
+    picture_->setObjectName(imageName);
+    picture_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    setFrameShape(QFrame::Panel);
+    setFrameShadow(QFrame::Raised);
+    setAutoFillBackground(true);
+    setCursor(Qt::PointingHandCursor);
+    setPanelColour(Qt::white);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(4, 4, 4, 4);
+    layout->addWidget(picture_);
+    setMinimumSize(56, 56);
+}
+
+void PictureButton::setHint(const QString& hint)
+{
+    setToolTip(hint);
+    picture_->setToolTip(hint);
+}
+
+void PictureButton::enterEvent(QEnterEvent* event)
+{
+    setPanelColour(kSkyBlue);
+    QFrame::enterEvent(event);
+}
+
+void PictureButton::leaveEvent(QEvent* event)
+{
+    setPanelColour(Qt::white);
+    QFrame::leaveEvent(event);
+}
+
+void PictureButton::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        emit clicked();
+    QFrame::mouseReleaseEvent(event);
+}
+
+void PictureButton::setPanelColour(const QColor& colour)
+{
+    QPalette p = palette();
+    p.setColor(QPalette::Window, colour);
+    setPalette(p);
+}
+
+} // namespace kelvo::gui

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QElapsedTimer>
+#include <QPointer>
+#include <QWidget>
+
+class QProgressBar;
+
+namespace kelvo::gui
+{
+
+// The small borderless "Info" window with one progress bar shown during long loops.
+class ProgressWindow : public QWidget
+{
+    Q_OBJECT
+  public:
+    explicit ProgressWindow(QWidget* parent = nullptr);
+    void setMaximum(int maximum);
+    void setPosition(int position);
+
+  private:
+    QProgressBar* bar_;
+};
+
+// Opens the progress window for one piece of work and always closes it when the work ends,
+// also on an exception. The window appears only when the work lasts long enough to be seen,
+// so quick work does not flash it.
+class ProgressScope
+{
+  public:
+    explicit ProgressScope(QWidget* owner);
+    ~ProgressScope();
+    ProgressScope(const ProgressScope&) = delete;
+    ProgressScope& operator=(const ProgressScope&) = delete;
+
+    void setMaximum(int maximum);
+    void setPosition(int position);
+    [[nodiscard]] bool wasShown() const { return shown_; }
+
+    static constexpr int showDelayMs = 250;
+
+  private:
+    QPointer<ProgressWindow> window_;
+    QElapsedTimer timer_;
+    bool shown_ = false;
+};
+
+} // namespace kelvo::gui

@@ -1,0 +1,71 @@
+#include <algorithm>
+#include <gtest/gtest.h>
+#include <iterator>
+#include <nlohmann/json.hpp>
+#include <sstream>
+
+#include "cli/run_program.h"
+
+namespace kelvo
+{
+namespace
+{
+
+// Compressor 1 and condenser 1 of the sample catalogue are both R404A; condenser 30 is R22.
+std::vector<std::string> pairArguments(const std::string& option = "",
+                                       const std::string& value = "")
+{
+    std::istringstream words("pair --refrigerant R404A --compressor 1 --condenser 1 --to -10 "
+                             "--ambient 32 --superheat 10 --subcooling 3 --compressors 1 "
+                             "--condensers 1 --heat-factor 1,1 --data " KELVO_SOURCE_DATA_DIR);
+    std::vector<std::string> args{std::istream_iterator<std::string>(words), {}};
+    if (!option.empty())
+        *(std::find(args.begin(), args.end(), option) + 1) = value;
+    return args;
+}
+
+TEST(PairCommand, PrintsTheBalancePointAsJsonOrAsATable)
+{
+    auto args = pairArguments("--heat-factor", "1.1");
+    args.push_back("--json");
+    const auto run = test::runKelvo(args);
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    const auto doc = nlohmann::ordered_json::parse(run.out);
+    std::vector<std::string> keys;
+    for (const auto& item : doc.items())
+        keys.push_back(item.key());
+    EXPECT_EQ(keys, (std::vector<std::string>{"ok", "error", "messages", "gaveUp",
+                                              "evaporatingPressure", "condensingPressure",
+                                              "condensingDeltaT", "condensingTemperature",
+                                              "refrigeratingCapacity", "powerInput",
+                                              "condenserCapacity", "condenserCapacityAt15K"}));
+    EXPECT_TRUE(doc["ok"].get<bool>());
+    EXPECT_TRUE(doc["error"].is_null());
+    EXPECT_EQ(doc["evaporatingPressure"].get<double>(), 4.3);
+    EXPECT_LE((doc["refrigeratingCapacity"].get<double>() + doc["powerInput"].get<double>()) * 1.1,
+              doc["condenserCapacity"].get<double>());
+
+    const auto table = test::runKelvo(pairArguments("--condenser", "30"));
+    ASSERT_EQ(table.exitCode, 0) << table.err;
+    EXPECT_NE(table.out.find("Evaporating pressure"), std::string::npos) << table.out;
+    EXPECT_NE(table.out.find("Liczenie przerwane ! Różne czynniki"), std::string::npos);
+}
+
+TEST(PairCommand, BadInputIsOneLineOnStderrAndStatus2)
+{
+    for (const auto& [option, value] :
+         std::vector<std::pair<std::string, std::string>>{{"--refrigerant", "Wszystkie"},
+                                                          {"--to", "ten"},
+                                                          {"--ambient", "3,2,1"},
+                                                          {"--compressor", "0"},
+                                                          {"--condenser", "57"}}) {
+        const auto run = test::runKelvo(pairArguments(option, value));
+        EXPECT_EQ(run.exitCode, 2) << option << " " << value;
+        EXPECT_TRUE(run.out.empty());
+        EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
+        EXPECT_NE(run.err.find(option), std::string::npos) << run.err;
+    }
+}
+
+} // namespace
+} // namespace kelvo

@@ -1,0 +1,177 @@
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTableWidget>
+#include <QtTest>
+#include <memory>
+
+#include "app/application_state.h"
+#include "app/message_sink.h"
+#include "selection/candidate_list.h"
+#include "selection/capacity_search.h"
+#include "selection/selection_session.h"
+#include "selection/selection_window.h"
+
+using kelvo::ApplicationState;
+using kelvo::UnitFamily;
+using kelvo::gui::SelectionWindow;
+
+class SelectionWindowTest : public QObject
+{
+    Q_OBJECT
+
+  private:
+    std::unique_ptr<ApplicationState> state_;
+    std::unique_ptr<SelectionWindow> window_;
+    QStringList messages_;
+
+    void openWindow(UnitFamily family)
+    {
+        window_.reset();
+        state_ = std::make_unique<ApplicationState>();
+        state_->programDir = KELVO_SOURCE_DATA_DIR;
+        window_ = std::make_unique<SelectionWindow>(*state_, family);
+        window_->setMessagePresenter([this](const QStringList& m) { messages_ << m; });
+        window_->open();
+    }
+
+    template <class T> T* child(const char* name)
+    {
+        auto* widget = window_->findChild<T*>(name);
+        if (!widget)
+            qFatal("no control %s", name);
+        return widget;
+    }
+
+    void tick(const char* name) { child<QCheckBox>(name)->click(); }
+
+    QStringList gridColumn(int column)
+    {
+        auto* grid = child<QTableWidget>("StringGrid1");
+        QStringList texts;
+        for (int r = 0; r < grid->rowCount(); ++r)
+            texts << (grid->item(r, column) ? grid->item(r, column)->text() : QString());
+        return texts;
+    }
+
+    // The list the core builds for the same inputs, independently of the window.
+    QStringList coreNames(UnitFamily family, const char* refrigerant,
+                          const std::function<void(kelvo::SelectionState&)>& filters)
+    {
+        auto state = std::make_unique<ApplicationState>();
+        state->programDir = KELVO_SOURCE_DATA_DIR;
+        kelvo::DiscardingMessageSink sink;
+        kelvo::openSelection(*state, family, sink);
+        filters(state->selection);
+        kelvo::changeRefrigerant(*state, refrigerant, sink);
+        QStringList names;
+        for (const auto& row : state->selection.candidates.rows)
+            names << QString::fromLatin1(row.unitName.view().data(),
+                                         static_cast<int>(row.unitName.size()));
+        return names;
+    }
+
+  private slots:
+    void opensWithTheDefaultInputsAndAnEmptyDisabledList()
+    {
+        openWindow(UnitFamily::Box);
+        auto* evaporating = child<QComboBox>("ComboBox1");
+        QCOMPARE(evaporating->count(), 59);
+        QCOMPARE(evaporating->itemText(0), QString("12,5"));
+        QCOMPARE(evaporating->itemText(58), QString("-45"));
+        QCOMPARE(evaporating->currentText(), QString("0"));
+        auto* ambient = child<QComboBox>("ComboBox2");
+        QCOMPARE(ambient->count(), 51);
+        QCOMPARE(ambient->currentText(), QString("32"));
+        auto* refrigerant = child<QComboBox>("ComboBox3");
+        QCOMPARE(refrigerant->count(), 4);
+        QCOMPARE(refrigerant->currentText(), QString("R404A"));
+        QVERIFY(child<QLineEdit>("Edit1")->text().isEmpty());
+        for (int n = 38; n <= 45; ++n)
+            QVERIFY(!child<QCheckBox>(QString("CheckBox%1").arg(n).toLatin1())->isChecked());
+        QVERIFY(!child<QTableWidget>("StringGrid1")->isEnabled());
+        QCOMPARE(child<QTableWidget>("StringGrid1")->horizontalHeaderItem(0)->text(),
+                 QString("Item"));
+        QVERIFY(!child<QWidget>("GroupBox8")->isVisibleTo(window_.get()));
+        QVERIFY(child<QWidget>("GroupBox15")->isVisibleTo(window_.get()));
+        QVERIFY(!child<QWidget>("GroupBox3")->isVisibleTo(window_.get()));
+        QVERIFY(messages_.isEmpty());
+    }
+
+    void filtersListExactlyTheUnitsTheCoreLists()
+    {
+        openWindow(UnitFamily::Box);
+        tick("CheckBox41"); // COPELAND
+        tick("CheckBox38"); // scroll
+        QVERIFY(child<QTableWidget>("StringGrid1")->isEnabled());
+        const QStringList expected = coreNames(UnitFamily::Box, "R404A", [](auto& s) {
+            s.brandCopeland = true;
+            s.kindSpiral = true;
+        });
+        QVERIFY(!expected.isEmpty());
+        QCOMPARE(gridColumn(1), expected);
+
+        child<QComboBox>("ComboBox3")->setCurrentText("R22");
+        const QStringList r22 = coreNames(UnitFamily::Box, "R22", [](auto& s) {
+            s.brandCopeland = true;
+            s.kindSpiral = true;
+        });
+        QCOMPARE(gridColumn(1), r22);
+        QVERIFY(r22 != expected);
+    }
+
+    void aBaseUnitNeedsItsVersionTicked()
+    {
+        openWindow(UnitFamily::Base);
+        for (const char* box :
+             {"CheckBox38", "CheckBox39", "CheckBox40", "CheckBox41", "CheckBox42", "CheckBox43"})
+            tick(box);
+        QVERIFY(!child<QTableWidget>("StringGrid1")->isEnabled());
+        tick("CheckBox44"); // SB
+        const auto& rows = state_->selection.candidates.rows;
+        QVERIFY(!rows.empty());
+        QCOMPARE(gridColumn(1).size(), static_cast<qsizetype>(rows.size()));
+        for (const auto& row : rows)
+            QCOMPARE(state_->catalogue.units[row.unitIndex].version.view(), std::string_view("SB"));
+    }
+
+    void theCapacitySearchChoosesTheCoreRowAndShowsItsDetails()
+    {
+        openWindow(UnitFamily::Box);
+        for (const char* box :
+             {"CheckBox38", "CheckBox39", "CheckBox40", "CheckBox41", "CheckBox42", "CheckBox43"})
+            tick(box);
+        const auto expected = kelvo::searchByCapacity(state_->selection.candidates, "10000");
+        QVERIFY(expected);
+        child<QLineEdit>("Edit1")->setText("10000");
+        window_->searchCapacity();
+        auto* grid = child<QTableWidget>("StringGrid1");
+        QCOMPARE(grid->currentRow() + 1, *expected);
+        QCOMPARE(child<QLabel>("Panel3")->text(), grid->item(*expected - 1, 1)->text());
+        QCOMPARE(child<QLabel>("Panel6")->text(), grid->item(*expected - 1, 2)->text());
+        QVERIFY(!child<QLabel>("Panel13")->text().isEmpty());
+        auto* range = child<QTableWidget>("StringGrid2");
+        QCOMPARE(range->item(0, 0)->text(), QString("[C]"));
+        QCOMPARE(range->item(2, 0)->text(), QString("32"));
+        QVERIFY(!range->item(1, 1)->text().isEmpty());
+
+        child<QLineEdit>("Edit1")->setText("abc"); // not a number: nothing changes
+        window_->searchCapacity();
+        QCOMPARE(grid->currentRow() + 1, *expected);
+    }
+
+    void reopeningRestoresTheDefaults()
+    {
+        openWindow(UnitFamily::Box);
+        tick("CheckBox41");
+        child<QComboBox>("ComboBox1")->setCurrentText("-10");
+        openWindow(UnitFamily::Box);
+        QCOMPARE(child<QComboBox>("ComboBox1")->currentText(), QString("0"));
+        QVERIFY(!child<QCheckBox>("CheckBox41")->isChecked());
+        QVERIFY(!state_->selection.brandCopeland);
+    }
+};
+
+QTEST_MAIN(SelectionWindowTest)
+#include "selection_window_test.moc"

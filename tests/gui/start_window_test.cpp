@@ -1,0 +1,107 @@
+#include <QAction>
+#include <QMenuBar>
+#include <QtTest>
+#include <memory>
+
+#include "app/application_state.h"
+#include "app/start_window.h"
+#include "selection/selection_window.h"
+#include "ui/clickable_picture.h"
+
+using kelvo::ApplicationState;
+using kelvo::gui::ClickablePicture;
+using kelvo::gui::SelectionWindow;
+using kelvo::gui::StartWindow;
+
+class StartWindowTest : public QObject
+{
+    Q_OBJECT
+
+  private:
+    std::unique_ptr<ApplicationState> freshState()
+    {
+        auto state = std::make_unique<ApplicationState>();
+        state->programDir = KELVO_SOURCE_DATA_DIR;
+        return state;
+    }
+
+    static QStringList menuTexts(StartWindow& window)
+    {
+        QStringList texts;
+        for (QAction* menu : window.menuBar()->actions()) {
+            texts << menu->text();
+            if (menu->menu() && !menu->menu()->actions().isEmpty() &&
+                menu->menu()->actions().size() == 1)
+                texts << menu->menu()->actions().first()->text();
+        }
+        return texts;
+    }
+
+  private slots:
+    void startsInEnglishWithTheSecondLanguageChecked()
+    {
+        auto state = freshState();
+        StartWindow window(*state);
+        QCOMPARE(window.objectName(), QString("TForm4"));
+        QCOMPARE(menuTexts(window), (QStringList{"Software", "Exit", "Language", "Help", "Info"}));
+        auto* english = window.findChild<QAction*>("N21");
+        QVERIFY(english);
+        QVERIFY(english->isChecked());
+        QVERIFY(!window.findChild<QAction*>("N11")->isChecked());
+        QCOMPARE(state->languages.currentLanguage(), 2);
+    }
+
+    void choosingALanguageRelabelsMenusAndHintsAtOnce()
+    {
+        auto state = freshState();
+        StartWindow window(*state);
+        window.findChild<QAction*>("N41")->trigger();
+        QCOMPARE(window.findChild<ClickablePicture*>("Image2")->toolTip(),
+                 QString("KONDENZAČNÉ JEDNOTKY NA OCEĽOVEJ DOSKE"));
+        QCOMPARE(window.findChild<ClickablePicture*>("Image1")->toolTip(),
+                 QString("KONDENZAČNÉ JEDNOTKY V OCHRANNOM OBALE"));
+        QCOMPARE(window.findChild<ClickablePicture*>("Image6")->toolTip(),
+                 QString("FUNKCIA ZATIAĽ NEDOSTUPNÁ"));
+        QVERIFY(window.findChild<QAction*>("N41")->isChecked());
+        QVERIFY(!window.findChild<QAction*>("N21")->isChecked());
+        QCOMPARE(window.menuBar()->actions().first()->text(), QString("Program"));
+    }
+
+    void withoutTheMarkerFileTheEditorPictureIsHidden()
+    {
+        auto state = freshState();
+        StartWindow window(*state);
+        window.show();
+        QVERIFY(!window.findChild<ClickablePicture*>("Image4")->isVisible());
+        QVERIFY(window.findChild<ClickablePicture*>("Image1")->isVisible());
+        QVERIFY(window.findChild<ClickablePicture*>("Image2")->isVisible());
+    }
+
+    void aFamilyOpensOneSelectionWindowAndTheStartWindowComesBack()
+    {
+        auto state = freshState();
+        StartWindow window(*state);
+        window.show();
+        window.openFamily(false);
+        QPointer<QWidget> first = window.selectionWindow();
+        QVERIFY(first);
+        QVERIFY(!window.isVisible());
+        QCOMPARE(state->selection.unitFamily.view(), std::string_view("BOX"));
+        window.openFamily(true); // a second click while it is open does nothing
+        QCOMPARE(window.selectionWindow(), first.data());
+
+        first->close();
+        QTRY_VERIFY(!first);
+        QVERIFY(window.isVisible());
+        window.openFamily(true);
+        QVERIFY(window.selectionWindow());
+        QCOMPARE(state->selection.unitFamily.view(), std::string_view("BASE"));
+        QVERIFY(state->selection.familyIsBase);
+        QVERIFY(!state->selection.familyIsBox);
+        window.selectionWindow()->close();
+        QTRY_VERIFY(!window.selectionWindow());
+    }
+};
+
+QTEST_MAIN(StartWindowTest)
+#include "start_window_test.moc"

@@ -1,0 +1,215 @@
+#include <gtest/gtest.h>
+
+#include "app/message_sink.h"
+#include "catalogue/catalogue_files.h"
+#include "selection/candidate_list.h"
+#include "selection/display_figures.h"
+#include "selection/selection_fixture.h"
+#include "selection/selection_session.h"
+#include "text/numeric_text.h"
+
+namespace kelvo
+{
+namespace
+{
+
+using test::SelectionTest;
+
+std::vector<int> listedUnits(const ApplicationState& state)
+{
+    std::vector<int> units;
+    for (const auto& c : state.selection.candidates.rows)
+        units.push_back(c.unitIndex);
+    return units;
+}
+
+std::vector<int> rebuild(ApplicationState& state)
+{
+    DiscardingMessageSink sink;
+    rebuildCandidateList(state, sink);
+    return listedUnits(state);
+}
+
+TEST_F(SelectionTest, NothingTickedListsNothing)
+{
+    addUnit();
+    state->selection = initialSelection(UnitFamily::Box);
+    EXPECT_TRUE(rebuild(*state).empty());
+    EXPECT_FALSE(state->selection.candidates.enabled());
+}
+
+TEST_F(SelectionTest, BoxIgnoresTheVersionAndBaseNeedsItsVersionTicked)
+{
+    const int boxKb = addUnit([](auto& u) { u.version = "KB"; });
+    const int boxOther = addUnit([](auto& u) { u.version = "XX"; });
+    const int baseSb = addUnit([](auto& u) { u.housing = "BASE"; });
+    const int baseKb = addUnit([](auto& u) {
+        u.housing = "BASE";
+        u.version = "KB";
+    });
+    addUnit([](auto& u) { u.housing = "box"; });
+
+    state->selection.versionSB = state->selection.versionKB = false;
+    EXPECT_EQ(rebuild(*state), (std::vector{boxKb, boxOther}));
+
+    state->selection.familyIsBox = false;
+    state->selection.familyIsBase = true;
+    EXPECT_TRUE(rebuild(*state).empty());
+    state->selection.versionKB = true;
+    EXPECT_EQ(rebuild(*state), (std::vector{baseKb}));
+    state->selection.versionSB = true;
+    EXPECT_EQ(rebuild(*state), (std::vector{baseSb, baseKb}));
+}
+
+TEST_F(SelectionTest, BrandKindAndRefrigerantComparisonsAreExact)
+{
+    const int copeland = addUnit();
+    addCompressor("901", [](auto& c) { c.manufacturer = "copeland"; });
+    addUnit([](auto& u) { u.compressorId = "901"; });
+    addCompressor("902", [](auto& c) { c.kind = "SPIRAL "; });
+    addUnit([](auto& u) { u.compressorId = "902"; });
+    addUnit([](auto& u) { u.compressorId = "999"; }); // no such compressor
+    addUnit([](auto& u) { u.refrigerant = "R404a"; });
+    addCompressor("903", [](auto& c) { c.manufacturer = "Maneurop"; });
+    const int maneurop = addUnit([](auto& u) { u.compressorId = "903"; });
+
+    EXPECT_EQ(rebuild(*state), (std::vector{copeland, maneurop}));
+    state->selection.brandManeurop = false;
+    EXPECT_EQ(rebuild(*state), (std::vector{copeland}));
+    state->selection.kindSpiral = false;
+    EXPECT_TRUE(rebuild(*state).empty());
+}
+
+TEST_F(SelectionTest, BothEvaporatingLimitsAreInclusive)
+{
+    const int atMin = addUnit([](auto& u) { u.toMin = "0"; });
+    addUnit([](auto& u) { u.toMax = "-0,5"; });
+    const int atMax = addUnit([](auto& u) { u.toMax = "0.0"; });
+    EXPECT_EQ(rebuild(*state), (std::vector{atMin, atMax}));
+}
+
+TEST_F(SelectionTest, RowsAreSortedByCapacityAndEqualCapacitiesKeepCatalogueOrder)
+{
+    const int twinA = addUnit();
+    const int big = addUnit([](auto& u) { u.compressorCount = "2"; });
+    const int twinB = addUnit();
+    rebuild(*state);
+    const auto& list = state->selection.candidates;
+    ASSERT_EQ(list.evaluatedCount, 3);
+    EXPECT_EQ(listedUnits(*state), (std::vector{twinA, twinB, big}));
+    for (const auto& c : list.rows) {
+        EXPECT_EQ(c.capacityText, formatNumber(c.capacityW, ','));
+        EXPECT_EQ(c.powerText, formatNumber(c.powerKW, ','));
+        EXPECT_TRUE(c.mark.empty());
+    }
+    EXPECT_GT(list.rows[2].capacityW, list.rows[0].capacityW);
+}
+
+TEST_F(SelectionTest, UnitsThatCannotBeEvaluatedFollowWithoutFiguresAndWithTheirReason)
+{
+    addCondenser("801", [](auto& k) { k.refrigerant = "R22"; });
+    const int badText = addUnit([](auto& u) { u.subcooling = "abc"; });
+    const int mismatchA = addUnit([](auto& u) { u.condenserId = "801"; });
+    const int good = addUnit();
+    const int noCondenser = addUnit([](auto& u) { u.condenserId = "999"; });
+    const int badLimit = addUnit([](auto& u) { u.toMin = "x"; });
+    const int mismatchB = addUnit([](auto& u) { u.condenserId = "801"; });
+    addUnit([](auto& u) { u.toMin = "5"; }); // outside its range: not listed at all
+
+    CollectingMessageSink sink;
+    rebuildCandidateList(*state, sink);
+    const auto& list = state->selection.candidates;
+    EXPECT_EQ(listedUnits(*state),
+              (std::vector{good, badText, mismatchA, noCondenser, badLimit, mismatchB}));
+    EXPECT_EQ(list.evaluatedCount, 1);
+    for (std::size_t i = 1; i < list.rows.size(); ++i) {
+        const Candidate& c = list.rows[i];
+        EXPECT_FALSE(c.evaluated);
+        EXPECT_TRUE(c.capacityText.empty()) << "no figures of another unit";
+        EXPECT_TRUE(c.powerText.empty());
+        EXPECT_EQ(c.mark, kFailedMark);
+        EXPECT_FALSE(c.reason.empty());
+    }
+    EXPECT_NE(list.rows[1].reason.find("'abc'"), std::string::npos);
+    EXPECT_NE(list.rows[2].reason.find("Liczenie przerwane !"), std::string::npos);
+    EXPECT_NE(list.rows[3].reason.find("999"), std::string::npos);
+    EXPECT_NE(list.rows[4].reason.find("'x'"), std::string::npos);
+    // The refrigerant message of the two mismatched units reaches the user once.
+    EXPECT_EQ(sink.messages.size(), 1U);
+    EXPECT_EQ(list.messages.size(), 1U);
+}
+
+TEST_F(SelectionTest, NoBalanceBelow70KeepsTheFiguresAndMarksThem)
+{
+    addCondenser("802", [](auto& k) {
+        k.dt1 = k.qk1 = k.dt2 = k.qk2 = "";
+        k.coeffA = "1000";
+    });
+    const int weak = addUnit([](auto& u) { u.condenserId = "802"; });
+    rebuild(*state);
+    const Candidate& c = state->selection.candidates.rows.at(0);
+    EXPECT_EQ(c.unitIndex, weak);
+    EXPECT_TRUE(c.evaluated);
+    EXPECT_TRUE(c.gaveUp);
+    EXPECT_EQ(c.mark, kGaveUpMark);
+    EXPECT_FALSE(c.capacityText.empty());
+}
+
+TEST_F(SelectionTest, ProgressCoversEveryUnitAndARebuildClearsTheChoice)
+{
+    for (int i = 0; i < 4; ++i)
+        addUnit();
+    state->selection.selectedRow = 2;
+    std::vector<std::pair<int, int>> calls;
+    DiscardingMessageSink sink;
+    rebuildCandidateList(*state, sink,
+                         [&](int maximum, int position) { calls.emplace_back(maximum, position); });
+    ASSERT_EQ(calls.size(), 5U);
+    EXPECT_EQ(calls.front(), std::make_pair(4, 0));
+    EXPECT_EQ(calls.back(), std::make_pair(4, 4));
+    EXPECT_EQ(state->selection.selectedRow, std::nullopt);
+
+    state->refrigerant.calculationEnabled = false;
+    EXPECT_TRUE(rebuild(*state).empty());
+}
+
+TEST_F(SelectionTest, AMissingPropertyTableIsReportedAndEveryUnitIsMarked)
+{
+    addUnit();
+    test::TempFolder empty;
+    state->programDir = empty.path();
+    CollectingMessageSink sink;
+    const auto failure = changeRefrigerant(*state, "R22", sink);
+    ASSERT_TRUE(failure.has_value());
+    EXPECT_NE(failure->find("R22.txt"), std::string::npos);
+    EXPECT_EQ(state->currentRefrigerant, "R22");
+    // The unit is for R404A; with R404A chosen again the table load fails as well.
+    EXPECT_TRUE(state->selection.candidates.rows.empty());
+    ASSERT_TRUE(changeRefrigerant(*state, "R404A", sink).has_value());
+    ASSERT_EQ(state->selection.candidates.rows.size(), 1U);
+    EXPECT_FALSE(state->selection.candidates.rows[0].evaluated);
+}
+
+TEST_F(SelectionTest, TheSampleCatalogueListsUnitsOfBothFamiliesTheSameWayEveryTime)
+{
+    for (const UnitFamily family : {UnitFamily::Box, UnitFamily::Base}) {
+        DiscardingMessageSink sink;
+        openSelection(*state, family, sink);
+        EXPECT_TRUE(state->selection.candidates.rows.empty()) << "filters start unticked";
+        tickAllFilters(state->selection);
+        rebuildCandidateList(*state, sink);
+        const auto first = state->selection.candidates.rows;
+        EXPECT_FALSE(first.empty());
+        rebuildCandidateList(*state, sink);
+        const auto& second = state->selection.candidates.rows;
+        ASSERT_EQ(first.size(), second.size());
+        for (std::size_t i = 0; i < first.size(); ++i) {
+            EXPECT_EQ(first[i].unitIndex, second[i].unitIndex);
+            EXPECT_EQ(first[i].capacityText, second[i].capacityText);
+            EXPECT_EQ(first[i].powerText, second[i].powerText);
+        }
+    }
+}
+
+} // namespace
+} // namespace kelvo

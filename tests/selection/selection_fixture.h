@@ -1,0 +1,97 @@
+#pragma once
+
+#include <gtest/gtest.h>
+#include <memory>
+#include <stdexcept>
+
+#include "app/application_state.h"
+#include "catalogue/catalogue_files.h"
+#include "refrigerant/table_loader.h"
+#include "support/temp_folder.h"
+
+namespace kelvo::test
+{
+
+template <class Table, class Record> int append(Table& table, const Record& record)
+{
+    const int index = table.count() + 1;
+    table.at(index) = record;
+    table.setCount(index);
+    return index;
+}
+
+template <class Table, class Id> const auto& findRecord(const Table& table, const Id& id)
+{
+    for (int i = 1; i <= table.count(); ++i)
+        if (table[i].id.view() == id.view())
+            return table[i];
+    throw std::runtime_error("sample record not found");
+}
+
+// A small catalogue made by hand from one sample unit that evaluates well (a Copeland scroll
+// BOX unit for R404A): its compressor, condenser and frame sit at index 1, and each test adds
+// the units it needs as tweaked copies. R404A is loaded; the BOX family with every filter
+// ticked is chosen; to 0 C, ambient 32 C.
+class SelectionTest : public ::testing::Test
+{
+  protected:
+    static constexpr int kTemplateUnit = 3;
+
+    void SetUp() override
+    {
+        sample_ = std::make_unique<Catalogue>();
+        loadCatalogue(*sample_, sampleDataFolder());
+        state = std::make_unique<ApplicationState>();
+        state->programDir = sampleDataFolder();
+        state->currentRefrigerant = "R404A";
+        loadRefrigerantTable(state->refrigerant, state->programDir, "R404A.txt");
+        const auto& unit = sample_->units[kTemplateUnit];
+        append(state->catalogue.compressors, findRecord(sample_->compressors, unit.compressorId));
+        append(state->catalogue.condensers, findRecord(sample_->condensers, unit.condenserId));
+        append(state->catalogue.frames, findRecord(sample_->frames, unit.frameId));
+        state->selection = initialSelection(UnitFamily::Box);
+        tickAllFilters(state->selection);
+    }
+
+    template <class Tweak> int addUnit(Tweak tweak)
+    {
+        auto unit = sample_->units[kTemplateUnit];
+        tweak(unit);
+        return append(state->catalogue.units, unit);
+    }
+    int addUnit()
+    {
+        return addUnit([](CondensingUnitRecord&) {});
+    }
+    // A copy of compressor 1 under a new id, tweaked.
+    template <class Tweak> int addCompressor(const char* id, Tweak tweak)
+    {
+        auto record = state->catalogue.compressors[1];
+        record.id = id;
+        tweak(record);
+        return append(state->catalogue.compressors, record);
+    }
+    template <class Tweak> int addCondenser(const char* id, Tweak tweak)
+    {
+        auto record = state->catalogue.condensers[1];
+        record.id = id;
+        tweak(record);
+        return append(state->catalogue.condensers, record);
+    }
+    template <class Tweak> int addFrame(const char* id, Tweak tweak)
+    {
+        auto record = state->catalogue.frames[1];
+        record.id = id;
+        tweak(record);
+        return append(state->catalogue.frames, record);
+    }
+
+    CondensingUnitRecord& unit(int index) { return state->catalogue.units.at(index); }
+
+    std::unique_ptr<ApplicationState> state;
+
+  private:
+    std::unique_ptr<Catalogue> sample_;
+};
+
+} // namespace kelvo::test

@@ -1,0 +1,194 @@
+#include <gtest/gtest.h>
+
+#include "app/message_sink.h"
+#include "selection/capacity_search.h"
+#include "selection/display_figures.h"
+#include "selection/selection_fixture.h"
+#include "selection/unit_details.h"
+#include "text/numeric_text.h"
+
+namespace kelvo
+{
+namespace
+{
+
+class UnitDetailsTest : public test::SelectionTest
+{
+  protected:
+    // Builds the list and shows the row of `unitIndex`; the sink keeps the messages of the
+    // details only.
+    const UnitDetails& show(int unitIndex)
+    {
+        rebuildCandidateList(*state, sink);
+        sink.messages.clear();
+        const auto& rows = state->selection.candidates.rows;
+        for (std::size_t i = 0; i < rows.size(); ++i)
+            if (rows[i].unitIndex == unitIndex)
+                return showUnitDetails(*state, static_cast<int>(i) + 1, sink);
+        throw std::runtime_error("unit not listed");
+    }
+    std::vector<std::string> columnTexts(const UnitDetails& d)
+    {
+        std::vector<std::string> texts;
+        for (const auto& c : d.range.columns)
+            texts.push_back(c.toText);
+        return texts;
+    }
+
+    CollectingMessageSink sink;
+};
+
+TEST_F(UnitDetailsTest, PanelsCopyTheListCellsAndReadFiguresBackFromTheirTexts)
+{
+    addCondenser("801", [](auto& k) {
+        k.fanPower = "0.25";
+        k.fanCount = "2";
+    });
+    const int u = addUnit([](auto& r) { r.condenserId = "801"; });
+    const UnitDetails& d = show(u);
+    const Candidate& row = *state->selection.candidates.row(d.row);
+    EXPECT_EQ(state->selection.selectedRow, d.row);
+    EXPECT_EQ(d.data.capacity, row.capacityText);
+    EXPECT_EQ(d.data.power, row.powerText);
+    EXPECT_EQ(d.data.fanPower, "0,5");
+    EXPECT_EQ(state->catalogue.condensers[2].fanPower, "0,25") << "written back with a comma";
+    EXPECT_EQ(d.fan.power, "0,25");
+    EXPECT_EQ(d.data.totalPower, formatNumber(row.powerKW + 0.5, ','));
+    const double cop = roundHalfEven(row.capacityW / 1000 / (row.powerKW + 0.5) * 1000) / 1000;
+    EXPECT_EQ(d.data.cop, formatNumber(cop, ','));
+    EXPECT_EQ(d.data.evaporatingTemperature, "0");
+    EXPECT_EQ(d.data.ambientTemperature, "32");
+    ASSERT_TRUE(d.data.condensingTemperatureC.has_value());
+    EXPECT_GT(*d.data.condensingTemperatureC, 32.0);
+    EXPECT_EQ(d.data.condensingTemperature, formatNumber(*d.data.condensingTemperatureC, ','));
+    EXPECT_EQ(d.drawing, state->programDir / "wmf" /
+                             (std::string(state->catalogue.units[u].drawing.view()) + ".wmf"));
+}
+
+TEST_F(UnitDetailsTest, DimensionCOfABasePlateGrowsWithItsCondensers)
+{
+    addFrame("701", [](auto& f) {
+        f.housing = "BASE";
+        f.dimC = "999";
+        f.dimD = "400";
+    });
+    addCondenser("801", [](auto& k) { k.height = "500"; });
+    const int base = addUnit([](auto& r) {
+        r.frameId = "701";
+        r.condenserId = "801";
+        r.condenserCount = "2";
+    });
+    const int box = addUnit(); // the sample frame is a casing: C as stored
+    const int noFrame = addUnit([](auto& r) { r.frameId = "0"; });
+
+    EXPECT_EQ(show(base).dimensions.c, "1400");
+    EXPECT_EQ(show(box).dimensions.c, state->catalogue.frames[1].dimC.str());
+    const Dimensions d = show(noFrame).dimensions;
+    for (const auto& text : {d.a, d.b, d.c, d.d, d.e, d.f, d.g, d.h})
+        EXPECT_EQ(text, "?");
+}
+
+TEST_F(UnitDetailsTest, RangeColumnsFollowTheLimitsAndTheStagingKeepsTheFirstEleven)
+{
+    const int dotted = addUnit([](auto& r) {
+        r.toMax = "10.5";
+        r.toMin = "-10";
+    });
+    const UnitDetails& d = show(dotted);
+    EXPECT_EQ(state->catalogue.units[dotted].toMax, "10,5");
+    EXPECT_EQ(columnTexts(d),
+              (std::vector<std::string>{"10,5", "5,5", "0,5", "-4,5", "-9,5", "-10"}));
+    EXPECT_EQ(d.range.ambientTexts, (std::array<std::string, 3>{"27", "32", "38"}));
+
+    const int wide = addUnit([](auto& r) { r.toMin = "-45"; });
+    const UnitDetails& w = show(wide);
+    ASSERT_EQ(w.range.columns.size(), 13U) << "12,5, 10, 5 ... -45";
+    EXPECT_EQ(w.staging.rangeColumnCount, 13);
+    EXPECT_EQ(w.staging.rangeTo[10], "-35");
+    for (std::size_t k = 0; k < 3; ++k) {
+        EXPECT_EQ(w.staging.rangeQo[k][10], w.range.columns[10].capacity[k].shown());
+        EXPECT_EQ(w.staging.rangePe[k][0], w.range.columns[0].power[k].shown());
+    }
+    // Capacity falls with the evaporating temperature and with a warmer ambient.
+    const auto& warm = w.range.columns[0].capacity;
+    ASSERT_TRUE(warm[0].value && warm[2].value);
+    EXPECT_GT(*warm[0].value, *warm[2].value);
+    EXPECT_GT(*warm[0].value, *w.range.columns[5].capacity[0].value);
+}
+
+TEST_F(UnitDetailsTest, SuperheatAndSuctionTemperature)
+{
+    const int bySuperheat = addUnit([](auto& r) {
+        r.superheatMode = true;
+        r.superheat = "10";
+    });
+    const int bySuction = addUnit([](auto& r) {
+        r.superheatMode = false;
+        r.suctionTemperature = "20";
+    });
+    state->selection.evaporatingTemperature = -5;
+    EXPECT_EQ(show(bySuperheat).data.suctionTemperature, "5");
+    EXPECT_EQ(show(bySuction).data.suctionTemperature, "20");
+}
+
+TEST_F(UnitDetailsTest, AUnitWithoutFiguresShowsItsTextsAndNoEvaluatedFigure)
+{
+    const int bad = addUnit([](auto& r) { r.superheat = "ten"; });
+    const UnitDetails& d = show(bad);
+    EXPECT_NE(d.failure.find("'ten'"), std::string::npos);
+    EXPECT_TRUE(d.range.columns.empty());
+    EXPECT_EQ(d.staging.rangeColumnCount, 0);
+    EXPECT_EQ(d.data.suctionTemperature, "?");
+    EXPECT_TRUE(d.data.condensingTemperature.empty());
+    EXPECT_TRUE(d.data.fanPower.empty() && d.data.totalPower.empty() && d.data.cop.empty());
+    EXPECT_EQ(d.data.unitName, state->catalogue.units[bad].name.str());
+    EXPECT_FALSE(d.compressor.model.empty());
+}
+
+TEST_F(UnitDetailsTest, FailedPointsHaveNoFigureAndGivenUpPointsAreMarked)
+{
+    addCondenser("801", [](auto& k) { k.refrigerant = "R22"; });
+    const int mismatch = addUnit([](auto& r) { r.condenserId = "801"; });
+    const UnitDetails& failed = show(mismatch);
+    ASSERT_FALSE(failed.range.columns.empty());
+    for (const auto& column : failed.range.columns)
+        for (const auto& cell : column.capacity) {
+            EXPECT_FALSE(cell.value.has_value());
+            EXPECT_EQ(cell.shown(), kFailedMark);
+        }
+    EXPECT_TRUE(failed.data.condensingTemperature.empty());
+    EXPECT_EQ(sink.messages.size(), 1U) << "one refrigerant message for the whole table";
+
+    addCondenser("802", [](auto& k) {
+        k.dt1 = k.qk1 = k.dt2 = k.qk2 = "";
+        k.coeffA = "1000";
+    });
+    const int weak = addUnit([](auto& r) { r.condenserId = "802"; });
+    const UnitDetails& gaveUp = show(weak);
+    const RangeCell& cell = gaveUp.range.columns[0].capacity[1];
+    EXPECT_TRUE(cell.value.has_value());
+    EXPECT_TRUE(cell.gaveUp);
+    EXPECT_EQ(cell.shown(), cell.text + std::string(kGaveUpMark));
+    EXPECT_EQ(gaveUp.data.condensingTemperatureMark, kGaveUpMark);
+}
+
+TEST_F(UnitDetailsTest, TheCapacitySearchShowsTheChosenRow)
+{
+    addUnit();
+    const int big = addUnit([](auto& r) { r.compressorCount = "3"; });
+    rebuildCandidateList(*state, sink);
+    EXPECT_FALSE(selectByCapacity(*state, "", sink));
+    EXPECT_FALSE(state->selection.details.has_value());
+    EXPECT_TRUE(selectByCapacity(*state, "1000000", sink));
+    ASSERT_TRUE(state->selection.details.has_value());
+    EXPECT_EQ(state->selection.details->unitIndex, big);
+    // A rebuild empties the range tables shown; the panels and the datasheet staging stay.
+    rebuildCandidateList(*state, sink);
+    EXPECT_TRUE(state->selection.details->range.columns.empty());
+    EXPECT_FALSE(state->selection.details->data.capacity.empty());
+    EXPECT_GT(state->selection.details->staging.rangeColumnCount, 0);
+    EXPECT_THROW(computeUnitDetails(*state, 3, sink), std::out_of_range);
+}
+
+} // namespace
+} // namespace kelvo
