@@ -88,7 +88,6 @@ AccessoryGroup::AccessoryGroup(Kind kind, const ApplicationState& state, QWidget
     setObjectName(group.name);
     setTitle(languageText(state, group.entry));
     const bool standard = kind == Kind::StandardBase || kind == Kind::StandardBox;
-    setEnabled(!standard);
 
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(6, 4, 6, 4);
@@ -98,6 +97,11 @@ AccessoryGroup::AccessoryGroup(Kind kind, const ApplicationState& state, QWidget
         AccessoryLine line;
         line.box = new QCheckBox(languageText(state, d.entry), this);
         line.box->setObjectName(QString("CheckBox%1").arg(d.box));
+        if (standard) {
+            // Shows the unit's flags only; kept readable rather than greyed out.
+            line.box->setAttribute(Qt::WA_TransparentForMouseEvents);
+            line.box->setFocusPolicy(Qt::NoFocus);
+        }
         grid->addWidget(line.box, row, 0);
         if (d.edit != 0) {
             line.quantity = new QLineEdit(this);
@@ -113,6 +117,7 @@ AccessoryGroup::AccessoryGroup(Kind kind, const ApplicationState& state, QWidget
         ++row;
     }
     grid->setColumnStretch(0, 1);
+    grid->setRowStretch(row, 1);
 }
 
 void AccessoryGroup::showFlags(const std::vector<bool>& flags)

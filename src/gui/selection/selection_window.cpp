@@ -12,6 +12,8 @@
 #include <QMessageBox>
 #include <QScreen>
 #include <QStatusBar>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -188,23 +190,33 @@ QWidget* SelectionWindow::buildList()
 
 QWidget* SelectionWindow::buildAccessories()
 {
-    auto* column = new QWidget(this);
-    auto* layout = new QVBoxLayout(column);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(4);
+    // The family's standard and additional groups share one place as two pages, so the list
+    // keeps the height of the upper half.
+    auto* pages = new QTabWidget(this);
+    pages->setObjectName("AccessoryPages");
     const bool base = family_ == UnitFamily::Base;
-    // Only the family's groups are shown; the datasheet reads the visible ones.
     for (auto kind : {AccessoryGroup::Kind::StandardBase, AccessoryGroup::Kind::AdditionalBase,
                       AccessoryGroup::Kind::StandardBox, AccessoryGroup::Kind::AdditionalBox}) {
-        auto* g = new AccessoryGroup(kind, state_, column);
+        auto* g = new AccessoryGroup(kind, state_, pages);
+        accessoryGroups_.push_back(g);
         const bool baseGroup = kind == AccessoryGroup::Kind::StandardBase ||
                                kind == AccessoryGroup::Kind::AdditionalBase;
-        g->setVisible(baseGroup == base);
-        accessoryGroups_.push_back(g);
-        layout->addWidget(g);
+        if (baseGroup == base) {
+            // Only the family's groups are shown, so the tab drops the " - BASE"/" - BOX" part
+            // of the caption to fit; the full caption is the tab's hint.
+            const QString caption = g->title();
+            const qsizetype dash = caption.lastIndexOf(" - ");
+            const int tab = pages->addTab(g, dash > 0 ? caption.left(dash) : caption);
+            pages->setTabToolTip(tab, caption);
+            g->setTitle(QString());
+        } else {
+            g->setVisible(false);
+        }
     }
-    layout->addStretch(1);
-    return column;
+    pages->tabBar()->setElideMode(Qt::ElideRight);
+    pages->tabBar()->setUsesScrollButtons(false);
+    pages->setMinimumWidth(340);
+    return pages;
 }
 
 QWidget* SelectionWindow::buildButtons()
@@ -390,9 +402,6 @@ void SelectionWindow::showList()
     }
     candidateGrid_->setEnabled(list.enabled());
     details_->clearRangeTables();
-    statusBar_->showMessage(
-        list.rows.empty() ? QString()
-                          : QString("%1 / %2").arg(list.evaluatedCount).arg(list.rows.size()));
 }
 
 void SelectionWindow::chooseRow(int row)
