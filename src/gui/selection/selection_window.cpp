@@ -181,7 +181,7 @@ QWidget* SelectionWindow::buildList()
     const int widths[] = {37, 122, 95, 80};
     for (int c = 0; c < 4; ++c)
         candidateGrid_->setColumnWidth(c, widths[c]);
-    candidateGrid_->horizontalHeader()->setStretchLastSection(true);
+    candidateGrid_->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
     candidateGrid_->setMinimumWidth(360);
     connect(candidateGrid_, &QTableWidget::cellClicked, this,
             [this](int row, int) { chooseRow(row + 1); });
