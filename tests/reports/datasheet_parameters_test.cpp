@@ -80,16 +80,58 @@ TEST_F(DatasheetParametersTest, EveryParameterComesInTheReportsOrder)
     const int u = addUnit();
     const UnitDetails& d = choose(u);
     const ReportParameters list = parameters();
-    std::vector<std::string> expected{
-        "DaneTechniczneAgregatu", "ModelAgregatu", "CzynnikChlodniczy", "PostacAgregatu",
-        "WydajnoscAgregatu", "TemperaturaParowania", "TemperaturaSkraplania",
-        "TemperaturaPowietrza", "TempNaSsaniu", "Dochlodzenie", "PoborMocyAgregatu", "TMIN", "TMAX",
-        "MASA", "Glosnosc", "DaneTechniczneSprezarki", "SprTyp", "SprIlosc", "SprWydSk",
-        "SprProducent", "SprIloscOleju", "SprTypOleju", "SprZasilanie", "SprMaxPradPracy",
-        "SprRozruch", "SprZab", "PoborMocySprezarka", "COP", "DaneTechniczneSkraplacza", "SkrTyp",
-        "SkrIlosc", "DaneTechniczneWentylatora", "WenTyp", "WenIlosc", "WenD", "WenP", "WenAMax",
-        "WenKon", "WenObr", "WenTemp", "WenZasilanie", "pMyReportImage", "data", "A", "B", "C",
-        "D", "E", "F", "G", "H", "AkcesoriaPodstawowe"};
+    std::vector<std::string> expected{"DaneTechniczneAgregatu",
+                                      "ModelAgregatu",
+                                      "CzynnikChlodniczy",
+                                      "PostacAgregatu",
+                                      "WydajnoscAgregatu",
+                                      "TemperaturaParowania",
+                                      "TemperaturaSkraplania",
+                                      "TemperaturaPowietrza",
+                                      "TempNaSsaniu",
+                                      "Dochlodzenie",
+                                      "PoborMocyAgregatu",
+                                      "TMIN",
+                                      "TMAX",
+                                      "MASA",
+                                      "Glosnosc",
+                                      "DaneTechniczneSprezarki",
+                                      "SprTyp",
+                                      "SprIlosc",
+                                      "SprWydSk",
+                                      "SprProducent",
+                                      "SprIloscOleju",
+                                      "SprTypOleju",
+                                      "SprZasilanie",
+                                      "SprMaxPradPracy",
+                                      "SprRozruch",
+                                      "SprZab",
+                                      "PoborMocySprezarka",
+                                      "COP",
+                                      "DaneTechniczneSkraplacza",
+                                      "SkrTyp",
+                                      "SkrIlosc",
+                                      "DaneTechniczneWentylatora",
+                                      "WenTyp",
+                                      "WenIlosc",
+                                      "WenD",
+                                      "WenP",
+                                      "WenAMax",
+                                      "WenKon",
+                                      "WenObr",
+                                      "WenTemp",
+                                      "WenZasilanie",
+                                      "pMyReportImage",
+                                      "data",
+                                      "A",
+                                      "B",
+                                      "C",
+                                      "D",
+                                      "E",
+                                      "F",
+                                      "G",
+                                      "H",
+                                      "AkcesoriaPodstawowe"};
     for (int i = 1; i <= 12; ++i)
         expected.push_back("AP" + std::to_string(i));
     expected.push_back("AkcesoriaDodatkowe");
@@ -163,8 +205,7 @@ TEST_F(DatasheetParametersTest, CondensingTemperatureIsEvaluatedForTheChosenUnit
     ASSERT_FALSE(details.data.condensingTemperature.empty());
     // Another unit evaluated since: the datasheet must not take its result.
     const int chosenRowNumber = *state->selection.selectedRow;
-    const UnitDetails otherDetails = computeUnitDetails(
-        *state, chosenRowNumber == 1 ? 2 : 1, sink);
+    const UnitDetails otherDetails = computeUnitDetails(*state, chosenRowNumber == 1 ? 2 : 1, sink);
     ASSERT_EQ(otherDetails.unitIndex, other);
     ASSERT_NE(otherDetails.data.condensingTemperature, details.data.condensingTemperature);
 
@@ -259,8 +300,12 @@ TEST_F(DatasheetParametersTest, AccessoryLinesOfTheBaseFamily)
     inputs.accessories.ticked[8] = true; // no such BASE line: ignored
     const ReportParameters list = parameters(kPolish);
     const auto all = names(list);
-    EXPECT_EQ(std::count_if(all.begin(), all.end(), [](const auto& n) { return n.rfind("AP", 0) == 0; }), 7);
-    EXPECT_EQ(std::count_if(all.begin(), all.end(), [](const auto& n) { return n.rfind("AD", 0) == 0; }), 7);
+    EXPECT_EQ(
+        std::count_if(all.begin(), all.end(), [](const auto& n) { return n.rfind("AP", 0) == 0; }),
+        7);
+    EXPECT_EQ(
+        std::count_if(all.begin(), all.end(), [](const auto& n) { return n.rfind("AD", 0) == 0; }),
+        7);
     EXPECT_EQ(text(list, "AkcesoriaPodstawowe"), "Akcesoria podstawowe - BASE");
     EXPECT_EQ(text(list, "AP1"), "Grzałka karteru: +");
     EXPECT_EQ(text(list, "AP4"), "Presostat podwójny: -");

@@ -24,44 +24,46 @@ struct ControlCaption {
 
 // Which language entry captions which control of the selection window, as the window sets them
 // when it opens.
+// clang-format off
 constexpr ControlCaption kControlCaptions[] = {
-    {"GroupBox7", 9},    {"GroupBox9", 10},   {"GroupBox10", 11},  {"GroupBox5", 12},
-    {"GroupBox20", 13},  {"GroupBox4", 16},   {"CheckBox38", 17},  {"CheckBox39", 18},
-    {"CheckBox40", 19},  {"GroupBox2", 21},   {"CheckBox41", 22},  {"CheckBox42", 23},
-    {"CheckBox43", 24},  {"GroupBox8", 26},   {"CheckBox44", 27},  {"CheckBox45", 28},
+    {"GroupBox7", 9}, {"GroupBox9", 10}, {"GroupBox10", 11}, {"GroupBox5", 12},
+    {"GroupBox20", 13}, {"GroupBox4", 16}, {"CheckBox38", 17}, {"CheckBox39", 18},
+    {"CheckBox40", 19}, {"GroupBox2", 21}, {"CheckBox41", 22}, {"CheckBox42", 23},
+    {"CheckBox43", 24}, {"GroupBox8", 26}, {"CheckBox44", 27}, {"CheckBox45", 28},
     // Standard accessories, BASE.
-    {"GroupBox3", 30},   {"CheckBox9", 31},   {"CheckBox10", 32},  {"CheckBox11", 33},
-    {"CheckBox1", 34},   {"CheckBox2", 35},   {"CheckBox12", 36},  {"CheckBox3", 37},
+    {"GroupBox3", 30}, {"CheckBox9", 31}, {"CheckBox10", 32}, {"CheckBox11", 33},
+    {"CheckBox1", 34}, {"CheckBox2", 35}, {"CheckBox12", 36}, {"CheckBox3", 37},
     // Additional accessories, BASE.
-    {"GroupBox6", 39},   {"CheckBox13", 40},  {"CheckBox14", 41},  {"CheckBox15", 42},
-    {"CheckBox16", 43},  {"Label1", 44},      {"CheckBox17", 45},  {"Label2", 46},
-    {"CheckBox18", 47},  {"Label3", 48},      {"CheckBox19", 49},
+    {"GroupBox6", 39}, {"CheckBox13", 40}, {"CheckBox14", 41}, {"CheckBox15", 42},
+    {"CheckBox16", 43}, {"Label1", 44}, {"CheckBox17", 45}, {"Label2", 46},
+    {"CheckBox18", 47}, {"Label3", 48}, {"CheckBox19", 49},
     // Standard accessories, BOX.
-    {"GroupBox15", 51},  {"CheckBox4", 52},   {"CheckBox5", 53},   {"CheckBox6", 54},
-    {"CheckBox8", 55},   {"CheckBox20", 56},  {"CheckBox7", 57},   {"CheckBox21", 58},
-    {"CheckBox22", 59},  {"CheckBox23", 60},  {"CheckBox24", 61},  {"CheckBox25", 62},
+    {"GroupBox15", 51}, {"CheckBox4", 52}, {"CheckBox5", 53}, {"CheckBox6", 54},
+    {"CheckBox8", 55}, {"CheckBox20", 56}, {"CheckBox7", 57}, {"CheckBox21", 58},
+    {"CheckBox22", 59}, {"CheckBox23", 60}, {"CheckBox24", 61}, {"CheckBox25", 62},
     {"CheckBox26", 63},
     // Additional accessories, BOX.
-    {"GroupBox16", 65},  {"CheckBox27", 66},  {"CheckBox33", 67},  {"CheckBox28", 68},
-    {"CheckBox29", 69},  {"Label4", 70},      {"CheckBox30", 71},  {"Label5", 72},
-    {"CheckBox31", 73},  {"Label8", 74},      {"CheckBox32", 75},  {"CheckBox34", 76},
-    {"CheckBox35", 77},  {"CheckBox36", 78},  {"CheckBox37", 79},
+    {"GroupBox16", 65}, {"CheckBox27", 66}, {"CheckBox33", 67}, {"CheckBox28", 68},
+    {"CheckBox29", 69}, {"Label4", 70}, {"CheckBox30", 71}, {"Label5", 72},
+    {"CheckBox31", 73}, {"Label8", 74}, {"CheckBox32", 75}, {"CheckBox34", 76},
+    {"CheckBox35", 77}, {"CheckBox36", 78}, {"CheckBox37", 79},
     // Operating range.
-    {"TabSheet2", 81},   {"GroupBox14", 82},  {"GroupBox13", 83},
+    {"TabSheet2", 81}, {"GroupBox14", 82}, {"GroupBox13", 83},
     // Unit data.
-    {"TabSheet5", 85},   {"Label9", 86},      {"Label11", 87},     {"Label13", 88},
-    {"Label15", 89},     {"Label17", 90},     {"Label19", 91},     {"Label21", 92},
-    {"Label23", 93},     {"Label27", 94},     {"Label29", 95},     {"Label31", 96},
-    {"Label33", 97},     {"Label35", 98},
+    {"TabSheet5", 85}, {"Label9", 86}, {"Label11", 87}, {"Label13", 88},
+    {"Label15", 89}, {"Label17", 90}, {"Label19", 91}, {"Label21", 92},
+    {"Label23", 93}, {"Label27", 94}, {"Label29", 95}, {"Label31", 96},
+    {"Label33", 97}, {"Label35", 98},
     // Fan data.
-    {"TabSheet1", 105},  {"Label45", 106},    {"Label46", 107},    {"Label47", 108},
-    {"Label48", 109},    {"Label49", 110},    {"Label50", 111},    {"Label51", 112},
+    {"TabSheet1", 105}, {"Label45", 106}, {"Label46", 107}, {"Label47", 108},
+    {"Label48", 109}, {"Label49", 110}, {"Label50", 111}, {"Label51", 112},
     {"Label52", 113},
     // Compressor data.
-    {"TabSheet3", 119},  {"Label34", 120},    {"Label36", 121},    {"Label39", 122},
-    {"Label40", 123},    {"Label41", 124},    {"Label42", 125},    {"Label43", 126},
+    {"TabSheet3", 119}, {"Label34", 120}, {"Label36", 121}, {"Label39", 122},
+    {"Label40", 123}, {"Label41", 124}, {"Label42", 125}, {"Label43", 126},
     {"Label44", 127},
 };
+// clang-format on
 
 // An accessory line of the window: its check box and, for a line with a quantity, the label
 // of the quantity's unit.
@@ -71,22 +73,49 @@ struct AccessoryLine {
 };
 
 constexpr std::array<AccessoryLine, CondensingUnitRecord::baseAccessoryCount> kBaseStandard{{
-    {"CheckBox9"}, {"CheckBox10"}, {"CheckBox11"}, {"CheckBox1"},
-    {"CheckBox2"}, {"CheckBox12"}, {"CheckBox3"},
+    {"CheckBox9"},
+    {"CheckBox10"},
+    {"CheckBox11"},
+    {"CheckBox1"},
+    {"CheckBox2"},
+    {"CheckBox12"},
+    {"CheckBox3"},
 }};
 constexpr std::array<AccessoryLine, CondensingUnitRecord::boxAccessoryCount> kBoxStandard{{
-    {"CheckBox4"}, {"CheckBox5"}, {"CheckBox6"}, {"CheckBox8"}, {"CheckBox20"}, {"CheckBox7"},
-    {"CheckBox21"}, {"CheckBox22"}, {"CheckBox23"}, {"CheckBox24"}, {"CheckBox25"},
+    {"CheckBox4"},
+    {"CheckBox5"},
+    {"CheckBox6"},
+    {"CheckBox8"},
+    {"CheckBox20"},
+    {"CheckBox7"},
+    {"CheckBox21"},
+    {"CheckBox22"},
+    {"CheckBox23"},
+    {"CheckBox24"},
+    {"CheckBox25"},
     {"CheckBox26"},
 }};
 constexpr std::array<AccessoryLine, kBaseAdditionalAccessoryLines> kBaseAdditional{{
-    {"CheckBox13"}, {"CheckBox14"}, {"CheckBox15"}, {"CheckBox16", "Label1"},
-    {"CheckBox17", "Label2"}, {"CheckBox18", "Label3"}, {"CheckBox19"},
+    {"CheckBox13"},
+    {"CheckBox14"},
+    {"CheckBox15"},
+    {"CheckBox16", "Label1"},
+    {"CheckBox17", "Label2"},
+    {"CheckBox18", "Label3"},
+    {"CheckBox19"},
 }};
 constexpr std::array<AccessoryLine, kBoxAdditionalAccessoryLines> kBoxAdditional{{
-    {"CheckBox27"}, {"CheckBox33"}, {"CheckBox28"}, {"CheckBox29", "Label4"},
-    {"CheckBox30", "Label5"}, {"CheckBox31", "Label8"}, {"CheckBox32"}, {"CheckBox34"},
-    {"CheckBox35"}, {"CheckBox36"}, {"CheckBox37"},
+    {"CheckBox27"},
+    {"CheckBox33"},
+    {"CheckBox28"},
+    {"CheckBox29", "Label4"},
+    {"CheckBox30", "Label5"},
+    {"CheckBox31", "Label8"},
+    {"CheckBox32"},
+    {"CheckBox34"},
+    {"CheckBox35"},
+    {"CheckBox36"},
+    {"CheckBox37"},
 }};
 
 template <std::size_t N> std::string utf8(const FixedText<N>& text)
@@ -113,10 +142,7 @@ class ParameterList
     {
         return std::string(state_.languages.text(language_, number));
     }
-    [[nodiscard]] std::string number(double value) const
-    {
-        return formatNumber(value, separator_);
-    }
+    [[nodiscard]] std::string number(double value) const { return formatNumber(value, separator_); }
 
     void set(std::string_view name, std::string text)
     {
@@ -278,8 +304,7 @@ ReportParameters unitDatasheetParameters(ApplicationState& state, const Datashee
     }
     list.line("CzynnikChlodniczy", L("GroupBox7"), utf8(unit.refrigerant));
     list.line("PostacAgregatu", E(99), utf8(unit.housing));
-    list.line("WydajnoscAgregatu", L("Label17"), candidate->capacityText + candidate->mark,
-              " [W]");
+    list.line("WydajnoscAgregatu", L("Label17"), candidate->capacityText + candidate->mark, " [W]");
     list.line("TemperaturaParowania", L("Label9"), list.number(selection.evaporatingTemperature),
               " [C]");
     if (const auto tk = condensingTemperatureText(state, u, ci, ki, sink))

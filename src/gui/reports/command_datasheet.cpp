@@ -1,6 +1,5 @@
 #include "reports/command_datasheet.h"
 
-#include <QByteArray>
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <cstdio>

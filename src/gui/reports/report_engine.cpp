@@ -19,10 +19,8 @@ namespace
 
 QPageLayout fullPageLayout(const ReportDefinition& report)
 {
-    const QPageSize size(report.pageSize, QPageSize::Millimeter, QString(),
-                         QPageSize::ExactMatch);
-    return QPageLayout(size, QPageLayout::Portrait, QMarginsF(0, 0, 0, 0),
-                       QPageLayout::Millimeter);
+    const QPageSize size(report.pageSize, QPageSize::Millimeter, QString(), QPageSize::ExactMatch);
+    return QPageLayout(size, QPageLayout::Portrait, QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
 }
 
 // A file name made of the title's letters, digits and a few safe marks.
@@ -154,9 +152,9 @@ void ReportEngine::executeToPreview(QWidget* parent)
         QAction* save = toolBar->addAction(QStringLiteral("PDF"));
         save->setToolTip(QStringLiteral("Save as PDF"));
         QObject::connect(save, &QAction::triggered, &dialog, [this, &dialog, report] {
-            QString path = QFileDialog::getSaveFileName(
-                &dialog, QStringLiteral("Save as PDF"), suggestedFileName(expandedTitle(*report)),
-                QStringLiteral("PDF (*.pdf)"));
+            QString path = QFileDialog::getSaveFileName(&dialog, QStringLiteral("Save as PDF"),
+                                                        suggestedFileName(expandedTitle(*report)),
+                                                        QStringLiteral("PDF (*.pdf)"));
             if (path.isEmpty())
                 return;
             if (!path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))

@@ -1,7 +1,7 @@
 #include "reports/report_layout.h"
 
-#include <QFile>
 #include <QDir>
+#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -40,8 +40,7 @@ double number(const QJsonObject& object, const char* key, double fallback, const
     return value.toDouble();
 }
 
-QString text(const QJsonObject& object, const char* key, const QString& fallback,
-             const QString& at)
+QString text(const QJsonObject& object, const char* key, const QString& fallback, const QString& at)
 {
     const QJsonValue value = object.value(QLatin1String(key));
     if (value.isUndefined())
@@ -51,8 +50,7 @@ QString text(const QJsonObject& object, const char* key, const QString& fallback
     return value.toString();
 }
 
-QColor colour(const QJsonObject& object, const char* key, const QColor& fallback,
-              const QString& at)
+QColor colour(const QJsonObject& object, const char* key, const QColor& fallback, const QString& at)
 {
     const QString name = text(object, key, QString(), at);
     if (name.isEmpty())
@@ -71,15 +69,13 @@ std::vector<double> numbers(const QJsonObject& object, const char* key, int coun
     const QJsonValue value = object.value(QLatin1String(key));
     const QJsonArray array = value.toArray();
     if (!value.isArray() || array.size() != count)
-        throw LayoutError(at + QStringLiteral(": \"%1\" must be a list of %2 numbers")
-                                   .arg(key)
-                                   .arg(count));
+        throw LayoutError(
+            at + QStringLiteral(": \"%1\" must be a list of %2 numbers").arg(key).arg(count));
     std::vector<double> result;
     for (const QJsonValue& item : array) {
         if (!item.isDouble())
-            throw LayoutError(at + QStringLiteral(": \"%1\" must be a list of %2 numbers")
-                                       .arg(key)
-                                       .arg(count));
+            throw LayoutError(
+                at + QStringLiteral(": \"%1\" must be a list of %2 numbers").arg(key).arg(count));
         result.push_back(item.toDouble());
     }
     return result;
@@ -144,8 +140,9 @@ ReportElement parseElement(const QJsonObject& object, const QString& at)
 {
     ReportElement e;
     const QString type = text(object, "type", QString(), at);
-    const auto* kind = std::find_if(std::begin(kKindNames), std::end(kKindNames),
-                                    [&](const KindName& k) { return type == QLatin1String(k.name); });
+    const auto* kind =
+        std::find_if(std::begin(kKindNames), std::end(kKindNames),
+                     [&](const KindName& k) { return type == QLatin1String(k.name); });
     if (kind == std::end(kKindNames))
         throw LayoutError(at + QStringLiteral(": unknown type \"%1\"").arg(type));
     e.kind = kind->kind;

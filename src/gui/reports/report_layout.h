@@ -57,22 +57,22 @@ struct ReportElement {
     QColor stroke; // invalid: none
     QColor accent = QColor(0x1f, 0x4e, 0x79);
     QColor stripe; // Fields, Checklist, Table: background of every other row; invalid: none
-    double strokeWidth = 0.2; // mm
-    double radius = 0;        // mm
-    double rowHeight = 4;     // mm
-    double titleHeight = 6;   // mm; 0 for no title
-    double valueColumn = 0.55; // Fields: where values start, as a share of the width
-    int columns = 1;          // Grid: cells per row; Table: the most columns
-    double labelWidth = 30;   // Table: width of the row labels, mm
-    QString corner;           // Table: text over the row labels
-    QString columnHeader;     // Table: parameter name with "{i}" for the column headers
-    QStringList parameters;   // Fields, Checklist, Grid
+    double strokeWidth = 0.2;   // mm
+    double radius = 0;          // mm
+    double rowHeight = 4;       // mm
+    double titleHeight = 6;     // mm; 0 for no title
+    double valueColumn = 0.55;  // Fields: where values start, as a share of the width
+    int columns = 1;            // Grid: cells per row; Table: the most columns
+    double labelWidth = 30;     // Table: width of the row labels, mm
+    QString corner;             // Table: text over the row labels
+    QString columnHeader;       // Table: parameter name with "{i}" for the column headers
+    QStringList parameters;     // Fields, Checklist, Grid
     QList<ReportTableRow> rows; // Table
 };
 
 struct ReportDefinition {
     QString name;
-    QString title;            // document title of the output
+    QString title;             // document title of the output
     QSizeF pageSize{210, 297}; // mm
     QHash<QString, ReportStyle> styles;
     QList<ReportElement> elements;

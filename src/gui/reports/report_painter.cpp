@@ -57,6 +57,8 @@ class PagePainter
         f.setBold(style.bold);
         f.setItalic(style.italic);
         f.setHintingPreference(QFont::PreferNoHinting);
+        // No ligatures: "ffi" stays three letters, so text copied from the PDF reads as typed.
+        f.setStyleStrategy(QFont::PreferNoShaping);
         return f;
     }
 
@@ -218,8 +220,8 @@ class PagePainter
             tick.moveTo(r.left() + r.width() * 0.22, r.top() + r.height() * 0.52);
             tick.lineTo(r.left() + r.width() * 0.42, r.top() + r.height() * 0.72);
             tick.lineTo(r.left() + r.width() * 0.78, r.top() + r.height() * 0.28);
-            painter_.setPen(QPen(Qt::white, r.width() * 0.16, Qt::SolidLine, Qt::RoundCap,
-                                 Qt::RoundJoin));
+            painter_.setPen(
+                QPen(Qt::white, r.width() * 0.16, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
             painter_.setBrush(Qt::NoBrush);
             painter_.drawPath(tick);
         } else {
@@ -290,8 +292,8 @@ class PagePainter
             const double y = e.rect.top() + (index / e.columns) * e.rowHeight;
             if (!fits(e, y))
                 break;
-            text(QRectF(e.rect.left() + column * width + kCellPadding, y,
-                        width - 2 * kCellPadding, e.rowHeight),
+            text(QRectF(e.rect.left() + column * width + kCellPadding, y, width - 2 * kCellPadding,
+                        e.rowHeight),
                  lookup_(name).value_or(QString()), e.style, e.align);
             ++index;
         }
@@ -341,10 +343,10 @@ class PagePainter
                         e.rowHeight),
                  expand(row.label), e.labelStyle);
             for (int c = 0; c < columns.size(); ++c)
-                text(QRectF(e.rect.left() + e.labelWidth + c * cellWidth, y, cellWidth,
-                            e.rowHeight),
-                     lookup_(numbered(row.cellParameter, columns[c])).value_or(QString()),
-                     e.valueStyle, Qt::AlignHCenter);
+                text(
+                    QRectF(e.rect.left() + e.labelWidth + c * cellWidth, y, cellWidth, e.rowHeight),
+                    lookup_(numbered(row.cellParameter, columns[c])).value_or(QString()),
+                    e.valueStyle, Qt::AlignHCenter);
             y += e.rowHeight;
         }
 

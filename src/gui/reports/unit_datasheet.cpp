@@ -116,8 +116,7 @@ bool writeUnitDatasheetPdf(ApplicationState& state, const AdditionalAccessoryCho
     inputs.accessories = choices;
     QString fault;
     const Outcome outcome = runDatasheet(
-        state, inputs, [&path](ReportEngine& engine) { return engine.executeToPdf(path); },
-        &fault);
+        state, inputs, [&path](ReportEngine& engine) { return engine.executeToPdf(path); }, &fault);
     if (error)
         *error = fault;
     return outcome == Outcome::Done;

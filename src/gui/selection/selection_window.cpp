@@ -20,6 +20,7 @@
 #include "app/application_state.h"
 #include "app/message_sink.h"
 #include "catalogue/catalogue_files.h"
+#include "reports/unit_datasheet.h"
 #include "selection/accessory_groups.h"
 #include "selection/candidate_list.h"
 #include "selection/capacity_search.h"
@@ -451,7 +452,12 @@ void SelectionWindow::showDetails()
 
 void SelectionWindow::printDatasheet()
 {
-    presentMessages_({"The datasheet is not available in this version."});
+    const bool base = family_ == UnitFamily::Base;
+    const auto additional =
+        base ? AccessoryGroup::Kind::AdditionalBase : AccessoryGroup::Kind::AdditionalBox;
+    for (const AccessoryGroup* g : accessoryGroups_)
+        if (g->kind() == additional)
+            previewUnitDatasheet(this, state_, accessoryChoicesOf(*g));
 }
 
 void SelectionWindow::report(const DistinctMessageSink& sink)
