@@ -162,14 +162,15 @@ void Evaluation::search(const RatedPolynomial& capacity, const RatedPolynomial& 
 {
     double dT = 0;
     double tk = 0;
-    // pk is only kept from the last step, so it is worked out there: at the balance, where the
-    // search gives up, or where a fault ends it after the rated figures. Up to the limit it
-    // cannot fault; past it the step is the last one and pk comes first, as it must.
-    bool pkDue = false;
-    const auto storePk = [&] {
-        if (refrigerant_ && pkDue)
-            result_.condensingPressure = pressureToTenth(*refrigerant_, tk);
-        pkDue = false;
+    // pk is only kept from the last step, so it is worked out only for the step whose value
+    // stands when the search ends: at the balance, or, when a fault ends the search, the last
+    // step that reached it (the fault may come from the next step's rated polynomials). Past
+    // the limit the step is the last one and pk comes first, in its place in the step.
+    bool pkPending = false;
+    double pendingPkTk = 0;
+    const auto storePk = [&](double atTk) {
+        if (refrigerant_)
+            result_.condensingPressure = pressureToTenth(*refrigerant_, atTk);
     };
     try {
         for (;;) {
@@ -177,9 +178,13 @@ void Evaluation::search(const RatedPolynomial& capacity, const RatedPolynomial& 
             tk = in_.airTemperature + dT;
             const double ratedCapacity = capacity.at(tk);
             const double ratedPower = power.at(tk);
-            pkDue = true;
-            if (tk > kCondensingLimit)
-                storePk();
+            if (tk > kCondensingLimit) {
+                storePk(tk);
+                pkPending = false;
+            } else {
+                pkPending = true;
+                pendingPkTk = tk;
+            }
 
             const CompressorPerformance one = correction.apply(ratedCapacity, ratedPower, tk);
             result_.refrigeratingCapacity = finiteOrFault(one.capacity * in_.compressorQuantity);
@@ -194,13 +199,14 @@ void Evaluation::search(const RatedPolynomial& capacity, const RatedPolynomial& 
                 finiteOrFault(result_.refrigeratingCapacity + result_.powerInput) * in_.heatFactor);
             if (heat <= result_.condenserCapacity || tk > kCondensingLimit)
                 break;
-            pkDue = false;
         }
     } catch (const EvaluationFault&) {
-        storePk();
+        if (pkPending)
+            storePk(pendingPkTk);
         throw;
     }
-    storePk();
+    if (pkPending)
+        storePk(pendingPkTk);
     result_.condensingDeltaT = dT;
     outcome_.gaveUp = in_.airTemperature + dT > kCondensingLimit;
 }
