@@ -48,12 +48,7 @@ void addCheckCommand(CLI::App& app, CommandContext& context)
     addDataOption(command, options->dataFolder);
     command->add_flag("--json", options->json, "Print JSON");
     command->callback([options, &context] {
-        try {
-            runCheck(*options, context);
-        } catch (const CommandError& error) {
-            context.err << "kelvo check: " << error.what() << "\n";
-            context.exitCode = 2;
-        }
+        runCommand(context, "check", [&] { runCheck(*options, context); });
     });
 }
 

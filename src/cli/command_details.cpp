@@ -223,12 +223,7 @@ void addDetailsCommand(CLI::App& app, CommandContext& context)
     command->add_option("--unit-index", options->unitIndex, "Index of the unit in the catalogue")
         ->required();
     command->callback([options, &context] {
-        try {
-            runDetails(*options, context);
-        } catch (const std::exception& error) {
-            context.err << "kelvo details: " << oneLine(error.what()) << "\n";
-            context.exitCode = 2;
-        }
+        runCommand(context, "details", [&] { runDetails(*options, context); });
     });
 }
 

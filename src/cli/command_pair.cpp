@@ -161,14 +161,8 @@ void addPairCommand(CLI::App& app, CommandContext& context)
         ->required();
     addDataOption(command, options->dataFolder);
     command->add_flag("--json", options->json, "Print JSON");
-    command->callback([options, &context] {
-        try {
-            runPair(*options, context);
-        } catch (const CommandError& error) {
-            context.err << "kelvo pair: " << error.what() << "\n";
-            context.exitCode = 2;
-        }
-    });
+    command->callback(
+        [options, &context] { runCommand(context, "pair", [&] { runPair(*options, context); }); });
 }
 
 } // namespace kelvo::cli

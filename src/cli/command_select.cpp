@@ -114,12 +114,7 @@ void addSelectCommand(CLI::App& app, CommandContext& context)
         command->add_option("--capacity", options->capacity,
                             "Required cooling capacity in W: choose the best matching unit");
     command->callback([options, &context] {
-        try {
-            runSelect(*options, context);
-        } catch (const std::exception& error) {
-            context.err << "kelvo select: " << oneLine(error.what()) << "\n";
-            context.exitCode = 2;
-        }
+        runCommand(context, "select", [&] { runSelect(*options, context); });
     });
 }
 

@@ -1,5 +1,9 @@
 #include "commands.h"
 
+#include <ostream>
+
+#include "text_table.h"
+
 #include "command_check.h"
 #include "command_details.h"
 #include "command_pair.h"
@@ -7,6 +11,16 @@
 
 namespace kelvo::cli
 {
+
+void runCommand(CommandContext& context, const char* name, const std::function<void()>& work)
+{
+    try {
+        work();
+    } catch (const std::exception& error) {
+        context.err << "kelvo " << name << ": " << oneLine(error.what()) << "\n";
+        context.exitCode = 2;
+    }
+}
 
 void registerCommands(CLI::App& app, CommandContext& context)
 {

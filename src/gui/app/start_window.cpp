@@ -90,8 +90,6 @@ void StartWindow::buildPictures()
     grid->setHorizontalSpacing(24);
     grid->setVerticalSpacing(6);
 
-    auto* heading = new ClickablePicture("Image3", artPath("catalogue.svg"), central);
-    heading->setVisible(false); // kept for its name; the background carries the artwork
     boxPicture_ = new ClickablePicture("Image1", artPath("unit-box.svg"), central);
     basePicture_ = new ClickablePicture("Image2", artPath("unit-base.svg"), central);
     editorPicture_ = new ClickablePicture("Image4", artPath("catalogue.svg"), central);

@@ -177,12 +177,7 @@ void addDatasheetCommand(CLI::App& app, cli::CommandContext& context)
     command->add_flag("--params", options->params,
                       "Print the report parameters as a JSON object, in the order set");
     command->callback([options, &context] {
-        try {
-            runDatasheet(*options, context);
-        } catch (const std::exception& error) {
-            context.err << "kelvo datasheet: " << cli::oneLine(error.what()) << "\n";
-            context.exitCode = 2;
-        }
+        cli::runCommand(context, "datasheet", [&] { runDatasheet(*options, context); });
     });
 }
 

@@ -250,10 +250,7 @@ void SelectionWindow::open()
     DistinctMessageSink sink;
     try {
         ProgressScope progress(this);
-        openSelection(state_, family_, sink, [&progress](int maximum, int position) {
-            progress.setMaximum(maximum);
-            progress.setPosition(position);
-        });
+        openSelection(state_, family_, sink, progress.reporter());
     } catch (const CatalogueFileError& error) {
         show();
         presentMessages_(
@@ -336,10 +333,7 @@ void SelectionWindow::changeRefrigerant()
     {
         ProgressScope progress(this);
         kelvo::changeRefrigerant(state_, toCatalogueText(refrigerantBox_->currentText()), sink,
-                                 [&progress](int maximum, int position) {
-                                     progress.setMaximum(maximum);
-                                     progress.setPosition(position);
-                                 });
+                                 progress.reporter());
     }
     showList();
     report(sink);
@@ -367,10 +361,7 @@ void SelectionWindow::rebuildList()
     DistinctMessageSink sink;
     {
         ProgressScope progress(this);
-        rebuildCandidateList(state_, sink, [&progress](int maximum, int position) {
-            progress.setMaximum(maximum);
-            progress.setPosition(position);
-        });
+        rebuildCandidateList(state_, sink, progress.reporter());
     }
     showList();
     report(sink);
@@ -411,10 +402,7 @@ void SelectionWindow::chooseRow(int row)
     if (row < 1 || row > static_cast<int>(list.rows.size()))
         return;
     DistinctMessageSink sink;
-    {
-        ProgressScope progress(this);
-        showUnitDetails(state_, row, sink);
-    }
+    showUnitDetails(state_, row, sink);
     candidateGrid_->selectRow(row - 1);
     showDetails();
     report(sink);
@@ -423,11 +411,8 @@ void SelectionWindow::chooseRow(int row)
 void SelectionWindow::searchCapacity()
 {
     DistinctMessageSink sink;
-    bool changed = false;
-    {
-        ProgressScope progress(this);
-        changed = selectByCapacity(state_, toCatalogueText(requiredCapacityEdit_->text()), sink);
-    }
+    const bool changed =
+        selectByCapacity(state_, toCatalogueText(requiredCapacityEdit_->text()), sink);
     if (changed && state_.selection.selectedRow) {
         candidateGrid_->selectRow(*state_.selection.selectedRow - 1);
         showDetails();
@@ -437,12 +422,11 @@ void SelectionWindow::searchCapacity()
 
 void SelectionWindow::showDetails()
 {
-    if (state_.selection.details)
-        details_->show(*state_.selection.details);
+    if (!state_.selection.details)
+        return;
+    const UnitDetails& d = *state_.selection.details;
+    details_->show(d);
     for (AccessoryGroup* g : accessoryGroups_) {
-        if (!state_.selection.details)
-            break;
-        const auto& d = *state_.selection.details;
         if (g->kind() == AccessoryGroup::Kind::StandardBase)
             g->showFlags(std::vector<bool>(d.baseAccessories.begin(), d.baseAccessories.end()));
         else if (g->kind() == AccessoryGroup::Kind::StandardBox)

@@ -53,6 +53,14 @@ void ProgressScope::setMaximum(int maximum)
         window_->setMaximum(maximum);
 }
 
+std::function<void(int, int)> ProgressScope::reporter()
+{
+    return [this](int maximum, int position) {
+        setMaximum(maximum);
+        setPosition(position);
+    };
+}
+
 void ProgressScope::setPosition(int position)
 {
     if (!window_)

@@ -3,6 +3,7 @@
 #include <QElapsedTimer>
 #include <QPointer>
 #include <QWidget>
+#include <functional>
 
 class QProgressBar;
 
@@ -35,6 +36,8 @@ class ProgressScope
 
     void setMaximum(int maximum);
     void setPosition(int position);
+    // The (maximum, position) callback the core's long loops report to.
+    [[nodiscard]] std::function<void(int maximum, int position)> reporter();
     [[nodiscard]] bool wasShown() const { return shown_; }
 
     static constexpr int showDelayMs = 250;
