@@ -1,7 +1,7 @@
 #include <benchmark/benchmark.h>
 #include <memory>
 
-#include "catalogue/catalogue_files.h"
+#include "core/catalogue/catalogue_files.h"
 
 namespace
 {

@@ -1,12 +1,12 @@
 #include <benchmark/benchmark.h>
 #include <memory>
 
-#include "app/application_state.h"
-#include "app/message_sink.h"
-#include "catalogue/catalogue_files.h"
-#include "refrigerant/table_loader.h"
-#include "selection/candidate_list.h"
-#include "selection/unit_details.h"
+#include "core/app/application_state.h"
+#include "core/app/message_sink.h"
+#include "core/catalogue/catalogue_files.h"
+#include "core/refrigerant/table_loader.h"
+#include "core/selection/candidate_list.h"
+#include "core/selection/unit_details.h"
 
 namespace
 {

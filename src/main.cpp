@@ -1,12 +1,12 @@
 #include <iostream>
 #include <memory>
 
-#include "app/application_state.h"
-#include "command_line.h"
+#include "cli/command_line.h"
+#include "core/app/application_state.h"
 
 #ifdef KELVO_WITH_GUI
-#include "desktop_program.h"
-#include "reports/command_datasheet.h"
+#include "gui/desktop_program.h"
+#include "gui/reports/command_datasheet.h"
 #endif
 
 namespace

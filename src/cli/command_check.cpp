@@ -1,11 +1,11 @@
-#include "command_check.h"
+#include "cli/command_check.h"
 
 #include <memory>
 #include <nlohmann/json.hpp>
 #include <ostream>
 
-#include "command_error.h"
-#include "data_option.h"
+#include "cli/command_error.h"
+#include "cli/data_option.h"
 
 namespace kelvo::cli
 {

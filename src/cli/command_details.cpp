@@ -1,4 +1,4 @@
-#include "command_details.h"
+#include "cli/command_details.h"
 
 #include <cmath>
 #include <cstdint>
@@ -6,12 +6,12 @@
 #include <nlohmann/json.hpp>
 #include <ostream>
 
-#include "app/message_sink.h"
-#include "command_error.h"
-#include "selection/unit_details.h"
-#include "selection_options.h"
-#include "text/code_page.h"
-#include "text_table.h"
+#include "cli/command_error.h"
+#include "cli/selection_options.h"
+#include "cli/text_table.h"
+#include "core/app/message_sink.h"
+#include "core/selection/unit_details.h"
+#include "core/text/code_page.h"
 
 namespace kelvo::cli
 {

@@ -1,10 +1,10 @@
-#include "command_line.h"
+#include "cli/command_line.h"
 
 #include <CLI/CLI.hpp>
 #include <ostream>
 #include <string_view>
 
-#include "commands.h"
+#include "cli/commands.h"
 
 namespace kelvo::cli
 {

@@ -1,4 +1,4 @@
-#include "command_pair.h"
+#include "cli/command_pair.h"
 
 #include <memory>
 #include <nlohmann/json.hpp>
@@ -6,16 +6,16 @@
 #include <string>
 #include <vector>
 
-#include "app/message_sink.h"
-#include "command_error.h"
-#include "data_option.h"
-#include "io/file_io.h"
-#include "performance/balance_point.h"
-#include "refrigerant/correlations.h"
-#include "refrigerant/table_loader.h"
-#include "text/code_page.h"
-#include "text/numeric_text.h"
-#include "text_table.h"
+#include "cli/command_error.h"
+#include "cli/data_option.h"
+#include "cli/text_table.h"
+#include "core/app/message_sink.h"
+#include "core/io/file_io.h"
+#include "core/performance/balance_point.h"
+#include "core/refrigerant/correlations.h"
+#include "core/refrigerant/table_loader.h"
+#include "core/text/code_page.h"
+#include "core/text/numeric_text.h"
 
 namespace kelvo::cli
 {

@@ -1,4 +1,4 @@
-#include "command_select.h"
+#include "cli/command_select.h"
 
 #include <cmath>
 #include <cstdint>
@@ -7,12 +7,12 @@
 #include <optional>
 #include <ostream>
 
-#include "command_error.h"
-#include "selection/candidate_list.h"
-#include "selection/capacity_search.h"
-#include "selection_options.h"
-#include "text/code_page.h"
-#include "text_table.h"
+#include "cli/command_error.h"
+#include "cli/selection_options.h"
+#include "cli/text_table.h"
+#include "core/selection/candidate_list.h"
+#include "core/selection/capacity_search.h"
+#include "core/text/code_page.h"
 
 namespace kelvo::cli
 {

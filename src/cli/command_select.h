@@ -1,6 +1,6 @@
 #pragma once
 
-#include "commands.h"
+#include "cli/commands.h"
 
 namespace kelvo::cli
 {

@@ -1,13 +1,13 @@
-#include "commands.h"
+#include "cli/commands.h"
 
 #include <ostream>
 
-#include "text_table.h"
+#include "cli/text_table.h"
 
-#include "command_check.h"
-#include "command_details.h"
-#include "command_pair.h"
-#include "command_select.h"
+#include "cli/command_check.h"
+#include "cli/command_details.h"
+#include "cli/command_pair.h"
+#include "cli/command_select.h"
 
 namespace kelvo::cli
 {

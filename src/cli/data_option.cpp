@@ -1,12 +1,12 @@
-#include "data_option.h"
+#include "cli/data_option.h"
 
 #include <filesystem>
 #include <fstream>
 #include <unistd.h>
 
-#include "app/data_folder.h"
-#include "catalogue/catalogue_files.h"
-#include "command_error.h"
+#include "cli/command_error.h"
+#include "core/app/data_folder.h"
+#include "core/catalogue/catalogue_files.h"
 
 namespace kelvo::cli
 {

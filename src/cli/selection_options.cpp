@@ -1,15 +1,15 @@
-#include "selection_options.h"
+#include "cli/selection_options.h"
 
 #include <algorithm>
 #include <cctype>
 #include <string_view>
 #include <vector>
 
-#include "app/message_sink.h"
-#include "command_error.h"
-#include "data_option.h"
-#include "selection/selection_session.h"
-#include "text/numeric_text.h"
+#include "cli/command_error.h"
+#include "cli/data_option.h"
+#include "core/app/message_sink.h"
+#include "core/selection/selection_session.h"
+#include "core/text/numeric_text.h"
 
 namespace kelvo::cli
 {

@@ -3,7 +3,7 @@
 #include <CLI/CLI.hpp>
 #include <string>
 
-#include "app/application_state.h"
+#include "core/app/application_state.h"
 
 namespace kelvo::cli
 {

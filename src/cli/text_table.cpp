@@ -1,4 +1,4 @@
-#include "text_table.h"
+#include "cli/text_table.h"
 
 #include <algorithm>
 #include <ostream>

@@ -1,4 +1,4 @@
-#include "desktop_program.h"
+#include "gui/desktop_program.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -6,9 +6,9 @@
 #include <iostream>
 #include <string>
 
-#include "app/application_state.h"
-#include "app/data_folder.h"
-#include "app/start_window.h"
+#include "core/app/application_state.h"
+#include "core/app/data_folder.h"
+#include "gui/app/start_window.h"
 
 namespace kelvo::gui
 {

@@ -1,11 +1,11 @@
-#include "app/language_table.h"
+#include "core/app/language_table.h"
 
 #include <algorithm>
 #include <array>
 
 #include <gtest/gtest.h>
 
-#include "text/code_page.h"
+#include "core/text/code_page.h"
 
 namespace kelvo
 {

@@ -1,9 +1,9 @@
-#include "catalogue/catalogue_files.h"
+#include "core/catalogue/catalogue_files.h"
 
 #include <gtest/gtest.h>
 #include <memory>
 
-#include "catalogue/record_layouts.h"
+#include "core/catalogue/record_layouts.h"
 #include "support/temp_folder.h"
 
 namespace kelvo

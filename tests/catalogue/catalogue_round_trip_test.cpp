@@ -3,8 +3,8 @@
 #include <random>
 #include <vector>
 
-#include "catalogue/catalogue_files.h"
-#include "catalogue/record_layouts.h"
+#include "core/catalogue/catalogue_files.h"
+#include "core/catalogue/record_layouts.h"
 #include "support/temp_folder.h"
 
 namespace kelvo

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 #include <memory>
 
-#include "catalogue/catalogue.h"
-#include "catalogue/lookups.h"
+#include "core/catalogue/catalogue.h"
+#include "core/catalogue/lookups.h"
 
 namespace kelvo
 {

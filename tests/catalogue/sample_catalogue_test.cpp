@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 #include <memory>
 
-#include "catalogue/catalogue_files.h"
-#include "catalogue/lookups.h"
+#include "core/catalogue/catalogue_files.h"
+#include "core/catalogue/lookups.h"
+#include "core/text/code_page.h"
 #include "support/temp_folder.h"
-#include "text/code_page.h"
 
 namespace kelvo
 {

@@ -4,7 +4,7 @@
 #include <QtTest>
 #include <stdexcept>
 
-#include "ui/progress_window.h"
+#include "gui/ui/progress_window.h"
 
 using kelvo::gui::ProgressScope;
 using kelvo::gui::ProgressWindow;

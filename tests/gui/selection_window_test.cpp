@@ -6,12 +6,12 @@
 #include <QtTest>
 #include <memory>
 
-#include "app/application_state.h"
-#include "app/message_sink.h"
-#include "selection/candidate_list.h"
-#include "selection/capacity_search.h"
-#include "selection/selection_session.h"
-#include "selection/selection_window.h"
+#include "core/app/application_state.h"
+#include "core/app/message_sink.h"
+#include "core/selection/candidate_list.h"
+#include "core/selection/capacity_search.h"
+#include "core/selection/selection_session.h"
+#include "gui/selection/selection_window.h"
 
 using kelvo::ApplicationState;
 using kelvo::UnitFamily;

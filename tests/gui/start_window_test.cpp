@@ -3,10 +3,10 @@
 #include <QtTest>
 #include <memory>
 
-#include "app/application_state.h"
-#include "app/start_window.h"
-#include "selection/selection_window.h"
-#include "ui/clickable_picture.h"
+#include "core/app/application_state.h"
+#include "gui/app/start_window.h"
+#include "gui/selection/selection_window.h"
+#include "gui/ui/clickable_picture.h"
 
 using kelvo::ApplicationState;
 using kelvo::gui::ClickablePicture;

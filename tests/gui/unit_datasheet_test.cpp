@@ -13,16 +13,16 @@
 #include <QtTest>
 #include <memory>
 
-#include "app/application_state.h"
-#include "app/message_sink.h"
-#include "reports/datasheet_parameters.h"
-#include "reports/report_engine.h"
-#include "reports/report_painter.h"
-#include "reports/unit_datasheet.h"
-#include "selection/accessory_groups.h"
-#include "selection/candidate_list.h"
-#include "selection/selection_session.h"
-#include "selection/unit_details.h"
+#include "core/app/application_state.h"
+#include "core/app/message_sink.h"
+#include "core/reports/datasheet_parameters.h"
+#include "core/selection/candidate_list.h"
+#include "core/selection/selection_session.h"
+#include "core/selection/unit_details.h"
+#include "gui/reports/report_engine.h"
+#include "gui/reports/report_painter.h"
+#include "gui/reports/unit_datasheet.h"
+#include "gui/selection/accessory_groups.h"
 
 using kelvo::AdditionalAccessoryChoices;
 using kelvo::ApplicationState;

@@ -11,8 +11,8 @@
 #include <random>
 #include <set>
 
-#include "drawing/drawing_loader.h"
-#include "drawing/wmf_renderer.h"
+#include "gui/drawing/drawing_loader.h"
+#include "gui/drawing/wmf_renderer.h"
 
 using kelvo::gui::Drawing;
 using kelvo::gui::loadDrawing;

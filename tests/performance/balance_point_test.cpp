@@ -2,10 +2,10 @@
 #include <limits>
 #include <memory>
 
-#include "app/application_state.h"
-#include "app/message_sink.h"
-#include "performance/balance_point.h"
-#include "refrigerant/table_loader.h"
+#include "core/app/application_state.h"
+#include "core/app/message_sink.h"
+#include "core/performance/balance_point.h"
+#include "core/refrigerant/table_loader.h"
 #include "support/temp_folder.h"
 
 namespace kelvo

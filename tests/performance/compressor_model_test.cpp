@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 #include <random>
 
-#include "app/message_sink.h"
-#include "performance/compressor_model.h"
-#include "refrigerant/table_loader.h"
+#include "core/app/message_sink.h"
+#include "core/performance/compressor_model.h"
+#include "core/refrigerant/table_loader.h"
 #include "support/temp_folder.h"
 
 namespace kelvo

@@ -10,15 +10,15 @@
 #include <string>
 #include <vector>
 
-#include "app/application_state.h"
-#include "app/message_sink.h"
-#include "catalogue/catalogue_files.h"
-#include "catalogue/lookups.h"
-#include "performance/balance_point.h"
+#include "core/app/application_state.h"
+#include "core/app/message_sink.h"
+#include "core/catalogue/catalogue_files.h"
+#include "core/catalogue/lookups.h"
+#include "core/performance/balance_point.h"
+#include "core/refrigerant/table_loader.h"
+#include "core/text/numeric_text.h"
 #include "performance/reference_evaluation.h"
-#include "refrigerant/table_loader.h"
 #include "support/temp_folder.h"
-#include "text/numeric_text.h"
 
 namespace kelvo
 {

@@ -15,9 +15,9 @@
 #include <string>
 #include <vector>
 
-#include "catalogue/records.h"
-#include "refrigerant/refrigerant_table.h"
-#include "text/numeric_text.h"
+#include "core/catalogue/records.h"
+#include "core/refrigerant/refrigerant_table.h"
+#include "core/text/numeric_text.h"
 
 namespace kelvo::test
 {

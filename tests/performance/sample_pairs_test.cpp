@@ -3,15 +3,15 @@
 #include <gtest/gtest.h>
 #include <memory>
 
-#include "app/application_state.h"
-#include "app/message_sink.h"
-#include "catalogue/catalogue_files.h"
-#include "catalogue/lookups.h"
-#include "performance/compressor_model.h"
-#include "performance/condenser_model.h"
-#include "refrigerant/table_loader.h"
+#include "core/app/application_state.h"
+#include "core/app/message_sink.h"
+#include "core/catalogue/catalogue_files.h"
+#include "core/catalogue/lookups.h"
+#include "core/performance/compressor_model.h"
+#include "core/performance/condenser_model.h"
+#include "core/refrigerant/table_loader.h"
+#include "core/text/numeric_text.h"
 #include "support/temp_folder.h"
-#include "text/numeric_text.h"
 
 namespace kelvo
 {

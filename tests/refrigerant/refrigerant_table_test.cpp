@@ -4,9 +4,9 @@
 #include <utility>
 #include <vector>
 
-#include "io/file_io.h"
-#include "refrigerant/correlations.h"
-#include "refrigerant/table_loader.h"
+#include "core/io/file_io.h"
+#include "core/refrigerant/correlations.h"
+#include "core/refrigerant/table_loader.h"
 #include "support/temp_folder.h"
 
 namespace kelvo

@@ -4,11 +4,11 @@
 #include <string>
 #include <vector>
 
-#include "app/message_sink.h"
-#include "reports/datasheet_parameters.h"
+#include "core/app/message_sink.h"
+#include "core/reports/datasheet_parameters.h"
+#include "core/selection/unit_details.h"
+#include "core/text/code_page.h"
 #include "selection/selection_fixture.h"
-#include "selection/unit_details.h"
-#include "text/code_page.h"
 
 namespace kelvo
 {

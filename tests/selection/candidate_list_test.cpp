@@ -1,12 +1,12 @@
 #include <gtest/gtest.h>
 
-#include "app/message_sink.h"
-#include "catalogue/catalogue_files.h"
-#include "selection/candidate_list.h"
-#include "selection/display_figures.h"
+#include "core/app/message_sink.h"
+#include "core/catalogue/catalogue_files.h"
+#include "core/selection/candidate_list.h"
+#include "core/selection/display_figures.h"
+#include "core/selection/selection_session.h"
+#include "core/text/numeric_text.h"
 #include "selection/selection_fixture.h"
-#include "selection/selection_session.h"
-#include "text/numeric_text.h"
 
 namespace kelvo
 {

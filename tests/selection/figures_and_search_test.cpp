@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
-#include "selection/candidate_list.h"
-#include "selection/capacity_search.h"
-#include "selection/display_figures.h"
-#include "selection/range_columns.h"
-#include "text/numeric_text.h"
+#include "core/selection/candidate_list.h"
+#include "core/selection/capacity_search.h"
+#include "core/selection/display_figures.h"
+#include "core/selection/range_columns.h"
+#include "core/text/numeric_text.h"
 
 namespace kelvo
 {

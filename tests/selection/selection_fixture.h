@@ -4,9 +4,9 @@
 #include <memory>
 #include <stdexcept>
 
-#include "app/application_state.h"
-#include "catalogue/catalogue_files.h"
-#include "refrigerant/table_loader.h"
+#include "core/app/application_state.h"
+#include "core/catalogue/catalogue_files.h"
+#include "core/refrigerant/table_loader.h"
 #include "support/temp_folder.h"
 
 namespace kelvo::test

@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 
-#include "app/message_sink.h"
-#include "selection/capacity_search.h"
-#include "selection/display_figures.h"
+#include "core/app/message_sink.h"
+#include "core/selection/capacity_search.h"
+#include "core/selection/display_figures.h"
+#include "core/selection/unit_details.h"
+#include "core/text/numeric_text.h"
 #include "selection/selection_fixture.h"
-#include "selection/unit_details.h"
-#include "text/numeric_text.h"
 
 namespace kelvo
 {

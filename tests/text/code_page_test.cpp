@@ -1,4 +1,4 @@
-#include "text/code_page.h"
+#include "core/text/code_page.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "text/numeric_text.h"
+#include "core/text/numeric_text.h"
 
 #include <clocale>
 #include <cmath>

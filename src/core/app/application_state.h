@@ -3,10 +3,10 @@
 #include <filesystem>
 #include <string>
 
-#include "app/language_table.h"
-#include "catalogue/catalogue.h"
-#include "refrigerant/refrigerant_data.h"
-#include "selection/selection_state.h"
+#include "core/app/language_table.h"
+#include "core/catalogue/catalogue.h"
+#include "core/refrigerant/refrigerant_data.h"
+#include "core/selection/selection_state.h"
 
 namespace kelvo
 {

@@ -1,4 +1,4 @@
-#include "app/data_folder.h"
+#include "core/app/data_folder.h"
 
 #include <cstdlib>
 

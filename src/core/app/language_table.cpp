@@ -1,4 +1,4 @@
-#include "app/language_table.h"
+#include "core/app/language_table.h"
 
 #include <cstddef>
 

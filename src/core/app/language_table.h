@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "text/code_page.h"
+#include "core/text/code_page.h"
 
 namespace kelvo
 {

@@ -3,8 +3,8 @@
 #include <array>
 #include <string>
 
-#include "catalogue/record_table.h"
-#include "catalogue/records.h"
+#include "core/catalogue/record_table.h"
+#include "core/catalogue/records.h"
 
 namespace kelvo
 {

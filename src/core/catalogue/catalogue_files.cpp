@@ -1,10 +1,10 @@
-#include "catalogue/catalogue_files.h"
+#include "core/catalogue/catalogue_files.h"
 
 #include <memory>
 
-#include "catalogue/record_layouts.h"
-#include "io/file_io.h"
-#include "text/numeric_text.h"
+#include "core/catalogue/record_layouts.h"
+#include "core/io/file_io.h"
+#include "core/text/numeric_text.h"
 
 namespace kelvo
 {

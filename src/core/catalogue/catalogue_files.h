@@ -4,7 +4,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "catalogue/catalogue.h"
+#include "core/catalogue/catalogue.h"
 
 namespace kelvo
 {

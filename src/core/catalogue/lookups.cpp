@@ -1,4 +1,4 @@
-#include "catalogue/lookups.h"
+#include "core/catalogue/lookups.h"
 
 namespace kelvo
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "catalogue/records.h"
+#include "core/catalogue/records.h"
 
 namespace kelvo
 {

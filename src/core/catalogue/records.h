@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "catalogue/fixed_text.h"
+#include "core/catalogue/fixed_text.h"
 
 namespace kelvo
 {

@@ -1,4 +1,4 @@
-#include "io/file_io.h"
+#include "core/io/file_io.h"
 
 #include <cerrno>
 #include <cstdio>

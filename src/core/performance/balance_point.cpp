@@ -1,15 +1,15 @@
-#include "performance/balance_point.h"
+#include "core/performance/balance_point.h"
 
 #include <cmath>
 #include <optional>
 
-#include "app/application_state.h"
-#include "performance/compressor_model.h"
-#include "performance/condenser_model.h"
-#include "performance/evaluation_fault.h"
-#include "refrigerant/correlations.h"
-#include "refrigerant/table_loader.h"
-#include "text/numeric_text.h"
+#include "core/app/application_state.h"
+#include "core/performance/compressor_model.h"
+#include "core/performance/condenser_model.h"
+#include "core/performance/evaluation_fault.h"
+#include "core/refrigerant/correlations.h"
+#include "core/refrigerant/table_loader.h"
+#include "core/text/numeric_text.h"
 
 namespace kelvo
 {

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "app/message_sink.h"
+#include "core/app/message_sink.h"
 
 namespace kelvo
 {

@@ -4,11 +4,11 @@
 #include <optional>
 #include <string_view>
 
-#include "app/message_sink.h"
-#include "catalogue/records.h"
-#include "performance/evaluation_fault.h"
-#include "refrigerant/correlations.h"
-#include "refrigerant/refrigerant_table.h"
+#include "core/app/message_sink.h"
+#include "core/catalogue/records.h"
+#include "core/performance/evaluation_fault.h"
+#include "core/refrigerant/correlations.h"
+#include "core/refrigerant/refrigerant_table.h"
 
 namespace kelvo
 {

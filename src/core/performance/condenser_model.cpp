@@ -1,10 +1,10 @@
-#include "performance/condenser_model.h"
+#include "core/performance/condenser_model.h"
 
 #include <optional>
 
-#include "catalogue/lookups.h"
-#include "performance/evaluation_fault.h"
-#include "text/numeric_text.h"
+#include "core/catalogue/lookups.h"
+#include "core/performance/evaluation_fault.h"
+#include "core/text/numeric_text.h"
 
 namespace kelvo
 {

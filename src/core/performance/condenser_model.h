@@ -1,8 +1,8 @@
 #pragma once
 
-#include "catalogue/records.h"
-#include "performance/balance_point.h"
-#include "performance/evaluation_fault.h"
+#include "core/catalogue/records.h"
+#include "core/performance/balance_point.h"
+#include "core/performance/evaluation_fault.h"
 
 namespace kelvo
 {

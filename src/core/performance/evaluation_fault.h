@@ -4,7 +4,7 @@
 #include <cmath>
 #include <stdexcept>
 
-#include "performance/balance_point.h"
+#include "core/performance/balance_point.h"
 
 namespace kelvo
 {

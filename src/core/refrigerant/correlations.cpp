@@ -1,4 +1,4 @@
-#include "refrigerant/correlations.h"
+#include "core/refrigerant/correlations.h"
 
 #include <cmath>
 

@@ -2,9 +2,9 @@
 
 #include <string>
 
-#include "catalogue/catalogue.h"
-#include "performance/balance_point.h"
-#include "refrigerant/refrigerant_table.h"
+#include "core/catalogue/catalogue.h"
+#include "core/performance/balance_point.h"
+#include "core/refrigerant/refrigerant_table.h"
 
 namespace kelvo
 {

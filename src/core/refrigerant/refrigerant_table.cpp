@@ -1,4 +1,4 @@
-#include "refrigerant/refrigerant_table.h"
+#include "core/refrigerant/refrigerant_table.h"
 
 #include <algorithm>
 #include <cmath>

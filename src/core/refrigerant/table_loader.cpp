@@ -1,12 +1,12 @@
-#include "refrigerant/table_loader.h"
+#include "core/refrigerant/table_loader.h"
 
 #include <algorithm>
 #include <cfloat>
 #include <climits>
 #include <cmath>
 
-#include "io/file_io.h"
-#include "text/numeric_text.h"
+#include "core/io/file_io.h"
+#include "core/text/numeric_text.h"
 
 namespace kelvo
 {

@@ -5,8 +5,8 @@
 #include <string>
 #include <string_view>
 
-#include "refrigerant/refrigerant_data.h"
-#include "refrigerant/refrigerant_table.h"
+#include "core/refrigerant/refrigerant_data.h"
+#include "core/refrigerant/refrigerant_table.h"
 
 namespace kelvo
 {

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "catalogue/fixed_text.h"
+#include "core/catalogue/fixed_text.h"
 
 namespace kelvo
 {

@@ -1,9 +1,9 @@
-#include "selection/capacity_search.h"
+#include "core/selection/capacity_search.h"
 
-#include "app/application_state.h"
-#include "selection/candidate_list.h"
-#include "selection/unit_details.h"
-#include "text/numeric_text.h"
+#include "core/app/application_state.h"
+#include "core/selection/candidate_list.h"
+#include "core/selection/unit_details.h"
+#include "core/text/numeric_text.h"
 
 namespace kelvo
 {

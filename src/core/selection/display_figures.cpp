@@ -1,6 +1,6 @@
-#include "selection/display_figures.h"
+#include "core/selection/display_figures.h"
 
-#include "text/numeric_text.h"
+#include "core/text/numeric_text.h"
 
 namespace kelvo
 {

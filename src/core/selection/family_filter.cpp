@@ -1,6 +1,6 @@
-#include "selection/family_filter.h"
+#include "core/selection/family_filter.h"
 
-#include "selection/selection_state.h"
+#include "core/selection/selection_state.h"
 
 namespace kelvo
 {

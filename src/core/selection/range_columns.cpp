@@ -1,4 +1,4 @@
-#include "selection/range_columns.h"
+#include "core/selection/range_columns.h"
 
 #include <cmath>
 

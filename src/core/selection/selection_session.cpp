@@ -1,12 +1,12 @@
-#include "selection/selection_session.h"
+#include "core/selection/selection_session.h"
 
 #include <array>
 
-#include "app/application_state.h"
-#include "app/message_sink.h"
-#include "catalogue/catalogue_files.h"
-#include "io/file_io.h"
-#include "refrigerant/table_loader.h"
+#include "core/app/application_state.h"
+#include "core/app/message_sink.h"
+#include "core/catalogue/catalogue_files.h"
+#include "core/io/file_io.h"
+#include "core/refrigerant/table_loader.h"
 
 namespace kelvo
 {

@@ -4,8 +4,8 @@
 #include <string>
 #include <string_view>
 
-#include "selection/candidate_list.h"
-#include "selection/selection_state.h"
+#include "core/selection/candidate_list.h"
+#include "core/selection/selection_state.h"
 
 namespace kelvo
 {

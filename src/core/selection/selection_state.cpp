@@ -1,6 +1,6 @@
-#include "selection/selection_state.h"
+#include "core/selection/selection_state.h"
 
-#include "text/numeric_text.h"
+#include "core/text/numeric_text.h"
 
 namespace kelvo
 {

@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "catalogue/fixed_text.h"
-#include "selection/candidate_list.h"
-#include "selection/unit_details.h"
+#include "core/catalogue/fixed_text.h"
+#include "core/selection/candidate_list.h"
+#include "core/selection/unit_details.h"
 
 namespace kelvo
 {

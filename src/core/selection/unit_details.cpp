@@ -1,16 +1,16 @@
-#include "selection/unit_details.h"
+#include "core/selection/unit_details.h"
 
 #include <stdexcept>
 
-#include "app/application_state.h"
-#include "app/message_sink.h"
-#include "catalogue/lookups.h"
-#include "selection/display_figures.h"
-#include "selection/range_columns.h"
-#include "selection/selection_state.h"
-#include "selection/unit_point.h"
-#include "text/code_page.h"
-#include "text/numeric_text.h"
+#include "core/app/application_state.h"
+#include "core/app/message_sink.h"
+#include "core/catalogue/lookups.h"
+#include "core/selection/display_figures.h"
+#include "core/selection/range_columns.h"
+#include "core/selection/selection_state.h"
+#include "core/selection/unit_point.h"
+#include "core/text/code_page.h"
+#include "core/text/numeric_text.h"
 
 namespace kelvo
 {

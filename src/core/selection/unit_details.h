@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "catalogue/records.h"
+#include "core/catalogue/records.h"
 
 namespace kelvo
 {

@@ -1,12 +1,12 @@
-#include "selection/unit_point.h"
+#include "core/selection/unit_point.h"
 
 #include <cmath>
 #include <exception>
 
-#include "app/application_state.h"
-#include "app/message_sink.h"
-#include "text/code_page.h"
-#include "text/numeric_text.h"
+#include "core/app/application_state.h"
+#include "core/app/message_sink.h"
+#include "core/text/code_page.h"
+#include "core/text/numeric_text.h"
 
 namespace kelvo
 {

@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "catalogue/records.h"
-#include "performance/balance_point.h"
+#include "core/catalogue/records.h"
+#include "core/performance/balance_point.h"
 
 namespace kelvo
 {

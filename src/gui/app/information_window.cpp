@@ -1,11 +1,11 @@
-#include "app/information_window.h"
+#include "gui/app/information_window.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QSvgWidget>
 #include <QVBoxLayout>
 
-#include "ui/palette.h"
+#include "gui/ui/palette.h"
 
 namespace kelvo::gui
 {

@@ -1,4 +1,4 @@
-#include "app/start_window.h"
+#include "gui/app/start_window.h"
 
 #include <QActionGroup>
 #include <QFile>
@@ -10,14 +10,14 @@
 #include <QStatusBar>
 #include <QSvgRenderer>
 
-#include "app/application_state.h"
-#include "app/information_window.h"
-#include "app/language_table.h"
-#include "selection/selection_window.h"
-#include "ui/clickable_picture.h"
-#include "ui/language_text.h"
-#include "ui/palette.h"
-#include "ui/qt_text.h"
+#include "core/app/application_state.h"
+#include "core/app/language_table.h"
+#include "gui/app/information_window.h"
+#include "gui/selection/selection_window.h"
+#include "gui/ui/clickable_picture.h"
+#include "gui/ui/language_text.h"
+#include "gui/ui/palette.h"
+#include "gui/ui/qt_text.h"
 
 namespace kelvo::gui
 {

@@ -1,4 +1,4 @@
-#include "drawing/drawing_loader.h"
+#include "gui/drawing/drawing_loader.h"
 
 #include <QDir>
 #include <QFileInfo>

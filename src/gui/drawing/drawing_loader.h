@@ -8,7 +8,7 @@
 #include <memory>
 #include <variant>
 
-#include "drawing/wmf_renderer.h"
+#include "gui/drawing/wmf_renderer.h"
 
 class QPainter;
 class QSvgRenderer;

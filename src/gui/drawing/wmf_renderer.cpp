@@ -1,4 +1,4 @@
-#include "drawing/wmf_renderer.h"
+#include "gui/drawing/wmf_renderer.h"
 
 #include <QBrush>
 #include <QFile>
@@ -17,7 +17,7 @@
 #include <string_view>
 #include <variant>
 
-#include "text/code_page.h"
+#include "core/text/code_page.h"
 
 namespace kelvo::gui
 {

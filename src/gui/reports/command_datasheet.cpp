@@ -1,4 +1,4 @@
-#include "reports/command_datasheet.h"
+#include "gui/reports/command_datasheet.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -9,15 +9,15 @@
 #include <string>
 #include <vector>
 
-#include "app/message_sink.h"
-#include "command_error.h"
-#include "commands.h"
-#include "reports/datasheet_parameters.h"
-#include "reports/unit_datasheet.h"
-#include "selection/unit_details.h"
-#include "selection_options.h"
-#include "text/numeric_text.h"
-#include "text_table.h"
+#include "cli/command_error.h"
+#include "cli/commands.h"
+#include "cli/selection_options.h"
+#include "cli/text_table.h"
+#include "core/app/message_sink.h"
+#include "core/reports/datasheet_parameters.h"
+#include "core/selection/unit_details.h"
+#include "core/text/numeric_text.h"
+#include "gui/reports/unit_datasheet.h"
 
 namespace kelvo::gui
 {

@@ -1,4 +1,4 @@
-#include "reports/report_engine.h"
+#include "gui/reports/report_engine.h"
 
 #include <QAction>
 #include <QFileDialog>
@@ -10,7 +10,7 @@
 #include <QPrinter>
 #include <QToolBar>
 
-#include "reports/report_painter.h"
+#include "gui/reports/report_painter.h"
 
 namespace kelvo::gui
 {

@@ -5,7 +5,7 @@
 #include <QString>
 #include <optional>
 
-#include "reports/report_layout.h"
+#include "gui/reports/report_layout.h"
 
 class QPainter;
 class QPagedPaintDevice;

@@ -1,4 +1,4 @@
-#include "reports/report_layout.h"
+#include "gui/reports/report_layout.h"
 
 #include <QDir>
 #include <QFile>

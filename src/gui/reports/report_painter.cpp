@@ -1,4 +1,4 @@
-#include "reports/report_painter.h"
+#include "gui/reports/report_painter.h"
 
 #include <QFontMetricsF>
 #include <QPaintDevice>
@@ -8,7 +8,7 @@
 #include <algorithm>
 #include <filesystem>
 
-#include "drawing/drawing_loader.h"
+#include "gui/drawing/drawing_loader.h"
 
 namespace kelvo::gui
 {

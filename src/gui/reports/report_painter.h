@@ -4,7 +4,7 @@
 #include <functional>
 #include <optional>
 
-#include "reports/report_layout.h"
+#include "gui/reports/report_layout.h"
 
 class QPainter;
 

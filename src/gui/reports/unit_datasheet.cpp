@@ -1,4 +1,4 @@
-#include "reports/unit_datasheet.h"
+#include "gui/reports/unit_datasheet.h"
 
 #include <QCheckBox>
 #include <QDate>
@@ -8,10 +8,10 @@
 #include <QMessageBox>
 #include <functional>
 
-#include "app/application_state.h"
-#include "app/message_sink.h"
-#include "reports/report_engine.h"
-#include "selection/accessory_groups.h"
+#include "core/app/application_state.h"
+#include "core/app/message_sink.h"
+#include "gui/reports/report_engine.h"
+#include "gui/selection/accessory_groups.h"
 
 namespace kelvo::gui
 {

@@ -3,7 +3,7 @@
 #include <QString>
 #include <string>
 
-#include "reports/datasheet_parameters.h"
+#include "core/reports/datasheet_parameters.h"
 
 class QWidget;
 

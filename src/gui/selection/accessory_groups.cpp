@@ -1,4 +1,4 @@
-#include "selection/accessory_groups.h"
+#include "gui/selection/accessory_groups.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -6,8 +6,8 @@
 #include <QLabel>
 #include <QLineEdit>
 
-#include "app/application_state.h"
-#include "ui/language_text.h"
+#include "core/app/application_state.h"
+#include "gui/ui/language_text.h"
 
 namespace kelvo::gui
 {

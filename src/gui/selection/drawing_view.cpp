@@ -1,4 +1,4 @@
-#include "selection/drawing_view.h"
+#include "gui/selection/drawing_view.h"
 
 #include <QPainter>
 

@@ -3,7 +3,7 @@
 #include <QWidget>
 #include <filesystem>
 
-#include "drawing/drawing_loader.h"
+#include "gui/drawing/drawing_loader.h"
 
 namespace kelvo::gui
 {

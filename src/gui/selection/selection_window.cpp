@@ -1,4 +1,4 @@
-#include "selection/selection_window.h"
+#include "gui/selection/selection_window.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -17,22 +17,22 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include "app/application_state.h"
-#include "app/message_sink.h"
-#include "catalogue/catalogue_files.h"
-#include "reports/unit_datasheet.h"
-#include "selection/accessory_groups.h"
-#include "selection/candidate_list.h"
-#include "selection/capacity_search.h"
-#include "selection/selection_session.h"
-#include "selection/unit_details.h"
-#include "selection/unit_details_view.h"
-#include "text/numeric_text.h"
-#include "ui/language_text.h"
-#include "ui/palette.h"
-#include "ui/picture_button.h"
-#include "ui/progress_window.h"
-#include "ui/qt_text.h"
+#include "core/app/application_state.h"
+#include "core/app/message_sink.h"
+#include "core/catalogue/catalogue_files.h"
+#include "core/selection/candidate_list.h"
+#include "core/selection/capacity_search.h"
+#include "core/selection/selection_session.h"
+#include "core/selection/unit_details.h"
+#include "core/text/numeric_text.h"
+#include "gui/reports/unit_datasheet.h"
+#include "gui/selection/accessory_groups.h"
+#include "gui/selection/unit_details_view.h"
+#include "gui/ui/language_text.h"
+#include "gui/ui/palette.h"
+#include "gui/ui/picture_button.h"
+#include "gui/ui/progress_window.h"
+#include "gui/ui/qt_text.h"
 
 namespace kelvo::gui
 {

@@ -5,7 +5,7 @@
 #include <functional>
 #include <vector>
 
-#include "selection/selection_state.h"
+#include "core/selection/selection_state.h"
 
 class QCheckBox;
 class QComboBox;

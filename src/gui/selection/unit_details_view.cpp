@@ -1,4 +1,4 @@
-#include "selection/unit_details_view.h"
+#include "gui/selection/unit_details_view.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -8,11 +8,11 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include "app/application_state.h"
-#include "selection/drawing_view.h"
-#include "selection/unit_details.h"
-#include "ui/language_text.h"
-#include "ui/qt_text.h"
+#include "core/app/application_state.h"
+#include "core/selection/unit_details.h"
+#include "gui/selection/drawing_view.h"
+#include "gui/ui/language_text.h"
+#include "gui/ui/qt_text.h"
 
 namespace kelvo::gui
 {

@@ -1,4 +1,4 @@
-#include "ui/clickable_picture.h"
+#include "gui/ui/clickable_picture.h"
 
 #include <QMouseEvent>
 #include <QSvgRenderer>

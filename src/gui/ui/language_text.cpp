@@ -1,7 +1,7 @@
-#include "ui/language_text.h"
+#include "gui/ui/language_text.h"
 
-#include "app/application_state.h"
-#include "ui/qt_text.h"
+#include "core/app/application_state.h"
+#include "gui/ui/qt_text.h"
 
 namespace kelvo::gui
 {

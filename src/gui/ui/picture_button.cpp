@@ -1,10 +1,10 @@
-#include "ui/picture_button.h"
+#include "gui/ui/picture_button.h"
 
 #include <QMouseEvent>
 #include <QSvgWidget>
 #include <QVBoxLayout>
 
-#include "ui/palette.h"
+#include "gui/ui/palette.h"
 
 namespace kelvo::gui
 {

@@ -1,4 +1,4 @@
-#include "ui/progress_window.h"
+#include "gui/ui/progress_window.h"
 
 #include <QApplication>
 #include <QHBoxLayout>

@@ -1,6 +1,6 @@
-#include "ui/qt_text.h"
+#include "gui/ui/qt_text.h"
 
-#include "text/code_page.h"
+#include "core/text/code_page.h"
 
 namespace kelvo::gui
 {
