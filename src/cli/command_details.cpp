@@ -1,5 +1,6 @@
 #include "cli/command_details.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <memory>
@@ -11,6 +12,7 @@
 #include "cli/text_table.h"
 #include "core/app/message_sink.h"
 #include "core/selection/unit_details.h"
+#include "core/selection/window_captions.h"
 #include "core/text/code_page.h"
 
 namespace kelvo::cli
@@ -61,49 +63,19 @@ Json columnsJson(const RangeTables& range)
 
 Json dimensionsJson(const Dimensions& d)
 {
-    return Json{{"A", toUtf8(d.a)}, {"B", toUtf8(d.b)}, {"C", toUtf8(d.c)}, {"D", toUtf8(d.d)},
-                {"E", toUtf8(d.e)}, {"F", toUtf8(d.f)}, {"G", toUtf8(d.g)}, {"H", toUtf8(d.h)}};
+    Json doc;
+    for (const DimensionField& field : kDimensionFields)
+        doc[std::string(field.letter)] = toUtf8(d.*field.value);
+    return doc;
 }
 
-Json panelsJson(const UnitDataPanels& p)
+// One object per data page: the figure's key and the text its panel shows.
+Json pageJson(const DetailPage& page, const UnitDetails& details)
 {
-    return Json{{"evaporatingTemperature", p.evaporatingTemperature},
-                {"ambientTemperature", p.ambientTemperature},
-                {"unitName", toUtf8(p.unitName)},
-                {"compressorModel", toUtf8(p.compressorModel)},
-                {"capacity", p.capacity},
-                {"power", p.power},
-                {"fanPower", p.fanPower},
-                {"totalPower", p.totalPower},
-                {"cop", p.cop},
-                {"version", toUtf8(p.version)},
-                {"condensingTemperature", p.condensingTemperature + p.condensingTemperatureMark},
-                {"subcooling", toUtf8(p.subcooling)},
-                {"suctionTemperature", toUtf8(p.suctionTemperature)}};
-}
-
-Json fanJson(const FanPanels& f)
-{
-    return Json{{"name", toUtf8(f.name)},
-                {"diameter", toUtf8(f.diameter)},
-                {"supply", toUtf8(f.supply)},
-                {"power", toUtf8(f.power)},
-                {"currentMax", toUtf8(f.currentMax)},
-                {"capacitor", toUtf8(f.capacitor)},
-                {"speed", toUtf8(f.speed)},
-                {"maxTemperature", toUtf8(f.maxTemperature)}};
-}
-
-Json compressorJson(const CompressorPanels& c)
-{
-    return Json{{"model", toUtf8(c.model)},
-                {"displacement", toUtf8(c.displacement)},
-                {"oilVolume", toUtf8(c.oilVolume)},
-                {"oilType", toUtf8(c.oilType)},
-                {"mass", toUtf8(c.mass)},
-                {"maxCurrent", toUtf8(c.maxCurrent)},
-                {"maxCurrentZ", toUtf8(c.maxCurrentZ)},
-                {"starting", toUtf8(c.starting)}};
+    Json doc;
+    for (const DetailLine& line : page.lines)
+        doc[std::string(line.key)] = toUtf8(line.text(details));
+    return doc;
 }
 
 Json detailsJson(const UnitDetails& d, const std::vector<std::string>& messages)
@@ -119,9 +91,9 @@ Json detailsJson(const UnitDetails& d, const std::vector<std::string>& messages)
     doc["cop"] = optionalNumber(d.data.copValue);
     doc["suctionTemperature"] = toUtf8(d.data.suctionTemperature);
     doc["dimensions"] = dimensionsJson(d.dimensions);
-    doc["panels"] = panelsJson(d.data);
-    doc["fan"] = fanJson(d.fan);
-    doc["compressor"] = compressorJson(d.compressor);
+    doc["panels"] = pageJson(kUnitDataPage, d);
+    doc["fan"] = pageJson(kFanDataPage, d);
+    doc["compressor"] = pageJson(kCompressorDataPage, d);
     doc["baseAccessories"] = d.baseAccessories;
     doc["boxAccessories"] = d.boxAccessories;
     doc["drawing"] = d.drawing.string();
@@ -153,26 +125,26 @@ void printDetails(std::ostream& out, const ApplicationState& state, const Select
                   const UnitDetails& d, const std::vector<std::string>& messages)
 {
     const auto label = [&](int entry) { return languageText(state, options, entry); };
-    const UnitDataPanels& p = d.data;
-    const Dimensions& m = d.dimensions;
-    const std::string dimensions = label(13);
-    std::vector<std::vector<std::string>> rows{
-        {label(86), p.evaporatingTemperature, "[C]"},
-        {label(87), p.ambientTemperature, "[C]"},
-        {label(88), toUtf8(p.unitName), ""},
-        {label(89), toUtf8(p.compressorModel), ""},
-        {label(90), p.capacity, "[W]"},
-        {label(91), p.power, "[kW]"},
-        {label(92), p.fanPower, "[kW]"},
-        {label(93), p.totalPower, "[kW]"},
-        {label(94), p.cop, ""},
-        {label(95), toUtf8(p.version), ""},
-        {label(96), p.condensingTemperature + p.condensingTemperatureMark, "[C]"},
-        {label(97), toUtf8(p.subcooling), "[K]"},
-        {label(98), toUtf8(p.suctionTemperature), "[C]"},
-        {dimensions + " A B C", toUtf8(m.a) + " " + toUtf8(m.b) + " " + toUtf8(m.c), "[mm]"},
-        {dimensions + " D E F", toUtf8(m.d) + " " + toUtf8(m.e) + " " + toUtf8(m.f), "[mm]"},
-        {dimensions + " H G", toUtf8(m.h) + " " + toUtf8(m.g), "[mm]"}};
+    std::vector<std::vector<std::string>> rows;
+    for (const DetailLine& line : kUnitDataPage.lines)
+        rows.push_back({label(line.entry), toUtf8(line.text(d)), std::string(line.unitLabel)});
+    // The dimensions as the group lays them out, row by row.
+    const std::string dimensions = label(kDimensionsEntry);
+    for (int row = 0; row < 3; ++row) {
+        std::vector<const DimensionField*> fields;
+        for (const DimensionField& field : kDimensionFields)
+            if (field.row == row)
+                fields.push_back(&field);
+        std::sort(fields.begin(), fields.end(),
+                  [](const auto* a, const auto* b) { return a->column < b->column; });
+        std::string letters;
+        std::string values;
+        for (const DimensionField* field : fields) {
+            letters += " " + std::string(field->letter);
+            values += (values.empty() ? "" : " ") + toUtf8(d.dimensions.*field->value);
+        }
+        rows.push_back({dimensions + letters, values, "[mm]"});
+    }
     printTable(out, rows, {});
     out << "Drawing: " << d.drawing.string() << "\n";
     out << "\n";

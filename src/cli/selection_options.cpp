@@ -37,33 +37,36 @@ std::vector<std::string> splitList(const std::string& text)
     return items;
 }
 
-struct FilterValue {
-    const char* name;
-    bool SelectionState::*flag;
-};
+// "SPIRAL,HERMETIC,SEMIHERMETIC".
+template <std::size_t N> std::string valueList(const FilterGroup<N>& group)
+{
+    std::string list;
+    for (const auto& o : group)
+        list += (list.empty() ? "" : ",") + std::string(o.value);
+    return list;
+}
 
-// Ticks the flags a filter option names, or all of them when the option is absent.
-void applyFilter(SelectionState& selection, const std::string& optionName,
-                 const CLI::Option* option, const std::string& text,
-                 std::initializer_list<FilterValue> values)
+// Ticks the options a filter option names, or all of them when the option is absent.
+template <std::size_t N>
+void applyFilter(FilterTicks<N>& ticks, const std::string& optionName, const CLI::Option* option,
+                 const std::string& text, const FilterGroup<N>& group)
 {
     const bool given = option && option->count() > 0;
-    for (const auto& value : values)
-        selection.*value.flag = !given;
+    ticks.fill(!given);
     if (!given)
         return;
     for (const auto& item : splitList(text)) {
-        const auto match = std::find_if(values.begin(), values.end(), [&](const FilterValue& v) {
-            return sameIgnoringCase(item, v.name);
+        const auto match = std::find_if(group.begin(), group.end(), [&](const FilterOption& o) {
+            return sameIgnoringCase(item, o.value);
         });
-        if (match == values.end()) {
+        if (match == group.end()) {
             std::string known;
-            for (const auto& value : values)
-                known += std::string(known.empty() ? "" : ", ") + value.name;
+            for (const auto& o : group)
+                known += (known.empty() ? "" : ", ") + std::string(o.value);
             throw CommandError(optionName + ": unknown value '" + item + "' (known: " + known +
                                ")");
         }
-        selection.*match->flag = true;
+        ticks[static_cast<std::size_t>(match - group.begin())] = true;
     }
 }
 
@@ -99,13 +102,16 @@ void addSelectionOptions(CLI::App* command, SelectionOptions& options)
     command->add_option("--ambient", options.ambient, "Ambient air temperature in C (default 32)");
     options.kindOption = command->add_option(
         "--kind", options.kinds,
-        "Compressor kinds admitted, comma-separated: SPIRAL,HERMETIC,SEMIHERMETIC (default all)");
+        "Compressor kinds admitted, comma-separated: " + valueList(kSelectionKindFilter) +
+            " (default all)");
     options.brandOption = command->add_option(
         "--brand", options.brands,
-        "Compressor brands admitted, comma-separated: Copeland,Frascold,Maneurop (default all)");
-    options.versionOption = command->add_option(
-        "--version", options.versions,
-        "Condenser versions admitted for BASE, comma-separated: SB,KB (default all)");
+        "Compressor brands admitted, comma-separated: " + valueList(kSelectionBrandFilter) +
+            " (default all)");
+    options.versionOption =
+        command->add_option("--version", options.versions,
+                            "Condenser versions admitted for BASE, comma-separated: " +
+                                valueList(kSelectionVersionFilter) + " (default all)");
     addDataOption(command, options.dataFolder);
     command
         ->add_option("--lang", options.language,
@@ -135,16 +141,11 @@ void buildSelection(ApplicationState& state, const SelectionOptions& options)
     selection = initialSelection(family);
     selection.evaporatingTemperature = to;
     selection.ambientTemperature = ambient;
-    applyFilter(selection, "--kind", options.kindOption, options.kinds,
-                {{"SPIRAL", &SelectionState::kindSpiral},
-                 {"HERMETIC", &SelectionState::kindHermetic},
-                 {"SEMIHERMETIC", &SelectionState::kindSemihermetic}});
-    applyFilter(selection, "--brand", options.brandOption, options.brands,
-                {{"Copeland", &SelectionState::brandCopeland},
-                 {"Frascold", &SelectionState::brandFrascold},
-                 {"Maneurop", &SelectionState::brandManeurop}});
-    applyFilter(selection, "--version", options.versionOption, options.versions,
-                {{"SB", &SelectionState::versionSB}, {"KB", &SelectionState::versionKB}});
+    applyFilter(selection.kinds, "--kind", options.kindOption, options.kinds, kSelectionKindFilter);
+    applyFilter(selection.brands, "--brand", options.brandOption, options.brands,
+                kSelectionBrandFilter);
+    applyFilter(selection.versions, "--version", options.versionOption, options.versions,
+                kSelectionVersionFilter);
 
     // The list keeps the calculation's messages; nothing is shown while it is built.
     DiscardingMessageSink sink;

@@ -34,6 +34,69 @@ TEST(RecordTable, IndexZeroReadsEmptyAndCapacitiesHold)
     EXPECT_THROW(catalogue->frames.setCount(101), std::out_of_range);
 }
 
+namespace
+{
+// The ids of records 1 .. upTo, as one text ("a b c").
+std::string ids(const FrameTable& table, int upTo)
+{
+    std::string text;
+    for (int i = 1; i <= upTo; ++i)
+        text += (i > 1 ? " " : "") + table[i].id.str();
+    return text;
+}
+
+FrameTable framesWithIds(std::initializer_list<const char*> values)
+{
+    FrameTable table;
+    for (const char* id : values) {
+        FrameRecord frame;
+        frame.id = id;
+        table.append(frame);
+    }
+    return table;
+}
+} // namespace
+
+TEST(RecordTable, AppendStopsAtTheCapacityWithoutWriting)
+{
+    FrameTable table;
+    for (int i = 1; i <= FrameTable::capacity; ++i)
+        EXPECT_EQ(table.append(FrameRecord{}), i);
+    FrameRecord extra;
+    extra.id = "x";
+    EXPECT_THROW(table.append(extra), TableFull);
+    EXPECT_EQ(table.count(), FrameTable::capacity);
+    EXPECT_TRUE(table[FrameTable::capacity].id.empty());
+}
+
+TEST(RecordTable, EraseShiftsDownAndLeavesTheOldLastCopyPastTheCount)
+{
+    FrameTable table = framesWithIds({"1", "2", "3", "4"});
+    table.erase(2);
+    EXPECT_EQ(table.count(), 3);
+    EXPECT_EQ(ids(table, 4), "1 3 4 4");
+    table.erase(3); // the last: nothing moves
+    EXPECT_EQ(ids(table, 4), "1 3 4 4");
+    EXPECT_EQ(table.count(), 2);
+    EXPECT_THROW(table.erase(3), std::out_of_range);
+    EXPECT_THROW(table.erase(0), std::out_of_range);
+    EXPECT_EQ(ids(table, 2), "1 3");
+}
+
+TEST(RecordTable, MoveShiftsTheRecordsBetweenAndRefusesOutsideTheCount)
+{
+    FrameTable table = framesWithIds({"1", "2", "3", "4", "5"});
+    table.move(4, 2);
+    EXPECT_EQ(ids(table, 5), "1 4 2 3 5");
+    table.move(2, 5);
+    EXPECT_EQ(ids(table, 5), "1 2 3 5 4");
+    table.move(3, 3);
+    EXPECT_EQ(ids(table, 5), "1 2 3 5 4");
+    EXPECT_THROW(table.move(1, 6), std::out_of_range);
+    EXPECT_THROW(table.move(0, 2), std::out_of_range);
+    EXPECT_EQ(ids(table, 5), "1 2 3 5 4");
+}
+
 TEST(Lookups, ExactFirstMatchOverRecordsInUse)
 {
     auto catalogue = std::make_unique<Catalogue>();

@@ -106,16 +106,16 @@ class SelectionWindowTest : public QObject
         tick("CheckBox38"); // scroll
         QVERIFY(child<QTableWidget>("StringGrid1")->isEnabled());
         const QStringList expected = coreNames(UnitFamily::Box, "R404A", [](auto& s) {
-            s.brandCopeland = true;
-            s.kindSpiral = true;
+            s.brand("Copeland") = true;
+            s.kind("SPIRAL") = true;
         });
         QVERIFY(!expected.isEmpty());
         QCOMPARE(gridColumn(1), expected);
 
         child<QComboBox>("ComboBox3")->setCurrentText("R22");
         const QStringList r22 = coreNames(UnitFamily::Box, "R22", [](auto& s) {
-            s.brandCopeland = true;
-            s.kindSpiral = true;
+            s.brand("Copeland") = true;
+            s.kind("SPIRAL") = true;
         });
         QCOMPARE(gridColumn(1), r22);
         QVERIFY(r22 != expected);
@@ -169,7 +169,7 @@ class SelectionWindowTest : public QObject
         openWindow(UnitFamily::Box);
         QCOMPARE(child<QComboBox>("ComboBox1")->currentText(), QString("0"));
         QVERIFY(!child<QCheckBox>("CheckBox41")->isChecked());
-        QVERIFY(!state_->selection.brandCopeland);
+        QVERIFY(!state_->selection.brand("Copeland"));
     }
 };
 

@@ -238,17 +238,17 @@ TEST_F(DatasheetParametersTest, ModelSuffixOfTheBaseFamily)
     choose(kb);
     auto& selection = state->selection;
     EXPECT_EQ(text(parameters(), "ModelAgregatu"), "Model  : AGP-TEST-KB KB") << "both ticked";
-    selection.versionSB = false;
+    selection.version("SB") = false;
     EXPECT_EQ(text(parameters(), "ModelAgregatu"), "Model  : AGP-TEST-KB KB") << "KB only";
-    selection.versionKB = false;
-    selection.versionSB = true;
+    selection.version("KB") = false;
+    selection.version("SB") = true;
     EXPECT_EQ(text(parameters(), "ModelAgregatu"), "Model  : AGP-TEST-KB SB") << "SB only";
-    selection.versionSB = false;
+    selection.version("SB") = false;
     EXPECT_EQ(text(parameters(), "ModelAgregatu"), "<unset>") << "neither";
     EXPECT_NE(text(parameters(), "CzynnikChlodniczy"), "<unset>");
 
     // With both versions admitted an SB unit is not printed as KB.
-    selection.versionKB = selection.versionSB = true;
+    selection.version("KB") = selection.version("SB") = true;
     choose(sb);
     EXPECT_EQ(text(parameters(), "ModelAgregatu"), "Model  : AGP-TEST-SB SB");
 

@@ -49,15 +49,15 @@ TEST_F(SelectionTest, BoxIgnoresTheVersionAndBaseNeedsItsVersionTicked)
     });
     addUnit([](auto& u) { u.housing = "box"; });
 
-    state->selection.versionSB = state->selection.versionKB = false;
+    state->selection.version("SB") = state->selection.version("KB") = false;
     EXPECT_EQ(rebuild(*state), (std::vector{boxKb, boxOther}));
 
     state->selection.familyIsBox = false;
     state->selection.familyIsBase = true;
     EXPECT_TRUE(rebuild(*state).empty());
-    state->selection.versionKB = true;
+    state->selection.version("KB") = true;
     EXPECT_EQ(rebuild(*state), (std::vector{baseKb}));
-    state->selection.versionSB = true;
+    state->selection.version("SB") = true;
     EXPECT_EQ(rebuild(*state), (std::vector{baseSb, baseKb}));
 }
 
@@ -74,9 +74,9 @@ TEST_F(SelectionTest, BrandKindAndRefrigerantComparisonsAreExact)
     const int maneurop = addUnit([](auto& u) { u.compressorId = "903"; });
 
     EXPECT_EQ(rebuild(*state), (std::vector{copeland, maneurop}));
-    state->selection.brandManeurop = false;
+    state->selection.brand("Maneurop") = false;
     EXPECT_EQ(rebuild(*state), (std::vector{copeland}));
-    state->selection.kindSpiral = false;
+    state->selection.kind("SPIRAL") = false;
     EXPECT_TRUE(rebuild(*state).empty());
 }
 

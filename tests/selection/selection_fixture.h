@@ -12,14 +12,6 @@
 namespace kelvo::test
 {
 
-template <class Table, class Record> int append(Table& table, const Record& record)
-{
-    const int index = table.count() + 1;
-    table.at(index) = record;
-    table.setCount(index);
-    return index;
-}
-
 template <class Table, class Id> const auto& findRecord(const Table& table, const Id& id)
 {
     for (int i = 1; i <= table.count(); ++i)
@@ -46,9 +38,9 @@ class SelectionTest : public ::testing::Test
         state->currentRefrigerant = "R404A";
         loadRefrigerantTable(state->refrigerant, state->programDir, "R404A.txt");
         const auto& unit = sample_->units[kTemplateUnit];
-        append(state->catalogue.compressors, findRecord(sample_->compressors, unit.compressorId));
-        append(state->catalogue.condensers, findRecord(sample_->condensers, unit.condenserId));
-        append(state->catalogue.frames, findRecord(sample_->frames, unit.frameId));
+        state->catalogue.compressors.append(findRecord(sample_->compressors, unit.compressorId));
+        state->catalogue.condensers.append(findRecord(sample_->condensers, unit.condenserId));
+        state->catalogue.frames.append(findRecord(sample_->frames, unit.frameId));
         state->selection = initialSelection(UnitFamily::Box);
         tickAllFilters(state->selection);
     }
@@ -57,7 +49,7 @@ class SelectionTest : public ::testing::Test
     {
         auto unit = sample_->units[kTemplateUnit];
         tweak(unit);
-        return append(state->catalogue.units, unit);
+        return state->catalogue.units.append(unit);
     }
     int addUnit()
     {
@@ -69,21 +61,21 @@ class SelectionTest : public ::testing::Test
         auto record = state->catalogue.compressors[1];
         record.id = id;
         tweak(record);
-        return append(state->catalogue.compressors, record);
+        return state->catalogue.compressors.append(record);
     }
     template <class Tweak> int addCondenser(const char* id, Tweak tweak)
     {
         auto record = state->catalogue.condensers[1];
         record.id = id;
         tweak(record);
-        return append(state->catalogue.condensers, record);
+        return state->catalogue.condensers.append(record);
     }
     template <class Tweak> int addFrame(const char* id, Tweak tweak)
     {
         auto record = state->catalogue.frames[1];
         record.id = id;
         tweak(record);
-        return append(state->catalogue.frames, record);
+        return state->catalogue.frames.append(record);
     }
 
     CondensingUnitRecord& unit(int index) { return state->catalogue.units.at(index); }

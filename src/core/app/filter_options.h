@@ -2,6 +2,8 @@
 
 #include <array>
 #include <cstddef>
+#include <stdexcept>
+#include <string>
 #include <string_view>
 
 namespace kelvo
@@ -28,6 +30,16 @@ template <std::size_t N> int findOption(const FilterGroup<N>& group, std::string
         if (group[i].value == text)
             return static_cast<int>(i);
     return -1;
+}
+
+// The tick of the option whose value is `value`; an unknown value is a programming error.
+template <std::size_t N, class Ticks>
+auto& tickOf(const FilterGroup<N>& group, Ticks& ticks, std::string_view value)
+{
+    const int i = findOption(group, value);
+    if (i < 0)
+        throw std::out_of_range("no filter option '" + std::string(value) + "'");
+    return ticks[static_cast<std::size_t>(i)];
 }
 
 // `text` is one of the group's values and its box is ticked.

@@ -9,6 +9,7 @@
 #include "core/selection/display_figures.h"
 #include "core/selection/unit_details.h"
 #include "core/selection/unit_point.h"
+#include "core/selection/window_captions.h"
 #include "core/text/code_page.h"
 #include "core/text/numeric_text.h"
 
@@ -16,107 +17,6 @@ namespace kelvo
 {
 namespace
 {
-
-struct ControlCaption {
-    std::string_view control;
-    int entry;
-};
-
-// Which language entry captions which control of the selection window, as the window sets them
-// when it opens.
-// clang-format off
-constexpr ControlCaption kControlCaptions[] = {
-    {"GroupBox7", 9}, {"GroupBox9", 10}, {"GroupBox10", 11}, {"GroupBox5", 12},
-    {"GroupBox20", 13}, {"GroupBox4", 16}, {"CheckBox38", 17}, {"CheckBox39", 18},
-    {"CheckBox40", 19}, {"GroupBox2", 21}, {"CheckBox41", 22}, {"CheckBox42", 23},
-    {"CheckBox43", 24}, {"GroupBox8", 26}, {"CheckBox44", 27}, {"CheckBox45", 28},
-    // Standard accessories, BASE.
-    {"GroupBox3", 30}, {"CheckBox9", 31}, {"CheckBox10", 32}, {"CheckBox11", 33},
-    {"CheckBox1", 34}, {"CheckBox2", 35}, {"CheckBox12", 36}, {"CheckBox3", 37},
-    // Additional accessories, BASE.
-    {"GroupBox6", 39}, {"CheckBox13", 40}, {"CheckBox14", 41}, {"CheckBox15", 42},
-    {"CheckBox16", 43}, {"Label1", 44}, {"CheckBox17", 45}, {"Label2", 46},
-    {"CheckBox18", 47}, {"Label3", 48}, {"CheckBox19", 49},
-    // Standard accessories, BOX.
-    {"GroupBox15", 51}, {"CheckBox4", 52}, {"CheckBox5", 53}, {"CheckBox6", 54},
-    {"CheckBox8", 55}, {"CheckBox20", 56}, {"CheckBox7", 57}, {"CheckBox21", 58},
-    {"CheckBox22", 59}, {"CheckBox23", 60}, {"CheckBox24", 61}, {"CheckBox25", 62},
-    {"CheckBox26", 63},
-    // Additional accessories, BOX.
-    {"GroupBox16", 65}, {"CheckBox27", 66}, {"CheckBox33", 67}, {"CheckBox28", 68},
-    {"CheckBox29", 69}, {"Label4", 70}, {"CheckBox30", 71}, {"Label5", 72},
-    {"CheckBox31", 73}, {"Label8", 74}, {"CheckBox32", 75}, {"CheckBox34", 76},
-    {"CheckBox35", 77}, {"CheckBox36", 78}, {"CheckBox37", 79},
-    // Operating range.
-    {"TabSheet2", 81}, {"GroupBox14", 82}, {"GroupBox13", 83},
-    // Unit data.
-    {"TabSheet5", 85}, {"Label9", 86}, {"Label11", 87}, {"Label13", 88},
-    {"Label15", 89}, {"Label17", 90}, {"Label19", 91}, {"Label21", 92},
-    {"Label23", 93}, {"Label27", 94}, {"Label29", 95}, {"Label31", 96},
-    {"Label33", 97}, {"Label35", 98},
-    // Fan data.
-    {"TabSheet1", 105}, {"Label45", 106}, {"Label46", 107}, {"Label47", 108},
-    {"Label48", 109}, {"Label49", 110}, {"Label50", 111}, {"Label51", 112},
-    {"Label52", 113},
-    // Compressor data.
-    {"TabSheet3", 119}, {"Label34", 120}, {"Label36", 121}, {"Label39", 122},
-    {"Label40", 123}, {"Label41", 124}, {"Label42", 125}, {"Label43", 126},
-    {"Label44", 127},
-};
-// clang-format on
-
-// An accessory line of the window: its check box and, for a line with a quantity, the label
-// of the quantity's unit.
-struct AccessoryLine {
-    std::string_view box;
-    std::string_view unitLabel = {};
-};
-
-constexpr std::array<AccessoryLine, CondensingUnitRecord::baseAccessoryCount> kBaseStandard{{
-    {"CheckBox9"},
-    {"CheckBox10"},
-    {"CheckBox11"},
-    {"CheckBox1"},
-    {"CheckBox2"},
-    {"CheckBox12"},
-    {"CheckBox3"},
-}};
-constexpr std::array<AccessoryLine, CondensingUnitRecord::boxAccessoryCount> kBoxStandard{{
-    {"CheckBox4"},
-    {"CheckBox5"},
-    {"CheckBox6"},
-    {"CheckBox8"},
-    {"CheckBox20"},
-    {"CheckBox7"},
-    {"CheckBox21"},
-    {"CheckBox22"},
-    {"CheckBox23"},
-    {"CheckBox24"},
-    {"CheckBox25"},
-    {"CheckBox26"},
-}};
-constexpr std::array<AccessoryLine, kBaseAdditionalAccessoryLines> kBaseAdditional{{
-    {"CheckBox13"},
-    {"CheckBox14"},
-    {"CheckBox15"},
-    {"CheckBox16", "Label1"},
-    {"CheckBox17", "Label2"},
-    {"CheckBox18", "Label3"},
-    {"CheckBox19"},
-}};
-constexpr std::array<AccessoryLine, kBoxAdditionalAccessoryLines> kBoxAdditional{{
-    {"CheckBox27"},
-    {"CheckBox33"},
-    {"CheckBox28"},
-    {"CheckBox29", "Label4"},
-    {"CheckBox30", "Label5"},
-    {"CheckBox31", "Label8"},
-    {"CheckBox32"},
-    {"CheckBox34"},
-    {"CheckBox35"},
-    {"CheckBox36"},
-    {"CheckBox37"},
-}};
 
 template <std::size_t N> std::string utf8(const FixedText<N>& text)
 {
@@ -186,11 +86,13 @@ UnitDetails chosenDetails(ApplicationState& state, int row, int unitIndex, Messa
 std::optional<std::string> baseModelSuffix(const SelectionState& selection,
                                            const CondensingUnitRecord& unit)
 {
-    if (!selection.versionKB && !selection.versionSB)
+    const bool kb = selection.version("KB");
+    const bool sb = selection.version("SB");
+    if (!kb && !sb)
         return std::nullopt;
-    if (selection.versionKB && selection.versionSB && unit.version == "SB")
+    if (kb && sb && unit.version == "SB")
         return " SB";
-    return selection.versionKB ? " KB" : " SB";
+    return kb ? " KB" : " SB";
 }
 
 std::optional<std::string> condensingTemperatureText(ApplicationState& state, int unitIndex,
@@ -215,27 +117,29 @@ std::optional<std::string> condensingTemperatureText(ApplicationState& state, in
 }
 
 template <std::size_t N>
-void setStandardAccessories(ParameterList& list, const std::array<AccessoryLine, N>& lines,
+void setStandardAccessories(ParameterList& list, const AccessoryGroupCaption& group,
                             const std::array<bool, N>& flags)
 {
-    for (std::size_t i = 0; i < N; ++i)
+    list.set("AkcesoriaPodstawowe", list.entry(group.entry));
+    for (std::size_t i = 0; i < N && i < group.lines.size(); ++i)
         list.set("AP" + std::to_string(i + 1),
-                 list.caption(lines[i].box) + (flags[i] ? ": +" : ": -"));
+                 list.entry(group.lines[i].entry) + (flags[i] ? ": +" : ": -"));
 }
 
-template <std::size_t N>
-void setAdditionalAccessories(ParameterList& list, const std::array<AccessoryLine, N>& lines,
+void setAdditionalAccessories(ParameterList& list, const AccessoryGroupCaption& group,
                               const AdditionalAccessoryChoices& choices)
 {
-    for (std::size_t i = 0; i < N; ++i) {
-        std::string text = list.caption(lines[i].box);
+    list.set("AkcesoriaDodatkowe", list.entry(group.entry));
+    for (std::size_t i = 0; i < group.lines.size() && i < choices.ticked.size(); ++i) {
+        const AccessoryLineCaption& line = group.lines[i];
+        std::string text = list.entry(line.entry);
         if (!choices.ticked[i]) {
             text += ": -";
-        } else if (lines[i].unitLabel.empty()) {
+        } else if (line.unitLabelName.empty()) {
             text += ": +";
         } else {
             const std::size_t q = i + 1 - kFirstQuantityLine;
-            text += ": + " + choices.quantities[q] + list.caption(lines[i].unitLabel);
+            text += ": + " + choices.quantities[q] + list.entry(line.unitLabelEntry);
         }
         list.set("AD" + std::to_string(i + 1), std::move(text));
     }
@@ -256,14 +160,6 @@ void setRangeColumns(ParameterList& list, const RangeStaging& staging)
 }
 
 } // namespace
-
-int controlCaptionEntry(std::string_view control)
-{
-    for (const auto& caption : kControlCaptions)
-        if (caption.control == control)
-            return caption.entry;
-    return 0;
-}
 
 const std::string* findParameter(const ReportParameters& parameters, std::string_view name)
 {
@@ -359,23 +255,16 @@ ReportParameters unitDatasheetParameters(ApplicationState& state, const Datashee
 
     list.set("pMyReportImage", details.drawing.string());
     list.set("data", inputs.date);
-    const Dimensions& d = details.dimensions;
-    const std::pair<const char*, const std::string*> dimensions[] = {
-        {"A", &d.a}, {"B", &d.b}, {"C", &d.c}, {"D", &d.d},
-        {"E", &d.e}, {"F", &d.f}, {"G", &d.g}, {"H", &d.h}};
-    for (const auto& [letter, value] : dimensions)
-        list.set(letter, std::string(letter) + "= " + toUtf8(*value) + "mm");
+    for (const DimensionField& field : kDimensionFields)
+        list.set(field.letter,
+                 std::string(field.letter) + "= " + toUtf8(details.dimensions.*field.value) + "mm");
 
     if (base) {
-        list.set("AkcesoriaPodstawowe", L("GroupBox3"));
-        setStandardAccessories(list, kBaseStandard, details.baseAccessories);
-        list.set("AkcesoriaDodatkowe", L("GroupBox6"));
-        setAdditionalAccessories(list, kBaseAdditional, inputs.accessories);
+        setStandardAccessories(list, kBaseStandardAccessories, details.baseAccessories);
+        setAdditionalAccessories(list, kBaseAdditionalAccessories, inputs.accessories);
     } else {
-        list.set("AkcesoriaPodstawowe", L("GroupBox15"));
-        setStandardAccessories(list, kBoxStandard, details.boxAccessories);
-        list.set("AkcesoriaDodatkowe", L("GroupBox16"));
-        setAdditionalAccessories(list, kBoxAdditional, inputs.accessories);
+        setStandardAccessories(list, kBoxStandardAccessories, details.boxAccessories);
+        setAdditionalAccessories(list, kBoxAdditionalAccessories, inputs.accessories);
     }
     setRangeColumns(list, details.staging);
     return list.take();

@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "core/selection/window_captions.h"
+
 namespace kelvo
 {
 
@@ -56,10 +58,6 @@ class DatasheetError : public std::runtime_error
   public:
     using std::runtime_error::runtime_error;
 };
-
-// The language entry that captions a control of the selection window ("Label13" -> 88), or 0
-// for a control whose caption is not taken from the language table.
-int controlCaptionEntry(std::string_view control);
 
 // The parameters of the datasheet of the chosen unit (state.selection.selectedRow), in the
 // order the report receives them. Details, dimensions and range columns are those of the chosen

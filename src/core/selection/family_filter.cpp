@@ -10,23 +10,18 @@ namespace
 bool passesBrand(const SelectionState& s, const CondensingUnitRecord& unit,
                  const CompressorRecord& compressor)
 {
-    const auto& maker = compressor.manufacturer;
-    const bool brand = (maker == "Copeland" && s.brandCopeland) ||
-                       (maker == "Frascold" && s.brandFrascold) ||
-                       (maker == "Maneurop" && s.brandManeurop);
-    return brand && unit.refrigerant.view() == s.selectedRefrigerant.view();
+    return admitsTicked(kSelectionBrandFilter, s.brands, compressor.manufacturer.view()) &&
+           unit.refrigerant.view() == s.selectedRefrigerant.view();
 }
 
 bool passesKind(const SelectionState& s, const CompressorRecord& compressor)
 {
-    const auto& kind = compressor.kind;
-    return (kind == "HERMETIC" && s.kindHermetic) ||
-           (kind == "SEMIHERMETIC" && s.kindSemihermetic) || (kind == "SPIRAL" && s.kindSpiral);
+    return admitsTicked(kSelectionKindFilter, s.kinds, compressor.kind.view());
 }
 
 bool passesVersion(const SelectionState& s, const CondensingUnitRecord& unit)
 {
-    return (unit.version == "SB" && s.versionSB) || (unit.version == "KB" && s.versionKB);
+    return admitsTicked(kSelectionVersionFilter, s.versions, unit.version.view());
 }
 
 } // namespace

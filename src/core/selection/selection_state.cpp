@@ -17,9 +17,9 @@ SelectionState initialSelection(UnitFamily family)
 
 void tickAllFilters(SelectionState& selection)
 {
-    selection.brandCopeland = selection.brandManeurop = selection.brandFrascold = true;
-    selection.kindSpiral = selection.kindHermetic = selection.kindSemihermetic = true;
-    selection.versionSB = selection.versionKB = true;
+    selection.kinds.fill(true);
+    selection.brands.fill(true);
+    selection.versions.fill(true);
 }
 
 std::vector<double> evaporatingTemperatureChoices()

@@ -7,6 +7,7 @@
 #include "core/catalogue/fixed_text.h"
 #include "core/selection/candidate_list.h"
 #include "core/selection/unit_details.h"
+#include "core/selection/window_captions.h"
 
 namespace kelvo
 {
@@ -21,14 +22,21 @@ struct SelectionState {
     bool familyIsBase = false;
     bool familyIsBox = false;
 
-    bool brandCopeland = false;
-    bool brandManeurop = false;
-    bool brandFrascold = false;
-    bool kindSpiral = false;
-    bool kindHermetic = false;
-    bool kindSemihermetic = false;
-    bool versionSB = false; // BASE only: BOX units ignore their version
-    bool versionKB = false;
+    // One tick per option of kSelectionKindFilter, kSelectionBrandFilter and
+    // kSelectionVersionFilter (BASE only: BOX units ignore their version).
+    FilterTicks<3> kinds{};
+    FilterTicks<3> brands{};
+    FilterTicks<2> versions{};
+    bool& kind(std::string_view value) { return tickOf(kSelectionKindFilter, kinds, value); }
+    bool& brand(std::string_view value) { return tickOf(kSelectionBrandFilter, brands, value); }
+    bool& version(std::string_view value)
+    {
+        return tickOf(kSelectionVersionFilter, versions, value);
+    }
+    [[nodiscard]] bool version(std::string_view value) const
+    {
+        return tickOf(kSelectionVersionFilter, versions, value);
+    }
 
     FixedText<10> selectedRefrigerant;
     double evaporatingTemperature = 0; // to, C

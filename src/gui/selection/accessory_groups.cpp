@@ -7,76 +7,28 @@
 #include <QLineEdit>
 
 #include "core/app/application_state.h"
+#include "core/selection/window_captions.h"
 #include "gui/ui/language_text.h"
+#include "gui/ui/qt_text.h"
 
 namespace kelvo::gui
 {
 namespace
 {
 
-// A line of a group as designed: the box's name and caption entry, and for a quantity line the
-// names of its quantity box and unit label with the label's entry.
-struct LineDesign {
-    int box;
-    int entry;
-    int edit = 0;
-    int label = 0;
-    int labelEntry = 0;
-};
-
-struct GroupDesign {
-    const char* name;
-    int entry;
-    std::vector<LineDesign> lines;
-};
-
-GroupDesign design(AccessoryGroup::Kind kind)
+const AccessoryGroupCaption& design(AccessoryGroup::Kind kind)
 {
     switch (kind) {
     case AccessoryGroup::Kind::StandardBase:
-        return {
-            "GroupBox3", 30, {{9, 31}, {10, 32}, {11, 33}, {1, 34}, {2, 35}, {12, 36}, {3, 37}}};
+        return kBaseStandardAccessories;
     case AccessoryGroup::Kind::AdditionalBase:
-        return {"GroupBox6",
-                39,
-                {{13, 40},
-                 {14, 41},
-                 {15, 42},
-                 {16, 43, 2, 1, 44},
-                 {17, 45, 3, 2, 46},
-                 {18, 47, 4, 3, 48},
-                 {19, 49}}};
+        return kBaseAdditionalAccessories;
     case AccessoryGroup::Kind::StandardBox:
-        return {"GroupBox15",
-                51,
-                {{4, 52},
-                 {5, 53},
-                 {6, 54},
-                 {8, 55},
-                 {20, 56},
-                 {7, 57},
-                 {21, 58},
-                 {22, 59},
-                 {23, 60},
-                 {24, 61},
-                 {25, 62},
-                 {26, 63}}};
+        return kBoxStandardAccessories;
     case AccessoryGroup::Kind::AdditionalBox:
         break;
     }
-    return {"GroupBox16",
-            65,
-            {{27, 66},
-             {33, 67},
-             {28, 68},
-             {29, 69, 5, 4, 70},
-             {30, 71, 6, 5, 72},
-             {31, 73, 7, 8, 74},
-             {32, 75},
-             {34, 76},
-             {35, 77},
-             {36, 78},
-             {37, 79}}};
+    return kBoxAdditionalAccessories;
 }
 
 } // namespace
@@ -84,8 +36,8 @@ GroupDesign design(AccessoryGroup::Kind kind)
 AccessoryGroup::AccessoryGroup(Kind kind, const ApplicationState& state, QWidget* parent)
     : QGroupBox(parent), kind_(kind)
 {
-    const GroupDesign group = design(kind);
-    setObjectName(group.name);
+    const AccessoryGroupCaption& group = design(kind);
+    setObjectName(fromUtf8Text(group.groupName));
     setTitle(languageText(state, group.entry));
     const bool standard = kind == Kind::StandardBase || kind == Kind::StandardBox;
 
@@ -93,23 +45,23 @@ AccessoryGroup::AccessoryGroup(Kind kind, const ApplicationState& state, QWidget
     grid->setContentsMargins(6, 4, 6, 4);
     grid->setVerticalSpacing(0);
     int row = 0;
-    for (const LineDesign& d : group.lines) {
+    for (const AccessoryLineCaption& d : group.lines) {
         AccessoryLine line;
         line.box = new QCheckBox(languageText(state, d.entry), this);
-        line.box->setObjectName(QString("CheckBox%1").arg(d.box));
+        line.box->setObjectName(fromUtf8Text(d.boxName));
         if (standard) {
             // Shows the unit's flags only; kept readable rather than greyed out.
             line.box->setAttribute(Qt::WA_TransparentForMouseEvents);
             line.box->setFocusPolicy(Qt::NoFocus);
         }
         grid->addWidget(line.box, row, 0);
-        if (d.edit != 0) {
+        if (!d.quantityName.empty()) {
             line.quantity = new QLineEdit(this);
-            line.quantity->setObjectName(QString("Edit%1").arg(d.edit));
+            line.quantity->setObjectName(fromUtf8Text(d.quantityName));
             line.quantity->setValidator(new QIntValidator(0, 999, line.quantity));
             line.quantity->setMaximumWidth(36);
-            line.unitLabel = new QLabel(languageText(state, d.labelEntry), this);
-            line.unitLabel->setObjectName(QString("Label%1").arg(d.label));
+            line.unitLabel = new QLabel(languageText(state, d.unitLabelEntry), this);
+            line.unitLabel->setObjectName(fromUtf8Text(d.unitLabelName));
             grid->addWidget(line.quantity, row, 1);
             grid->addWidget(line.unitLabel, row, 2);
         }

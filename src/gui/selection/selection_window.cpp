@@ -24,6 +24,7 @@
 #include "core/selection/capacity_search.h"
 #include "core/selection/selection_session.h"
 #include "core/selection/unit_details.h"
+#include "core/selection/window_captions.h"
 #include "core/text/numeric_text.h"
 #include "gui/reports/unit_datasheet.h"
 #include "gui/selection/accessory_groups.h"
@@ -39,17 +40,10 @@ namespace kelvo::gui
 namespace
 {
 
-QGroupBox* group(const char* name, QWidget* parent)
+QGroupBox* group(std::string_view name, QWidget* parent)
 {
     auto* box = new QGroupBox(parent);
-    box->setObjectName(name);
-    return box;
-}
-
-QCheckBox* checkBox(int number, QWidget* parent)
-{
-    auto* box = new QCheckBox(parent);
-    box->setObjectName(QString("CheckBox%1").arg(number));
+    box->setObjectName(fromUtf8Text(name));
     return box;
 }
 
@@ -150,21 +144,24 @@ QWidget* SelectionWindow::buildFilters()
     auto* column = new QWidget(this);
     auto* layout = new QVBoxLayout(column);
     layout->setContentsMargins(0, 0, 0, 0);
-    const auto fill = [&](QGroupBox*& box, const char* name, std::vector<QCheckBox*>& boxes,
-                          std::initializer_list<int> numbers) {
+    const auto fill = [&](QGroupBox*& box, std::string_view name, std::vector<FilterBox>& boxes,
+                          const auto& options, auto& ticks) {
         box = group(name, column);
         auto* inner = new QVBoxLayout(box);
         inner->setContentsMargins(6, 2, 6, 4);
         inner->setSpacing(1);
-        for (int number : numbers) {
-            boxes.push_back(checkBox(number, box));
-            inner->addWidget(boxes.back());
+        for (std::size_t i = 0; i < options.size(); ++i) {
+            auto* check = new QCheckBox(box);
+            check->setObjectName(fromUtf8Text(options[i].objectName));
+            boxes.push_back({check, options[i].captionEntry, &ticks[i]});
+            inner->addWidget(check);
         }
         layout->addWidget(box);
     };
-    fill(kindGroup_, "GroupBox4", kindBoxes_, {38, 39, 40});
-    fill(brandGroup_, "GroupBox2", brandBoxes_, {41, 42, 43});
-    fill(versionGroup_, "GroupBox8", versionBoxes_, {44, 45});
+    SelectionState& s = state_.selection;
+    fill(kindGroup_, kKindFilterGroup, filterBoxes_, kSelectionKindFilter, s.kinds);
+    fill(brandGroup_, kBrandFilterGroup, filterBoxes_, kSelectionBrandFilter, s.brands);
+    fill(versionGroup_, kVersionFilterGroup, filterBoxes_, kSelectionVersionFilter, s.versions);
     versionGroup_->setVisible(family_ == UnitFamily::Base);
     layout->addStretch(1);
     return column;
@@ -290,35 +287,17 @@ void SelectionWindow::connectInputs()
             &SelectionWindow::changeTemperatures);
     connect(ambientBox_, &QComboBox::currentIndexChanged, this,
             &SelectionWindow::changeTemperatures);
-    SelectionState& s = state_.selection;
-    const std::vector<std::pair<QCheckBox*, bool*>> flags = {
-        {kindBoxes_[0], &s.kindSpiral},       {kindBoxes_[1], &s.kindHermetic},
-        {kindBoxes_[2], &s.kindSemihermetic}, {brandBoxes_[0], &s.brandCopeland},
-        {brandBoxes_[1], &s.brandFrascold},   {brandBoxes_[2], &s.brandManeurop},
-        {versionBoxes_[0], &s.versionSB},     {versionBoxes_[1], &s.versionKB}};
-    for (const auto& [box, flag] : flags) {
-        box->setChecked(*flag);
-        connect(box, &QCheckBox::toggled, this,
-                [this, box = box, flag = flag] { changeFilter(box, *flag); });
+    for (const FilterBox& filter : filterBoxes_) {
+        filter.box->setChecked(*filter.tick);
+        connect(filter.box, &QCheckBox::toggled, this,
+                [this, filter] { changeFilter(filter.box, *filter.tick); });
     }
 }
 
 void SelectionWindow::applyCaptions()
 {
-    const auto text = [this](int entry) { return languageText(state_, entry); };
-    refrigerantGroup_->setTitle(text(9));
-    evaporatingGroup_->setTitle(text(10));
-    ambientGroup_->setTitle(text(11));
-    capacityGroup_->setTitle(text(12));
-    kindGroup_->setTitle(text(16));
-    brandGroup_->setTitle(text(21));
-    versionGroup_->setTitle(text(26));
-    for (int i = 0; i < 3; ++i) {
-        kindBoxes_[static_cast<std::size_t>(i)]->setText(text(17 + i));
-        brandBoxes_[static_cast<std::size_t>(i)]->setText(text(22 + i));
-    }
-    versionBoxes_[0]->setText(text(27));
-    versionBoxes_[1]->setText(text(28));
+    for (const FilterBox& filter : filterBoxes_)
+        filter.box->setText(languageText(state_, filter.captionEntry));
     const auto headers = candidateListHeaders(state_.languages, state_.languages.currentLanguage());
     QStringList labels;
     for (const auto& header : headers)

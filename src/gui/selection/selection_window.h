@@ -84,9 +84,13 @@ class SelectionWindow : public QWidget
     QGroupBox* kindGroup_ = nullptr;
     QGroupBox* brandGroup_ = nullptr;
     QGroupBox* versionGroup_ = nullptr;
-    std::vector<QCheckBox*> kindBoxes_;
-    std::vector<QCheckBox*> brandBoxes_;
-    std::vector<QCheckBox*> versionBoxes_;
+    // A filter check box, its caption and the tick it sets in the selection state.
+    struct FilterBox {
+        QCheckBox* box;
+        int captionEntry;
+        bool* tick;
+    };
+    std::vector<FilterBox> filterBoxes_;    // kinds, brands, versions in their tables' order
     QTableWidget* candidateGrid_ = nullptr; // StringGrid1
     std::vector<AccessoryGroup*> accessoryGroups_;
     UnitDetailsView* details_ = nullptr;

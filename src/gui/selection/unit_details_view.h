@@ -15,6 +15,7 @@ namespace kelvo
 struct ApplicationState;
 struct UnitDetails;
 struct RangeTables;
+struct DetailPage;
 } // namespace kelvo
 
 namespace kelvo::gui
@@ -40,28 +41,22 @@ class UnitDetailsView : public QObject
     void clearRangeTables();
 
   private:
-    struct Line {
-        int labelNumber;
-        int entry;
-        int panelNumber;
-        const char* unit;
-        QLabel* label = nullptr;
-        QLabel* panel = nullptr;
+    // A data page built from its table; labels and panels in the table's order.
+    struct Page {
+        const DetailPage* design = nullptr;
+        QWidget* widget = nullptr;
+        std::vector<QLabel*> labels;
+        std::vector<QLabel*> panels;
     };
-    QWidget* buildPage(const char* name, std::vector<Line>& lines);
+    Page buildPage(const DetailPage& design);
     QWidget* buildRangePage();
     void buildDimensions();
     void showRange(const RangeTables& range);
-    static void setPanel(std::vector<Line>& lines, int panelNumber, const QString& text,
-                         const QString& hint = {});
 
     const ApplicationState& state_;
     QWidget* parent_;
     QTabWidget* pages_ = nullptr;
     QWidget* rangePage_ = nullptr;
-    QWidget* unitPage_ = nullptr;
-    QWidget* fanPage_ = nullptr;
-    QWidget* compressorPage_ = nullptr;
     QGroupBox* capacityGroup_ = nullptr;   // GroupBox14
     QGroupBox* powerGroup_ = nullptr;      // GroupBox13
     QTableWidget* capacityGrid_ = nullptr; // StringGrid2
@@ -69,9 +64,7 @@ class UnitDetailsView : public QObject
     QGroupBox* dimensions_ = nullptr;      // GroupBox20
     std::vector<QLabel*> dimensionPanels_; // A .. H
     DrawingView* drawing_ = nullptr;       // Image1
-    std::vector<Line> unitLines_;
-    std::vector<Line> fanLines_;
-    std::vector<Line> compressorLines_;
+    std::vector<Page> dataPages_;          // unit, fan and compressor data
 };
 
 } // namespace kelvo::gui
