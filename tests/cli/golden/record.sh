@@ -8,5 +8,5 @@ data="$(cd ../../../data && pwd)"
 while read -r name command rest; do
     [ -n "$name" ] || continue
     # shellcheck disable=SC2086
-    "$program" $command --data "$data" $rest 2>&1 | sed "s|$data|\$DATA|g" >"$name.out" || true
+    "$program" $command --data "$data" $rest 2>&1 | sed -e "s|$data|\$DATA|g" -e "s|\"data\": \"[^\"]*\"|\"data\": \"\$DATE\"|" >"$name.out" || true
 done <commands.txt
