@@ -2,24 +2,27 @@
 #include <memory>
 
 #include "cli/command_line.h"
+#include "cli/toolkit_services.h"
 #include "core/app/application_state.h"
 
 #ifdef KELVO_WITH_GUI
 #include "gui/desktop_program.h"
-#include "gui/reports/command_datasheet.h"
+#include "gui/reports/headless_datasheet.h"
+#include "gui/reports/unit_datasheet.h"
 #endif
 
 namespace
 {
 
-// Commands that need Qt live in the desktop program's library.
-kelvo::cli::CommandRegistrar toolkitCommands()
+// What commands get from the desktop toolkit, when the program has it.
+kelvo::cli::ToolkitServices toolkitServices()
 {
+    kelvo::cli::ToolkitServices services;
 #ifdef KELVO_WITH_GUI
-    return kelvo::gui::addDatasheetCommand;
-#else
-    return {};
+    services.writeDatasheetPdf = kelvo::gui::writeDatasheetPdfWithoutWindow;
+    services.datasheetDate = kelvo::gui::datasheetDate;
 #endif
+    return services;
 }
 
 } // namespace
@@ -27,12 +30,12 @@ kelvo::cli::CommandRegistrar toolkitCommands()
 int main(int argc, char** argv)
 {
     if (kelvo::cli::wantsCommandLine(argc, argv))
-        return kelvo::cli::runCommandLine(argc, argv, std::cout, std::cerr, toolkitCommands());
+        return kelvo::cli::runCommandLine(argc, argv, std::cout, std::cerr, toolkitServices());
 #ifdef KELVO_WITH_GUI
     // The desktop program's whole state, owned here for the run.
     auto state = std::make_unique<kelvo::ApplicationState>();
     return kelvo::gui::runDesktopProgram(argc, argv, *state);
 #else
-    return kelvo::cli::runCommandLine(argc, argv, std::cout, std::cerr, toolkitCommands());
+    return kelvo::cli::runCommandLine(argc, argv, std::cout, std::cerr, toolkitServices());
 #endif
 }

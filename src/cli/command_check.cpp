@@ -4,17 +4,15 @@
 #include <nlohmann/json.hpp>
 #include <ostream>
 
+#include "cli/command_base.h"
 #include "cli/command_error.h"
-#include "cli/data_option.h"
 
 namespace kelvo::cli
 {
 namespace
 {
 
-struct CheckOptions {
-    std::string dataFolder;
-    bool json = false;
+struct CheckOptions : CommonOptions {
 };
 
 void runCheck(const CheckOptions& options, CommandContext& context)
@@ -43,13 +41,8 @@ void runCheck(const CheckOptions& options, CommandContext& context)
 
 void addCheckCommand(CLI::App& app, CommandContext& context)
 {
-    auto options = std::make_shared<CheckOptions>();
-    auto* command = app.add_subcommand("check", "Load the catalogue and report what it holds");
-    addDataOption(command, options->dataFolder);
-    command->add_flag("--json", options->json, "Print JSON");
-    command->callback([options, &context] {
-        runCommand(context, "check", [&] { runCheck(*options, context); });
-    });
+    addCommand(app, context, "check", "Load the catalogue and report what it holds",
+               std::make_shared<CheckOptions>(), runCheck);
 }
 
 } // namespace kelvo::cli

@@ -22,8 +22,7 @@ namespace
 
 using Json = nlohmann::ordered_json;
 
-struct DetailsOptions {
-    SelectionOptions selection;
+struct DetailsOptions : SelectionOptions {
     int unitIndex = 0;
 };
 
@@ -163,25 +162,14 @@ void printDetails(std::ostream& out, const ApplicationState& state, const Select
 void runDetails(const DetailsOptions& options, CommandContext& context)
 {
     auto state = std::make_unique<ApplicationState>();
-    buildSelection(*state, options.selection);
-    const int unitCount = state->catalogue.units.count();
-    if (options.unitIndex < 1 || options.unitIndex > unitCount)
-        throw CommandError("--unit-index: " + std::to_string(options.unitIndex) +
-                           " is outside 1 .. " + std::to_string(unitCount));
-    const auto& rows = state->selection.candidates.rows;
-    int row = 0;
-    for (std::size_t i = 0; i < rows.size() && row == 0; ++i)
-        if (rows[i].unitIndex == options.unitIndex)
-            row = static_cast<int>(i) + 1;
-    if (row == 0)
-        throw CommandError("--unit-index: unit " + std::to_string(options.unitIndex) +
-                           " is not in the list for these inputs");
+    buildSelection(*state, options);
+    const int row = listRowOfUnit(*state, options.unitIndex);
     CollectingMessageSink messages;
     const UnitDetails& details = showUnitDetails(*state, row, messages);
-    if (options.selection.json)
+    if (options.json)
         context.out << detailsJson(details, messages.messages).dump() << "\n";
     else
-        printDetails(context.out, *state, options.selection, details, messages.messages);
+        printDetails(context.out, *state, options, details, messages.messages);
 }
 
 } // namespace
@@ -189,14 +177,12 @@ void runDetails(const DetailsOptions& options, CommandContext& context)
 void addDetailsCommand(CLI::App& app, CommandContext& context)
 {
     auto options = std::make_shared<DetailsOptions>();
-    auto* command = app.add_subcommand(
-        "details", "Show the data and operating-range tables of one unit of the list");
-    addSelectionOptions(command, options->selection);
+    auto* command = addCommand(app, context, "details",
+                               "Show the data and operating-range tables of one unit of the list",
+                               options, runDetails);
+    addSelectionOptions(command, *options);
     command->add_option("--unit-index", options->unitIndex, "Index of the unit in the catalogue")
         ->required();
-    command->callback([options, &context] {
-        runCommand(context, "details", [&] { runDetails(*options, context); });
-    });
 }
 
 } // namespace kelvo::cli

@@ -25,15 +25,13 @@ bool wantsCommandLine(int argc, char** argv)
 }
 
 int runCommandLine(int argc, char** argv, std::ostream& out, std::ostream& err,
-                   const CommandRegistrar& moreCommands)
+                   const ToolkitServices& toolkit)
 {
     CLI::App app{"KelvoSoftware: selection of air-cooled condensing units", "kelvo"};
     app.set_version_flag("--version", std::string("kelvo ") + KELVO_VERSION);
     app.require_subcommand(0, 1);
-    CommandContext context{out, err};
+    CommandContext context{out, err, toolkit};
     registerCommands(app, context);
-    if (moreCommands)
-        moreCommands(app, context);
     try {
         app.parse(argc, argv);
     } catch (const CLI::Success& success) {

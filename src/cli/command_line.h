@@ -1,6 +1,5 @@
 #pragma once
 
-#include <functional>
 #include <iosfwd>
 
 namespace CLI
@@ -11,16 +10,13 @@ class App;
 namespace kelvo::cli
 {
 
-struct CommandContext;
-
-// Adds commands that live outside this library (those that need the desktop toolkit).
-using CommandRegistrar = std::function<void(CLI::App&, CommandContext&)>;
+struct ToolkitServices;
 
 // True when the arguments ask for the command line rather than the desktop program.
 bool wantsCommandLine(int argc, char** argv);
 
 // Runs the command-line front end. Exit status 0 on success, 2 on bad input or failure.
 int runCommandLine(int argc, char** argv, std::ostream& out, std::ostream& err,
-                   const CommandRegistrar& moreCommands = {});
+                   const ToolkitServices& toolkit);
 
 } // namespace kelvo::cli

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "cli/command_base.h"
 #include "cli/command_error.h"
-#include "cli/data_option.h"
 #include "cli/text_table.h"
 #include "core/app/message_sink.h"
 #include "core/io/file_io.h"
@@ -22,7 +22,7 @@ namespace kelvo::cli
 namespace
 {
 
-struct PairOptions {
+struct PairOptions : CommonOptions {
     std::string refrigerant;
     std::string compressor;
     std::string condenser;
@@ -33,8 +33,6 @@ struct PairOptions {
     std::string compressors;
     std::string condensers;
     std::string heatFactor;
-    std::string dataFolder;
-    bool json = false;
 };
 
 double numberArgument(const char* option, const std::string& text)
@@ -145,8 +143,9 @@ void runPair(const PairOptions& options, CommandContext& context)
 void addPairCommand(CLI::App& app, CommandContext& context)
 {
     auto options = std::make_shared<PairOptions>();
-    auto* command = app.add_subcommand(
-        "pair", "Balance point of one compressor with one condenser of the catalogue");
+    auto* command = addCommand(
+        app, context, "pair", "Balance point of one compressor with one condenser of the catalogue",
+        options, runPair);
     command->add_option("--refrigerant", options->refrigerant, "R404A, R407C, R22 or R134a")
         ->required();
     command->add_option("--compressor", options->compressor, "Compressor index (Poz.)")->required();
@@ -159,10 +158,6 @@ void addPairCommand(CLI::App& app, CommandContext& context)
     command->add_option("--condensers", options->condensers, "Number of condensers")->required();
     command->add_option("--heat-factor", options->heatFactor, "Factor x in Qk=(Qo+Pe) x")
         ->required();
-    addDataOption(command, options->dataFolder);
-    command->add_flag("--json", options->json, "Print JSON");
-    command->callback(
-        [options, &context] { runCommand(context, "pair", [&] { runPair(*options, context); }); });
 }
 
 } // namespace kelvo::cli

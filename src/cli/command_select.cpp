@@ -19,8 +19,7 @@ namespace kelvo::cli
 namespace
 {
 
-struct SelectOptions {
-    SelectionOptions selection;
+struct SelectOptions : SelectionOptions {
     std::string capacity;
     CLI::Option* capacityOption = nullptr;
 };
@@ -60,7 +59,7 @@ void printCandidates(std::ostream& out, const ApplicationState& state, const Sel
                      std::optional<int> chosen)
 {
     const CandidateList& list = state.selection.candidates;
-    const auto headers = candidateListHeaders(state.languages, options.selection.language);
+    const auto headers = candidateListHeaders(state.languages, options.language);
     std::vector<std::vector<std::string>> rows{
         {headers[0], headers[1], headers[2], headers[3], ""}};
     for (std::size_t i = 0; i < list.rows.size(); ++i) {
@@ -92,11 +91,11 @@ void runSelect(const SelectOptions& options, CommandContext& context)
     if (options.capacityOption->count() > 0)
         required = numberOption("--capacity", options.capacity);
     auto state = std::make_unique<ApplicationState>();
-    buildSelection(*state, options.selection);
+    buildSelection(*state, options);
     std::optional<int> chosen;
     if (required)
         chosen = searchByCapacity(state->selection.candidates, options.capacity);
-    if (options.selection.json)
+    if (options.json)
         context.out << candidatesJson(state->selection.candidates, chosen).dump() << "\n";
     else
         printCandidates(context.out, *state, options, chosen);
@@ -107,15 +106,14 @@ void runSelect(const SelectOptions& options, CommandContext& context)
 void addSelectCommand(CLI::App& app, CommandContext& context)
 {
     auto options = std::make_shared<SelectOptions>();
-    auto* command = app.add_subcommand(
-        "select", "List the condensing units that fit the inputs, sorted by cooling capacity");
-    addSelectionOptions(command, options->selection);
+    auto* command =
+        addCommand(app, context, "select",
+                   "List the condensing units that fit the inputs, sorted by cooling capacity",
+                   options, runSelect);
+    addSelectionOptions(command, *options);
     options->capacityOption =
         command->add_option("--capacity", options->capacity,
                             "Required cooling capacity in W: choose the best matching unit");
-    command->callback([options, &context] {
-        runCommand(context, "select", [&] { runSelect(*options, context); });
-    });
 }
 
 } // namespace kelvo::cli

@@ -2,9 +2,11 @@
 
 #include <ostream>
 
+#include "cli/command_base.h"
 #include "cli/text_table.h"
 
 #include "cli/command_check.h"
+#include "cli/command_datasheet.h"
 #include "cli/command_details.h"
 #include "cli/command_pair.h"
 #include "cli/command_select.h"
@@ -16,6 +18,9 @@ void runCommand(CommandContext& context, const char* name, const std::function<v
 {
     try {
         work();
+    } catch (const CommandFailure& failure) {
+        context.err << "kelvo " << name << ": " << oneLine(failure.what()) << "\n";
+        context.exitCode = 1;
     } catch (const std::exception& error) {
         context.err << "kelvo " << name << ": " << oneLine(error.what()) << "\n";
         context.exitCode = 2;
@@ -28,6 +33,7 @@ void registerCommands(CLI::App& app, CommandContext& context)
     addSelectCommand(app, context);
     addDetailsCommand(app, context);
     addPairCommand(app, context);
+    addDatasheetCommand(app, context);
 }
 
 } // namespace kelvo::cli

@@ -4,17 +4,23 @@
 #include <functional>
 #include <iosfwd>
 
+#include "cli/toolkit_services.h"
+
 namespace kelvo::cli
 {
 
 struct CommandContext {
     std::ostream& out;
     std::ostream& err;
+    // What the desktop toolkit does for commands (PDF and picture output); absent pieces
+    // are reported by the commands that need them.
+    const ToolkitServices& toolkit;
     int exitCode = 0;
 };
 
-// Runs a command's work; any failure becomes one line "kelvo NAME: reason" on stderr and exit
-// status 2, so a command never crashes and never leaves a partial document on stdout.
+// Runs a command's work; any failure becomes one line "kelvo NAME: reason" on stderr, so a
+// command never crashes and never leaves a partial document on stdout. A CommandFailure
+// (refused, or no result) gives exit status 1, anything else (bad options) 2.
 void runCommand(CommandContext& context, const char* name, const std::function<void()>& work);
 
 // Adds every subcommand; each lives in its own file and sets context.exitCode when it runs.

@@ -112,13 +112,24 @@ void addSelectionOptions(CLI::App* command, SelectionOptions& options)
         command->add_option("--version", options.versions,
                             "Condenser versions admitted for BASE, comma-separated: " +
                                 valueList(kSelectionVersionFilter) + " (default all)");
-    addDataOption(command, options.dataFolder);
     command
         ->add_option("--lang", options.language,
                      "Language of the headers: 1 Polish, 2 English, 3 Czech, 4 Slovak, "
                      "5 Lithuanian (default 2)")
         ->check(CLI::Range(1, kLanguageCount));
-    command->add_flag("--json", options.json, "Print JSON");
+}
+
+int listRowOfUnit(const ApplicationState& state, int unitIndex)
+{
+    const int unitCount = state.catalogue.units.count();
+    if (unitIndex < 1 || unitIndex > unitCount)
+        throw CommandError("--unit-index: " + std::to_string(unitIndex) + " is outside 1 .. " +
+                           std::to_string(unitCount));
+    const int row = state.selection.candidates.rowOfUnit(unitIndex);
+    if (row == 0)
+        throw CommandError("--unit-index: unit " + std::to_string(unitIndex) +
+                           " is not in the list for these inputs");
+    return row;
 }
 
 double numberOption(const std::string& name, const std::string& text)

@@ -3,13 +3,15 @@
 #include <CLI/CLI.hpp>
 #include <string>
 
+#include "cli/command_base.h"
 #include "core/app/application_state.h"
 
 namespace kelvo::cli
 {
 
-// The inputs of the selection screen as options, shared by "select" and "details".
-struct SelectionOptions {
+// The inputs of the selection screen as options, shared by "select", "details" and
+// "datasheet".
+struct SelectionOptions : CommonOptions {
     std::string family;
     std::string refrigerant = kDefaultRefrigerant;
     std::string to = "0";
@@ -17,9 +19,7 @@ struct SelectionOptions {
     std::string kinds;
     std::string brands;
     std::string versions;
-    std::string dataFolder;
     int language = kEnglish;
-    bool json = false;
     // An absent filter option ticks all its values.
     CLI::Option* kindOption = nullptr;
     CLI::Option* brandOption = nullptr;
@@ -31,6 +31,10 @@ void addSelectionOptions(CLI::App* command, SelectionOptions& options);
 // Loads the catalogue and the refrigerant's property table, sets the selection from the
 // options and builds the candidate list. Throws CommandError naming what was wrong.
 void buildSelection(ApplicationState& state, const SelectionOptions& options);
+
+// The list row of unit `unitIndex` (--unit-index); throws CommandError when the catalogue has
+// no such unit or the list does not hold it.
+int listRowOfUnit(const ApplicationState& state, int unitIndex);
 
 // A number typed by the user ("12,5" or "12.5"); throws CommandError naming the option.
 double numberOption(const std::string& name, const std::string& text);

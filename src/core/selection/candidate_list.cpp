@@ -66,6 +66,14 @@ std::optional<Candidate> candidateFor(ApplicationState& state, int unitIndex, in
 
 } // namespace
 
+int CandidateList::rowOfUnit(int unitIndex) const
+{
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        if (rows[i].unitIndex == unitIndex)
+            return static_cast<int>(i) + 1;
+    return 0;
+}
+
 const Candidate* CandidateList::row(int r) const
 {
     if (r < 1 || r > static_cast<int>(rows.size()))

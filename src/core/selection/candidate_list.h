@@ -43,6 +43,8 @@ struct CandidateList {
     [[nodiscard]] bool enabled() const { return !rows.empty(); }
     // Row r (1 ..), nullptr outside the list.
     [[nodiscard]] const Candidate* row(int r) const;
+    // The row (1 ..) that lists unit `unitIndex`, 0 when the list does not hold it.
+    [[nodiscard]] int rowOfUnit(int unitIndex) const;
 };
 
 // Called as (maximum, position) while a long loop runs; the caller shows its progress window

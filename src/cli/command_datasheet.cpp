@@ -1,7 +1,6 @@
-#include "gui/reports/command_datasheet.h"
+#include "cli/command_datasheet.h"
 
-#include <QCoreApplication>
-#include <QGuiApplication>
+#include <chrono>
 #include <cstdio>
 #include <memory>
 #include <nlohmann/json.hpp>
@@ -9,67 +8,37 @@
 #include <string>
 #include <vector>
 
+#include "cli/command_base.h"
 #include "cli/command_error.h"
-#include "cli/commands.h"
 #include "cli/selection_options.h"
 #include "cli/text_table.h"
 #include "core/app/message_sink.h"
 #include "core/reports/datasheet_parameters.h"
 #include "core/selection/unit_details.h"
 #include "core/text/numeric_text.h"
-#include "gui/reports/unit_datasheet.h"
 
-namespace kelvo::gui
+namespace kelvo::cli
 {
 namespace
 {
 
-using cli::CommandError;
-
-struct DatasheetOptions {
-    cli::SelectionOptions selection;
+struct DatasheetOptions : SelectionOptions {
     int unitIndex = 0;
     std::vector<std::string> accessories;
     std::string pdf;
     bool params = false;
 };
 
-// The Qt application a PDF needs for its fonts. A PDF needs no screen, so without a platform
-// chosen by the user the offscreen one is used: it works with and without a display.
-class HeadlessApplication
+// The day as year-month-day, for a program without the desktop toolkit's locale data.
+std::string isoDate()
 {
-  public:
-    HeadlessApplication() : previousHandler_(qInstallMessageHandler(quietHandler))
-    {
-        if (QCoreApplication::instance())
-            return;
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-        application_ = std::make_unique<QGuiApplication>(argc_, argv_);
-    }
-    ~HeadlessApplication()
-    {
-        application_.reset();
-        qInstallMessageHandler(previousHandler_);
-    }
-    HeadlessApplication(const HeadlessApplication&) = delete;
-    HeadlessApplication& operator=(const HeadlessApplication&) = delete;
-
-  private:
-    // The toolkit's notes about the session it runs in (no runtime folder, no display) are
-    // no concern of a command that writes a file; its errors still reach stderr.
-    static void quietHandler(QtMsgType type, const QMessageLogContext&, const QString& text)
-    {
-        if (type == QtCriticalMsg || type == QtFatalMsg)
-            std::fprintf(stderr, "kelvo datasheet: %s\n", qPrintable(text));
-    }
-
-    QtMessageHandler previousHandler_;
-    int argc_ = 1;
-    char name_[6] = "kelvo";
-    char* argv_[2] = {name_, nullptr};
-    std::unique_ptr<QGuiApplication> application_;
-};
+    const auto today = std::chrono::floor<std::chrono::days>(std::chrono::system_clock::now());
+    const std::chrono::year_month_day date{today};
+    char text[16];
+    std::snprintf(text, sizeof text, "%04d-%02u-%02u", static_cast<int>(date.year()),
+                  static_cast<unsigned>(date.month()), static_cast<unsigned>(date.day()));
+    return text;
+}
 
 // "AD4=2", "AD1": the additional accessory of that line ticked, with the quantity its line
 // carries (lines 4, 5 and 6 need one, the others take none).
@@ -107,20 +76,6 @@ AdditionalAccessoryChoices accessoryChoices(const std::vector<std::string>& item
     return choices;
 }
 
-int listRowOf(const ApplicationState& state, int unitIndex)
-{
-    const int unitCount = state.catalogue.units.count();
-    if (unitIndex < 1 || unitIndex > unitCount)
-        throw CommandError("--unit-index: " + std::to_string(unitIndex) + " is outside 1 .. " +
-                           std::to_string(unitCount));
-    const auto& rows = state.selection.candidates.rows;
-    for (std::size_t i = 0; i < rows.size(); ++i)
-        if (rows[i].unitIndex == unitIndex)
-            return static_cast<int>(i) + 1;
-    throw CommandError("--unit-index: unit " + std::to_string(unitIndex) +
-                       " is not in the list for these inputs");
-}
-
 void printParameters(std::ostream& out, const ReportParameters& parameters)
 {
     nlohmann::ordered_json object = nlohmann::ordered_json::object();
@@ -129,13 +84,13 @@ void printParameters(std::ostream& out, const ReportParameters& parameters)
     out << object.dump(2) << "\n";
 }
 
-void runDatasheet(const DatasheetOptions& options, cli::CommandContext& context)
+void runDatasheet(const DatasheetOptions& options, CommandContext& context)
 {
     if (options.pdf.empty() && !options.params)
         throw CommandError("nothing to do: give --pdf FILE, --params or both");
     auto state = std::make_unique<ApplicationState>();
-    cli::buildSelection(*state, options.selection);
-    const int row = listRowOf(*state, options.unitIndex);
+    buildSelection(*state, options);
+    const int row = listRowOfUnit(*state, options.unitIndex);
     const AdditionalAccessoryChoices choices =
         accessoryChoices(options.accessories, state->selection.familyIsBase);
     DiscardingMessageSink sink;
@@ -143,31 +98,32 @@ void runDatasheet(const DatasheetOptions& options, cli::CommandContext& context)
 
     if (options.params) {
         DatasheetInputs inputs;
-        inputs.language = options.selection.language;
-        inputs.date = datasheetDate();
+        inputs.language = options.language;
+        inputs.date = context.toolkit.datasheetDate ? context.toolkit.datasheetDate() : isoDate();
         inputs.accessories = choices;
         printParameters(context.out, unitDatasheetParameters(*state, inputs, sink));
     }
     if (!options.pdf.empty()) {
-        HeadlessApplication application;
-        QString error;
-        if (!writeUnitDatasheetPdf(*state, choices, options.selection.language,
-                                   QString::fromStdString(options.pdf), &error))
-            throw CommandError(error.toStdString());
+        if (!context.toolkit.writeDatasheetPdf)
+            throw CommandError("--pdf: this program is built without the desktop toolkit");
+        const std::string error =
+            context.toolkit.writeDatasheetPdf(*state, choices, options.language, options.pdf);
+        if (!error.empty())
+            throw CommandError(error);
     }
 }
 
 } // namespace
 
-void addDatasheetCommand(CLI::App& app, cli::CommandContext& context)
+void addDatasheetCommand(CLI::App& app, CommandContext& context)
 {
     auto options = std::make_shared<DatasheetOptions>();
-    auto* command = app.add_subcommand(
-        "datasheet", "Write the datasheet of one unit of the list as PDF or print its parameters");
-    cli::addSelectionOptions(command, options->selection);
     // The parameters are the JSON this command prints.
-    if (auto* json = command->get_option_no_throw("--json"))
-        command->remove_option(json);
+    auto* command =
+        addCommand(app, context, "datasheet",
+                   "Write the datasheet of one unit of the list as PDF or print its parameters",
+                   options, runDatasheet, JsonSwitch::NotOffered);
+    addSelectionOptions(command, *options);
     command->add_option("--unit-index", options->unitIndex, "Index of the unit in the catalogue")
         ->required();
     command->add_option("--accessory", options->accessories,
@@ -176,9 +132,6 @@ void addDatasheetCommand(CLI::App& app, cli::CommandContext& context)
     command->add_option("--pdf", options->pdf, "Write the datasheet to this PDF file");
     command->add_flag("--params", options->params,
                       "Print the report parameters as a JSON object, in the order set");
-    command->callback([options, &context] {
-        cli::runCommand(context, "datasheet", [&] { runDatasheet(*options, context); });
-    });
 }
 
-} // namespace kelvo::gui
+} // namespace kelvo::cli
