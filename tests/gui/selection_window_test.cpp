@@ -2,7 +2,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QTableWidget>
+#include <QTableView>
 #include <QtTest>
 #include <memory>
 
@@ -48,10 +48,10 @@ class SelectionWindowTest : public QObject
 
     QStringList gridColumn(int column)
     {
-        auto* grid = child<QTableWidget>("StringGrid1");
+        const auto* grid = child<QTableView>("StringGrid1")->model();
         QStringList texts;
         for (int r = 0; r < grid->rowCount(); ++r)
-            texts << (grid->item(r, column) ? grid->item(r, column)->text() : QString());
+            texts << grid->index(r, column).data().toString();
         return texts;
     }
 
@@ -90,9 +90,10 @@ class SelectionWindowTest : public QObject
         QVERIFY(child<QLineEdit>("Edit1")->text().isEmpty());
         for (int n = 38; n <= 45; ++n)
             QVERIFY(!child<QCheckBox>(QString("CheckBox%1").arg(n).toLatin1())->isChecked());
-        QVERIFY(!child<QTableWidget>("StringGrid1")->isEnabled());
-        QCOMPARE(child<QTableWidget>("StringGrid1")->horizontalHeaderItem(0)->text(),
-                 QString("Item"));
+        QVERIFY(!child<QTableView>("StringGrid1")->isEnabled());
+        QCOMPARE(
+            child<QTableView>("StringGrid1")->model()->headerData(0, Qt::Horizontal).toString(),
+            QString("Item"));
         QVERIFY(!child<QWidget>("GroupBox8")->isVisibleTo(window_.get()));
         QVERIFY(child<QWidget>("GroupBox15")->isVisibleTo(window_.get()));
         QVERIFY(!child<QWidget>("GroupBox3")->isVisibleTo(window_.get()));
@@ -104,7 +105,7 @@ class SelectionWindowTest : public QObject
         openWindow(UnitFamily::Box);
         tick("CheckBox41"); // COPELAND
         tick("CheckBox38"); // scroll
-        QVERIFY(child<QTableWidget>("StringGrid1")->isEnabled());
+        QVERIFY(child<QTableView>("StringGrid1")->isEnabled());
         const QStringList expected = coreNames(UnitFamily::Box, "R404A", [](auto& s) {
             s.brand("Copeland") = true;
             s.kind("SPIRAL") = true;
@@ -127,7 +128,7 @@ class SelectionWindowTest : public QObject
         for (const char* box :
              {"CheckBox38", "CheckBox39", "CheckBox40", "CheckBox41", "CheckBox42", "CheckBox43"})
             tick(box);
-        QVERIFY(!child<QTableWidget>("StringGrid1")->isEnabled());
+        QVERIFY(!child<QTableView>("StringGrid1")->isEnabled());
         tick("CheckBox44"); // SB
         const auto& rows = state_->selection.candidates.rows;
         QVERIFY(!rows.empty());
@@ -146,19 +147,22 @@ class SelectionWindowTest : public QObject
         QVERIFY(expected);
         child<QLineEdit>("Edit1")->setText("10000");
         window_->searchCapacity();
-        auto* grid = child<QTableWidget>("StringGrid1");
-        QCOMPARE(grid->currentRow() + 1, *expected);
-        QCOMPARE(child<QLabel>("Panel3")->text(), grid->item(*expected - 1, 1)->text());
-        QCOMPARE(child<QLabel>("Panel6")->text(), grid->item(*expected - 1, 2)->text());
+        auto* grid = child<QTableView>("StringGrid1");
+        const auto cell = [grid](int row, int column) {
+            return grid->model()->index(row, column).data().toString();
+        };
+        QCOMPARE(grid->currentIndex().row() + 1, *expected);
+        QCOMPARE(child<QLabel>("Panel3")->text(), cell(*expected - 1, 1));
+        QCOMPARE(child<QLabel>("Panel6")->text(), cell(*expected - 1, 2));
         QVERIFY(!child<QLabel>("Panel13")->text().isEmpty());
-        auto* range = child<QTableWidget>("StringGrid2");
-        QCOMPARE(range->item(0, 0)->text(), QString("[C]"));
-        QCOMPARE(range->item(2, 0)->text(), QString("32"));
-        QVERIFY(!range->item(1, 1)->text().isEmpty());
+        const auto* range = child<QTableView>("StringGrid2")->model();
+        QCOMPARE(range->index(0, 0).data().toString(), QString("[C]"));
+        QCOMPARE(range->index(2, 0).data().toString(), QString("32"));
+        QVERIFY(!range->index(1, 1).data().toString().isEmpty());
 
         child<QLineEdit>("Edit1")->setText("abc"); // not a number: nothing changes
         window_->searchCapacity();
-        QCOMPARE(grid->currentRow() + 1, *expected);
+        QCOMPARE(grid->currentIndex().row() + 1, *expected);
     }
 
     void reopeningRestoresTheDefaults()

@@ -14,7 +14,7 @@
 #include <QStatusBar>
 #include <QTabBar>
 #include <QTabWidget>
-#include <QTableWidget>
+#include <QTableView>
 #include <QVBoxLayout>
 
 #include "core/app/application_state.h"
@@ -28,6 +28,7 @@
 #include "core/text/numeric_text.h"
 #include "gui/reports/unit_datasheet.h"
 #include "gui/selection/accessory_groups.h"
+#include "gui/selection/candidate_list_model.h"
 #include "gui/selection/unit_details_view.h"
 #include "gui/ui/language_text.h"
 #include "gui/ui/palette.h"
@@ -56,15 +57,6 @@ QWidget* inputRow(QGroupBox* box, QWidget* input, const char* unit)
     if (unit)
         layout->addWidget(new QLabel(unit, box));
     return box;
-}
-
-QColor failedRowColour()
-{
-    return {245, 215, 215};
-}
-QColor gaveUpRowColour()
-{
-    return {250, 235, 190};
 }
 
 } // namespace
@@ -169,8 +161,10 @@ QWidget* SelectionWindow::buildFilters()
 
 QWidget* SelectionWindow::buildList()
 {
-    candidateGrid_ = new QTableWidget(1, 4, this);
+    candidates_ = new CandidateListModel(state_.selection.candidates, this);
+    candidateGrid_ = new QTableView(this);
     candidateGrid_->setObjectName("StringGrid1");
+    candidateGrid_->setModel(candidates_);
     candidateGrid_->verticalHeader()->setVisible(false);
     candidateGrid_->setSelectionBehavior(QAbstractItemView::SelectRows);
     candidateGrid_->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -181,8 +175,10 @@ QWidget* SelectionWindow::buildList()
         candidateGrid_->setColumnWidth(c, widths[c]);
     candidateGrid_->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
     candidateGrid_->setMinimumWidth(360);
-    connect(candidateGrid_, &QTableWidget::cellClicked, this,
-            [this](int row, int) { chooseRow(row + 1); });
+    connect(candidateGrid_, &QTableView::clicked, this, [this](const QModelIndex& index) {
+        if (const int row = index.data(CandidateListModel::ListRowRole).toInt())
+            chooseRow(row);
+    });
     return candidateGrid_;
 }
 
@@ -302,7 +298,7 @@ void SelectionWindow::applyCaptions()
     QStringList labels;
     for (const auto& header : headers)
         labels << fromUtf8Text(header);
-    candidateGrid_->setHorizontalHeaderLabels(labels);
+    candidates_->setHeaders(labels);
     details_->applyCaptions();
 }
 
@@ -348,30 +344,8 @@ void SelectionWindow::rebuildList()
 
 void SelectionWindow::showList()
 {
-    const CandidateList& list = state_.selection.candidates;
-    candidateGrid_->clearContents();
-    candidateGrid_->setRowCount(std::max<int>(1, static_cast<int>(list.rows.size())));
-    for (int r = 0; r < static_cast<int>(list.rows.size()); ++r) {
-        const Candidate& c = list.rows[static_cast<std::size_t>(r)];
-        const QString cells[4] = {QString::number(r + 1), fromCatalogueText(c.unitName.view()),
-                                  QString::fromStdString(c.capacityText + c.mark),
-                                  QString::fromStdString(c.powerText + c.mark)};
-        for (int col = 0; col < 4; ++col) {
-            auto* item = new QTableWidgetItem(cells[col]);
-            if (col >= 2)
-                item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-            if (!c.evaluated) {
-                item->setBackground(failedRowColour());
-                item->setForeground(QColor(120, 40, 40));
-            } else if (c.gaveUp) {
-                item->setBackground(gaveUpRowColour());
-            }
-            if (!c.reason.empty())
-                item->setToolTip(fromCatalogueText(c.reason));
-            candidateGrid_->setItem(r, col, item);
-        }
-    }
-    candidateGrid_->setEnabled(list.enabled());
+    candidates_->refresh();
+    candidateGrid_->setEnabled(state_.selection.candidates.enabled());
     details_->clearRangeTables();
 }
 

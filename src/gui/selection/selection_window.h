@@ -12,7 +12,7 @@ class QComboBox;
 class QGroupBox;
 class QLineEdit;
 class QStatusBar;
-class QTableWidget;
+class QTableView;
 
 namespace kelvo
 {
@@ -24,6 +24,7 @@ namespace kelvo::gui
 {
 
 class AccessoryGroup;
+class CandidateListModel;
 class PictureButton;
 class UnitDetailsView;
 
@@ -90,8 +91,9 @@ class SelectionWindow : public QWidget
         int captionEntry;
         bool* tick;
     };
-    std::vector<FilterBox> filterBoxes_;    // kinds, brands, versions in their tables' order
-    QTableWidget* candidateGrid_ = nullptr; // StringGrid1
+    std::vector<FilterBox> filterBoxes_; // kinds, brands, versions in their tables' order
+    CandidateListModel* candidates_ = nullptr;
+    QTableView* candidateGrid_ = nullptr; // StringGrid1
     std::vector<AccessoryGroup*> accessoryGroups_;
     UnitDetailsView* details_ = nullptr;
     PictureButton* searchButton_ = nullptr;

@@ -5,13 +5,14 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QTabWidget>
-#include <QTableWidget>
+#include <QTableView>
 #include <QVBoxLayout>
 
 #include "core/app/application_state.h"
 #include "core/selection/unit_details.h"
 #include "core/selection/window_captions.h"
 #include "gui/selection/drawing_view.h"
+#include "gui/selection/range_table_model.h"
 #include "gui/ui/language_text.h"
 #include "gui/ui/qt_text.h"
 
@@ -35,10 +36,11 @@ QLabel* panel(const QString& name, QWidget* parent)
     return label;
 }
 
-QTableWidget* rangeGrid(const char* name, QWidget* parent)
+QTableView* rangeGrid(const char* name, RangeTableModel* model, QWidget* parent)
 {
-    auto* grid = new QTableWidget(4, 10, parent);
+    auto* grid = new QTableView(parent);
     grid->setObjectName(name);
+    grid->setModel(model);
     grid->horizontalHeader()->setVisible(false);
     grid->verticalHeader()->setVisible(false);
     grid->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -113,8 +115,10 @@ QWidget* UnitDetailsView::buildRangePage()
     capacityGroup_->setObjectName("GroupBox14");
     powerGroup_ = new QGroupBox(page);
     powerGroup_->setObjectName("GroupBox13");
-    capacityGrid_ = rangeGrid("StringGrid2", capacityGroup_);
-    powerGrid_ = rangeGrid("StringGrid3", powerGroup_);
+    capacityTable_ = new RangeTableModel(RangeTableModel::Figure::Capacity, this);
+    powerTable_ = new RangeTableModel(RangeTableModel::Figure::Power, this);
+    capacityGrid_ = rangeGrid("StringGrid2", capacityTable_, capacityGroup_);
+    powerGrid_ = rangeGrid("StringGrid3", powerTable_, powerGroup_);
     for (auto [box, grid] : {std::pair{capacityGroup_, capacityGrid_}, {powerGroup_, powerGrid_}}) {
         auto* inner = new QVBoxLayout(box);
         inner->setContentsMargins(4, 2, 4, 4);
@@ -169,38 +173,14 @@ void UnitDetailsView::show(const UnitDetails& details)
 
 void UnitDetailsView::showRange(const RangeTables& range)
 {
-    const int columns = static_cast<int>(range.columns.size());
-    for (auto [grid, capacity] : {std::pair{capacityGrid_, true}, {powerGrid_, false}}) {
-        grid->clearContents();
-        grid->setColumnCount(std::max(10, columns + 1));
-        const auto set = [grid](int row, int column, const QString& text,
-                                const QString& hint = {}) {
-            auto* item = new QTableWidgetItem(text);
-            item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-            item->setToolTip(hint);
-            if (row == 0 || column == 0)
-                item->setBackground(QColor(225, 225, 225));
-            grid->setItem(row, column, item);
-        };
-        set(0, 0, fromBytes(range.cornerText));
-        for (int k = 0; k < kRangeAmbientCount; ++k)
-            set(k + 1, 0, fromBytes(range.ambientTexts[static_cast<std::size_t>(k)]));
-        for (int c = 0; c < columns; ++c) {
-            const RangeColumn& column = range.columns[static_cast<std::size_t>(c)];
-            set(0, c + 1, fromBytes(column.toText));
-            const auto& cells = capacity ? column.capacity : column.power;
-            for (int k = 0; k < kRangeAmbientCount; ++k) {
-                const RangeCell& cell = cells[static_cast<std::size_t>(k)];
-                set(k + 1, c + 1, fromBytes(cell.shown()), fromBytes(cell.reason));
-            }
-        }
-    }
+    capacityTable_->show(&range);
+    powerTable_->show(&range);
 }
 
 void UnitDetailsView::clearRangeTables()
 {
-    for (QTableWidget* grid : {capacityGrid_, powerGrid_})
-        grid->clearContents();
+    capacityTable_->show(nullptr);
+    powerTable_->show(nullptr);
 }
 
 } // namespace kelvo::gui

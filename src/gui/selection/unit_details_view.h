@@ -7,7 +7,7 @@
 class QGroupBox;
 class QLabel;
 class QTabWidget;
-class QTableWidget;
+class QTableView;
 class QWidget;
 
 namespace kelvo
@@ -22,6 +22,7 @@ namespace kelvo::gui
 {
 
 class DrawingView;
+class RangeTableModel;
 
 // The lower half of the selection window: operating-range tables, unit, fan and compressor
 // data, dimensions and drawing of the chosen unit.
@@ -57,10 +58,12 @@ class UnitDetailsView : public QObject
     QWidget* parent_;
     QTabWidget* pages_ = nullptr;
     QWidget* rangePage_ = nullptr;
-    QGroupBox* capacityGroup_ = nullptr;   // GroupBox14
-    QGroupBox* powerGroup_ = nullptr;      // GroupBox13
-    QTableWidget* capacityGrid_ = nullptr; // StringGrid2
-    QTableWidget* powerGrid_ = nullptr;    // StringGrid3
+    QGroupBox* capacityGroup_ = nullptr; // GroupBox14
+    QGroupBox* powerGroup_ = nullptr;    // GroupBox13
+    RangeTableModel* capacityTable_ = nullptr;
+    RangeTableModel* powerTable_ = nullptr;
+    QTableView* capacityGrid_ = nullptr;   // StringGrid2
+    QTableView* powerGrid_ = nullptr;      // StringGrid3
     QGroupBox* dimensions_ = nullptr;      // GroupBox20
     std::vector<QLabel*> dimensionPanels_; // A .. H
     DrawingView* drawing_ = nullptr;       // Image1
