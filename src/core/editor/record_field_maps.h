@@ -70,16 +70,16 @@ enum class ControlKind {
 enum class SuctionVisibility { Always, WhenTemperatureGiven, WhenSuperheatGiven };
 
 template <class Record> struct FieldRow {
-    std::string_view group;  // group box caption; empty for the window's top area
-    std::string_view label;  // caption of the label before the control; empty when none
-    std::string objectName;  // the control, e.g. "Edit16"
+    std::string_view group{}; // group box caption; empty for the window's top area
+    std::string_view label{}; // caption of the label before the control; empty when none
+    std::string objectName{}; // the control, e.g. "Edit16"
     ControlKind kind = ControlKind::Edit;
-    TextField<Record> field; // empty for Position and Display
-    std::string_view unitLabel;     // exact text after the control; may be empty
-    std::string_view unitLabelName; // objectName of the unit label where one is fixed
-    std::string_view column;        // grid column caption ("to", "tk"); empty elsewhere
-    std::string_view hint;          // tool tip of the control
-    std::vector<std::string_view> items; // ComboBox items, item 0 first
+    TextField<Record> field{};             // empty for Position and Display
+    std::string_view unitLabel{};          // exact text after the control; may be empty
+    std::string_view unitLabelName{};      // objectName of the unit label where one is fixed
+    std::string_view column{};             // grid column caption ("to", "tk"); empty elsewhere
+    std::string_view hint{};               // tool tip of the control
+    std::vector<std::string_view> items{}; // ComboBox items, item 0 first
     SuctionVisibility shown = SuctionVisibility::Always;
     bool derived = false; // the window replaces the stored text with one derived on opening
 
@@ -88,16 +88,16 @@ template <class Record> struct FieldRow {
 };
 
 template <class Record> struct CheckRow {
-    std::string_view group;
-    std::string_view caption;
-    std::string_view objectName; // e.g. "CheckBox9"
-    FlagField<Record> flag;      // ticked = true
+    std::string_view group{};
+    std::string_view caption{};
+    std::string_view objectName{}; // e.g. "CheckBox9"
+    FlagField<Record> flag{};      // ticked = true
 };
 
 struct RadioButtonSpec {
-    std::string_view objectName;
-    std::string_view caption;
-    std::string_view editName; // the edit shown while this button is selected
+    std::string_view objectName{};
+    std::string_view caption{};
+    std::string_view editName{}; // the edit shown while this button is selected
 };
 
 // Two radio buttons over the record's superheatMode. A click stores the flag at once (through
@@ -105,20 +105,20 @@ struct RadioButtonSpec {
 // and hides the other. Both texts stay stored whichever is hidden; writeBack does not touch
 // the flag.
 template <class Record> struct SuctionModeSwitch {
-    std::string_view group;
-    FlagField<Record> superheatMode;
-    RadioButtonSpec temperatureGiven; // selected when superheatMode is false
-    RadioButtonSpec superheatGiven;   // selected when superheatMode is true
+    std::string_view group{};
+    FlagField<Record> superheatMode{};
+    RadioButtonSpec temperatureGiven{}; // selected when superheatMode is false
+    RadioButtonSpec superheatGiven{};   // selected when superheatMode is true
 };
 
 // The unit editor's housing combo box: "BOX" hides the version box and its label and shows
 // the BOX accessories in place of the BASE ones. Hidden controls keep and store their values.
 struct HousingSwitch {
-    std::string_view comboName;
-    std::string_view boxText;
-    std::string_view hiddenForBox; // control hidden with its label when the housing is boxText
-    std::string_view boxGroup;
-    std::string_view baseGroup;
+    std::string_view comboName{};
+    std::string_view boxText{};
+    std::string_view hiddenForBox{}; // control hidden with its label when the housing is boxText
+    std::string_view boxGroup{};
+    std::string_view baseGroup{};
 
     [[nodiscard]] bool showsBox(std::string_view comboText) const { return comboText == boxText; }
 };
@@ -126,27 +126,27 @@ struct HousingSwitch {
 // Stretched preview of `programDir` + "wmf" + separator + the drawing field + ".wmf"; an empty
 // picture when it cannot be loaded.
 struct DrawingPreview {
-    std::string_view group;
-    std::string_view objectName;
-    std::string_view sourceEdit; // the row whose text names the drawing
+    std::string_view group{};
+    std::string_view objectName{};
+    std::string_view sourceEdit{}; // the row whose text names the drawing
 };
 
 // When the window stores the form into the record.
 struct StoreMoments {
     bool onClose = true;
-    bool onEveryKeyRelease = false;   // in any editable control
-    std::string_view onKeyReleaseIn;  // in this control only (then the preview reloads)
+    bool onEveryKeyRelease = false;    // in any editable control
+    std::string_view onKeyReleaseIn{}; // in this control only (then the preview reloads)
 };
 
 template <class Record> struct EditorForm {
-    std::string_view windowName; // e.g. "TForm8"
-    std::string_view caption;
-    std::vector<FieldRow<Record>> rows; // in the order the window lays them out
-    std::vector<CheckRow<Record>> checks;
-    std::optional<SuctionModeSwitch<Record>> suctionMode;
-    std::optional<HousingSwitch> housing;
-    std::optional<DrawingPreview> preview;
-    StoreMoments store;
+    std::string_view windowName{}; // e.g. "TForm8"
+    std::string_view caption{};
+    std::vector<FieldRow<Record>> rows{}; // in the order the window lays them out
+    std::vector<CheckRow<Record>> checks{};
+    std::optional<SuctionModeSwitch<Record>> suctionMode{};
+    std::optional<HousingSwitch> housing{};
+    std::optional<DrawingPreview> preview{};
+    StoreMoments store{};
 
     // Index of the row with this objectName, or -1.
     [[nodiscard]] int rowOf(std::string_view objectName) const
@@ -158,15 +158,15 @@ template <class Record> struct EditorForm {
     }
 };
 
-const EditorForm<CompressorRecord>& compressorEditorForm();   // TForm8
-const EditorForm<CondensingUnitRecord>& unitEditorForm();     // TForm9
-const EditorForm<CondenserRecord>& condenserEditorForm();     // TForm10
-const EditorForm<FrameRecord>& frameEditorForm();             // TForm12
+const EditorForm<CompressorRecord>& compressorEditorForm(); // TForm8
+const EditorForm<CondensingUnitRecord>& unitEditorForm();   // TForm9
+const EditorForm<CondenserRecord>& condenserEditorForm();   // TForm10
+const EditorForm<FrameRecord>& frameEditorForm();           // TForm12
 
 // What a form's controls show, in record bytes: one text per row, one tick per check box.
 struct FormValues {
-    std::vector<std::string> texts;
-    std::vector<bool> checks;
+    std::vector<std::string> texts{};
+    std::vector<bool> checks{};
 };
 
 // The item a combo box selects for a record text: the item equal to it, else item 0.
@@ -181,6 +181,7 @@ FormValues readFields(const EditorForm<Record>& form, const Record& record, int 
 // row names are left as they are. A combo box on item 0 leaves a record text that it shows as
 // item 0 unchanged, so an unlisted text ("Box") survives an edit that did not touch the box.
 // Throws std::invalid_argument when the values do not have one entry per row and check box.
+// Both functions exist for the four record types above.
 template <class Record>
 void writeBack(const EditorForm<Record>& form, Record& record, const FormValues& values);
 
