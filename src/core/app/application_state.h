@@ -5,6 +5,7 @@
 
 #include "core/app/language_table.h"
 #include "core/catalogue/catalogue.h"
+#include "core/editor/editor_state.h"
 #include "core/refrigerant/refrigerant_data.h"
 #include "core/selection/selection_state.h"
 
@@ -25,6 +26,7 @@ struct ApplicationState {
     char displayDecimalSeparator = ',';
     LanguageTable languages;
     SelectionState selection;
+    EditorState editor;
 };
 
 } // namespace kelvo

@@ -1,0 +1,226 @@
+#include "core/editor/balance_display.h"
+
+#include <cmath>
+#include <cstdio>
+#include <optional>
+
+#include "core/app/application_state.h"
+#include "core/app/message_sink.h"
+#include "core/catalogue/lookups.h"
+#include "core/editor/editor_session.h"
+#include "core/text/numeric_text.h"
+
+namespace kelvo
+{
+namespace
+{
+
+constexpr std::size_t kQuotedTextLimit = 60;
+
+// A text typed by the user, fit to be quoted in a message: at most 60 bytes and no control
+// bytes.
+std::string quoted(std::string_view text)
+{
+    std::string out;
+    const bool cut = text.size() > kQuotedTextLimit;
+    for (const char c : text.substr(0, kQuotedTextLimit)) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x20 || byte == 0x7f) {
+            char hex[5];
+            std::snprintf(hex, sizeof hex, "\\x%02X", byte);
+            out += hex;
+        } else {
+            out += c;
+        }
+    }
+    if (cut)
+        out += "…";
+    return out;
+}
+
+// Qo and Pe are shown to 0.001, halves to even.
+double roundToThousandth(double value)
+{
+    const double scaled = value * 1000;
+    if (!std::isfinite(scaled))
+        return value;
+    return roundHalfEven(scaled) / 1000 + 0.0;
+}
+
+using NumberField = std::pair<std::string_view, double*>;
+
+// Converts the texts in order into their targets; the message for the first that is no number.
+std::optional<std::string> readNumbers(const std::array<NumberField, 6>& fields)
+{
+    for (const auto& [text, target] : fields) {
+        const auto value = parseNumber(text);
+        if (!value)
+            return invalidNumberMessage(quoted(text));
+        *target = *value;
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+void fillResultPanels(BalancePanels& panels, const PerformanceResult& r, double airTemperature,
+                      char separator)
+{
+    const auto number = [separator](double value) { return formatNumber(value, separator); };
+    panels.evaporatingPressure = "Po=" + number(r.evaporatingPressure) + " [bar] (abs)";
+    panels.condensingPressure = "Pk=" + number(r.condensingPressure) + " [bar] (abs)";
+    panels.condenserAt15K = "DT=15 / Qskr=" + number(r.condenserCapacityAt15K) + "kW";
+    panels.capacity = number(roundToThousandth(r.refrigeratingCapacity)) + " [kW]";
+    panels.power = number(roundToThousandth(r.powerInput)) + " [kW]";
+    panels.condensingTemperature =
+        number(roundToTenth(airTemperature + r.condensingDeltaT) + 0.0) + " [C]";
+}
+
+namespace
+{
+
+// Runs the evaluation and shows it: the result panels and the chart, or cleared panels when
+// it ends with an arithmetic error.
+void evaluateAndShow(ApplicationState& state, const PairInputs& inputs, BalanceDisplay& display,
+                     MessageSink& sink)
+{
+    display.evaluated = true;
+    display.outcome = evaluatePair(state, inputs, sink);
+    if (display.outcome.error != EvaluationError::None) {
+        clearBalanceDisplay(state);
+        display.cleared = true;
+        display.failure = evaluationErrorText(display.outcome.error);
+        return;
+    }
+    const PerformanceResult& result = state.refrigerant.result;
+    fillResultPanels(state.editor.panels, result, inputs.airTemperature,
+                     state.displayDecimalSeparator);
+    display.gaveUp = display.outcome.gaveUp;
+    state.editor.chart = ChartRequest{inputs.compressor, display.outcome.ok,
+                                      inputs.airTemperature + result.condensingDeltaT, inputs.to};
+    display.chartDrawn = true;
+}
+
+// Makes current the last row of the grid that shows `index`; nullopt when none does.
+std::optional<int> selectRowOfIndex(EditorGridView& grid, int index)
+{
+    std::optional<int> found;
+    for (std::size_t r = 0; r < grid.rows.size(); ++r)
+        if (grid.rows[r].index == index)
+            found = static_cast<int>(r) + 1;
+    if (found)
+        grid.currentRow = *found;
+    return found;
+}
+
+} // namespace
+
+void clearBalanceDisplay(ApplicationState& state)
+{
+    BalancePanels& p = state.editor.panels;
+    for (std::string* panel :
+         {&p.compressorIndex, &p.condenserIndex, &p.compressorModel, &p.condenserModel,
+          &p.condensingPressure, &p.refrigerant, &p.condenserAt15K, &p.capacity, &p.power,
+          &p.condensingTemperature, &p.evaporatingPressure, &p.frameName})
+        panel->clear();
+}
+
+BalanceDisplay showPairBalance(ApplicationState& state, int compressorIndex, int condenserIndex,
+                               MessageSink& sink)
+{
+    BalanceDisplay display;
+    if (!state.refrigerant.calculationEnabled)
+        return display;
+    display.ran = true;
+    BalancePanels& panels = state.editor.panels;
+    // The red marks belong to a unit's model copies; a pair has none.
+    panels.compressorModelDiffers = false;
+    panels.condenserModelDiffers = false;
+    panels.compressorModel = state.catalogue.compressors[compressorIndex].model.str();
+    panels.condenserModel = state.catalogue.condensers[condenserIndex].model.str();
+    panels.compressorIndex = std::to_string(compressorIndex);
+    panels.condenserIndex = std::to_string(condenserIndex);
+
+    const EditorInputs& in = state.editor.inputs;
+    PairInputs inputs;
+    inputs.compressor = compressorIndex;
+    inputs.condenser = condenserIndex;
+    inputs.heatFactor = state.refrigerant.condenserHeatFactor;
+    if (auto failure = readNumbers({{{in.to, &inputs.to},
+                                     {in.ambient, &inputs.airTemperature},
+                                     {in.superheat, &inputs.superheat},
+                                     {in.subcooling, &inputs.subcooling},
+                                     {in.compressorCount, &inputs.compressorQuantity},
+                                     {in.condenserCount, &inputs.condenserQuantity}}})) {
+        clearBalanceDisplay(state);
+        display.cleared = true;
+        display.failure = std::move(*failure);
+        return display;
+    }
+    evaluateAndShow(state, inputs, display, sink);
+    if (!display.cleared && !display.outcome.ok) {
+        clearBalanceDisplay(state);
+        display.cleared = true;
+    }
+    return display;
+}
+
+BalanceDisplay showUnitBalance(ApplicationState& state, int unitIndex, MessageSink& sink)
+{
+    BalanceDisplay display;
+    BalancePanels& panels = state.editor.panels;
+    panels.compressorModelDiffers = false;
+    panels.condenserModelDiffers = false;
+    if (!state.refrigerant.calculationEnabled)
+        return display;
+    display.ran = true;
+
+    const Catalogue& catalogue = state.catalogue;
+    const CondensingUnitRecord& unit = catalogue.units[unitIndex];
+    const int ci = findCompressorOfUnit(catalogue, unitIndex);
+    const int ki = findCondenserOfUnit(catalogue, unitIndex);
+    const int fi = findFrameOfUnit(catalogue, unitIndex);
+    {
+        // Moving the other grids' cursors must not run their displays.
+        const CalculationPause pause(state);
+        panels.compressorIndex = std::to_string(ci);
+        display.compressorRow = selectRowOfIndex(state.editor.grid(EditorGrid::Compressors), ci);
+        panels.condenserIndex = std::to_string(ki);
+        display.condenserRow = selectRowOfIndex(state.editor.grid(EditorGrid::Condensers), ki);
+        panels.frameIndex = std::to_string(fi);
+        display.frameRow = selectRowOfIndex(state.editor.grid(EditorGrid::Frames), fi);
+        panels.compressorModelDiffers =
+            unit.compressorModel.view() != catalogue.compressors[ci].model.view();
+        panels.condenserModelDiffers =
+            unit.condenserModel.view() != catalogue.condensers[ki].model.view();
+    }
+
+    if (ci == 0 || ki == 0) {
+        if (ci == 0)
+            sink.message(kNoCompressorMessage);
+        if (ki == 0)
+            sink.message(kNoCondenserMessage);
+        return display;
+    }
+
+    const EditorInputs& in = state.editor.inputs;
+    PairInputs inputs;
+    inputs.compressor = ci;
+    inputs.condenser = ki;
+    inputs.heatFactor = state.refrigerant.condenserHeatFactor;
+    if (auto failure = readNumbers({{{in.to, &inputs.to},
+                                     {in.ambient, &inputs.airTemperature},
+                                     {in.superheat, &inputs.superheat},
+                                     {in.subcooling, &inputs.subcooling},
+                                     {unit.compressorCount.view(), &inputs.compressorQuantity},
+                                     {unit.condenserCount.view(), &inputs.condenserQuantity}}})) {
+        clearBalanceDisplay(state);
+        display.cleared = true;
+        display.failure = std::move(*failure);
+        return display;
+    }
+    evaluateAndShow(state, inputs, display, sink);
+    return display;
+}
+
+} // namespace kelvo

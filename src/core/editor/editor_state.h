@@ -1,0 +1,48 @@
+#pragma once
+
+#include <array>
+#include <optional>
+
+#include "core/editor/balance_display.h"
+#include "core/editor/editor_filters.h"
+#include "core/editor/editor_grids.h"
+#include "core/editor/editor_inputs.h"
+#include "core/editor/envelope_chart.h"
+
+namespace kelvo
+{
+
+// Which grid was clicked last; decides the display the input boxes run.
+enum class EditorSelectionKind { None = -1, Condenser = 1, Compressor = 2, Unit = 3 };
+
+// The refrigerant menu of the editor, in menu order.
+inline constexpr std::array<const char*, 4> kEditorRefrigerantMenu{"R134a", "R407C", "R404A",
+                                                                   "R22"};
+
+// What the catalogue editor keeps while the program runs. The heat factor of "Qk=(Qo+Pe) x"
+// and the calculation guard are shared with the calculation and live in RefrigerantData.
+struct EditorState {
+    EditorSelectionKind selectionKind = EditorSelectionKind::None;
+    EditorFilters filters;
+    // Check marks of kEditorRefrigerantMenu.
+    std::array<bool, kEditorRefrigerantMenu.size()> refrigerantChecks{};
+    // The four grids, indexed by EditorGrid.
+    std::array<EditorGridView, kEditorGridCount> grids;
+    EditorInputs inputs;
+    BalancePanels panels;
+    // The chart's last drawing request; nullopt until a display draws it.
+    std::optional<ChartRequest> chart;
+    // Table index of the record open in each record editor.
+    int currentCompressorIndex = 0;
+    int currentCondenserIndex = 0;
+    int currentUnitIndex = 0;
+    int currentFrameIndex = 0;
+
+    EditorGridView& grid(EditorGrid which) { return grids[static_cast<int>(which)]; }
+    [[nodiscard]] const EditorGridView& grid(EditorGrid which) const
+    {
+        return grids[static_cast<int>(which)];
+    }
+};
+
+} // namespace kelvo

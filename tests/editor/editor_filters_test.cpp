@@ -1,0 +1,281 @@
+#include <gtest/gtest.h>
+#include <memory>
+#include <set>
+#include <string>
+
+#include "core/app/application_state.h"
+#include "core/editor/editor_filters.h"
+#include "core/editor/editor_grids.h"
+#include "core/editor/editor_inputs.h"
+#include "core/editor/editor_session.h"
+
+namespace kelvo
+{
+namespace
+{
+
+CompressorRecord compressor(const char* refrigerant, const char* brand, const char* kind)
+{
+    CompressorRecord record;
+    record.refrigerant = refrigerant;
+    record.manufacturer = brand;
+    record.kind = kind;
+    return record;
+}
+
+CondensingUnitRecord unit(const char* housing, const char* version, const char* range = "MIDTEMP",
+                          const char* refrigerant = "R404A")
+{
+    CondensingUnitRecord record;
+    record.housing = housing;
+    record.version = version;
+    record.range = range;
+    record.refrigerant = refrigerant;
+    return record;
+}
+
+TEST(EditorFilters, OpeningTicksAndEveryBoxReachable)
+{
+    EditorFilters filters;
+    std::set<std::string> names;
+    for (const EditorFilterBox& box : editorFilterBoxes()) {
+        names.insert(std::string(box.option->objectName));
+        const bool* tick = findEditorFilterTick(filters, box.option->objectName);
+        ASSERT_NE(tick, nullptr) << box.option->objectName;
+        const bool openedTicked =
+            box.option->objectName == "CheckBox10" || box.option->objectName == "CheckBox11" ||
+            box.option->objectName == "CheckBox12" || box.option->objectName == "CheckBox13" ||
+            box.option->objectName == "CheckBox14";
+        EXPECT_EQ(*tick, openedTicked) << box.option->objectName;
+    }
+    EXPECT_EQ(names.size(), 17u);
+    EXPECT_EQ(findEditorFilterTick(filters, "CheckBox18"), nullptr);
+    *findEditorFilterTick(filters, "CheckBox8") = true;
+    EXPECT_TRUE(filters.unitHousings[1]);
+}
+
+TEST(EditorFilters, CompressorBrandKindAndRefrigerant)
+{
+    EditorFilters filters; // nothing of the compressor group ticked
+    EXPECT_FALSE(listsCompressor(compressor("R404A", "Copeland", "Other"), filters, "R404A"));
+    EXPECT_TRUE(listsCompressor(compressor("R404A", "Bitzer", "Other"), filters, "R404A"));
+    EXPECT_FALSE(listsCompressor(compressor("R404A", "Bitzer", "SPIRAL"), filters, "R404A"));
+    // Case and whole text count: "copeland" is another producer.
+    EXPECT_TRUE(listsCompressor(compressor("R404A", "copeland", ""), filters, "R404A"));
+    EXPECT_FALSE(listsCompressor(compressor("R22", "Bitzer", ""), filters, "R404A"));
+
+    // A refrigerant outside the four is listed for every refrigerant, but not with ALL.
+    EXPECT_TRUE(listsCompressor(compressor("", "Bitzer", ""), filters, "R22"));
+    EXPECT_TRUE(listsCompressor(compressor("R410A", "Bitzer", ""), filters, "R134a"));
+    filters.compressorAll = true;
+    EXPECT_FALSE(listsCompressor(compressor("", "Bitzer", ""), filters, "R22"));
+    // With ALL only the refrigerant counts.
+    EXPECT_TRUE(listsCompressor(compressor("R22", "Copeland", "SPIRAL"), filters, "R22"));
+
+    filters.compressorAll = false;
+    filters.compressorBrands[0] = true; // Copeland
+    filters.compressorKinds[0] = true;  // SPIRAL
+    EXPECT_TRUE(listsCompressor(compressor("R404A", "Copeland", "SPIRAL"), filters, "R404A"));
+    EXPECT_FALSE(listsCompressor(compressor("R404A", "Maneurop", "SPIRAL"), filters, "R404A"));
+}
+
+TEST(EditorFilters, UnitHousingVersionCompressorAndRange)
+{
+    EditorFilters filters;
+    const CompressorRecord none;
+    filters.unitHousings[2] = true; // BOX
+    EXPECT_TRUE(listsUnit(unit("BOX", "SB"), none, filters, "R404A"));
+    EXPECT_FALSE(listsUnit(unit("BASE", "SB"), none, filters, "R404A"));
+    filters.unitHousings = {true, true, false};
+    EXPECT_TRUE(listsUnit(unit("BASE", "SB"), none, filters, "R404A"));
+    EXPECT_TRUE(listsUnit(unit("BASE", "KB"), none, filters, "R404A"));
+    EXPECT_FALSE(listsUnit(unit("BOX", "SB"), none, filters, "R404A"));
+    // BASE with another version never passes; another housing needs another version.
+    filters.unitHousings = {true, true, true};
+    EXPECT_FALSE(listsUnit(unit("BASE", "XB"), none, filters, "R404A"));
+    EXPECT_FALSE(listsUnit(unit("Box", "SB"), none, filters, "R404A"));
+    EXPECT_TRUE(listsUnit(unit("Box", ""), none, filters, "R404A"));
+    filters.unitHousings = {false, false, false};
+    EXPECT_TRUE(listsUnit(unit("", "X"), none, filters, "R404A"));
+
+    // The linked compressor's brand and kind: the empty record passes, a Copeland does not
+    // while its box is unticked.
+    filters.unitHousings[2] = true;
+    EXPECT_TRUE(listsUnit(unit("BOX", ""), none, filters, "R404A"));
+    EXPECT_FALSE(listsUnit(unit("BOX", ""), compressor("R404A", "Copeland", ""), filters, "R404A"));
+
+    filters.unitRanges[1] = false; // MIDTEMP
+    EXPECT_FALSE(listsUnit(unit("BOX", "", "MIDTEMP"), none, filters, "R404A"));
+    EXPECT_TRUE(listsUnit(unit("BOX", "", "midtemp"), none, filters, "R404A"));
+
+    EXPECT_TRUE(listsUnit(unit("BOX", "", "LOWTEMP", ""), none, filters, "R22"));
+    filters.unitAll = true; // only the refrigerant counts
+    EXPECT_FALSE(listsUnit(unit("BOX", "", "LOWTEMP", ""), none, filters, "R22"));
+    EXPECT_TRUE(listsUnit(unit("BASE", "XB", "MIDTEMP", "R22"), compressor("", "Copeland", ""),
+                          filters, "R22"));
+}
+
+TEST(EditorFilters, FrameHousingIsExact)
+{
+    EditorFilters filters;
+    filters.frameHousings = {false, false};
+    FrameRecord frame;
+    frame.housing = "Box";
+    EXPECT_TRUE(listsFrame(frame, filters));
+    frame.housing = "BOX";
+    EXPECT_FALSE(listsFrame(frame, filters));
+    filters.frameHousings[1] = true;
+    EXPECT_TRUE(listsFrame(frame, filters));
+    CondenserRecord condenser;
+    condenser.refrigerant = "";
+    EXPECT_FALSE(listsCondenser(condenser, "R404A"));
+}
+
+class EditorGridRefill : public ::testing::Test
+{
+  protected:
+    void SetUp() override
+    {
+        state = std::make_unique<ApplicationState>();
+        state->currentRefrigerant = "R404A";
+        resetEditor(*state);
+        state->editor.filters.frameHousings = {true, true};
+        for (int i = 1; i <= 5; ++i)
+            addFrame(i % 2 ? "BASE" : "BOX");
+        refillGrid(*state, EditorGrid::Frames);
+    }
+    void addFrame(const char* housing)
+    {
+        auto& frames = state->catalogue.frames;
+        const int index = frames.count() + 1;
+        frames.at(index).housing = housing;
+        frames.at(index).name = "Rama " + std::to_string(index);
+        frames.setCount(index);
+    }
+    EditorGridView& frames() { return state->editor.grid(EditorGrid::Frames); }
+
+    std::unique_ptr<ApplicationState> state;
+};
+
+TEST_F(EditorGridRefill, RowsInTableOrderAndBlankRow)
+{
+    ASSERT_EQ(frames().rows.size(), 5u);
+    EXPECT_EQ(frames().rows[1].index, 2);
+    EXPECT_EQ(frames().rows[1].name, "Rama 2");
+    EXPECT_EQ(frames().rowCount(), 6);
+
+    state->editor.filters.frameHousings = {false, false};
+    refillGrid(*state, EditorGrid::Frames);
+    EXPECT_TRUE(frames().rows.empty());
+    EXPECT_EQ(frames().rowCount(), 2); // one blank data row
+    EXPECT_EQ(frames().currentRow, 1);
+    EXPECT_EQ(frames().currentIndex(), std::nullopt);
+    // Nothing happens for the blank row.
+    EXPECT_FALSE(frameRowClicked(*state));
+}
+
+TEST_F(EditorGridRefill, CursorComesBackOrGoes)
+{
+    frames().currentRow = 3;
+    frames().currentColumn = 1;
+    refillGrid(*state, EditorGrid::Frames);
+    EXPECT_EQ(frames().currentRow, 3);
+    EXPECT_EQ(frames().currentColumn, 1);
+
+    frames().currentRow = 5; // the last row comes back as the row above
+    refillGrid(*state, EditorGrid::Frames);
+    EXPECT_EQ(frames().currentRow, 4);
+
+    state->editor.filters.frameHousings = {true, false}; // 3 rows left
+    refillGrid(*state, EditorGrid::Frames);
+    EXPECT_EQ(frames().currentRow, 0);
+    EXPECT_EQ(frames().currentIndex(), std::nullopt);
+
+    EXPECT_EQ(cursorAfterRefill({1, 1}, 6, 2).row, 1);
+    EXPECT_EQ(cursorAfterRefill({2, 0}, 3, 2).row, 1);
+}
+
+TEST_F(EditorGridRefill, BrandBoxRefillsOnlyTheCompressorGrid)
+{
+    auto& compressors = state->catalogue.compressors;
+    compressors.at(1) = compressor("R404A", "Copeland", "Other");
+    compressors.at(1).id = "7";
+    compressors.setCount(1);
+    auto& units = state->catalogue.units;
+    units.at(1) = unit("BOX", "");
+    units.at(1).compressorId = "7";
+    units.setCount(1);
+    state->editor.filters.unitHousings[2] = true;
+    refillGrid(*state, EditorGrid::Units);
+    EXPECT_TRUE(state->editor.grid(EditorGrid::Units).rows.empty());
+
+    *findEditorFilterTick(state->editor.filters, "CheckBox1") = true;
+    ASSERT_TRUE(filterBoxClicked(*state, "CheckBox1"));
+    EXPECT_EQ(state->editor.grid(EditorGrid::Compressors).rows.size(), 1u);
+    EXPECT_TRUE(state->editor.grid(EditorGrid::Units).rows.empty());
+    ASSERT_TRUE(filterBoxClicked(*state, "CheckBox9"));
+    EXPECT_EQ(state->editor.grid(EditorGrid::Units).rows.size(), 1u);
+    EXPECT_FALSE(filterBoxClicked(*state, "Button1"));
+}
+
+TEST(EditorInputLists, OpeningListsAndDefaults)
+{
+    const EditorInputs inputs = initialEditorInputs(',');
+    ASSERT_EQ(inputs.evaporatingItems.size(), 59u);
+    EXPECT_EQ(inputs.evaporatingItems.front(), "12,5");
+    EXPECT_EQ(inputs.evaporatingItems.back(), "-45");
+    EXPECT_EQ(inputs.to, "0");
+    EXPECT_EQ(inputs.ambient, "32");
+    EXPECT_EQ(inputs.superheat, "10");
+    EXPECT_EQ(inputs.subcooling, "0");
+    EXPECT_EQ(inputs.compressorCount, "1");
+    EXPECT_EQ(inputs.condenserCount, "1");
+    EXPECT_EQ(inputs.heatFactor, "1,1");
+    EXPECT_EQ(pairEvaporatingList('.').items.front(), "12,5");
+    EXPECT_EQ(countList().items.back(), "10");
+}
+
+TEST(EditorInputLists, UnitEvaporatingRange)
+{
+    CondensingUnitRecord record;
+    record.toMin = "-10";
+    record.toMax = "5";
+    InputList list = unitEvaporatingList(record, ',');
+    ASSERT_EQ(list.items.size(), 31u);
+    EXPECT_EQ(list.items[0], "5");
+    EXPECT_EQ(list.items[1], "4,5");
+    EXPECT_EQ(list.items.back(), "-10");
+    EXPECT_EQ(list.defaultText(), "5");
+
+    record.toMin = "-10,5"; // rounds half to even: -10
+    EXPECT_EQ(unitEvaporatingList(record, ',').items.back(), "-10");
+    record.toMin = "-11.5"; // -12
+    EXPECT_EQ(unitEvaporatingList(record, ',').items.back(), "-12");
+
+    record.toMin = "-5";
+    record.toMax = "x";
+    list = unitEvaporatingList(record, ',');
+    ASSERT_EQ(list.items.size(), 1u);
+    EXPECT_EQ(list.items[0], "0");
+
+    record.toMax = "-6"; // maximum below the minimum: nothing to pick
+    EXPECT_TRUE(unitEvaporatingList(record, ',').items.empty());
+    EXPECT_EQ(unitEvaporatingList(record, ',').defaultText(), "");
+
+    record.toMin = "-1e300"; // never runs away
+    record.toMax = "1e300";
+    EXPECT_EQ(unitEvaporatingList(record, ',').items.size(),
+              static_cast<std::size_t>(kMaxEvaporatingItems));
+}
+
+TEST(EditorInputLists, HeatFactorText)
+{
+    EXPECT_DOUBLE_EQ(condenserHeatFactorFromText("1,2"), 1.2);
+    EXPECT_DOUBLE_EQ(condenserHeatFactorFromText("1.25"), 1.25);
+    EXPECT_DOUBLE_EQ(condenserHeatFactorFromText("abc"), 1.0);
+    EXPECT_DOUBLE_EQ(condenserHeatFactorFromText(""), 1.0);
+    EXPECT_DOUBLE_EQ(condenserHeatFactorFromText("1.2.3"), 1.0);
+}
+
+} // namespace
+} // namespace kelvo

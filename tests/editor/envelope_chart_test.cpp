@@ -1,0 +1,142 @@
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+#include "core/editor/envelope_chart.h"
+
+namespace kelvo
+{
+namespace
+{
+
+using Kind = ChartPrimitive::Kind;
+
+std::vector<const ChartPrimitive*> ofColour(const std::vector<ChartPrimitive>& primitives,
+                                            ChartColour colour, Kind kind = Kind::Line)
+{
+    std::vector<const ChartPrimitive*> found;
+    for (const auto& p : primitives)
+        if (p.kind == kind && p.colour == colour)
+            found.push_back(&p);
+    return found;
+}
+
+std::vector<std::string> labels(const std::vector<ChartPrimitive>& primitives)
+{
+    std::vector<std::string> texts;
+    for (const auto& p : primitives)
+        if (p.kind == Kind::Text)
+            texts.push_back(p.text);
+    return texts;
+}
+
+void setPoints(Envelope& envelope, const std::vector<std::pair<const char*, const char*>>& points)
+{
+    for (std::size_t k = 0; k < points.size(); ++k) {
+        envelope.to[k] = points[k].first;
+        envelope.tk[k] = points[k].second;
+    }
+}
+
+TEST(EnvelopeChart, MappingCornersAndHalvesToEven)
+{
+    const ChartGeometry g(kDefaultChartWidth, kDefaultChartHeight);
+    EXPECT_EQ(worldToPixel(g, -50, 0), (ChartPixel{30, 354}));
+    EXPECT_EQ(worldToPixel(g, 20, 70), (ChartPixel{458, 30}));
+    // A plot area 7 pixels wide: every 5 K of to is half a pixel.
+    const ChartGeometry narrow(68, 68);
+    EXPECT_EQ(worldToPixel(narrow, -45, 0).x, 30); // 30.5
+    EXPECT_EQ(worldToPixel(narrow, -35, 0).x, 32); // 31.5
+    EXPECT_EQ(worldToPixel(narrow, 0, 35).y, 34);  // 37 - 3.5 = 33.5
+    // Absurd values stay drawable.
+    EXPECT_EQ(worldToPixel(g, 1e300, 0).x, 1000000);
+    const ChartWorldPoint back = pixelToWorld(g, 458, 30);
+    EXPECT_DOUBLE_EQ(back.to, 20);
+    EXPECT_DOUBLE_EQ(back.tk, 70);
+}
+
+TEST(EnvelopeChart, GridFrameAndLabelsInOrder)
+{
+    const CompressorRecord none;
+    const auto chart = drawChart(none, false, 0, 0, kDefaultChartWidth, kDefaultChartHeight, ',');
+    ASSERT_FALSE(chart.empty());
+    EXPECT_EQ(chart[0].kind, Kind::Fill);
+    EXPECT_EQ(chart[0].to, (ChartPixel{489, 385}));
+    EXPECT_EQ(chart[0].colour, kChartWhite);
+    // The frame, then 8 vertical and 15 horizontal grid lines; nothing else without envelopes.
+    const auto grid = ofColour(chart, kChartGridColour);
+    ASSERT_EQ(grid.size(), 4u + 8u + 15u);
+    EXPECT_EQ(grid[0]->from, (ChartPixel{30, 354}));
+    EXPECT_EQ(grid[0]->to, (ChartPixel{30, 30}));
+    EXPECT_EQ(grid[3]->to, (ChartPixel{30, 354}));
+    EXPECT_EQ(chart.size(), 1u + 27u + 8u + 15u);
+
+    const std::vector<std::string> expected{"0",  "10", "20", "0",  "-10", "-20", "-30", "-40",
+                                            "5",  "10", "15", "20", "25",  "30",  "35",  "40",
+                                            "45", "50", "55", "60", "65",  "70",  "0"};
+    EXPECT_EQ(labels(chart), expected);
+    // Each line is followed by its label: to labels under the plot, tk labels at the left.
+    EXPECT_EQ(chart[5].kind, Kind::Line);
+    EXPECT_EQ(chart[6].kind, Kind::Text);
+    EXPECT_EQ(chart[6].from, (ChartPixel{worldToPixel(ChartGeometry(489, 385), 0, 0).x, 359}));
+    EXPECT_EQ(chart[6].font, "Arial");
+    EXPECT_EQ(chart[6].fontHeight, 12);
+    const ChartPrimitive& lastLabel = chart.back();
+    EXPECT_EQ(lastLabel.from, (ChartPixel{0, 354}));
+}
+
+TEST(EnvelopeChart, EnvelopesSkipPointsThatDoNotConvert)
+{
+    CompressorRecord compressor;
+    setPoints(compressor.envelopes[0], {{"-40", "20"},
+                                        {"-40", "40"},
+                                        {"x", "50"},
+                                        {"-20", "55"},
+                                        {"0", "60"},
+                                        {"10", "55"},
+                                        {"10", "30"},
+                                        {"-40", "20"}});
+    setPoints(compressor.envelopes[1], {{"-10,5", "30"}});
+    const auto chart = drawChart(compressor, false, 0, 0, 489, 385, ',');
+    const auto blue = ofColour(chart, kChartEnvelope1Colour);
+    ASSERT_EQ(blue.size(), 6u); // 7 converting points of 10
+    EXPECT_EQ(blue[1]->from, worldToPixel(ChartGeometry(489, 385), -40, 40));
+    EXPECT_EQ(blue[1]->to, worldToPixel(ChartGeometry(489, 385), -20, 55));
+    EXPECT_EQ(blue[0]->width, 2);
+    // One valid point: a start, no line.
+    EXPECT_TRUE(ofColour(chart, kChartEnvelope2Colour).empty());
+}
+
+TEST(EnvelopeChart, CrossHairOnlyWhenOkAndInside)
+{
+    const CompressorRecord none;
+    auto red = [&](bool ok, double tk, double to) {
+        return ofColour(drawChart(none, ok, tk, to, 489, 385, ','), kChartPointColour);
+    };
+    const auto atEdge = red(true, 40, -50);
+    ASSERT_EQ(atEdge.size(), 2u);
+    EXPECT_EQ(atEdge[0]->from, (ChartPixel{30, 354})); // on the frame's left edge
+    EXPECT_EQ(atEdge[0]->to, (ChartPixel{30, 30}));
+    EXPECT_EQ(atEdge[1]->from.x, 30);
+    EXPECT_EQ(atEdge[1]->to.x, 458);
+    EXPECT_TRUE(red(true, 40, 25).empty());
+    EXPECT_TRUE(red(true, 75, 0).empty());
+    EXPECT_TRUE(red(false, 40, 0).empty());
+    EXPECT_EQ(red(true, 70, 20).size(), 2u);
+}
+
+TEST(EnvelopeChart, AnySizeDraws)
+{
+    const CompressorRecord none;
+    for (const auto& [w, h] : {std::pair{0, 0}, {-5, 10}, {40, 40}, {3840, 2160}}) {
+        const auto chart = drawChart(none, true, 30, 0, w, h, ',');
+        EXPECT_EQ(chart.size(), 1u + 27u + 23u + 2u) << w << "x" << h;
+        EXPECT_GE(chart[0].to.x, 0);
+    }
+    const auto big = drawChart(none, false, 0, 0, 3840, 2160, ',');
+    EXPECT_EQ(big[1].to, (ChartPixel{30, 30}));
+    EXPECT_EQ(big[2].to, (ChartPixel{3809, 30}));
+}
+
+} // namespace
+} // namespace kelvo
