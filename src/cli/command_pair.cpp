@@ -66,7 +66,7 @@ void printJson(std::ostream& out, const EvaluationOutcome& outcome, const Perfor
     doc["evaporatingPressure"] = r.evaporatingPressure;
     doc["condensingPressure"] = r.condensingPressure;
     doc["condensingDeltaT"] = r.condensingDeltaT;
-    doc["condensingTemperature"] = airTemperature + r.condensingDeltaT;
+    doc["condensingTemperature"] = condensingTemperature(airTemperature, r.condensingDeltaT);
     doc["refrigeratingCapacity"] = r.refrigeratingCapacity;
     doc["powerInput"] = r.powerInput;
     doc["condenserCapacity"] = r.condenserCapacity;
@@ -129,8 +129,9 @@ void runPair(const PairOptions& options, CommandContext& context)
     rows.push_back({"Evaporating pressure", number(result.evaporatingPressure), "bar"});
     rows.push_back({"Condensing pressure", number(result.condensingPressure), "bar"});
     rows.push_back({"Condensing dT", number(result.condensingDeltaT), "K"});
-    rows.push_back(
-        {"Condensing temperature", number(inputs.airTemperature + result.condensingDeltaT), "C"});
+    rows.push_back({"Condensing temperature",
+                    number(condensingTemperature(inputs.airTemperature, result.condensingDeltaT)),
+                    "C"});
     rows.push_back({"Refrigerating capacity", number(result.refrigeratingCapacity), "kW"});
     rows.push_back({"Power input", number(result.powerInput), "kW"});
     rows.push_back({"Condenser capacity", number(result.condenserCapacity), "kW"});

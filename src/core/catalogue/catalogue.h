@@ -2,6 +2,7 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 
 #include "core/catalogue/record_table.h"
 #include "core/catalogue/records.h"
@@ -25,6 +26,9 @@ struct Catalogue {
 inline constexpr int kRefrigerantNameCount = 5;
 using RefrigerantNames = std::array<FixedText<10>, kRefrigerantNameCount>;
 inline constexpr const char* kAllRefrigerants = "Wszystkie";
+// The refrigerants the program has properties for, in the order the menus offer them.
+inline constexpr std::array<std::string_view, 4> kKnownRefrigerants{"R134a", "R407C", "R404A",
+                                                                    "R22"};
 void initRefrigerantNames(RefrigerantNames& names);
 
 } // namespace kelvo

@@ -233,4 +233,9 @@ EvaluationOutcome evaluatePair(ApplicationState& state, const PairInputs& inputs
     return Evaluation(state, inputs, sink).run();
 }
 
+double shownCondensingTemperature(double airTemperature, double condensingDeltaT)
+{
+    return roundToTenth(condensingTemperature(airTemperature, condensingDeltaT)) + 0.0;
+}
+
 } // namespace kelvo

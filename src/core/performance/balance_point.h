@@ -49,6 +49,14 @@ struct EvaluationOutcome {
     [[nodiscard]] bool succeeded() const { return ok && error == EvaluationError::None; }
 };
 
+// The condensing temperature of a balance point: the air temperature plus the condenser's
+// temperature difference, and the same as displays show it, to 0.1 K (never "-0").
+inline double condensingTemperature(double airTemperature, double condensingDeltaT)
+{
+    return airTemperature + condensingDeltaT;
+}
+double shownCondensingTemperature(double airTemperature, double condensingDeltaT);
+
 // Finds the balance point of a compressor-condenser pair with the refrigerant in use
 // (state.currentRefrigerant) and its loaded property table. Writes state.refrigerant.result.
 // Rewrites "." to "," in the coefficient and condenser texts it reads, as the catalogue keeps

@@ -99,8 +99,8 @@ void rebuildCandidateList(ApplicationState& state, MessageSink& sink,
         progress(unitCount, 0);
     for (int s = 1; s <= unitCount; ++s) {
         const int compressor = findCompressorOfUnit(state.catalogue, s);
-        if (passesFamilyAndFilters(selection, state.catalogue.units[s], state.catalogue,
-                                   compressor)) {
+        if (passesFamilyAndFilters(selection, state.currentRefrigerant, state.catalogue.units[s],
+                                   state.catalogue, compressor)) {
             if (auto candidate = candidateFor(state, s, compressor, messages))
                 (candidate->evaluated ? evaluated : failed).push_back(std::move(*candidate));
         }

@@ -7,11 +7,11 @@ namespace kelvo
 namespace
 {
 
-bool passesBrand(const SelectionState& s, const CondensingUnitRecord& unit,
-                 const CompressorRecord& compressor)
+bool passesBrand(const SelectionState& s, std::string_view refrigerant,
+                 const CondensingUnitRecord& unit, const CompressorRecord& compressor)
 {
     return admitsTicked(kSelectionBrandFilter, s.brands, compressor.manufacturer.view()) &&
-           unit.refrigerant.view() == s.selectedRefrigerant.view();
+           unit.refrigerant.view() == refrigerant;
 }
 
 bool passesKind(const SelectionState& s, const CompressorRecord& compressor)
@@ -26,8 +26,9 @@ bool passesVersion(const SelectionState& s, const CondensingUnitRecord& unit)
 
 } // namespace
 
-bool passesFamilyAndFilters(const SelectionState& selection, const CondensingUnitRecord& unit,
-                            const Catalogue& catalogue, int compressor)
+bool passesFamilyAndFilters(const SelectionState& selection, std::string_view refrigerant,
+                            const CondensingUnitRecord& unit, const Catalogue& catalogue,
+                            int compressor)
 {
     const bool base = unit.housing == kBaseFamily && selection.familyIsBase;
     const bool box = unit.housing == kBoxFamily && selection.familyIsBox;
@@ -36,7 +37,7 @@ bool passesFamilyAndFilters(const SelectionState& selection, const CondensingUni
     if (compressor < 1)
         return false;
     const CompressorRecord& record = catalogue.compressors[compressor];
-    if (!passesBrand(selection, unit, record) || !passesKind(selection, record))
+    if (!passesBrand(selection, refrigerant, unit, record) || !passesKind(selection, record))
         return false;
     return box || passesVersion(selection, unit);
 }

@@ -1,5 +1,6 @@
 #include "core/selection/selection_session.h"
 
+#include <algorithm>
 #include <array>
 
 #include "core/app/application_state.h"
@@ -30,22 +31,19 @@ void openSelection(ApplicationState& state, UnitFamily family, MessageSink& sink
 std::optional<std::string> changeRefrigerant(ApplicationState& state, std::string_view name,
                                              MessageSink& sink, const ProgressCallback& progress)
 {
-    state.selection.selectedRefrigerant = name;
-    const std::string_view selected = state.selection.selectedRefrigerant.view();
+    const auto known = std::find(kKnownRefrigerants.begin(), kKnownRefrigerants.end(), name);
+    if (known == kKnownRefrigerants.end()) {
+        std::string failure = "Unknown refrigerant: " + std::string(name);
+        sink.message(failure);
+        return failure;
+    }
     std::optional<std::string> failure;
-    // The order of the known names is the order they are tested in.
-    for (const std::string_view known : {"R134a", "R407C", "R404A", "R22"}) {
-        if (selected != known)
-            continue;
-        state.currentRefrigerant = known;
-        try {
-            loadRefrigerantTable(state.refrigerant, state.programDir,
-                                 refrigerantTableFileName(known));
-        } catch (const FileError& error) {
-            failure = error.what();
-            sink.message(*failure);
-        }
-        break;
+    state.currentRefrigerant = *known;
+    try {
+        loadRefrigerantTable(state.refrigerant, state.programDir, refrigerantTableFileName(*known));
+    } catch (const FileError& error) {
+        failure = error.what();
+        sink.message(*failure);
     }
     rebuildCandidateList(state, sink, progress);
     return failure;

@@ -20,10 +20,10 @@ class MessageSink;
 void openSelection(ApplicationState& state, UnitFamily family, MessageSink& sink,
                    const ProgressCallback& progress = {});
 
-// The refrigerant choice: selectedRefrigerant = name (cut to 10); for one of the four known
-// refrigerants it becomes currentRefrigerant and its property table is loaded; then the list
-// is rebuilt. Returns the failure of the table load (also sent to the sink); the list is
-// rebuilt either way, its units then marked as not evaluated.
+// The refrigerant choice: one of the four known refrigerants becomes currentRefrigerant and its
+// property table is loaded; then the list is rebuilt. Any other name changes nothing and is
+// returned as the failure. Returns the failure of the table load (also sent to the sink); the list
+// is rebuilt either way, its units then marked as not evaluated.
 std::optional<std::string> changeRefrigerant(ApplicationState& state, std::string_view name,
                                              MessageSink& sink,
                                              const ProgressCallback& progress = {});

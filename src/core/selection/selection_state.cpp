@@ -11,7 +11,6 @@ SelectionState initialSelection(UnitFamily family)
     selection.familyIsBase = family == UnitFamily::Base;
     selection.familyIsBox = family == UnitFamily::Box;
     selection.unitFamily = selection.familyIsBase ? kBaseFamily : kBoxFamily;
-    selection.selectedRefrigerant = kDefaultRefrigerant;
     return selection;
 }
 

@@ -38,7 +38,6 @@ struct SelectionState {
         return tickOf(kSelectionVersionFilter, versions, value);
     }
 
-    FixedText<10> selectedRefrigerant;
     double evaporatingTemperature = 0; // to, C
     double ambientTemperature = 32;    // C
 

@@ -147,7 +147,7 @@ void fillCondensingTemperature(DetailsContext& context, const UnitConditions& co
                           conditions, selection.evaporatingTemperature, air, context.sink);
     if (!point.succeeded)
         return;
-    const double tk = roundToTenth(air + point.condensingDeltaT) + 0.0;
+    const double tk = shownCondensingTemperature(air, point.condensingDeltaT);
     panels.condensingTemperature = context.text(tk);
     panels.condensingTemperatureC = tk;
     if (point.gaveUp)

@@ -47,6 +47,7 @@ StartWindow::StartWindow(ApplicationState& state, QWidget* parent)
 {
     setObjectName("TForm4");
     setWindowTitle("KelvoSoftware");
+    background_ = new QSvgRenderer(artPath("background.svg"), this);
     QPalette p = palette();
     p.setColor(QPalette::Window, kSkyBlue);
     setPalette(p);
@@ -179,10 +180,10 @@ void StartWindow::openInformation()
 void StartWindow::paintEvent(QPaintEvent* event)
 {
     QMainWindow::paintEvent(event);
+    if (!background_->isValid())
+        return;
     QPainter painter(this);
-    QSvgRenderer background(artPath("background.svg"));
-    if (background.isValid())
-        background.render(&painter, QRectF(rect()));
+    background_->render(&painter, QRectF(rect()));
 }
 
 } // namespace kelvo::gui

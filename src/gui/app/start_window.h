@@ -7,6 +7,7 @@
 class QAction;
 class QLabel;
 class QMenu;
+class QSvgRenderer;
 
 namespace kelvo
 {
@@ -43,6 +44,8 @@ class StartWindow : public QMainWindow
     QString artPath(const char* name) const;
 
     ApplicationState& state_;
+    // The background picture, read once when the window is made.
+    QSvgRenderer* background_ = nullptr;
     QMenu* programMenu_ = nullptr;
     QMenu* languageMenu_ = nullptr;
     QMenu* helpMenu_ = nullptr;

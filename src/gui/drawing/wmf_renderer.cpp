@@ -95,7 +95,7 @@ enum MapMode : std::uint16_t {
     kMapAnisotropic = 8,
 };
 
-constexpr std::uint16_t kPenNull = 5;
+constexpr std::uint16_t kPenNull = 5; // PS_NULL: nothing is drawn
 constexpr std::uint16_t kTextUpdateCp = 0x0001;
 constexpr std::uint16_t kTextHorizontal = 0x0006;
 constexpr std::uint16_t kTextRight = 0x0002;
@@ -279,15 +279,15 @@ CodePage codePageOfCharset(int charset)
 Qt::BrushStyle hatchStyle(std::uint16_t hatch)
 {
     switch (hatch) {
-    case 0:
+    case 0: // HS_HORIZONTAL
         return Qt::HorPattern;
-    case 1:
+    case 1: // HS_VERTICAL
         return Qt::VerPattern;
-    case 2:
+    case 2: // HS_FDIAGONAL
         return Qt::FDiagPattern;
-    case 3:
+    case 3: // HS_BDIAGONAL
         return Qt::BDiagPattern;
-    case 4:
+    case 4: // HS_CROSS
         return Qt::CrossPattern;
     default:
         return Qt::DiagCrossPattern;
@@ -469,37 +469,40 @@ class Parser
             return QPen(Qt::NoPen);
         QPen pen(logical.colour);
         pen.setWidthF(logical.width == 0 ? 0.0 : std::abs(logical.width * scale().x()));
+        // The low bits of a logical pen's style give the dash pattern.
         switch (style) {
-        case 1:
+        case 1: // PS_DASH
             pen.setStyle(Qt::DashLine);
             break;
-        case 2:
+        case 2: // PS_DOT
             pen.setStyle(Qt::DotLine);
             break;
-        case 3:
+        case 3: // PS_DASHDOT
             pen.setStyle(Qt::DashDotLine);
             break;
-        case 4:
+        case 4: // PS_DASHDOTDOT
             pen.setStyle(Qt::DashDotDotLine);
             break;
         default:
             pen.setStyle(Qt::SolidLine);
         }
+        // Bits 8 .. 11: the end cap; round (PS_ENDCAP_ROUND, 0) unless set.
         switch (logical.style & 0x0F00) {
-        case 0x0100:
+        case 0x0100: // PS_ENDCAP_SQUARE
             pen.setCapStyle(Qt::SquareCap);
             break;
-        case 0x0200:
+        case 0x0200: // PS_ENDCAP_FLAT
             pen.setCapStyle(Qt::FlatCap);
             break;
         default:
             pen.setCapStyle(Qt::RoundCap);
         }
+        // Bits 12 .. 15: the line join; round (PS_JOIN_ROUND, 0) unless set.
         switch (logical.style & 0xF000) {
-        case 0x1000:
+        case 0x1000: // PS_JOIN_BEVEL
             pen.setJoinStyle(Qt::BevelJoin);
             break;
-        case 0x2000:
+        case 0x2000: // PS_JOIN_MITER
             pen.setJoinStyle(Qt::MiterJoin);
             break;
         default:

@@ -264,10 +264,10 @@ void SelectionWindow::fillInputLists()
     const char separator = state_.displayDecimalSeparator;
     evaporatingChoices_ = evaporatingTemperatureChoices();
     ambientChoices_ = ambientTemperatureChoices();
-    for (double t : evaporatingChoices_)
-        evaporatingBox_->addItem(QString::fromStdString(formatNumber(t, separator)));
-    for (double t : ambientChoices_)
-        ambientBox_->addItem(QString::fromStdString(formatNumber(t, separator)));
+    for (const std::string& text : choiceTexts(evaporatingChoices_, separator))
+        evaporatingBox_->addItem(QString::fromStdString(text));
+    for (const std::string& text : choiceTexts(ambientChoices_, separator))
+        ambientBox_->addItem(QString::fromStdString(text));
     evaporatingBox_->setCurrentIndex(kDefaultEvaporatingChoice);
     ambientBox_->setCurrentIndex(kDefaultAmbientChoice);
     for (int i = 1; i < kRefrigerantNameCount; ++i)
