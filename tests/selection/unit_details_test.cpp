@@ -69,8 +69,8 @@ TEST_F(UnitDetailsTest, DimensionCOfABasePlateGrowsWithItsCondensers)
 {
     addFrame("701", [](auto& f) {
         f.housing = "BASE";
-        f.dimC = "999";
-        f.dimD = "400";
+        f.dimensions.c = "999";
+        f.dimensions.d = "400";
     });
     addCondenser("801", [](auto& k) { k.height = "500"; });
     const int base = addUnit([](auto& r) {
@@ -82,7 +82,7 @@ TEST_F(UnitDetailsTest, DimensionCOfABasePlateGrowsWithItsCondensers)
     const int noFrame = addUnit([](auto& r) { r.frameId = "0"; });
 
     EXPECT_EQ(show(base).dimensions.c, "1400");
-    EXPECT_EQ(show(box).dimensions.c, state->catalogue.frames[1].dimC.str());
+    EXPECT_EQ(show(box).dimensions.c, state->catalogue.frames[1].dimensions.c.str());
     const Dimensions d = show(noFrame).dimensions;
     for (const auto& text : {d.a, d.b, d.c, d.d, d.e, d.f, d.g, d.h})
         EXPECT_EQ(text, "?");

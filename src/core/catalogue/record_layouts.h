@@ -16,6 +16,13 @@ inline constexpr int kFrameLines = 21;
 
 template <class Record, class Visitor> void visitLines(Record& record, Visitor& v);
 
+// A .. H, one line each, as units and frames hold them.
+template <class Visitor> void visitDimensions(DimensionTexts& d, Visitor& v)
+{
+    for (auto* field : {&d.a, &d.b, &d.c, &d.d, &d.e, &d.f, &d.g, &d.h})
+        v.field(*field);
+}
+
 template <class Visitor> void visitLines(CompressorRecord& r, Visitor& v)
 {
     v.skip(1);
@@ -114,14 +121,7 @@ template <class Visitor> void visitLines(CondensingUnitRecord& r, Visitor& v)
     v.skip(5);
     v.field(r.receiverVolume);
     v.skip(4);
-    v.field(r.dimA);
-    v.field(r.dimB);
-    v.field(r.dimC);
-    v.field(r.dimD);
-    v.field(r.dimE);
-    v.field(r.dimF);
-    v.field(r.dimG);
-    v.field(r.dimH);
+    visitDimensions(r.dimensions, v);
     v.field(r.dimFi);
     v.field(r.remarks);
     for (bool& flag : r.baseAccessories)
@@ -146,14 +146,7 @@ template <class Visitor> void visitLines(CondensingUnitRecord& r, Visitor& v)
 template <class Visitor> void visitLines(FrameRecord& r, Visitor& v)
 {
     v.field(r.id);
-    v.field(r.dimA);
-    v.field(r.dimB);
-    v.field(r.dimC);
-    v.field(r.dimD);
-    v.field(r.dimE);
-    v.field(r.dimF);
-    v.field(r.dimG);
-    v.field(r.dimH);
+    visitDimensions(r.dimensions, v);
     v.field(r.drawing);
     v.field(r.name);
     v.field(r.housing);

@@ -23,6 +23,11 @@ struct Envelope {
     std::array<FixedText<10>, pointCount> tk;
 };
 
+// Dimensions A .. H of a unit or of a frame, mm, as the catalogue holds them.
+struct DimensionTexts {
+    FixedText<20> a, b, c, d, e, f, g, h;
+};
+
 struct CompressorRecord {
     FixedText<20> id;
     FixedText<10> refrigerant;
@@ -101,14 +106,7 @@ struct CondensingUnitRecord {
     FixedText<20> condenserModel;
     FixedText<20> condenserCount;
     FixedText<20> receiverVolume;
-    FixedText<20> dimA;
-    FixedText<20> dimB;
-    FixedText<20> dimC;
-    FixedText<20> dimD;
-    FixedText<20> dimE;
-    FixedText<20> dimF;
-    FixedText<20> dimG;
-    FixedText<20> dimH;
+    DimensionTexts dimensions; // A .. H
     FixedText<20> dimFi;
     FixedText<20> remarks;
     FixedText<20> drawing;
@@ -126,14 +124,7 @@ struct CondensingUnitRecord {
 
 struct FrameRecord {
     FixedText<20> id;
-    FixedText<20> dimA;
-    FixedText<20> dimB;
-    FixedText<20> dimC;
-    FixedText<20> dimD;
-    FixedText<20> dimE;
-    FixedText<20> dimF;
-    FixedText<20> dimG;
-    FixedText<20> dimH;
+    DimensionTexts dimensions; // A .. H
     FixedText<50> drawing;
     FixedText<50> name;
     FixedText<20> housing;

@@ -255,9 +255,9 @@ EditorForm<CondensingUnitRecord> makeUnitForm()
          .field = FIELD(receiverVolume)},
         {.group = "Rama", .label = "Nazwa", .objectName = "Edit26", .kind = ControlKind::Display},
     };
-    const std::array<TextField<Record>, 8> dims = {FIELD(dimA), FIELD(dimB), FIELD(dimC),
-                                                   FIELD(dimD), FIELD(dimE), FIELD(dimF),
-                                                   FIELD(dimG), FIELD(dimH)};
+    const std::array<TextField<Record>, 8> dims = {
+        FIELD(dimensions.a), FIELD(dimensions.b), FIELD(dimensions.c), FIELD(dimensions.d),
+        FIELD(dimensions.e), FIELD(dimensions.f), FIELD(dimensions.g), FIELD(dimensions.h)};
     for (std::size_t i = 0; i < dims.size(); ++i)
         rows.push_back({.group = dimensions,
                         .label = kDimensionLabels[i],
@@ -431,9 +431,9 @@ EditorForm<FrameRecord> makeFrameForm()
         {.label = "Rysunek", .objectName = "Edit1", .field = FIELD(drawing), .unitLabel = ".wmf"},
         {.label = "Masa", .objectName = "Edit14", .field = FIELD(mass), .unitLabel = "[kg]"},
     };
-    const std::array<TextField<Record>, 8> dims = {FIELD(dimA), FIELD(dimB), FIELD(dimC),
-                                                   FIELD(dimD), FIELD(dimE), FIELD(dimF),
-                                                   FIELD(dimG), FIELD(dimH)};
+    const std::array<TextField<Record>, 8> dims = {
+        FIELD(dimensions.a), FIELD(dimensions.b), FIELD(dimensions.c), FIELD(dimensions.d),
+        FIELD(dimensions.e), FIELD(dimensions.f), FIELD(dimensions.g), FIELD(dimensions.h)};
     for (std::size_t i = 0; i < dims.size(); ++i)
         rows.push_back({.group = dimensions,
                         .label = kDimensionLabels[i],

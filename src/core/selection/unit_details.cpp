@@ -169,12 +169,13 @@ Dimensions dimensionsOf(const DetailsContext& context, const CondensingUnitRecor
     if (context.frame < 1)
         return {kUnknown, kUnknown, kUnknown, kUnknown, kUnknown, kUnknown, kUnknown, kUnknown};
     const FrameRecord& frame = context.state.catalogue.frames[context.frame];
-    Dimensions d{frame.dimA.str(), frame.dimB.str(), frame.dimC.str(), frame.dimD.str(),
-                 frame.dimE.str(), frame.dimF.str(), frame.dimG.str(), frame.dimH.str()};
+    const DimensionTexts& f = frame.dimensions;
+    Dimensions d{f.a.str(), f.b.str(), f.c.str(), f.d.str(),
+                 f.e.str(), f.f.str(), f.g.str(), f.h.str()};
     if (frame.housing == kBoxFamily)
         return d;
     // A base-plate unit grows with its stacked condensers.
-    const auto plate = parseNumber(frame.dimD.view());
+    const auto plate = parseNumber(frame.dimensions.d.view());
     const auto height =
         parseNumber(context.state.catalogue.condensers[context.condenser].height.view());
     const auto count = parseNumber(unit.condenserCount.view());
