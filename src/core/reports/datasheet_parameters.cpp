@@ -111,7 +111,7 @@ std::optional<std::string> condensingTemperatureText(ApplicationState& state, in
         evaluateUnitPoint(state, unitIndex, compressor, condenser, conditions, to, air, sink);
     if (!point.succeeded)
         return std::nullopt;
-    const double tk = roundToTenth(air + point.condensingDeltaT) + 0.0;
+    const double tk = shownCondensingTemperature(air, point.condensingDeltaT);
     return formatNumber(tk, state.displayDecimalSeparator) +
            std::string(point.gaveUp ? kGaveUpMark : "");
 }
