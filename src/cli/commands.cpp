@@ -5,9 +5,12 @@
 #include "cli/command_base.h"
 #include "cli/text_table.h"
 
+#include "cli/command_balance.h"
 #include "cli/command_check.h"
 #include "cli/command_datasheet.h"
 #include "cli/command_details.h"
+#include "cli/command_envelope.h"
+#include "cli/command_list.h"
 #include "cli/command_pair.h"
 #include "cli/command_select.h"
 
@@ -34,6 +37,9 @@ void registerCommands(CLI::App& app, CommandContext& context)
     addDetailsCommand(app, context);
     addPairCommand(app, context);
     addDatasheetCommand(app, context);
+    addListCommand(app, context);
+    addBalanceCommand(app, context);
+    addEnvelopeCommand(app, context);
 }
 
 } // namespace kelvo::cli

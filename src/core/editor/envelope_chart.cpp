@@ -145,6 +145,11 @@ ChartWorldPoint pixelToWorld(const ChartGeometry& g, int x, int y)
     return point;
 }
 
+bool showsWorkingPoint(bool ok, double tk, double to)
+{
+    return ok && to >= kChartToMin && to <= kChartToMax && tk >= kChartTkMin && tk <= kChartTkMax;
+}
+
 std::vector<ChartPrimitive> drawChart(const CompressorRecord& compressor, bool ok, double tk,
                                       double to, int width, int height, char separator)
 {
@@ -191,7 +196,7 @@ std::vector<ChartPrimitive> drawChart(const CompressorRecord& compressor, bool o
     painter.envelope(compressor.envelopes[0], kChartEnvelope1Colour);
     painter.envelope(compressor.envelopes[1], kChartEnvelope2Colour);
 
-    if (ok && to >= kChartToMin && to <= kChartToMax && tk >= kChartTkMin && tk <= kChartTkMax) {
+    if (showsWorkingPoint(ok, tk, to)) {
         painter.pen(kChartPointColour, kPointPenWidth);
         painter.moveTo(to, kChartTkMin);
         painter.lineTo(to, kChartTkMax);

@@ -87,6 +87,9 @@ struct ChartRequest {
     double to = 0;      // C
 };
 
+// The red cross-hair is drawn: ok and -50 <= to <= 20 and 0 <= tk <= 70.
+bool showsWorkingPoint(bool ok, double tk, double to);
+
 // The whole chart in drawing order: the white fill of the canvas; the frame; the vertical grid
 // lines with their to labels (0 twice, none at -50); the horizontal lines with their tk labels;
 // envelope 1 (blue) and envelope 2 (green), width 2, through the points whose to and tk texts

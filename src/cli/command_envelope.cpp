@@ -1,0 +1,219 @@
+#include "cli/command_envelope.h"
+
+#include <memory>
+#include <nlohmann/json.hpp>
+#include <optional>
+#include <ostream>
+#include <string>
+#include <utility>
+
+#include "cli/command_base.h"
+#include "cli/command_error.h"
+#include "cli/editor_options.h"
+#include "core/app/application_state.h"
+#include "core/io/file_io.h"
+#include "core/text/numeric_text.h"
+
+namespace kelvo::cli
+{
+namespace
+{
+
+// Large enough for a 4K screen at 200 %, small enough to keep a picture file reasonable.
+constexpr int kMaxChartSide = 10000;
+
+ChartPngWriter& pngWriter()
+{
+    static ChartPngWriter writer;
+    return writer;
+}
+
+struct EnvelopeOptions : CommonOptions {
+    std::string compressor;
+    std::string width = std::to_string(kDefaultChartWidth);
+    std::string height = std::to_string(kDefaultChartHeight);
+    std::optional<std::string> pointTo;
+    std::optional<std::string> pointTk;
+    std::optional<std::string> svg;
+    std::optional<std::string> png;
+};
+
+nlohmann::ordered_json pixel(ChartPixel p)
+{
+    return nlohmann::ordered_json::array({p.x, p.y});
+}
+
+nlohmann::ordered_json colour(ChartColour c)
+{
+    return nlohmann::ordered_json::array({c.r, c.g, c.b});
+}
+
+nlohmann::ordered_json primitiveJson(const ChartPrimitive& p)
+{
+    nlohmann::ordered_json item;
+    switch (p.kind) {
+    case ChartPrimitive::Kind::Fill:
+        item["kind"] = "fill";
+        item["from"] = pixel(p.from);
+        item["to"] = pixel(p.to);
+        item["colour"] = colour(p.colour);
+        break;
+    case ChartPrimitive::Kind::Line:
+        item["kind"] = "line";
+        item["from"] = pixel(p.from);
+        item["to"] = pixel(p.to);
+        item["colour"] = colour(p.colour);
+        item["width"] = p.width;
+        break;
+    case ChartPrimitive::Kind::Text:
+        item["kind"] = "text";
+        item["at"] = pixel(p.from);
+        item["text"] = p.text;
+        item["font"] = std::string(p.font);
+        item["height"] = p.fontHeight;
+        item["colour"] = colour(p.colour);
+        break;
+    }
+    return item;
+}
+
+std::string xmlEscaped(const std::string& text)
+{
+    std::string out;
+    for (const char c : text) {
+        switch (c) {
+        case '<':
+            out += "&lt;";
+            break;
+        case '>':
+            out += "&gt;";
+            break;
+        case '&':
+            out += "&amp;";
+            break;
+        case '"':
+            out += "&quot;";
+            break;
+        default:
+            out += c;
+        }
+    }
+    return out;
+}
+
+std::string svgColour(ChartColour c)
+{
+    return "rgb(" + std::to_string(c.r) + "," + std::to_string(c.g) + "," + std::to_string(c.b) +
+           ")";
+}
+
+void runEnvelope(const EnvelopeOptions& options, CommandContext& context)
+{
+    const int outputs = (options.svg ? 1 : 0) + (options.png ? 1 : 0) + (options.json ? 1 : 0);
+    if (outputs != 1)
+        throw CommandError("give exactly one of --svg FILE, --png FILE and --json");
+    if (options.pointTo.has_value() != options.pointTk.has_value())
+        throw CommandError("--point-to and --point-tk go together");
+    const int width = wholeNumberOption("--width", options.width, 1, kMaxChartSide);
+    const int height = wholeNumberOption("--height", options.height, 1, kMaxChartSide);
+    double to = 0;
+    double tk = 0;
+    if (options.pointTo) {
+        requireNumberText("--point-to", *options.pointTo);
+        requireNumberText("--point-tk", *options.pointTk);
+        to = *parseNumber(*options.pointTo);
+        tk = *parseNumber(*options.pointTk);
+    }
+    if (options.png && !pngWriter())
+        throw CommandFailure("PNG output needs the desktop build");
+
+    auto state = std::make_unique<ApplicationState>();
+    openEditorCatalogue(*state, options.dataFolder);
+    const int compressor =
+        tableIndexOption("--compressor", options.compressor, state->catalogue.compressors.count());
+    const auto primitives =
+        drawChart(state->catalogue.compressors[compressor], options.pointTo.has_value(), tk, to,
+                  width, height, state->displayDecimalSeparator);
+
+    if (options.json) {
+        nlohmann::ordered_json list = nlohmann::ordered_json::array();
+        for (const ChartPrimitive& p : primitives)
+            list.push_back(primitiveJson(p));
+        nlohmann::ordered_json doc;
+        doc["width"] = width;
+        doc["height"] = height;
+        doc["primitives"] = std::move(list);
+        context.out << doc.dump() << "\n";
+        return;
+    }
+    const std::string& file = options.svg ? *options.svg : *options.png;
+    try {
+        if (options.svg)
+            writeFileReplacing(file, chartSvg(primitives, width, height));
+        else
+            pngWriter()(primitives, width, height, file);
+    } catch (const FileError& error) {
+        throw CommandFailure("cannot write " + error.path().string() + ": " + error.reason());
+    } catch (const std::exception& error) {
+        throw CommandFailure("cannot write " + file + ": " + error.what());
+    }
+}
+
+} // namespace
+
+void setChartPngWriter(ChartPngWriter writer)
+{
+    pngWriter() = std::move(writer);
+}
+
+std::string chartSvg(const std::vector<ChartPrimitive>& primitives, int width, int height)
+{
+    std::string svg = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                      "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" +
+                      std::to_string(width) + "\" height=\"" + std::to_string(height) +
+                      "\" viewBox=\"0 0 " + std::to_string(width) + " " + std::to_string(height) +
+                      "\">\n";
+    for (const ChartPrimitive& p : primitives) {
+        switch (p.kind) {
+        case ChartPrimitive::Kind::Fill:
+            svg += "<rect x=\"" + std::to_string(p.from.x) + "\" y=\"" + std::to_string(p.from.y) +
+                   "\" width=\"" + std::to_string(p.to.x - p.from.x) + "\" height=\"" +
+                   std::to_string(p.to.y - p.from.y) + "\" fill=\"" + svgColour(p.colour) +
+                   "\"/>\n";
+            break;
+        case ChartPrimitive::Kind::Line:
+            svg += "<line x1=\"" + std::to_string(p.from.x) + "\" y1=\"" +
+                   std::to_string(p.from.y) + "\" x2=\"" + std::to_string(p.to.x) + "\" y2=\"" +
+                   std::to_string(p.to.y) + "\" stroke=\"" + svgColour(p.colour) +
+                   "\" stroke-width=\"" + std::to_string(p.width) +
+                   "\" stroke-linecap=\"square\"/>\n";
+            break;
+        case ChartPrimitive::Kind::Text:
+            // The position is the text's top-left corner.
+            svg += "<text x=\"" + std::to_string(p.from.x) + "\" y=\"" + std::to_string(p.from.y) +
+                   "\" font-family=\"" + xmlEscaped(std::string(p.font)) + "\" font-size=\"" +
+                   std::to_string(p.fontHeight) + "px\" fill=\"" + svgColour(p.colour) +
+                   "\" dominant-baseline=\"text-before-edge\">" + xmlEscaped(p.text) + "</text>\n";
+            break;
+        }
+    }
+    svg += "</svg>\n";
+    return svg;
+}
+
+void addEnvelopeCommand(CLI::App& app, CommandContext& context)
+{
+    auto options = std::make_shared<EnvelopeOptions>();
+    auto* command =
+        addCommand(app, context, "envelope", "A compressor's envelope chart as the editor draws it",
+                   options, runEnvelope);
+    command->add_option("--compressor", options->compressor, "Compressor index (Poz.)")->required();
+    command->add_option("--width", options->width, "Picture width in pixels (default 489)");
+    command->add_option("--height", options->height, "Picture height in pixels (default 385)");
+    command->add_option("--point-to", options->pointTo, "Working point: evaporating temperature");
+    command->add_option("--point-tk", options->pointTk, "Working point: condensing temperature");
+    command->add_option("--svg", options->svg, "Write the chart as SVG");
+    command->add_option("--png", options->png, "Write the chart as PNG (desktop build)");
+}
+
+} // namespace kelvo::cli

@@ -1,0 +1,53 @@
+#include "cli/editor_options.h"
+
+#include "cli/command_error.h"
+#include "cli/data_option.h"
+#include "core/app/application_state.h"
+#include "core/editor/editor_session.h"
+#include "core/text/numeric_text.h"
+
+namespace kelvo::cli
+{
+
+void requireEditorRefrigerant(const std::string& name)
+{
+    for (const char* known : kEditorRefrigerantMenu)
+        if (name == known)
+            return;
+    throw CommandError("--refrigerant: unknown refrigerant '" + name +
+                       "' (known: R134a, R407C, R404A, R22)");
+}
+
+int tableIndexOption(const char* option, const std::string& text, int count)
+{
+    const auto value = parseInteger(text);
+    if (!value)
+        throw CommandError(std::string(option) + ": not a whole number: '" + text + "'");
+    if (*value < 1 || *value > count)
+        throw CommandError(std::string(option) + ": " + text + " is outside 1 .. " +
+                           std::to_string(count));
+    return *value;
+}
+
+void requireNumberText(const char* option, const std::string& text)
+{
+    if (!parseNumber(text))
+        throw CommandError(std::string(option) + ": not a number: '" + text + "'");
+}
+
+int wholeNumberOption(const char* option, const std::string& text, int first, int last)
+{
+    const auto value = parseInteger(text);
+    if (!value || *value < first || *value > last)
+        throw CommandError(std::string(option) + ": '" + text + "' is not a whole number in " +
+                           std::to_string(first) + " .. " + std::to_string(last));
+    return *value;
+}
+
+void openEditorCatalogue(ApplicationState& state, const std::string& dataFolder)
+{
+    openCatalogue(state, dataFolder);
+    resetEditor(state);
+}
+
+} // namespace kelvo::cli
