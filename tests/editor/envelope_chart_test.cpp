@@ -111,14 +111,18 @@ TEST(EnvelopeChart, CrossHairOnlyWhenOkAndInside)
 {
     const CompressorRecord none;
     auto red = [&](bool ok, double tk, double to) {
-        return ofColour(drawChart(none, ok, tk, to, 489, 385, ','), kChartPointColour);
+        const auto chart = drawChart(none, ok, tk, to, 489, 385, ',');
+        std::vector<ChartPrimitive> lines;
+        for (const ChartPrimitive* p : ofColour(chart, kChartPointColour))
+            lines.push_back(*p);
+        return lines;
     };
     const auto atEdge = red(true, 40, -50);
     ASSERT_EQ(atEdge.size(), 2u);
-    EXPECT_EQ(atEdge[0]->from, (ChartPixel{30, 354})); // on the frame's left edge
-    EXPECT_EQ(atEdge[0]->to, (ChartPixel{30, 30}));
-    EXPECT_EQ(atEdge[1]->from.x, 30);
-    EXPECT_EQ(atEdge[1]->to.x, 458);
+    EXPECT_EQ(atEdge[0].from, (ChartPixel{30, 354})); // on the frame's left edge
+    EXPECT_EQ(atEdge[0].to, (ChartPixel{30, 30}));
+    EXPECT_EQ(atEdge[1].from.x, 30);
+    EXPECT_EQ(atEdge[1].to.x, 458);
     EXPECT_TRUE(red(true, 40, 25).empty());
     EXPECT_TRUE(red(true, 75, 0).empty());
     EXPECT_TRUE(red(false, 40, 0).empty());

@@ -1,0 +1,87 @@
+#include <benchmark/benchmark.h>
+#include <memory>
+#include <string>
+
+#include "core/app/application_state.h"
+#include "core/app/message_sink.h"
+#include "core/catalogue/catalogue_files.h"
+#include "core/editor/balance_display.h"
+#include "core/editor/editor_session.h"
+#include "core/editor/envelope_chart.h"
+
+namespace
+{
+
+// The editor opened on the sample catalogue with its units repeated up to the table's 800 and
+// every unit box ticked (ALL unticked, so each unit's compressor is looked up): every R404A unit
+// whose housing and version pass and whose compressor brand and kind are ticked is listed.
+// With `decoyCompressors` the compressor table is filled to 800 with records no unit links to,
+// placed before the linked ones, so every link lookup scans the whole table.
+std::unique_ptr<kelvo::ApplicationState> editorWith800Units(bool decoyCompressors)
+{
+    auto state = std::make_unique<kelvo::ApplicationState>();
+    state->programDir = KELVO_SOURCE_DATA_DIR;
+    kelvo::openEditor(*state);
+    auto& catalogue = state->catalogue;
+    auto& units = catalogue.units;
+    const int sampleUnits = units.count();
+    for (int i = sampleUnits + 1; i <= kelvo::UnitTable::capacity; ++i)
+        units.at(i) = units[(i - 1) % sampleUnits + 1];
+    units.setCount(kelvo::UnitTable::capacity);
+    if (decoyCompressors) {
+        auto& compressors = catalogue.compressors;
+        const int linked = compressors.count();
+        const int decoys = kelvo::CompressorTable::capacity - linked;
+        for (int i = linked; i >= 1; --i)
+            compressors.at(i + decoys) = compressors[i];
+        for (int i = 1; i <= decoys; ++i) {
+            compressors.at(i) = compressors[decoys + (i - 1) % linked + 1];
+            compressors.at(i).id = "decoy " + std::to_string(i);
+        }
+        compressors.setCount(kelvo::CompressorTable::capacity);
+    }
+    auto& filters = state->editor.filters;
+    filters.compressorBrands = {true, true, true};
+    filters.compressorKinds = {true, true, true};
+    filters.unitHousings = {true, true, true};
+    return state;
+}
+
+void refillUnitGrid(benchmark::State& bench, bool decoyCompressors)
+{
+    auto state = editorWith800Units(decoyCompressors);
+    for (auto _ : bench) {
+        kelvo::refillGrid(*state, kelvo::EditorGrid::Units);
+        benchmark::DoNotOptimize(state->editor.grid(kelvo::EditorGrid::Units).rows.data());
+    }
+    bench.counters["listed"] =
+        static_cast<double>(state->editor.grid(kelvo::EditorGrid::Units).rows.size());
+}
+BENCHMARK_CAPTURE(refillUnitGrid, sampleCompressors, false)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(refillUnitGrid, links_after_752_other_compressors, true)
+    ->Unit(benchmark::kMillisecond);
+
+// One unit display as a click on the unit grid runs it, and the chart it asks for at the
+// editor's default size.
+void unitBalanceWithChart(benchmark::State& bench)
+{
+    auto state = editorWith800Units(false);
+    kelvo::DiscardingMessageSink sink;
+    constexpr int kUnit = 3;
+    if (!kelvo::showUnitBalance(*state, kUnit, sink).outcome.succeeded() || !state->editor.chart) {
+        bench.SkipWithError("sample unit 3 does not evaluate");
+        return;
+    }
+    for (auto _ : bench) {
+        const auto display = kelvo::showUnitBalance(*state, kUnit, sink);
+        const auto& chart = *state->editor.chart;
+        const auto primitives =
+            kelvo::drawChart(state->catalogue.compressors[chart.compressor], chart.ok, chart.tk,
+                             chart.to, kelvo::kDefaultChartWidth, kelvo::kDefaultChartHeight, ',');
+        benchmark::DoNotOptimize(display.evaluated);
+        benchmark::DoNotOptimize(primitives.data());
+    }
+}
+BENCHMARK(unitBalanceWithChart)->Unit(benchmark::kMicrosecond);
+
+} // namespace
