@@ -7,6 +7,7 @@
 
 #ifdef KELVO_WITH_GUI
 #include "gui/desktop_program.h"
+#include "gui/editor/chart_painter.h"
 #include "gui/reports/headless_datasheet.h"
 #include "gui/reports/unit_datasheet.h"
 #endif
@@ -21,6 +22,7 @@ kelvo::cli::ToolkitServices toolkitServices()
 #ifdef KELVO_WITH_GUI
     services.writeDatasheetPdf = kelvo::gui::writeDatasheetPdfWithoutWindow;
     services.datasheetDate = kelvo::gui::datasheetDate;
+    services.chartPng = kelvo::gui::chartPng;
 #endif
     return services;
 }

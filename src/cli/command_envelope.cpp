@@ -22,12 +22,6 @@ namespace
 // Large enough for a 4K screen at 200 %, small enough to keep a picture file reasonable.
 constexpr int kMaxChartSide = 10000;
 
-ChartPngWriter& pngWriter()
-{
-    static ChartPngWriter writer;
-    return writer;
-}
-
 struct EnvelopeOptions : CommonOptions {
     std::string compressor;
     std::string width = std::to_string(kDefaultChartWidth);
@@ -124,7 +118,7 @@ void runEnvelope(const EnvelopeOptions& options, CommandContext& context)
         to = *parseNumber(*options.pointTo);
         tk = *parseNumber(*options.pointTk);
     }
-    if (options.png && !pngWriter())
+    if (options.png && !context.toolkit.chartPng)
         throw CommandFailure("PNG output needs the desktop build");
 
     auto state = std::make_unique<ApplicationState>();
@@ -150,8 +144,12 @@ void runEnvelope(const EnvelopeOptions& options, CommandContext& context)
     try {
         if (options.svg)
             writeFileReplacing(file, chartSvg(primitives, width, height));
-        else
-            pngWriter()(primitives, width, height, file);
+        else {
+            const std::string png = context.toolkit.chartPng(primitives, width, height);
+            if (png.empty())
+                throw CommandFailure("cannot draw the chart as a PNG picture");
+            writeFileReplacing(file, png);
+        }
     } catch (const FileError& error) {
         throw CommandFailure("cannot write " + error.path().string() + ": " + error.reason());
     } catch (const std::exception& error) {
@@ -160,11 +158,6 @@ void runEnvelope(const EnvelopeOptions& options, CommandContext& context)
 }
 
 } // namespace
-
-void setChartPngWriter(ChartPngWriter writer)
-{
-    pngWriter() = std::move(writer);
-}
 
 std::string chartSvg(const std::vector<ChartPrimitive>& primitives, int width, int height)
 {

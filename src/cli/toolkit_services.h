@@ -2,6 +2,9 @@
 
 #include <functional>
 #include <string>
+#include <vector>
+
+#include "core/editor/envelope_chart.h"
 
 namespace kelvo
 {
@@ -13,7 +16,7 @@ namespace kelvo::cli
 {
 
 // Output that needs the desktop toolkit, supplied by the program when it is built with it.
-// Each returns an empty text on success and the reason otherwise.
+// The writers return an empty text on success and the reason otherwise.
 struct ToolkitServices {
     // The datasheet of the chosen unit (state.selection.selectedRow) as a PDF file.
     std::function<std::string(ApplicationState& state, const AdditionalAccessoryChoices& choices,
@@ -21,6 +24,9 @@ struct ToolkitServices {
         writeDatasheetPdf;
     // Today's date as the datasheet prints it, in the user's short numeric form.
     std::function<std::string()> datasheetDate;
+    // The envelope chart as the bytes of a PNG picture; empty when it cannot be made.
+    std::function<std::string(const std::vector<ChartPrimitive>& primitives, int width, int height)>
+        chartPng;
 };
 
 } // namespace kelvo::cli

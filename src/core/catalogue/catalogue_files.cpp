@@ -1,5 +1,6 @@
 #include "core/catalogue/catalogue_files.h"
 
+#include <functional>
 #include <memory>
 
 #include "core/catalogue/record_layouts.h"
@@ -141,6 +142,14 @@ void loadCatalogue(Catalogue& catalogue, const std::filesystem::path& programDir
     loadCondensers(catalogue, programDir);
     loadUnits(catalogue, programDir);
     loadFrames(catalogue, programDir);
+}
+
+std::size_t catalogueFingerprint(const Catalogue& catalogue)
+{
+    const std::string contents = serialise(catalogue.compressors, "?") +
+                                 serialise(catalogue.condensers, "2") +
+                                 serialise(catalogue.units, "?") + serialise(catalogue.frames, "?");
+    return std::hash<std::string>{}(contents);
 }
 
 void saveCatalogue(const Catalogue& catalogue, const std::filesystem::path& programDir)

@@ -37,6 +37,10 @@ void loadFrames(Catalogue& catalogue, const std::filesystem::path& programDir);
 // The four loaders in order; the first failure stops the rest.
 void loadCatalogue(Catalogue& catalogue, const std::filesystem::path& programDir);
 
+// A digest of the four files as saveCatalogue would write them: two catalogues with the same
+// fingerprint write the same bytes (up to a 64-bit hash collision).
+std::size_t catalogueFingerprint(const Catalogue& catalogue);
+
 // Writes the four files in order, each replaced atomically with its previous version kept as
 // "<name>.bak"; the first failure stops the save and names its file.
 void saveCatalogue(const Catalogue& catalogue, const std::filesystem::path& programDir);

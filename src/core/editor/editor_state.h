@@ -37,6 +37,10 @@ struct EditorState {
     int currentCondenserIndex = 0;
     int currentUnitIndex = 0;
     int currentFrameIndex = 0;
+    // All four catalogue files were read when the editor opened: only then may it save.
+    bool catalogueLoaded = false;
+    // catalogueFingerprint of the catalogue as last loaded or saved.
+    std::size_t savedCatalogue = 0;
 
     EditorGridView& grid(EditorGrid which) { return grids[static_cast<int>(which)]; }
     [[nodiscard]] const EditorGridView& grid(EditorGrid which) const

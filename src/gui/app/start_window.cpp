@@ -13,6 +13,7 @@
 #include "core/app/application_state.h"
 #include "core/app/language_table.h"
 #include "gui/app/information_window.h"
+#include "gui/editor/editor_window.h"
 #include "gui/selection/selection_window.h"
 #include "gui/ui/clickable_picture.h"
 #include "gui/ui/language_text.h"
@@ -164,8 +165,14 @@ void StartWindow::openFamily(bool base)
 
 void StartWindow::openEditor()
 {
-    QMessageBox::information(this, "KelvoSoftware",
-                             "The catalogue editor is not available in this version.");
+    if (editorWindow_ || selectionWindow_)
+        return;
+    auto* window = new EditorWindow(state_);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    editorWindow_ = window;
+    connect(window, &QObject::destroyed, this, [this] { show(); });
+    hide();
+    window->open();
 }
 
 void StartWindow::openInformation()

@@ -29,6 +29,7 @@ class StartWindow : public QMainWindow
 
     // The window a family picture opened, while it is open.
     [[nodiscard]] QWidget* selectionWindow() const { return selectionWindow_; }
+    [[nodiscard]] QWidget* editorWindow() const { return editorWindow_; }
     void openFamily(bool base);
     void chooseLanguage(int language);
 
@@ -60,6 +61,7 @@ class StartWindow : public QMainWindow
     QLabel* boxCaption_ = nullptr;
     QPointer<QWidget> selectionWindow_;
     QPointer<QWidget> informationWindow_;
+    QPointer<QWidget> editorWindow_;
 };
 
 } // namespace kelvo::gui

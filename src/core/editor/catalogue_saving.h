@@ -1,0 +1,27 @@
+#pragma once
+
+#include <string>
+
+namespace kelvo
+{
+
+struct ApplicationState;
+
+// Remembers the catalogue as it is now as the one on disk (after a load or a save).
+void rememberSavedCatalogue(ApplicationState& state);
+
+// The catalogue differs from what was last loaded or saved: saving would write other bytes.
+bool hasUnsavedChanges(const ApplicationState& state);
+
+struct SaveOutcome {
+    bool saved = false;
+    std::string message; // for the user (UTF-8): the confirmation or what went wrong
+};
+
+// "Zapisz": writes the four catalogue files into state.programDir through the safe save, so
+// that each file on disk is complete, old or new. Refused when the editor could not read all
+// four files (saving then would replace a file it never read). On success the catalogue counts
+// as saved.
+SaveOutcome saveEditorCatalogue(ApplicationState& state);
+
+} // namespace kelvo

@@ -1,0 +1,609 @@
+#include "gui/editor/editor_window.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFontMetrics>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include "core/app/application_state.h"
+#include "core/app/message_sink.h"
+#include "core/editor/catalogue_saving.h"
+#include "core/editor/chart_click.h"
+#include "core/editor/editor_grids.h"
+#include "core/editor/editor_session.h"
+#include "gui/app/information_window.h"
+#include "gui/editor/editor_grid_model.h"
+#include "gui/editor/envelope_chart_view.h"
+#include "gui/ui/palette.h"
+#include "gui/ui/progress_window.h"
+#include "gui/ui/qt_text.h"
+
+namespace kelvo::gui
+{
+namespace
+{
+
+constexpr int kPanelCount = 16;
+
+QLabel* makePanel(int number, QWidget* parent)
+{
+    auto* label = new QLabel(parent);
+    label->setObjectName(QString("Panel%1").arg(number));
+    label->setFrameShape(QFrame::Panel);
+    label->setFrameShadow(QFrame::Sunken);
+    label->setAutoFillBackground(true);
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    label->setMinimumWidth(40);
+    QPalette p = label->palette();
+    p.setColor(QPalette::Window, Qt::white);
+    label->setPalette(p);
+    return label;
+}
+
+void setBackground(QLabel* label, bool red)
+{
+    QPalette p = label->palette();
+    p.setColor(QPalette::Window, red ? QColor(255, 0, 0) : QColor(Qt::white));
+    label->setPalette(p);
+}
+
+QComboBox* makeInputBox(int number, const char* hint, QWidget* parent)
+{
+    auto* box = new QComboBox(parent);
+    box->setObjectName(QString("ComboBox%1").arg(number));
+    box->setEditable(true);
+    box->setInsertPolicy(QComboBox::NoInsert);
+    box->setToolTip(QString::fromUtf8(hint));
+    box->lineEdit()->setPlaceholderText(QString::fromUtf8(hint));
+    box->setMinimumContentsLength(5);
+    return box;
+}
+
+void fillBox(QComboBox* box, const std::vector<std::string>& items, const std::string& text)
+{
+    const QSignalBlocker blocker(box);
+    box->clear();
+    for (const std::string& item : items)
+        box->addItem(fromCatalogueText(item));
+    box->setCurrentIndex(box->findText(fromCatalogueText(text)));
+    box->setEditText(fromCatalogueText(text));
+}
+
+void setBoxText(QComboBox* box, const std::string& text)
+{
+    const QSignalBlocker blocker(box);
+    const int item = box->findText(fromCatalogueText(text));
+    if (item >= 0)
+        box->setCurrentIndex(item);
+    box->setEditText(fromCatalogueText(text));
+}
+
+std::vector<std::string> itemsOf(const InputList& list)
+{
+    return list.items;
+}
+
+} // namespace
+
+EditorWindow::EditorWindow(ApplicationState& state, QWidget* parent)
+    : QMainWindow(parent), state_(state)
+{
+    setObjectName("TForm1");
+    setWindowTitle(QString::fromUtf8("KelvoSoftware – katalog[*]"));
+    QPalette p = palette();
+    p.setColor(QPalette::Window, kSkyBlue);
+    setPalette(p);
+    present_ = [this](const QString& text) {
+        QMessageBox::information(this, "KelvoSoftware", text);
+    };
+    askOnClose_ = [this] {
+        QMessageBox question(QMessageBox::Question, "KelvoSoftware",
+                             QString::fromUtf8("Zapisać zmiany w katalogu?"),
+                             QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
+        question.setDefaultButton(QMessageBox::Save);
+        question.button(QMessageBox::Save)->setText(QString::fromUtf8("Zapisz"));
+        question.button(QMessageBox::Discard)->setText(QString::fromUtf8("Nie zapisuj"));
+        question.button(QMessageBox::Cancel)->setText(QString::fromUtf8("Anuluj"));
+        return static_cast<QMessageBox::StandardButton>(question.exec());
+    };
+
+    panels_.assign(kPanelCount, nullptr);
+    auto* central = new QWidget(this);
+    auto* columns = new QHBoxLayout(central);
+    columns->setContentsMargins(6, 6, 6, 6);
+
+    auto* left = new QVBoxLayout;
+    left->addWidget(buildFilters());
+    auto* middle = new QHBoxLayout;
+    middle->addWidget(buildInformation());
+    chart_ = new EnvelopeChartView(state_, central);
+    connect(chart_, &EnvelopeChartView::pointClicked, this, &EditorWindow::chartClicked);
+    middle->addWidget(chart_, 1);
+    auto* frames = buildGrid(EditorGrid::Frames, "StringGrid2");
+    frames->setMaximumWidth(190);
+    middle->addWidget(frames);
+    left->addLayout(middle, 1);
+    columns->addLayout(left, 5);
+
+    auto* tall = new QHBoxLayout;
+    tall->addWidget(buildGrid(EditorGrid::Condensers, "StringGrid6"));
+    tall->addWidget(buildGrid(EditorGrid::Compressors, "StringGrid1"));
+    tall->addWidget(buildGrid(EditorGrid::Units, "StringGrid4"));
+    columns->addLayout(tall, 3);
+    setCentralWidget(central);
+
+    buildMenus();
+    statusBar()->setObjectName("StatusBar1");
+    resize(1214, 741 + menuBar()->sizeHint().height());
+    if (const QScreen* screen = this->screen()) {
+        const QRect available = screen->availableGeometry();
+        resize(size().boundedTo(available.size()));
+        move(available.center() - rect().center());
+    }
+}
+
+QWidget* EditorWindow::buildFilters()
+{
+    auto* row = new QWidget(this);
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    QGroupBox* group = nullptr;
+    QGridLayout* boxes = nullptr;
+    std::string_view caption;
+    int placed = 0;
+    for (const EditorFilterBox& filter : editorFilterBoxes()) {
+        if (!group || filter.groupCaption != caption) {
+            caption = filter.groupCaption;
+            group = new QGroupBox(fromUtf8Text(caption), row);
+            boxes = new QGridLayout(group);
+            boxes->setContentsMargins(6, 2, 6, 4);
+            boxes->setVerticalSpacing(0);
+            layout->addWidget(group);
+            placed = 0;
+        }
+        auto* box = new QCheckBox(fromUtf8Text(filter.option->caption), group);
+        box->setObjectName(fromUtf8Text(filter.option->objectName));
+        // ALL on the first line, the other boxes in columns of three below it.
+        const int line = placed == 0 ? 0 : 1 + (placed - 1) % 3;
+        const int column = placed == 0 ? 0 : (placed - 1) / 3;
+        boxes->addWidget(box, line, column);
+        ++placed;
+        filterBoxes_.push_back(box);
+        connect(box, &QCheckBox::clicked, this, [this, box] { filterClicked(box); });
+    }
+    layout->addStretch(1);
+    return row;
+}
+
+QWidget* EditorWindow::buildInformation()
+{
+    auto* group = new QGroupBox(QString::fromUtf8("Informacja"), this);
+    group->setObjectName("GroupBoxInformation");
+    auto* grid = new QGridLayout(group);
+    grid->setContentsMargins(6, 4, 6, 4);
+    grid->setVerticalSpacing(3);
+    for (int n : {1, 2, 4, 5, 6, 7, 8, 9, 10, 11, 12, 15, 16})
+        panels_[static_cast<std::size_t>(n - 1)] = makePanel(n, group);
+    const auto panel = [this](int n) { return panels_[static_cast<std::size_t>(n - 1)]; };
+    for (int n : {9, 10, 16})
+        panel(n)->setMaximumWidth(48);
+    evaporatingBox_ = makeInputBox(1, "Temperatura parowania", group);
+    ambientBox_ = makeInputBox(2, "Temperatura otoczenia", group);
+    compressorCountBox_ = makeInputBox(3, "Ilość sprężarek", group);
+    condenserCountBox_ = makeInputBox(4, "Ilość skraplaczy", group);
+    superheatBox_ = makeInputBox(5, "Wartość przegrzania", group);
+    subcoolingBox_ = makeInputBox(6, "Wartość dochłodzenia", group);
+    heatFactorEdit_ = new QLineEdit(group);
+    heatFactorEdit_->setObjectName("Edit14");
+
+    int row = 0;
+    const auto label = [&](const char* text) {
+        grid->addWidget(new QLabel(QString::fromUtf8(text), group), row, 0);
+    };
+    const auto unit = [&](const char* text, int column = 3) {
+        grid->addWidget(new QLabel(QString::fromUtf8(text), group), row, column);
+    };
+    label("Typ sprężarki");
+    grid->addWidget(panel(9), row, 1);
+    grid->addWidget(panel(1), row++, 2, 1, 2);
+    label("Typ skraplacza");
+    grid->addWidget(panel(10), row, 1);
+    grid->addWidget(panel(2), row++, 2, 1, 2);
+    grid->addWidget(panel(6), row++, 1, 1, 3);
+    label("Czynnik chłodniczy");
+    grid->addWidget(panel(5), row++, 1, 1, 3);
+    label("Ilość sprężarek=");
+    grid->addWidget(compressorCountBox_, row, 1, 1, 2);
+    unit("[szt.]");
+    ++row;
+    label("Ilość skraplaczy=");
+    grid->addWidget(condenserCountBox_, row, 1, 1, 2);
+    unit("[szt.]");
+    ++row;
+    label("Qo");
+    grid->addWidget(panel(7), row++, 1, 1, 3);
+    label("Pe");
+    grid->addWidget(panel(8), row++, 1, 1, 3);
+    label("Rama");
+    grid->addWidget(panel(16), row, 1);
+    grid->addWidget(panel(15), row++, 2, 1, 2);
+    label("to=");
+    grid->addWidget(evaporatingBox_, row, 1, 1, 2);
+    unit("[C]");
+    ++row;
+    grid->addWidget(panel(12), row++, 1, 1, 3);
+    label("tc=");
+    grid->addWidget(ambientBox_, row, 1, 1, 2);
+    unit("[C]");
+    ++row;
+    label("tk=");
+    grid->addWidget(panel(11), row++, 1, 1, 3);
+    grid->addWidget(panel(4), row++, 1, 1, 3);
+    label("tp=");
+    grid->addWidget(superheatBox_, row++, 1, 1, 2);
+    label("td=");
+    grid->addWidget(subcoolingBox_, row++, 1, 1, 2);
+    label("Qk=(Qo+Pe) x ");
+    grid->addWidget(heatFactorEdit_, row++, 1, 1, 2);
+    grid->setRowStretch(row, 1);
+    grid->setColumnStretch(2, 1);
+    group->setMinimumWidth(300);
+
+    for (QComboBox* box : {evaporatingBox_, ambientBox_, compressorCountBox_, condenserCountBox_,
+                           superheatBox_, subcoolingBox_}) {
+        connect(box, &QComboBox::activated, this, &EditorWindow::inputChanged);
+        connect(box->lineEdit(), &QLineEdit::editingFinished, this, [this, box] {
+            if (box->lineEdit()->isModified()) {
+                box->lineEdit()->setModified(false);
+                inputChanged();
+            }
+        });
+    }
+    connect(heatFactorEdit_, &QLineEdit::textEdited, this,
+            [this](const QString& text) { heatFactorTextChanged(state_, toCatalogueText(text)); });
+    return group;
+}
+
+QTableView* EditorWindow::buildGrid(EditorGrid grid, const char* name)
+{
+    const auto i = static_cast<std::size_t>(grid);
+    models_[i] = new EditorGridModel(state_.editor.grid(grid), grid, this);
+    auto* view = new QTableView(this);
+    view->setObjectName(name);
+    view->setModel(models_[i]);
+    view->verticalHeader()->setVisible(false);
+    view->verticalHeader()->setDefaultSectionSize(20);
+    view->setSelectionBehavior(QAbstractItemView::SelectRows);
+    view->setSelectionMode(QAbstractItemView::SingleSelection);
+    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    view->setTabKeyNavigation(false);
+    view->horizontalHeader()->setStretchLastSection(true);
+    view->setMinimumWidth(150);
+    grids_[i] = view;
+    connect(view, &QTableView::clicked, this,
+            [this, grid](const QModelIndex& index) { clickGridRow(grid, index.row()); });
+    return view;
+}
+
+void EditorWindow::buildMenus()
+{
+    QMenuBar* bar = menuBar();
+    const auto menu = [bar](const char* title) { return bar->addMenu(QString::fromUtf8(title)); };
+    // Commands that the row operations, record editors, checks and reports will carry.
+    const auto later = [](QMenu* m, const char* text) {
+        m->addAction(QString::fromUtf8(text))->setEnabled(false);
+    };
+
+    QMenu* program = menu("Program");
+    program->addAction(QString::fromUtf8("Zapisz"), QKeySequence::Save, this, [this] { save(); });
+    later(program, "Drukuj raport do Excela");
+    program->addAction(QString::fromUtf8("Wyjście"), this, &QWidget::close);
+
+    QMenu* refrigerants = menu("Czynnik chłodniczy");
+    for (std::size_t i = 0; i < kEditorRefrigerantMenu.size(); ++i) {
+        const QString name = QString::fromUtf8(kEditorRefrigerantMenu[i]);
+        QAction* action =
+            refrigerants->addAction(name, this, [this, name] { chooseRefrigerant(name); });
+        action->setObjectName("Refrigerant" + name);
+        action->setCheckable(true);
+        refrigerantActions_[i] = action;
+    }
+
+    QMenu* frames = menu("Rama");
+    later(frames, "Dodaj wolny wiersz");
+    QMenu* condensers = menu("Skraplacze");
+    for (const char* text : {"Dodaj wolny wiersz", "Usuń wiersz", "Przesuń aktualny wiersz",
+                             "Edytuj wiersz", "Sprawdź błędy"})
+        later(condensers, text);
+    QMenu* compressors = menu("Sprężarki");
+    for (const char* text :
+         {"Dodaj wolny wiersz", "Usuń wiersz", "Przesuń aktualny wiersz", "Kopiuj kopertę",
+          "Kopiuj sprężarkę", "Edytuj wiersz", "Sprawdź błędy"})
+        later(compressors, text);
+    QMenu* units = menu("Agregaty");
+    for (const char* text :
+         {"Dodaj nowy agregat", "Usuń wiersz", "Przesuń aktualny wiersz", "Przyporządkuj skraplacz",
+          "Przyporządkuj sprężarkę", "Przyporządkuj ramę", "Sprawdź błędy"})
+        later(units, text);
+    QMenu* data = menu("Dane");
+    later(data, "Qo C0...C9 - (Excel A1...J1)");
+    later(data, "Pe C0...C9 - (Excel A1...J1)");
+    QMenu* help = menu("Pomoc");
+    help->addAction(QString::fromUtf8("O programie"), this, &EditorWindow::openAbout);
+}
+
+void EditorWindow::open()
+{
+    EditorOpening opening;
+    {
+        ProgressScope progress(this);
+        const auto report = progress.reporter();
+        opening =
+            openEditor(state_, [&report](int position, int maximum) { report(maximum, position); });
+    }
+    state_.editor.catalogueLoaded = opening.catalogueLoaded;
+    rememberSavedCatalogue(state_);
+    filling_ = true;
+    fillBox(ambientBox_, itemsOf(ambientList(state_.displayDecimalSeparator)),
+            state_.editor.inputs.ambient);
+    fillBox(superheatBox_, itemsOf(superheatList()), state_.editor.inputs.superheat);
+    fillBox(subcoolingBox_, itemsOf(subcoolingList()), state_.editor.inputs.subcooling);
+    fillBox(compressorCountBox_, itemsOf(countList()), state_.editor.inputs.compressorCount);
+    fillBox(condenserCountBox_, itemsOf(countList()), state_.editor.inputs.condenserCount);
+    heatFactorEdit_->setText(fromCatalogueText(state_.editor.inputs.heatFactor));
+    for (QCheckBox* box : filterBoxes_)
+        box->setChecked(
+            *findEditorFilterTick(state_.editor.filters, toCatalogueText(box->objectName())));
+    filling_ = false;
+    showInputs();
+    refreshAllGrids();
+    showPanels();
+    updateTitle();
+    show();
+    if (!opening.message.empty())
+        present_(fromUtf8Text(opening.message));
+}
+
+void EditorWindow::refreshGrid(EditorGrid grid)
+{
+    const auto i = static_cast<std::size_t>(grid);
+    models_[i]->refresh();
+    QTableView* view = grids_[i];
+    const EditorGridView& core = state_.editor.grid(grid);
+    // Columns as wide as their widest text, with room to spare.
+    const QFontMetrics metrics(view->font());
+    int widest = metrics.horizontalAdvance(
+        models_[i]->headerData(0, Qt::Horizontal, Qt::DisplayRole).toString());
+    for (const GridRow& row : core.rows)
+        widest = std::max(widest, metrics.horizontalAdvance(QString::number(row.index)));
+    view->setColumnWidth(0, gridColumnWidth(widest));
+    const QSignalBlocker blocker(view->selectionModel());
+    if (core.currentRow >= 1)
+        view->setCurrentIndex(models_[i]->index(core.currentRow - 1, core.currentColumn));
+    else
+        view->clearSelection();
+}
+
+void EditorWindow::refreshAllGrids()
+{
+    for (EditorGrid grid :
+         {EditorGrid::Compressors, EditorGrid::Condensers, EditorGrid::Units, EditorGrid::Frames})
+        refreshGrid(grid);
+    for (std::size_t i = 0; i < refrigerantActions_.size(); ++i)
+        refrigerantActions_[i]->setChecked(state_.editor.refrigerantChecks[i]);
+}
+
+void EditorWindow::showPanels()
+{
+    const BalancePanels& p = state_.editor.panels;
+    const std::pair<int, const std::string*> texts[] = {{1, &p.compressorModel},
+                                                        {2, &p.condenserModel},
+                                                        {4, &p.condensingPressure},
+                                                        {5, &p.refrigerant},
+                                                        {6, &p.condenserAt15K},
+                                                        {7, &p.capacity},
+                                                        {8, &p.power},
+                                                        {9, &p.compressorIndex},
+                                                        {10, &p.condenserIndex},
+                                                        {11, &p.condensingTemperature},
+                                                        {12, &p.evaporatingPressure},
+                                                        {15, &p.frameName},
+                                                        {16, &p.frameIndex}};
+    for (const auto& [number, text] : texts)
+        panels_[static_cast<std::size_t>(number - 1)]->setText(fromCatalogueText(*text));
+    setBackground(panels_[0], p.compressorModelDiffers);
+    setBackground(panels_[1], p.condenserModelDiffers);
+    chart_->update();
+}
+
+void EditorWindow::showInputs()
+{
+    const EditorInputs& in = state_.editor.inputs;
+    filling_ = true;
+    fillBox(evaporatingBox_, in.evaporatingItems, in.to);
+    setBoxText(ambientBox_, in.ambient);
+    setBoxText(superheatBox_, in.superheat);
+    setBoxText(subcoolingBox_, in.subcooling);
+    setBoxText(compressorCountBox_, in.compressorCount);
+    setBoxText(condenserCountBox_, in.condenserCount);
+    compressorCountBox_->setEnabled(in.countsEnabled);
+    condenserCountBox_->setEnabled(in.countsEnabled);
+    filling_ = false;
+}
+
+void EditorWindow::readInputs()
+{
+    EditorInputs& in = state_.editor.inputs;
+    in.to = toCatalogueText(evaporatingBox_->currentText());
+    in.ambient = toCatalogueText(ambientBox_->currentText());
+    in.superheat = toCatalogueText(superheatBox_->currentText());
+    in.subcooling = toCatalogueText(subcoolingBox_->currentText());
+    in.compressorCount = toCatalogueText(compressorCountBox_->currentText());
+    in.condenserCount = toCatalogueText(condenserCountBox_->currentText());
+}
+
+void EditorWindow::showDisplay(const BalanceDisplay& display)
+{
+    for (EditorGrid grid : {EditorGrid::Compressors, EditorGrid::Condensers, EditorGrid::Frames}) {
+        const EditorGridView& core = state_.editor.grid(grid);
+        QTableView* view = grids_[static_cast<std::size_t>(grid)];
+        if (core.currentRow >= 1) {
+            const QModelIndex index = view->model()->index(core.currentRow - 1, core.currentColumn);
+            view->setCurrentIndex(index);
+            if (display.ran)
+                view->scrollTo(index);
+        }
+    }
+    showInputs();
+    showPanels();
+    if (display.cleared && !display.failure.empty())
+        statusBar()->showMessage(fromUtf8Text(display.failure), 8000);
+    else if (display.gaveUp)
+        statusBar()->showMessage(
+            QString::fromUtf8("Brak punktu równowagi poniżej 70 C: wyniki ostatniego kroku."),
+            8000);
+    updateTitle();
+}
+
+void EditorWindow::clickGridRow(EditorGrid grid, int row)
+{
+    if (filling_)
+        return;
+    EditorGridView& core = state_.editor.grid(grid);
+    core.currentRow = row + 1;
+    core.currentColumn = grids_[static_cast<std::size_t>(grid)]->currentIndex().column() < 0
+                             ? 0
+                             : grids_[static_cast<std::size_t>(grid)]->currentIndex().column();
+    DistinctMessageSink sink;
+    switch (grid) {
+    case EditorGrid::Compressors:
+        showDisplay(compressorRowClicked(state_, sink));
+        break;
+    case EditorGrid::Condensers:
+        showDisplay(condenserRowClicked(state_, sink));
+        break;
+    case EditorGrid::Units:
+        showDisplay(unitRowClicked(state_, sink));
+        break;
+    case EditorGrid::Frames:
+        frameRowClicked(state_);
+        showInputs();
+        showPanels();
+        break;
+    }
+    report(sink);
+}
+
+void EditorWindow::inputChanged()
+{
+    if (filling_)
+        return;
+    readInputs();
+    DistinctMessageSink sink;
+    showDisplay(kelvo::inputChanged(state_, sink));
+    report(sink);
+}
+
+void EditorWindow::chartClicked(double to, double tk)
+{
+    readInputs();
+    DistinctMessageSink sink;
+    showDisplay(chooseInputsAtChartPoint(state_, to, tk, sink));
+    report(sink);
+}
+
+void EditorWindow::filterClicked(QCheckBox* box)
+{
+    const std::string name = toCatalogueText(box->objectName());
+    if (bool* tick = findEditorFilterTick(state_.editor.filters, name))
+        *tick = box->isChecked();
+    filterBoxClicked(state_, name);
+    refreshAllGrids();
+}
+
+void EditorWindow::chooseRefrigerant(const QString& name)
+{
+    std::string failure;
+    {
+        ProgressScope progress(this);
+        const auto report = progress.reporter();
+        failure = selectRefrigerant(state_, toCatalogueText(name),
+                                    [&report](int p, int m) { report(m, p); });
+    }
+    refreshAllGrids();
+    showPanels();
+    if (!failure.empty())
+        present_(fromUtf8Text(failure));
+}
+
+bool EditorWindow::save()
+{
+    const SaveOutcome outcome = saveEditorCatalogue(state_);
+    updateTitle();
+    if (!outcome.saved) {
+        present_(fromUtf8Text(outcome.message));
+        return false;
+    }
+    statusBar()->showMessage(fromUtf8Text(outcome.message), 8000);
+    return true;
+}
+
+void EditorWindow::closeEvent(QCloseEvent* event)
+{
+    if (hasUnsavedChanges(state_)) {
+        switch (askOnClose_()) {
+        case QMessageBox::Save:
+            if (!save()) {
+                event->ignore();
+                return;
+            }
+            break;
+        case QMessageBox::Discard:
+            break;
+        default:
+            event->ignore();
+            return;
+        }
+    }
+    event->accept();
+}
+
+void EditorWindow::report(const DistinctMessageSink& sink)
+{
+    if (sink.messages.empty())
+        return;
+    QStringList texts;
+    for (const auto& message : sink.messages)
+        texts << fromUtf8Text(message).replace('\r', '\n');
+    present_(texts.join("\n\n"));
+}
+
+void EditorWindow::updateTitle()
+{
+    setWindowModified(hasUnsavedChanges(state_));
+}
+
+void EditorWindow::openAbout()
+{
+    if (about_)
+        return;
+    auto* window = new InformationWindow(state_.programDir, this);
+    about_ = window;
+    window->show();
+}
+
+} // namespace kelvo::gui

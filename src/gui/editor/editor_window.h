@@ -1,0 +1,98 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QMessageBox>
+#include <QPointer>
+#include <QStringList>
+#include <array>
+#include <functional>
+
+#include "core/editor/editor_filters.h"
+
+class QAction;
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QTableView;
+
+namespace kelvo
+{
+struct ApplicationState;
+struct BalanceDisplay;
+class DistinctMessageSink;
+} // namespace kelvo
+
+namespace kelvo::gui
+{
+
+class EditorGridModel;
+class EnvelopeChartView;
+
+// The catalogue editor "TForm1": the four filtered grids, the information group with the
+// balance display, the envelope chart and the menus. Everything it shows comes from the core's
+// editor state; this class only passes the user's actions on and shows the result.
+class EditorWindow : public QMainWindow
+{
+    Q_OBJECT
+  public:
+    EditorWindow(ApplicationState& state, QWidget* parent = nullptr);
+
+    // Loads the catalogue and fills the window as a freshly opened editor, then shows it.
+    void open();
+
+    // Message boxes and the question on closing; replaced in tests.
+    using MessagePresenter = std::function<void(const QString& text)>;
+    using CloseQuestion = std::function<QMessageBox::StandardButton()>;
+    void setMessagePresenter(MessagePresenter presenter) { present_ = std::move(presenter); }
+    void setCloseQuestion(CloseQuestion question) { askOnClose_ = std::move(question); }
+
+    // User actions, also driven by tests.
+    void clickGridRow(EditorGrid grid, int row); // row 0 .. of the grid's data rows
+    void chooseRefrigerant(const QString& name);
+    bool save();
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    QWidget* buildFilters();
+    QWidget* buildInformation();
+    QTableView* buildGrid(EditorGrid grid, const char* name);
+    void buildMenus();
+
+    void refreshGrid(EditorGrid grid);
+    void refreshAllGrids();
+    void showPanels();
+    void showInputs();
+    void readInputs();
+    void inputChanged();
+    void chartClicked(double to, double tk);
+    void showDisplay(const BalanceDisplay& display);
+    void filterClicked(QCheckBox* box);
+    void report(const DistinctMessageSink& sink);
+    void updateTitle();
+    void openAbout();
+
+    ApplicationState& state_;
+    MessagePresenter present_;
+    CloseQuestion askOnClose_;
+    bool filling_ = false; // the window itself is writing into its controls
+
+    std::array<EditorGridModel*, kEditorGridCount> models_{};
+    std::array<QTableView*, kEditorGridCount> grids_{};
+    std::vector<QCheckBox*> filterBoxes_;
+    std::array<QAction*, 4> refrigerantActions_{};
+    std::vector<QLabel*> panels_;             // by panel number - 1
+    QComboBox* evaporatingBox_ = nullptr;     // ComboBox1
+    QComboBox* ambientBox_ = nullptr;         // ComboBox2
+    QComboBox* compressorCountBox_ = nullptr; // ComboBox3
+    QComboBox* condenserCountBox_ = nullptr;  // ComboBox4
+    QComboBox* superheatBox_ = nullptr;       // ComboBox5
+    QComboBox* subcoolingBox_ = nullptr;      // ComboBox6
+    QLineEdit* heatFactorEdit_ = nullptr;     // Edit14
+    EnvelopeChartView* chart_ = nullptr;
+    QPointer<QWidget> about_;
+};
+
+} // namespace kelvo::gui

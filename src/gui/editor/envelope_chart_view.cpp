@@ -1,0 +1,69 @@
+#include "gui/editor/envelope_chart_view.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QToolTip>
+
+#include "core/app/application_state.h"
+#include "core/editor/envelope_chart.h"
+#include "core/text/numeric_text.h"
+#include "gui/editor/chart_painter.h"
+
+namespace kelvo::gui
+{
+
+EnvelopeChartView::EnvelopeChartView(const ApplicationState& state, QWidget* parent)
+    : QWidget(parent), state_(state)
+{
+    setObjectName("Image1");
+    setMouseTracking(true);
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    setCursor(Qt::CrossCursor);
+}
+
+void EnvelopeChartView::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), Qt::white);
+    // Nothing is drawn until a display has run.
+    const auto& request = state_.editor.chart;
+    if (!request)
+        return;
+    const CompressorRecord& compressor = state_.catalogue.compressors[request->compressor];
+    paintChart(painter, drawChart(compressor, request->ok, request->tk, request->to, width(),
+                                  height(), state_.displayDecimalSeparator));
+}
+
+bool EnvelopeChartView::insidePlot(const QPoint& pixel) const
+{
+    const ChartGeometry g(width(), height());
+    return pixel.x() >= g.left && pixel.x() <= g.right && pixel.y() >= g.top &&
+           pixel.y() <= g.bottom;
+}
+
+void EnvelopeChartView::mouseMoveEvent(QMouseEvent* event)
+{
+    const QPoint pixel = event->position().toPoint();
+    if (!insidePlot(pixel)) {
+        QToolTip::hideText();
+        return;
+    }
+    const ChartWorldPoint p = pixelToWorld(ChartGeometry(width(), height()), pixel.x(), pixel.y());
+    const char separator = state_.displayDecimalSeparator;
+    const QString hint =
+        QString("to = %1 [C]\ntk = %2 [C]")
+            .arg(QString::fromStdString(formatNumber(roundToTenth(p.to) + 0.0, separator)),
+                 QString::fromStdString(formatNumber(roundToTenth(p.tk) + 0.0, separator)));
+    QToolTip::showText(event->globalPosition().toPoint(), hint, this);
+}
+
+void EnvelopeChartView::mouseReleaseEvent(QMouseEvent* event)
+{
+    const QPoint pixel = event->position().toPoint();
+    if (event->button() != Qt::LeftButton || !insidePlot(pixel))
+        return;
+    const ChartWorldPoint p = pixelToWorld(ChartGeometry(width(), height()), pixel.x(), pixel.y());
+    emit pointClicked(p.to, p.tk);
+}
+
+} // namespace kelvo::gui
