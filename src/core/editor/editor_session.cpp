@@ -1,5 +1,7 @@
 #include "core/editor/editor_session.h"
 
+#include "core/editor/catalogue_saving.h"
+
 #include "core/app/application_state.h"
 #include "core/app/message_sink.h"
 #include "core/catalogue/catalogue_files.h"
@@ -42,17 +44,6 @@ BalanceDisplay pairRowClicked(ApplicationState& state, EditorSelectionKind kind,
 
 } // namespace
 
-CalculationPause::CalculationPause(ApplicationState& state)
-    : flag_(state.refrigerant.calculationEnabled), previous_(flag_)
-{
-    flag_ = false;
-}
-
-CalculationPause::~CalculationPause()
-{
-    flag_ = previous_;
-}
-
 void resetEditor(ApplicationState& state)
 {
     EditorState& editor = state.editor;
@@ -74,6 +65,7 @@ EditorOpening openEditor(ApplicationState& state, const LoadProgress& progress)
         try {
             loadCatalogue(state.catalogue, state.programDir);
             opening.catalogueLoaded = true;
+            state.editor.catalogueLoaded = true;
         } catch (const CatalogueFileError& error) {
             opening.message = error.fileName() + ": " + error.reason();
         }
@@ -83,6 +75,7 @@ EditorOpening openEditor(ApplicationState& state, const LoadProgress& progress)
     const std::string tableFailure = selectRefrigerant(state, kOpeningRefrigerant, progress);
     if (!tableFailure.empty())
         opening.message += (opening.message.empty() ? "" : "\r") + tableFailure;
+    rememberSavedCatalogue(state);
     return opening;
 }
 

@@ -3,6 +3,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/app/calculation_pause.h"
 #include "core/editor/balance_display.h"
 #include "core/refrigerant/table_loader.h"
 
@@ -11,21 +12,6 @@ namespace kelvo
 
 struct ApplicationState;
 class MessageSink;
-
-// Clears the calculation guard for its lifetime and restores the previous value on every
-// exit, also when an exception leaves the scope.
-class CalculationPause
-{
-  public:
-    explicit CalculationPause(ApplicationState& state);
-    ~CalculationPause();
-    CalculationPause(const CalculationPause&) = delete;
-    CalculationPause& operator=(const CalculationPause&) = delete;
-
-  private:
-    bool& flag_;
-    bool previous_;
-};
 
 // Puts state.editor into the state of a freshly opened editor, without touching files: no grid
 // clicked, opening filter ticks, input boxes with their defaults, heat factor 1.1, empty panels

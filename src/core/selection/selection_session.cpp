@@ -4,6 +4,7 @@
 #include <array>
 
 #include "core/app/application_state.h"
+#include "core/app/calculation_pause.h"
 #include "core/app/message_sink.h"
 #include "core/catalogue/catalogue_files.h"
 #include "core/io/file_io.h"
@@ -15,15 +16,12 @@ namespace kelvo
 void openSelection(ApplicationState& state, UnitFamily family, MessageSink& sink,
                    const ProgressCallback& progress)
 {
-    state.refrigerant.calculationEnabled = false;
-    initRefrigerantNames(state.refrigerant.refrigerantNames);
-    try {
+    {
+        const CalculationPause pause(state);
+        initRefrigerantNames(state.refrigerant.refrigerantNames);
         loadCatalogue(state.catalogue, state.programDir);
-    } catch (...) {
-        state.refrigerant.calculationEnabled = true;
-        throw;
+        state.selection = initialSelection(family);
     }
-    state.selection = initialSelection(family);
     state.refrigerant.calculationEnabled = true;
     changeRefrigerant(state, kDefaultRefrigerant, sink, progress);
 }

@@ -31,6 +31,8 @@ class StartWindow : public QMainWindow
     [[nodiscard]] QWidget* selectionWindow() const { return selectionWindow_; }
     [[nodiscard]] QWidget* editorWindow() const { return editorWindow_; }
     void openFamily(bool base);
+    // The catalogue editor, once; the start window hides while it is open.
+    void openEditor();
     void chooseLanguage(int language);
 
   protected:
@@ -40,7 +42,6 @@ class StartWindow : public QMainWindow
     void buildMenus();
     void buildPictures();
     void applyLanguage();
-    void openEditor();
     void openInformation();
     QString artPath(const char* name) const;
 

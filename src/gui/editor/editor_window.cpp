@@ -355,8 +355,6 @@ void EditorWindow::open()
         opening =
             openEditor(state_, [&report](int position, int maximum) { report(maximum, position); });
     }
-    state_.editor.catalogueLoaded = opening.catalogueLoaded;
-    rememberSavedCatalogue(state_);
     filling_ = true;
     fillBox(ambientBox_, itemsOf(ambientList(state_.displayDecimalSeparator)),
             state_.editor.inputs.ambient);

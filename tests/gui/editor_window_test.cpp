@@ -1,0 +1,237 @@
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QTableView>
+#include <QtTest>
+#include <filesystem>
+#include <memory>
+
+#include "core/app/application_state.h"
+#include "core/catalogue/catalogue_files.h"
+#include "core/editor/catalogue_saving.h"
+#include "gui/app/start_window.h"
+#include "gui/editor/editor_window.h"
+#include "gui/ui/clickable_picture.h"
+#include "support/temp_folder.h"
+
+using kelvo::ApplicationState;
+using kelvo::EditorGrid;
+using kelvo::gui::EditorWindow;
+using kelvo::gui::StartWindow;
+
+class EditorWindowTest : public QObject
+{
+    Q_OBJECT
+
+  private:
+    // A copy of the shipped data with the editor's marker file, so that saving writes there.
+    std::unique_ptr<kelvo::test::TempFolder> folder_;
+    std::unique_ptr<ApplicationState> state_;
+    std::unique_ptr<StartWindow> start_;
+    QStringList messages_;
+
+    EditorWindow* openFromStartWindow()
+    {
+        start_ = std::make_unique<StartWindow>(*state_);
+        start_->show();
+        auto* picture = start_->findChild<kelvo::gui::ClickablePicture*>("Image4");
+        if (!picture || !picture->isVisible())
+            return nullptr;
+        start_->openEditor();
+        auto* editor = qobject_cast<EditorWindow*>(start_->editorWindow());
+        if (editor)
+            editor->setMessagePresenter([this](const QString& text) { messages_ << text; });
+        return editor;
+    }
+
+    template <class T> T* child(QWidget* window, const char* name)
+    {
+        T* found = window->findChild<T*>(name);
+        if (!found)
+            qFatal("no %s", name);
+        return found;
+    }
+
+    static QString panel(QWidget* window, int number)
+    {
+        return window->findChild<QLabel*>(QString("Panel%1").arg(number))->text();
+    }
+
+    static int dataRows(QTableView* grid)
+    {
+        int rows = 0;
+        for (int r = 0; r < grid->model()->rowCount(); ++r)
+            rows += grid->model()->index(r, 0).data().toString().isEmpty() ? 0 : 1;
+        return rows;
+    }
+
+  private slots:
+    void init()
+    {
+        folder_ = std::make_unique<kelvo::test::TempFolder>();
+        std::filesystem::copy(kelvo::test::sampleDataFolder(), folder_->path(),
+                              std::filesystem::copy_options::recursive);
+        folder_->write("KelvoSoftwareBazaDanych.txt", "");
+        state_ = std::make_unique<ApplicationState>();
+        state_->programDir = folder_->path();
+        messages_.clear();
+    }
+
+    void cleanup()
+    {
+        if (start_ && start_->editorWindow())
+            start_->editorWindow()->deleteLater();
+        QTest::qWait(0);
+        start_.reset();
+        state_.reset();
+        folder_.reset();
+    }
+
+    void opensFromTheStartWindowWithTheOpeningState()
+    {
+        EditorWindow* editor = openFromStartWindow();
+        QVERIFY(editor);
+        QCOMPARE(editor->objectName(), QString("TForm1"));
+        QVERIFY(editor->isVisible());
+        QVERIFY(!start_->isVisible());
+        QStringList menus;
+        for (QAction* menu : editor->menuBar()->actions())
+            menus << menu->text();
+        QCOMPARE(menus, (QStringList{"Program", "Czynnik chłodniczy", "Rama", "Skraplacze",
+                                     "Sprężarki", "Agregaty", "Dane", "Pomoc"}));
+        QVERIFY(child<QAction>(editor, "RefrigerantR404A")->isChecked());
+        QVERIFY(!child<QAction>(editor, "RefrigerantR22")->isChecked());
+        QVERIFY(child<QCheckBox>(editor, "CheckBox10")->isChecked());
+        QVERIFY(!child<QCheckBox>(editor, "CheckBox16")->isChecked());
+        QCOMPARE(child<QComboBox>(editor, "ComboBox1")->currentText(), QString("0"));
+        QCOMPARE(child<QComboBox>(editor, "ComboBox2")->currentText(), QString("32"));
+        QCOMPARE(child<QComboBox>(editor, "ComboBox5")->currentText(), QString("10"));
+        QCOMPARE(panel(editor, 5), QString("R404A"));
+        QVERIFY(panel(editor, 7).isEmpty());
+        // No compressor has a producer and kind outside the listed ones.
+        QCOMPARE(dataRows(child<QTableView>(editor, "StringGrid1")), 0);
+        QVERIFY(dataRows(child<QTableView>(editor, "StringGrid6")) > 0);
+        QVERIFY(!editor->isWindowModified());
+
+        editor->close();
+        QTRY_VERIFY(!start_->editorWindow());
+        QVERIFY(start_->isVisible());
+    }
+
+    void aUnitClickFillsThePanelsSelectsItsRecordsAndDrawsTheChart()
+    {
+        EditorWindow* editor = openFromStartWindow();
+        QVERIFY(editor);
+        child<QCheckBox>(editor, "CheckBox15")->click(); // unit grid: ALL
+        child<QCheckBox>(editor, "CheckBox16")->click(); // compressor grid: ALL
+        auto* units = child<QTableView>(editor, "StringGrid4");
+        QVERIFY(dataRows(units) > 0);
+        QVERIFY(dataRows(child<QTableView>(editor, "StringGrid1")) > 0);
+
+        const int unit = units->model()->index(0, 0).data().toInt();
+        editor->clickGridRow(EditorGrid::Units, 0);
+        QVERIFY2(messages_.isEmpty(), qPrintable(messages_.join("; ")));
+        QVERIFY(panel(editor, 7).endsWith(" [kW]"));
+        QVERIFY(panel(editor, 8).endsWith(" [kW]"));
+        QVERIFY(panel(editor, 11).endsWith(" [C]"));
+        QVERIFY(panel(editor, 12).startsWith("Po="));
+        QVERIFY(!child<QComboBox>(editor, "ComboBox3")->isEnabled());
+        // The linked compressor's row is current in its grid and its index is shown.
+        const kelvo::CondensingUnitRecord& record = state_->catalogue.units[unit];
+        QCOMPARE(panel(editor, 1), QString::fromStdString(record.compressorModel.str()));
+        auto* compressors = child<QTableView>(editor, "StringGrid1");
+        QCOMPARE(compressors->currentIndex().siblingAtColumn(0).data().toString(),
+                 panel(editor, 9));
+
+        // The chart shows the working point: some red pixels among the envelope.
+        auto* chart = child<QWidget>(editor, "Image1");
+        chart->resize(489, 385);
+        const QImage picture = chart->grab().toImage();
+        int red = 0;
+        int blue = 0;
+        for (int y = 0; y < picture.height(); ++y)
+            for (int x = 0; x < picture.width(); ++x) {
+                const QColor c = picture.pixelColor(x, y);
+                red += c == QColor(255, 0, 0);
+                blue += c == QColor(0, 0, 255);
+            }
+        QVERIFY(red > 100);
+        QVERIFY(blue > 100);
+
+        // A text that is no number clears the panels; the chart stays.
+        auto* ambient = child<QComboBox>(editor, "ComboBox2");
+        ambient->setEditText("warm");
+        ambient->lineEdit()->setModified(true);
+        emit ambient->lineEdit()->editingFinished();
+        QVERIFY(panel(editor, 7).isEmpty());
+        QVERIFY(state_->editor.chart.has_value());
+    }
+
+    void saveWritesFilesThatLoadBackIdentical()
+    {
+        EditorWindow* editor = openFromStartWindow();
+        QVERIFY(editor);
+        state_->catalogue.compressors.at(1).model = "KS-041M-NEW";
+        QVERIFY(kelvo::hasUnsavedChanges(*state_));
+        QVERIFY(editor->save());
+        QVERIFY(!editor->isWindowModified());
+        kelvo::Catalogue reloaded;
+        kelvo::loadCatalogue(reloaded, folder_->path());
+        QCOMPARE(kelvo::catalogueFingerprint(reloaded),
+                 kelvo::catalogueFingerprint(state_->catalogue));
+        QCOMPARE(reloaded.compressors[1].model.str(), std::string("KS-041M-NEW"));
+        QVERIFY(std::filesystem::exists(folder_->path() / "sprezarki.txt.bak"));
+    }
+
+    void closingWithChangesAsksAndCancelKeepsTheWindow()
+    {
+        EditorWindow* editor = openFromStartWindow();
+        QVERIFY(editor);
+        int asked = 0;
+        auto answer = QMessageBox::Cancel;
+        editor->setCloseQuestion([&] {
+            ++asked;
+            return answer;
+        });
+        state_->catalogue.units.at(1).name = "Changed";
+        QVERIFY(!editor->close());
+        QCOMPARE(asked, 1);
+        QVERIFY(editor->isVisible());
+
+        // A save that fails keeps the window open and says why.
+        answer = QMessageBox::Save;
+        std::filesystem::remove(folder_->path() / "Agregaty.txt");
+        std::filesystem::create_directory(folder_->path() / "Agregaty.txt");
+        QVERIFY(!editor->close());
+        QCOMPARE(asked, 2);
+        QVERIFY(!messages_.isEmpty());
+        QVERIFY(messages_.last().contains("Agregaty.txt"));
+
+        answer = QMessageBox::Discard;
+        QVERIFY(editor->close());
+        QTRY_VERIFY(!start_->editorWindow());
+    }
+
+    void withoutChangesClosingAsksNothing()
+    {
+        EditorWindow* editor = openFromStartWindow();
+        QVERIFY(editor);
+        int asked = 0;
+        editor->setCloseQuestion([&] {
+            ++asked;
+            return QMessageBox::Cancel;
+        });
+        editor->chooseRefrigerant("R22");
+        QCOMPARE(panel(editor, 5), QString("R22"));
+        QVERIFY(child<QAction>(editor, "RefrigerantR22")->isChecked());
+        QVERIFY(!child<QAction>(editor, "RefrigerantR404A")->isChecked());
+        QVERIFY(editor->close());
+        QCOMPARE(asked, 0);
+    }
+};
+
+QTEST_MAIN(EditorWindowTest)
+#include "editor_window_test.moc"
