@@ -8,6 +8,7 @@
 
 #include "cli/command_base.h"
 #include "cli/command_error.h"
+#include "cli/editor_options.h"
 #include "cli/text_table.h"
 #include "core/app/message_sink.h"
 #include "core/io/file_io.h"
@@ -42,17 +43,6 @@ double numberArgument(const char* option, const std::string& text)
     throw CommandError(std::string(option) + ": not a number: '" + text + "'");
 }
 
-int indexArgument(const char* option, const std::string& text, int count)
-{
-    const auto value = parseInteger(text);
-    if (!value)
-        throw CommandError(std::string(option) + ": not a whole number: '" + text + "'");
-    if (*value < 1 || *value > count)
-        throw CommandError(std::string(option) + ": " + text + " is outside 1 .. " +
-                           std::to_string(count));
-    return *value;
-}
-
 void printJson(std::ostream& out, const EvaluationOutcome& outcome, const PerformanceResult& r,
                double airTemperature, const std::vector<std::string>& messages)
 {
@@ -83,9 +73,9 @@ void runPair(const PairOptions& options, CommandContext& context)
     openCatalogue(*state, options.dataFolder);
     PairInputs inputs;
     inputs.compressor =
-        indexArgument("--compressor", options.compressor, state->catalogue.compressors.count());
+        tableIndexOption("--compressor", options.compressor, state->catalogue.compressors.count());
     inputs.condenser =
-        indexArgument("--condenser", options.condenser, state->catalogue.condensers.count());
+        tableIndexOption("--condenser", options.condenser, state->catalogue.condensers.count());
     inputs.to = numberArgument("--to", options.to);
     inputs.airTemperature = numberArgument("--ambient", options.ambient);
     inputs.superheat = numberArgument("--superheat", options.superheat);
