@@ -172,7 +172,7 @@ void runBalance(const BalanceOptions& options, CommandContext& context)
     else
         printPanels(context.out, *state, sink.messages);
 
-    if (!display.evaluated || display.cleared) {
+    if (!display.evaluated || display.cleared || !display.outcome.ok) {
         std::string reason = display.failure;
         for (const std::string& message : sink.messages)
             reason += (reason.empty() ? "" : " ") + message;

@@ -131,8 +131,10 @@ void runEnvelope(const EnvelopeOptions& options, CommandContext& context)
 
     if (options.json) {
         nlohmann::ordered_json list = nlohmann::ordered_json::array();
+        // The canvas is white before the first primitive: the clearing fill is not listed.
         for (const ChartPrimitive& p : primitives)
-            list.push_back(primitiveJson(p));
+            if (p.kind != ChartPrimitive::Kind::Fill)
+                list.push_back(primitiveJson(p));
         nlohmann::ordered_json doc;
         doc["width"] = width;
         doc["height"] = height;

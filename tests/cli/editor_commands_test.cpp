@@ -171,11 +171,15 @@ TEST(EnvelopeCommand, JsonIsTheEditorsChart)
     const Json doc = Json::parse(run.out);
     EXPECT_EQ(doc["width"], 640);
     EXPECT_EQ(doc["height"], 480);
-    const auto primitives = drawChart(catalogue->compressors[2], true, 40.5, -10, 640, 480, ',');
+    // Every primitive but the white clearing fill, in the window's drawing order.
+    auto primitives = drawChart(catalogue->compressors[2], true, 40.5, -10, 640, 480, ',');
+    ASSERT_EQ(primitives.front().kind, ChartPrimitive::Kind::Fill);
+    primitives.erase(primitives.begin());
     ASSERT_EQ(doc["primitives"].size(), primitives.size());
     for (std::size_t i = 0; i < primitives.size(); ++i) {
         const Json& item = doc["primitives"][i];
         const ChartPrimitive& p = primitives[i];
+        EXPECT_NE(item["kind"], "fill");
         if (p.kind == ChartPrimitive::Kind::Text) {
             EXPECT_EQ(item["kind"], "text");
             EXPECT_EQ(item["at"], Json::array({p.from.x, p.from.y}));

@@ -2,8 +2,8 @@
 // recorded in tests/cli/golden. A refactoring that changes a figure, a text or the order of a
 // parameter fails here. To record a deliberate change, run tests/cli/golden/record.sh.
 #include <fstream>
-#include <regex>
 #include <gtest/gtest.h>
+#include <regex>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -57,7 +57,8 @@ TEST(GoldenOutput, EveryRecordedCommandPrintsWhatItPrintedBefore)
         for (auto at = output.find(folder); at != std::string::npos; at = output.find(folder, at))
             output.replace(at, folder.size(), "$DATA");
         // The datasheet's date is the day it is made.
-        output = std::regex_replace(output, std::regex(R"("data": "[^"]*")"), R"("data": "$$DATE")");
+        output =
+            std::regex_replace(output, std::regex(R"("data": "[^"]*")"), R"("data": "$$DATE")");
         const std::string expected =
             readFile(std::string(KELVO_GOLDEN_DIR) + "/" + command.name + ".out");
         EXPECT_EQ(output, expected) << command.name;

@@ -209,13 +209,13 @@ TEST_F(EditorGridRefill, BrandBoxRefillsOnlyTheCompressorGrid)
     refillGrid(*state, EditorGrid::Units);
     EXPECT_TRUE(state->editor.grid(EditorGrid::Units).rows.empty());
 
-    *findEditorFilterTick(state->editor.filters, "CheckBox1") = true;
-    ASSERT_TRUE(filterBoxClicked(*state, "CheckBox1"));
+    EXPECT_EQ(filterBoxClicked(*state, "CheckBox1", true), EditorGrid::Compressors);
+    EXPECT_TRUE(state->editor.filters.compressorBrands[0]);
     EXPECT_EQ(state->editor.grid(EditorGrid::Compressors).rows.size(), 1u);
     EXPECT_TRUE(state->editor.grid(EditorGrid::Units).rows.empty());
-    ASSERT_TRUE(filterBoxClicked(*state, "CheckBox9"));
+    EXPECT_EQ(filterBoxClicked(*state, "CheckBox9", true), EditorGrid::Units);
     EXPECT_EQ(state->editor.grid(EditorGrid::Units).rows.size(), 1u);
-    EXPECT_FALSE(filterBoxClicked(*state, "Button1"));
+    EXPECT_EQ(filterBoxClicked(*state, "Button1", true), std::nullopt);
 }
 
 TEST(EditorInputLists, OpeningListsAndDefaults)

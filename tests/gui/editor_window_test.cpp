@@ -215,6 +215,45 @@ class EditorWindowTest : public QObject
         QTRY_VERIFY(!start_->editorWindow());
     }
 
+    void arrowKeysInAGridRunItsDisplayAsAClickDoes()
+    {
+        EditorWindow* editor = openFromStartWindow();
+        QVERIFY(editor);
+        child<QCheckBox>(editor, "CheckBox16")->click();
+        auto* compressors = child<QTableView>(editor, "StringGrid1");
+        QVERIFY(dataRows(compressors) > 2);
+        editor->clickGridRow(EditorGrid::Compressors, 0);
+        QCOMPARE(panel(editor, 9), compressors->model()->index(0, 0).data().toString());
+        compressors->setFocus();
+        QTest::keyClick(compressors, Qt::Key_Down);
+        QTest::keyClick(compressors, Qt::Key_Down);
+        QCOMPARE(compressors->currentIndex().row(), 2);
+        QCOMPARE(panel(editor, 9), compressors->model()->index(2, 0).data().toString());
+        QCOMPARE(state_->editor.grid(EditorGrid::Compressors).currentRow, 3);
+    }
+
+    void lookingAtRecordsIsNoChangeToSave()
+    {
+        // The shipped coefficients are written with a decimal point, which every evaluation
+        // rewrites as a comma in memory: that alone must not count as an edit.
+        EditorWindow* editor = openFromStartWindow();
+        QVERIFY(editor);
+        int asked = 0;
+        editor->setCloseQuestion([&] {
+            ++asked;
+            return QMessageBox::Cancel;
+        });
+        child<QCheckBox>(editor, "CheckBox16")->click();
+        child<QCheckBox>(editor, "CheckBox15")->click();
+        for (int row = 0; row < 3; ++row) {
+            editor->clickGridRow(EditorGrid::Compressors, row);
+            editor->clickGridRow(EditorGrid::Units, row);
+        }
+        QVERIFY(!editor->isWindowModified());
+        QVERIFY(editor->close());
+        QCOMPARE(asked, 0);
+    }
+
     void withoutChangesClosingAsksNothing()
     {
         EditorWindow* editor = openFromStartWindow();

@@ -73,7 +73,7 @@ void fillResultPanels(BalancePanels& panels, const PerformanceResult& r, double 
     panels.capacity = number(roundToThousandth(r.refrigeratingCapacity)) + " [kW]";
     panels.power = number(roundToThousandth(r.powerInput)) + " [kW]";
     panels.condensingTemperature =
-        number(roundToTenth(airTemperature + r.condensingDeltaT) + 0.0) + " [C]";
+        number(shownCondensingTemperature(airTemperature, r.condensingDeltaT)) + " [C]";
 }
 
 namespace
@@ -96,8 +96,10 @@ void evaluateAndShow(ApplicationState& state, const PairInputs& inputs, BalanceD
     fillResultPanels(state.editor.panels, result, inputs.airTemperature,
                      state.displayDecimalSeparator);
     display.gaveUp = display.outcome.gaveUp;
-    state.editor.chart = ChartRequest{inputs.compressor, display.outcome.ok,
-                                      inputs.airTemperature + result.condensingDeltaT, inputs.to};
+    state.editor.chart =
+        ChartRequest{inputs.compressor, display.outcome.ok,
+                     condensingTemperature(inputs.airTemperature, result.condensingDeltaT),
+                     inputs.to, state.catalogue.compressors[inputs.compressor].envelopes};
     display.chartDrawn = true;
 }
 

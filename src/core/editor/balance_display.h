@@ -74,6 +74,10 @@ BalanceDisplay showPairBalance(ApplicationState& state, int compressorIndex, int
 // the result panels and the chart alone.
 BalanceDisplay showUnitBalance(ApplicationState& state, int unitIndex, MessageSink& sink);
 
+// Shown beside the figures of a display whose search found no balance below 70 C.
+inline constexpr const char* kGaveUpNote =
+    "Brak punktu równowagi poniżej 70 C: wyniki ostatniego kroku obliczeń.";
+
 inline constexpr const char* kNoCompressorMessage =
     "Liczenie przerwane - Nie znalazłem sprężarki !";
 inline constexpr const char* kNoCondenserMessage =

@@ -10,7 +10,8 @@ struct ApplicationState;
 // Remembers the catalogue as it is now as the one on disk (after a load or a save).
 void rememberSavedCatalogue(ApplicationState& state);
 
-// The catalogue differs from what was last loaded or saved: saving would write other bytes.
+// The catalogue differs from what was last loaded or saved in anything but the decimal point
+// that evaluations rewrite in place ("5.5" read as "5,5"): an edit is waiting to be saved.
 bool hasUnsavedChanges(const ApplicationState& state);
 
 struct SaveOutcome {

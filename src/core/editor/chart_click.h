@@ -1,6 +1,9 @@
 #pragma once
 
+#include <string>
+
 #include "core/editor/balance_display.h"
+#include "core/editor/envelope_chart.h"
 
 namespace kelvo
 {
@@ -17,5 +20,9 @@ class MessageSink;
 // Before any grid click it does nothing (ran false).
 BalanceDisplay chooseInputsAtChartPoint(ApplicationState& state, double to, double tk,
                                         MessageSink& sink);
+
+// The hint over the chart's plot area at pixel (x, y): "to = -10,2 [C]" and "tk = 41,5 [C]"
+// on two lines; empty outside the plot area.
+std::string chartPointHint(const ChartGeometry& geometry, int x, int y, char separator);
 
 } // namespace kelvo

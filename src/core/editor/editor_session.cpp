@@ -108,15 +108,20 @@ std::string selectRefrigerant(ApplicationState& state, std::string_view name,
     return failure;
 }
 
-bool filterBoxClicked(ApplicationState& state, std::string_view objectName)
+std::optional<EditorGrid> filterBoxClicked(ApplicationState& state, std::string_view objectName,
+                                           bool ticked)
 {
+    bool* tick = findEditorFilterTick(state.editor.filters, objectName);
+    if (!tick)
+        return std::nullopt;
+    *tick = ticked;
     for (const EditorFilterBox& box : editorFilterBoxes()) {
         if (box.option->objectName == objectName) {
             refillGrid(state, box.refills);
-            return true;
+            return box.refills;
         }
     }
-    return false;
+    return std::nullopt;
 }
 
 BalanceDisplay compressorRowClicked(ApplicationState& state, MessageSink& sink)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -36,9 +37,10 @@ EditorOpening openEditor(ApplicationState& state, const LoadProgress& progress =
 std::string selectRefrigerant(ApplicationState& state, std::string_view name,
                               const LoadProgress& progress = {});
 
-// A click on a filter box: flips nothing itself (the caller sets the tick), refills the grid
-// the box belongs to. Returns false for an unknown objectName.
-bool filterBoxClicked(ApplicationState& state, std::string_view objectName);
+// A click on a filter box: sets its tick and refills the one grid the box belongs to, which it
+// returns; nullopt (and nothing changed) for an unknown objectName.
+std::optional<EditorGrid> filterBoxClicked(ApplicationState& state, std::string_view objectName,
+                                           bool ticked);
 
 // Grid clicks on the current row of the grid's view in state.editor (the caller moves the
 // cursor first). Each does nothing while the calculation is disabled or when the current row

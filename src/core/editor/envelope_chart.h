@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -80,11 +81,14 @@ struct ChartPrimitive {
 };
 
 // What the chart was last asked to show; kept so that a resized canvas can be redrawn.
+// The envelopes are copied when the display runs, so that a later edit, move or delete of
+// records never redraws another compressor's envelopes under this working point.
 struct ChartRequest {
     int compressor = 0; // table index
     bool ok = false;    // the evaluation succeeded: draw the working point
     double tk = 0;      // C, air temperature + dT
     double to = 0;      // C
+    std::array<Envelope, 2> envelopes{};
 };
 
 // The red cross-hair is drawn: ok and -50 <= to <= 20 and 0 <= tk <= 70.

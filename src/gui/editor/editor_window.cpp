@@ -7,6 +7,7 @@
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -14,6 +15,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollBar>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTableView>
@@ -134,15 +136,16 @@ EditorWindow::EditorWindow(ApplicationState& state, QWidget* parent)
     connect(chart_, &EnvelopeChartView::pointClicked, this, &EditorWindow::chartClicked);
     middle->addWidget(chart_, 1);
     auto* frames = buildGrid(EditorGrid::Frames, "StringGrid2");
-    frames->setMaximumWidth(190);
+    frames->setMaximumWidth(170);
     middle->addWidget(frames);
     left->addLayout(middle, 1);
     columns->addLayout(left, 5);
 
     auto* tall = new QHBoxLayout;
-    tall->addWidget(buildGrid(EditorGrid::Condensers, "StringGrid6"));
-    tall->addWidget(buildGrid(EditorGrid::Compressors, "StringGrid1"));
-    tall->addWidget(buildGrid(EditorGrid::Units, "StringGrid4"));
+    // Unit names are the longest: their grid takes the most of the spare width.
+    tall->addWidget(buildGrid(EditorGrid::Condensers, "StringGrid6"), 2);
+    tall->addWidget(buildGrid(EditorGrid::Compressors, "StringGrid1"), 2);
+    tall->addWidget(buildGrid(EditorGrid::Units, "StringGrid4"), 3);
     columns->addLayout(tall, 3);
     setCentralWidget(central);
 
@@ -291,11 +294,18 @@ QTableView* EditorWindow::buildGrid(EditorGrid grid, const char* name)
     view->setSelectionMode(QAbstractItemView::SingleSelection);
     view->setEditTriggers(QAbstractItemView::NoEditTriggers);
     view->setTabKeyNavigation(false);
-    view->horizontalHeader()->setStretchLastSection(true);
+    view->horizontalHeader()->setStretchLastSection(false);
     view->setMinimumWidth(150);
     grids_[i] = view;
+    // A click runs the grid's display, and so does moving the current row with the keys; a
+    // mouse press that moves the row waits for its click, so that it runs once.
     connect(view, &QTableView::clicked, this,
             [this, grid](const QModelIndex& index) { clickGridRow(grid, index.row()); });
+    connect(view->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this, grid](const QModelIndex& current) {
+                if (current.isValid() && QGuiApplication::mouseButtons() == Qt::NoButton)
+                    clickGridRow(grid, current.row());
+            });
     return view;
 }
 
@@ -379,17 +389,27 @@ void EditorWindow::open()
 void EditorWindow::refreshGrid(EditorGrid grid)
 {
     const auto i = static_cast<std::size_t>(grid);
-    models_[i]->refresh();
     QTableView* view = grids_[i];
-    const EditorGridView& core = state_.editor.grid(grid);
-    // Columns as wide as their widest text, with room to spare.
-    const QFontMetrics metrics(view->font());
-    int widest = metrics.horizontalAdvance(
-        models_[i]->headerData(0, Qt::Horizontal, Qt::DisplayRole).toString());
-    for (const GridRow& row : core.rows)
-        widest = std::max(widest, metrics.horizontalAdvance(QString::number(row.index)));
-    view->setColumnWidth(0, gridColumnWidth(widest));
+    // The window moves the cursor itself here: no display runs.
     const QSignalBlocker blocker(view->selectionModel());
+    models_[i]->refresh();
+    const EditorGridView& core = state_.editor.grid(grid);
+    // Each column 1.7 times as wide as its widest text.
+    const QFontMetrics metrics(view->font());
+    const QFontMetrics headerMetrics(view->horizontalHeader()->font());
+    int total = 2 * view->frameWidth() + view->verticalScrollBar()->sizeHint().width();
+    for (int column = 0; column < 2; ++column) {
+        int widest = headerMetrics.horizontalAdvance(
+            models_[i]->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString());
+        for (const GridRow& row : core.rows)
+            widest = std::max(widest,
+                              metrics.horizontalAdvance(column == 0 ? QString::number(row.index)
+                                                                    : fromCatalogueText(row.name)));
+        view->setColumnWidth(column, gridColumnWidth(widest));
+        total += view->columnWidth(column);
+    }
+    // Wide enough for its names where the window allows; a scroll bar beyond that.
+    view->setMinimumWidth(std::clamp(total, 150, 260));
     if (core.currentRow >= 1)
         view->setCurrentIndex(models_[i]->index(core.currentRow - 1, core.currentColumn));
     else
@@ -460,6 +480,7 @@ void EditorWindow::showDisplay(const BalanceDisplay& display)
         const EditorGridView& core = state_.editor.grid(grid);
         QTableView* view = grids_[static_cast<std::size_t>(grid)];
         if (core.currentRow >= 1) {
+            const QSignalBlocker blocker(view->selectionModel());
             const QModelIndex index = view->model()->index(core.currentRow - 1, core.currentColumn);
             view->setCurrentIndex(index);
             if (display.ran)
@@ -471,9 +492,7 @@ void EditorWindow::showDisplay(const BalanceDisplay& display)
     if (display.cleared && !display.failure.empty())
         statusBar()->showMessage(fromUtf8Text(display.failure), 8000);
     else if (display.gaveUp)
-        statusBar()->showMessage(
-            QString::fromUtf8("Brak punktu równowagi poniżej 70 C: wyniki ostatniego kroku."),
-            8000);
+        statusBar()->showMessage(QString::fromUtf8(kGaveUpNote), 8000);
     updateTitle();
 }
 
@@ -526,11 +545,9 @@ void EditorWindow::chartClicked(double to, double tk)
 
 void EditorWindow::filterClicked(QCheckBox* box)
 {
-    const std::string name = toCatalogueText(box->objectName());
-    if (bool* tick = findEditorFilterTick(state_.editor.filters, name))
-        *tick = box->isChecked();
-    filterBoxClicked(state_, name);
-    refreshAllGrids();
+    if (const auto grid =
+            filterBoxClicked(state_, toCatalogueText(box->objectName()), box->isChecked()))
+        refreshGrid(*grid);
 }
 
 void EditorWindow::chooseRefrigerant(const QString& name)

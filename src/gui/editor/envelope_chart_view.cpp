@@ -5,8 +5,8 @@
 #include <QToolTip>
 
 #include "core/app/application_state.h"
+#include "core/editor/chart_click.h"
 #include "core/editor/envelope_chart.h"
-#include "core/text/numeric_text.h"
 #include "gui/editor/chart_painter.h"
 
 namespace kelvo::gui
@@ -29,9 +29,10 @@ void EnvelopeChartView::paintEvent(QPaintEvent*)
     const auto& request = state_.editor.chart;
     if (!request)
         return;
-    const CompressorRecord& compressor = state_.catalogue.compressors[request->compressor];
-    paintChart(painter, drawChart(compressor, request->ok, request->tk, request->to, width(),
-                                  height(), state_.displayDecimalSeparator));
+    CompressorRecord shown;
+    shown.envelopes = request->envelopes;
+    paintChart(painter, drawChart(shown, request->ok, request->tk, request->to, width(), height(),
+                                  state_.displayDecimalSeparator));
 }
 
 bool EnvelopeChartView::insidePlot(const QPoint& pixel) const
@@ -44,17 +45,12 @@ bool EnvelopeChartView::insidePlot(const QPoint& pixel) const
 void EnvelopeChartView::mouseMoveEvent(QMouseEvent* event)
 {
     const QPoint pixel = event->position().toPoint();
-    if (!insidePlot(pixel)) {
+    const std::string hint = chartPointHint(ChartGeometry(width(), height()), pixel.x(), pixel.y(),
+                                            state_.displayDecimalSeparator);
+    if (hint.empty())
         QToolTip::hideText();
-        return;
-    }
-    const ChartWorldPoint p = pixelToWorld(ChartGeometry(width(), height()), pixel.x(), pixel.y());
-    const char separator = state_.displayDecimalSeparator;
-    const QString hint =
-        QString("to = %1 [C]\ntk = %2 [C]")
-            .arg(QString::fromStdString(formatNumber(roundToTenth(p.to) + 0.0, separator)),
-                 QString::fromStdString(formatNumber(roundToTenth(p.tk) + 0.0, separator)));
-    QToolTip::showText(event->globalPosition().toPoint(), hint, this);
+    else
+        QToolTip::showText(event->globalPosition().toPoint(), QString::fromStdString(hint), this);
 }
 
 void EnvelopeChartView::mouseReleaseEvent(QMouseEvent* event)
