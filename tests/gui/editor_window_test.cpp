@@ -145,6 +145,11 @@ class EditorWindowTest : public QObject
         auto* compressors = child<QTableView>(editor, "StringGrid1");
         QCOMPARE(compressors->currentIndex().siblingAtColumn(0).data().toString(),
                  panel(editor, 9));
+        // Showing the linked rows moves the highlight: one row stays selected in each grid.
+        editor->clickGridRow(EditorGrid::Units, 1);
+        QCOMPARE(compressors->selectionModel()->selectedRows().size(), 1);
+        QCOMPARE(compressors->currentIndex().siblingAtColumn(0).data().toString(),
+                 panel(editor, 9));
 
         // The chart shows the working point: some red pixels among the envelope.
         auto* chart = child<QWidget>(editor, "Image1");

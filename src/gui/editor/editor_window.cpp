@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QScreen>
 #include <QScrollBar>
 #include <QSplitter>
@@ -136,7 +137,7 @@ EditorWindow::EditorWindow(ApplicationState& state, QWidget* parent)
     connect(chart_, &EnvelopeChartView::pointClicked, this, &EditorWindow::chartClicked);
     middle->addWidget(chart_, 1);
     auto* frames = buildGrid(EditorGrid::Frames, "StringGrid2");
-    frames->setMaximumWidth(170);
+    frames->setMaximumWidth(175);
     middle->addWidget(frames);
     left->addLayout(middle, 1);
     columns->addLayout(left, 5);
@@ -264,7 +265,7 @@ QWidget* EditorWindow::buildInformation()
     grid->addWidget(heatFactorEdit_, row++, 1, 1, 2);
     grid->setRowStretch(row, 1);
     grid->setColumnStretch(2, 1);
-    group->setMinimumWidth(300);
+    group->setMinimumWidth(280);
 
     for (QComboBox* box : {evaporatingBox_, ambientBox_, compressorCountBox_, condenserCountBox_,
                            superheatBox_, subcoolingBox_}) {
@@ -294,16 +295,23 @@ QTableView* EditorWindow::buildGrid(EditorGrid grid, const char* name)
     view->setSelectionMode(QAbstractItemView::SingleSelection);
     view->setEditTriggers(QAbstractItemView::NoEditTriggers);
     view->setTabKeyNavigation(false);
+    view->setAutoScroll(false);
     view->horizontalHeader()->setStretchLastSection(false);
-    view->setMinimumWidth(150);
+    view->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    view->setMinimumWidth(120);
     grids_[i] = view;
     // A click runs the grid's display, and so does moving the current row with the keys; a
     // mouse press that moves the row waits for its click, so that it runs once.
     connect(view, &QTableView::clicked, this,
             [this, grid](const QModelIndex& index) { clickGridRow(grid, index.row()); });
     connect(view->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
-            [this, grid](const QModelIndex& current) {
-                if (current.isValid() && QGuiApplication::mouseButtons() == Qt::NoButton)
+            [this, grid, view](const QModelIndex& current) {
+                if (!current.isValid())
+                    return;
+                // Scrolled to by hand, towards the start of the row: the view's own scrolling
+                // would move a long name out of sight on the left.
+                view->scrollTo(current.siblingAtColumn(0));
+                if (!movingCursor_ && QGuiApplication::mouseButtons() == Qt::NoButton)
                     clickGridRow(grid, current.row());
             });
     return view;
@@ -391,13 +399,15 @@ void EditorWindow::refreshGrid(EditorGrid grid)
     const auto i = static_cast<std::size_t>(grid);
     QTableView* view = grids_[i];
     // The window moves the cursor itself here: no display runs.
-    const QSignalBlocker blocker(view->selectionModel());
+    const QScopedValueRollback<bool> moving(movingCursor_, true);
     models_[i]->refresh();
     const EditorGridView& core = state_.editor.grid(grid);
     // Each column 1.7 times as wide as its widest text.
     const QFontMetrics metrics(view->font());
     const QFontMetrics headerMetrics(view->horizontalHeader()->font());
-    int total = 2 * view->frameWidth() + view->verticalScrollBar()->sizeHint().width();
+    // The names stay readable without scrolling: the grid shows at least the index column
+    // and the widest name (the spare part of the column may need the scroll bar).
+    int shown = 2 * view->frameWidth() + view->verticalScrollBar()->sizeHint().width();
     for (int column = 0; column < 2; ++column) {
         int widest = headerMetrics.horizontalAdvance(
             models_[i]->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString());
@@ -406,10 +416,9 @@ void EditorWindow::refreshGrid(EditorGrid grid)
                               metrics.horizontalAdvance(column == 0 ? QString::number(row.index)
                                                                     : fromCatalogueText(row.name)));
         view->setColumnWidth(column, gridColumnWidth(widest));
-        total += view->columnWidth(column);
+        shown += column == 0 ? view->columnWidth(0) : widest + 8;
     }
-    // Wide enough for its names where the window allows; a scroll bar beyond that.
-    view->setMinimumWidth(std::clamp(total, 150, 260));
+    view->setMinimumWidth(std::clamp(shown, 120, 230));
     if (core.currentRow >= 1)
         view->setCurrentIndex(models_[i]->index(core.currentRow - 1, core.currentColumn));
     else
@@ -480,11 +489,11 @@ void EditorWindow::showDisplay(const BalanceDisplay& display)
         const EditorGridView& core = state_.editor.grid(grid);
         QTableView* view = grids_[static_cast<std::size_t>(grid)];
         if (core.currentRow >= 1) {
-            const QSignalBlocker blocker(view->selectionModel());
+            const QScopedValueRollback<bool> moving(movingCursor_, true);
             const QModelIndex index = view->model()->index(core.currentRow - 1, core.currentColumn);
             view->setCurrentIndex(index);
             if (display.ran)
-                view->scrollTo(index);
+                view->scrollTo(index.siblingAtColumn(0));
         }
     }
     showInputs();

@@ -77,7 +77,8 @@ class EditorWindow : public QMainWindow
     ApplicationState& state_;
     MessagePresenter present_;
     CloseQuestion askOnClose_;
-    bool filling_ = false; // the window itself is writing into its controls
+    bool filling_ = false;      // the window itself is writing into its controls
+    bool movingCursor_ = false; // the window itself is moving a grid's current row
 
     std::array<EditorGridModel*, kEditorGridCount> models_{};
     std::array<QTableView*, kEditorGridCount> grids_{};

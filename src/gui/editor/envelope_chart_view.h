@@ -21,7 +21,7 @@ class EnvelopeChartView : public QWidget
     EnvelopeChartView(const ApplicationState& state, QWidget* parent);
 
     QSize sizeHint() const override { return {489, 385}; }
-    QSize minimumSizeHint() const override { return {240, 190}; }
+    QSize minimumSizeHint() const override { return {250, 190}; }
 
   signals:
     void pointClicked(double to, double tk);
