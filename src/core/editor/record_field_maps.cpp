@@ -73,6 +73,33 @@ void addEnvelope(CompressorRows& rows, std::string_view group, std::size_t first
         ...);
 }
 
+// The suction state (gas temperature or superheat, with the radio buttons that choose) and
+// the subcooling, as the compressor and the unit editors both show them; the compressor
+// editor names the two unit labels.
+template <class Record>
+void addSuctionFields(EditorForm<Record>& form, std::string_view temperatureUnitName = {},
+                      std::string_view superheatUnitName = {})
+{
+    form.rows.push_back({.group = kSuctionGroup,
+                         .objectName = "Edit73",
+                         .field = FIELD(suctionTemperature),
+                         .unitLabel = "[C]",
+                         .unitLabelName = temperatureUnitName,
+                         .shown = SuctionVisibility::WhenTemperatureGiven});
+    form.rows.push_back({.group = kSuctionGroup,
+                         .objectName = "Edit75",
+                         .field = FIELD(superheat),
+                         .unitLabel = "[K]",
+                         .unitLabelName = superheatUnitName,
+                         .shown = SuctionVisibility::WhenSuperheatGiven});
+    form.rows.push_back({.group = "Dochłodzenie",
+                         .objectName = "Edit76",
+                         .field = FIELD(subcooling),
+                         .unitLabel = "[K]"});
+    form.suctionMode = SuctionModeSwitch<Record>{kSuctionGroup, FLAG(superheatMode),
+                                                 kTemperatureGiven, kSuperheatGiven};
+}
+
 EditorForm<CompressorRecord> makeCompressorForm()
 {
     using Record = CompressorRecord;
@@ -159,24 +186,7 @@ EditorForm<CompressorRecord> makeCompressorForm()
     addCoefficientSet<1>(rows, "Współczynniki - Pe", 27, std::make_index_sequence<10>());
     addEnvelope<0>(rows, "Koperta pracy 1", 38, std::make_index_sequence<8>());
     addEnvelope<1>(rows, "Koperta pracy 2", 54, std::make_index_sequence<8>());
-    rows.push_back({.group = kSuctionGroup,
-                    .objectName = "Edit73",
-                    .field = FIELD(suctionTemperature),
-                    .unitLabel = "[C]",
-                    .unitLabelName = "Label70",
-                    .shown = SuctionVisibility::WhenTemperatureGiven});
-    rows.push_back({.group = kSuctionGroup,
-                    .objectName = "Edit75",
-                    .field = FIELD(superheat),
-                    .unitLabel = "[K]",
-                    .unitLabelName = "Label68",
-                    .shown = SuctionVisibility::WhenSuperheatGiven});
-    rows.push_back({.group = "Dochłodzenie",
-                    .objectName = "Edit76",
-                    .field = FIELD(subcooling),
-                    .unitLabel = "[K]"});
-    form.suctionMode = SuctionModeSwitch<Record>{kSuctionGroup, FLAG(superheatMode),
-                                                 kTemperatureGiven, kSuperheatGiven};
+    addSuctionFields(form, "Label70", "Label68");
     form.store = {.onClose = true};
     return form;
 }
@@ -283,20 +293,6 @@ EditorForm<CondensingUnitRecord> makeUnitForm()
                     .label = "Ciecz",
                     .objectName = "Edit12",
                     .field = FIELD(liquidConnection)});
-    rows.push_back({.group = kSuctionGroup,
-                    .objectName = "Edit73",
-                    .field = FIELD(suctionTemperature),
-                    .unitLabel = "[C]",
-                    .shown = SuctionVisibility::WhenTemperatureGiven});
-    rows.push_back({.group = kSuctionGroup,
-                    .objectName = "Edit75",
-                    .field = FIELD(superheat),
-                    .unitLabel = "[K]",
-                    .shown = SuctionVisibility::WhenSuperheatGiven});
-    rows.push_back({.group = "Dochłodzenie",
-                    .objectName = "Edit76",
-                    .field = FIELD(subcooling),
-                    .unitLabel = "[K]"});
 
     form.checks = {
         {base, "Grzałka karteru", "CheckBox9", FLAG(baseAccessories[0])},
@@ -319,8 +315,7 @@ EditorForm<CondensingUnitRecord> makeUnitForm()
         {box, "Wziernik w linii cieczy", "CheckBox25", FLAG(boxAccessories[10])},
         {box, "Zawór odc. w linii cieczy", "CheckBox26", FLAG(boxAccessories[11])},
     };
-    form.suctionMode = SuctionModeSwitch<Record>{kSuctionGroup, FLAG(superheatMode),
-                                                 kTemperatureGiven, kSuperheatGiven};
+    addSuctionFields(form);
     form.housing = HousingSwitch{.comboName = "ComboBox1",
                                  .boxText = "BOX",
                                  .hiddenForBox = "ComboBox2",

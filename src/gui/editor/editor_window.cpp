@@ -95,11 +95,6 @@ void setBoxText(QComboBox* box, const std::string& text)
     box->setEditText(fromCatalogueText(text));
 }
 
-std::vector<std::string> itemsOf(const InputList& list)
-{
-    return list.items;
-}
-
 } // namespace
 
 EditorWindow::EditorWindow(ApplicationState& state, QWidget* parent)
@@ -374,12 +369,12 @@ void EditorWindow::open()
             openEditor(state_, [&report](int position, int maximum) { report(maximum, position); });
     }
     filling_ = true;
-    fillBox(ambientBox_, itemsOf(ambientList(state_.displayDecimalSeparator)),
+    fillBox(ambientBox_, ambientList(state_.displayDecimalSeparator).items,
             state_.editor.inputs.ambient);
-    fillBox(superheatBox_, itemsOf(superheatList()), state_.editor.inputs.superheat);
-    fillBox(subcoolingBox_, itemsOf(subcoolingList()), state_.editor.inputs.subcooling);
-    fillBox(compressorCountBox_, itemsOf(countList()), state_.editor.inputs.compressorCount);
-    fillBox(condenserCountBox_, itemsOf(countList()), state_.editor.inputs.condenserCount);
+    fillBox(superheatBox_, superheatList().items, state_.editor.inputs.superheat);
+    fillBox(subcoolingBox_, subcoolingList().items, state_.editor.inputs.subcooling);
+    fillBox(compressorCountBox_, countList().items, state_.editor.inputs.compressorCount);
+    fillBox(condenserCountBox_, countList().items, state_.editor.inputs.condenserCount);
     heatFactorEdit_->setText(fromCatalogueText(state_.editor.inputs.heatFactor));
     for (QCheckBox* box : filterBoxes_)
         box->setChecked(
