@@ -288,7 +288,7 @@ TEST(RecordFieldMaps, RowsAreTheWindowsControls)
     EXPECT_EQ(rowNamed(frameEditorForm(), "Edit10").kind, ControlKind::Position);
 }
 
-TEST(RecordFieldMaps, ComboBoxOnQuestionMarkKeepsAnUnlistedText)
+TEST(RecordFieldMaps, AnUnlistedComboTextOpensAndIsStoredAsQuestionMark)
 {
     const auto& form = unitEditorForm();
     const auto housing = static_cast<std::size_t>(form.rowOf("ComboBox1"));
@@ -302,7 +302,7 @@ TEST(RecordFieldMaps, ComboBoxOnQuestionMarkKeepsAnUnlistedText)
     EXPECT_EQ(values.texts[version], "KB");
     values.texts[static_cast<std::size_t>(form.rowOf("Edit26"))] = "frame name"; // not stored
     writeBack(form, r, values);
-    EXPECT_EQ(r.housing, "Box");
+    EXPECT_EQ(r.housing, "?");
 
     values.texts[housing] = "BOX";
     values.texts[version] = "?"; // chosen over a listed text: stored

@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "core/editor/balance_display.h"
+#include "core/editor/edit_history.h"
 #include "core/editor/editor_filters.h"
 #include "core/editor/editor_grids.h"
 #include "core/editor/editor_inputs.h"
@@ -41,6 +42,8 @@ struct EditorState {
     bool catalogueLoaded = false;
     // catalogueFingerprint of the catalogue as last loaded or saved.
     std::size_t savedCatalogue = 0;
+    // Cofnij / Ponów: cleared by a load, kept over a save.
+    EditHistory history;
 
     EditorGridView& grid(EditorGrid which) { return grids[static_cast<int>(which)]; }
     [[nodiscard]] const EditorGridView& grid(EditorGrid which) const

@@ -515,11 +515,7 @@ void writeBack(const EditorForm<Record>& form, Record& record, const FormValues&
         const auto& row = form.rows[i];
         if (!row.stored())
             continue;
-        const std::string& text = values.texts[i];
-        if (row.kind == ControlKind::ComboBox && text == row.items.front() &&
-            comboItemIndex(row.items, row.field.read(record)) == 0)
-            continue;
-        row.field.write(record, text);
+        row.field.write(record, values.texts[i]);
     }
     for (std::size_t i = 0; i < form.checks.size(); ++i)
         form.checks[i].flag.write(record, values.checks[i]);

@@ -178,8 +178,8 @@ template <class Record>
 FormValues readFields(const EditorForm<Record>& form, const Record& record, int position);
 
 // Stores every row that has a field, cut to its width, and every check box's tick. Fields no
-// row names are left as they are. A combo box on item 0 leaves a record text that it shows as
-// item 0 unchanged, so an unlisted text ("Box") survives an edit that did not touch the box.
+// row names are left as they are. A combo box on item 0 stores "?": an unlisted text ("Box")
+// opens as "?" and is stored as "?".
 // Throws std::invalid_argument when the values do not have one entry per row and check box.
 // Both functions exist for the four record types above.
 template <class Record>

@@ -1,0 +1,205 @@
+#include "core/editor/record_editor_session.h"
+
+#include <cmath>
+#include <type_traits>
+
+#include "core/app/application_state.h"
+#include "core/catalogue/lookups.h"
+#include "core/editor/catalogue_changes.h"
+#include "core/editor/editor_grids.h"
+#include "core/editor/row_operations.h"
+#include "core/text/code_page.h"
+#include "core/text/numeric_text.h"
+
+namespace kelvo
+{
+namespace
+{
+
+template <class Record> auto& tableOf(Catalogue& catalogue)
+{
+    if constexpr (std::is_same_v<Record, CompressorRecord>)
+        return catalogue.compressors;
+    else if constexpr (std::is_same_v<Record, CondenserRecord>)
+        return catalogue.condensers;
+    else if constexpr (std::is_same_v<Record, CondensingUnitRecord>)
+        return catalogue.units;
+    else
+        return catalogue.frames;
+}
+
+template <class Record> FormLayout layoutOf(const EditorForm<Record>& form)
+{
+    FormLayout layout;
+    layout.windowName = form.windowName;
+    layout.caption = form.caption;
+    layout.housing = form.housing;
+    layout.preview = form.preview;
+    layout.store = form.store;
+    for (const auto& row : form.rows)
+        layout.controls.push_back({row.group, row.label, row.objectName, row.kind, row.unitLabel,
+                                   row.unitLabelName, row.column, row.hint, row.items, row.shown,
+                                   row.width()});
+    for (const auto& check : form.checks)
+        layout.checks.push_back({check.group, check.caption, check.objectName});
+    if (form.suctionMode) {
+        layout.suctionGroup = form.suctionMode->group;
+        layout.temperatureGiven = form.suctionMode->temperatureGiven;
+        layout.superheatGiven = form.suctionMode->superheatGiven;
+    }
+    return layout;
+}
+
+template <class Record> class SessionOf final : public RecordEditorSession
+{
+  public:
+    SessionOf(ApplicationState& state, EditorGrid table, int index, const EditorForm<Record>& form)
+        : RecordEditorSession(state, table, index, layoutOf(form)), form_(form), before_(record())
+    {
+        opening_ = readFields(form_, before_, index);
+    }
+
+    FormValues& openingValues() { return opening_; }
+
+    void store(const FormValues& values) override
+    {
+        if (storing())
+            writeBack(form_, record(), values);
+    }
+
+    [[nodiscard]] bool superheatMode() const override
+    {
+        if constexpr (requires(Record r) { r.superheatMode; })
+            return tableOf<Record>(state_.catalogue)[index_].superheatMode;
+        return false;
+    }
+
+    void setSuperheatMode(bool value) override
+    {
+        if constexpr (requires(Record r) { r.superheatMode; })
+            record().superheatMode = value;
+    }
+
+  protected:
+    void recordStep() override
+    {
+        const Record now = record();
+        record() = before_; // the recorder makes the change again and keeps it
+        CatalogueRecorder recorder(state_.catalogue);
+        recorder.setRecord(index_, now);
+        state_.editor.history.record(
+            {"Edytuj wiersz – " + std::string(recordNoun(table_)) + " " + std::to_string(index_),
+             recorder.take()});
+    }
+
+  private:
+    Record& record() { return tableOf<Record>(state_.catalogue).at(index_); }
+
+    const EditorForm<Record>& form_;
+    Record before_;
+};
+
+} // namespace
+
+int FormLayout::controlOf(std::string_view objectName) const
+{
+    for (std::size_t i = 0; i < controls.size(); ++i)
+        if (controls[i].objectName == objectName)
+            return static_cast<int>(i);
+    return -1;
+}
+
+UnitDerivedTexts deriveUnitTexts(const Catalogue& catalogue, int unitIndex, char decimalSeparator)
+{
+    UnitDerivedTexts texts;
+    const int frameIndex = findFrameOfUnit(catalogue, unitIndex);
+    if (frameIndex == 0) {
+        texts.dims.fill("?");
+        texts.dimFi = "?";
+        return texts;
+    }
+    const FrameRecord& frame = catalogue.frames[frameIndex];
+    const DimensionTexts& d = frame.dimensions;
+    texts.frameName = frame.name.str();
+    texts.dims = {d.a.str(), d.b.str(), d.c.str(), d.d.str(),
+                  d.e.str(), d.f.str(), d.g.str(), d.h.str()};
+    texts.dimFi = frame.dimFi.str();
+    if (frame.housing.view() != "BOX") {
+        const CondenserRecord& condenser =
+            catalogue.condensers[findCondenserOfUnit(catalogue, unitIndex)];
+        const auto base = parseNumber(d.d.view());
+        const auto height = parseNumber(condenser.height.view());
+        const auto count = parseNumber(catalogue.units[unitIndex].condenserCount.view());
+        const double c = base && height && count ? *base + *height * *count : NAN;
+        texts.dims[2] = std::isfinite(c) ? formatNumber(c, decimalSeparator) : "?";
+    }
+    return texts;
+}
+
+bool RecordEditorSession::storing() const
+{
+    return state_.refrigerant.calculationEnabled;
+}
+
+std::filesystem::path RecordEditorSession::drawingFile(std::string_view drawingText) const
+{
+    return state_.programDir / "wmf" / (toUtf8(drawingText) + ".wmf");
+}
+
+void RecordEditorSession::close(const FormValues& values)
+{
+    if (layout_.store.onClose)
+        store(values);
+    recordStep();
+    refillGrid(state_, table_);
+}
+
+std::unique_ptr<RecordEditorSession> openRecordEditor(ApplicationState& state, EditorGrid grid)
+{
+    const auto index = state.editor.grid(grid).currentIndex();
+    if (!index)
+        return nullptr;
+    EditorState& editor = state.editor;
+    switch (grid) {
+    case EditorGrid::Compressors:
+        editor.currentCompressorIndex = *index;
+        return std::make_unique<SessionOf<CompressorRecord>>(state, grid, *index,
+                                                             compressorEditorForm());
+    case EditorGrid::Condensers:
+        editor.currentCondenserIndex = *index;
+        return std::make_unique<SessionOf<CondenserRecord>>(state, grid, *index,
+                                                            condenserEditorForm());
+    case EditorGrid::Frames:
+        editor.currentFrameIndex = *index;
+        return std::make_unique<SessionOf<FrameRecord>>(state, grid, *index, frameEditorForm());
+    case EditorGrid::Units:
+        break;
+    }
+    editor.currentUnitIndex = *index;
+    auto session =
+        std::make_unique<SessionOf<CondensingUnitRecord>>(state, grid, *index, unitEditorForm());
+    const UnitDerivedTexts derived =
+        deriveUnitTexts(state.catalogue, *index, state.displayDecimalSeparator);
+    FormValues& shown = session->openingValues();
+    const FormLayout& layout = session->layout();
+    const auto show = [&](std::string_view name, const std::string& text) {
+        shown.texts[static_cast<std::size_t>(layout.controlOf(name))] = text;
+    };
+    show("Edit26", derived.frameName);
+    for (std::size_t i = 0; i < derived.dims.size(); ++i)
+        show("Edit" + std::to_string(28 + i), derived.dims[i]);
+    show("Edit36", derived.dimFi);
+    return session;
+}
+
+bool previewMayStretch(double drawingWidth, double drawingHeight, double areaWidth,
+                       double areaHeight)
+{
+    constexpr double kMaxStretch = 4.0;
+    if (!(drawingWidth > 0 && drawingHeight > 0 && areaWidth > 0 && areaHeight > 0))
+        return false;
+    const double stretch = (areaWidth / areaHeight) / (drawingWidth / drawingHeight);
+    return std::isfinite(stretch) && stretch <= kMaxStretch && stretch >= 1.0 / kMaxStretch;
+}
+
+} // namespace kelvo

@@ -1,0 +1,125 @@
+#pragma once
+
+#include <array>
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/editor/editor_filters.h"
+#include "core/editor/record_field_maps.h"
+
+namespace kelvo
+{
+
+struct ApplicationState;
+struct Catalogue;
+
+// A record editor's form without its record type, for the window that shows it: the rows of
+// the field map (same order, same meaning) without their field accessors.
+struct FormControl {
+    std::string_view group;
+    std::string_view label;
+    std::string objectName;
+    ControlKind kind = ControlKind::Edit;
+    std::string_view unitLabel;
+    std::string_view unitLabelName;
+    std::string_view column;
+    std::string_view hint;
+    std::vector<std::string_view> items;
+    SuctionVisibility shown = SuctionVisibility::Always;
+    std::size_t width = 0; // characters the field stores; 0 for rows without a field
+};
+
+struct FormCheck {
+    std::string_view group;
+    std::string_view caption;
+    std::string_view objectName;
+};
+
+struct FormLayout {
+    std::string_view windowName;
+    std::string_view caption;
+    std::vector<FormControl> controls;
+    std::vector<FormCheck> checks;
+    std::string_view suctionGroup;      // empty when the form has no suction switch
+    RadioButtonSpec temperatureGiven{}; // selected when superheatMode is false
+    RadioButtonSpec superheatGiven{};   // selected when superheatMode is true
+    std::optional<HousingSwitch> housing;
+    std::optional<DrawingPreview> preview;
+    StoreMoments store;
+
+    [[nodiscard]] int controlOf(std::string_view objectName) const;
+};
+
+// What the unit editor shows besides the unit's own texts: the name of its frame and the
+// dimensions A .. H and Fi, derived from the frame (and, for C, from the condenser) each time
+// the editor opens; they are stored in the unit when it closes.
+struct UnitDerivedTexts {
+    std::string frameName;             // empty when no frame is linked
+    std::array<std::string, 8> dims{}; // A .. H; "?" without a frame
+    std::string dimFi;
+};
+// C: the frame's C for a "BOX" frame; otherwise frame D + condenser height x the unit's
+// condenserCount, formatted with `decimalSeparator`; "?" when a text is no number or no frame
+// is linked.
+UnitDerivedTexts deriveUnitTexts(const Catalogue& catalogue, int unitIndex, char decimalSeparator);
+
+// One open record editor over one record of the catalogue. Texts are record bytes.
+class RecordEditorSession
+{
+  public:
+    virtual ~RecordEditorSession() = default;
+
+    [[nodiscard]] const FormLayout& layout() const { return layout_; }
+    [[nodiscard]] EditorGrid table() const { return table_; }
+    [[nodiscard]] int index() const { return index_; }
+    // What the controls show on opening (derived texts included).
+    [[nodiscard]] const FormValues& opening() const { return opening_; }
+
+    // Stores the controls into the record; does nothing while the calculation is disabled
+    // (the window is filling its controls).
+    virtual void store(const FormValues& values) = 0;
+    // The radio buttons: store the record's superheatMode at once.
+    [[nodiscard]] virtual bool superheatMode() const = 0;
+    virtual void setSuperheatMode(bool value) = 0;
+
+    // The file the preview shows for the drawing text in its control.
+    [[nodiscard]] std::filesystem::path drawingFile(std::string_view drawingText) const;
+
+    // Closing: stores once more when the form stores on closing, records everything the
+    // session changed as one step of the editor's history and refills the record's grid.
+    // The session must not be used afterwards.
+    void close(const FormValues& values);
+
+  protected:
+    RecordEditorSession(ApplicationState& state, EditorGrid table, int index, FormLayout layout)
+        : state_(state), table_(table), index_(index), layout_(std::move(layout))
+    {
+    }
+    [[nodiscard]] bool storing() const;
+    // The session's step: the record as it is now against the record on opening.
+    virtual void recordStep() = 0;
+
+    ApplicationState& state_;
+    EditorGrid table_;
+    int index_;
+    FormLayout layout_;
+    FormValues opening_;
+};
+
+// Opens the record editor of the current row of `grid` (the compressor, condenser, unit or
+// frame editor) and sets the editor state's current index of that record. nullptr when the
+// grid has no current row: nothing is opened.
+std::unique_ptr<RecordEditorSession> openRecordEditor(ApplicationState& state, EditorGrid grid);
+
+// Whether a drawing with these bounds may be stretched into an area of this size. Real
+// drawings are stretched by a few times at most; a far stronger stretch gains nothing and
+// drives the text renderer into sizes it cannot handle, so the preview keeps the aspect
+// ratio instead.
+bool previewMayStretch(double drawingWidth, double drawingHeight, double areaWidth,
+                       double areaHeight);
+
+} // namespace kelvo

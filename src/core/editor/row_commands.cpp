@@ -1,0 +1,202 @@
+#include "core/editor/row_commands.h"
+
+#include <array>
+#include <stdexcept>
+#include <vector>
+
+#include "core/app/application_state.h"
+#include "core/catalogue/lookups.h"
+#include "core/editor/editor_grids.h"
+
+namespace kelvo
+{
+namespace
+{
+
+constexpr std::string_view kUnits = "Agregaty";
+constexpr std::string_view kCompressors = "Sprężarki";
+constexpr std::string_view kCondensers = "Skraplacze";
+constexpr std::string_view kFrames = "Rama";
+constexpr std::string_view kAdd = "Dodaj wolny wiersz";
+constexpr std::string_view kDelete = "Usuń wiersz";
+constexpr std::string_view kMove = "Przesuń aktualny wiersz";
+constexpr std::string_view kMoveCaption = "Dokąd kopiujemy ?";
+constexpr std::string_view kRowPrompt = "Nr Wiersza :";
+constexpr std::string_view kPositionPrompt = "Nr Poz. :";
+
+constexpr std::array kCommands = {
+    RowCommandSpec{RowCommand::AddUnit, kUnits, "Dodaj nowy agregat", "actionAddUnit"},
+    RowCommandSpec{RowCommand::DeleteUnit, kUnits, kDelete, "actionDeleteUnit"},
+    RowCommandSpec{RowCommand::MoveUnit, kUnits, kMove, "actionMoveUnit", kMoveCaption, kRowPrompt},
+    RowCommandSpec{RowCommand::AssignCondenser, kUnits, "Przyporządkuj skraplacz",
+                   "actionAssignCondenser", "Skraplacz", kPositionPrompt},
+    RowCommandSpec{RowCommand::AssignCompressor, kUnits, "Przyporządkuj sprężarkę",
+                   "actionAssignCompressor", "Sprężarki", kPositionPrompt},
+    RowCommandSpec{RowCommand::AssignFrame, kUnits, "Przyporządkuj ramę", "actionAssignFrame",
+                   "Rama", kPositionPrompt},
+    RowCommandSpec{RowCommand::AddCompressor, kCompressors, kAdd, "actionAddCompressor"},
+    RowCommandSpec{RowCommand::DeleteCompressor, kCompressors, kDelete, "actionDeleteCompressor"},
+    RowCommandSpec{RowCommand::MoveCompressor, kCompressors, kMove, "actionMoveCompressor",
+                   kMoveCaption, kRowPrompt},
+    RowCommandSpec{RowCommand::CopyEnvelopes, kCompressors, "Kopiuj kopertę", "actionCopyEnvelopes",
+                   "Skąd", kRowPrompt},
+    RowCommandSpec{RowCommand::CopyCompressor, kCompressors, "Kopiuj sprężarkę",
+                   "actionCopyCompressor", "Skąd", kRowPrompt},
+    RowCommandSpec{RowCommand::AddCondenser, kCondensers, kAdd, "actionAddCondenser"},
+    RowCommandSpec{RowCommand::DeleteCondenser, kCondensers, kDelete, "actionDeleteCondenser"},
+    RowCommandSpec{RowCommand::MoveCondenser, kCondensers, kMove, "actionMoveCondenser",
+                   kMoveCaption, kRowPrompt},
+    RowCommandSpec{RowCommand::AddFrame, kFrames, kAdd, "actionAddFrame"},
+};
+
+// The grids whose current rows the command reads.
+std::vector<EditorGrid> gridsRead(RowCommand command)
+{
+    switch (command) {
+    case RowCommand::AddUnit:
+        return {EditorGrid::Compressors, EditorGrid::Condensers, EditorGrid::Frames};
+    case RowCommand::AddCompressor:
+    case RowCommand::AddCondenser:
+    case RowCommand::AddFrame:
+        return {};
+    case RowCommand::DeleteCompressor:
+    case RowCommand::MoveCompressor:
+    case RowCommand::CopyEnvelopes:
+    case RowCommand::CopyCompressor:
+        return {EditorGrid::Compressors};
+    case RowCommand::DeleteCondenser:
+    case RowCommand::MoveCondenser:
+        return {EditorGrid::Condensers};
+    case RowCommand::DeleteUnit:
+    case RowCommand::MoveUnit:
+    case RowCommand::AssignCondenser:
+    case RowCommand::AssignCompressor:
+    case RowCommand::AssignFrame:
+        return {EditorGrid::Units};
+    }
+    return {};
+}
+
+int current(const ApplicationState& state, EditorGrid grid)
+{
+    // rowCommandUnavailable has ruled out a missing row; 0 is refused by every operation.
+    return state.editor.grid(grid).currentIndex().value_or(0);
+}
+
+RowEdit run(ApplicationState& state, RowCommand command, std::string_view answer)
+{
+    Catalogue& catalogue = state.catalogue;
+    const std::string& refrigerant = state.currentRefrigerant;
+    switch (command) {
+    case RowCommand::AddUnit:
+        return addUnit(catalogue,
+                       {refrigerant, current(state, EditorGrid::Compressors),
+                        current(state, EditorGrid::Condensers), current(state, EditorGrid::Frames),
+                        state.editor.inputs.compressorCount, state.editor.inputs.condenserCount},
+                       state.editor.filters);
+    case RowCommand::AddCompressor:
+        return addEmptyRecord(catalogue, EditorGrid::Compressors, refrigerant);
+    case RowCommand::AddCondenser:
+        return addEmptyRecord(catalogue, EditorGrid::Condensers, refrigerant);
+    case RowCommand::AddFrame:
+        return addEmptyRecord(catalogue, EditorGrid::Frames, refrigerant);
+    case RowCommand::DeleteCompressor:
+    case RowCommand::DeleteCondenser:
+    case RowCommand::DeleteUnit: {
+        const EditorGrid grid = gridsRead(command).front();
+        return deleteRecord(catalogue, grid, current(state, grid));
+    }
+    case RowCommand::MoveCompressor:
+    case RowCommand::MoveCondenser:
+    case RowCommand::MoveUnit: {
+        const EditorGrid grid = gridsRead(command).front();
+        return moveRecord(catalogue, grid, current(state, grid), answer);
+    }
+    case RowCommand::CopyEnvelopes:
+        return copyEnvelopes(catalogue, current(state, EditorGrid::Compressors), answer);
+    case RowCommand::CopyCompressor:
+        return copyCompressor(catalogue, current(state, EditorGrid::Compressors), answer,
+                              refrigerant);
+    case RowCommand::AssignCondenser:
+        return assignToUnit(catalogue, EditorGrid::Condensers, current(state, EditorGrid::Units),
+                            answer);
+    case RowCommand::AssignCompressor:
+        return assignToUnit(catalogue, EditorGrid::Compressors, current(state, EditorGrid::Units),
+                            answer);
+    case RowCommand::AssignFrame:
+        return assignToUnit(catalogue, EditorGrid::Frames, current(state, EditorGrid::Units),
+                            answer);
+    }
+    throw std::invalid_argument("unknown row command");
+}
+
+void refillTables(ApplicationState& state, const std::vector<EditorGrid>& grids)
+{
+    for (EditorGrid grid : grids)
+        refillGrid(state, grid);
+}
+
+} // namespace
+
+std::span<const RowCommandSpec> rowCommands()
+{
+    return kCommands;
+}
+
+const RowCommandSpec& rowCommandSpec(RowCommand command)
+{
+    for (const RowCommandSpec& spec : kCommands)
+        if (spec.command == command)
+            return spec;
+    throw std::invalid_argument("unknown row command");
+}
+
+std::optional<RowEdit> rowCommandUnavailable(const ApplicationState& state, RowCommand command)
+{
+    for (EditorGrid grid : gridsRead(command))
+        if (!state.editor.grid(grid).currentIndex()) {
+            RowEdit nothing;
+            if (command == RowCommand::CopyEnvelopes || command == RowCommand::CopyCompressor)
+                nothing.message = kActionCancelled;
+            return nothing;
+        }
+    return std::nullopt;
+}
+
+RowEdit runRowCommand(ApplicationState& state, RowCommand command, std::string_view answer)
+{
+    if (auto unavailable = rowCommandUnavailable(state, command))
+        return *std::move(unavailable);
+    RowEdit edit = run(state, command, answer);
+    if (!edit.done)
+        return edit;
+    state.editor.history.record(edit.step);
+    refillTables(state, edit.refill);
+    if (command == RowCommand::AddUnit) {
+        EditorGridView& units = state.editor.grid(EditorGrid::Units);
+        units.currentRow = units.rowCount() - 1;
+        units.currentColumn = 0;
+    }
+    if (command == RowCommand::AssignFrame)
+        state.editor.panels.frameName =
+            state.catalogue.frames[findFrameOfUnit(state.catalogue, edit.index)].name.str();
+    return edit;
+}
+
+bool undoEdit(ApplicationState& state)
+{
+    const auto tables = state.editor.history.undo(state.catalogue);
+    if (tables)
+        refillTables(state, *tables);
+    return tables.has_value();
+}
+
+bool redoEdit(ApplicationState& state)
+{
+    const auto tables = state.editor.history.redo(state.catalogue);
+    if (tables)
+        refillTables(state, *tables);
+    return tables.has_value();
+}
+
+} // namespace kelvo

@@ -1,0 +1,75 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/catalogue/catalogue.h"
+#include "core/editor/edit_history.h"
+#include "core/editor/editor_filters.h"
+
+namespace kelvo
+{
+
+// The editor's commands that change the tables as a whole: add, delete, move, copy, assign.
+// Each works on the in-memory catalogue only and says what it did. Rows are table indexes
+// ("Poz."); answers are the texts typed into the commands' prompts (empty when cancelled).
+// Texts are record bytes (Windows-1250); messages are UTF-8.
+
+inline constexpr std::string_view kActionCancelled = "Akcja anulowana !";
+
+struct RowEdit {
+    bool done = false;              // carried out (the step may still be empty); else refused
+    std::string message;            // to show in a message box; empty for none
+    EditStep step;                  // what changed, for the history
+    std::vector<EditorGrid> refill; // the grids to refill, in this order
+    int index = 0;                  // the record added or changed
+};
+
+// Noun of a table's record in step descriptions: "sprężarka", "skraplacz", "agregat", "rama".
+std::string_view recordNoun(EditorGrid table);
+
+// The lowest identifier k >= 1 that no record's id equals as a number, found as the editor
+// always has: a pass over records 1 .. count restarts from record 1 after each hit. Throws
+// ConversionError (the conversion message) for an id that is no whole number.
+template <class Table> int findFreeIdentifier(const Table& table);
+
+// "Dodaj nowy agregat": unit count + 1, the new unit built from compressor, condenser and frame
+// of those indexes and the two count texts; the other fields of the slot stay as they were.
+// The message's last line counts the units the unit grid lists with `unitGridFilters`.
+struct NewUnit {
+    std::string refrigerant;
+    int compressor = 0;
+    int condenser = 0;
+    int frame = 0;
+    std::string compressorCount; // text of "Ilość sprężarek"
+    std::string condenserCount;  // text of "Ilość skraplaczy"
+};
+RowEdit addUnit(Catalogue& catalogue, const NewUnit& unit, const EditorFilters& unitGridFilters);
+
+// "Dodaj wolny wiersz" of compressors, condensers or frames: a free identifier and emptied
+// fields in the slot after the last record; compressors and condensers get `refrigerant`.
+RowEdit addEmptyRecord(Catalogue& catalogue, EditorGrid table, std::string_view refrigerant);
+
+// "Usuń wiersz" of compressors, condensers or units, without confirmation. Units linked to a
+// deleted compressor or condenser keep their model texts and get the link "0".
+RowEdit deleteRecord(Catalogue& catalogue, EditorGrid table, int index);
+
+// "Przesuń aktualny wiersz": record `index` to the position typed.
+RowEdit moveRecord(Catalogue& catalogue, EditorGrid table, int index, std::string_view target);
+
+// "Kopiuj kopertę": both envelopes of the compressor typed copied into compressor `index`.
+RowEdit copyEnvelopes(Catalogue& catalogue, int index, std::string_view source);
+
+// "Kopiuj sprężarkę": the compressor typed copied over compressor `index`, which keeps its id
+// and takes `refrigerant`.
+RowEdit copyCompressor(Catalogue& catalogue, int index, std::string_view source,
+                       std::string_view refrigerant);
+
+// "Przyporządkuj skraplacz" / "sprężarkę" / "ramę": links unit `unit` to the condenser,
+// compressor or frame typed (`what` names its table). Condensers and compressors must have
+// the unit's refrigerant; frames are never refused. An answer that is no whole number does
+// nothing and says nothing.
+RowEdit assignToUnit(Catalogue& catalogue, EditorGrid what, int unit, std::string_view answer);
+
+} // namespace kelvo
