@@ -185,6 +185,9 @@ template <class Record> void checkWriteBack(const EditorForm<Record>& form)
     SCOPED_TRACE(std::string(form.windowName));
     Record record;
     const auto fields = fieldsOf(record, true);
+    for (const auto& row : form.rows) // a combo box holds one of its items
+        if (row.kind == ControlKind::ComboBox)
+            row.field.write(record, row.items.back());
     const auto before = snapshot(record);
     bool mode = false;
     if constexpr (requires(Record & x) { x.superheatMode; })

@@ -1,0 +1,169 @@
+#include <gtest/gtest.h>
+#include <memory>
+#include <string>
+
+#include "core/app/application_state.h"
+#include "core/app/calculation_pause.h"
+#include "core/editor/record_editor_session.h"
+
+namespace kelvo
+{
+namespace
+{
+
+class RecordEditors : public ::testing::Test
+{
+  protected:
+    void SetUp() override
+    {
+        state.refrigerant.calculationEnabled = true;
+        Catalogue& c = state.catalogue;
+        CondenserRecord condenser;
+        condenser.id = "4";
+        condenser.height = "650";
+        c.condensers.append(condenser);
+        FrameRecord frame;
+        frame.id = "9";
+        frame.name = "Rama BASE";
+        frame.housing = "BASE";
+        frame.dimensions.c = "1234";
+        frame.dimensions.d = "800";
+        frame.dimFi = "12";
+        c.frames.append(frame);
+        CondensingUnitRecord unit;
+        unit.name = "Agregat";
+        unit.housing = "Box";
+        unit.version = "KB";
+        unit.condenserId = "4";
+        unit.condenserCount = "2";
+        unit.frameId = "9";
+        unit.dimensions.c = "stare";
+        c.units.append(unit);
+        CompressorRecord compressor;
+        compressor.id = "1";
+        compressor.envelopes[0].to[8] = "-40";
+        compressor.envelopes[0].tk[9] = "30";
+        compressor.suctionTemperature = "20";
+        c.compressors.append(compressor);
+        for (EditorGrid grid : {EditorGrid::Compressors, EditorGrid::Condensers, EditorGrid::Units,
+                                EditorGrid::Frames})
+            state.editor.grid(grid).rows = {{1, "rekord"}};
+    }
+
+    static std::string& text(FormValues& values, const RecordEditorSession& session,
+                             const char* name)
+    {
+        const int row = session.layout().controlOf(name);
+        EXPECT_GE(row, 0) << name;
+        return values.texts.at(static_cast<std::size_t>(row));
+    }
+
+    ApplicationState state;
+};
+
+TEST_F(RecordEditors, TheUnitEditorDerivesItsDimensionsAndStoresThemOnClosing)
+{
+    auto session = openRecordEditor(state, EditorGrid::Units);
+    ASSERT_TRUE(session);
+    EXPECT_EQ(state.editor.currentUnitIndex, 1);
+    FormValues values = session->opening();
+    EXPECT_EQ(text(values, *session, "Edit26"), "Rama BASE");
+    EXPECT_EQ(text(values, *session, "Edit30"), "2100"); // 800 + 650 x 2
+    EXPECT_EQ(text(values, *session, "Edit31"), "800");
+    EXPECT_EQ(text(values, *session, "Edit36"), "12");
+    EXPECT_EQ(text(values, *session, "ComboBox1"), "?"); // "Box" is no item
+    session->close(values);
+    const CondensingUnitRecord& unit = state.catalogue.units[1];
+    EXPECT_EQ(unit.dimensions.c, "2100");
+    EXPECT_EQ(unit.housing, "?");
+    EXPECT_EQ(unit.version, "KB");
+
+    // A "BOX" frame gives its own C; texts that are no numbers, or no frame, give "?".
+    state.catalogue.frames.at(1).housing = "BOX";
+    EXPECT_EQ(deriveUnitTexts(state.catalogue, 1, ',').dims[2], "1234");
+    state.catalogue.frames.at(1).housing = "BASE";
+    state.catalogue.units.at(1).condenserCount = "dwa";
+    EXPECT_EQ(deriveUnitTexts(state.catalogue, 1, ',').dims[2], "?");
+    state.catalogue.units.at(1).frameId = "5";
+    const UnitDerivedTexts none = deriveUnitTexts(state.catalogue, 1, ',');
+    EXPECT_TRUE(none.frameName.empty());
+    EXPECT_EQ(none.dims[0], "?");
+    EXPECT_EQ(none.dimFi, "?");
+}
+
+TEST_F(RecordEditors, TheCompressorEditorCutsToTheWidthAndKeepsWhatItDoesNotShow)
+{
+    auto session = openRecordEditor(state, EditorGrid::Compressors);
+    ASSERT_TRUE(session);
+    FormValues values = session->opening();
+    EXPECT_EQ(text(values, *session, "Edit1"), "1");
+    text(values, *session, "Edit16") = std::string(60, '7');
+    text(values, *session, "Edit38") = "-35";
+    session->setSuperheatMode(true);
+    session->close(values);
+    const CompressorRecord& c = state.catalogue.compressors[1];
+    EXPECT_EQ(c.coeffSets[0].c[0].str(), std::string(50, '7'));
+    EXPECT_EQ(c.envelopes[0].to[0], "-35");
+    EXPECT_EQ(c.envelopes[0].to[8], "-40");
+    EXPECT_EQ(c.envelopes[0].tk[9], "30");
+    EXPECT_TRUE(c.superheatMode);
+    EXPECT_EQ(c.suctionTemperature, "20");
+}
+
+TEST_F(RecordEditors, OneSessionIsOneStepOfTheHistory)
+{
+    auto session = openRecordEditor(state, EditorGrid::Condensers);
+    ASSERT_TRUE(session);
+    FormValues values = session->opening();
+    for (const char* typed : {"1", "12", "123"}) {
+        text(values, *session, "Edit5") = typed;
+        session->store(values); // every key release
+    }
+    EXPECT_EQ(state.catalogue.condensers[1].coeffA, "123");
+    session->close(values);
+    EXPECT_EQ(state.editor.history.undoSteps(), 1u);
+    EXPECT_EQ(state.editor.history.undoDescription(), "Edytuj wiersz – skraplacz 1");
+    ASSERT_TRUE(state.editor.history.undo(state.catalogue));
+    EXPECT_TRUE(state.catalogue.condensers[1].coeffA.empty());
+
+    // Closing unchanged is no step.
+    auto frame = openRecordEditor(state, EditorGrid::Frames);
+    ASSERT_TRUE(frame);
+    frame->close(frame->opening());
+    EXPECT_EQ(state.editor.history.undoSteps(), 0u);
+}
+
+TEST_F(RecordEditors, NothingIsStoredWhileTheWindowFillsItsControls)
+{
+    auto session = openRecordEditor(state, EditorGrid::Frames);
+    ASSERT_TRUE(session);
+    FormValues values = session->opening();
+    text(values, *session, "Edit11") = "inna";
+    {
+        const CalculationPause filling(state);
+        session->store(values);
+    }
+    EXPECT_EQ(state.catalogue.frames[1].name, "Rama BASE");
+    session->store(values);
+    EXPECT_EQ(state.catalogue.frames[1].name, "inna");
+    EXPECT_EQ(session->drawingFile("R1"), state.programDir / "wmf" / "R1.wmf");
+}
+
+TEST_F(RecordEditors, NoCurrentRowOpensNothing)
+{
+    state.editor.grid(EditorGrid::Units).rows.clear();
+    EXPECT_FALSE(openRecordEditor(state, EditorGrid::Units));
+    state.editor.grid(EditorGrid::Frames).currentRow = 0;
+    EXPECT_FALSE(openRecordEditor(state, EditorGrid::Frames));
+}
+
+TEST(DrawingPreview, StretchesOnlyWithinWhatRealDrawingsNeed)
+{
+    EXPECT_TRUE(previewMayStretch(400, 300, 300, 300));
+    EXPECT_TRUE(previewMayStretch(100, 400, 200, 400));
+    EXPECT_FALSE(previewMayStretch(1, 10000, 64, 48));
+    EXPECT_FALSE(previewMayStretch(0, 10, 64, 48));
+}
+
+} // namespace
+} // namespace kelvo
