@@ -100,7 +100,7 @@ class EditorWindowTest : public QObject
         QStringList menus;
         for (QAction* menu : editor->menuBar()->actions())
             menus << menu->text();
-        QCOMPARE(menus, (QStringList{"Program", "Czynnik chłodniczy", "Rama", "Skraplacze",
+        QCOMPARE(menus, (QStringList{"Program", "Edycja", "Czynnik chłodniczy", "Rama", "Skraplacze",
                                      "Sprężarki", "Agregaty", "Dane", "Pomoc"}));
         QVERIFY(child<QAction>(editor, "RefrigerantR404A")->isChecked());
         QVERIFY(!child<QAction>(editor, "RefrigerantR22")->isChecked());

@@ -10,6 +10,7 @@
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -31,6 +32,7 @@
 #include "gui/app/information_window.h"
 #include "gui/editor/editor_grid_model.h"
 #include "gui/editor/envelope_chart_view.h"
+#include "gui/editor/record_editor_window.h"
 #include "gui/ui/palette.h"
 #include "gui/ui/progress_window.h"
 #include "gui/ui/qt_text.h"
@@ -118,6 +120,14 @@ EditorWindow::EditorWindow(ApplicationState& state, QWidget* parent)
         question.button(QMessageBox::Cancel)->setText(QString::fromUtf8("Anuluj"));
         return static_cast<QMessageBox::StandardButton>(question.exec());
     };
+    prompt_ = [this](const QString& caption, const QString& prompt) -> std::optional<QString> {
+        bool ok = false;
+        const QString answer =
+            QInputDialog::getText(this, caption, prompt, QLineEdit::Normal, {}, &ok);
+        if (!ok)
+            return std::nullopt;
+        return answer;
+    };
 
     panels_.assign(kPanelCount, nullptr);
     auto* central = new QWidget(this);
@@ -153,6 +163,12 @@ EditorWindow::EditorWindow(ApplicationState& state, QWidget* parent)
         resize(size().boundedTo(available.size()));
         move(available.center() - rect().center());
     }
+}
+
+EditorWindow::~EditorWindow()
+{
+    // The record editor is a window of its own; it stores its record as it goes.
+    delete recordEditor_.data();
 }
 
 QWidget* EditorWindow::buildFilters()
@@ -299,6 +315,7 @@ QTableView* EditorWindow::buildGrid(EditorGrid grid, const char* name)
     // mouse press that moves the row waits for its click, so that it runs once.
     connect(view, &QTableView::clicked, this,
             [this, grid](const QModelIndex& index) { clickGridRow(grid, index.row()); });
+    connect(view, &QTableView::doubleClicked, this, [this, grid] { openRecordEditor(grid); });
     connect(view->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this, grid, view](const QModelIndex& current) {
                 if (!current.isValid())
@@ -326,6 +343,15 @@ void EditorWindow::buildMenus()
     later(program, "Drukuj raport do Excela");
     program->addAction(QString::fromUtf8("Wyjście"), this, &QWidget::close);
 
+    QMenu* edit = menu("Edycja");
+    undoAction_ =
+        edit->addAction(QString::fromUtf8("Cofnij"), QKeySequence::Undo, this, &EditorWindow::undo);
+    undoAction_->setObjectName("actionUndo");
+    redoAction_ =
+        edit->addAction(QString::fromUtf8("Ponów"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z),
+                        this, &EditorWindow::redo);
+    redoAction_->setObjectName("actionRedo");
+
     QMenu* refrigerants = menu("Czynnik chłodniczy");
     for (std::size_t i = 0; i < kEditorRefrigerantMenu.size(); ++i) {
         const QString name = QString::fromUtf8(kEditorRefrigerantMenu[i]);
@@ -337,26 +363,37 @@ void EditorWindow::buildMenus()
     }
 
     QMenu* frames = menu("Rama");
-    later(frames, "Dodaj wolny wiersz");
     QMenu* condensers = menu("Skraplacze");
-    for (const char* text : {"Dodaj wolny wiersz", "Usuń wiersz", "Przesuń aktualny wiersz",
-                             "Edytuj wiersz", "Sprawdź błędy"})
-        later(condensers, text);
     QMenu* compressors = menu("Sprężarki");
-    for (const char* text :
-         {"Dodaj wolny wiersz", "Usuń wiersz", "Przesuń aktualny wiersz", "Kopiuj kopertę",
-          "Kopiuj sprężarkę", "Edytuj wiersz", "Sprawdź błędy"})
-        later(compressors, text);
     QMenu* units = menu("Agregaty");
-    for (const char* text :
-         {"Dodaj nowy agregat", "Usuń wiersz", "Przesuń aktualny wiersz", "Przyporządkuj skraplacz",
-          "Przyporządkuj sprężarkę", "Przyporządkuj ramę", "Sprawdź błędy"})
-        later(units, text);
+    const std::pair<std::string_view, QMenu*> menus[] = {{"Rama", frames},
+                                                         {"Skraplacze", condensers},
+                                                         {"Sprężarki", compressors},
+                                                         {"Agregaty", units}};
+    for (const RowCommandSpec& spec : rowCommands())
+        for (const auto& [title, m] : menus)
+            if (spec.menu == title) {
+                const RowCommand command = spec.command;
+                QAction* action = m->addAction(fromUtf8Text(spec.caption), this,
+                                               [this, command] { runCommand(command); });
+                action->setObjectName(fromUtf8Text(spec.objectName));
+            }
+    condensers
+        ->addAction(QString::fromUtf8("Edytuj wiersz"), this,
+                    [this] { openRecordEditor(EditorGrid::Condensers); })
+        ->setObjectName("actionEditCondenser");
+    compressors
+        ->addAction(QString::fromUtf8("Edytuj wiersz"), this,
+                    [this] { openRecordEditor(EditorGrid::Compressors); })
+        ->setObjectName("actionEditCompressor");
+    for (QMenu* m : {condensers, compressors, units})
+        later(m, "Sprawdź błędy");
     QMenu* data = menu("Dane");
     later(data, "Qo C0...C9 - (Excel A1...J1)");
     later(data, "Pe C0...C9 - (Excel A1...J1)");
     QMenu* help = menu("Pomoc");
     help->addAction(QString::fromUtf8("O programie"), this, &EditorWindow::openAbout);
+    historyChanged();
 }
 
 void EditorWindow::open()
@@ -384,6 +421,7 @@ void EditorWindow::open()
     refreshAllGrids();
     showPanels();
     updateTitle();
+    historyChanged();
     show();
     if (!opening.message.empty())
         present_(fromUtf8Text(opening.message));
@@ -583,6 +621,9 @@ bool EditorWindow::save()
 
 void EditorWindow::closeEvent(QCloseEvent* event)
 {
+    // An open record editor stores its record first, as its own closing does.
+    if (recordEditor_)
+        recordEditor_->close();
     if (hasUnsavedChanges(state_)) {
         switch (askOnClose_()) {
         case QMessageBox::Save:
@@ -623,6 +664,101 @@ void EditorWindow::openAbout()
     auto* window = new InformationWindow(state_.programDir, this);
     about_ = window;
     window->show();
+}
+
+} // namespace kelvo::gui
+
+namespace kelvo::gui
+{
+
+bool EditorWindow::openRecordEditor(EditorGrid grid)
+{
+    if (recordEditor_)
+        return false;
+    auto session = kelvo::openRecordEditor(state_, grid);
+    if (!session)
+        return false;
+    setEnabled(false);
+    try {
+        auto* window = new RecordEditorWindow(state_, std::move(session));
+        recordEditor_ = window;
+        connect(window, &RecordEditorWindow::closed, this, &EditorWindow::recordEditorClosed);
+        window->show();
+    } catch (const std::exception& error) {
+        setEnabled(true);
+        present_(fromUtf8Text(error.what()));
+        return false;
+    }
+    return true;
+}
+
+RecordEditorWindow* EditorWindow::recordEditor() const
+{
+    return recordEditor_.data();
+}
+
+void EditorWindow::recordEditorClosed(EditorGrid grid)
+{
+    setEnabled(true);
+    refreshGrid(grid);
+    updateTitle();
+    historyChanged();
+    activateWindow();
+}
+
+void EditorWindow::runCommand(RowCommand command)
+{
+    readInputs();
+    if (const auto unavailable = rowCommandUnavailable(state_, command)) {
+        if (!unavailable->message.empty())
+            present_(fromUtf8Text(unavailable->message));
+        return;
+    }
+    const RowCommandSpec& spec = rowCommandSpec(command);
+    QString answer;
+    if (spec.asks())
+        answer = prompt_(fromUtf8Text(spec.promptCaption), fromUtf8Text(spec.prompt))
+                     .value_or(QString());
+    const RowEdit edit = runRowCommand(state_, command, toCatalogueText(answer));
+    for (EditorGrid grid : edit.refill)
+        refreshGrid(grid);
+    if (command == RowCommand::AssignFrame)
+        showPanels();
+    updateTitle();
+    historyChanged();
+    if (!edit.message.empty())
+        present_(fromUtf8Text(edit.message).replace('\r', '\n'));
+}
+
+void EditorWindow::undo()
+{
+    if (undoEdit(state_))
+        refreshAllGrids();
+    updateTitle();
+    historyChanged();
+}
+
+void EditorWindow::redo()
+{
+    if (redoEdit(state_))
+        refreshAllGrids();
+    updateTitle();
+    historyChanged();
+}
+
+void EditorWindow::historyChanged()
+{
+    const EditHistory& history = state_.editor.history;
+    const auto label = [](const char* verb, const std::string& step) {
+        QString text = QString::fromUtf8(verb);
+        if (!step.empty())
+            text += ": " + fromUtf8Text(step);
+        return text;
+    };
+    undoAction_->setText(label("Cofnij", history.undoDescription()));
+    undoAction_->setEnabled(history.canUndo());
+    redoAction_->setText(label("Ponów", history.redoDescription()));
+    redoAction_->setEnabled(history.canRedo());
 }
 
 } // namespace kelvo::gui

@@ -6,8 +6,10 @@
 #include <QStringList>
 #include <array>
 #include <functional>
+#include <optional>
 
 #include "core/editor/editor_filters.h"
+#include "core/editor/row_commands.h"
 
 class QAction;
 class QCheckBox;
@@ -28,6 +30,7 @@ namespace kelvo::gui
 
 class EditorGridModel;
 class EnvelopeChartView;
+class RecordEditorWindow;
 
 // The catalogue editor "TForm1": the four filtered grids, the information group with the
 // balance display, the envelope chart and the menus. Everything it shows comes from the core's
@@ -37,6 +40,7 @@ class EditorWindow : public QMainWindow
     Q_OBJECT
   public:
     EditorWindow(ApplicationState& state, QWidget* parent = nullptr);
+    ~EditorWindow() override;
 
     // Loads the catalogue and fills the window as a freshly opened editor, then shows it.
     void open();
@@ -46,11 +50,22 @@ class EditorWindow : public QMainWindow
     using CloseQuestion = std::function<QMessageBox::StandardButton()>;
     void setMessagePresenter(MessagePresenter presenter) { present_ = std::move(presenter); }
     void setCloseQuestion(CloseQuestion question) { askOnClose_ = std::move(question); }
+    // The single-line prompts of the row commands: the text typed, or nullopt when cancelled.
+    using Prompt =
+        std::function<std::optional<QString>(const QString& caption, const QString& prompt)>;
+    void setPrompt(Prompt prompt) { prompt_ = std::move(prompt); }
 
     // User actions, also driven by tests.
     void clickGridRow(EditorGrid grid, int row); // row 0 .. of the grid's data rows
     void chooseRefrigerant(const QString& name);
     bool save();
+    // Opens the record editor of the grid's current row and disables this window until it
+    // closes; false (and this window enabled) when there is no current row.
+    bool openRecordEditor(EditorGrid grid);
+    [[nodiscard]] RecordEditorWindow* recordEditor() const;
+    void runCommand(RowCommand command);
+    void undo();
+    void redo();
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -73,10 +88,13 @@ class EditorWindow : public QMainWindow
     void report(const DistinctMessageSink& sink);
     void updateTitle();
     void openAbout();
+    void recordEditorClosed(EditorGrid grid);
+    void historyChanged();
 
     ApplicationState& state_;
     MessagePresenter present_;
     CloseQuestion askOnClose_;
+    Prompt prompt_;
     bool filling_ = false;      // the window itself is writing into its controls
     bool movingCursor_ = false; // the window itself is moving a grid's current row
 
@@ -94,6 +112,9 @@ class EditorWindow : public QMainWindow
     QLineEdit* heatFactorEdit_ = nullptr;     // Edit14
     EnvelopeChartView* chart_ = nullptr;
     QPointer<QWidget> about_;
+    QPointer<RecordEditorWindow> recordEditor_;
+    QAction* undoAction_ = nullptr;
+    QAction* redoAction_ = nullptr;
 };
 
 } // namespace kelvo::gui

@@ -11,7 +11,7 @@
 #include "core/app/application_state.h"
 #include "core/selection/unit_details.h"
 #include "core/selection/window_captions.h"
-#include "gui/selection/drawing_view.h"
+#include "gui/drawing/drawing_view.h"
 #include "gui/selection/range_table_model.h"
 #include "gui/ui/language_text.h"
 #include "gui/ui/qt_text.h"

@@ -1,6 +1,8 @@
-#include "gui/selection/drawing_view.h"
+#include "gui/drawing/drawing_view.h"
 
 #include <QPainter>
+
+#include "core/editor/record_editor_session.h"
 
 namespace kelvo::gui
 {
@@ -26,7 +28,11 @@ void DrawingView::paintEvent(QPaintEvent*)
         return;
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    drawing_.paint(painter, QRectF(rect()).adjusted(4, 4, -4, -4));
+    const QRectF area = QRectF(rect()).adjusted(4, 4, -4, -4);
+    const QRectF bounds = drawing_.bounds();
+    const bool stretch = stretched_ && previewMayStretch(bounds.width(), bounds.height(),
+                                                         area.width(), area.height());
+    drawing_.paint(painter, area, stretch ? Qt::IgnoreAspectRatio : Qt::KeepAspectRatio);
 }
 
 } // namespace kelvo::gui

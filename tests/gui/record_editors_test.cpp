@@ -1,0 +1,259 @@
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTableView>
+#include <QtTest>
+#include <filesystem>
+#include <memory>
+
+#include "core/app/application_state.h"
+#include "gui/drawing/drawing_view.h"
+#include "gui/editor/editor_window.h"
+#include "gui/editor/record_editor_window.h"
+#include "support/temp_folder.h"
+
+using kelvo::ApplicationState;
+using kelvo::EditorGrid;
+using kelvo::gui::EditorWindow;
+using kelvo::gui::RecordEditorWindow;
+
+// The record editors and the row commands, driven through the editor window's grids and menus.
+class RecordEditorsTest : public QObject
+{
+    Q_OBJECT
+
+  private:
+    std::unique_ptr<kelvo::test::TempFolder> folder_;
+    std::unique_ptr<ApplicationState> state_;
+    std::unique_ptr<EditorWindow> editor_;
+    QStringList messages_;
+    QStringList prompts_;
+    QString answer_;
+
+    template <class T> T* child(QWidget* window, const char* name)
+    {
+        T* found = window->findChild<T*>(name);
+        if (!found)
+            qFatal("no %s", name);
+        return found;
+    }
+
+    QTableView* grid(const char* name) { return child<QTableView>(editor_.get(), name); }
+
+    // The table index in data row `row` of a grid.
+    int indexAt(const char* gridName, int row)
+    {
+        return grid(gridName)->model()->index(row, 0).data().toInt();
+    }
+
+    void doubleClick(const char* gridName, int row)
+    {
+        QTableView* view = grid(gridName);
+        const QRect cell = view->visualRect(view->model()->index(row, 1));
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, cell.center());
+        QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, cell.center());
+    }
+
+    RecordEditorWindow* openEditorOf(const char* windowName)
+    {
+        RecordEditorWindow* window = editor_->recordEditor();
+        if (!window || window->objectName() != windowName)
+            return nullptr;
+        return window;
+    }
+
+    void closeRecordEditor(RecordEditorWindow* window)
+    {
+        window->close();
+        QTRY_VERIFY(editor_->isEnabled());
+        QTRY_VERIFY(!editor_->recordEditor());
+    }
+
+    void trigger(const char* action) { child<QAction>(editor_.get(), action)->trigger(); }
+
+  private slots:
+    void init()
+    {
+        folder_ = std::make_unique<kelvo::test::TempFolder>();
+        std::filesystem::copy(kelvo::test::sampleDataFolder(), folder_->path(),
+                              std::filesystem::copy_options::recursive);
+        state_ = std::make_unique<ApplicationState>();
+        state_->programDir = folder_->path();
+        editor_ = std::make_unique<EditorWindow>(*state_);
+        editor_->setMessagePresenter([this](const QString& text) { messages_ << text; });
+        editor_->setPrompt([this](const QString& caption, const QString& prompt) {
+            prompts_ << caption + " " + prompt;
+            return answer_.isNull() ? std::optional<QString>() : std::optional<QString>(answer_);
+        });
+        editor_->open();
+        messages_.clear();
+        prompts_.clear();
+        answer_ = QString();
+        // Every compressor and unit of the refrigerant listed.
+        child<QCheckBox>(editor_.get(), "CheckBox16")->click();
+        child<QCheckBox>(editor_.get(), "CheckBox15")->click();
+    }
+
+    void cleanup()
+    {
+        editor_.reset();
+        state_.reset();
+        folder_.reset();
+    }
+
+    void compressorEditorFromTheMenuStoresWhenItCloses()
+    {
+        editor_->clickGridRow(EditorGrid::Compressors, 0);
+        const int index = indexAt("StringGrid1", 0);
+        trigger("actionEditCompressor");
+        RecordEditorWindow* window = openEditorOf("TForm8");
+        QVERIFY(window);
+        QVERIFY(!editor_->isEnabled());
+        QCOMPARE(child<QLineEdit>(window, "Edit1")->text(), QString::number(index));
+        QVERIFY(!child<QLineEdit>(window, "Edit1")->isEnabled());
+        const std::string coefficient =
+            state_->catalogue.compressors[index].coeffSets[0].c[0].str();
+
+        QLineEdit* c0 = child<QLineEdit>(window, "Edit16");
+        c0->clear();
+        QTest::keyClicks(c0, QString(60, '7'));
+        // Typing alone stores nothing before the window closes ...
+        QCOMPARE(state_->catalogue.compressors[index].coeffSets[0].c[0].str(), coefficient);
+        // ... the radio buttons store at once and switch the shown edit.
+        child<QRadioButton>(window, "RadioButton2")->click();
+        QVERIFY(state_->catalogue.compressors[index].superheatMode);
+        QVERIFY(child<QLineEdit>(window, "Edit75")->isVisibleTo(window));
+        QVERIFY(!child<QLineEdit>(window, "Edit73")->isVisibleTo(window));
+        closeRecordEditor(window);
+        QCOMPARE(state_->catalogue.compressors[index].coeffSets[0].c[0].str(),
+                 std::string(50, '7'));
+
+        // The whole session is one step.
+        QAction* undo = child<QAction>(editor_.get(), "actionUndo");
+        QCOMPARE(undo->text(),
+                 QString::fromUtf8("Cofnij: Edytuj wiersz – sprężarka %1").arg(index));
+        undo->trigger();
+        QCOMPARE(state_->catalogue.compressors[index].coeffSets[0].c[0].str(), coefficient);
+        QVERIFY(child<QAction>(editor_.get(), "actionRedo")->isEnabled());
+    }
+
+    void condenserEditorStoresEveryChangeAndTheGridFollows()
+    {
+        const int listed = grid("StringGrid6")->model()->rowCount();
+        doubleClick("StringGrid6", 0);
+        const int index = indexAt("StringGrid6", 0);
+        RecordEditorWindow* window = openEditorOf("TForm10");
+        QVERIFY(window);
+        QLineEdit* a = child<QLineEdit>(window, "Edit5");
+        a->clear();
+        QTest::keyClicks(a, "7");
+        QCOMPARE(state_->catalogue.condensers[index].coeffA.str(), std::string("7"));
+        // Text put in without a key (pasted with the mouse) is stored as well.
+        child<QLineEdit>(window, "Edit12")->setText("wklejony");
+        QCOMPARE(state_->catalogue.condensers[index].fanName.str(), std::string("wklejony"));
+        child<QLineEdit>(window, "Edit4")->setText("R22");
+        closeRecordEditor(window);
+        QCOMPARE(grid("StringGrid6")->model()->rowCount(), listed - 1);
+    }
+
+    void unitEditorSwitchesTheAccessoriesWithTheHousing()
+    {
+        doubleClick("StringGrid4", 0);
+        const int index = indexAt("StringGrid4", 0);
+        RecordEditorWindow* window = openEditorOf("TForm9");
+        QVERIFY(window);
+        const std::string version = state_->catalogue.units[index].version.str();
+        auto* housing = child<QComboBox>(window, "ComboBox1");
+        housing->setCurrentIndex(housing->findText("BOX"));
+        QVERIFY(!child<QComboBox>(window, "ComboBox2")->isVisibleTo(window));
+        QVERIFY(child<QCheckBox>(window, "CheckBox22")->isVisibleTo(window));
+        QVERIFY(!child<QCheckBox>(window, "CheckBox9")->isVisibleTo(window));
+        housing->setCurrentIndex(housing->findText("BASE"));
+        QVERIFY(child<QComboBox>(window, "ComboBox2")->isVisibleTo(window));
+        QVERIFY(child<QCheckBox>(window, "CheckBox9")->isVisibleTo(window));
+        housing->setCurrentIndex(housing->findText("BOX"));
+        QVERIFY(child<kelvo::gui::DrawingView>(window, "Image1"));
+        child<QLineEdit>(window, "Edit68")->setText("brak-takiego-rysunku");
+        QVERIFY(child<kelvo::gui::DrawingView>(window, "Image1")->isEmpty());
+        QCOMPARE(state_->catalogue.units[index].drawing.str(), std::string("brak-takiego-rysunku"));
+        closeRecordEditor(window);
+        QCOMPARE(state_->catalogue.units[index].housing.str(), std::string("BOX"));
+        const std::string kept = version == "SB" || version == "KB" ? version : std::string("?");
+        QCOMPARE(state_->catalogue.units[index].version.str(), kept);
+    }
+
+    void frameEditorStoresItsDrawingAtEveryKey()
+    {
+        doubleClick("StringGrid2", 0);
+        const int index = indexAt("StringGrid2", 0);
+        RecordEditorWindow* window = openEditorOf("TForm12");
+        QVERIFY(window);
+        QLineEdit* drawing = child<QLineEdit>(window, "Edit1");
+        drawing->clear();
+        QTest::keyClicks(drawing, "R1");
+        QCOMPARE(state_->catalogue.frames[index].drawing.str(), std::string("R1"));
+        child<QLineEdit>(window, "Edit11")->setText("Rama testowa");
+        QVERIFY(state_->catalogue.frames[index].name.str() != "Rama testowa"); // stored on closing
+        closeRecordEditor(window);
+        QCOMPARE(state_->catalogue.frames[index].name.str(), std::string("Rama testowa"));
+        QCOMPARE(grid("StringGrid2")->model()->index(0, 1).data().toString(),
+                 QString("Rama testowa"));
+    }
+
+    void noCurrentRowOpensNothingAndLeavesTheWindowEnabled()
+    {
+        child<QCheckBox>(editor_.get(), "CheckBox16")->click(); // no compressor listed now
+        QVERIFY(!editor_->openRecordEditor(EditorGrid::Compressors));
+        trigger("actionEditCompressor");
+        QVERIFY(!editor_->recordEditor());
+        QVERIFY(editor_->isEnabled());
+        trigger("actionDeleteCompressor");
+        trigger("actionCopyEnvelopes"); // tested before its prompt
+        QVERIFY(prompts_.isEmpty());
+        QCOMPARE(messages_, QStringList{"Akcja anulowana !"});
+        QVERIFY(editor_->isEnabled());
+    }
+
+    void rowCommandsAskTheirPromptAndUndoRestoresTheTable()
+    {
+        editor_->clickGridRow(EditorGrid::Units, 2);
+        const int moved = indexAt("StringGrid4", 2);
+        const std::string name = state_->catalogue.units[moved].name.str();
+        answer_ = "1";
+        trigger("actionMoveUnit");
+        QCOMPARE(prompts_, QStringList{QString::fromUtf8("Dokąd kopiujemy ? Nr Wiersza :")});
+        QCOMPARE(state_->catalogue.units[1].name.str(), name);
+        QVERIFY(editor_->isWindowModified());
+        trigger("actionUndo");
+        QCOMPARE(state_->catalogue.units[moved].name.str(), name);
+
+        // Cancelled: nothing changes, and the move says so.
+        answer_ = QString();
+        editor_->clickGridRow(EditorGrid::Units, 2);
+        trigger("actionMoveUnit");
+        QCOMPARE(messages_.last(), QString("Akcja anulowana !"));
+        QCOMPARE(state_->catalogue.units[moved].name.str(), name);
+
+        const int units = state_->catalogue.units.count();
+        editor_->clickGridRow(EditorGrid::Condensers, 0);
+        editor_->clickGridRow(EditorGrid::Compressors, 0);
+        editor_->clickGridRow(EditorGrid::Frames, 0);
+        trigger("actionAddUnit");
+        QCOMPARE(state_->catalogue.units.count(), units + 1);
+        QVERIFY(messages_.last().startsWith(
+            QString::fromUtf8("1. Wstawiłem nowy agregat na pozycji nr : ")));
+        QVERIFY(messages_.last().contains('\n'));
+        trigger("actionUndo");
+        QCOMPARE(state_->catalogue.units.count(), units);
+        trigger("actionRedo");
+        QCOMPARE(state_->catalogue.units.count(), units + 1);
+        QCOMPARE(child<QAction>(editor_.get(), "actionUndo")->text(),
+                 QString::fromUtf8("Cofnij: Dodaj nowy agregat – agregat %1").arg(units + 1));
+    }
+};
+
+QTEST_MAIN(RecordEditorsTest)
+#include "record_editors_test.moc"
