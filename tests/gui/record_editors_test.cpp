@@ -187,7 +187,9 @@ class RecordEditorsTest : public QObject
 
     void frameEditorStoresItsDrawingAtEveryKey()
     {
-        doubleClick("StringGrid2", 0);
+        editor_->clickGridRow(EditorGrid::Frames, 0);
+        grid("StringGrid2")->setFocus();
+        QTest::keyClick(grid("StringGrid2"), Qt::Key_Return); // as a double click
         const int index = indexAt("StringGrid2", 0);
         RecordEditorWindow* window = openEditorOf("TForm12");
         QVERIFY(window);

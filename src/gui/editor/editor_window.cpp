@@ -11,6 +11,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QInputDialog>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -316,6 +317,8 @@ QTableView* EditorWindow::buildGrid(EditorGrid grid, const char* name)
     connect(view, &QTableView::clicked, this,
             [this, grid](const QModelIndex& index) { clickGridRow(grid, index.row()); });
     connect(view, &QTableView::doubleClicked, this, [this, grid] { openRecordEditor(grid); });
+    // Enter opens the record as a double click does, for work without the mouse.
+    view->installEventFilter(this);
     connect(view->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this, grid, view](const QModelIndex& current) {
                 if (!current.isValid())
@@ -670,6 +673,19 @@ void EditorWindow::openAbout()
 
 namespace kelvo::gui
 {
+
+bool EditorWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        for (std::size_t i = 0; i < grids_.size(); ++i)
+            if (watched == grids_[i] && (key == Qt::Key_Return || key == Qt::Key_Enter)) {
+                openRecordEditor(static_cast<EditorGrid>(i));
+                return true;
+            }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
 
 bool EditorWindow::openRecordEditor(EditorGrid grid)
 {

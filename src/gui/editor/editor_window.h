@@ -69,6 +69,7 @@ class EditorWindow : public QMainWindow
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     QWidget* buildFilters();

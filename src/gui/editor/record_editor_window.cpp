@@ -172,7 +172,7 @@ QWidget* RecordEditorWindow::buildControl(const FormControl& control)
         if (control.width > 0) // what is typed is what is stored: one record byte a character
             edit->setMaxLength(static_cast<int>(control.width));
         edit->setEnabled(control.kind == ControlKind::Edit);
-        edit->setMinimumWidth(control.width >= 50 ? 150 : 80);
+        edit->setMinimumWidth(control.width >= 50 ? 170 : 120);
         widget = edit;
     }
     widget->setObjectName(text(control.objectName));
