@@ -1,0 +1,119 @@
+#include "core/editor/consistency_checks.h"
+
+#include <algorithm>
+#include <array>
+#include <string_view>
+
+#include "core/catalogue/lookups.h"
+#include "core/text/numeric_text.h"
+
+namespace kelvo
+{
+namespace
+{
+
+constexpr std::array<std::string_view, 2> kHousings = {"BASE", "BOX"};
+constexpr std::array<std::string_view, 4> kRefrigerants = {"R404A", "R22", "R407C", "R134a"};
+constexpr std::array<std::string_view, 3> kProducers = {"Copeland", "Frascold", "Maneurop"};
+constexpr std::string_view kUnknownRefrigerant =
+    " - nieznany czynnik chłodniczy, dopuszczalne czynniki chłodnicze: R404A, R407C, R22, R134a";
+
+template <std::size_t N>
+bool known(const std::array<std::string_view, N>& list, std::string_view text)
+{
+    return std::find(list.begin(), list.end(), text) != list.end();
+}
+
+// The blocks of the unit check, numbered across the whole check.
+class UnitBlocks
+{
+  public:
+    explicit UnitBlocks(std::vector<CheckLine>& lines) : lines_(lines) {}
+
+    void add(int unit, std::initializer_list<CheckLine> rest)
+    {
+        lines_.push_back({"", EditorGrid::Units, 0});
+        lines_.push_back({"Błąd nr: " + std::to_string(++errors_), EditorGrid::Units, unit});
+        lines_.push_back(
+            {"Agregaty - nr wiersza: " + std::to_string(unit), EditorGrid::Units, unit});
+        for (const CheckLine& line : rest)
+            lines_.push_back(line);
+    }
+
+  private:
+    std::vector<CheckLine>& lines_;
+    int errors_ = 0;
+};
+
+CheckLine compressorRow(int c)
+{
+    return {"Spreżarki - nr wiersza: " + std::to_string(c), EditorGrid::Compressors, c};
+}
+
+CheckLine condenserRow(int k)
+{
+    return {"Skraplacze - nr wiersza: " + std::to_string(k), EditorGrid::Condensers, k};
+}
+
+} // namespace
+
+std::vector<CheckLine> checkUnits(const Catalogue& catalogue)
+{
+    std::vector<CheckLine> lines;
+    UnitBlocks blocks(lines);
+    for (int i = 1; i <= catalogue.units.count(); ++i) {
+        const CondensingUnitRecord& unit = catalogue.units[i];
+        const int c = findCompressorOfUnit(catalogue, i);
+        const int k = findCondenserOfUnit(catalogue, i);
+        const CompressorRecord& compressor = catalogue.compressors[c];
+        const CondenserRecord& condenser = catalogue.condensers[k];
+        const auto said = [&](const char* text) { return CheckLine{text, EditorGrid::Units, i}; };
+        if (!known(kHousings, unit.housing.view()))
+            blocks.add(i, {said("Nieznana postać agregatu !"),
+                           said("Dopuszczalne postacie agregatu: BASE, BOX")});
+        if (!known(kRefrigerants, unit.refrigerant.view()))
+            blocks.add(i, {said("Nieznany czynnik chłodniczy !"),
+                           said("Dopuszczalne czynniki chłodnicze: R404A, R407C, R22, R134a")});
+        if (unit.compressorModel.view() != compressor.model.view())
+            blocks.add(i, {compressorRow(c), said("Różne nazwy sprężarek !")});
+        if (unit.condenserModel.view() != condenser.model.view())
+            blocks.add(i, {condenserRow(k), said("Różne nazwy skraplaczy !")});
+        if (unit.refrigerant.view() != compressor.refrigerant.view())
+            blocks.add(i, {compressorRow(c), said("Różne czynniki chłodnicze !")});
+        if (unit.refrigerant.view() != condenser.refrigerant.view())
+            blocks.add(i, {condenserRow(k), said("Różne czynniki chłodnicze !")});
+        if (!parseNumber(unit.toMin.view()))
+            blocks.add(i, {said("T min !!!")});
+        if (!parseNumber(unit.toMax.view()))
+            blocks.add(i, {said("T max !!!")});
+    }
+    return lines;
+}
+
+std::vector<CheckLine> checkCompressors(const Catalogue& catalogue)
+{
+    std::vector<CheckLine> lines;
+    for (int i = 1; i <= catalogue.compressors.count(); ++i) {
+        const CompressorRecord& compressor = catalogue.compressors[i];
+        const std::string row = "Nr wiersza: " + std::to_string(i);
+        if (!known(kProducers, compressor.manufacturer.view()))
+            lines.push_back({row + " - nieznany producent sprężarki, dopuszczalni producenci: "
+                                   "Copeland, Frascold, Maneurop",
+                             EditorGrid::Compressors, i});
+        if (!known(kRefrigerants, compressor.refrigerant.view()))
+            lines.push_back({row + std::string(kUnknownRefrigerant), EditorGrid::Compressors, i});
+    }
+    return lines;
+}
+
+std::vector<CheckLine> checkCondensers(const Catalogue& catalogue)
+{
+    std::vector<CheckLine> lines;
+    for (int i = 1; i <= catalogue.condensers.count(); ++i)
+        if (!known(kRefrigerants, catalogue.condensers[i].refrigerant.view()))
+            lines.push_back({"Nr wiersza: " + std::to_string(i) + std::string(kUnknownRefrigerant),
+                             EditorGrid::Condensers, i});
+    return lines;
+}
+
+} // namespace kelvo
