@@ -1,0 +1,192 @@
+#include "core/editor/data_checks.h"
+
+#include <cmath>
+#include <map>
+#include <optional>
+#include <string>
+
+#include "core/performance/compressor_model.h"
+#include "core/performance/condenser_model.h"
+#include "core/text/code_page.h"
+#include "core/text/numeric_text.h"
+
+namespace kelvo
+{
+namespace
+{
+
+constexpr double kLowestCop = 0.5;
+constexpr double kHighestCop = 15.0;
+
+std::string quoted(std::string_view recordText)
+{
+    return "\"" + toUtf8(recordText) + "\"";
+}
+
+std::string number(double value)
+{
+    return formatNumber(value, ',');
+}
+
+template <class Table>
+void duplicateIds(std::vector<CheckLine>& lines, const Table& table, EditorGrid grid,
+                  std::string_view name)
+{
+    std::map<std::string, int> first;
+    for (int i = 1; i <= table.count(); ++i) {
+        const auto [at, fresh] = first.emplace(table[i].id.str(), i);
+        if (!fresh)
+            lines.push_back({std::string(name) + ": wiersz " + std::to_string(i) +
+                                 " ma ten sam identyfikator " + quoted(table[i].id.view()) +
+                                 " co wiersz " + std::to_string(at->second),
+                             grid, i});
+    }
+}
+
+template <class Table, class Link>
+void brokenLinks(std::vector<CheckLine>& lines, const Catalogue& catalogue, const Table& table,
+                 Link link, std::string_view what)
+{
+    for (int u = 1; u <= catalogue.units.count(); ++u) {
+        const auto& id = catalogue.units[u].*link;
+        if (id.view() == "0")
+            continue;
+        bool found = false;
+        for (int i = 1; i <= table.count() && !found; ++i)
+            found = table[i].id.view() == id.view();
+        if (!found)
+            lines.push_back({"Agregaty: wiersz " + std::to_string(u) + " – " + std::string(what) +
+                                 " o identyfikatorze " + quoted(id.view()) + " nie istnieje",
+                             EditorGrid::Units, u});
+    }
+}
+
+// The "to" range of the points of envelope 1 whose to and tk both convert.
+std::optional<std::pair<double, double>> envelopeToRange(const Envelope& envelope)
+{
+    std::optional<std::pair<double, double>> range;
+    for (int p = 0; p < Envelope::pointCount; ++p) {
+        const auto to = parseNumber(envelope.to[p].view());
+        if (!to || !parseNumber(envelope.tk[p].view()))
+            continue;
+        range = range ? std::pair{std::min(range->first, *to), std::max(range->second, *to)}
+                      : std::pair{*to, *to};
+    }
+    return range;
+}
+
+void unitRanges(std::vector<CheckLine>& lines, const Catalogue& catalogue)
+{
+    for (int u = 1; u <= catalogue.units.count(); ++u) {
+        const CondensingUnitRecord& unit = catalogue.units[u];
+        const auto low = parseNumber(unit.toMin.view());
+        const auto high = parseNumber(unit.toMax.view());
+        int c = 0;
+        for (int i = 1; i <= catalogue.compressors.count() && c == 0; ++i)
+            if (catalogue.compressors[i].id.view() == unit.compressorId.view())
+                c = i;
+        if (!low || !high || c == 0)
+            continue;
+        const auto range = envelopeToRange(catalogue.compressors[c].envelopes[0]);
+        if (range && (*low < range->first || *high > range->second))
+            lines.push_back({"Agregaty: wiersz " + std::to_string(u) + " – zakres to " +
+                                 number(*low) + " .. " + number(*high) +
+                                 " wychodzi poza kopertę 1 sprężarki z wiersza " +
+                                 std::to_string(c) + " (" + number(range->first) + " .. " +
+                                 number(range->second) + ")",
+                             EditorGrid::Units, u});
+    }
+}
+
+void compressorFigures(std::vector<CheckLine>& lines, const CompressorRecord& record, int i)
+{
+    const std::string row = "Sprężarki: wiersz " + std::to_string(i);
+    const auto line = [&](const std::string& text) {
+        lines.push_back({row + " – " + text, EditorGrid::Compressors, i});
+    };
+    for (int set = 0; set < 2; ++set) {
+        const FixedText<20>& multiplier =
+            record.coeffSets[static_cast<std::size_t>(set)].multiplier;
+        if (!multiplier.empty() && !parseNumber(multiplier.view()))
+            line(std::string(set == 0 ? "mnożnik Qo " : "mnożnik Pe ") + quoted(multiplier.view()) +
+                 " nie jest liczbą (obliczenia przyjmują 1)");
+    }
+    CompressorRecord copy = record; // reading the sets rewrites their decimal points
+    const CoefficientValues capacity = readCoefficientSet(copy, 1);
+    const CoefficientValues power = readCoefficientSet(copy, 2);
+    if (capacity.form() != PolynomialForm::None && capacity.c == power.c &&
+        capacity.converted == power.converted)
+        line("współczynniki Pe są takie same jak współczynniki Qo");
+    const Envelope& envelope = record.envelopes[0];
+    bool figureReported = false;
+    bool copReported = false;
+    for (int p = 0; p < Envelope::pointCount; ++p) {
+        const auto to = parseNumber(envelope.to[p].view());
+        const auto tk = parseNumber(envelope.tk[p].view());
+        if (!to || !tk)
+            continue;
+        const std::string point = " w punkcie " + std::to_string(p + 1) + " koperty 1 (to " +
+                                  number(*to) + ", tk " + number(*tk) + ")";
+        double qo = NAN;
+        double pe = NAN;
+        try {
+            const RatedValue q = ratedCapacity(capacity, *to, *tk);
+            const RatedValue e = ratedPower(power, *to, *tk);
+            if (!q.usable || !e.usable)
+                continue;
+            qo = q.kW;
+            pe = e.kW;
+        } catch (const EvaluationFault&) {
+            // qo or pe stays not finite and is reported below
+        }
+        if (!figureReported &&
+            (!(qo > 0) || !(pe > 0) || !std::isfinite(qo) || !std::isfinite(pe))) {
+            figureReported = true;
+            line("Qo = " + number(qo) + " kW, Pe = " + number(pe) + " kW" + point);
+            continue;
+        }
+        if (!copReported && qo > 0 && pe > 0) {
+            const double cop = qo / pe;
+            if (cop < kLowestCop || cop > kHighestCop) {
+                copReported = true;
+                line("COP = " + number(roundToTenth(cop)) + point);
+            }
+        }
+    }
+}
+
+} // namespace
+
+std::vector<CheckLine> checkData(const Catalogue& catalogue)
+{
+    std::vector<CheckLine> lines;
+    duplicateIds(lines, catalogue.compressors, EditorGrid::Compressors, "Sprężarki");
+    duplicateIds(lines, catalogue.condensers, EditorGrid::Condensers, "Skraplacze");
+    duplicateIds(lines, catalogue.frames, EditorGrid::Frames, "Ramy");
+    brokenLinks(lines, catalogue, catalogue.compressors, &CondensingUnitRecord::compressorId,
+                "sprężarka");
+    brokenLinks(lines, catalogue, catalogue.condensers, &CondensingUnitRecord::condenserId,
+                "skraplacz");
+    brokenLinks(lines, catalogue, catalogue.frames, &CondensingUnitRecord::frameId, "rama");
+    unitRanges(lines, catalogue);
+    for (int i = 1; i <= catalogue.compressors.count(); ++i)
+        compressorFigures(lines, catalogue.compressors[i], i);
+    for (int k = 1; k <= catalogue.condensers.count(); ++k) {
+        CondenserRecord copy = catalogue.condensers[k];
+        const CondenserModel model = CondenserModel::read(copy);
+        if (model.kind() != CondenserModelKind::TwoPoint)
+            continue;
+        double at15 = NAN;
+        try {
+            at15 = model.capacityAt15K();
+        } catch (const EvaluationFault&) {
+        }
+        if (!(at15 > 0))
+            lines.push_back({"Skraplacze: wiersz " + std::to_string(k) +
+                                 " – dwa punkty dają Qk15 = " + number(at15) + " kW",
+                             EditorGrid::Condensers, k});
+    }
+    return lines;
+}
+
+} // namespace kelvo
