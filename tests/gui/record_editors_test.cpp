@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QRadioButton>
 #include <QTableView>
 #include <QtTest>
@@ -254,6 +255,30 @@ class RecordEditorsTest : public QObject
         QCOMPARE(state_->catalogue.units.count(), units + 1);
         QCOMPARE(child<QAction>(editor_.get(), "actionUndo")->text(),
                  QString::fromUtf8("Cofnij: Dodaj nowy agregat – agregat %1").arg(units + 1));
+    }
+
+    void aDoubleClickInTheErrorListShowsTheReportedRow()
+    {
+        state_->catalogue.units.at(3).housing = "Box";
+        child<QCheckBox>(editor_.get(), "CheckBox15")->click(); // unit 3 hidden now
+        trigger("actionCheck2");
+        QWidget* list = editor_->errorList();
+        QVERIFY(list);
+        QCOMPARE(list->objectName(), QString("TForm6"));
+        QCOMPARE(list->windowTitle(), QString::fromUtf8("Lista błędów"));
+        auto* lines = child<QListWidget>(list, "ListBox1");
+        const auto found = lines->findItems("Agregaty - nr wiersza: 3", Qt::MatchExactly);
+        QVERIFY(!found.isEmpty());
+        emit lines->itemDoubleClicked(found.front());
+        QVERIFY(child<QCheckBox>(editor_.get(), "CheckBox15")->isChecked());
+        QTableView* units = grid("StringGrid4");
+        QCOMPARE(units->currentIndex().siblingAtColumn(0).data().toInt(), 3);
+        QVERIFY(!editor_->recordEditor());
+
+        // The next check replaces the list; the data check has its own section.
+        trigger("actionCheckData2");
+        QTRY_VERIFY(editor_->errorList() && editor_->errorList() != list);
+        QVERIFY(editor_->errorList()->findChild<QListWidget*>("ListBox2"));
     }
 };
 

@@ -189,4 +189,13 @@ std::vector<CheckLine> checkData(const Catalogue& catalogue)
     return lines;
 }
 
+std::vector<CheckLine> checkDataOf(const Catalogue& catalogue, EditorGrid menu)
+{
+    std::vector<CheckLine> lines;
+    for (CheckLine& line : checkData(catalogue))
+        if (line.table == menu || (menu == EditorGrid::Units && line.table == EditorGrid::Frames))
+            lines.push_back(std::move(line));
+    return lines;
+}
+
 } // namespace kelvo

@@ -19,4 +19,8 @@ namespace kelvo
 //  - a multiplier text that is no number (the calculation silently takes 1 for it).
 std::vector<CheckLine> checkData(const Catalogue& catalogue);
 
+// The lines of checkData for the menu of one table: its own lines; the unit menu's also
+// take the frames' lines (frames have no menu of checks).
+std::vector<CheckLine> checkDataOf(const Catalogue& catalogue, EditorGrid menu);
+
 } // namespace kelvo

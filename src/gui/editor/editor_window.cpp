@@ -28,11 +28,15 @@
 #include "core/app/message_sink.h"
 #include "core/editor/catalogue_saving.h"
 #include "core/editor/chart_click.h"
+#include "core/editor/consistency_checks.h"
+#include "core/editor/data_checks.h"
 #include "core/editor/editor_grids.h"
 #include "core/editor/editor_session.h"
+#include "core/editor/grid_navigation.h"
 #include "gui/app/information_window.h"
 #include "gui/editor/editor_grid_model.h"
 #include "gui/editor/envelope_chart_view.h"
+#include "gui/editor/error_list_window.h"
 #include "gui/editor/record_editor_window.h"
 #include "gui/ui/palette.h"
 #include "gui/ui/progress_window.h"
@@ -170,6 +174,7 @@ EditorWindow::~EditorWindow()
 {
     // The record editor is a window of its own; it stores its record as it goes.
     delete recordEditor_.data();
+    delete errorList_.data();
 }
 
 QWidget* EditorWindow::buildFilters()
@@ -389,8 +394,18 @@ void EditorWindow::buildMenus()
         ->addAction(QString::fromUtf8("Edytuj wiersz"), this,
                     [this] { openRecordEditor(EditorGrid::Compressors); })
         ->setObjectName("actionEditCompressor");
-    for (QMenu* m : {condensers, compressors, units})
-        later(m, "Sprawdź błędy");
+    const std::pair<QMenu*, EditorGrid> checked[] = {{condensers, EditorGrid::Condensers},
+                                                     {compressors, EditorGrid::Compressors},
+                                                     {units, EditorGrid::Units}};
+    for (const auto& [m, table] : checked) {
+        const EditorGrid t = table;
+        m->addAction(QString::fromUtf8("Sprawdź błędy"), this, [this, t] {
+             runCheck(t, false);
+         })->setObjectName(QString("actionCheck%1").arg(static_cast<int>(t)));
+        m->addAction(QString::fromUtf8("Sprawdź dane"), this, [this, t] {
+             runCheck(t, true);
+         })->setObjectName(QString("actionCheckData%1").arg(static_cast<int>(t)));
+    }
     QMenu* data = menu("Dane");
     later(data, "Qo C0...C9 - (Excel A1...J1)");
     later(data, "Pe C0...C9 - (Excel A1...J1)");
@@ -416,9 +431,7 @@ void EditorWindow::open()
     fillBox(compressorCountBox_, countList().items, state_.editor.inputs.compressorCount);
     fillBox(condenserCountBox_, countList().items, state_.editor.inputs.condenserCount);
     heatFactorEdit_->setText(fromCatalogueText(state_.editor.inputs.heatFactor));
-    for (QCheckBox* box : filterBoxes_)
-        box->setChecked(
-            *findEditorFilterTick(state_.editor.filters, toCatalogueText(box->objectName())));
+    showFilterTicks();
     filling_ = false;
     showInputs();
     refreshAllGrids();
@@ -775,6 +788,48 @@ void EditorWindow::historyChanged()
     undoAction_->setEnabled(history.canUndo());
     redoAction_->setText(label("Ponów", history.redoDescription()));
     redoAction_->setEnabled(history.canRedo());
+}
+
+void EditorWindow::runCheck(EditorGrid table, bool data)
+{
+    std::vector<CheckLine> lines;
+    if (data)
+        lines = checkDataOf(state_.catalogue, table);
+    else if (table == EditorGrid::Units)
+        lines = checkUnits(state_.catalogue);
+    else if (table == EditorGrid::Compressors)
+        lines = checkCompressors(state_.catalogue);
+    else
+        lines = checkCondensers(state_.catalogue);
+    // Each check replaces the list of the one before.
+    delete errorList_.data();
+    auto* window = new ErrorListWindow(lines, data ? ErrorListWindow::Section::Data
+                                                   : ErrorListWindow::Section::Errors);
+    errorList_ = window;
+    connect(window, &ErrorListWindow::recordChosen, this, &EditorWindow::showReportedRecord);
+    window->show();
+}
+
+void EditorWindow::showFilterTicks()
+{
+    for (QCheckBox* box : filterBoxes_)
+        box->setChecked(
+            *findEditorFilterTick(state_.editor.filters, toCatalogueText(box->objectName())));
+}
+
+QWidget* EditorWindow::errorList() const
+{
+    return errorList_.data();
+}
+
+void EditorWindow::showReportedRecord(EditorGrid table, int index)
+{
+    if (!isEnabled() || !selectRecordInGrid(state_, table, index))
+        return;
+    showFilterTicks();
+    refreshGrid(table);
+    grids_[static_cast<std::size_t>(table)]->setFocus();
+    activateWindow();
 }
 
 } // namespace kelvo::gui

@@ -64,6 +64,9 @@ class EditorWindow : public QMainWindow
     bool openRecordEditor(EditorGrid grid);
     [[nodiscard]] RecordEditorWindow* recordEditor() const;
     void runCommand(RowCommand command);
+    // "Sprawdź błędy" (data false) or "Sprawdź dane" of the table's menu, in a new error list.
+    void runCheck(EditorGrid table, bool data);
+    [[nodiscard]] QWidget* errorList() const;
     void undo();
     void redo();
 
@@ -91,6 +94,8 @@ class EditorWindow : public QMainWindow
     void openAbout();
     void recordEditorClosed(EditorGrid grid);
     void historyChanged();
+    void showReportedRecord(EditorGrid table, int index);
+    void showFilterTicks();
 
     ApplicationState& state_;
     MessagePresenter present_;
@@ -114,6 +119,7 @@ class EditorWindow : public QMainWindow
     EnvelopeChartView* chart_ = nullptr;
     QPointer<QWidget> about_;
     QPointer<RecordEditorWindow> recordEditor_;
+    QPointer<QWidget> errorList_;
     QAction* undoAction_ = nullptr;
     QAction* redoAction_ = nullptr;
 };
