@@ -100,8 +100,8 @@ class EditorWindowTest : public QObject
         QStringList menus;
         for (QAction* menu : editor->menuBar()->actions())
             menus << menu->text();
-        QCOMPARE(menus, (QStringList{"Program", "Edycja", "Czynnik chłodniczy", "Rama", "Skraplacze",
-                                     "Sprężarki", "Agregaty", "Dane", "Pomoc"}));
+        QCOMPARE(menus, (QStringList{"Program", "Edycja", "Czynnik chłodniczy", "Rama",
+                                     "Skraplacze", "Sprężarki", "Agregaty", "Dane", "Pomoc"}));
         QVERIFY(child<QAction>(editor, "RefrigerantR404A")->isChecked());
         QVERIFY(!child<QAction>(editor, "RefrigerantR22")->isChecked());
         QVERIFY(child<QCheckBox>(editor, "CheckBox10")->isChecked());
