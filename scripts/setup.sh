@@ -8,7 +8,7 @@ packages=(
   cmake make pkg-config g++ clang-format
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-svg-dev qt6-tools-dev
-  libxlsxwriter-dev liborcus-dev libixion-dev
+  libxlsxwriter-dev liborcus-dev libixion-dev libboost-dev
   libcli11-dev nlohmann-json3-dev
   fonts-dejavu-core fonts-liberation2
   xvfb xauth x11-apps imagemagick poppler-utils locales

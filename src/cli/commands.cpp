@@ -9,6 +9,7 @@
 #include "cli/command_check.h"
 #include "cli/command_datasheet.h"
 #include "cli/command_details.h"
+#include "cli/command_edit.h"
 #include "cli/command_envelope.h"
 #include "cli/command_list.h"
 #include "cli/command_pair.h"
@@ -40,6 +41,7 @@ void registerCommands(CLI::App& app, CommandContext& context)
     addListCommand(app, context);
     addBalanceCommand(app, context);
     addEnvelopeCommand(app, context);
+    addEditCommand(app, context);
 }
 
 } // namespace kelvo::cli

@@ -48,6 +48,8 @@ void openEditorCatalogue(ApplicationState& state, const std::string& dataFolder)
 {
     openCatalogue(state, dataFolder);
     resetEditor(state);
+    // openCatalogue has read all four files or thrown, so a save replaces only what was read.
+    state.editor.catalogueLoaded = true;
 }
 
 } // namespace kelvo::cli

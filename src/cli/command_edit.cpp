@@ -1,0 +1,261 @@
+#include "cli/command_edit.h"
+
+#include <algorithm>
+#include <memory>
+#include <nlohmann/json.hpp>
+#include <optional>
+#include <ostream>
+#include <string>
+
+#include "cli/command_base.h"
+#include "cli/editor_options.h"
+#include "cli/text_table.h"
+#include "core/app/application_state.h"
+#include "core/editor/catalogue_saving.h"
+#include "core/editor/row_operations.h"
+#include "core/text/numeric_text.h"
+
+namespace kelvo::cli
+{
+namespace
+{
+
+struct EditOptions;
+using Operation = RowEdit (*)(const EditOptions&, ApplicationState&);
+
+struct EditOptions : CommonOptions {
+    Operation operation = nullptr; // set by the chosen operation's subcommand
+    std::optional<std::string> refrigerant;
+    std::string table;
+    std::string row;    // the current row: ROW or UNIT_ROW
+    std::string answer; // the text typed into the operation's prompt: TARGET, SOURCE or ROW
+    std::string compressorRow;
+    std::string condenserRow;
+    std::string frameRow;
+    std::string compressorCount;
+    std::string condenserCount;
+};
+
+EditorGrid tableArgument(const std::string& name)
+{
+    if (name == "compressors")
+        return EditorGrid::Compressors;
+    if (name == "condensers")
+        return EditorGrid::Condensers;
+    return EditorGrid::Units; // the only other choice the parser lets through
+}
+
+// A row given on the command line as the editor's grid would have it current: text that is no
+// whole number is no row (0), which every operation refuses as it refuses an index out of range.
+int rowNumber(const std::string& text)
+{
+    return parseInteger(text).value_or(0);
+}
+
+RowEdit cancelled()
+{
+    RowEdit edit;
+    edit.message = kActionCancelled;
+    return edit;
+}
+
+RowEdit runAddUnit(const EditOptions& options, ApplicationState& state)
+{
+    NewUnit unit;
+    unit.refrigerant = *options.refrigerant;
+    unit.compressor = rowNumber(options.compressorRow);
+    unit.condenser = rowNumber(options.condenserRow);
+    unit.frame = rowNumber(options.frameRow);
+    unit.compressorCount = options.compressorCount;
+    unit.condenserCount = options.condenserCount;
+    return addUnit(state.catalogue, unit, state.editor.filters);
+}
+
+template <EditorGrid table> RowEdit runAddEmpty(const EditOptions& options, ApplicationState& state)
+{
+    return addEmptyRecord(state.catalogue, table, options.refrigerant.value_or(""));
+}
+
+RowEdit runDelete(const EditOptions& options, ApplicationState& state)
+{
+    return deleteRecord(state.catalogue, tableArgument(options.table), rowNumber(options.row));
+}
+
+RowEdit runMove(const EditOptions& options, ApplicationState& state)
+{
+    return moveRecord(state.catalogue, tableArgument(options.table), rowNumber(options.row),
+                      options.answer);
+}
+
+RowEdit runCopyEnvelopes(const EditOptions& options, ApplicationState& state)
+{
+    return copyEnvelopes(state.catalogue, rowNumber(options.row), options.answer);
+}
+
+RowEdit runCopyCompressor(const EditOptions& options, ApplicationState& state)
+{
+    return copyCompressor(state.catalogue, rowNumber(options.row), options.answer,
+                          *options.refrigerant);
+}
+
+template <EditorGrid what> RowEdit runAssign(const EditOptions& options, ApplicationState& state)
+{
+    // The editor asks for the index only with a unit current, so a unit row that is none is
+    // refused before the answer is looked at.
+    const int unit = rowNumber(options.row);
+    if (!state.catalogue.units.contains(unit))
+        return cancelled();
+    return assignToUnit(state.catalogue, what, unit, options.answer);
+}
+
+std::string withNewlines(std::string text)
+{
+    std::replace(text.begin(), text.end(), '\r', '\n');
+    return text;
+}
+
+void runEdit(const EditOptions& options, CommandContext& context)
+{
+    if (options.refrigerant)
+        requireEditorRefrigerant(*options.refrigerant);
+    auto state = std::make_unique<ApplicationState>();
+    openEditorCatalogue(*state, options.dataFolder);
+    const RowEdit edit = options.operation(options, *state);
+    if (edit.done) {
+        const SaveOutcome outcome = saveEditorCatalogue(*state);
+        if (!outcome.saved)
+            throw CommandFailure(outcome.message);
+    }
+
+    const std::string message = withNewlines(edit.message);
+    if (options.json)
+        context.out << nlohmann::ordered_json{{"done", edit.done}, {"message", message}}.dump()
+                    << "\n";
+    else if (edit.done && !message.empty())
+        context.out << message << "\n";
+    if (edit.done)
+        return;
+    // A refusal without a message (an answer that is no number) stays silent, as in the editor.
+    if (!message.empty())
+        throw CommandFailure(message);
+    context.exitCode = 1;
+}
+
+enum class Refrigerant { Required, Accepted, None };
+
+CLI::App* addOperation(CLI::App* edit, const std::shared_ptr<EditOptions>& options,
+                       const std::string& name, const std::string& description, Operation operation,
+                       Refrigerant refrigerant)
+{
+    auto* command = edit->add_subcommand(name, description);
+    // --data and --json belong to "edit" but may follow the operation's arguments.
+    command->fallthrough();
+    command->callback([options, operation] { options->operation = operation; });
+    if (refrigerant == Refrigerant::Required)
+        command->add_option("--refrigerant", options->refrigerant, "R134a, R407C, R404A or R22")
+            ->required();
+    else if (refrigerant == Refrigerant::Accepted)
+        command->add_option("--refrigerant", options->refrigerant,
+                            "R134a, R407C, R404A or R22 (not used)");
+    return command;
+}
+
+void addRow(CLI::App* command, const std::shared_ptr<EditOptions>& options, const char* name,
+            const char* description)
+{
+    command->add_option(name, options->row, description)->required();
+}
+
+void addAnswer(CLI::App* command, const std::shared_ptr<EditOptions>& options, const char* name,
+               const char* description)
+{
+    command->add_option(name, options->answer, description)->required();
+}
+
+void addTable(CLI::App* command, const std::shared_ptr<EditOptions>& options)
+{
+    command->add_option("table", options->table, "compressors, condensers or units")
+        ->required()
+        ->check(CLI::IsMember({"compressors", "condensers", "units"}));
+}
+
+} // namespace
+
+void addEditCommand(CLI::App& app, CommandContext& context)
+{
+    auto options = std::make_shared<EditOptions>();
+    auto* edit = addCommand(app, context, "edit",
+                            "One row operation of the catalogue editor, saved to the catalogue "
+                            "files when it is carried out",
+                            options, runEdit);
+    edit->require_subcommand(1);
+
+    auto* command =
+        addOperation(edit, options, "add-unit",
+                     "Add a unit of a compressor, a condenser and a frame (Dodaj nowy agregat)",
+                     runAddUnit, Refrigerant::Required);
+    command->add_option("--compressor-row", options->compressorRow, "Compressor index (Poz.)")
+        ->required();
+    command->add_option("--condenser-row", options->condenserRow, "Condenser index (Poz.)")
+        ->required();
+    command->add_option("--frame-row", options->frameRow, "Frame index (Poz.)")->required();
+    command->add_option("--compressors", options->compressorCount, "Number of compressors (text)")
+        ->required();
+    command->add_option("--condensers", options->condenserCount, "Number of condensers (text)")
+        ->required();
+
+    addOperation(edit, options, "add-compressor",
+                 "Add an empty compressor record (Dodaj wolny wiersz)",
+                 runAddEmpty<EditorGrid::Compressors>, Refrigerant::Required);
+    addOperation(edit, options, "add-condenser",
+                 "Add an empty condenser record (Dodaj wolny wiersz)",
+                 runAddEmpty<EditorGrid::Condensers>, Refrigerant::Required);
+    addOperation(edit, options, "add-frame", "Add an empty frame record (Dodaj wolny wiersz)",
+                 runAddEmpty<EditorGrid::Frames>, Refrigerant::None);
+
+    command = addOperation(edit, options, "delete",
+                           "Delete a record; units linked to it get the link 0 (Usuń wiersz)",
+                           runDelete, Refrigerant::None);
+    addTable(command, options);
+    addRow(command, options, "row", "Index (Poz.) of the record to delete");
+
+    command = addOperation(edit, options, "move",
+                           "Move a record to another index (Przesuń aktualny wiersz)", runMove,
+                           Refrigerant::None);
+    addTable(command, options);
+    addRow(command, options, "row", "Index (Poz.) of the record to move");
+    addAnswer(command, options, "target", "Index (Poz.) it moves to");
+
+    command = addOperation(edit, options, "copy-envelopes",
+                           "Copy the envelopes of another compressor (Kopiuj kopertę)",
+                           runCopyEnvelopes, Refrigerant::None);
+    addRow(command, options, "row", "Index (Poz.) of the compressor that takes the envelopes");
+    addAnswer(command, options, "source", "Index (Poz.) of the compressor copied from");
+
+    command =
+        addOperation(edit, options, "copy-compressor",
+                     "Copy another compressor over one, which keeps its id (Kopiuj sprężarkę)",
+                     runCopyCompressor, Refrigerant::Required);
+    addRow(command, options, "row", "Index (Poz.) of the compressor overwritten");
+    addAnswer(command, options, "source", "Index (Poz.) of the compressor copied from");
+
+    struct Assignment {
+        const char* name;
+        const char* description;
+        Operation run;
+        const char* what;
+    };
+    for (const Assignment& a :
+         {Assignment{"assign-condenser", "Link a unit to a condenser (Przyporządkuj skraplacz)",
+                     runAssign<EditorGrid::Condensers>, "Index (Poz.) of the condenser"},
+          Assignment{"assign-compressor", "Link a unit to a compressor (Przyporządkuj sprężarkę)",
+                     runAssign<EditorGrid::Compressors>, "Index (Poz.) of the compressor"},
+          Assignment{"assign-frame", "Link a unit to a frame (Przyporządkuj ramę)",
+                     runAssign<EditorGrid::Frames>, "Index (Poz.) of the frame"}}) {
+        command = addOperation(edit, options, a.name, a.description, a.run, Refrigerant::Accepted);
+        addRow(command, options, "unit-row", "Index (Poz.) of the unit");
+        addAnswer(command, options, "row", a.what);
+    }
+}
+
+} // namespace kelvo::cli
