@@ -3,9 +3,13 @@
 #include <memory>
 #include <nlohmann/json.hpp>
 #include <ostream>
+#include <string>
+#include <vector>
 
 #include "cli/command_base.h"
 #include "cli/command_error.h"
+#include "core/editor/consistency_checks.h"
+#include "core/editor/data_checks.h"
 
 namespace kelvo::cli
 {
@@ -13,13 +17,43 @@ namespace
 {
 
 struct CheckOptions : CommonOptions {
+    std::string what; // empty: what the catalogue holds
 };
+
+std::vector<CheckLine> checkLines(const Catalogue& catalogue, const std::string& what)
+{
+    if (what == "units")
+        return checkUnits(catalogue);
+    if (what == "compressors")
+        return checkCompressors(catalogue);
+    if (what == "condensers")
+        return checkCondensers(catalogue);
+    return checkData(catalogue);
+}
+
+// The lines of the editor's error list, as the window shows them.
+void printLines(const std::vector<CheckLine>& lines, bool json, std::ostream& out)
+{
+    if (json) {
+        nlohmann::ordered_json texts = nlohmann::ordered_json::array();
+        for (const CheckLine& line : lines)
+            texts.push_back(line.text);
+        out << nlohmann::ordered_json{{"lines", texts}}.dump() << "\n";
+        return;
+    }
+    for (const CheckLine& line : lines)
+        out << line.text << "\n";
+}
 
 void runCheck(const CheckOptions& options, CommandContext& context)
 {
     auto state = std::make_unique<ApplicationState>();
     openCatalogue(*state, options.dataFolder);
     const auto& c = state->catalogue;
+    if (!options.what.empty()) {
+        printLines(checkLines(c, options.what), options.json, context.out);
+        return;
+    }
     if (options.json) {
         nlohmann::ordered_json doc;
         doc["dataFolder"] = state->programDir.string();
@@ -41,8 +75,16 @@ void runCheck(const CheckOptions& options, CommandContext& context)
 
 void addCheckCommand(CLI::App& app, CommandContext& context)
 {
-    addCommand(app, context, "check", "Load the catalogue and report what it holds",
-               std::make_shared<CheckOptions>(), runCheck);
+    auto options = std::make_shared<CheckOptions>();
+    auto* command = addCommand(app, context, "check",
+                               "Load the catalogue and report what it holds, or list what the "
+                               "editor's error check of one table (or its data check) finds",
+                               options, runCheck);
+    command
+        ->add_option("what", options->what,
+                     "units, compressors or condensers (the error lists), or data (the data "
+                     "check of every table)")
+        ->check(CLI::IsMember({"units", "compressors", "condensers", "data"}));
 }
 
 } // namespace kelvo::cli

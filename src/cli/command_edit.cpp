@@ -12,6 +12,7 @@
 #include "cli/text_table.h"
 #include "core/app/application_state.h"
 #include "core/editor/catalogue_saving.h"
+#include "core/editor/coefficient_import.h"
 #include "core/editor/row_operations.h"
 #include "core/text/numeric_text.h"
 
@@ -34,6 +35,8 @@ struct EditOptions : CommonOptions {
     std::string frameRow;
     std::string compressorCount;
     std::string condenserCount;
+    std::string coefficientSet; // qo or pe
+    std::string file;
 };
 
 EditorGrid tableArgument(const std::string& name)
@@ -106,6 +109,12 @@ template <EditorGrid what> RowEdit runAssign(const EditOptions& options, Applica
     if (!state.catalogue.units.contains(unit))
         return cancelled();
     return assignToUnit(state.catalogue, what, unit, options.answer);
+}
+
+RowEdit runImportCoefficients(const EditOptions& options, ApplicationState& state)
+{
+    return importCoefficientsFromFile(state.catalogue, rowNumber(options.row),
+                                      options.coefficientSet == "qo" ? 1 : 2, options.file);
 }
 
 std::string withNewlines(std::string text)
@@ -238,6 +247,16 @@ void addEditCommand(CLI::App& app, CommandContext& context)
                      runCopyCompressor, Refrigerant::Required);
     addRow(command, options, "row", "Index (Poz.) of the compressor overwritten");
     addAnswer(command, options, "source", "Index (Poz.) of the compressor copied from");
+
+    command = addOperation(edit, options, "import-coefficients",
+                           "Coefficients C0 .. C9 of the capacity (qo) or power (pe) polynomial "
+                           "from cells A1 .. J1 of an .xlsx, .ods or .csv file",
+                           runImportCoefficients, Refrigerant::None);
+    addRow(command, options, "row", "Index (Poz.) of the compressor");
+    command->add_option("set", options->coefficientSet, "qo or pe")
+        ->required()
+        ->check(CLI::IsMember({"qo", "pe"}));
+    command->add_option("file", options->file, "The spreadsheet or .csv file")->required();
 
     struct Assignment {
         const char* name;

@@ -175,6 +175,28 @@ TEST_F(EditCommand, AssignmentsKeepToTheUnitsRefrigerant)
     EXPECT_EQ(after->units[1].condenserId.view(), unit.condenserId.view());
 }
 
+TEST_F(EditCommand, CoefficientsComeFromASpreadsheetFileOrNothingChanges)
+{
+    const std::filesystem::path files = KELVO_TEST_FILES_DIR;
+    auto run = edit({"import-coefficients", "2", "missing.ods", "pe"});
+    EXPECT_EQ(run.exitCode, 2) << "the set comes before the file";
+    run = edit({"import-coefficients", "2", "pe", (files / "missing.ods").string()});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.err.rfind("kelvo edit: Brak połączenia z MsExcel ", 0), 0u) << run.err;
+    EXPECT_NE(run.err.find("missing.ods"), std::string::npos) << run.err;
+    expectUntouched();
+
+    run = edit({"import-coefficients", "2", "pe", (files / "coefficients.ods").string()});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    const auto after = load();
+    const auto& power = after->compressors[2].coeffSets[1];
+    EXPECT_EQ(power.c[0].view(), "5578,552625");
+    EXPECT_EQ(power.c[9].view(), "-0,001695467225");
+    EXPECT_EQ(power.multiplier.view(), before_->compressors[2].coeffSets[1].multiplier.view());
+    EXPECT_EQ(after->compressors[2].coeffSets[0].c[0].view(),
+              before_->compressors[2].coeffSets[0].c[0].view());
+}
+
 TEST_F(EditCommand, RowsThatAreNoRecordAreCancelledWithoutSaving)
 {
     const std::string pastUnits = std::to_string(before_->units.count() + 1);

@@ -1,10 +1,12 @@
 #include "core/editor/coefficient_import.h"
 
 #include <stdexcept>
+#include <type_traits>
 
 #include "core/app/application_state.h"
 #include "core/editor/catalogue_changes.h"
 #include "core/editor/editor_grids.h"
+#include "core/spreadsheet/first_row_cells.h"
 #include "core/text/code_page.h"
 
 namespace kelvo
@@ -30,6 +32,12 @@ RowEdit importCoefficients(Catalogue& catalogue, int compressor, int set,
                                           " komórek zamiast dziesięciu (A1 .. J1)");
         return edit;
     }
+    for (std::size_t k = 0; k < 10; ++k)
+        if (cells[k].empty()) {
+            edit.message = spreadsheetFailure("komórka " + std::string(1, char('A' + k)) +
+                                              "1 jest pusta (C" + std::to_string(k) + ")");
+            return edit;
+        }
     CompressorRecord record = catalogue.compressors[compressor];
     for (std::size_t k = 0; k < 10; ++k)
         record.coeffSets[static_cast<std::size_t>(set - 1)].c[k] = fromUtf8(cells[k]);
@@ -45,18 +53,70 @@ RowEdit importCoefficients(Catalogue& catalogue, int compressor, int set,
     return edit;
 }
 
-RowEdit importCoefficientsToCurrent(ApplicationState& state, int set,
-                                    const std::vector<std::string>& cells)
+RowEdit importCoefficientsFromFile(Catalogue& catalogue, int compressor, int set,
+                                   const std::filesystem::path& file)
 {
-    const auto current = state.editor.grid(EditorGrid::Compressors).currentIndex();
+    std::vector<std::string> cells;
+    try {
+        cells = readFirstRowCells(file);
+    } catch (const SpreadsheetError& error) {
+        RowEdit edit;
+        edit.message = spreadsheetFailure(error.what());
+        return edit;
+    }
+    RowEdit edit = importCoefficients(catalogue, compressor, set, cells);
+    if (!edit.done && edit.message.rfind(kNoSpreadsheet, 0) == 0)
+        edit.message += " – " + file.filename().string();
+    return edit;
+}
+
+std::optional<std::vector<std::string>> clipboardCoefficients(std::string_view clipboardText)
+{
+    std::vector<std::string> cells = clipboardCells(clipboardText);
+    if (cells.size() < 10)
+        return std::nullopt;
+    cells.resize(10);
+    return cells;
+}
+
+std::optional<int> currentCompressor(const ApplicationState& state)
+{
+    return state.editor.grid(EditorGrid::Compressors).currentIndex();
+}
+
+namespace
+{
+
+template <class Source>
+RowEdit importToCurrent(ApplicationState& state, int set, const Source& source)
+{
+    const auto current = currentCompressor(state);
     if (!current)
         return {};
-    RowEdit edit = importCoefficients(state.catalogue, *current, set, cells);
+    RowEdit edit;
+    if constexpr (std::is_same_v<Source, std::filesystem::path>)
+        edit = importCoefficientsFromFile(state.catalogue, *current, set, source);
+    else
+        edit = importCoefficients(state.catalogue, *current, set, source);
     if (edit.done) {
         state.editor.history.record(edit.step);
         refillGrid(state, EditorGrid::Compressors);
     }
     return edit;
+}
+
+} // namespace
+
+RowEdit importCoefficientsToCurrent(ApplicationState& state, int set,
+                                    const std::vector<std::string>& cells)
+{
+    return importToCurrent(state, set, cells);
+}
+
+RowEdit importCoefficientsToCurrent(ApplicationState& state, int set,
+                                    const std::filesystem::path& file)
+{
+    return importToCurrent(state, set, file);
 }
 
 } // namespace kelvo

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -20,13 +22,28 @@ inline constexpr std::string_view kNoSpreadsheet = "Brak połączenia z MsExcel"
 // The message when no cells could be read: kNoSpreadsheet, a carriage return, and why.
 std::string spreadsheetFailure(std::string_view why);
 
-// Fewer than ten cells change nothing and say so.
+// Fewer than ten cells, or an empty one among them, change nothing and say so: an empty
+// coefficient is never meant and would only fail later in every calculation.
 RowEdit importCoefficients(Catalogue& catalogue, int compressor, int set,
                            const std::vector<std::string>& cells);
 
-// The same on the compressor grid's current row, recorded in the history, the grid refilled.
-// Without a current row nothing happens (done false, no message).
+// The same with A1 .. J1 of an .xlsx, .ods or .csv file; a file that cannot be read changes
+// nothing and the message names it and says why.
+RowEdit importCoefficientsFromFile(Catalogue& catalogue, int compressor, int set,
+                                   const std::filesystem::path& file);
+
+// The ten cells copied to the clipboard (tab-separated text), or nullopt when its first line
+// holds fewer than ten.
+std::optional<std::vector<std::string>> clipboardCoefficients(std::string_view clipboardText);
+
+// The compressor grid's current row, or nullopt when it has none (then the commands do nothing).
+std::optional<int> currentCompressor(const ApplicationState& state);
+
+// importCoefficients or importCoefficientsFromFile on the current compressor, recorded in the
+// history and the grid refilled. Without a current row nothing happens (done false, no message).
 RowEdit importCoefficientsToCurrent(ApplicationState& state, int set,
                                     const std::vector<std::string>& cells);
+RowEdit importCoefficientsToCurrent(ApplicationState& state, int set,
+                                    const std::filesystem::path& file);
 
 } // namespace kelvo
