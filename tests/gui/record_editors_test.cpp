@@ -1,7 +1,9 @@
 #include <QAction>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QRadioButton>
@@ -279,6 +281,50 @@ class RecordEditorsTest : public QObject
         trigger("actionCheckData2");
         QTRY_VERIFY(editor_->errorList() && editor_->errorList() != list);
         QVERIFY(editor_->errorList()->findChild<QListWidget*>("ListBox2"));
+    }
+
+    void coefficientsComeFromTheClipboardOrAFile()
+    {
+        std::optional<QString> picked;
+        int picks = 0;
+        editor_->setCoefficientFilePicker([&] {
+            ++picks;
+            return picked;
+        });
+        editor_->clickGridRow(EditorGrid::Compressors, 1);
+        const int c = indexAt("StringGrid1", 1);
+        const auto set = [&](int k) { return state_->catalogue.compressors[c].coeffSets[k]; };
+        const std::string multiplier(set(1).multiplier.view());
+
+        // Ten cells copied in a spreadsheet: tab-separated, a point or a comma decimal.
+        QGuiApplication::clipboard()->setText("1.5\t2\t3\t4\t5\t6\t7\t8\t9\t-0,25\r\n");
+        trigger("actionImportPe");
+        QCOMPARE(picks, 0);
+        QCOMPARE(set(1).c[0].view(), std::string_view("1.5"));
+        QCOMPARE(set(1).c[9].view(), std::string_view("-0,25"));
+        QCOMPARE(set(1).multiplier.view(), std::string_view(multiplier));
+        QVERIFY(child<QAction>(editor_.get(), "actionUndo")->text().contains("Pe C0...C9"));
+
+        // Fewer cells: the user picks a file; a cancelled choice does nothing.
+        QGuiApplication::clipboard()->setText("1\t2");
+        const std::string before(set(0).c[0].view());
+        trigger("actionImportQo");
+        QCOMPARE(picks, 1);
+        QVERIFY(messages_.isEmpty());
+        folder_->write("cells.csv", "10;20;30;40;50;60;70;80;90;100\r\n");
+        picked = QString::fromStdString((folder_->path() / "cells.csv").string());
+        trigger("actionImportQo");
+        QCOMPARE(set(0).c[9].view(), std::string_view("100"));
+
+        // A file that cannot be read says why and keeps what was stored.
+        picked = QString::fromStdString((folder_->path() / "none.xlsx").string());
+        trigger("actionImportQo");
+        QCOMPARE(messages_.size(), 1);
+        QVERIFY(messages_.front().startsWith(QString::fromUtf8("Brak połączenia z MsExcel\n")));
+        QVERIFY(messages_.front().contains("none.xlsx"));
+        QCOMPARE(set(0).c[9].view(), std::string_view("100"));
+        editor_->undo();
+        QCOMPARE(set(0).c[0].view(), std::string_view(before));
     }
 };
 

@@ -2,8 +2,11 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QFile>
+#include <QFileDialog>
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -20,6 +23,7 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QSplitter>
+#include <QStandardPaths>
 #include <QStatusBar>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -28,6 +32,7 @@
 #include "core/app/message_sink.h"
 #include "core/editor/catalogue_saving.h"
 #include "core/editor/chart_click.h"
+#include "core/editor/coefficient_import.h"
 #include "core/editor/consistency_checks.h"
 #include "core/editor/data_checks.h"
 #include "core/editor/editor_grids.h"
@@ -132,6 +137,15 @@ EditorWindow::EditorWindow(ApplicationState& state, QWidget* parent)
         if (!ok)
             return std::nullopt;
         return answer;
+    };
+    pickFile_ = [this]() -> std::optional<QString> {
+        const QString file = QFileDialog::getOpenFileName(
+            this, QString::fromUtf8("Współczynniki C0...C9 z komórek A1...J1"),
+            QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
+            QString::fromUtf8("Arkusze (*.xlsx *.ods *.csv);;Wszystkie pliki (*)"));
+        if (file.isEmpty())
+            return std::nullopt;
+        return file;
     };
 
     panels_.assign(kPanelCount, nullptr);
@@ -407,8 +421,12 @@ void EditorWindow::buildMenus()
          })->setObjectName(QString("actionCheckData%1").arg(static_cast<int>(t)));
     }
     QMenu* data = menu("Dane");
-    later(data, "Qo C0...C9 - (Excel A1...J1)");
-    later(data, "Pe C0...C9 - (Excel A1...J1)");
+    data->addAction(QString::fromUtf8("Qo C0...C9 - (Excel A1...J1)"), this,
+                    [this] { importCoefficients(1); })
+        ->setObjectName("actionImportQo");
+    data->addAction(QString::fromUtf8("Pe C0...C9 - (Excel A1...J1)"), this,
+                    [this] { importCoefficients(2); })
+        ->setObjectName("actionImportPe");
     QMenu* help = menu("Pomoc");
     help->addAction(QString::fromUtf8("O programie"), this, &EditorWindow::openAbout);
     historyChanged();
@@ -808,6 +826,35 @@ void EditorWindow::runCheck(EditorGrid table, bool data)
     errorList_ = window;
     connect(window, &ErrorListWindow::recordChosen, this, &EditorWindow::showReportedRecord);
     window->show();
+}
+
+void EditorWindow::importCoefficients(int set)
+{
+    if (!currentCompressor(state_))
+        return;
+    // Cells copied in a spreadsheet arrive as tab-separated text; without ten of them the user
+    // picks a file.
+    RowEdit edit;
+    QString source = QString::fromUtf8("schowek");
+    const QString clipboard = QGuiApplication::clipboard()->text();
+    if (const auto cells = clipboardCoefficients(clipboard.toStdString())) {
+        edit = importCoefficientsToCurrent(state_, set, *cells);
+    } else {
+        const auto file = pickFile_();
+        if (!file)
+            return;
+        source = *file;
+        edit = importCoefficientsToCurrent(state_, set,
+                                           std::filesystem::path(QFile::encodeName(*file).data()));
+    }
+    if (edit.done) {
+        refreshGrid(EditorGrid::Compressors);
+        statusBar()->showMessage(fromUtf8Text(edit.step.description) + " ← " + source, 8000);
+    }
+    updateTitle();
+    historyChanged();
+    if (!edit.message.empty())
+        present_(fromUtf8Text(edit.message).replace('\r', '\n'));
 }
 
 void EditorWindow::showFilterTicks()

@@ -54,6 +54,10 @@ class EditorWindow : public QMainWindow
     using Prompt =
         std::function<std::optional<QString>(const QString& caption, const QString& prompt)>;
     void setPrompt(Prompt prompt) { prompt_ = std::move(prompt); }
+    // The spreadsheet or .csv file to take coefficients from when the clipboard holds no ten
+    // cells: its path, or nullopt when the user cancels.
+    using FilePicker = std::function<std::optional<QString>()>;
+    void setCoefficientFilePicker(FilePicker picker) { pickFile_ = std::move(picker); }
 
     // User actions, also driven by tests.
     void clickGridRow(EditorGrid grid, int row); // row 0 .. of the grid's data rows
@@ -69,6 +73,8 @@ class EditorWindow : public QMainWindow
     [[nodiscard]] QWidget* errorList() const;
     void undo();
     void redo();
+    // "Dane" / "Qo C0...C9" (set 1) or "Pe C0...C9" (set 2) into the current compressor.
+    void importCoefficients(int set);
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -101,6 +107,7 @@ class EditorWindow : public QMainWindow
     MessagePresenter present_;
     CloseQuestion askOnClose_;
     Prompt prompt_;
+    FilePicker pickFile_;
     bool filling_ = false;      // the window itself is writing into its controls
     bool movingCursor_ = false; // the window itself is moving a grid's current row
 
