@@ -13,6 +13,7 @@
 #include "cli/command_envelope.h"
 #include "cli/command_list.h"
 #include "cli/command_pair.h"
+#include "cli/command_pair_report.h"
 #include "cli/command_select.h"
 
 namespace kelvo::cli
@@ -37,6 +38,7 @@ void registerCommands(CLI::App& app, CommandContext& context)
     addSelectCommand(app, context);
     addDetailsCommand(app, context);
     addPairCommand(app, context);
+    addPairReportCommand(app, context);
     addDatasheetCommand(app, context);
     addListCommand(app, context);
     addBalanceCommand(app, context);

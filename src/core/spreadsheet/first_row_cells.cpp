@@ -5,13 +5,13 @@
 #include <ixion/address.hpp>
 #include <ixion/cell_access.hpp>
 #include <ixion/model_context.hpp>
-#include <locale.h>
 #include <orcus/orcus_ods.hpp>
 #include <orcus/orcus_xlsx.hpp>
 #include <orcus/spreadsheet/document.hpp>
 #include <orcus/spreadsheet/factory.hpp>
 
 #include "core/io/file_io.h"
+#include "core/spreadsheet/classic_locale.h"
 #include "core/text/numeric_text.h"
 
 namespace kelvo
@@ -32,32 +32,6 @@ std::string lowerExtension(const std::filesystem::path& file)
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
     return extension;
 }
-
-// The workbook reader converts numbers with the process locale, so under a locale with a
-// decimal comma "5578.55" would read as 5578 or 0; reading runs with the "C" locale on this
-// thread only and restores the caller's afterwards.
-class ClassicLocaleOnThisThread
-{
-  public:
-    ClassicLocaleOnThisThread()
-        : classic_(newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr))),
-          previous_(classic_ ? uselocale(classic_) : static_cast<locale_t>(nullptr))
-    {
-    }
-    ~ClassicLocaleOnThisThread()
-    {
-        if (classic_) {
-            uselocale(previous_);
-            freelocale(classic_);
-        }
-    }
-    ClassicLocaleOnThisThread(const ClassicLocaleOnThisThread&) = delete;
-    ClassicLocaleOnThisThread& operator=(const ClassicLocaleOnThisThread&) = delete;
-
-  private:
-    locale_t classic_;
-    locale_t previous_;
-};
 
 std::vector<std::string> workbookCells(const std::filesystem::path& file, bool ods, int count)
 {

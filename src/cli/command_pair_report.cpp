@@ -1,0 +1,226 @@
+#include "cli/command_pair_report.h"
+
+#include <cmath>
+#include <ctime>
+#include <memory>
+#include <nlohmann/json.hpp>
+#include <optional>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "cli/command_base.h"
+#include "cli/command_error.h"
+#include "cli/editor_options.h"
+#include "cli/text_table.h"
+#include "core/app/message_sink.h"
+#include "core/editor/editor_inputs.h"
+#include "core/io/file_io.h"
+#include "core/refrigerant/correlations.h"
+#include "core/refrigerant/table_loader.h"
+#include "core/reports/pair_report.h"
+#include "core/spreadsheet/first_row_cells.h"
+#include "core/spreadsheet/workbook_writer.h"
+
+namespace kelvo::cli
+{
+namespace
+{
+
+struct PairReportOptions : CommonOptions {
+    std::string refrigerant;
+    std::string compressor;
+    std::string condenser;
+    std::string compressors = "1";
+    std::string condensers = "1";
+    std::string heatFactor = "1,1";
+    std::string ambient1 = "27";
+    std::string ambient2 = "32";
+    std::string ambient3 = "38";
+    std::optional<std::string> min;
+    std::optional<std::string> max;
+    std::string step = "5";
+    std::string suction = "20";
+    std::string subcooling = "0";
+    std::optional<std::string> xlsx;
+    bool defaults = false;
+};
+
+// The current date or time in the process locale's short form ("%x", "%X").
+std::string now(const char* format)
+{
+    const std::time_t seconds = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&seconds, &local);
+    char text[64];
+    const std::size_t length = std::strftime(text, sizeof text, format, &local);
+    return {text, length};
+}
+
+nlohmann::ordered_json widthJson(double width)
+{
+    if (std::floor(width) == width)
+        return static_cast<long long>(width);
+    return width;
+}
+
+void printReportJson(std::ostream& out, const PairReport& report)
+{
+    nlohmann::ordered_json cells = nlohmann::ordered_json::array();
+    for (const SpreadsheetCell& cell : report.cells)
+        cells.push_back({{"row", cell.row}, {"column", cell.column}, {"text", cell.text}});
+    nlohmann::ordered_json widths = nlohmann::ordered_json::object();
+    for (const auto& [column, width] : report.widths)
+        widths[std::to_string(column)] = widthJson(width);
+    nlohmann::ordered_json doc;
+    doc["cells"] = std::move(cells);
+    doc["widths"] = std::move(widths);
+    doc["error"] = report.error ? nlohmann::ordered_json(*report.error) : nlohmann::ordered_json();
+    doc["messages"] = report.messages;
+    out << doc.dump() << "\n";
+}
+
+void printDefaults(const PairReportOptions& options, CommandContext& context)
+{
+    auto state = std::make_unique<ApplicationState>();
+    openCatalogue(*state, options.dataFolder);
+    const int compressor =
+        tableIndexOption("--compressor", options.compressor, state->catalogue.compressors.count());
+    const PairReportDefaults defaults = pairReportDefaults(state->catalogue, compressor);
+    if (options.json) {
+        nlohmann::ordered_json doc;
+        doc["min"] = defaults.min;
+        doc["max"] = defaults.max;
+        context.out << doc.dump() << "\n";
+        return;
+    }
+    printTable(context.out, {{"Min", defaults.min}, {"Max", defaults.max}}, {false, false});
+}
+
+void loadRefrigerant(ApplicationState& state, const std::string& refrigerant)
+{
+    state.currentRefrigerant = refrigerant;
+    try {
+        loadRefrigerantTable(state.refrigerant, state.programDir,
+                             refrigerantTableFileName(refrigerant));
+    } catch (const FileError& error) {
+        throw CommandError("cannot load " + error.path().string() + ": " + error.reason());
+    }
+}
+
+PairReportInputs reportInputs(const PairReportOptions& options, const PairReportDefaults& defaults)
+{
+    PairReportInputs inputs;
+    inputs.ambient1 = options.ambient1;
+    inputs.ambient2 = options.ambient2;
+    inputs.ambient3 = options.ambient3;
+    inputs.min = options.min.value_or(defaults.min);
+    inputs.max = options.max.value_or(defaults.max);
+    inputs.step = options.step;
+    inputs.suction = options.suction;
+    inputs.subcooling = options.subcooling;
+    inputs.compressorCount = options.compressors;
+    inputs.condenserCount = options.condensers;
+    inputs.heatFactor = condenserHeatFactorFromText(options.heatFactor);
+    inputs.date = now("%x");
+    inputs.time = now("%X");
+    return inputs;
+}
+
+// Writes what the report holds; a report that stopped early is still written, and then fails.
+void writeReport(const std::string& file, const PairReport& report, CommandContext& context)
+{
+    if (!report.cells.empty()) {
+        try {
+            writeWorkbook(file, report.cells, report.widths);
+        } catch (const SpreadsheetError& error) {
+            throw CommandFailure(error.what());
+        }
+    }
+    DistinctMessageSink distinct;
+    for (const std::string& message : report.messages)
+        distinct.message(message);
+    for (const std::string& message : distinct.messages)
+        context.out << "Message: " << oneLine(message) << "\n";
+    if (report.error && report.cells.empty())
+        throw CommandFailure(*report.error + " (" + file + " not written)");
+    if (report.error)
+        throw CommandFailure(*report.error + " (" + file + " holds the report up to there)");
+}
+
+void runPairReport(const PairReportOptions& options, CommandContext& context)
+{
+    if (options.defaults) {
+        printDefaults(options, context);
+        return;
+    }
+    if (options.xlsx.has_value() == options.json)
+        throw CommandError("give exactly one of --xlsx FILE and --json");
+    if (options.refrigerant.empty() || options.condenser.empty())
+        throw CommandError("--refrigerant and --condenser are needed (or --defaults)");
+    if (!refrigerantFromName(options.refrigerant))
+        throw CommandError("--refrigerant: unknown refrigerant '" + options.refrigerant +
+                           "' (known: R404A, R407C, R22, R134a)");
+    auto state = std::make_unique<ApplicationState>();
+    openCatalogue(*state, options.dataFolder);
+    const int compressor =
+        tableIndexOption("--compressor", options.compressor, state->catalogue.compressors.count());
+    const int condenser =
+        tableIndexOption("--condenser", options.condenser, state->catalogue.condensers.count());
+    loadRefrigerant(*state, options.refrigerant);
+
+    const PairReportInputs inputs =
+        reportInputs(options, pairReportDefaults(state->catalogue, compressor));
+    DiscardingMessageSink sink; // the report keeps the messages itself
+    const PairReport report = buildPairReport(*state, compressor, condenser, inputs, sink);
+    if (options.xlsx) {
+        writeReport(*options.xlsx, report, context);
+        return;
+    }
+    printReportJson(context.out, report);
+    if (report.error)
+        throw CommandFailure(*report.error);
+}
+
+} // namespace
+
+void addPairReportCommand(CLI::App& app, CommandContext& context)
+{
+    auto options = std::make_shared<PairReportOptions>();
+    auto* command = addCommand(app, context, "pair-report",
+                               "Capacity report of one compressor with one condenser over a range "
+                               "of evaporating temperatures at three air temperatures",
+                               options, runPairReport);
+    command->add_option("--refrigerant", options->refrigerant, "R404A, R407C, R22 or R134a");
+    command->add_option("--compressor", options->compressor, "Compressor index (Poz.)")->required();
+    command->add_option("--condenser", options->condenser, "Condenser index (Poz.)");
+    command->add_option("--compressors", options->compressors, "Number of compressors")
+        ->capture_default_str();
+    command->add_option("--condensers", options->condensers, "Number of condensers")
+        ->capture_default_str();
+    command->add_option("--heat-factor", options->heatFactor, "Factor x in Qk=(Qo+Pe) x")
+        ->capture_default_str();
+    command->add_option("--ambient1", options->ambient1, "Air temperature of block 1, C")
+        ->capture_default_str();
+    command->add_option("--ambient2", options->ambient2, "Air temperature of block 2, C")
+        ->capture_default_str();
+    command->add_option("--ambient3", options->ambient3, "Air temperature of block 3, C")
+        ->capture_default_str();
+    command->add_option("--min", options->min,
+                        "Lowest evaporating temperature, C (default from the compressor's "
+                        "second envelope)");
+    command->add_option("--max", options->max,
+                        "Highest evaporating temperature, C (default from the compressor's "
+                        "second envelope)");
+    command->add_option("--step", options->step, "Evaporating temperature step, K")
+        ->capture_default_str();
+    command->add_option("--suction", options->suction, "Suction gas temperature, C")
+        ->capture_default_str();
+    command->add_option("--subcooling", options->subcooling, "Liquid subcooling, K")
+        ->capture_default_str();
+    command->add_option("--xlsx", options->xlsx, "Write the report to this .xlsx workbook");
+    command->add_flag("--defaults", options->defaults,
+                      "Print the default Min and Max of the compressor and stop");
+}
+
+} // namespace kelvo::cli

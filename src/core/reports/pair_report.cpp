@@ -1,0 +1,244 @@
+#include "core/reports/pair_report.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <string_view>
+
+#include "core/app/application_state.h"
+#include "core/app/message_sink.h"
+#include "core/performance/balance_point.h"
+#include "core/text/code_page.h"
+#include "core/text/numeric_text.h"
+
+namespace kelvo
+{
+namespace
+{
+
+constexpr const char* kTitle = "Raport z doboru : Sprężarka - Skraplacz   / ";
+constexpr const char* kStepRefused = "Krok temperatury musi być większy od zera !";
+constexpr const char* kTooManyColumns = "Za dużo kolumn w raporcie: zwiększ krok temperatury !";
+
+// Defaults: the envelope's range widened to steps of 5 K counted down from 100 C.
+constexpr double kDefaultsTop = 100;
+constexpr double kDefaultsStep = 5;
+
+// The first column of evaporating temperatures; every temperature takes two columns.
+constexpr int kFirstDataColumn = 8;
+
+std::string number(double value)
+{
+    return formatNumber(value, ',');
+}
+
+// A catalogue model (Windows-1250, blank-padded as typed) as the report shows it: UTF-8,
+// without outer blanks.
+std::string modelText(std::string_view model)
+{
+    const auto first = model.find_first_not_of(' ');
+    if (first == std::string_view::npos)
+        return {};
+    return toUtf8(model.substr(first, model.find_last_not_of(' ') - first + 1));
+}
+
+// "repeat v -= step until v <= limit", without walking one step at a time to a far limit.
+double stepDownTo(double v, double limit)
+{
+    const double steps = std::max(1.0, std::ceil((v - limit) / kDefaultsStep));
+    v -= steps * kDefaultsStep;
+    // The division may round one step short; a value too large to change stops as well.
+    while (v > limit && v - kDefaultsStep < v)
+        v -= kDefaultsStep;
+    return v;
+}
+
+class PairReportBuilder
+{
+  public:
+    PairReportBuilder(ApplicationState& state, int compressor, int condenser,
+                      const PairReportInputs& inputs, MessageSink& sink)
+        : state_(state), compressor_(compressor), condenser_(condenser), in_(inputs), sink_(sink)
+    {
+    }
+
+    PairReport build();
+
+  private:
+    bool convert(const char* field, const std::string& text, double& value);
+    bool convertTemperatures();
+    void writeHeader();
+    bool writeBlock(int block, const char* field, const std::string& ambient);
+    bool writeColumnPair(int block, int column, double to, double ambient);
+    bool evaluate(double to, double ambient);
+    void put(int row, int column, std::string text);
+
+    ApplicationState& state_;
+    int compressor_;
+    int condenser_;
+    const PairReportInputs& in_;
+    MessageSink& sink_;
+    PairReport report_;
+    double min_ = 0;
+    double max_ = 0;
+    double step_ = 0;
+    double subcooling_ = 0;
+    double suction_ = 0;
+    double compressorCount_ = 0;
+    double condenserCount_ = 0;
+};
+
+PairReport PairReportBuilder::build()
+{
+    if (!convertTemperatures())
+        return std::move(report_);
+    if (step_ <= 0) {
+        report_.error = kStepRefused;
+        return std::move(report_);
+    }
+    report_.widths = {{1, 2}, {2, 20}, {3, 10}, {4, 5}};
+    writeHeader();
+    if (!convert("Ilość sprężarek", in_.compressorCount, compressorCount_) ||
+        !convert("Ilość skraplaczy", in_.condenserCount, condenserCount_))
+        return std::move(report_);
+    put(4, 8, "Te");
+    put(5, 7, "Ta");
+    const std::array<const std::string*, 3> ambients = {&in_.ambient1, &in_.ambient2,
+                                                        &in_.ambient3};
+    const std::array<const char*, 3> fields = {"Ta1", "Ta2", "Ta3"};
+    for (int block = 1; block <= 3; ++block)
+        if (!writeBlock(block, fields[block - 1], *ambients[block - 1]))
+            break;
+    return std::move(report_);
+}
+
+bool PairReportBuilder::convert(const char* field, const std::string& text, double& value)
+{
+    if (const auto converted = parseNumber(text)) {
+        value = *converted;
+        return true;
+    }
+    report_.error = std::string(field) + ": " + invalidNumberMessage(text);
+    return false;
+}
+
+bool PairReportBuilder::convertTemperatures()
+{
+    return convert("Min", in_.min, min_) && convert("Max", in_.max, max_) &&
+           convert("Krok", in_.step, step_) &&
+           convert("Dochłodzenie", in_.subcooling, subcooling_) &&
+           convert("Temp. pary na ssaniu", in_.suction, suction_);
+}
+
+void PairReportBuilder::writeHeader()
+{
+    const Catalogue& catalogue = state_.catalogue;
+    put(2, 2, kTitle + in_.date + "  /  " + in_.time);
+    put(4, 2, "Typ sprężarki");
+    put(4, 3, modelText(catalogue.compressors[compressor_].model.view()));
+    put(5, 2, "Ilość sprężarek");
+    put(5, 3, in_.compressorCount);
+    put(5, 4, "[szt]");
+    put(6, 2, "Typ Skraplacza");
+    put(6, 3, modelText(catalogue.condensers[condenser_].model.view()));
+    put(7, 2, "Ilość Skraplaczy");
+    put(7, 3, in_.condenserCount);
+    put(7, 4, "[szt]");
+    put(8, 2, "Czynnik chłodniczy");
+    put(8, 3, state_.currentRefrigerant);
+    put(9, 2, "Temp. pary na ssaniu");
+    put(9, 3, number(suction_));
+    put(10, 2, "Dochłodzenie czynnika");
+    put(10, 3, number(subcooling_));
+}
+
+// Block 1, 2 or 3 fills data row 6 + block; block 1 also writes the temperature captions and
+// block 2 the power input row.
+bool PairReportBuilder::writeBlock(int block, const char* field, const std::string& ambient)
+{
+    double airTemperature = 0;
+    if (!convert(field, ambient, airTemperature))
+        return false;
+    put(6 + block, 7, number(airTemperature));
+    double to = max_;
+    int column = kFirstDataColumn;
+    do {
+        if (!writeColumnPair(block, column, to, airTemperature))
+            return false;
+        column += 2;
+        to -= step_;
+    } while (to >= min_);
+    return true;
+}
+
+bool PairReportBuilder::writeColumnPair(int block, int column, double to, double ambient)
+{
+    // A step too small for the range would need more columns than a sheet has.
+    if (column + 1 > kSpreadsheetMaxColumns) {
+        report_.error = kTooManyColumns;
+        return false;
+    }
+    if (!evaluate(to, ambient))
+        return false;
+    const PerformanceResult& result = state_.refrigerant.result;
+    if (block == 1) {
+        put(5, column, number(to));
+        put(6, column, "Pe");
+        put(6, column + 1, "Po");
+    }
+    if (block == 2)
+        put(8, column, number(roundToTenth(result.powerInput)));
+    put(6 + block, column + 1, number(roundHalfEven(result.refrigeratingCapacity * 1000)));
+    return true;
+}
+
+// A balance that fails for want of data still fills its cells, as the window shows them; only
+// an arithmetic fault stops the report.
+bool PairReportBuilder::evaluate(double to, double ambient)
+{
+    const PairInputs inputs{compressor_,      condenser_,      to,
+                            ambient,          suction_ - to,   subcooling_,
+                            compressorCount_, condenserCount_, in_.heatFactor};
+    CollectingMessageSink messages;
+    const EvaluationOutcome outcome = evaluatePair(state_, inputs, messages);
+    for (const std::string& message : messages.messages) {
+        sink_.message(message);
+        report_.messages.push_back(message);
+    }
+    if (outcome.error == EvaluationError::None)
+        return true;
+    report_.error = evaluationErrorText(outcome.error) + " (to = " + number(to) +
+                    ", Ta = " + number(ambient) + ")";
+    return false;
+}
+
+void PairReportBuilder::put(int row, int column, std::string text)
+{
+    report_.cells.push_back({row, column, std::move(text)});
+}
+
+} // namespace
+
+PairReportDefaults pairReportDefaults(const Catalogue& catalogue, int compressor)
+{
+    const Envelope& envelope = catalogue.compressors[compressor].envelopes[1];
+    double low = kDefaultsTop;
+    double high = -kDefaultsTop;
+    for (const auto& text : envelope.to) {
+        if (const auto to = parseNumber(text.view())) {
+            low = std::min(low, *to);
+            high = std::max(high, *to);
+        }
+    }
+    const double max = stepDownTo(kDefaultsTop, high);
+    const double min = stepDownTo(max, low);
+    return {number(min), number(max)};
+}
+
+PairReport buildPairReport(ApplicationState& state, int compressor, int condenser,
+                           const PairReportInputs& inputs, MessageSink& sink)
+{
+    return PairReportBuilder(state, compressor, condenser, inputs, sink).build();
+}
+
+} // namespace kelvo

@@ -1,0 +1,234 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "core/app/application_state.h"
+#include "core/app/message_sink.h"
+#include "core/refrigerant/table_loader.h"
+#include "core/reports/pair_report.h"
+#include "core/spreadsheet/workbook_writer.h"
+#include "core/text/numeric_text.h"
+#include "support/temp_folder.h"
+#include "support/workbook_cells.h"
+
+namespace kelvo
+{
+namespace
+{
+
+// One R404A compressor of a constant 12.3456 kW and 2.37 kW at rated suction and subcooling,
+// and one condenser whose capacity equals dT, so every balance point is found.
+class PairReportTest : public ::testing::Test
+{
+  protected:
+    void SetUp() override
+    {
+        state->currentRefrigerant = "R404A";
+        loadRefrigerantTable(state->refrigerant, test::sampleDataFolder(), "R404A.txt");
+        state->catalogue.compressors.setCount(1);
+        state->catalogue.condensers.setCount(1);
+        auto& c = compressor();
+        c.refrigerant = "R404A";
+        c.model = " KS-\xB9  ";
+        for (std::size_t i = 0; i < 6; ++i) {
+            c.capacitySet().c[i] = i == 5 ? "12.3456" : "0";
+            c.powerSet().c[i] = i == 5 ? "2.37" : "0";
+        }
+        c.suctionTemperature = "20";
+        c.subcooling = "0";
+        setEnvelope({"-40", "-20", "0", "10"});
+        auto& k = condenser();
+        k.refrigerant = "R404A";
+        k.model = "SKR-1";
+        k.dt1 = "10";
+        k.qk1 = "10";
+        k.dt2 = "20";
+        k.qk2 = "20";
+        inputs.date = "2024-05-14";
+        inputs.time = "13:45:00";
+    }
+
+    CompressorRecord& compressor() { return state->catalogue.compressors.at(1); }
+    CondenserRecord& condenser() { return state->catalogue.condensers.at(1); }
+
+    void setEnvelope(const std::vector<std::string>& to)
+    {
+        auto& envelope = compressor().envelopes[1];
+        for (std::size_t i = 0; i < envelope.to.size(); ++i)
+            envelope.to[i] = i < to.size() ? to[i] : "";
+    }
+
+    PairReport build()
+    {
+        sink.messages.clear();
+        if (inputs.min.empty()) {
+            const auto defaults = pairReportDefaults(state->catalogue, 1);
+            inputs.min = defaults.min;
+            inputs.max = defaults.max;
+        }
+        return buildPairReport(*state, 1, 1, inputs, sink);
+    }
+
+    // The texts of one sheet row from column 8 on, in writing order.
+    static std::vector<std::string> row(const PairReport& report, int row)
+    {
+        std::vector<std::string> texts;
+        for (const auto& cell : report.cells)
+            if (cell.row == row && cell.column >= 8)
+                texts.push_back(cell.text);
+        return texts;
+    }
+
+    std::unique_ptr<ApplicationState> state = std::make_unique<ApplicationState>();
+    PairReportInputs inputs;
+    CollectingMessageSink sink;
+};
+
+TEST_F(PairReportTest, DefaultsWidenTheSecondEnvelopeToFiveKelvinSteps)
+{
+    EXPECT_EQ(pairReportDefaults(state->catalogue, 1), (PairReportDefaults{"-40", "10"}));
+    setEnvelope({"7,5", "x", "-42.5", "", "0"});
+    EXPECT_EQ(pairReportDefaults(state->catalogue, 1), (PairReportDefaults{"-45", "5"}));
+    setEnvelope({"abc"});
+    EXPECT_EQ(pairReportDefaults(state->catalogue, 1), (PairReportDefaults{"-105", "-100"}));
+    setEnvelope({"-1e300", "1e300"});
+    EXPECT_EQ(pairReportDefaults(state->catalogue, 1).max, "95") << "and far values end";
+}
+
+TEST_F(PairReportTest, HeaderThenThreeBlocksInWritingOrder)
+{
+    const PairReport report = build();
+    ASSERT_FALSE(report.error) << *report.error;
+    EXPECT_EQ(report.widths, (std::map<int, double>{{1, 2}, {2, 20}, {3, 10}, {4, 5}}));
+    const std::vector<SpreadsheetCell> head(report.cells.begin(), report.cells.begin() + 24);
+    EXPECT_EQ(head,
+              (std::vector<SpreadsheetCell>{
+                  {2, 2, "Raport z doboru : Sprężarka - Skraplacz   / 2024-05-14  /  13:45:00"},
+                  {4, 2, "Typ sprężarki"},
+                  {4, 3, "KS-ą"},
+                  {5, 2, "Ilość sprężarek"},
+                  {5, 3, "1"},
+                  {5, 4, "[szt]"},
+                  {6, 2, "Typ Skraplacza"},
+                  {6, 3, "SKR-1"},
+                  {7, 2, "Ilość Skraplaczy"},
+                  {7, 3, "1"},
+                  {7, 4, "[szt]"},
+                  {8, 2, "Czynnik chłodniczy"},
+                  {8, 3, "R404A"},
+                  {9, 2, "Temp. pary na ssaniu"},
+                  {9, 3, "20"},
+                  {10, 2, "Dochłodzenie czynnika"},
+                  {10, 3, "0"},
+                  {4, 8, "Te"},
+                  {5, 7, "Ta"},
+                  {7, 7, "27"},
+                  {5, 8, "10"},
+                  {6, 8, "Pe"},
+                  {6, 9, "Po"},
+                  {7, 9, "12346"},
+              }));
+    // -40 .. 10 by 5: eleven column pairs; Pe only in the second block's row.
+    EXPECT_EQ(row(report, 5), (std::vector<std::string>{"10", "5", "0", "-5", "-10", "-15", "-20",
+                                                        "-25", "-30", "-35", "-40"}));
+    for (const int r : {7, 9})
+        EXPECT_EQ(row(report, r), std::vector<std::string>(11, "12346")) << "row " << r;
+    EXPECT_EQ(row(report, 8).size(), 22u);
+    EXPECT_EQ(report.cells.back(), (SpreadsheetCell{9, 29, "12346"}));
+    EXPECT_TRUE(report.messages.empty());
+}
+
+TEST_F(PairReportTest, TheColumnsRunFromMaxDownToMin)
+{
+    inputs.min = "20";
+    inputs.max = "10";
+    EXPECT_EQ(row(build(), 5), std::vector<std::string>{"10"}) << "Min above Max: one pair";
+
+    inputs.min = "-40";
+    inputs.step = "7";
+    EXPECT_EQ(row(build(), 5),
+              (std::vector<std::string>{"10", "3", "-4", "-11", "-18", "-25", "-32", "-39"}));
+    inputs.step = "12,5";
+    EXPECT_EQ(row(build(), 5), (std::vector<std::string>{"10", "-2,5", "-15", "-27,5", "-40"}))
+        << "Min itself is included";
+}
+
+TEST_F(PairReportTest, TextsThatAreNoNumbersStopTheReport)
+{
+    inputs.min = "-10";
+    inputs.max = "0";
+    for (const std::string step : {"0", "-5"}) {
+        inputs.step = step;
+        const PairReport refused = build();
+        EXPECT_TRUE(refused.error) << step;
+        EXPECT_TRUE(refused.cells.empty()) << step;
+        EXPECT_TRUE(refused.widths.empty()) << step;
+    }
+    inputs.step = "5";
+    inputs.min = "abc";
+    PairReport report = build();
+    EXPECT_EQ(report.error, "Min: " + invalidNumberMessage("abc"));
+    EXPECT_TRUE(report.cells.empty());
+
+    inputs.min = "-10";
+    inputs.compressorCount = "dwa";
+    report = build();
+    ASSERT_TRUE(report.error);
+    EXPECT_NE(report.error->find("dwa"), std::string::npos);
+    EXPECT_EQ(report.cells.back(), (SpreadsheetCell{10, 3, "0"})) << "the header is kept";
+
+    inputs.compressorCount = "2";
+    inputs.ambient2 = "x";
+    report = build();
+    ASSERT_TRUE(report.error);
+    EXPECT_EQ(report.error->substr(0, 4), "Ta2:");
+    EXPECT_EQ(row(report, 7).size(), 3u) << "block 1 is complete";
+    EXPECT_TRUE(row(report, 8).empty());
+    EXPECT_EQ(row(report, 7)[0], "24691") << "two compressors";
+}
+
+TEST_F(PairReportTest, AnArithmeticFaultStopsAtItsColumn)
+{
+    inputs.min = "-10";
+    inputs.max = "1e308";
+    const PairReport report = build();
+    ASSERT_TRUE(report.error);
+    EXPECT_NE(report.error->find("to = 1E308, Ta = 27"), std::string::npos) << *report.error;
+    EXPECT_EQ(report.cells.back(), (SpreadsheetCell{7, 7, "27"}));
+}
+
+TEST_F(PairReportTest, EvaluationMessagesAreKeptAndPassedOn)
+{
+    condenser().refrigerant = "R22";
+    inputs.min = "-10";
+    inputs.max = "0";
+    const PairReport report = build();
+    EXPECT_FALSE(report.error);
+    EXPECT_EQ(report.messages.size(), 9u) << "one per evaluation";
+    EXPECT_EQ(sink.messages, report.messages);
+    EXPECT_EQ(row(report, 7).size(), 3u) << "a failed balance still fills its cells";
+}
+
+TEST_F(PairReportTest, TheWorkbookHoldsEveryCell)
+{
+    const PairReport report = build();
+    const test::TempFolder folder;
+    const auto file = folder.path() / "raport.xlsx";
+    writeWorkbook(file, report.cells, report.widths);
+    const test::WorkbookCells read(file);
+    for (const SpreadsheetCell& cell : report.cells) {
+        const test::ReadCell got = read.at(cell.row, cell.column);
+        if (const auto number = parseNumber(cell.text))
+            EXPECT_EQ(got.number, *number) << cell.row << "," << cell.column;
+        else
+            EXPECT_EQ(got.text, cell.text) << cell.row << "," << cell.column;
+    }
+    EXPECT_EQ(read.at(8, 8).number, 2.4);
+    EXPECT_EQ(read.at(4, 3).text, "KS-ą");
+}
+
+} // namespace
+} // namespace kelvo

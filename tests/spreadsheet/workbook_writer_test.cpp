@@ -1,0 +1,50 @@
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+#include "core/spreadsheet/first_row_cells.h"
+#include "core/spreadsheet/workbook_writer.h"
+#include "support/temp_folder.h"
+#include "support/workbook_cells.h"
+
+namespace kelvo
+{
+namespace
+{
+
+// Numbers and strings of a whole report are checked in the pair report's tests.
+TEST(WorkbookWriter, ReplacesTheTargetOnlyWhenEveryCellIsWritten)
+{
+    const test::TempFolder folder;
+    const auto file = folder.path() / "report.xlsx";
+    const auto onlyTheTarget = [&folder] {
+        std::vector<std::filesystem::path> files;
+        for (const auto& entry : std::filesystem::directory_iterator(folder.path()))
+            files.push_back(entry.path().filename());
+        return files == std::vector<std::filesystem::path>{"report.xlsx"};
+    };
+    writeWorkbook(file, {{1, 1, "first"}}, {});
+    writeWorkbook(file, {{1, 1, "1.25"}, {1, 2, "1,5,0"}}, {{1, 2}});
+    EXPECT_EQ(test::WorkbookCells(file).at(1, 1).number, 1.25);
+    EXPECT_EQ(test::WorkbookCells(file).at(1, 2).text, "1,5,0");
+    EXPECT_TRUE(onlyTheTarget());
+
+    for (const SpreadsheetCell& bad : {SpreadsheetCell{0, 1, "x"}, SpreadsheetCell{1, 16385, "x"},
+                                       SpreadsheetCell{1, 1, std::string(40000, 'x')}}) {
+        try {
+            writeWorkbook(file, {{1, 1, "third"}, bad}, {});
+            ADD_FAILURE() << "a cell at " << bad.row << "," << bad.column << " was written";
+        } catch (const SpreadsheetError& error) {
+            EXPECT_NE(std::string(error.what()).find(file.string()), std::string::npos)
+                << error.what();
+        }
+        EXPECT_EQ(test::WorkbookCells(file).at(1, 1).number, 1.25);
+        EXPECT_TRUE(onlyTheTarget());
+    }
+    EXPECT_THROW(writeWorkbook(file, {{1, 1, "x"}}, {{0, 5}}), SpreadsheetError);
+    EXPECT_THROW(writeWorkbook(folder.path() / "missing" / "report.xlsx", {{1, 1, "x"}}, {}),
+                 SpreadsheetError);
+}
+
+} // namespace
+} // namespace kelvo
