@@ -36,8 +36,7 @@ TEST(PairReportCommand, DefaultsAndCellsAsJson)
     const auto defaults = test::runKelvo({"pair-report", "--compressor", "1", "--defaults",
                                           "--json", "--data", KELVO_SOURCE_DATA_DIR});
     ASSERT_EQ(defaults.exitCode, 0) << defaults.err;
-    // The sample compressors have no second envelope.
-    EXPECT_EQ(defaults.out, "{\"min\":\"-105\",\"max\":\"-100\"}\n");
+    EXPECT_EQ(defaults.out, "{\"min\":\"-25\",\"max\":\"10\"}\n");
 
     const auto run = test::runKelvo(reportArguments({"--json"}));
     ASSERT_EQ(run.exitCode, 0) << run.err;

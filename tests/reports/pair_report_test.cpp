@@ -56,7 +56,7 @@ class PairReportTest : public ::testing::Test
 
     void setEnvelope(const std::vector<std::string>& to)
     {
-        auto& envelope = compressor().envelopes[1];
+        auto& envelope = compressor().envelopes[0];
         for (std::size_t i = 0; i < envelope.to.size(); ++i)
             envelope.to[i] = i < to.size() ? to[i] : "";
     }

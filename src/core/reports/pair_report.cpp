@@ -221,7 +221,7 @@ void PairReportBuilder::put(int row, int column, std::string text)
 
 PairReportDefaults pairReportDefaults(const Catalogue& catalogue, int compressor)
 {
-    const Envelope& envelope = catalogue.compressors[compressor].envelopes[1];
+    const Envelope& envelope = catalogue.compressors[compressor].envelopes[0];
     double low = kDefaultsTop;
     double high = -kDefaultsTop;
     for (const auto& text : envelope.to) {

@@ -15,8 +15,8 @@ struct ApplicationState;
 struct Catalogue;
 class MessageSink;
 
-// The evaporating temperatures the capacity report starts from: the compressor's second
-// envelope widened to whole 5 K steps below 100 C ("," decimals).
+// The evaporating temperatures the capacity report starts from: the compressor's envelope 1
+// widened to whole 5 K steps below 100 C ("," decimals).
 struct PairReportDefaults {
     std::string min;
     std::string max;

@@ -38,11 +38,13 @@
 #include "core/editor/editor_grids.h"
 #include "core/editor/editor_session.h"
 #include "core/editor/grid_navigation.h"
+#include "core/reports/editor_pair_report.h"
 #include "gui/app/information_window.h"
 #include "gui/editor/editor_grid_model.h"
 #include "gui/editor/envelope_chart_view.h"
 #include "gui/editor/error_list_window.h"
 #include "gui/editor/record_editor_window.h"
+#include "gui/reports/pair_report_window.h"
 #include "gui/ui/palette.h"
 #include "gui/ui/progress_window.h"
 #include "gui/ui/qt_text.h"
@@ -355,14 +357,12 @@ void EditorWindow::buildMenus()
 {
     QMenuBar* bar = menuBar();
     const auto menu = [bar](const char* title) { return bar->addMenu(QString::fromUtf8(title)); };
-    // Commands that the row operations, record editors, checks and reports will carry.
-    const auto later = [](QMenu* m, const char* text) {
-        m->addAction(QString::fromUtf8(text))->setEnabled(false);
-    };
 
     QMenu* program = menu("Program");
     program->addAction(QString::fromUtf8("Zapisz"), QKeySequence::Save, this, [this] { save(); });
-    later(program, "Drukuj raport do Excela");
+    program->addAction(QString::fromUtf8("Drukuj raport do Excela"), this, [this] {
+            openPairReport();
+        })->setObjectName("actionPairReport");
     program->addAction(QString::fromUtf8("Wyjście"), this, &QWidget::close);
 
     QMenu* edit = menu("Edycja");
@@ -826,6 +826,23 @@ void EditorWindow::runCheck(EditorGrid table, bool data)
     errorList_ = window;
     connect(window, &ErrorListWindow::recordChosen, this, &EditorWindow::showReportedRecord);
     window->show();
+}
+
+void EditorWindow::openPairReport()
+{
+    readInputs();
+    const auto pair = currentReportPair(state_);
+    if (!pair)
+        return;
+    delete pairReport_.data();
+    auto* window = new PairReportWindow(state_, *pair, this);
+    pairReport_ = window;
+    window->show();
+}
+
+QWidget* EditorWindow::pairReport() const
+{
+    return pairReport_.data();
 }
 
 void EditorWindow::importCoefficients(int set)

@@ -73,6 +73,10 @@ class EditorWindow : public QMainWindow
     [[nodiscard]] QWidget* errorList() const;
     void undo();
     void redo();
+    // "Drukuj raport do Excela": the report window of the current compressor and condenser,
+    // replacing one already open; nothing without both current rows.
+    void openPairReport();
+    [[nodiscard]] QWidget* pairReport() const;
     // "Dane" / "Qo C0...C9" (set 1) or "Pe C0...C9" (set 2) into the current compressor.
     void importCoefficients(int set);
 
@@ -127,6 +131,7 @@ class EditorWindow : public QMainWindow
     QPointer<QWidget> about_;
     QPointer<RecordEditorWindow> recordEditor_;
     QPointer<QWidget> errorList_;
+    QPointer<QWidget> pairReport_;
     QAction* undoAction_ = nullptr;
     QAction* redoAction_ = nullptr;
 };

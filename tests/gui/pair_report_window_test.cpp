@@ -1,0 +1,139 @@
+#include <QAction>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QtTest>
+#include <filesystem>
+#include <memory>
+
+#include "core/app/application_state.h"
+#include "core/reports/editor_pair_report.h"
+#include "core/text/code_page.h"
+#include "gui/editor/editor_window.h"
+#include "gui/reports/pair_report_window.h"
+#include "gui/ui/picture_button.h"
+#include "support/temp_folder.h"
+#include "support/workbook_cells.h"
+
+using kelvo::ApplicationState;
+using kelvo::EditorGrid;
+using kelvo::gui::EditorWindow;
+using kelvo::gui::PairReportWindow;
+
+// The capacity report window opened from the editor's menu, producing a workbook into a
+// temporary folder without opening it.
+class PairReportWindowTest : public QObject
+{
+    Q_OBJECT
+
+  private:
+    std::unique_ptr<kelvo::test::TempFolder> folder_;
+    std::unique_ptr<ApplicationState> state_;
+    std::unique_ptr<EditorWindow> editor_;
+    QStringList messages_;
+    QStringList opened_;
+
+    PairReportWindow* openReport()
+    {
+        editor_->findChild<QAction*>("actionPairReport")->trigger();
+        auto* window = qobject_cast<PairReportWindow*>(editor_->pairReport());
+        if (!window)
+            return nullptr;
+        window->setMessagePresenter([this](const QString& text) { messages_ << text; });
+        window->setOpener([this](const QString& path) {
+            opened_ << path;
+            return false;
+        });
+        return window;
+    }
+
+    static QString field(QWidget* window, const char* name)
+    {
+        return window->findChild<QLineEdit*>(name)->text();
+    }
+
+    void produceInto(PairReportWindow* window, const std::filesystem::path& file)
+    {
+        window->setSaveChooser([file](const QString& suggested) {
+            Q_UNUSED(suggested);
+            return std::optional<QString>(QString::fromStdString(file.string()));
+        });
+        auto* picture = window->findChild<kelvo::gui::PictureButton*>("Panel1");
+        QTest::mouseClick(picture, Qt::LeftButton);
+    }
+
+  private slots:
+    void init()
+    {
+        folder_ = std::make_unique<kelvo::test::TempFolder>();
+        std::filesystem::copy(kelvo::test::sampleDataFolder(), folder_->path(),
+                              std::filesystem::copy_options::recursive);
+        state_ = std::make_unique<ApplicationState>();
+        state_->programDir = folder_->path();
+        editor_ = std::make_unique<EditorWindow>(*state_);
+        editor_->setMessagePresenter([this](const QString& text) { messages_ << text; });
+        editor_->open();
+        // Every compressor of the refrigerant listed.
+        editor_->findChild<QCheckBox*>("CheckBox16")->click();
+        messages_.clear();
+        opened_.clear();
+    }
+
+    void cleanup()
+    {
+        editor_.reset();
+        state_.reset();
+        folder_.reset();
+    }
+
+    void opensWithTheDefaultsAndWritesTheReport()
+    {
+        editor_->clickGridRow(EditorGrid::Compressors, 0);
+        editor_->clickGridRow(EditorGrid::Condensers, 0);
+        const auto pair = kelvo::currentReportPair(*state_);
+        QVERIFY(pair);
+        PairReportWindow* window = openReport();
+        QVERIFY(window);
+        QCOMPARE(window->objectName(), QString("TForm3"));
+        QCOMPARE(window->windowTitle(), QString::fromUtf8("Parametry wydruku"));
+        const auto range = kelvo::pairReportDefaults(state_->catalogue, pair->compressor);
+        const QStringList expected{
+            "27", "32", "38", QString::fromStdString(range.min), QString::fromStdString(range.max),
+            "5",  "20", "0"};
+        for (int k = 0; k < 8; ++k)
+            QCOMPARE(field(window, QString("Edit%1").arg(k + 1).toUtf8().constData()), expected[k]);
+
+        const auto file = folder_->path() / "report.xlsx";
+        produceInto(window, file);
+        QVERIFY(std::filesystem::is_regular_file(file));
+        QCOMPARE(opened_, QStringList{QString::fromStdString(file.string())});
+        // No program opened it here, so the message names the file.
+        QCOMPARE(messages_.size(), 1);
+        QVERIFY(messages_.front().contains("report.xlsx"));
+
+        const kelvo::test::WorkbookCells cells(file);
+        const std::string model =
+            kelvo::toUtf8(state_->catalogue.compressors[pair->compressor].model.view());
+        QCOMPARE(cells.at(4, 3).text.value_or(""), model);
+        QCOMPARE(cells.at(4, 8).text.value_or(""), std::string("Te"));
+        QCOMPARE(cells.at(5, 8).number.value_or(-999), std::stod(range.max));
+        QVERIFY(cells.at(7, 9).number);
+        QVERIFY(cells.at(8, 8).number);
+    }
+
+    void aStepOfZeroWritesNothing()
+    {
+        editor_->clickGridRow(EditorGrid::Compressors, 0);
+        editor_->clickGridRow(EditorGrid::Condensers, 0);
+        PairReportWindow* window = openReport();
+        QVERIFY(window);
+        window->findChild<QLineEdit*>("Edit6")->setText("0");
+        const auto file = folder_->path() / "none.xlsx";
+        produceInto(window, file);
+        QVERIFY(!std::filesystem::exists(file));
+        QVERIFY(opened_.isEmpty());
+        QCOMPARE(messages_.size(), 1);
+    }
+};
+
+QTEST_MAIN(PairReportWindowTest)
+#include "pair_report_window_test.moc"
