@@ -87,7 +87,7 @@ class PairReportTest : public ::testing::Test
     CollectingMessageSink sink;
 };
 
-TEST_F(PairReportTest, DefaultsWidenTheSecondEnvelopeToFiveKelvinSteps)
+TEST_F(PairReportTest, DefaultsWidenEnvelopeOneToFiveKelvinSteps)
 {
     EXPECT_EQ(pairReportDefaults(state->catalogue, 1), (PairReportDefaults{"-40", "10"}));
     setEnvelope({"7,5", "x", "-42.5", "", "0"});
@@ -210,6 +210,32 @@ TEST_F(PairReportTest, EvaluationMessagesAreKeptAndPassedOn)
     EXPECT_EQ(report.messages.size(), 9u) << "one per evaluation";
     EXPECT_EQ(sink.messages, report.messages);
     EXPECT_EQ(row(report, 7).size(), 3u) << "a failed balance still fills its cells";
+}
+
+TEST_F(PairReportTest, FailedAndGaveUpFiguresAreMarkedAndExplained)
+{
+    inputs.min = "-10";
+    inputs.max = "0";
+    EXPECT_EQ(row(build(), 7)[0], "12346") << "a good report first, so the result holds figures";
+
+    inputs.ambient3 = "60"; // no balance below 70 C there
+    PairReport report = build();
+    EXPECT_EQ(row(report, 9)[0].substr(row(report, 9)[0].size() - 2), " *");
+    EXPECT_EQ(report.cells.back().text.substr(0, 1), "*");
+
+    // A condenser without usable data fails every balance: the previous figures must not show.
+    condenser().dt1 = "";
+    condenser().qk1 = "";
+    condenser().dt2 = "";
+    condenser().qk2 = "";
+    condenser().coeffA = "";
+    report = build();
+    EXPECT_FALSE(report.error);
+    EXPECT_EQ(row(report, 7), (std::vector<std::string>{"!", "!", "!"}));
+    const auto legend = std::find_if(report.cells.begin(), report.cells.end(),
+                                     [](const SpreadsheetCell& c) { return c.row == 11; });
+    ASSERT_NE(legend, report.cells.end());
+    EXPECT_EQ(legend->text.substr(0, 1), "!");
 }
 
 TEST_F(PairReportTest, TheWorkbookHoldsEveryCell)

@@ -8,6 +8,7 @@
 #include "core/app/application_state.h"
 #include "core/app/message_sink.h"
 #include "core/performance/balance_point.h"
+#include "core/selection/display_figures.h"
 #include "core/text/code_page.h"
 #include "core/text/numeric_text.h"
 
@@ -71,6 +72,8 @@ class PairReportBuilder
     bool writeBlock(int block, const char* field, const std::string& ambient);
     bool writeColumnPair(int block, int column, double to, double ambient);
     bool evaluate(double to, double ambient);
+    std::string figure(double value) const;
+    void writeMarkLegend();
     void put(int row, int column, std::string text);
 
     ApplicationState& state_;
@@ -86,6 +89,9 @@ class PairReportBuilder
     double suction_ = 0;
     double compressorCount_ = 0;
     double condenserCount_ = 0;
+    EvaluationOutcome outcome_; // of the latest evaluation
+    bool anyFailed_ = false;
+    bool anyGaveUp_ = false;
 };
 
 PairReport PairReportBuilder::build()
@@ -109,6 +115,7 @@ PairReport PairReportBuilder::build()
     for (int block = 1; block <= 3; ++block)
         if (!writeBlock(block, fields[block - 1], *ambients[block - 1]))
             break;
+    writeMarkLegend();
     return std::move(report_);
 }
 
@@ -180,6 +187,8 @@ bool PairReportBuilder::writeColumnPair(int block, int column, double to, double
     }
     if (!evaluate(to, ambient))
         return false;
+    anyFailed_ = anyFailed_ || !outcome_.ok;
+    anyGaveUp_ = anyGaveUp_ || (outcome_.ok && outcome_.gaveUp);
     const PerformanceResult& result = state_.refrigerant.result;
     if (block == 1) {
         put(5, column, number(to));
@@ -187,20 +196,44 @@ bool PairReportBuilder::writeColumnPair(int block, int column, double to, double
         put(6, column + 1, "Po");
     }
     if (block == 2)
-        put(8, column, number(roundToTenth(result.powerInput)));
-    put(6 + block, column + 1, number(roundHalfEven(result.refrigeratingCapacity * 1000)));
+        put(8, column, figure(roundToTenth(result.powerInput)));
+    put(6 + block, column + 1, figure(roundHalfEven(result.refrigeratingCapacity * 1000)));
     return true;
 }
 
-// A balance that fails for want of data still fills its cells, as the window shows them; only
-// an arithmetic fault stops the report.
+// A failed evaluation leaves the previous one's figures in the result, so its cells get the
+// failed mark instead; a figure of a search that found no balance below 70 C is marked.
+std::string PairReportBuilder::figure(double value) const
+{
+    if (!outcome_.ok)
+        return std::string(kFailedMark);
+    if (outcome_.gaveUp)
+        return number(value) + " " + std::string(kGaveUpMark);
+    return number(value);
+}
+
+// Under the table, only when a mark was written.
+void PairReportBuilder::writeMarkLegend()
+{
+    int row = 11;
+    if (anyFailed_)
+        put(row++, 7, std::string(kFailedMark) + " – obliczenie nieudane, brak wyniku");
+    if (anyGaveUp_)
+        put(row, 7,
+            std::string(kGaveUpMark) + " – " + std::string(kGaveUpReason) +
+                ": wynik ostatniego kroku obliczeń");
+}
+
+// A balance that fails for want of data still gets its (marked) cells; only an arithmetic
+// fault stops the report.
 bool PairReportBuilder::evaluate(double to, double ambient)
 {
     const PairInputs inputs{compressor_,      condenser_,      to,
                             ambient,          suction_ - to,   subcooling_,
                             compressorCount_, condenserCount_, in_.heatFactor};
     CollectingMessageSink messages;
-    const EvaluationOutcome outcome = evaluatePair(state_, inputs, messages);
+    outcome_ = evaluatePair(state_, inputs, messages);
+    const EvaluationOutcome& outcome = outcome_;
     for (const std::string& message : messages.messages) {
         sink_.message(message);
         report_.messages.push_back(message);
