@@ -6,6 +6,7 @@
 #include "core/catalogue/catalogue.h"
 #include "core/editor/coefficient_import.h"
 #include "core/spreadsheet/first_row_cells.h"
+#include "core/spreadsheet/workbook_writer.h"
 #include "support/temp_folder.h"
 
 namespace kelvo
@@ -36,6 +37,13 @@ TEST(FirstRowCells, CsvAndOdsFilesGiveTheSameCoefficients)
     EXPECT_EQ(csv, ods);
     EXPECT_EQ(csv[0], "5578,552625");
     EXPECT_EQ(csv[9], "-0,001695467225");
+    // The same row as a workbook of numbers, as a spreadsheet program saves it.
+    const test::TempFolder written;
+    std::vector<SpreadsheetCell> row;
+    for (int k = 0; k < 10; ++k)
+        row.push_back({1, k + 1, csv[static_cast<std::size_t>(k)]});
+    writeWorkbook(written.path() / "coefficients.xlsx", row, {});
+    EXPECT_EQ(readFirstRowCells(written.path() / "coefficients.xlsx"), csv);
     EXPECT_THROW(readFirstRowCells(kFiles / "missing.xlsx"), SpreadsheetError);
     const test::TempFolder folder;
     folder.write("broken.xlsx", "not a zip");
