@@ -360,9 +360,10 @@ void EditorWindow::buildMenus()
 
     QMenu* program = menu("Program");
     program->addAction(QString::fromUtf8("Zapisz"), QKeySequence::Save, this, [this] { save(); });
-    program->addAction(QString::fromUtf8("Drukuj raport do Excela"), this, [this] {
-            openPairReport();
-        })->setObjectName("actionPairReport");
+    program
+        ->addAction(QString::fromUtf8("Drukuj raport do Excela"), this,
+                    [this] { openPairReport(); })
+        ->setObjectName("actionPairReport");
     program->addAction(QString::fromUtf8("Wyjście"), this, &QWidget::close);
 
     QMenu* edit = menu("Edycja");
