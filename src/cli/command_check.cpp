@@ -45,32 +45,40 @@ void printLines(const std::vector<CheckLine>& lines, bool json, std::ostream& ou
         out << line.text << "\n";
 }
 
-void runCheck(const CheckOptions& options, CommandContext& context)
+void printCounts(const ApplicationState& state, bool json, std::ostream& out)
 {
-    auto state = std::make_unique<ApplicationState>();
-    openCatalogue(*state, options.dataFolder);
-    const auto& c = state->catalogue;
-    if (!options.what.empty()) {
-        printLines(checkLines(c, options.what), options.json, context.out);
-        return;
-    }
-    if (options.json) {
+    const auto& c = state.catalogue;
+    if (json) {
         nlohmann::ordered_json doc;
-        doc["dataFolder"] = state->programDir.string();
+        doc["dataFolder"] = state.programDir.string();
         doc["compressors"] = c.compressors.count();
         doc["condensers"] = c.condensers.count();
         doc["units"] = c.units.count();
         doc["frames"] = c.frames.count();
-        context.out << doc.dump() << "\n";
+        out << doc.dump() << "\n";
         return;
     }
-    context.out << "Data folder: " << state->programDir.string() << "\n"
-                << "Compressors: " << c.compressors.count() << "\n"
-                << "Condensers:  " << c.condensers.count() << "\n"
-                << "Units:       " << c.units.count() << "\n"
-                << "Frames:      " << c.frames.count() << "\n";
+    out << "Data folder: " << state.programDir.string() << "\n"
+        << "Compressors: " << c.compressors.count() << "\n"
+        << "Condensers:  " << c.condensers.count() << "\n"
+        << "Units:       " << c.units.count() << "\n"
+        << "Frames:      " << c.frames.count() << "\n";
 }
 
+// A file cut short loads, but the check does not pass: each note on stderr and status 1.
+void runCheck(const CheckOptions& options, CommandContext& context)
+{
+    auto state = std::make_unique<ApplicationState>();
+    openCatalogue(*state, options.dataFolder);
+    if (options.what.empty())
+        printCounts(*state, options.json, context.out);
+    else
+        printLines(checkLines(state->catalogue, options.what), options.json, context.out);
+    for (const std::string& note : state->catalogue.loadNotes)
+        context.err << "kelvo check: " << note << "\n";
+    if (!state->catalogue.loadNotes.empty())
+        context.exitCode = 1;
+}
 } // namespace
 
 void addCheckCommand(CLI::App& app, CommandContext& context)

@@ -23,7 +23,7 @@ namespace
 {
 
 struct DatasheetOptions : SelectionOptions {
-    int unitIndex = 0;
+    UnitChoice unit;
     std::vector<std::string> accessories;
     std::string pdf;
     bool params = false;
@@ -90,7 +90,7 @@ void runDatasheet(const DatasheetOptions& options, CommandContext& context)
         throw CommandError("nothing to do: give --pdf FILE, --params or both");
     auto state = std::make_unique<ApplicationState>();
     buildSelection(*state, options);
-    const int row = listRowOfUnit(*state, options.unitIndex);
+    const int row = chosenListRow(*state, options.unit);
     const AdditionalAccessoryChoices choices =
         accessoryChoices(options.accessories, state->selection.familyIsBase);
     DiscardingMessageSink sink;
@@ -124,8 +124,7 @@ void addDatasheetCommand(CLI::App& app, CommandContext& context)
                    "Write the datasheet of one unit of the list as PDF or print its parameters",
                    options, runDatasheet, JsonSwitch::NotOffered);
     addSelectionOptions(command, *options);
-    command->add_option("--unit-index", options->unitIndex, "Index of the unit in the catalogue")
-        ->required();
+    addUnitChoiceOptions(command, options->unit);
     command->add_option("--accessory", options->accessories,
                         "Additional accessory ticked: ADn, or ADn=quantity for AD4, AD5, AD6 "
                         "(repeatable)");

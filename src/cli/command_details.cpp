@@ -23,7 +23,7 @@ namespace
 using Json = nlohmann::ordered_json;
 
 struct DetailsOptions : SelectionOptions {
-    int unitIndex = 0;
+    UnitChoice unit;
 };
 
 Json optionalNumber(const std::optional<double>& value)
@@ -163,7 +163,7 @@ void runDetails(const DetailsOptions& options, CommandContext& context)
 {
     auto state = std::make_unique<ApplicationState>();
     buildSelection(*state, options);
-    const int row = listRowOfUnit(*state, options.unitIndex);
+    const int row = chosenListRow(*state, options.unit);
     CollectingMessageSink messages;
     const UnitDetails& details = showUnitDetails(*state, row, messages);
     if (options.json)
@@ -181,8 +181,7 @@ void addDetailsCommand(CLI::App& app, CommandContext& context)
                                "Show the data and operating-range tables of one unit of the list",
                                options, runDetails);
     addSelectionOptions(command, *options);
-    command->add_option("--unit-index", options->unitIndex, "Index of the unit in the catalogue")
-        ->required();
+    addUnitChoiceOptions(command, options->unit);
 }
 
 } // namespace kelvo::cli

@@ -30,6 +30,12 @@ int runCommandLine(int argc, char** argv, std::ostream& out, std::ostream& err,
     CLI::App app{"KelvoSoftware: selection of air-cooled condensing units", "kelvo"};
     app.set_version_flag("--version", std::string("kelvo ") + KELVO_VERSION);
     app.require_subcommand(0, 1);
+    // The desktop program is the same file started without a command; its options are
+    // listed here because it has no help of its own.
+    app.footer("Started without a command, kelvo opens the desktop program, which takes:\n"
+               "  --data DIR    Data folder (catalogue, property tables, drawings); default:\n"
+               "                $KELVO_DATA or the data folder next to the program\n"
+               "Run kelvo COMMAND --help for the options of a command.");
     CommandContext context{out, err, toolkit};
     registerCommands(app, context);
     try {

@@ -60,21 +60,22 @@ void printCandidates(std::ostream& out, const ApplicationState& state, const Sel
 {
     const CandidateList& list = state.selection.candidates;
     const auto headers = candidateListHeaders(state.languages, options.language);
+    // The two numbers that "details" and "datasheet" take: --row and --unit-index.
     std::vector<std::vector<std::string>> rows{
-        {headers[0], headers[1], headers[2], headers[3], ""}};
+        {"Row", "Poz.", headers[1], headers[2], headers[3], ""}};
     for (std::size_t i = 0; i < list.rows.size(); ++i) {
         const Candidate& c = list.rows[i];
         std::string mark = c.mark;
         if (!c.reason.empty())
             mark += " " + oneLine(toUtf8(c.reason));
-        rows.push_back(
-            {std::to_string(i + 1), toUtf8(c.unitName.view()), c.capacityText, c.powerText, mark});
+        rows.push_back({std::to_string(i + 1), std::to_string(c.unitIndex),
+                        toUtf8(c.unitName.view()), c.capacityText, c.powerText, mark});
     }
-    printTable(out, rows, {true, false, true, true, false});
+    printTable(out, rows, {true, true, false, true, true, false});
     if (options.capacityOption->count() > 0) {
         if (chosen)
-            out << "\nChosen row: " << *chosen << " " << toUtf8(list.row(*chosen)->unitName.view())
-                << "\n";
+            out << "\nChosen row: " << *chosen << " (Poz. " << list.row(*chosen)->unitIndex << ") "
+                << toUtf8(list.row(*chosen)->unitName.view()) << "\n";
         else
             out << "\nChosen row: none\n";
     }

@@ -41,8 +41,7 @@ void openCatalogue(ApplicationState& state, const std::string& folder)
     try {
         loadCatalogue(state.catalogue, state.programDir);
     } catch (const CatalogueFileError& error) {
-        throw CommandError("cannot load " + (state.programDir / error.fileName()).string() + ": " +
-                           error.reason());
+        throw CommandError("cannot load " + error.path().string() + ": " + error.reason());
     }
 }
 

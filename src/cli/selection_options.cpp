@@ -7,6 +7,7 @@
 
 #include "cli/command_error.h"
 #include "cli/data_option.h"
+#include "cli/language_option.h"
 #include "core/app/message_sink.h"
 #include "core/selection/selection_session.h"
 #include "core/text/numeric_text.h"
@@ -112,11 +113,35 @@ void addSelectionOptions(CLI::App* command, SelectionOptions& options)
         command->add_option("--version", options.versions,
                             "Condenser versions admitted for BASE, comma-separated: " +
                                 valueList(kSelectionVersionFilter) + " (default all)");
-    command
-        ->add_option("--lang", options.language,
-                     "Language of the headers: 1 Polish, 2 English, 3 Czech, 4 Slovak, "
-                     "5 Lithuanian (default 2)")
-        ->check(CLI::Range(1, kLanguageCount));
+    addLanguageOption(command, options.language);
+}
+
+void addUnitChoiceOptions(CLI::App* command, UnitChoice& choice)
+{
+    choice.unitIndexOption =
+        command->add_option("--unit-index", choice.unitIndex,
+                            "Index of the unit in the catalogue (column Poz. of kelvo select)");
+    choice.rowOption = command->add_option(
+        "--row", choice.row,
+        "Row of the unit in the list for these inputs (column Row of kelvo select)");
+}
+
+int chosenListRow(const ApplicationState& state, const UnitChoice& choice)
+{
+    const bool byIndex = choice.unitIndexOption->count() > 0;
+    const bool byRow = choice.rowOption->count() > 0;
+    if (byIndex == byRow)
+        throw CommandError(byIndex ? "give --unit-index or --row, not both"
+                                   : "give the unit: --unit-index N or --row N");
+    if (byIndex)
+        return listRowOfUnit(state, choice.unitIndex);
+    const int rows = static_cast<int>(state.selection.candidates.rows.size());
+    if (rows == 0)
+        throw CommandError("--row: the list is empty for these inputs");
+    if (choice.row < 1 || choice.row > rows)
+        throw CommandError("--row: " + std::to_string(choice.row) + " is outside the list, 1 .. " +
+                           std::to_string(rows));
+    return choice.row;
 }
 
 int listRowOfUnit(const ApplicationState& state, int unitIndex)
@@ -158,6 +183,8 @@ void buildSelection(ApplicationState& state, const SelectionOptions& options)
     applyFilter(selection.versions, "--version", options.versionOption, options.versions,
                 kSelectionVersionFilter);
 
+    // The program's own reasons in the list follow the language asked for.
+    state.languages.chooseLanguage(options.language);
     // The list keeps the calculation's messages; nothing is shown while it is built.
     DiscardingMessageSink sink;
     if (const auto failure = changeRefrigerant(state, refrigerant, sink))

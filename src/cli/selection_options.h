@@ -28,6 +28,17 @@ struct SelectionOptions : CommonOptions {
 
 void addSelectionOptions(CLI::App* command, SelectionOptions& options);
 
+// Which unit "details" and "datasheet" take: its catalogue index (column Poz. of "select")
+// or its row in the list (column Row); exactly one of them.
+struct UnitChoice {
+    int unitIndex = 0;
+    int row = 0;
+    CLI::Option* unitIndexOption = nullptr;
+    CLI::Option* rowOption = nullptr;
+};
+
+void addUnitChoiceOptions(CLI::App* command, UnitChoice& choice);
+
 // Loads the catalogue and the refrigerant's property table, sets the selection from the
 // options and builds the candidate list. Throws CommandError naming what was wrong.
 void buildSelection(ApplicationState& state, const SelectionOptions& options);
@@ -36,10 +47,14 @@ void buildSelection(ApplicationState& state, const SelectionOptions& options);
 // no such unit or the list does not hold it.
 int listRowOfUnit(const ApplicationState& state, int unitIndex);
 
+// The list row the choice names; throws CommandError when neither or both options are given,
+// or when the row or unit is not in the list.
+int chosenListRow(const ApplicationState& state, const UnitChoice& choice);
+
 // A number typed by the user ("12,5" or "12.5"); throws CommandError naming the option.
 double numberOption(const std::string& name, const std::string& text);
 
-// The state's text in the language of --lang, as UTF-8.
+// The state's text in the language of --language, as UTF-8.
 std::string languageText(const ApplicationState& state, const SelectionOptions& options, int entry);
 
 } // namespace kelvo::cli

@@ -149,6 +149,44 @@ TEST(CatalogueFiles, BadCountsAreRefusedAndLeaveTheTableAsItWas)
     EXPECT_EQ(catalogue->frames[100].id, "");
 }
 
+TEST(CatalogueFiles, AFileCutShortLoadsAndLeavesOneNoteNamingItsPathAndCounts)
+{
+    TempFolder folder;
+    writeEmptyCatalogue(folder);
+    const std::string twoFrames = frameLines("1", "one") + frameLines("2", "two");
+    // The third record stops within its dimensions.
+    folder.write(kFrameFile, header(3) + twoFrames + frameLines("3", "three").substr(0, 40));
+    auto catalogue = std::make_unique<Catalogue>();
+    loadCatalogue(*catalogue, folder.path());
+    EXPECT_EQ(catalogue->frames.count(), 3);
+    EXPECT_EQ(catalogue->frames[2].name, "two");
+    EXPECT_EQ(catalogue->frames[3].id, "3");
+    const std::string note = std::filesystem::absolute(folder.path() / kFrameFile).string() +
+                             ": announces 3 records, holds 2 complete";
+    EXPECT_EQ(catalogue->loadNotes, std::vector<std::string>{note});
+
+    // Once per load, whether the whole catalogue or only that file is loaded again.
+    loadCatalogue(*catalogue, folder.path());
+    loadFrames(*catalogue, folder.path());
+    EXPECT_EQ(catalogue->loadNotes, std::vector<std::string>{note});
+
+    // A count beyond every line, and a last record without its final line break, are told
+    // apart from a complete file.
+    folder.write(kUnitFile, header(2));
+    std::string three = twoFrames + frameLines("3", "three");
+    three.resize(three.size() - 2);
+    folder.write(kFrameFile, header(3) + three);
+    loadCatalogue(*catalogue, folder.path());
+    ASSERT_EQ(catalogue->loadNotes.size(), 1U);
+    EXPECT_NE(catalogue->loadNotes[0].find("Agregaty.txt: announces 2 records, holds 0 complete"),
+              std::string::npos)
+        << catalogue->loadNotes[0];
+
+    writeEmptyCatalogue(folder);
+    loadCatalogue(*catalogue, folder.path());
+    EXPECT_TRUE(catalogue->loadNotes.empty());
+}
+
 TEST(CatalogueFiles, AFailingFileStopsTheLoadAndNamesTheFile)
 {
     TempFolder folder;
@@ -162,7 +200,9 @@ TEST(CatalogueFiles, AFailingFileStopsTheLoadAndNamesTheFile)
         FAIL() << "missing file accepted";
     } catch (const CatalogueFileError& error) {
         EXPECT_EQ(error.fileName(), kUnitFile);
+        EXPECT_EQ(error.path(), std::filesystem::absolute(folder.path() / kUnitFile));
         EXPECT_EQ(error.reason(), "File not found");
+        EXPECT_EQ(std::string(error.what()), error.path().string() + ": File not found");
     }
     EXPECT_EQ(catalogue->compressors.count(), 1); // read before the failure
     EXPECT_EQ(catalogue->frames.count(), 0);      // not read after it

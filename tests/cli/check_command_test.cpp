@@ -56,6 +56,51 @@ TEST(CheckCommand, PrintsTheLinesOfTheEditorsChecks)
     EXPECT_EQ(run.exitCode, 2);
 }
 
+TEST(CheckCommand, AFileCutShortIsNamedOnStderrWithItsCountsAndFailsTheCheck)
+{
+    auto catalogue = std::make_unique<Catalogue>();
+    loadCatalogue(*catalogue, KELVO_SOURCE_DATA_DIR);
+    const int units = catalogue->units.count();
+    const test::TempFolder folder;
+    saveCatalogue(*catalogue, folder.path());
+    // The last record loses its last ten lines.
+    std::string content = folder.read(kUnitFile);
+    for (int i = 0; i < 10; ++i)
+        content.erase(content.rfind("\r\n", content.size() - 3) + 2);
+    folder.write(kUnitFile, content);
+
+    const std::string data = folder.path().string();
+    const std::string note = (folder.path() / kUnitFile).string() + ": announces " +
+                             std::to_string(units) + " records, holds " +
+                             std::to_string(units - 1) + " complete";
+    for (const std::vector<std::string>& arguments :
+         {std::vector<std::string>{"check"}, {"check", "--json"}, {"check", "units"}}) {
+        auto withData = arguments;
+        withData.insert(withData.end(), {"--data", data});
+        const auto run = test::runKelvo(withData);
+        EXPECT_EQ(run.exitCode, 1) << arguments.back();
+        EXPECT_EQ(run.err, "kelvo check: " + note + "\n");
+        if (arguments.size() == 1) {
+            EXPECT_NE(run.out.find("Units:       " + std::to_string(units) + "\n"),
+                      std::string::npos)
+                << run.out;
+        }
+    }
+}
+
+TEST(CheckCommand, AMissingCatalogueFileIsNamedByItsWholePath)
+{
+    const test::TempFolder folder;
+    auto catalogue = std::make_unique<Catalogue>();
+    saveCatalogue(*catalogue, folder.path());
+    std::filesystem::remove(folder.path() / kCondenserFile);
+    const auto run = test::runKelvo({"check", "--data", folder.path().string()});
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
+    EXPECT_NE(run.err.find((folder.path() / kCondenserFile).string() + ": "), std::string::npos)
+        << run.err;
+}
+
 TEST(CheckCommand, AMissingDataFolderIsOneLineOnStderrAndStatus2)
 {
     const auto run = test::runKelvo({"check", "--data", "/nonexistent-kelvo-folder"});

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
+#include <sstream>
 
 #include "cli/run_program.h"
 
@@ -85,11 +86,95 @@ TEST(SelectCommand, TheTableIsAlignedAndItsHeadersFollowTheLanguage)
 {
     const auto english = kelvo({"select", "--family", "BOX", "--capacity", "5000"});
     ASSERT_EQ(english.exitCode, 0) << english.err;
-    EXPECT_EQ(english.out.find("Item  Model"), 0U) << english.out;
+    EXPECT_EQ(english.out.find("Row  Poz.  Model"), 0U) << english.out;
     EXPECT_NE(english.out.find("Qo [W]  Pe [kW]"), std::string::npos);
     EXPECT_NE(english.out.find("Chosen row: "), std::string::npos);
     const auto polish = kelvo({"select", "--family", "BOX", "--lang", "1"});
-    EXPECT_EQ(polish.out.find("Poz."), 0U) << polish.out;
+    EXPECT_EQ(polish.out.find("Row  Poz.  Model"), 0U) << polish.out;
+    EXPECT_NE(polish.out, english.out);
+}
+
+TEST(SelectCommand, TheTableShowsTheListRowBesideTheCatalogueIndex)
+{
+    const auto doc = jsonOf(kelvo({"select", "--family", "BASE", "--json"}));
+    const auto table = kelvo({"select", "--family", "BASE"});
+    std::istringstream lines(table.out);
+    std::string line;
+    std::getline(lines, line); // the headers
+    for (const auto& c : doc["candidates"]) {
+        ASSERT_TRUE(std::getline(lines, line));
+        std::istringstream cells(line);
+        int row = 0;
+        int unitIndex = 0;
+        std::string name;
+        cells >> row >> unitIndex >> name;
+        EXPECT_EQ(row, c["row"].get<int>()) << line;
+        EXPECT_EQ(unitIndex, c["unitIndex"].get<int>()) << line;
+        EXPECT_EQ(name, c["name"].get<std::string>()) << line;
+    }
+}
+
+TEST(SelectionCommands, TheLanguageIsANumberOrACodeInAnyCase)
+{
+    const Arguments request{"select", "--family", "BOX"};
+    const auto withLanguage = [&](const std::string& language) {
+        Arguments arguments = request;
+        arguments.insert(arguments.end(), {"--language", language});
+        return kelvo(arguments);
+    };
+    const std::pair<const char*, const char*> same[] = {
+        {"1", "pl"}, {"2", "EN"}, {"3", "cs"}, {"4", "Sk"}, {"5", "lt"}};
+    for (const auto& [number, code] : same) {
+        const auto byNumber = withLanguage(number);
+        ASSERT_EQ(byNumber.exitCode, 0) << byNumber.err;
+        EXPECT_EQ(withLanguage(code).out, byNumber.out) << code;
+    }
+    EXPECT_EQ(withLanguage("en").out, kelvo(request).out) << "English is the default";
+    EXPECT_NE(withLanguage("lt").out, withLanguage("pl").out);
+    for (const char* bad : {"0", "6", "de", "p", "", "1x"}) {
+        const auto run = withLanguage(bad);
+        EXPECT_EQ(run.exitCode, 2) << bad;
+        EXPECT_TRUE(run.out.empty()) << bad;
+        EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
+        EXPECT_NE(run.err.find("unknown language '" + std::string(bad) + "'"), std::string::npos)
+            << run.err;
+    }
+}
+
+TEST(SelectionCommands, RowAndUnitIndexNameTheSameUnit)
+{
+    const auto list = jsonOf(kelvo({"select", "--family", "BOX", "--json"}));
+    const auto rows = list["candidates"].size();
+    ASSERT_GE(rows, 3U);
+    const std::string unit = std::to_string(list["candidates"][2]["unitIndex"].get<int>());
+    for (const char* command : {"details", "datasheet"}) {
+        const Arguments request{command, "--family", "BOX",
+                                std::string(command) == "details" ? "--json" : "--params"};
+        auto byIndex = request;
+        byIndex.insert(byIndex.end(), {"--unit-index", unit});
+        auto byRow = request;
+        byRow.insert(byRow.end(), {"--row", "3"});
+        const auto indexRun = kelvo(byIndex);
+        ASSERT_EQ(indexRun.exitCode, 0) << indexRun.err;
+        EXPECT_EQ(kelvo(byRow).out, indexRun.out) << command;
+
+        const std::string range = "1 .. " + std::to_string(rows);
+        const std::pair<Arguments, std::string> refused[] = {
+            {{"--row", "0"}, range},
+            {{"--row", std::to_string(rows + 1)}, range},
+            {{}, "--unit-index N or --row N"},
+            {{"--row", "3", "--unit-index", unit}, "not both"},
+        };
+        for (const auto& [extra, expected] : refused) {
+            auto arguments = request;
+            arguments.insert(arguments.end(), extra.begin(), extra.end());
+            const auto run = kelvo(arguments);
+            EXPECT_EQ(run.exitCode, 2) << command << " " << expected;
+            EXPECT_TRUE(run.out.empty()) << run.out;
+            EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
+            EXPECT_NE(run.err.find(expected), std::string::npos) << run.err;
+        }
+    }
 }
 
 TEST(SelectionCommands, BadInputIsOneLineOnStderrWithStatus2AndNothingOnStdout)

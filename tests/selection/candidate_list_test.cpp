@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
+#include "core/app/language_table.h"
 #include "core/app/message_sink.h"
 #include "core/catalogue/catalogue_files.h"
 #include "core/selection/candidate_list.h"
 #include "core/selection/display_figures.h"
 #include "core/selection/selection_session.h"
+#include "core/text/code_page.h"
 #include "core/text/numeric_text.h"
 #include "selection/selection_fixture.h"
 
@@ -153,6 +155,30 @@ TEST_F(SelectionTest, NoBalanceBelow70KeepsTheFiguresAndMarksThem)
     EXPECT_TRUE(c.gaveUp);
     EXPECT_EQ(c.mark, kGaveUpMark);
     EXPECT_FALSE(c.capacityText.empty());
+}
+
+TEST_F(SelectionTest, TheProgramsOwnReasonsFollowTheChosenLanguage)
+{
+    addCondenser("802", [](auto& k) {
+        k.dt1 = k.qk1 = k.dt2 = k.qk2 = "";
+        k.coeffA = "1000";
+    });
+    addUnit([](auto& u) { u.condenserId = "802"; });
+    addUnit([](auto& u) { u.condenserId = "999"; });
+    const auto reasons = [&](int language) {
+        state->languages.chooseLanguage(language);
+        rebuild(*state);
+        const auto& rows = state->selection.candidates.rows;
+        EXPECT_EQ(rows.size(), 2U);
+        return std::pair(toUtf8(rows.at(0).reason), toUtf8(rows.at(1).reason));
+    };
+    EXPECT_EQ(reasons(kEnglish), std::pair(std::string("Condensing temperature > 70 C"),
+                                           std::string("The unit's condenser was not found "
+                                                       "(id '999')")));
+    EXPECT_EQ(reasons(kPolish), std::pair(std::string("Temperatura skraplania > 70 C"),
+                                          std::string("Nie znaleziono skraplacza agregatu "
+                                                      "(id '999')")));
+    EXPECT_EQ(reasons(kCzech).first, "Kondenzační teplota > 70 C");
 }
 
 TEST_F(SelectionTest, ProgressCoversEveryUnitAndARebuildClearsTheChoice)

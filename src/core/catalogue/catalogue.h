@@ -3,6 +3,7 @@
 #include <array>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/catalogue/record_table.h"
 #include "core/catalogue/records.h"
@@ -20,6 +21,10 @@ struct Catalogue {
     CondenserTable condensers;
     UnitTable units;
     FrameTable frames;
+    // One UTF-8 line per file of the last load that announces more records than it holds
+    // complete: "<path>: announces 152 records, holds 150 complete". Such a file still loads,
+    // its missing fields empty; the user is told here.
+    std::vector<std::string> loadNotes;
 };
 
 // Index 0 is "all refrigerants"; 1 .. 4 are the known refrigerants, spelled as their files.

@@ -2,6 +2,9 @@
 
 #include <functional>
 #include <memory>
+#include <string>
+#include <system_error>
+#include <vector>
 
 #include "core/catalogue/record_layouts.h"
 #include "core/io/file_io.h"
@@ -10,10 +13,18 @@
 namespace kelvo
 {
 
-CatalogueFileError::CatalogueFileError(std::string fileName, std::string reason)
-    : std::runtime_error(fileName + ": " + reason), fileName_(std::move(fileName)),
+CatalogueFileError::CatalogueFileError(std::filesystem::path path, std::string reason)
+    : std::runtime_error(path.string() + ": " + reason), path_(std::move(path)),
       reason_(std::move(reason))
 {
+}
+
+std::filesystem::path catalogueFilePath(const std::filesystem::path& programDir,
+                                        const char* fileName)
+{
+    std::error_code ec;
+    auto path = std::filesystem::absolute(programDir / fileName, ec);
+    return ec ? programDir / fileName : path;
 }
 
 namespace
@@ -21,21 +32,45 @@ namespace
 
 constexpr int kHeaderLines = 6;
 
+// Reads record lines; a line past the end of the file reads as empty and is counted as
+// missing, so that a record cut short is told from a complete one.
 class RecordReader
 {
   public:
     explicit RecordReader(LineReader& lines) : lines_(lines) {}
-    template <std::size_t N> void field(FixedText<N>& text) { text = lines_.nextOrEmpty(); }
-    void flag(bool& value) { value = lines_.nextOrEmpty() == "TRUE"; }
+    template <std::size_t N> void field(FixedText<N>& text) { text = line(); }
+    void flag(bool& value) { value = line() == "TRUE"; }
     void skip(int count)
     {
         for (int i = 0; i < count; ++i)
-            lines_.nextOrEmpty();
+            line();
     }
+    [[nodiscard]] bool ranOut() const { return ranOut_; }
 
   private:
+    std::string_view line()
+    {
+        std::string_view text;
+        if (!lines_.next(text))
+            ranOut_ = true;
+        return text;
+    }
+
     LineReader& lines_;
+    bool ranOut_ = false;
 };
+
+// Drops the note a previous load of this file left and adds the new one, if any.
+void noteCutShortFile(Catalogue& catalogue, const std::filesystem::path& path, int announced,
+                      int complete)
+{
+    const std::string prefix = path.string() + ": ";
+    std::erase_if(catalogue.loadNotes,
+                  [&](const std::string& note) { return note.starts_with(prefix); });
+    if (complete < announced)
+        catalogue.loadNotes.push_back(prefix + "announces " + std::to_string(announced) +
+                                      " records, holds " + std::to_string(complete) + " complete");
+}
 
 class RecordWriter
 {
@@ -59,35 +94,41 @@ class RecordWriter
 };
 
 template <class Table>
-void loadTable(Table& table, const std::filesystem::path& programDir, const char* fileName)
+void loadTable(Catalogue& catalogue, Table& table, const std::filesystem::path& programDir,
+               const char* fileName)
 {
+    const auto path = catalogueFilePath(programDir, fileName);
     std::string content;
     try {
-        content = readWholeFile(programDir / fileName);
+        content = readWholeFile(path);
     } catch (const FileError& error) {
-        throw CatalogueFileError(fileName, error.reason());
+        throw CatalogueFileError(path, error.reason());
     }
     LineReader lines(content);
     lines.nextOrEmpty();
     const std::string_view countLine = lines.nextOrEmpty();
     const auto count = parseInteger(countLine);
     if (!count)
-        throw CatalogueFileError(fileName, invalidIntegerMessage(countLine));
+        throw CatalogueFileError(path, invalidIntegerMessage(countLine));
     if (*count < 0 || *count > Table::capacity)
-        throw CatalogueFileError(fileName, "the file announces " + std::to_string(*count) +
-                                               " records; the table holds 0 to " +
-                                               std::to_string(Table::capacity));
-    for (int i = 3; i <= kHeaderLines; ++i)
-        lines.nextOrEmpty();
+        throw CatalogueFileError(path, "the file announces " + std::to_string(*count) +
+                                           " records; the table holds 0 to " +
+                                           std::to_string(Table::capacity));
+    RecordReader reader(lines);
+    reader.skip(kHeaderLines - 2);
 
     // Read into a copy so that a failure cannot leave the table half-replaced; slots above
     // the new count keep what they held.
     auto fresh = std::make_unique<Table>(table);
-    RecordReader reader(lines);
-    for (int i = 1; i <= *count; ++i)
+    int complete = 0;
+    for (int i = 1; i <= *count; ++i) {
         visitLines(fresh->at(i), reader);
+        if (!reader.ranOut())
+            complete = i;
+    }
     fresh->setCount(*count);
     table = std::move(*fresh);
+    noteCutShortFile(catalogue, path, *count, complete);
 }
 
 template <class Table> std::string serialise(const Table& table, std::string_view firstHeaderLine)
@@ -107,10 +148,11 @@ template <class Table> std::string serialise(const Table& table, std::string_vie
 void writeCatalogueFile(const std::filesystem::path& programDir, const char* fileName,
                         const std::string& content)
 {
+    const auto path = catalogueFilePath(programDir, fileName);
     try {
-        writeFileReplacing(programDir / fileName, content);
+        writeFileReplacing(path, content);
     } catch (const FileError& error) {
-        throw CatalogueFileError(fileName, error.reason());
+        throw CatalogueFileError(path, error.reason());
     }
 }
 
@@ -118,26 +160,27 @@ void writeCatalogueFile(const std::filesystem::path& programDir, const char* fil
 
 void loadCompressors(Catalogue& catalogue, const std::filesystem::path& programDir)
 {
-    loadTable(catalogue.compressors, programDir, kCompressorFile);
+    loadTable(catalogue, catalogue.compressors, programDir, kCompressorFile);
 }
 
 void loadCondensers(Catalogue& catalogue, const std::filesystem::path& programDir)
 {
-    loadTable(catalogue.condensers, programDir, kCondenserFile);
+    loadTable(catalogue, catalogue.condensers, programDir, kCondenserFile);
 }
 
 void loadUnits(Catalogue& catalogue, const std::filesystem::path& programDir)
 {
-    loadTable(catalogue.units, programDir, kUnitFile);
+    loadTable(catalogue, catalogue.units, programDir, kUnitFile);
 }
 
 void loadFrames(Catalogue& catalogue, const std::filesystem::path& programDir)
 {
-    loadTable(catalogue.frames, programDir, kFrameFile);
+    loadTable(catalogue, catalogue.frames, programDir, kFrameFile);
 }
 
 void loadCatalogue(Catalogue& catalogue, const std::filesystem::path& programDir)
 {
+    catalogue.loadNotes.clear();
     loadCompressors(catalogue, programDir);
     loadCondensers(catalogue, programDir);
     loadUnits(catalogue, programDir);

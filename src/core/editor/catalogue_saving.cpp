@@ -54,8 +54,8 @@ SaveOutcome saveEditorCatalogue(ApplicationState& state)
     try {
         saveCatalogue(state.catalogue, state.programDir);
     } catch (const CatalogueFileError& error) {
-        return {false, "Katalog nie został zapisany: błąd zapisu pliku " +
-                           (state.programDir / error.fileName()).string() + ": " + error.reason() +
+        return {false, "Katalog nie został zapisany: błąd zapisu pliku " + error.path().string() +
+                           ": " + error.reason() +
                            ". Każdy plik na dysku jest kompletny (stary albo nowy)."};
     }
     rememberSavedCatalogue(state);

@@ -67,7 +67,7 @@ EditorOpening openEditor(ApplicationState& state, const LoadProgress& progress)
             opening.catalogueLoaded = true;
             state.editor.catalogueLoaded = true;
         } catch (const CatalogueFileError& error) {
-            opening.message = error.fileName() + ": " + error.reason();
+            opening.message = error.path().string() + ": " + error.reason();
         }
         clearBalanceDisplay(state);
     }

@@ -7,6 +7,7 @@
 
 #include "core/app/application_state.h"
 #include "core/app/message_sink.h"
+#include "core/app/own_texts.h"
 #include "core/performance/balance_point.h"
 #include "core/selection/display_figures.h"
 #include "core/text/code_page.h"
@@ -220,7 +221,8 @@ void PairReportBuilder::writeMarkLegend()
         put(row++, 7, std::string(kFailedMark) + " – obliczenie nieudane, brak wyniku");
     if (anyGaveUp_)
         put(row, 7,
-            std::string(kGaveUpMark) + " – " + std::string(kGaveUpReason) +
+            std::string(kGaveUpMark) + " – " +
+                std::string(ownText(OwnText::CondensingAbove70, kPolish)) +
                 ": wynik ostatniego kroku obliczeń");
 }
 

@@ -5,6 +5,7 @@
 #include "core/app/application_state.h"
 #include "core/app/language_table.h"
 #include "core/app/message_sink.h"
+#include "core/app/own_texts.h"
 #include "core/catalogue/lookups.h"
 #include "core/selection/display_figures.h"
 #include "core/selection/family_filter.h"
@@ -58,8 +59,10 @@ std::optional<Candidate> candidateFor(ApplicationState& state, int unitIndex, in
     candidate.capacityText = formatNumber(candidate.capacityW, separator);
     candidate.powerText = formatNumber(candidate.powerKW, separator);
     if (point.gaveUp) {
-        candidate.mark = kGaveUpMark;
-        candidate.reason = kGaveUpReason;
+        // Built as a string first: assigning the view here trips a false -Wrestrict of GCC 12.
+        candidate.mark = std::string(kGaveUpMark);
+        candidate.reason = ownTextInCatalogueCodePage(OwnText::CondensingAbove70,
+                                                      state.languages.currentLanguage());
     }
     return candidate;
 }

@@ -4,6 +4,7 @@
 
 #include "core/app/application_state.h"
 #include "core/app/message_sink.h"
+#include "core/app/own_texts.h"
 #include "core/catalogue/lookups.h"
 #include "core/selection/display_figures.h"
 #include "core/selection/range_columns.h"
@@ -45,7 +46,8 @@ RangeCell figureCell(const UnitPoint& point, double figure, const DetailsContext
     cell.gaveUp = point.gaveUp;
     if (point.gaveUp) {
         cell.mark = kGaveUpMark;
-        cell.reason = kGaveUpReason;
+        cell.reason = ownTextInCatalogueCodePage(OwnText::CondensingAbove70,
+                                                 context.state.languages.currentLanguage());
     }
     return cell;
 }
@@ -81,8 +83,9 @@ void fillRangeTables(DetailsContext& context, const UnitConditions& conditions, 
     for (const double t : plan.temperatures)
         tables.columns.push_back(rangeColumn(context, conditions, t));
     if (plan.cut)
-        tables.failure =
-            "Zakres temperatur parowania ponad " + std::to_string(kMaxRangeColumns) + " kolumn";
+        tables.failure = ownTextInCatalogueCodePage(OwnText::RangeColumnsCut,
+                                                    context.state.languages.currentLanguage(),
+                                                    std::to_string(kMaxRangeColumns));
 }
 
 std::string staged(const std::string& text)

@@ -5,6 +5,7 @@
 
 #include "core/app/application_state.h"
 #include "core/app/message_sink.h"
+#include "core/app/own_texts.h"
 #include "core/text/code_page.h"
 #include "core/text/numeric_text.h"
 
@@ -12,18 +13,6 @@ namespace kelvo
 {
 namespace
 {
-
-// Texts are Windows-1250, as everything the core hands to a display.
-std::string missingLinkText(std::string_view what, std::string_view id)
-{
-    return "Nie znaleziono " + std::string(what) + " agregatu (id '" + std::string(id) + "')";
-}
-constexpr const char* kCompressorWord = "spr\xea\xbf"
-                                        "arki";
-constexpr const char* kCondenserWord = "skraplacza";
-constexpr const char* kIncompleteData = "Liczenie przerwane !\r"
-                                        "Niepe\xb3ne dane spr\xea\xbf"
-                                        "arki lub skraplacza";
 
 // Passes every message on (UTF-8, as the calculation reports them) and keeps this
 // evaluation's own, in Windows-1250, for the failure text.
@@ -44,13 +33,14 @@ class RecordingSink : public MessageSink
     MessageSink& next_;
 };
 
-std::string failureText(const EvaluationOutcome& outcome, const std::string& messages)
+// Texts are Windows-1250, as everything the core hands to a display.
+std::string failureText(const EvaluationOutcome& outcome, const std::string& messages, int language)
 {
     if (outcome.error != EvaluationError::None)
         return evaluationErrorText(outcome.error);
     if (!messages.empty())
         return messages;
-    return kIncompleteData;
+    return ownTextInCatalogueCodePage(OwnText::IncompleteData, language);
 }
 
 } // namespace
@@ -80,13 +70,16 @@ UnitPoint evaluateUnitPoint(ApplicationState& state, int unitIndex, int compress
 {
     UnitPoint point;
     const auto& unit = state.catalogue.units[unitIndex];
+    const int language = state.languages.currentLanguage();
     if (compressor < 1) {
-        point.failure = missingLinkText(kCompressorWord, unit.compressorId.view());
+        point.failure = ownTextInCatalogueCodePage(OwnText::CompressorNotFound, language,
+                                                   unit.compressorId.view());
         return point;
     }
     if (condenser < 1) {
         // Evaluating against the empty record would only repeat a refrigerant message.
-        point.failure = missingLinkText(kCondenserWord, unit.condenserId.view());
+        point.failure = ownTextInCatalogueCodePage(OwnText::CondenserNotFound, language,
+                                                   unit.condenserId.view());
         return point;
     }
     PairInputs inputs;
@@ -105,7 +98,7 @@ UnitPoint evaluateUnitPoint(ApplicationState& state, int unitIndex, int compress
         const PerformanceResult& result = state.refrigerant.result;
         point.gaveUp = outcome.gaveUp;
         if (!outcome.succeeded()) {
-            point.failure = failureText(outcome, recording.joined);
+            point.failure = failureText(outcome, recording.joined, language);
             return point;
         }
         if (!std::isfinite(result.refrigeratingCapacity) || !std::isfinite(result.powerInput) ||

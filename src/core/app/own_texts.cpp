@@ -1,0 +1,99 @@
+#include "core/app/own_texts.h"
+
+#include <array>
+#include <cstddef>
+#include <utility>
+
+#include "core/app/language_table.h"
+#include "core/text/code_page.h"
+
+namespace kelvo
+{
+namespace
+{
+
+using Texts = std::array<std::string_view, kLanguageCount>;
+
+// Polish, English, Czech, Slovak, Lithuanian; in the order of OwnText.
+// clang-format off
+constexpr std::array<Texts, 5> kTexts = {{
+    {"Temperatura skraplania > 70 C",
+     "Condensing temperature > 70 C",
+     "Kondenzační teplota > 70 C",
+     "Kondenzačná teplota > 70 C",
+     "Kondensacijos temperatūra > 70 C"},
+    {"Nie znaleziono sprężarki agregatu (id '{}')",
+     "The unit's compressor was not found (id '{}')",
+     "Kompresor kondenzační jednotky nebyl nalezen (id '{}')",
+     "Kompresor kondenzačnej jednotky sa nenašiel (id '{}')",
+     "Agregato kompresorius nerastas (id '{}')"},
+    {"Nie znaleziono skraplacza agregatu (id '{}')",
+     "The unit's condenser was not found (id '{}')",
+     "Kondenzátor kondenzační jednotky nebyl nalezen (id '{}')",
+     "Kondenzátor kondenzačnej jednotky sa nenašiel (id '{}')",
+     "Agregato kondensatorius nerastas (id '{}')"},
+    {"Liczenie przerwane !\rNiepełne dane sprężarki lub skraplacza",
+     "Calculation stopped !\rIncomplete compressor or condenser data",
+     "Výpočet přerušen !\rNeúplné údaje kompresoru nebo kondenzátoru",
+     "Výpočet prerušený !\rNeúplné údaje kompresora alebo kondenzátora",
+     "Skaičiavimas nutrauktas !\rNepilni kompresoriaus arba kondensatoriaus duomenys"},
+    {"Zakres temperatur parowania ponad {} kolumn",
+     "Evaporating temperature range over {} columns",
+     "Rozsah vypařovacích teplot přes {} sloupců",
+     "Rozsah vyparovacích teplôt nad {} stĺpcov",
+     "Garavimo temperatūrų intervale daugiau nei {} stulpelių"},
+}};
+// clang-format on
+
+// Lithuanian letters outside Windows-1250 and the letters they fall back to.
+constexpr std::array<std::pair<std::string_view, std::string_view>, 8> kBaseLetters = {{
+    {"ė", "e"},
+    {"Ė", "E"},
+    {"į", "i"},
+    {"Į", "I"},
+    {"ų", "u"},
+    {"Ų", "U"},
+    {"ū", "u"},
+    {"Ū", "U"},
+}};
+
+void replaceAll(std::string& text, std::string_view from, std::string_view to)
+{
+    for (auto at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size()))
+        text.replace(at, from.size(), to);
+}
+
+void replacePlaceholder(std::string& text, std::string_view argument)
+{
+    if (const auto at = text.find("{}"); at != std::string::npos)
+        text.replace(at, 2, argument);
+}
+
+} // namespace
+
+std::string_view ownText(OwnText text, int language)
+{
+    if (language < 1 || language > kLanguageCount)
+        language = kEnglish;
+    return kTexts[static_cast<std::size_t>(text)][static_cast<std::size_t>(language - 1)];
+}
+
+std::string ownText(OwnText text, int language, std::string_view argument)
+{
+    std::string result(ownText(text, language));
+    replacePlaceholder(result, argument);
+    return result;
+}
+
+std::string ownTextInCatalogueCodePage(OwnText text, int language, std::string_view argument)
+{
+    std::string utf8(ownText(text, language));
+    for (const auto& [letter, base] : kBaseLetters)
+        replaceAll(utf8, letter, base);
+    // The argument is catalogue bytes already: it goes in after the conversion.
+    std::string bytes = fromUtf8(utf8);
+    replacePlaceholder(bytes, argument);
+    return bytes;
+}
+
+} // namespace kelvo

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace kelvo
+{
+
+// Texts the program writes itself (not the windows' captions of the language table): the
+// reasons a unit has no figures or marked figures, in each language of the language menu.
+enum class OwnText {
+    CondensingAbove70,  // no balance point below a condensing temperature of 70 C
+    CompressorNotFound, // {} is the compressor id the unit names
+    CondenserNotFound,  // {} is the condenser id the unit names
+    IncompleteData,     // the balance stopped without a message of its own
+    RangeColumnsCut,    // {} is the most columns a range table gets
+};
+
+// The text in language 1 .. kLanguageCount (English outside that range), UTF-8.
+std::string_view ownText(OwnText text, int language);
+// The same with "{}" replaced by `argument`.
+std::string ownText(OwnText text, int language, std::string_view argument);
+// As the selection's texts hold it: Windows-1250 bytes, with `argument` (catalogue bytes
+// too) for "{}". A Lithuanian letter that code page lacks (ė, į, ų, ū) becomes its base
+// letter rather than "?".
+std::string ownTextInCatalogueCodePage(OwnText text, int language, std::string_view argument = {});
+
+} // namespace kelvo
