@@ -21,6 +21,7 @@
 #include "core/reports/pair_report.h"
 #include "core/spreadsheet/first_row_cells.h"
 #include "core/spreadsheet/workbook_writer.h"
+#include "core/text/numeric_text.h"
 
 namespace kelvo::cli
 {
@@ -168,6 +169,9 @@ void runPairReport(const PairReportOptions& options, CommandContext& context)
     const int condenser =
         tableIndexOption("--condenser", options.condenser, state->catalogue.condensers.count());
     loadRefrigerant(*state, options.refrigerant);
+    if (!parseNumber(options.heatFactor))
+        context.err << "kelvo pair-report: --heat-factor '" << oneLine(options.heatFactor)
+                    << "' is no number; 1 is used, as in the editor\n";
 
     const PairReportInputs inputs =
         reportInputs(options, pairReportDefaults(state->catalogue, compressor));
@@ -208,10 +212,10 @@ void addPairReportCommand(CLI::App& app, CommandContext& context)
         ->capture_default_str();
     command->add_option("--min", options->min,
                         "Lowest evaporating temperature, C (default from the compressor's "
-                        "second envelope)");
+                        "envelope 1)");
     command->add_option("--max", options->max,
                         "Highest evaporating temperature, C (default from the compressor's "
-                        "second envelope)");
+                        "envelope 1)");
     command->add_option("--step", options->step, "Evaporating temperature step, K")
         ->capture_default_str();
     command->add_option("--suction", options->suction, "Suction gas temperature, C")

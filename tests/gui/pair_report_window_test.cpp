@@ -1,6 +1,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QLineEdit>
+#include <QPointer>
 #include <QtTest>
 #include <filesystem>
 #include <memory>
@@ -118,6 +119,17 @@ class PairReportWindowTest : public QObject
         QCOMPARE(cells.at(5, 8).number.value_or(-999), std::stod(range.max));
         QVERIFY(cells.at(7, 9).number);
         QVERIFY(cells.at(8, 8).number);
+    }
+
+    void aChangeOfRowsClosesTheWindowMadeForThem()
+    {
+        editor_->clickGridRow(EditorGrid::Compressors, 0);
+        editor_->clickGridRow(EditorGrid::Condensers, 0);
+        QPointer<PairReportWindow> window = openReport();
+        QVERIFY(window);
+        editor_->runCommand(kelvo::RowCommand::AddCompressor);
+        QTRY_VERIFY(!window);
+        QVERIFY(!editor_->pairReport());
     }
 
     void aStepOfZeroWritesNothing()

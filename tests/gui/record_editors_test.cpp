@@ -15,6 +15,7 @@
 #include "core/app/application_state.h"
 #include "gui/drawing/drawing_view.h"
 #include "gui/editor/editor_window.h"
+#include "gui/editor/error_list_window.h"
 #include "gui/editor/record_editor_window.h"
 #include "support/temp_folder.h"
 
@@ -281,6 +282,13 @@ class RecordEditorsTest : public QObject
         trigger("actionCheckData2");
         QTRY_VERIFY(editor_->errorList() && editor_->errorList() != list);
         QVERIFY(editor_->errorList()->findChild<QListWidget*>("ListBox2"));
+
+        // A deleted row shifts the rows below it: the list's row numbers no longer lead there.
+        auto* dataList = qobject_cast<kelvo::gui::ErrorListWindow*>(editor_->errorList());
+        QVERIFY(dataList && !dataList->outdated());
+        editor_->clickGridRow(EditorGrid::Units, 0);
+        editor_->runCommand(kelvo::RowCommand::DeleteUnit);
+        QVERIFY(dataList->outdated());
     }
 
     void coefficientsComeFromTheClipboardOrAFile()

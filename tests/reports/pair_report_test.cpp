@@ -108,17 +108,17 @@ TEST_F(PairReportTest, HeaderThenThreeBlocksInWritingOrder)
               (std::vector<SpreadsheetCell>{
                   {2, 2, "Raport z doboru : Sprężarka - Skraplacz   / 2024-05-14  /  13:45:00"},
                   {4, 2, "Typ sprężarki"},
-                  {4, 3, "KS-ą"},
+                  {4, 3, "KS-ą", true},
                   {5, 2, "Ilość sprężarek"},
                   {5, 3, "1"},
                   {5, 4, "[szt]"},
                   {6, 2, "Typ Skraplacza"},
-                  {6, 3, "SKR-1"},
+                  {6, 3, "SKR-1", true},
                   {7, 2, "Ilość Skraplaczy"},
                   {7, 3, "1"},
                   {7, 4, "[szt]"},
                   {8, 2, "Czynnik chłodniczy"},
-                  {8, 3, "R404A"},
+                  {8, 3, "R404A", true},
                   {9, 2, "Temp. pary na ssaniu"},
                   {9, 3, "20"},
                   {10, 2, "Dochłodzenie czynnika"},
@@ -192,7 +192,7 @@ TEST_F(PairReportTest, TextsThatAreNoNumbersStopTheReport)
 
 TEST_F(PairReportTest, AnArithmeticFaultStopsAtItsColumn)
 {
-    inputs.min = "-10";
+    inputs.min = "1e308";
     inputs.max = "1e308";
     const PairReport report = build();
     ASSERT_TRUE(report.error);
@@ -238,8 +238,32 @@ TEST_F(PairReportTest, FailedAndGaveUpFiguresAreMarkedAndExplained)
     EXPECT_EQ(legend->text.substr(0, 1), "!");
 }
 
+TEST_F(PairReportTest, DecimalStepsGiveTheirDecimalColumnsAndATinyStepIsRefusedAtOnce)
+{
+    inputs.max = "0,3";
+    inputs.min = "-0,3";
+    inputs.step = "0,1";
+    PairReport report = build();
+    ASSERT_FALSE(report.error);
+    std::vector<std::string> columns;
+    for (const auto& cell : report.cells)
+        if (cell.row == 5 && cell.column >= 8)
+            columns.push_back(cell.text);
+    EXPECT_EQ(columns,
+              (std::vector<std::string>{"0,3", "0,2", "0,1", "0", "-0,1", "-0,2", "-0,3"}));
+
+    inputs.max = "50";
+    inputs.min = "-50";
+    inputs.step = "0,001";
+    report = build();
+    ASSERT_TRUE(report.error);
+    EXPECT_TRUE(report.cells.empty());
+    EXPECT_TRUE(report.messages.empty()) << "nothing evaluated";
+}
+
 TEST_F(PairReportTest, TheWorkbookHoldsEveryCell)
 {
+    compressor().model = "0500"; // a name that reads as a number stays a name
     const PairReport report = build();
     const test::TempFolder folder;
     const auto file = folder.path() / "raport.xlsx";
@@ -247,13 +271,13 @@ TEST_F(PairReportTest, TheWorkbookHoldsEveryCell)
     const test::WorkbookCells read(file);
     for (const SpreadsheetCell& cell : report.cells) {
         const test::ReadCell got = read.at(cell.row, cell.column);
-        if (const auto number = parseNumber(cell.text))
+        if (const auto number = parseNumber(cell.text); number && !cell.asText)
             EXPECT_EQ(got.number, *number) << cell.row << "," << cell.column;
         else
             EXPECT_EQ(got.text, cell.text) << cell.row << "," << cell.column;
     }
     EXPECT_EQ(read.at(8, 8).number, 2.4);
-    EXPECT_EQ(read.at(4, 3).text, "KS-ą");
+    EXPECT_EQ(read.at(4, 3).text, "0500");
 }
 
 } // namespace

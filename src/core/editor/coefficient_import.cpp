@@ -8,6 +8,7 @@
 #include "core/editor/editor_grids.h"
 #include "core/spreadsheet/first_row_cells.h"
 #include "core/text/code_page.h"
+#include "core/text/numeric_text.h"
 
 namespace kelvo
 {
@@ -32,12 +33,22 @@ RowEdit importCoefficients(Catalogue& catalogue, int compressor, int set,
                                           " komórek zamiast dziesięciu (A1 .. J1)");
         return edit;
     }
-    for (std::size_t k = 0; k < 10; ++k)
+    // An empty cell or a text (a copied header row, "1 234,5") is never meant as a
+    // coefficient and would only fail later in every calculation.
+    for (std::size_t k = 0; k < 10; ++k) {
+        const std::string cell = std::string(1, char('A' + k)) + "1";
+        const std::string coefficient = "C" + std::to_string(k);
         if (cells[k].empty()) {
-            edit.message = spreadsheetFailure("komórka " + std::string(1, char('A' + k)) +
-                                              "1 jest pusta (C" + std::to_string(k) + ")");
+            edit.message =
+                spreadsheetFailure("komórka " + cell + " jest pusta (" + coefficient + ")");
             return edit;
         }
+        if (!parseNumber(cells[k])) {
+            edit.message = spreadsheetFailure("komórka " + cell + " (" + coefficient +
+                                              ") nie jest liczbą: " + cells[k].substr(0, 60));
+            return edit;
+        }
+    }
     CompressorRecord record = catalogue.compressors[compressor];
     for (std::size_t k = 0; k < 10; ++k)
         record.coeffSets[static_cast<std::size_t>(set - 1)].c[k] = fromUtf8(cells[k]);

@@ -22,8 +22,8 @@ inline constexpr std::string_view kNoSpreadsheet = "Brak połączenia z MsExcel"
 // The message when no cells could be read: kNoSpreadsheet, a carriage return, and why.
 std::string spreadsheetFailure(std::string_view why);
 
-// Fewer than ten cells, or an empty one among them, change nothing and say so: an empty
-// coefficient is never meant and would only fail later in every calculation.
+// Fewer than ten cells, or an empty one or one that is no number among them, change nothing
+// and say so, naming the cell.
 RowEdit importCoefficients(Catalogue& catalogue, int compressor, int set,
                            const std::vector<std::string>& cells);
 

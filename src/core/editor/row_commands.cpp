@@ -1,5 +1,6 @@
 #include "core/editor/row_commands.h"
 
+#include <algorithm>
 #include <array>
 #include <stdexcept>
 #include <vector>
@@ -183,19 +184,41 @@ RowEdit runRowCommand(ApplicationState& state, RowCommand command, std::string_v
     return edit;
 }
 
+namespace
+{
+
+// Panel15 names the frame of the current unit; a step taken back or done again may have
+// changed its link (an assignment) or the unit itself.
+void showFrameOfCurrentUnit(ApplicationState& state, const std::vector<EditorGrid>& tables)
+{
+    const bool unitsChanged =
+        std::find(tables.begin(), tables.end(), EditorGrid::Units) != tables.end() ||
+        std::find(tables.begin(), tables.end(), EditorGrid::Frames) != tables.end();
+    const auto unit = state.editor.grid(EditorGrid::Units).currentIndex();
+    if (unitsChanged && unit && !state.editor.panels.frameName.empty())
+        state.editor.panels.frameName =
+            state.catalogue.frames[findFrameOfUnit(state.catalogue, *unit)].name.str();
+}
+
+} // namespace
+
 bool undoEdit(ApplicationState& state)
 {
     const auto tables = state.editor.history.undo(state.catalogue);
-    if (tables)
+    if (tables) {
         refillTables(state, *tables);
+        showFrameOfCurrentUnit(state, *tables);
+    }
     return tables.has_value();
 }
 
 bool redoEdit(ApplicationState& state)
 {
     const auto tables = state.editor.history.redo(state.catalogue);
-    if (tables)
+    if (tables) {
         refillTables(state, *tables);
+        showFrameOfCurrentUnit(state, *tables);
+    }
     return tables.has_value();
 }
 

@@ -28,6 +28,7 @@ constexpr double kDefaultsStep = 5;
 
 // The first column of evaporating temperatures; every temperature takes two columns.
 constexpr int kFirstDataColumn = 8;
+constexpr int kMaxColumns = (kSpreadsheetMaxColumns - kFirstDataColumn + 1) / 2;
 
 std::string number(double value)
 {
@@ -72,10 +73,14 @@ class PairReportBuilder
     void writeHeader();
     bool writeBlock(int block, const char* field, const std::string& ambient);
     bool writeColumnPair(int block, int column, double to, double ambient);
+    [[nodiscard]] int columnCount() const;
+    [[nodiscard]] double columnTemperature(int k) const;
     bool evaluate(double to, double ambient);
     std::string figure(double value) const;
     void writeMarkLegend();
     void put(int row, int column, std::string text);
+    // A name that must stay as typed even when it reads as a number ("0500").
+    void putText(int row, int column, std::string text);
 
     ApplicationState& state_;
     int compressor_;
@@ -93,6 +98,7 @@ class PairReportBuilder
     EvaluationOutcome outcome_; // of the latest evaluation
     bool anyFailed_ = false;
     bool anyGaveUp_ = false;
+    int columnCount_ = 0;
 };
 
 PairReport PairReportBuilder::build()
@@ -101,6 +107,13 @@ PairReport PairReportBuilder::build()
         return std::move(report_);
     if (step_ <= 0) {
         report_.error = kStepRefused;
+        return std::move(report_);
+    }
+    // Counted before anything is evaluated, so that a step far too small for the range is
+    // refused at once instead of after thousands of evaluations.
+    columnCount_ = columnCount();
+    if (columnCount_ < 0) {
+        report_.error = kTooManyColumns;
         return std::move(report_);
     }
     report_.widths = {{1, 2}, {2, 20}, {3, 10}, {4, 5}};
@@ -143,17 +156,17 @@ void PairReportBuilder::writeHeader()
     const Catalogue& catalogue = state_.catalogue;
     put(2, 2, kTitle + in_.date + "  /  " + in_.time);
     put(4, 2, "Typ sprężarki");
-    put(4, 3, modelText(catalogue.compressors[compressor_].model.view()));
+    putText(4, 3, modelText(catalogue.compressors[compressor_].model.view()));
     put(5, 2, "Ilość sprężarek");
     put(5, 3, in_.compressorCount);
     put(5, 4, "[szt]");
     put(6, 2, "Typ Skraplacza");
-    put(6, 3, modelText(catalogue.condensers[condenser_].model.view()));
+    putText(6, 3, modelText(catalogue.condensers[condenser_].model.view()));
     put(7, 2, "Ilość Skraplaczy");
     put(7, 3, in_.condenserCount);
     put(7, 4, "[szt]");
     put(8, 2, "Czynnik chłodniczy");
-    put(8, 3, state_.currentRefrigerant);
+    putText(8, 3, state_.currentRefrigerant);
     put(9, 2, "Temp. pary na ssaniu");
     put(9, 3, number(suction_));
     put(10, 2, "Dochłodzenie czynnika");
@@ -168,24 +181,37 @@ bool PairReportBuilder::writeBlock(int block, const char* field, const std::stri
     if (!convert(field, ambient, airTemperature))
         return false;
     put(6 + block, 7, number(airTemperature));
-    double to = max_;
-    int column = kFirstDataColumn;
-    do {
-        if (!writeColumnPair(block, column, to, airTemperature))
+    for (int k = 0; k < columnCount_; ++k)
+        if (!writeColumnPair(block, kFirstDataColumn + 2 * k, columnTemperature(k), airTemperature))
             return false;
-        column += 2;
-        to -= step_;
-    } while (to >= min_);
     return true;
+}
+
+// The columns run from Max down by step while not below Min, and at least one (Max). Counted
+// and computed as Max - k x step rather than by repeated subtraction, whose rounding would
+// drop the last column or label 0 as 1,4E-16; a tolerance of a millionth of the step lets an
+// exact end (0,3 down to 0 by 0,1) be reached. -1 when they would not fit on a sheet.
+int PairReportBuilder::columnCount() const
+{
+    const double span = (max_ - min_) / step_;
+    if (!(span < kMaxColumns)) // also catches a span that is no number
+        return span >= kMaxColumns ? -1 : 1;
+    return span < 0 ? 1 : static_cast<int>(std::floor(span + 1e-6)) + 1;
+}
+
+double PairReportBuilder::columnTemperature(int k) const
+{
+    const double to = max_ - k * step_;
+    // Rounded to 1e-9 K so that a sum of decimal steps shows as the decimal it stands for;
+    // never "-0".
+    if (!(std::abs(to) < 1e6)) // far beyond any evaporating temperature: nothing to tidy
+        return to;
+    const double rounded = std::round(to * 1e9) / 1e9;
+    return rounded == 0 ? 0.0 : rounded;
 }
 
 bool PairReportBuilder::writeColumnPair(int block, int column, double to, double ambient)
 {
-    // A step too small for the range would need more columns than a sheet has.
-    if (column + 1 > kSpreadsheetMaxColumns) {
-        report_.error = kTooManyColumns;
-        return false;
-    }
     if (!evaluate(to, ambient))
         return false;
     anyFailed_ = anyFailed_ || !outcome_.ok;
@@ -250,6 +276,11 @@ bool PairReportBuilder::evaluate(double to, double ambient)
 void PairReportBuilder::put(int row, int column, std::string text)
 {
     report_.cells.push_back({row, column, std::move(text)});
+}
+
+void PairReportBuilder::putText(int row, int column, std::string text)
+{
+    report_.cells.push_back({row, column, std::move(text), true});
 }
 
 } // namespace

@@ -51,24 +51,29 @@ std::vector<std::string> workbookCells(const std::filesystem::path& file, bool o
     }
     if (document.get_sheet_count() == 0)
         throw SpreadsheetError("plik nie zawiera arkusza");
-    const ixion::model_context& model = document.get_model_context();
+    // A formula cell without a stored result makes the reader throw while the cell is read.
     std::vector<std::string> cells;
-    for (int column = 0; column < count; ++column) {
-        const auto access = model.get_cell_access(ixion::abs_address_t(0, 0, column));
-        switch (access.get_value_type()) {
-        case ixion::cell_value_t::numeric:
-            cells.push_back(formatNumber(access.get_numeric_value(), ','));
-            break;
-        case ixion::cell_value_t::string:
-            cells.emplace_back(access.get_string_value());
-            break;
-        case ixion::cell_value_t::boolean:
-            cells.emplace_back(access.get_boolean_value() ? "1" : "0");
-            break;
-        default:
-            cells.emplace_back();
-            break;
+    try {
+        const ixion::model_context& model = document.get_model_context();
+        for (int column = 0; column < count; ++column) {
+            const auto access = model.get_cell_access(ixion::abs_address_t(0, 0, column));
+            switch (access.get_value_type()) {
+            case ixion::cell_value_t::numeric:
+                cells.push_back(formatNumber(access.get_numeric_value(), ','));
+                break;
+            case ixion::cell_value_t::string:
+                cells.emplace_back(access.get_string_value());
+                break;
+            case ixion::cell_value_t::boolean:
+                cells.emplace_back(access.get_boolean_value() ? "1" : "0");
+                break;
+            default:
+                cells.emplace_back();
+                break;
+            }
         }
+    } catch (const std::exception& error) {
+        throw SpreadsheetError("nie można odczytać komórek A1 .. J1: " + std::string(error.what()));
     }
     return cells;
 }

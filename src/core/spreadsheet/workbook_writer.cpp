@@ -30,7 +30,7 @@ std::optional<std::string> writeCell(lxw_worksheet* sheet, const SpreadsheetCell
                std::to_string(cell.column) + ")";
     const auto row = static_cast<lxw_row_t>(cell.row - 1);
     const auto column = static_cast<lxw_col_t>(cell.column - 1);
-    const std::optional<double> number = parseNumber(cell.text);
+    const std::optional<double> number = cell.asText ? std::nullopt : parseNumber(cell.text);
     const lxw_error error =
         number ? worksheet_write_number(sheet, row, column, *number, nullptr)
                : worksheet_write_string(sheet, row, column, cell.text.c_str(), nullptr);

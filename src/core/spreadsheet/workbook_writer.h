@@ -17,15 +17,16 @@ struct SpreadsheetCell {
     int row = 1;
     int column = 1;
     std::string text;
+    bool asText = false; // written as a string even when the text reads as a number
 
     friend bool operator==(const SpreadsheetCell&, const SpreadsheetCell&) = default;
 };
 
 // Writes the cells to the one sheet of a new .xlsx workbook. A text that parseNumber accepts
-// ("," or "." decimals) becomes a number, any other a string. columnWidths maps a column
-// (from 1) to its width in characters. The file is written beside the target and renamed over
-// it at the end, so the target is never left half written. Throws SpreadsheetError naming the
-// file and the reason.
+// ("," or "." decimals) becomes a number unless the cell is asText, any other a string.
+// columnWidths maps a column (from 1) to its width in characters. The file is written beside the
+// target and renamed over it at the end, so the target is never left half written. Throws
+// SpreadsheetError naming the file and the reason.
 void writeWorkbook(const std::filesystem::path& file, const std::vector<SpreadsheetCell>& cells,
                    const std::map<int, double>& columnWidths);
 

@@ -636,6 +636,8 @@ void EditorWindow::chooseRefrigerant(const QString& name)
         failure = selectRefrigerant(state_, toCatalogueText(name),
                                     [&report](int p, int m) { report(m, p); });
     }
+    // The report window was made for a pair of the refrigerant before.
+    delete pairReport_.data();
     refreshAllGrids();
     showPanels();
     if (!failure.empty())
@@ -674,6 +676,9 @@ void EditorWindow::closeEvent(QCloseEvent* event)
             return;
         }
     }
+    // The windows opened from here belong to this catalogue session.
+    delete pairReport_.data();
+    delete errorList_.data();
     event->accept();
 }
 
@@ -768,6 +773,8 @@ void EditorWindow::runCommand(RowCommand command)
         answer = prompt_(fromUtf8Text(spec.promptCaption), fromUtf8Text(spec.prompt))
                      .value_or(QString());
     const RowEdit edit = runRowCommand(state_, command, toCatalogueText(answer));
+    if (edit.done)
+        rowsChanged();
     for (EditorGrid grid : edit.refill)
         refreshGrid(grid);
     if (command == RowCommand::AssignFrame)
@@ -780,18 +787,31 @@ void EditorWindow::runCommand(RowCommand command)
 
 void EditorWindow::undo()
 {
-    if (undoEdit(state_))
+    if (undoEdit(state_)) {
+        rowsChanged();
         refreshAllGrids();
+        showPanels();
+    }
     updateTitle();
     historyChanged();
 }
 
 void EditorWindow::redo()
 {
-    if (redoEdit(state_))
+    if (redoEdit(state_)) {
+        rowsChanged();
         refreshAllGrids();
+        showPanels();
+    }
     updateTitle();
     historyChanged();
+}
+
+void EditorWindow::rowsChanged()
+{
+    delete pairReport_.data();
+    if (auto* list = qobject_cast<ErrorListWindow*>(errorList_.data()))
+        list->markOutdated();
 }
 
 void EditorWindow::historyChanged()

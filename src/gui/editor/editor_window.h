@@ -106,6 +106,9 @@ class EditorWindow : public QMainWindow
     void historyChanged();
     void showReportedRecord(EditorGrid table, int index);
     void showFilterTicks();
+    // After a change of rows: the report window, made for the rows of the moment, closes; the
+    // error list says its row numbers are out of date.
+    void rowsChanged();
 
     ApplicationState& state_;
     MessagePresenter present_;

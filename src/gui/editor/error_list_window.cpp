@@ -44,7 +44,7 @@ ErrorListWindow::ErrorListWindow(const std::vector<CheckLine>& lines, Section se
             item->setToolTip(QString::fromUtf8("Podwójne kliknięcie pokazuje ten wiersz w tabeli"));
     }
     layout->addWidget(list_, 1);
-    auto* status = new QStatusBar(this);
+    auto* status = status_ = new QStatusBar(this);
     status->setObjectName("StatusBar1");
     status->setSizeGripEnabled(false);
     if (lines.empty())
@@ -52,12 +52,23 @@ ErrorListWindow::ErrorListWindow(const std::vector<CheckLine>& lines, Section se
     layout->addWidget(status);
     connect(list_, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
         const int index = item->data(kIndexRole).toInt();
-        if (index > 0)
+        if (index > 0 && !outdated_)
             emit recordChosen(static_cast<EditorGrid>(item->data(kTableRole).toInt()), index);
     });
     resize(560, 160 + status->sizeHint().height());
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
+}
+
+void ErrorListWindow::markOutdated()
+{
+    if (outdated_)
+        return;
+    outdated_ = true;
+    status_->showMessage(
+        QString::fromUtf8("Wiersze zmieniły się od sprawdzenia: uruchom sprawdzanie ponownie"));
+    for (int i = 0; i < list_->count(); ++i)
+        list_->item(i)->setToolTip(QString());
 }
 
 } // namespace kelvo::gui

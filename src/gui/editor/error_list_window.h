@@ -6,6 +6,7 @@
 #include "core/editor/consistency_checks.h"
 
 class QListWidget;
+class QStatusBar;
 
 namespace kelvo::gui
 {
@@ -21,11 +22,18 @@ class ErrorListWindow : public QWidget
     ErrorListWindow(const std::vector<CheckLine>& lines, Section section,
                     QWidget* parent = nullptr);
 
+    // Rows were added, deleted or moved since the check: the row numbers may name other
+    // records now, so a double click no longer leads anywhere and a note says why.
+    void markOutdated();
+    [[nodiscard]] bool outdated() const { return outdated_; }
+
   signals:
     void recordChosen(kelvo::EditorGrid table, int index);
 
   private:
     QListWidget* list_ = nullptr;
+    QStatusBar* status_ = nullptr;
+    bool outdated_ = false;
 };
 
 } // namespace kelvo::gui

@@ -51,12 +51,14 @@ PairReportWindow::PairReportWindow(ApplicationState& state, const ReportPair& pa
     setPalette(p);
 
     chooseFile_ = [this](const QString& suggested) -> std::optional<QString> {
-        const QString file =
-            QFileDialog::getSaveFileName(this, QString::fromUtf8("Zapisz raport"), suggested,
-                                         QString::fromUtf8("Skoroszyt (*.xlsx)"));
-        if (file.isEmpty())
+        // The dialog adds the suffix itself, so that it asks before replacing that file too.
+        QFileDialog dialog(this, QString::fromUtf8("Zapisz raport"), suggested,
+                           QString::fromUtf8("Skoroszyt (*.xlsx)"));
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setDefaultSuffix("xlsx");
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
             return std::nullopt;
-        return file.endsWith(".xlsx", Qt::CaseInsensitive) ? file : file + ".xlsx";
+        return dialog.selectedFiles().front();
     };
     open_ = [](const QString& path) {
         return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
@@ -135,7 +137,9 @@ void PairReportWindow::produceReport()
     inputs.subcooling = text(Subcooling);
     const QLocale locale = QLocale::system();
     inputs.date = locale.toString(QDate::currentDate(), QLocale::ShortFormat).toStdString();
-    inputs.time = locale.toString(QTime::currentTime(), QLocale::LongFormat).toStdString();
+    // The long time format without the time zone, which the toolkit's long format adds.
+    const QString timeFormat = locale.timeFormat(QLocale::LongFormat).remove('t').trimmed();
+    inputs.time = locale.toString(QTime::currentTime(), timeFormat).toStdString();
 
     DistinctMessageSink sink;
     const PairReport report =
