@@ -12,6 +12,7 @@
 #include "cli/text_table.h"
 #include "core/selection/candidate_list.h"
 #include "core/selection/capacity_search.h"
+#include "core/selection/selection_feedback.h"
 #include "core/text/code_page.h"
 
 namespace kelvo::cli
@@ -100,6 +101,15 @@ void runSelect(const SelectOptions& options, CommandContext& context)
         context.out << candidatesJson(state->selection.candidates, chosen).dump() << "\n";
     else
         printCandidates(context.out, *state, options, chosen);
+    // What the window's list area and status bar say: why the list is empty, or that no unit
+    // reaches the capacity.
+    const int language = state->languages.currentLanguage();
+    if (const std::string hint = emptyListHint(*state, language); !hint.empty())
+        context.err << "kelvo select: " << hint << "\n";
+    state->selection.selectedRow = chosen;
+    if (required)
+        if (const auto note = capacitySearchNote(*state, options.capacity, language))
+            context.err << "kelvo select: " << *note << "\n";
 }
 
 } // namespace

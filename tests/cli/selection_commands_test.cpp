@@ -82,6 +82,27 @@ TEST(SelectCommand, FiltersNarrowTheList)
     }
 }
 
+TEST(SelectCommand, AnEmptyListOrAnUnreachedCapacitySaysWhy)
+{
+    auto run = kelvo({"select", "--family", "BASE", "--kind", "", "--json"});
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_EQ(run.err, "kelvo select: Tick a box under “Compressor type” and under “Compressor "
+                       "brand” to see units.\n");
+    run = kelvo({"select", "--family", "BOX", "--refrigerant", "R404A", "--to", "12,5"});
+    EXPECT_EQ(run.exitCode, 0);
+    if (nlohmann::json::parse(
+            kelvo({"select", "--family", "BOX", "--refrigerant", "R404A", "--to", "12,5", "--json"})
+                .out)["candidates"]
+            .empty()) {
+        EXPECT_EQ(run.err, "kelvo select: None of these units works at an evaporating "
+                           "temperature of 12,5 C.\n");
+    }
+    run = kelvo({"select", "--family", "BOX", "--capacity", "99999999"});
+    EXPECT_EQ(
+        run.err.rfind("kelvo select: No unit reaches 99999999 W; the largest was chosen: ", 0), 0u)
+        << run.err;
+}
+
 TEST(SelectCommand, TheTableIsAlignedAndItsHeadersFollowTheLanguage)
 {
     const auto english = kelvo({"select", "--family", "BOX", "--capacity", "5000"});

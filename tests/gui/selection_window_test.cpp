@@ -2,6 +2,8 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QStatusBar>
+#include <QTabWidget>
 #include <QTableView>
 #include <QtTest>
 #include <memory>
@@ -12,6 +14,7 @@
 #include "core/selection/capacity_search.h"
 #include "core/selection/selection_session.h"
 #include "gui/selection/selection_window.h"
+#include "gui/ui/picture_button.h"
 
 using kelvo::ApplicationState;
 using kelvo::UnitFamily;
@@ -163,6 +166,111 @@ class SelectionWindowTest : public QObject
         child<QLineEdit>("Edit1")->setText("abc"); // not a number: nothing changes
         window_->searchCapacity();
         QCOMPARE(grid->currentIndex().row() + 1, *expected);
+    }
+
+    void tickEverything()
+    {
+        for (const char* box :
+             {"CheckBox38", "CheckBox39", "CheckBox40", "CheckBox41", "CheckBox42", "CheckBox43"})
+            tick(box);
+    }
+
+    void tabReachesEveryControlInOrderAndLeavesTheList()
+    {
+        openWindow(UnitFamily::Box);
+        tickEverything();
+        window_->show();
+        QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+        child<QComboBox>("ComboBox3")->setFocus();
+        QStringList reached;
+        for (int i = 0; i < 16; ++i) {
+            reached << QApplication::focusWidget()->objectName();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
+        const QStringList expected{"ComboBox3", "ComboBox1", "ComboBox2", "Edit1"};
+        QCOMPARE(reached.mid(0, 4), expected);
+        const auto at = [&](const char* name) { return reached.indexOf(name); };
+        QVERIFY(at("CheckBox38") > at("Edit1"));
+        QVERIFY(at("StringGrid1") > at("CheckBox43"));
+        // One Tab leaves the list for the picture buttons.
+        QCOMPARE(at("Panel10"), at("StringGrid1") + 1);
+        QCOMPARE(at("Panel41"), at("Panel10") + 1);
+        QCOMPARE(at("Panel5"), at("Panel41") + 1);
+
+        // A focused picture button answers Enter as a click.
+        child<QLineEdit>("Edit1")->setText("10000");
+        auto* search = child<kelvo::gui::PictureButton>("Panel5");
+        search->setFocus();
+        QTest::keyClick(search, Qt::Key_Return);
+        QVERIFY(state_->selection.selectedRow);
+    }
+
+    void enterSearchesAndTheArrowKeysShowEachUnit()
+    {
+        openWindow(UnitFamily::Box);
+        tickEverything();
+        const auto expected = kelvo::searchByCapacity(state_->selection.candidates, "10000");
+        QVERIFY(expected && *expected > 1);
+        auto* edit = child<QLineEdit>("Edit1");
+        edit->setText("10000");
+        QTest::keyClick(edit, Qt::Key_Return);
+        auto* grid = child<QTableView>("StringGrid1");
+        QCOMPARE(grid->currentIndex().row() + 1, *expected);
+
+        QTest::keyClick(grid, Qt::Key_Up);
+        QCOMPARE(*state_->selection.selectedRow, *expected - 1);
+        QCOMPARE(child<QLabel>("Panel3")->text(),
+                 grid->model()->index(*expected - 2, 1).data().toString());
+        QTest::keyClick(grid, Qt::Key_Home);
+        QCOMPARE(*state_->selection.selectedRow, 1);
+        QCOMPARE(child<QLabel>("Panel3")->text(), grid->model()->index(0, 1).data().toString());
+    }
+
+    void detailsFollowTheInputsOrAreGreyedOut()
+    {
+        openWindow(UnitFamily::Box);
+        tickEverything();
+        window_->chooseRow(1);
+        const int unit = state_->selection.details->unitIndex;
+        auto* pages = child<QTabWidget>("PageControl1");
+        auto* evaporating = child<QComboBox>("ComboBox1");
+        evaporating->setCurrentText("-5");
+        if (state_->selection.candidates.rowOfUnit(unit) != 0) {
+            QCOMPARE(state_->selection.details->unitIndex, unit);
+            QCOMPARE(state_->selection.details->data.evaporatingTemperature, std::string("-5"));
+            QVERIFY(pages->isEnabled());
+        }
+        // A temperature that no unit reaches: the details stay, greyed out, and the datasheet
+        // asks for a unit instead of printing the old one.
+        evaporating->setCurrentText("12,5");
+        if (state_->selection.candidates.rowOfUnit(unit) == 0) {
+            QVERIFY(!pages->isEnabled());
+            QVERIFY(!child<QLabel>("OutdatedDetailsNote")->isHidden());
+            messages_.clear();
+            child<kelvo::gui::PictureButton>("Panel41")->setFocus();
+            QTest::keyClick(child<kelvo::gui::PictureButton>("Panel41"), Qt::Key_Space);
+            QCOMPARE(messages_, QStringList{"Choose a unit in the list first."});
+        }
+    }
+
+    void theEmptyListAndTheSearchSayWhatHappened()
+    {
+        openWindow(UnitFamily::Box);
+        auto* hint = child<QLabel>("EmptyListHint");
+        QVERIFY(!hint->isHidden());
+        QVERIFY(hint->text().contains("Compressor brand"));
+        tickEverything();
+        QVERIFY(hint->isHidden());
+
+        child<QLineEdit>("Edit1")->setText("99999999");
+        window_->searchCapacity();
+        QVERIFY(child<QStatusBar>("StatusBar1")
+                    ->currentMessage()
+                    .startsWith("No unit reaches 99999999 W"));
+        child<QLineEdit>("Edit1")->setText("ten");
+        window_->searchCapacity();
+        QCOMPARE(child<QStatusBar>("StatusBar1")->currentMessage(),
+                 QString::fromUtf8("The required capacity “ten” is not a number."));
     }
 
     void reopeningRestoresTheDefaults()

@@ -37,13 +37,26 @@ class StartWindowTest : public QObject
         return texts;
     }
 
+    // The captions as shown: without the mnemonic marks.
+    static QStringList shownTexts(const QStringList& texts)
+    {
+        QStringList shown;
+        for (QString text : texts)
+            shown << text.remove('&');
+        return shown;
+    }
+
   private slots:
     void startsInEnglishWithTheSecondLanguageChecked()
     {
         auto state = freshState();
         StartWindow window(*state);
         QCOMPARE(window.objectName(), QString("TForm4"));
-        QCOMPARE(menuTexts(window), (QStringList{"Software", "Exit", "Language", "Help", "Info"}));
+        QCOMPARE(shownTexts(menuTexts(window)),
+                 (QStringList{"Software", "Exit", "Language", "Help", "Info"}));
+        // Each menu opens with its own Alt key.
+        QCOMPARE(menuTexts(window),
+                 (QStringList{"&Software", "&Exit", "&Language", "&Help", "&Info"}));
         auto* english = window.findChild<QAction*>("N21");
         QVERIFY(english);
         QVERIFY(english->isChecked());
@@ -64,7 +77,8 @@ class StartWindowTest : public QObject
                  QString("FUNKCIA ZATIAĽ NEDOSTUPNÁ"));
         QVERIFY(window.findChild<QAction*>("N41")->isChecked());
         QVERIFY(!window.findChild<QAction*>("N21")->isChecked());
-        QCOMPARE(window.menuBar()->actions().first()->text(), QString("Program"));
+        QCOMPARE(window.menuBar()->actions().first()->text(), QString("&Program"));
+        QCOMPARE(window.menuBar()->actions().at(2)->text(), QString("P&omoc"));
     }
 
     void withoutTheMarkerFileTheEditorPictureIsHidden()

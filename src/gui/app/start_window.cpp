@@ -17,6 +17,7 @@
 #include "gui/selection/selection_window.h"
 #include "gui/ui/clickable_picture.h"
 #include "gui/ui/language_text.h"
+#include "gui/ui/mnemonics.h"
 #include "gui/ui/palette.h"
 #include "gui/ui/qt_text.h"
 
@@ -138,11 +139,14 @@ void StartWindow::applyLanguage()
     const int current = state_.languages.currentLanguage();
     for (int k = 1; k <= kLanguageCount; ++k)
         languageActions_[static_cast<std::size_t>(k - 1)]->setChecked(k == current);
-    programMenu_->setTitle(languageText(state_, 1));
-    exitAction_->setText(languageText(state_, 2));
-    languageMenu_->setTitle(languageText(state_, 3));
-    helpMenu_->setTitle(languageText(state_, 4));
-    informationAction_->setText(languageText(state_, 5));
+    // Alt and a letter open each menu.
+    const QStringList titles =
+        withMnemonics({languageText(state_, 1), languageText(state_, 3), languageText(state_, 4)});
+    programMenu_->setTitle(titles[0]);
+    languageMenu_->setTitle(titles[1]);
+    helpMenu_->setTitle(titles[2]);
+    exitAction_->setText(withMnemonics({languageText(state_, 2)})[0]);
+    informationAction_->setText(withMnemonics({languageText(state_, 5)})[0]);
     basePicture_->setToolTip(languageText(state_, kBaseEntry));
     boxPicture_->setToolTip(languageText(state_, kBoxEntry));
     baseCaption_->setText(languageText(state_, kBaseEntry));

@@ -45,6 +45,7 @@
 #include "gui/editor/error_list_window.h"
 #include "gui/editor/record_editor_window.h"
 #include "gui/reports/pair_report_window.h"
+#include "gui/ui/load_notes.h"
 #include "gui/ui/palette.h"
 #include "gui/ui/progress_window.h"
 #include "gui/ui/qt_text.h"
@@ -457,6 +458,7 @@ void EditorWindow::open()
     showPanels();
     updateTitle();
     historyChanged();
+    showLoadNotes(statusBar(), state_.catalogue);
     show();
     if (!opening.message.empty())
         present_(fromUtf8Text(opening.message));

@@ -5,6 +5,7 @@
 #include <QIntValidator>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 
 #include "core/app/application_state.h"
 #include "core/selection/window_captions.h"
@@ -31,6 +32,31 @@ const AccessoryGroupCaption& design(AccessoryGroup::Kind kind)
     return kBoxAdditionalAccessories;
 }
 
+// The caption of a check box; a click on it ticks the box, as a click on a box's own text does.
+class BoxCaption : public QLabel
+{
+  public:
+    BoxCaption(const QString& text, QCheckBox* box, QWidget* parent)
+        : QLabel(text, parent), box_(box)
+    {
+        setWordWrap(true);
+        setBuddy(box);
+        setToolTip(text);
+    }
+
+  protected:
+    void mouseReleaseEvent(QMouseEvent* event) override
+    {
+        if (event->button() == Qt::LeftButton && box_->isEnabled() &&
+            !box_->testAttribute(Qt::WA_TransparentForMouseEvents))
+            box_->toggle();
+        QLabel::mouseReleaseEvent(event);
+    }
+
+  private:
+    QCheckBox* box_;
+};
+
 } // namespace
 
 AccessoryGroup::AccessoryGroup(Kind kind, const ApplicationState& state, QWidget* parent)
@@ -47,14 +73,20 @@ AccessoryGroup::AccessoryGroup(Kind kind, const ApplicationState& state, QWidget
     int row = 0;
     for (const AccessoryLineCaption& d : group.lines) {
         AccessoryLine line;
-        line.box = new QCheckBox(languageText(state, d.entry), this);
+        const QString caption = languageText(state, d.entry);
+        line.box = new QCheckBox(this);
         line.box->setObjectName(fromUtf8Text(d.boxName));
+        line.box->setAccessibleName(caption);
+        line.box->setToolTip(caption);
+        line.caption = new BoxCaption(caption, line.box, this);
+        line.caption->setObjectName(fromUtf8Text(d.boxName) + "Caption");
         if (standard) {
             // Shows the unit's flags only; kept readable rather than greyed out.
             line.box->setAttribute(Qt::WA_TransparentForMouseEvents);
             line.box->setFocusPolicy(Qt::NoFocus);
         }
-        grid->addWidget(line.box, row, 0);
+        grid->addWidget(line.box, row, 0, Qt::AlignTop);
+        grid->addWidget(line.caption, row, 1);
         if (!d.quantityName.empty()) {
             line.quantity = new QLineEdit(this);
             line.quantity->setObjectName(fromUtf8Text(d.quantityName));
@@ -62,13 +94,13 @@ AccessoryGroup::AccessoryGroup(Kind kind, const ApplicationState& state, QWidget
             line.quantity->setMaximumWidth(36);
             line.unitLabel = new QLabel(languageText(state, d.unitLabelEntry), this);
             line.unitLabel->setObjectName(fromUtf8Text(d.unitLabelName));
-            grid->addWidget(line.quantity, row, 1);
-            grid->addWidget(line.unitLabel, row, 2);
+            grid->addWidget(line.quantity, row, 2, Qt::AlignTop);
+            grid->addWidget(line.unitLabel, row, 3, Qt::AlignTop);
         }
         lines_.push_back(line);
         ++row;
     }
-    grid->setColumnStretch(0, 1);
+    grid->setColumnStretch(1, 1);
     grid->setRowStretch(row, 1);
 }
 

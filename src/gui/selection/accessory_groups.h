@@ -17,10 +17,12 @@ struct ApplicationState;
 namespace kelvo::gui
 {
 
-// One accessory line: its check box and, for the three that carry a quantity, the quantity
-// box and its unit label ("szt.").
+// One accessory line: its check box with the caption beside it (a label that wraps when the
+// group is narrow, so no language's caption is cut) and, for the three that carry a quantity,
+// the quantity box and its unit label ("szt.").
 struct AccessoryLine {
     QCheckBox* box = nullptr;
+    QLabel* caption = nullptr;
     QLineEdit* quantity = nullptr;
     QLabel* unitLabel = nullptr;
 };

@@ -4,24 +4,29 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QIntValidator>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QScopedValueRollback>
 #include <QScreen>
+#include <QScrollArea>
 #include <QStatusBar>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTableView>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "core/app/application_state.h"
 #include "core/app/message_sink.h"
 #include "core/catalogue/catalogue_files.h"
 #include "core/selection/candidate_list.h"
 #include "core/selection/capacity_search.h"
+#include "core/selection/selection_feedback.h"
 #include "core/selection/selection_session.h"
 #include "core/selection/unit_details.h"
 #include "core/selection/window_captions.h"
@@ -29,8 +34,10 @@
 #include "gui/reports/unit_datasheet.h"
 #include "gui/selection/accessory_groups.h"
 #include "gui/selection/candidate_list_model.h"
+#include "gui/selection/candidate_list_view.h"
 #include "gui/selection/unit_details_view.h"
 #include "gui/ui/language_text.h"
+#include "gui/ui/load_notes.h"
 #include "gui/ui/palette.h"
 #include "gui/ui/picture_button.h"
 #include "gui/ui/progress_window.h"
@@ -81,28 +88,79 @@ SelectionWindow::SelectionWindow(ApplicationState& state, UnitFamily family, QWi
     top->addWidget(buildList(), 1);
     top->addWidget(buildAccessories());
 
-    details_ = new UnitDetailsView(state_, this);
+    // The window's content scrolls rather than overlapping on a screen too small for it.
+    auto* content = new QWidget;
+    content->setObjectName("SelectionContent");
+    content->setAutoFillBackground(true);
+    content->setPalette(p);
+    details_ = new UnitDetailsView(state_, content);
     auto* bottom = new QHBoxLayout;
     auto* lowerLeft = new QVBoxLayout;
     lowerLeft->addWidget(details_->dimensionsGroup());
     lowerLeft->addWidget(details_->drawingView(), 1);
     lowerLeft->addWidget(buildButtons());
     bottom->addLayout(lowerLeft, 2);
-    bottom->addWidget(details_->pages(), 3);
+    auto* detailsColumn = new QVBoxLayout;
+    outdatedNote_ = new QLabel(content);
+    outdatedNote_->setObjectName("OutdatedDetailsNote");
+    outdatedNote_->setWordWrap(true);
+    outdatedNote_->setVisible(false);
+    detailsColumn->addWidget(outdatedNote_);
+    detailsColumn->addWidget(details_->pages(), 1);
+    bottom->addLayout(detailsColumn, 3);
+
+    auto* contentLayout = new QVBoxLayout(content);
+    contentLayout->setContentsMargins(8, 8, 8, 0);
+    contentLayout->addLayout(top, 5);
+    contentLayout->addLayout(bottom, 6);
+    auto* scroll = new QScrollArea(this);
+    scroll->setObjectName("SelectionScroll");
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    scroll->setWidget(content);
 
     statusBar_ = new QStatusBar(this);
     statusBar_->setObjectName("StatusBar1");
     statusBar_->setSizeGripEnabled(false);
 
     auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(8, 8, 8, 0);
-    layout->addLayout(top, 5);
-    layout->addLayout(bottom, 6);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(scroll, 1);
     layout->addWidget(statusBar_);
 
-    resize(1183, 658);
-    if (const QScreen* screen = this->screen())
-        move(screen->availableGeometry().center() - rect().center());
+    setTabOrder();
+    fitIntoScreen();
+}
+
+void SelectionWindow::fitIntoScreen()
+{
+    QSize size(1183, 658);
+    const QScreen* screen = this->screen();
+    if (!screen) {
+        resize(size);
+        return;
+    }
+    // Room for the window's frame and title bar, which the window manager adds.
+    const QRect available = screen->availableGeometry().adjusted(0, 0, -16, -48);
+    size = size.boundedTo(available.size());
+    resize(size);
+    QRect frame(QPoint(0, 0), size);
+    frame.moveCenter(available.center());
+    move(std::max(frame.left(), available.left()), std::max(frame.top(), available.top()));
+}
+
+// Inputs, filters, the list, the three picture buttons, then the detail pages.
+void SelectionWindow::setTabOrder()
+{
+    std::vector<QWidget*> order{refrigerantBox_, evaporatingBox_, ambientBox_,
+                                requiredCapacityEdit_};
+    for (const FilterBox& filter : filterBoxes_)
+        order.push_back(filter.box);
+    order.insert(order.end(), {candidateGrid_, exitButton_, datasheetButton_, searchButton_,
+                               details_->pages(), accessoryPages_});
+    for (std::size_t i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
 }
 
 QWidget* SelectionWindow::buildInputs()
@@ -118,6 +176,8 @@ QWidget* SelectionWindow::buildInputs()
     ambientBox_->setObjectName("ComboBox2");
     requiredCapacityEdit_ = new QLineEdit;
     requiredCapacityEdit_->setObjectName("Edit1");
+    connect(requiredCapacityEdit_, &QLineEdit::returnPressed, this,
+            &SelectionWindow::searchCapacity);
     refrigerantGroup_ = group("GroupBox7", column);
     evaporatingGroup_ = group("GroupBox9", column);
     ambientGroup_ = group("GroupBox10", column);
@@ -162,7 +222,7 @@ QWidget* SelectionWindow::buildFilters()
 QWidget* SelectionWindow::buildList()
 {
     candidates_ = new CandidateListModel(state_.selection.candidates, this);
-    candidateGrid_ = new QTableView(this);
+    candidateGrid_ = new CandidateListView(this);
     candidateGrid_->setObjectName("StringGrid1");
     candidateGrid_->setModel(candidates_);
     candidateGrid_->verticalHeader()->setVisible(false);
@@ -174,11 +234,24 @@ QWidget* SelectionWindow::buildList()
     for (int c = 0; c < 4; ++c)
         candidateGrid_->setColumnWidth(c, widths[c]);
     candidateGrid_->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
-    candidateGrid_->setMinimumWidth(360);
+    candidateGrid_->setMinimumWidth(300);
+    // Tab moves on to the next control instead of walking the cells.
+    candidateGrid_->setTabKeyNavigation(false);
     connect(candidateGrid_, &QTableView::clicked, this, [this](const QModelIndex& index) {
         if (const int row = index.data(CandidateListModel::ListRowRole).toInt())
             chooseRow(row);
     });
+    connect(candidateGrid_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            &SelectionWindow::listCurrentRowChanged);
+
+    emptyListHint_ = new QLabel(candidateGrid_->viewport());
+    emptyListHint_->setObjectName("EmptyListHint");
+    emptyListHint_->setWordWrap(true);
+    emptyListHint_->setAlignment(Qt::AlignCenter);
+    emptyListHint_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    emptyListHint_->setMargin(12);
+    auto* hintLayout = new QVBoxLayout(candidateGrid_->viewport());
+    hintLayout->addWidget(emptyListHint_);
     return candidateGrid_;
 }
 
@@ -188,6 +261,7 @@ QWidget* SelectionWindow::buildAccessories()
     // keeps the height of the upper half.
     auto* pages = new QTabWidget(this);
     pages->setObjectName("AccessoryPages");
+    accessoryPages_ = pages;
     const bool base = family_ == UnitFamily::Base;
     for (auto kind : {AccessoryGroup::Kind::StandardBase, AccessoryGroup::Kind::AdditionalBase,
                       AccessoryGroup::Kind::StandardBox, AccessoryGroup::Kind::AdditionalBox}) {
@@ -209,7 +283,7 @@ QWidget* SelectionWindow::buildAccessories()
     }
     pages->tabBar()->setElideMode(Qt::ElideRight);
     pages->tabBar()->setUsesScrollButtons(false);
-    pages->setMinimumWidth(340);
+    pages->setMinimumWidth(260);
     return pages;
 }
 
@@ -247,7 +321,7 @@ void SelectionWindow::open()
     } catch (const CatalogueFileError& error) {
         show();
         presentMessages_(
-            {QString::fromStdString(error.fileName()) + ": " + fromUtf8Text(error.reason())});
+            {QString::fromStdString(error.path().string()) + ": " + fromUtf8Text(error.reason())});
         applyCaptions();
         return;
     }
@@ -255,6 +329,7 @@ void SelectionWindow::open()
     connectInputs();
     applyCaptions();
     showList();
+    showLoadNotes(statusBar_, state_.catalogue);
     show();
     report(sink);
 }
@@ -311,6 +386,7 @@ void SelectionWindow::changeRefrigerant()
                                  progress.reporter());
     }
     showList();
+    followChosenUnitAfterRebuild();
     report(sink);
 }
 
@@ -339,7 +415,43 @@ void SelectionWindow::rebuildList()
         rebuildCandidateList(state_, sink, progress.reporter());
     }
     showList();
+    followChosenUnitAfterRebuild();
     report(sink);
+}
+
+// The unit shown before is chosen again when the new list holds it, so its details follow
+// the inputs; otherwise they are greyed out as belonging to the previous inputs.
+void SelectionWindow::followChosenUnitAfterRebuild()
+{
+    DistinctMessageSink sink;
+    if (followChosenUnit(state_, sink) && state_.selection.selectedRow) {
+        {
+            const QScopedValueRollback guard(choosing_, true);
+            candidateGrid_->selectRow(*state_.selection.selectedRow - 1);
+        }
+        showDetails();
+    } else {
+        showOutdatedDetails(detailsOutdated(state_.selection));
+    }
+    report(sink);
+}
+
+void SelectionWindow::showOutdatedDetails(bool outdated)
+{
+    outdatedNote_->setText(fromUtf8Text(outdatedDetailsNote(state_.languages.currentLanguage())));
+    outdatedNote_->setVisible(outdated);
+    details_->pages()->setEnabled(!outdated);
+    details_->dimensionsGroup()->setEnabled(!outdated);
+    details_->drawingView()->setEnabled(!outdated);
+}
+
+void SelectionWindow::listCurrentRowChanged(const QModelIndex& current)
+{
+    // Clicks are handled by the click itself; this follows the keyboard.
+    if (choosing_ || !current.isValid() || QGuiApplication::mouseButtons() != Qt::NoButton)
+        return;
+    if (const int row = current.data(CandidateListModel::ListRowRole).toInt())
+        chooseRow(row);
 }
 
 void SelectionWindow::showList()
@@ -347,6 +459,9 @@ void SelectionWindow::showList()
     candidates_->refresh();
     candidateGrid_->setEnabled(state_.selection.candidates.enabled());
     details_->clearRangeTables();
+    const QString hint = fromUtf8Text(emptyListHint(state_, state_.languages.currentLanguage()));
+    emptyListHint_->setText(hint);
+    emptyListHint_->setVisible(!hint.isEmpty());
 }
 
 void SelectionWindow::chooseRow(int row)
@@ -356,7 +471,10 @@ void SelectionWindow::chooseRow(int row)
         return;
     DistinctMessageSink sink;
     showUnitDetails(state_, row, sink);
-    candidateGrid_->selectRow(row - 1);
+    {
+        const QScopedValueRollback guard(choosing_, true);
+        candidateGrid_->selectRow(row - 1);
+    }
     showDetails();
     report(sink);
 }
@@ -367,9 +485,17 @@ void SelectionWindow::searchCapacity()
     const bool changed =
         selectByCapacity(state_, toCatalogueText(requiredCapacityEdit_->text()), sink);
     if (changed && state_.selection.selectedRow) {
-        candidateGrid_->selectRow(*state_.selection.selectedRow - 1);
+        {
+            const QScopedValueRollback guard(choosing_, true);
+            candidateGrid_->selectRow(*state_.selection.selectedRow - 1);
+        }
         showDetails();
     }
+    const std::string required = toCatalogueText(requiredCapacityEdit_->text());
+    if (const auto note = capacitySearchNote(state_, required, state_.languages.currentLanguage()))
+        statusBar_->showMessage(fromUtf8Text(*note), 15000);
+    else
+        statusBar_->clearMessage();
     report(sink);
 }
 
@@ -379,6 +505,7 @@ void SelectionWindow::showDetails()
         return;
     const UnitDetails& d = *state_.selection.details;
     details_->show(d);
+    showOutdatedDetails(false);
     for (AccessoryGroup* g : accessoryGroups_) {
         if (g->kind() == AccessoryGroup::Kind::StandardBase)
             g->showFlags(std::vector<bool>(d.baseAccessories.begin(), d.baseAccessories.end()));
@@ -389,6 +516,11 @@ void SelectionWindow::showDetails()
 
 void SelectionWindow::printDatasheet()
 {
+    // A datasheet prints one unit at the inputs shown.
+    if (!state_.selection.details || detailsOutdated(state_.selection)) {
+        presentMessages_({fromUtf8Text(chooseUnitNote(state_.languages.currentLanguage()))});
+        return;
+    }
     const bool base = family_ == UnitFamily::Base;
     const auto additional =
         base ? AccessoryGroup::Kind::AdditionalBase : AccessoryGroup::Kind::AdditionalBox;

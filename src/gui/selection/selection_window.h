@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QModelIndex>
 #include <QStringList>
 #include <QWidget>
 #include <functional>
@@ -10,6 +11,7 @@
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
+class QLabel;
 class QLineEdit;
 class QStatusBar;
 class QTableView;
@@ -69,6 +71,11 @@ class SelectionWindow : public QWidget
     void showDetails();
     void printDatasheet();
     void report(const DistinctMessageSink& sink);
+    void listCurrentRowChanged(const QModelIndex& current);
+    void followChosenUnitAfterRebuild();
+    void showOutdatedDetails(bool outdated);
+    void setTabOrder();
+    void fitIntoScreen();
 
     ApplicationState& state_;
     UnitFamily family_;
@@ -94,7 +101,11 @@ class SelectionWindow : public QWidget
     std::vector<FilterBox> filterBoxes_; // kinds, brands, versions in their tables' order
     CandidateListModel* candidates_ = nullptr;
     QTableView* candidateGrid_ = nullptr; // StringGrid1
+    QLabel* emptyListHint_ = nullptr;     // over the empty list: what to tick to see units
+    QLabel* outdatedNote_ = nullptr;      // above details that belong to earlier inputs
+    bool choosing_ = false;               // the window itself is moving the list's current row
     std::vector<AccessoryGroup*> accessoryGroups_;
+    QWidget* accessoryPages_ = nullptr;
     UnitDetailsView* details_ = nullptr;
     PictureButton* searchButton_ = nullptr;
     PictureButton* datasheetButton_ = nullptr;

@@ -1,7 +1,10 @@
 #include "gui/ui/clickable_picture.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QSvgRenderer>
+
+#include "gui/ui/focus_frame.h"
 
 namespace kelvo::gui
 {
@@ -11,6 +14,23 @@ ClickablePicture::ClickablePicture(const QString& objectName, const QString& pat
 {
     setObjectName(objectName);
     renderer()->setAspectRatioMode(Qt::KeepAspectRatio);
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+void ClickablePicture::keyPressEvent(QKeyEvent* event)
+{
+    if (activatesButton(event->key()) && !event->isAutoRepeat()) {
+        emit clicked();
+        return;
+    }
+    QSvgWidget::keyPressEvent(event);
+}
+
+void ClickablePicture::paintEvent(QPaintEvent* event)
+{
+    QSvgWidget::paintEvent(event);
+    if (hasFocus())
+        paintFocusFrame(this);
 }
 
 void ClickablePicture::mouseReleaseEvent(QMouseEvent* event)

@@ -5,7 +5,8 @@
 namespace kelvo::gui
 {
 
-// A picture from an SVG file that reports clicks; it keeps its aspect ratio inside its area.
+// A picture from an SVG file that reports clicks, or Enter / Space while it has the keyboard
+// focus (shown by a frame); it keeps its aspect ratio inside its area.
 class ClickablePicture : public QSvgWidget
 {
     Q_OBJECT
@@ -17,6 +18,8 @@ class ClickablePicture : public QSvgWidget
 
   protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 };
 
 } // namespace kelvo::gui

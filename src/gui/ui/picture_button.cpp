@@ -1,9 +1,11 @@
 #include "gui/ui/picture_button.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QSvgWidget>
 #include <QVBoxLayout>
 
+#include "gui/ui/focus_frame.h"
 #include "gui/ui/palette.h"
 
 namespace kelvo::gui
@@ -25,11 +27,13 @@ PictureButton::PictureButton(const QString& panelName, const QString& imageName,
     layout->setContentsMargins(4, 4, 4, 4);
     layout->addWidget(picture_);
     setMinimumSize(56, 56);
+    setFocusPolicy(Qt::StrongFocus);
 }
 
 void PictureButton::setHint(const QString& hint)
 {
     setToolTip(hint);
+    setAccessibleName(hint);
     picture_->setToolTip(hint);
 }
 
@@ -50,6 +54,22 @@ void PictureButton::mouseReleaseEvent(QMouseEvent* event)
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
         emit clicked();
     QFrame::mouseReleaseEvent(event);
+}
+
+void PictureButton::keyPressEvent(QKeyEvent* event)
+{
+    if (activatesButton(event->key()) && !event->isAutoRepeat()) {
+        emit clicked();
+        return;
+    }
+    QFrame::keyPressEvent(event);
+}
+
+void PictureButton::paintEvent(QPaintEvent* event)
+{
+    QFrame::paintEvent(event);
+    if (hasFocus())
+        paintFocusFrame(this);
 }
 
 void PictureButton::setPanelColour(const QColor& colour)

@@ -9,7 +9,8 @@ namespace kelvo::gui
 {
 
 // A white panel holding a picture; it turns sky blue while the pointer is over it and reports
-// clicks on the panel or the picture.
+// clicks on the panel or the picture, or Enter / Space while it has the keyboard focus (shown
+// by a frame).
 class PictureButton : public QFrame
 {
     Q_OBJECT
@@ -25,6 +26,8 @@ class PictureButton : public QFrame
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
   private:
     void setPanelColour(const QColor& colour);

@@ -1,0 +1,191 @@
+#include "core/selection/selection_feedback.h"
+
+#include <array>
+
+#include "core/app/application_state.h"
+#include "core/app/language_table.h"
+#include "core/catalogue/lookups.h"
+#include "core/selection/family_filter.h"
+#include "core/selection/unit_details.h"
+#include "core/selection/unit_point.h"
+#include "core/text/code_page.h"
+#include "core/text/numeric_text.h"
+
+namespace kelvo
+{
+namespace
+{
+
+using Texts = std::array<std::string_view, kLanguageCount>; // Polish, English, Czech, Slovak,
+                                                            // Lithuanian
+
+// %1, %2, %3 stand for the arguments.
+constexpr Texts kTickFilters{
+    "Zaznacz pole w grupach „%1” i „%2”, aby zobaczyć agregaty.",
+    "Tick a box under “%1” and under “%2” to see units.",
+    "Zaškrtněte políčko ve skupinách „%1“ a „%2“, aby se zobrazily jednotky.",
+    "Zaškrtnite políčko v skupinách „%1“ a „%2“, aby sa zobrazili jednotky.",
+    "Pažymėkite langelį grupėse „%1“ ir „%2“, kad matytumėte agregatus."};
+constexpr Texts kTickVersion{"Zaznacz też pole w grupie „%1”, aby zobaczyć agregaty.",
+                             "Tick a box under “%1” as well to see units.",
+                             "Zaškrtněte také políčko ve skupině „%1“, aby se zobrazily jednotky.",
+                             "Zaškrtnite aj políčko v skupine „%1“, aby sa zobrazili jednotky.",
+                             "Taip pat pažymėkite langelį grupėje „%1“, kad matytumėte agregatus."};
+constexpr Texts kNoUnitPasses{
+    "Żaden agregat nie spełnia zaznaczonych kryteriów dla tego czynnika chłodniczego.",
+    "No unit matches the ticked boxes for this refrigerant.",
+    "Zaškrtnutým políčkům pro toto chladivo neodpovídá žádná jednotka.",
+    "Zaškrtnutým políčkam pre toto chladivo nezodpovedá žiadna jednotka.",
+    "Pažymėtus langelius šiam šaltnešiui atitinkančių agregatų nėra."};
+constexpr Texts kOutsideRange{
+    "Żaden z tych agregatów nie pracuje przy temperaturze parowania %1 C.",
+    "None of these units works at an evaporating temperature of %1 C.",
+    "Žádná z těchto jednotek nepracuje při vypařovací teplotě %1 C.",
+    "Žiadna z týchto jednotiek nepracuje pri vyparovacej teplote %1 C.",
+    "Nė vienas iš šių agregatų neveikia esant %1 C garavimo temperatūrai."};
+constexpr Texts kNotANumber{
+    "Wymagana wydajność „%1” nie jest liczbą.", "The required capacity “%1” is not a number.",
+    "Požadovaný výkon „%1“ není číslo.", "Požadovaný výkon „%1“ nie je číslo.",
+    "Reikalinga galia „%1“ nėra skaičius."};
+constexpr Texts kLargestChosen{
+    "Żaden agregat nie osiąga %1 W; wybrano największy: %2, %3 W.",
+    "No unit reaches %1 W; the largest was chosen: %2, %3 W.",
+    "Žádná jednotka nedosahuje %1 W; vybrána největší: %2, %3 W.",
+    "Žiadna jednotka nedosahuje %1 W; vybraná najväčšia: %2, %3 W.",
+    "Nė vienas agregatas nepasiekia %1 W; pasirinktas didžiausias: %2, %3 W."};
+constexpr Texts kOutdated{
+    "Te dane dotyczą poprzednich danych wejściowych – wybierz agregat z listy.",
+    "These details belong to the previous inputs – choose a unit in the list.",
+    "Tyto údaje patří k předchozím vstupům – vyberte jednotku ze seznamu.",
+    "Tieto údaje patria k predchádzajúcim vstupom – vyberte jednotku zo zoznamu.",
+    "Šie duomenys priklauso ankstesniems įvesties duomenims – pasirinkite agregatą sąraše."};
+constexpr Texts kChooseUnit{"Najpierw wybierz agregat z listy.", "Choose a unit in the list first.",
+                            "Nejprve vyberte jednotku ze seznamu.",
+                            "Najprv vyberte jednotku zo zoznamu.",
+                            "Pirmiausia pasirinkite agregatą sąraše."};
+
+// Entries of the filter groups' captions.
+constexpr int kKindGroupEntry = 16;
+constexpr int kBrandGroupEntry = 21;
+constexpr int kVersionGroupEntry = 26;
+
+std::string_view textOf(const Texts& texts, int language)
+{
+    if (language < 1 || language > kLanguageCount)
+        language = kEnglish;
+    return texts[static_cast<std::size_t>(language - 1)];
+}
+
+std::string filled(std::string_view pattern, std::initializer_list<std::string_view> arguments)
+{
+    std::string text(pattern);
+    char digit = '1';
+    for (const std::string_view argument : arguments) {
+        const std::string placeholder{'%', digit++};
+        if (const auto at = text.find(placeholder); at != std::string::npos)
+            text.replace(at, placeholder.size(), argument);
+    }
+    return text;
+}
+
+template <std::size_t N> bool anyTicked(const std::array<bool, N>& ticks)
+{
+    for (const bool tick : ticks)
+        if (tick)
+            return true;
+    return false;
+}
+
+} // namespace
+
+EmptyListReason emptyListReason(const ApplicationState& state)
+{
+    const SelectionState& selection = state.selection;
+    if (!selection.candidates.rows.empty())
+        return EmptyListReason::NotEmpty;
+    if (!anyTicked(selection.kinds) || !anyTicked(selection.brands))
+        return EmptyListReason::NothingTicked;
+    if (selection.familyIsBase && !anyTicked(selection.versions))
+        return EmptyListReason::NoVersionTicked;
+    for (int s = 1; s <= state.catalogue.units.count(); ++s) {
+        const CondensingUnitRecord& unit = state.catalogue.units[s];
+        if (passesFamilyAndFilters(selection, state.currentRefrigerant, unit, state.catalogue,
+                                   findCompressorOfUnit(state.catalogue, s)))
+            return EmptyListReason::OutsideEvaporatingRange;
+    }
+    return EmptyListReason::NoUnitPassesFilters;
+}
+
+std::string emptyListHint(const ApplicationState& state, int language)
+{
+    const auto caption = [&](int entry) { return state.languages.text(language, entry); };
+    switch (emptyListReason(state)) {
+    case EmptyListReason::NotEmpty:
+        return {};
+    case EmptyListReason::NothingTicked:
+        return filled(textOf(kTickFilters, language),
+                      {caption(kKindGroupEntry), caption(kBrandGroupEntry)});
+    case EmptyListReason::NoVersionTicked:
+        return filled(textOf(kTickVersion, language), {caption(kVersionGroupEntry)});
+    case EmptyListReason::NoUnitPassesFilters:
+        return std::string(textOf(kNoUnitPasses, language));
+    case EmptyListReason::OutsideEvaporatingRange:
+        return filled(
+            textOf(kOutsideRange, language),
+            {formatNumber(state.selection.evaporatingTemperature, state.displayDecimalSeparator)});
+    }
+    return {};
+}
+
+std::optional<std::string> capacitySearchNote(const ApplicationState& state,
+                                              std::string_view required, int language)
+{
+    if (required.find_first_not_of(' ') == std::string_view::npos)
+        return std::nullopt;
+    const auto wanted = parseNumber(required);
+    if (!wanted)
+        return filled(textOf(kNotANumber, language), {toUtf8(required)});
+    const SelectionState& selection = state.selection;
+    const Candidate* chosen =
+        selection.selectedRow ? selection.candidates.row(*selection.selectedRow) : nullptr;
+    if (!chosen || !chosen->evaluated)
+        return std::nullopt;
+    // Only when no unit reaches it: a smaller unit chosen for a smaller shortfall is the
+    // search's normal answer.
+    for (const Candidate& candidate : selection.candidates.rows)
+        if (candidate.evaluated && candidate.capacityW >= *wanted)
+            return std::nullopt;
+    const char separator = state.displayDecimalSeparator;
+    return filled(
+        textOf(kLargestChosen, language),
+        {formatNumber(*wanted, separator), toUtf8(chosen->unitName.view()), chosen->capacityText});
+}
+
+bool followChosenUnit(ApplicationState& state, MessageSink& sink)
+{
+    SelectionState& selection = state.selection;
+    if (!selection.details || selection.selectedRow)
+        return false;
+    const int row = selection.candidates.rowOfUnit(selection.details->unitIndex);
+    if (row == 0)
+        return false;
+    showUnitDetails(state, row, sink);
+    return true;
+}
+
+bool detailsOutdated(const SelectionState& selection)
+{
+    return selection.details.has_value() && !selection.selectedRow;
+}
+
+std::string outdatedDetailsNote(int language)
+{
+    return std::string(textOf(kOutdated, language));
+}
+
+std::string chooseUnitNote(int language)
+{
+    return std::string(textOf(kChooseUnit, language));
+}
+
+} // namespace kelvo
