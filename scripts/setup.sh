@@ -11,7 +11,7 @@ packages=(
   libxlsxwriter-dev liborcus-dev libixion-dev libboost-dev
   libcli11-dev nlohmann-json3-dev
   fonts-dejavu-core fonts-liberation2
-  xvfb xauth x11-apps imagemagick poppler-utils locales
+  xvfb xauth x11-apps xdotool imagemagick poppler-utils locales
 )
 
 sudo=""
