@@ -3,6 +3,7 @@
 #include <clocale>
 #include <cmath>
 #include <gtest/gtest.h>
+#include <string>
 
 namespace kelvo
 {
@@ -28,6 +29,24 @@ TEST(NumericText, RejectsEverythingElse)
     for (const char* bad : {"1.2.3", "", " ", "abc", "+-1", "1,2,3", "1.2,3", "1e", "e5", ".", "-",
                             "1 000", "\t1", "inf", "nan", "0x10", "1e400", "12a", "1,5 e3"})
         EXPECT_FALSE(parseNumber(bad).has_value()) << '"' << bad << '"';
+}
+
+TEST(NumericText, BeyondTheDoubleRangeFailsHoweverItIsSpelled)
+{
+    const std::string zeros(100001, '0');
+    for (const std::string& text :
+         {std::string("1e400"), std::string("-1e400"), std::string("1,8e308"),
+          "0," + zeros + "1e99999999", "0." + zeros + "1E+100500", zeros + "2e308",
+          "1" + zeros + "e300", std::string("1e99999999999999999999999"),
+          "-0," + zeros + "5e9999999999"}) {
+        EXPECT_FALSE(parseNumber(text)) << text.substr(0, 12) << "… (" << text.size() << ")";
+    }
+    // Tiny values underflow to 0 however spelled; long mantissas in range still convert.
+    EXPECT_EQ(parseNumber("1e-400"), 0.0);
+    EXPECT_EQ(parseNumber("0," + zeros + "1e-99999999"), 0.0);
+    EXPECT_EQ(parseNumber("1" + zeros + "e-100001"), 1.0);
+    EXPECT_EQ(parseNumber("0," + zeros + "1e100002"), 1.0);
+    EXPECT_EQ(parseNumber(zeros + "2,5"), 2.5);
 }
 
 TEST(NumericText, WholeNumbersStayWithin32Bits)

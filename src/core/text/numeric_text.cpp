@@ -29,7 +29,7 @@ std::string_view trimBlanks(std::string_view text)
 // first significant digit, to tell an underflow from an overflow.
 struct NormalisedNumber {
     std::string text;
-    long leadingExponent = 0; // position of the first non-zero digit; meaningless if allZero
+    std::int64_t leadingExponent = 0; // of the first non-zero digit; meaningless if allZero
     bool allZero = true;
     bool negative = false;
 };
@@ -45,15 +45,15 @@ std::optional<NormalisedNumber> normalise(std::string_view raw)
             out.text.push_back('-');
         ++i;
     }
-    std::size_t mantissaDigits = 0;
+    std::int64_t mantissaDigits = 0;
     bool seenSeparator = false;
-    long digitsBeforeSeparator = 0;
-    long firstNonZero = -1; // index among mantissa digits
+    std::int64_t digitsBeforeSeparator = 0;
+    std::int64_t firstNonZero = -1; // index among mantissa digits
     for (; i < text.size(); ++i) {
         const char c = text[i];
         if (isDigit(c)) {
             if (c != '0' && firstNonZero < 0)
-                firstNonZero = static_cast<long>(mantissaDigits);
+                firstNonZero = mantissaDigits;
             ++mantissaDigits;
             if (!seenSeparator)
                 ++digitsBeforeSeparator;
@@ -67,7 +67,10 @@ std::optional<NormalisedNumber> normalise(std::string_view raw)
     }
     if (mantissaDigits == 0)
         return std::nullopt;
-    long exponent = 0;
+    // Saturates far beyond any text's length, so that leading or trailing zeros can never
+    // bring a huge exponent back into range ("0,000…0001e99999999" overflows).
+    constexpr std::int64_t kExponentCap = 1'000'000'000'000'000;
+    std::int64_t exponent = 0;
     if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
         out.text.push_back('e');
         ++i;
@@ -81,7 +84,7 @@ std::optional<NormalisedNumber> normalise(std::string_view raw)
         std::size_t exponentDigits = 0;
         for (; i < text.size() && isDigit(text[i]); ++i, ++exponentDigits) {
             out.text.push_back(text[i]);
-            if (exponent < 100000)
+            if (exponent < kExponentCap)
                 exponent = exponent * 10 + (text[i] - '0');
         }
         if (exponentDigits == 0)
