@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <initializer_list>
+#include <limits>
 #include <random>
 #include <set>
 
@@ -17,6 +18,7 @@
 using kelvo::gui::Drawing;
 using kelvo::gui::loadDrawing;
 using kelvo::gui::MetafilePicture;
+using kelvo::gui::MetafileProblem;
 
 namespace
 {
@@ -167,6 +169,7 @@ constexpr QRgb kCanvas = 0xFF0A141E;
 constexpr QRgb kRed = 0xFFFF0000;
 constexpr QRgb kGreen = 0xFF00C000;
 constexpr QRgb kBlue = 0xFF0000FF;
+constexpr QRgb kTextGreen = 0xFF00FF00;
 
 QImage render(const MetafilePicture& picture, QSize size = {200, 100},
               Qt::AspectRatioMode mode = Qt::KeepAspectRatio)
@@ -201,6 +204,32 @@ MetafileWriter withNullPen()
 {
     MetafileWriter w;
     w.pen(5, 0, 0).select(0);
+    return w;
+}
+
+// Paints `picture` into images of many sizes and shapes, keeping the aspect ratio, stretched
+// and expanded, as the program's views, previews and datasheets do; a crash here is a crash of
+// the program. Returns whether every image stayed blank.
+bool paintsNothingInAnyWay(const MetafilePicture& picture)
+{
+    bool blank = true;
+    for (const QSize size :
+         {QSize(64, 48), QSize(1, 1), QSize(48, 640), QSize(800, 8), QSize(1600, 1200)}) {
+        for (const auto mode :
+             {Qt::KeepAspectRatio, Qt::IgnoreAspectRatio, Qt::KeepAspectRatioByExpanding}) {
+            const QImage image = render(picture, size, mode);
+            blank =
+                blank && countPixels(image, image.rect(), kCanvas) == size.width() * size.height();
+        }
+    }
+    return blank;
+}
+
+// One rotated "A" in a picture of `width` x `height` units.
+MetafileWriter rotatedLetter(int width, int height, int fontHeight)
+{
+    MetafileWriter w(width, height);
+    w.font(fontHeight, 900, 0).select(0).textOut(width / 2, height / 2, "A");
     return w;
 }
 
@@ -534,6 +563,8 @@ class WmfRendererTest : public QObject
 
         // Cut in the middle of the last drawing record.
         QVERIFY(MetafilePicture::fromData(good.left(good.size() - 10)).isEmpty());
+        QCOMPARE(MetafilePicture::fromData(good.left(good.size() - 10)).problem(),
+                 MetafileProblem::Malformed);
         // Cut inside the headers.
         QVERIFY(MetafilePicture::fromData(good.left(30)).isEmpty());
         QVERIFY(MetafilePicture::fromData(QByteArray()).isEmpty());
@@ -595,6 +626,123 @@ class WmfRendererTest : public QObject
             const MetafilePicture picture = MetafilePicture::fromData(damaged);
             QPainter painter(&image);
             picture.paint(painter, image.rect());
+            picture.paint(painter, QRectF(0, 0, 64, 2), Qt::IgnoreAspectRatio);
+            picture.paint(painter, QRectF(0, 0, 1, 32), Qt::IgnoreAspectRatio);
+        }
+    }
+
+    void pictureBoxesFarFromAnyRealShapeAreRefused()
+    {
+        // The 98-byte file that brought the text renderer down when stretched into a preview.
+        QCOMPARE(rotatedLetter(1, 10000, -20).bytes().size(), 98);
+        for (const int fontHeight : {-20, 0, 3000}) {
+            for (const QSize box : {QSize(1, 10000), QSize(10000, 1), QSize(2, 201)}) {
+                const MetafilePicture picture =
+                    rotatedLetter(box.width(), box.height(), fontHeight).picture();
+                QVERIFY(paintsNothingInAnyWay(picture));
+                QVERIFY(picture.isEmpty());
+                QCOMPARE(picture.problem(), MetafileProblem::OutOfShape);
+            }
+        }
+        // The loader passes the reason on, and the views get nothing to paint.
+        QTemporaryDir program;
+        QVERIFY(program.isValid());
+        QDir(program.path()).mkdir("wmf");
+        QFile out(program.path() + "/wmf/THIN.wmf");
+        QVERIFY(out.open(QIODevice::WriteOnly));
+        out.write(rotatedLetter(1, 10000, -20).bytes());
+        out.close();
+        const Drawing thin = loadDrawing(program.path(), "THIN");
+        QVERIFY(thin.isEmpty());
+        QCOMPARE(thin.problem(), MetafileProblem::OutOfShape);
+        QVERIFY(!kelvo::gui::describe(thin.problem()).isEmpty());
+        QCOMPARE(loadDrawing(program.path(), "NONE").problem(), MetafileProblem::Unreadable);
+
+        // Up to 1:100 is still a drawing.
+        MetafileWriter narrow(1, 100);
+        narrow.pen(5, 0, 0).select(0).brush(0, kRed).select(1).rectangle(0, 0, 1, 100);
+        QVERIFY(!narrow.picture().isEmpty());
+        QCOMPARE(narrow.picture().problem(), MetafileProblem::None);
+        QCOMPARE(at(render(narrow.picture(), {10, 100}, Qt::IgnoreAspectRatio), 5, 50), name(kRed));
+    }
+
+    void textOfImpossibleSizesIsLeftOut()
+    {
+        // Letters taller than the whole picture, squeezed below a pixel, or distorted beyond
+        // 1:100 by a stretched paint are skipped; the shapes beside them are still drawn.
+        for (const int fontHeight : {-30000, -1, 30000, -150}) {
+            for (const int escapement : {0, 900, 450}) {
+                MetafileWriter w(10000, 100);
+                w.pen(5, 0, 0).select(0).brush(0, kRed).select(1).rectangle(0, 0, 1000, 10);
+                w.record(0x0102, {1}).record(0x0209, {0xFF00, 0}); // transparent, green text
+                w.font(fontHeight, escapement, 0).select(2).textOut(5000, 50, "AW");
+                const MetafilePicture picture = w.picture();
+                QVERIFY(!picture.isEmpty());
+                QVERIFY(!paintsNothingInAnyWay(picture));
+                for (const QSize size : {QSize(64, 48), QSize(1600, 1200)}) {
+                    const QImage image = render(picture, size, Qt::IgnoreAspectRatio);
+                    QCOMPARE(at(image, 0, 0), name(kRed));
+                    QCOMPARE(countPixels(image, image.rect(), kTextGreen), 0);
+                }
+            }
+        }
+        // A letter of a real size in the same stretched paint still shows.
+        MetafileWriter w(200, 100);
+        w.record(0x0102, {1}).record(0x0209, {0xFF00, 0});
+        w.font(-40, 0, 0).select(0).textOut(50, 30, "HHH");
+        const QImage image = render(w.picture(), {400, 100}, Qt::IgnoreAspectRatio);
+        QVERIFY(countPixels(image, image.rect(), kTextGreen) > 50);
+    }
+
+    void shapesBeyondTheCoordinateRangeAreLeftOut()
+    {
+        MetafileWriter w = withNullPen();
+        w.brush(0, kRed).select(1).record(0x0103, {8}); // MM_ANISOTROPIC
+        w.record(0x020C, {1, 1});                       // one logical unit is the whole picture
+        w.rectangle(0, 0, 500, 500);                    // 100000 x 50000 picture units
+        w.polygon({{0, 0}, {400, 0}, {0, 300}});
+        w.textOut(300, 300, "A");
+        for (int i = 0; i < 80; ++i) // the scale grows past any finite number
+            w.record(0x0412, {1, 32767, 1, 32767});
+        w.ellipse(0, 0, 1, 1).textOut(0, 0, "B");
+        w.record(0x020C, {100, 200}).record(0x020E, {100, 200}); // back to picture units
+        w.brush(0, kGreen).select(2).rectangle(0, 0, 100, 50);
+        const MetafilePicture picture = w.picture();
+        QVERIFY(!picture.isEmpty());
+        QCOMPARE(picture.texts().size(), std::size_t(0));
+        QVERIFY(!paintsNothingInAnyWay(picture));
+        const QImage image = render(picture);
+        QCOMPARE(at(image, 50, 25), name(kGreen));
+        QCOMPARE(at(image, 150, 75), name(kCanvas));
+
+        // Without a box of its own, a picture whose text reaches beyond the range is refused.
+        MetafileWriter far(0, 0, false);
+        far.font(-3000, 0, 0).select(0).textOut(30000, 30000, "AB");
+        QVERIFY(far.picture().isEmpty());
+        QCOMPARE(far.picture().problem(), MetafileProblem::OutOfRange);
+        QVERIFY(paintsNothingInAnyWay(far.picture()));
+    }
+
+    void targetsWithoutAFiniteScalePaintNothing()
+    {
+        MetafileWriter w = withNullPen();
+        w.brush(0, kRed).select(1).rectangle(0, 0, 200, 100).font(-20, 900, 0).select(2);
+        w.textOut(100, 50, "A");
+        const MetafilePicture picture = w.picture();
+        constexpr double inf = std::numeric_limits<double>::infinity();
+        constexpr double nan = std::numeric_limits<double>::quiet_NaN();
+        for (const QRectF target :
+             {QRectF(0, 0, inf, 100), QRectF(0, 0, 100, inf), QRectF(-inf, 0, inf, 100),
+              QRectF(0, 0, nan, 100), QRectF(nan, nan, 10, 10), QRectF(0, 0, 1e-300, 100),
+              QRectF(0, 0, 0, 0), QRectF(0, 0, -50, 50)}) {
+            for (const auto mode : {Qt::KeepAspectRatio, Qt::IgnoreAspectRatio}) {
+                QImage image(64, 48, QImage::Format_ARGB32);
+                image.fill(kCanvas);
+                QPainter painter(&image);
+                picture.paint(painter, target, mode);
+                painter.end();
+                QCOMPARE(countPixels(image, image.rect(), kCanvas), 64 * 48);
+            }
         }
     }
 
@@ -632,11 +780,14 @@ class WmfRendererTest : public QObject
         QCOMPARE(loadDrawing(program.path(), "UNIT-3").bounds(), QRectF(0, 0, 8, 6));
         // A metafile that exists but is malformed is not replaced by a picture beside it.
         QVERIFY(loadDrawing(program.path(), "BROKEN").isEmpty());
+        QCOMPARE(loadDrawing(program.path(), "BROKEN").problem(), MetafileProblem::Malformed);
         QVERIFY(loadDrawing(program.path(), "MISSING").isEmpty());
         QVERIFY(loadDrawing(program.path(), "").isEmpty());
         QVERIFY(loadDrawing(QStringLiteral("/nonexistent/folder"), "UNIT-1").isEmpty());
         QVERIFY(MetafilePicture::load(folder + "MISSING.wmf").isEmpty());
         QVERIFY(MetafilePicture::load(folder).isEmpty()); // a folder, not a file
+        QCOMPARE(MetafilePicture::load(folder).problem(), MetafileProblem::Unreadable);
+        QCOMPARE(one.problem(), MetafileProblem::None);
 
         const std::filesystem::path byPath =
             std::filesystem::path(program.path().toStdString()) / "wmf" / "UNIT-2.wmf";
@@ -673,6 +824,8 @@ class WmfRendererTest : public QObject
                 letters << text.text;
             for (const QString letter : {"A", "B", "C", "D", "E", "F", "G", "H", "Fi"})
                 QVERIFY2(letters.contains(letter), qPrintable(drawing + " lacks " + letter));
+            // Every real drawing passes the renderer's limits and paints in every mode.
+            QVERIFY2(!paintsNothingInAnyWay(*loaded.metafile()), qPrintable(drawing));
         }
     }
 };

@@ -33,7 +33,9 @@ Drawing::Drawing() = default;
 Drawing Drawing::fromMetafile(MetafilePicture picture, const QString& path)
 {
     Drawing drawing;
-    if (!picture.isEmpty()) {
+    if (picture.isEmpty()) {
+        drawing.problem_ = picture.problem();
+    } else {
         drawing.content_ = std::move(picture);
         drawing.path_ = path;
     }
@@ -52,6 +54,9 @@ Drawing Drawing::loadSvg(const QString& path)
     if (renderer->isValid() && !renderer->viewBoxF().isEmpty()) {
         drawing.content_ = std::move(renderer);
         drawing.path_ = path;
+    } else {
+        drawing.problem_ =
+            QFileInfo(path).isReadable() ? MetafileProblem::Malformed : MetafileProblem::Unreadable;
     }
     return drawing;
 }
@@ -63,6 +68,9 @@ Drawing Drawing::loadImage(const QString& path)
     if (!image.isNull()) {
         drawing.content_ = std::move(image);
         drawing.path_ = path;
+    } else {
+        drawing.problem_ =
+            QFileInfo(path).isReadable() ? MetafileProblem::Malformed : MetafileProblem::Unreadable;
     }
     return drawing;
 }
@@ -70,6 +78,11 @@ Drawing Drawing::loadImage(const QString& path)
 bool Drawing::isEmpty() const
 {
     return std::holds_alternative<std::monostate>(content_);
+}
+
+MetafileProblem Drawing::problem() const
+{
+    return problem_;
 }
 
 QRectF Drawing::bounds() const
@@ -127,7 +140,8 @@ Drawing loadFromFolder(const QDir& folder, const QString& name)
         return Drawing::loadSvg(path);
     if (const QString path = findFile(folder, name + QStringLiteral(".png")); !path.isEmpty())
         return Drawing::loadImage(path);
-    return {};
+    // No such file: an empty drawing that says it cannot be read.
+    return Drawing::loadMetafile(folder.filePath(name + QStringLiteral(".wmf")));
 }
 
 } // namespace

@@ -27,6 +27,9 @@ class Drawing
     static Drawing loadImage(const QString& path);
 
     bool isEmpty() const;
+    // Why the drawing is empty: its file is missing, unreadable, malformed or refused by the
+    // metafile renderer; None for a drawing that shows something and for a default one.
+    MetafileProblem problem() const;
     QRectF bounds() const;    // in the picture's own units
     QString filePath() const; // the file it was read from; empty for an empty drawing
     // The metafile, or null for an SVG or image drawing.
@@ -39,6 +42,7 @@ class Drawing
   private:
     std::variant<std::monostate, MetafilePicture, std::shared_ptr<QSvgRenderer>, QImage> content_;
     QString path_;
+    MetafileProblem problem_ = MetafileProblem::None;
 };
 
 // The metafile of a drawing: `programDir`/wmf/`drawingName`.wmf.
@@ -47,7 +51,7 @@ QString drawingFilePath(const QString& programDir, const QString& drawingName);
 // The drawing called `drawingName`: its metafile `programDir`/wmf/`drawingName`.wmf; only when
 // there is no such file, an .svg or else a .png of the same name in the same folder. A file
 // name that differs from `drawingName` in letter case alone is accepted. A missing, unreadable
-// or malformed file gives an empty drawing; nothing is reported.
+// or malformed file gives an empty drawing, whose problem() tells why.
 Drawing loadDrawing(const QString& programDir, const QString& drawingName);
 
 // The same for a drawing given by the path of its metafile (as drawingFilePath makes it): that

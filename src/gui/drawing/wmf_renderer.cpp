@@ -2,12 +2,15 @@
 
 #include <QBrush>
 #include <QFile>
+#include <QFileInfo>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QImage>
+#include <QLineF>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPen>
+#include <QPolygonF>
 #include <QTransform>
 #include <algorithm>
 #include <cmath>
@@ -34,6 +37,11 @@ constexpr std::size_t kMetaHeaderSize = 18;
 // Fonts are laid out at this pixel size and scaled to their real size, so that text of any
 // size keeps exact proportions.
 constexpr int kReferenceFontSize = 100;
+// The largest coordinate a metafile can give; anything mapped beyond it is no real drawing.
+constexpr double kCoordinateLimit = 32767;
+// Real drawings are at most a few times as wide as high; a far narrower box, or text distorted
+// by far more, is a damaged or hostile file.
+constexpr double kMaxAspectRatio = 100;
 
 namespace record
 {
@@ -388,7 +396,12 @@ class Parser
                 throw Malformed{};
             if (function == record::kEof)
                 break;
+            // What a record draws beyond the coordinate range is left out as a whole.
+            const std::size_t itemsBefore = content_->items.size();
+            outOfRange_ = false;
             handle(function, Params(data_ + pos + 6, std::size_t(bytes) - 6));
+            if (outOfRange_)
+                content_->items.resize(itemsBefore);
             pos += std::size_t(bytes);
         }
         content_->bounds = pictureBounds();
@@ -432,23 +445,37 @@ class Parser
         }
     }
 
-    QPointF map(QPointF logical) const
+    // Picture coordinates beyond the range are cut back to it and mark the record as out of
+    // range; rectangles cut back so keep their visible part, which clipping relies on.
+    QPointF map(QPointF logical)
     {
         const QPointF s = scale();
-        return {state_.viewportOrg.x() + (logical.x() - state_.windowOrg.x()) * s.x(),
-                state_.viewportOrg.y() + (logical.y() - state_.windowOrg.y()) * s.y()};
+        return {limited(state_.viewportOrg.x() + (logical.x() - state_.windowOrg.x()) * s.x()),
+                limited(state_.viewportOrg.y() + (logical.y() - state_.windowOrg.y()) * s.y())};
     }
-    QPointF map(double x, double y) const { return map(QPointF(x, y)); }
+    QPointF map(double x, double y) { return map(QPointF(x, y)); }
+    double limited(double value)
+    {
+        if (std::isnan(value)) {
+            outOfRange_ = true;
+            return 0;
+        }
+        if (std::abs(value) > kCoordinateLimit)
+            outOfRange_ = true;
+        return std::clamp(value, -kCoordinateLimit, kCoordinateLimit);
+    }
+    // A length in picture units; see map.
+    double limitedLength(double value) { return std::abs(limited(value)); }
 
     // A rectangle given as left, top, right, bottom at the words `first` + 3 .. `first`.
-    QRectF rectAt(const Params& p, std::size_t first) const
+    QRectF rectAt(const Params& p, std::size_t first)
     {
         const int bottom = p.s16(first), right = p.s16(first + 1);
         const int top = p.s16(first + 2), left = p.s16(first + 3);
         return QRectF(map(left, top), map(right, bottom)).normalized();
     }
 
-    std::vector<QPointF> pointsAt(const Params& p, std::size_t word, std::size_t count) const
+    std::vector<QPointF> pointsAt(const Params& p, std::size_t word, std::size_t count)
     {
         if (!p.has(word * 2, count * 4))
             throw Malformed{};
@@ -461,14 +488,14 @@ class Parser
 
     // --- the display list
 
-    QPen currentPen() const
+    QPen currentPen()
     {
         const LogicalPen& logical = state_.pen;
         const std::uint16_t style = logical.style & 0x000F;
         if (style == kPenNull)
             return QPen(Qt::NoPen);
         QPen pen(logical.colour);
-        pen.setWidthF(logical.width == 0 ? 0.0 : std::abs(logical.width * scale().x()));
+        pen.setWidthF(logical.width == 0 ? 0.0 : limitedLength(logical.width * scale().x()));
         // The low bits of a logical pen's style give the dash pattern.
         switch (style) {
         case 1: // PS_DASH
@@ -556,10 +583,10 @@ class Parser
         item.run.angleDegrees = font.escapement / 10.0;
         item.run.fontFamily = font.family;
         item.run.height =
-            font.height == 0 ? 12.0 * unitsPerInch_ / 96.0 : std::abs(font.height * s.y());
+            font.height == 0 ? 12.0 * unitsPerInch_ / 96.0 : limitedLength(font.height * s.y());
         item.run.colour = state_.textColour;
         item.cellHeight = font.height > 0;
-        item.fontWidth = std::abs(font.width * s.x());
+        item.fontWidth = limitedLength(font.width * s.x());
         item.weight = std::clamp(font.weight == 0 ? 400 : font.weight, 100, 900);
         item.italic = font.italic;
         item.underline = font.underline;
@@ -567,7 +594,7 @@ class Parser
         item.align = state_.textAlign;
         if (!dx.empty() && std::size_t(item.run.text.size()) <= dx.size()) {
             for (qsizetype i = 0; i < item.run.text.size(); ++i)
-                item.advances.push_back(std::abs(dx[std::size_t(i)] * s.x()));
+                item.advances.push_back(limitedLength(dx[std::size_t(i)] * s.x()));
         }
         item.opaqueBackground = state_.opaqueBackground;
         item.background = state_.backgroundColour;
@@ -603,12 +630,14 @@ class Parser
         if (state_.clip >= 0) {
             current = content_->clips[std::size_t(state_.clip)];
         } else {
-            current.addRect(QRectF(-1e7, -1e7, 2e7, 2e7));
+            current.addRect(QRectF(QPointF(-kCoordinateLimit, -kCoordinateLimit),
+                                   QPointF(kCoordinateLimit, kCoordinateLimit)));
         }
         QPainterPath area;
         area.addRect(rect);
         content_->clips.push_back(exclude ? current.subtracted(area) : current.intersected(area));
         state_.clip = int(content_->clips.size() - 1);
+        outOfRange_ = false; // a clip rectangle cut back to the range clips the same
     }
 
     // --- GDI objects
@@ -834,6 +863,7 @@ class Parser
                 firstWindow_ =
                     QRectF(map(state_.windowOrg), map(state_.windowOrg + state_.windowExt))
                         .normalized();
+            outOfRange_ = false; // the window is cut back to the range
             break;
         case record::kSetViewportOrg:
             state_.viewportOrg = QPointF(p.s16(1), p.s16(0));
@@ -963,8 +993,8 @@ class Parser
         }
         case record::kRoundRect: {
             const QPointF s = scale();
-            const double cornerHeight = std::abs(p.s16(0) * s.y());
-            const double cornerWidth = std::abs(p.s16(1) * s.x());
+            const double cornerHeight = limitedLength(p.s16(0) * s.y());
+            const double cornerWidth = limitedLength(p.s16(1) * s.x());
             QPainterPath path;
             path.addRoundedRect(rectAt(p, 2), cornerWidth / 2, cornerHeight / 2);
             addShape(std::move(path), true, true);
@@ -1030,6 +1060,7 @@ class Parser
     std::optional<QRectF> placeableBox_;
     std::optional<QRectF> firstWindow_;
     double unitsPerInch_ = 96;
+    bool outOfRange_ = false; // the current record maps beyond the coordinate range
 };
 
 // --- painting
@@ -1047,7 +1078,25 @@ void paintShape(QPainter& painter, const ShapeItem& item, double pixelsPerUnit)
     painter.drawPath(item.path);
 }
 
-void paintText(QPainter& painter, const TextItem& item)
+// Whether letters of `em` pixels at the reference size, `stretch` per cent wide, painted with
+// `transform` come out of a size the rasteriser can take: at least a pixel each way, not
+// distorted beyond 1:100, and no larger than the painted picture (`frame`, in device pixels).
+bool lettersFit(const QTransform& transform, double em, double stretch, const QSizeF& frame)
+{
+    const QLineF across = transform.map(QLineF(0, 0, em * stretch / 100, 0));
+    const QLineF up = transform.map(QLineF(0, 0, 0, em));
+    const double width = across.length(), height = up.length();
+    if (!std::isfinite(width) || !std::isfinite(height) || width < 1 || height < 1)
+        return false;
+    if (std::max(width, height) > kMaxAspectRatio * std::min(width, height))
+        return false;
+    // The letter's box as it lands on the device.
+    const QRectF box =
+        transform.map(QPolygonF(QRectF(0, 0, em * stretch / 100, em))).boundingRect();
+    return box.width() <= frame.width() && box.height() <= frame.height();
+}
+
+void paintText(QPainter& painter, const TextItem& item, const QSizeF& frame)
 {
     const MetafileText& run = item.run;
     if (!(run.height > 0) || !std::isfinite(run.height))
@@ -1084,6 +1133,14 @@ void paintText(QPainter& painter, const TextItem& item)
     else if ((item.align & kTextVertical) == kTextBottom)
         baseline = -metrics.descent();
 
+    QTransform transform = painter.combinedTransform();
+    transform.translate(run.position.x(), run.position.y());
+    transform.rotate(-run.angleDegrees);
+    transform.scale(scale, scale);
+    if (!lettersFit(transform, kReferenceFontSize, font.stretch() > 0 ? font.stretch() : 100,
+                    frame))
+        return;
+
     painter.save();
     if (item.clipRect)
         painter.setClipRect(*item.clipRect, Qt::IntersectClip);
@@ -1115,34 +1172,52 @@ MetafilePicture::MetafilePicture(std::shared_ptr<const Content> content)
 {
 }
 
+MetafilePicture::MetafilePicture(MetafileProblem problem) : problem_(problem) {}
+
 MetafilePicture MetafilePicture::load(const QString& path)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxFileSize)
-        return {};
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
+        return MetafilePicture(MetafileProblem::Unreadable);
+    if (file.size() > kMaxFileSize)
+        return MetafilePicture(MetafileProblem::TooLarge);
     const QByteArray data = file.read(kMaxFileSize + 1);
     if (data.size() > kMaxFileSize)
-        return {};
+        return MetafilePicture(MetafileProblem::TooLarge);
     return fromData(data);
 }
 
 MetafilePicture MetafilePicture::fromData(QByteArrayView data)
 {
     if (data.size() > kMaxFileSize)
-        return {};
+        return MetafilePicture(MetafileProblem::TooLarge);
+    std::shared_ptr<Content> content;
     try {
-        auto content = Parser(data).run();
-        if (content->items.empty() || !content->bounds.isValid() || content->bounds.isEmpty())
-            return {};
-        return MetafilePicture(std::move(content));
+        content = Parser(data).run();
     } catch (const Malformed&) {
-        return {};
+        return MetafilePicture(MetafileProblem::Malformed);
     }
+    const QRectF bounds = content->bounds;
+    if (content->items.empty() || !(bounds.width() > 0 && bounds.height() > 0))
+        return MetafilePicture(MetafileProblem::Blank);
+    const QRectF range(QPointF(-kCoordinateLimit, -kCoordinateLimit),
+                       QPointF(kCoordinateLimit, kCoordinateLimit));
+    if (!range.contains(bounds))
+        return MetafilePicture(MetafileProblem::OutOfRange);
+    if (std::max(bounds.width(), bounds.height()) >
+        kMaxAspectRatio * std::min(bounds.width(), bounds.height()))
+        return MetafilePicture(MetafileProblem::OutOfShape);
+    return MetafilePicture(std::move(content));
 }
 
 bool MetafilePicture::isEmpty() const
 {
     return !content_;
+}
+
+MetafileProblem MetafilePicture::problem() const
+{
+    return problem_;
 }
 
 QRectF MetafilePicture::bounds() const
@@ -1156,7 +1231,15 @@ void MetafilePicture::paint(QPainter& painter, const QRectF& target, Qt::AspectR
         return;
     const QRectF bounds = content_->bounds;
     const QRectF frame = fittedRect(bounds.size(), target, mode);
-    if (frame.isEmpty())
+    const double scaleX = frame.width() / bounds.width();
+    const double scaleY = frame.height() / bounds.height();
+    const bool finite = std::isfinite(frame.x()) && std::isfinite(frame.y()) &&
+                        std::isfinite(scaleX) && std::isfinite(scaleY);
+    if (!finite || !(scaleX > 0 && scaleY > 0))
+        return;
+    // The painted picture's size on the device, which no letter may exceed.
+    const QRectF device = painter.combinedTransform().mapRect(frame);
+    if (!std::isfinite(device.width()) || !std::isfinite(device.height()))
         return;
     painter.save();
     painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing |
@@ -1164,7 +1247,7 @@ void MetafilePicture::paint(QPainter& painter, const QRectF& target, Qt::AspectR
     // Whatever a metafile draws outside its bounds stays inside the target.
     painter.setClipRect(target, Qt::IntersectClip);
     painter.translate(frame.topLeft());
-    painter.scale(frame.width() / bounds.width(), frame.height() / bounds.height());
+    painter.scale(scaleX, scaleY);
     painter.translate(-bounds.topLeft());
     const double pixelsPerUnit = std::sqrt(std::abs(painter.combinedTransform().determinant()));
 
@@ -1177,7 +1260,7 @@ void MetafilePicture::paint(QPainter& painter, const QRectF& target, Qt::AspectR
         if (const auto* shape = std::get_if<ShapeItem>(&item)) {
             paintShape(painter, *shape, pixelsPerUnit);
         } else if (const auto* text = std::get_if<TextItem>(&item)) {
-            paintText(painter, *text);
+            paintText(painter, *text, device.size());
         } else if (const auto* image = std::get_if<ImageItem>(&item)) {
             painter.drawImage(image->target, image->image, image->source);
         }
