@@ -9,6 +9,7 @@
 #include "core/editor/catalogue_saving.h"
 #include "core/editor/chart_click.h"
 #include "core/editor/editor_session.h"
+#include "support/failing_file_system.h"
 #include "support/temp_folder.h"
 
 namespace kelvo
@@ -47,15 +48,42 @@ TEST_F(EditorCatalogue, ChangesCountUntilSavedAndTheSavedFilesLoadBackIdentical)
     EXPECT_EQ(reloaded.frames[2].name, "Rama nowa");
 }
 
-TEST_F(EditorCatalogue, AFailedSaveNamesTheFileAndKeepsTheChangesUnsaved)
+// The message of a save that failed at the given file for the given reason.
+std::string saveFailure(const std::filesystem::path& file, const std::string& reason)
+{
+    return "Katalog nie został zapisany: błąd zapisu pliku " + file.string() + ": " + reason +
+           ". Każdy plik na dysku jest kompletny (stary albo nowy).";
+}
+
+TEST_F(EditorCatalogue, AFailedSaveSaysWhatIsInTheWayAndKeepsTheChangesUnsaved)
 {
     state->catalogue.units.at(1).name = "Zmieniony";
+    const auto condensers = std::filesystem::absolute(folder.path() / kCondenserFile);
+    const auto frames = std::filesystem::absolute(folder.path() / kFrameFile);
+
+    std::filesystem::create_directory(folder.path() / (std::string(kCondenserFile) + ".bak"));
+    SaveOutcome outcome = saveEditorCatalogue(*state);
+    EXPECT_FALSE(outcome.saved);
+    EXPECT_EQ(outcome.message, saveFailure(condensers, "cannot keep the previous version as "
+                                                       "Skraplacze.txt.bak: Skraplacze.txt.bak "
+                                                       "is a folder"));
+    EXPECT_TRUE(hasUnsavedChanges(*state));
+
+    std::filesystem::remove(folder.path() / (std::string(kCondenserFile) + ".bak"));
     std::filesystem::remove(folder.path() / kFrameFile);
     std::filesystem::create_directory(folder.path() / kFrameFile);
-    const SaveOutcome outcome = saveEditorCatalogue(*state);
+    outcome = saveEditorCatalogue(*state);
     EXPECT_FALSE(outcome.saved);
-    EXPECT_NE(outcome.message.find((folder.path() / kFrameFile).string()), std::string::npos)
-        << outcome.message;
+    EXPECT_EQ(outcome.message, saveFailure(frames, "Podstawy.txt is a folder"));
+    EXPECT_TRUE(hasUnsavedChanges(*state));
+
+    std::filesystem::remove(folder.path() / kFrameFile);
+    test::FailingFileSystem fullDisk(test::SaveStep::Write, kUnitFile,
+                                     std::errc::no_space_on_device);
+    outcome = saveEditorCatalogue(*state, fullDisk);
+    EXPECT_FALSE(outcome.saved);
+    EXPECT_EQ(outcome.message, saveFailure(std::filesystem::absolute(folder.path() / kUnitFile),
+                                           "no space left on the device"));
     EXPECT_TRUE(hasUnsavedChanges(*state));
 }
 

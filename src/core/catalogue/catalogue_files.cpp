@@ -8,6 +8,7 @@
 
 #include "core/catalogue/record_layouts.h"
 #include "core/io/file_io.h"
+#include "core/io/safe_file_write.h"
 #include "core/text/numeric_text.h"
 
 namespace kelvo
@@ -146,11 +147,11 @@ template <class Table> std::string serialise(const Table& table, std::string_vie
 }
 
 void writeCatalogueFile(const std::filesystem::path& programDir, const char* fileName,
-                        const std::string& content)
+                        const std::string& content, FileSystemOps& ops)
 {
     const auto path = catalogueFilePath(programDir, fileName);
     try {
-        writeFileReplacing(path, content);
+        writeFileReplacing(path, content, ops);
     } catch (const FileError& error) {
         throw CatalogueFileError(path, error.reason());
     }
@@ -197,10 +198,17 @@ std::size_t catalogueFingerprint(const Catalogue& catalogue)
 
 void saveCatalogue(const Catalogue& catalogue, const std::filesystem::path& programDir)
 {
-    writeCatalogueFile(programDir, kCompressorFile, serialise(catalogue.compressors, "?"));
-    writeCatalogueFile(programDir, kCondenserFile, serialise(catalogue.condensers, "2"));
-    writeCatalogueFile(programDir, kUnitFile, serialise(catalogue.units, "?"));
-    writeCatalogueFile(programDir, kFrameFile, serialise(catalogue.frames, "?"));
+    PosixFileSystemOps ops;
+    saveCatalogue(catalogue, programDir, ops);
+}
+
+void saveCatalogue(const Catalogue& catalogue, const std::filesystem::path& programDir,
+                   FileSystemOps& ops)
+{
+    writeCatalogueFile(programDir, kCompressorFile, serialise(catalogue.compressors, "?"), ops);
+    writeCatalogueFile(programDir, kCondenserFile, serialise(catalogue.condensers, "2"), ops);
+    writeCatalogueFile(programDir, kUnitFile, serialise(catalogue.units, "?"), ops);
+    writeCatalogueFile(programDir, kFrameFile, serialise(catalogue.frames, "?"), ops);
 }
 
 } // namespace kelvo

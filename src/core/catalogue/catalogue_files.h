@@ -50,8 +50,13 @@ void loadCatalogue(Catalogue& catalogue, const std::filesystem::path& programDir
 // fingerprint write the same bytes (up to a 64-bit hash collision).
 std::size_t catalogueFingerprint(const Catalogue& catalogue);
 
+class FileSystemOps;
+
 // Writes the four files in order, each replaced atomically with its previous version kept as
-// "<name>.bak"; the first failure stops the save and names its file.
+// "<name>.bak"; the first failure stops the save and names its file and what was in the way.
 void saveCatalogue(const Catalogue& catalogue, const std::filesystem::path& programDir);
+// The same through another file layer.
+void saveCatalogue(const Catalogue& catalogue, const std::filesystem::path& programDir,
+                   FileSystemOps& ops);
 
 } // namespace kelvo

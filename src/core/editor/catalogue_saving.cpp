@@ -5,6 +5,7 @@
 #include "core/app/application_state.h"
 #include "core/catalogue/catalogue_files.h"
 #include "core/catalogue/lookups.h"
+#include "core/io/file_system_ops.h"
 
 namespace kelvo
 {
@@ -48,11 +49,17 @@ bool hasUnsavedChanges(const ApplicationState& state)
 
 SaveOutcome saveEditorCatalogue(ApplicationState& state)
 {
+    PosixFileSystemOps ops;
+    return saveEditorCatalogue(state, ops);
+}
+
+SaveOutcome saveEditorCatalogue(ApplicationState& state, FileSystemOps& ops)
+{
     if (!state.editor.catalogueLoaded)
         return {false, "Katalog nie został zapisany: przy otwarciu edytora nie udało się "
                        "wczytać wszystkich plików katalogu, a zapis zastąpiłby ich zawartość."};
     try {
-        saveCatalogue(state.catalogue, state.programDir);
+        saveCatalogue(state.catalogue, state.programDir, ops);
     } catch (const CatalogueFileError& error) {
         return {false, "Katalog nie został zapisany: błąd zapisu pliku " + error.path().string() +
                            ": " + error.reason() +

@@ -6,6 +6,7 @@ namespace kelvo
 {
 
 struct ApplicationState;
+class FileSystemOps;
 
 // Remembers the catalogue as it is now as the one on disk (after a load or a save).
 void rememberSavedCatalogue(ApplicationState& state);
@@ -24,5 +25,7 @@ struct SaveOutcome {
 // four files (saving then would replace a file it never read). On success the catalogue counts
 // as saved.
 SaveOutcome saveEditorCatalogue(ApplicationState& state);
+// The same through another file layer.
+SaveOutcome saveEditorCatalogue(ApplicationState& state, FileSystemOps& ops);
 
 } // namespace kelvo

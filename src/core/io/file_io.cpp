@@ -5,6 +5,8 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include "core/io/safe_file_write.h"
+
 namespace kelvo
 {
 
@@ -83,71 +85,10 @@ std::string_view LineReader::nextOrEmpty()
     return next(line) ? line : std::string_view{};
 }
 
-namespace
-{
-
-void writeAll(int fd, std::string_view content, const std::filesystem::path& path)
-{
-    while (!content.empty()) {
-        const ssize_t n = ::write(fd, content.data(), content.size());
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            throw FileError(path, platformErrorText(errno));
-        }
-        content.remove_prefix(static_cast<std::size_t>(n));
-    }
-}
-
-} // namespace
-
 void writeFileReplacing(const std::filesystem::path& path, std::string_view content)
 {
-    std::filesystem::path temporary = path;
-    temporary += ".tmp";
-    std::filesystem::path backup = path;
-    backup += ".bak";
-
-    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    if (fd < 0)
-        throw FileError(path, platformErrorText(errno));
-    try {
-        writeAll(fd, content, path);
-        if (::fsync(fd) != 0)
-            throw FileError(path, platformErrorText(errno));
-    } catch (...) {
-        ::close(fd);
-        ::unlink(temporary.c_str());
-        throw;
-    }
-    if (::close(fd) != 0) {
-        const int error = errno;
-        ::unlink(temporary.c_str());
-        throw FileError(path, platformErrorText(error));
-    }
-
-    // Keep the previous version; a hard link leaves the old name in place until the rename.
-    std::error_code ec;
-    if (std::filesystem::exists(path, ec)) {
-        std::filesystem::remove(backup, ec);
-        std::filesystem::create_hard_link(path, backup, ec);
-        if (ec) {
-            ec.clear();
-            std::filesystem::copy_file(path, backup,
-                                       std::filesystem::copy_options::overwrite_existing, ec);
-        }
-        if (ec) {
-            ::unlink(temporary.c_str());
-            throw FileError(path, "cannot keep the previous version as " +
-                                      backup.filename().string() + ": " +
-                                      platformErrorText(ec.value()));
-        }
-    }
-    if (::rename(temporary.c_str(), path.c_str()) != 0) {
-        const int error = errno;
-        ::unlink(temporary.c_str());
-        throw FileError(path, platformErrorText(error));
-    }
+    PosixFileSystemOps ops;
+    writeFileReplacing(path, content, ops);
 }
 
 } // namespace kelvo

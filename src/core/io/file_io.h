@@ -46,7 +46,8 @@ class LineReader
 
 // Writes a file so that the path always holds a complete file: the new content goes to
 // "<name>.tmp" in the same folder, is flushed to disk, the old file is kept as "<name>.bak",
-// and the temporary file is renamed over the old one. Throws FileError naming the file.
+// and the temporary file is renamed over the old one. Throws FileError naming the file and
+// what was in the way. Runs over the operating system's calls; safe_file_write.h takes others.
 void writeFileReplacing(const std::filesystem::path& path, std::string_view content);
 
 } // namespace kelvo
