@@ -16,6 +16,7 @@
 #include "core/reports/datasheet_parameters.h"
 #include "core/selection/unit_details.h"
 #include "core/text/numeric_text.h"
+#include "core/text/untrusted_text.h"
 
 namespace kelvo::cli
 {
@@ -48,7 +49,7 @@ AdditionalAccessoryChoices accessoryChoices(const std::vector<std::string>& item
     AdditionalAccessoryChoices choices;
     for (const std::string& item : items) {
         const auto fail = [&](const std::string& why) {
-            throw CommandError("--accessory: '" + item + "' " + why);
+            throw CommandError("--accessory: '" + quotedText(item) + "' " + why);
         };
         const auto equals = item.find('=');
         const std::string key = item.substr(0, equals);
@@ -94,7 +95,7 @@ void runDatasheet(const DatasheetOptions& options, CommandContext& context)
     const AdditionalAccessoryChoices choices =
         accessoryChoices(options.accessories, state->selection.familyIsBase);
     DiscardingMessageSink sink;
-    showUnitDetails(*state, row, sink);
+    const UnitDetails& details = showUnitDetails(*state, row, sink);
 
     if (options.params) {
         DatasheetInputs inputs;
@@ -111,6 +112,9 @@ void runDatasheet(const DatasheetOptions& options, CommandContext& context)
         if (!error.empty())
             throw CommandError(error);
     }
+    // A datasheet without the unit's figures is written, but is not the datasheet asked for.
+    if (!details.failure.empty())
+        throw CommandFailure(toUtf8(details.failure));
 }
 
 } // namespace

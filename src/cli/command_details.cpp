@@ -170,6 +170,9 @@ void runDetails(const DetailsOptions& options, CommandContext& context)
         context.out << detailsJson(details, messages.messages).dump() << "\n";
     else
         printDetails(context.out, *state, options, details, messages.messages);
+    // The details are shown, but the unit's figures could not be computed.
+    if (!details.failure.empty())
+        throw CommandFailure(toUtf8(details.failure));
 }
 
 } // namespace

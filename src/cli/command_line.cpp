@@ -2,12 +2,40 @@
 
 #include <CLI/CLI.hpp>
 #include <ostream>
+#include <set>
+#include <string>
 #include <string_view>
 
 #include "cli/commands.h"
+#include "cli/text_table.h"
 
 namespace kelvo::cli
 {
+namespace
+{
+
+// An option given an empty value ("--data ''", "--unit-index ''") is refused as empty instead
+// of silently meaning a default or 0. The filter and count options take text where an empty
+// one means something (no box ticked, an empty count box), so they accept it.
+void refuseEmptyValues(CLI::App& app)
+{
+    static const std::set<std::string> acceptsEmpty{
+        "--kind", "--brand", "--version", "--tick", "--accessory", "--compressors", "--condensers"};
+    for (CLI::Option* option : app.get_options()) {
+        const std::string name = option->get_name(false, true);
+        if (option->get_type_size() == 0 || name.rfind("--", 0) != 0 || acceptsEmpty.count(name))
+            continue;
+        option->check(CLI::Validator(
+            [name](const std::string& value) {
+                return value.empty() ? name + " is empty" : std::string();
+            },
+            "", "not empty"));
+    }
+    for (CLI::App* command : app.get_subcommands({}))
+        refuseEmptyValues(*command);
+}
+
+} // namespace
 
 bool wantsCommandLine(int argc, char** argv)
 {
@@ -38,12 +66,13 @@ int runCommandLine(int argc, char** argv, std::ostream& out, std::ostream& err,
                "Run kelvo COMMAND --help for the options of a command.");
     CommandContext context{out, err, toolkit};
     registerCommands(app, context);
+    refuseEmptyValues(app);
     try {
         app.parse(argc, argv);
     } catch (const CLI::Success& success) {
         return app.exit(success, out, err);
     } catch (const CLI::ParseError& error) {
-        err << "kelvo: " << error.what() << "\n";
+        err << "kelvo: " << oneLine(error.what()) << "\n";
         return 2;
     }
     if (app.get_subcommands().empty()) {

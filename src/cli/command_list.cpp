@@ -14,6 +14,7 @@
 #include "core/app/application_state.h"
 #include "core/editor/editor_grids.h"
 #include "core/text/code_page.h"
+#include "core/text/untrusted_text.h"
 
 namespace kelvo::cli
 {
@@ -40,7 +41,7 @@ EditorGrid tableArgument(const std::string& name)
     for (const TableChoice& table : kTables)
         if (name == table.name)
             return table.grid;
-    throw CommandError("unknown table '" + name +
+    throw CommandError("unknown table '" + quotedText(name) +
                        "' (known: compressors, condensers, units, frames)");
 }
 

@@ -17,6 +17,7 @@
 #include "core/refrigerant/table_loader.h"
 #include "core/text/code_page.h"
 #include "core/text/numeric_text.h"
+#include "core/text/untrusted_text.h"
 
 namespace kelvo::cli
 {
@@ -40,7 +41,7 @@ double numberArgument(const char* option, const std::string& text)
 {
     if (const auto value = parseNumber(text))
         return *value;
-    throw CommandError(std::string(option) + ": not a number: '" + text + "'");
+    throw CommandError(std::string(option) + ": not a number: '" + quotedText(text) + "'");
 }
 
 void printJson(std::ostream& out, const EvaluationOutcome& outcome, const PerformanceResult& r,
@@ -67,8 +68,8 @@ void printJson(std::ostream& out, const EvaluationOutcome& outcome, const Perfor
 void runPair(const PairOptions& options, CommandContext& context)
 {
     if (!refrigerantFromName(options.refrigerant))
-        throw CommandError("--refrigerant: unknown refrigerant '" + options.refrigerant +
-                           "' (known: R404A, R407C, R22, R134a)");
+        throw CommandError("--refrigerant: unknown refrigerant '" +
+                           quotedText(options.refrigerant) + "' (known: R404A, R407C, R22, R134a)");
     auto state = std::make_unique<ApplicationState>();
     openCatalogue(*state, options.dataFolder);
     PairInputs inputs;
@@ -95,8 +96,22 @@ void runPair(const PairOptions& options, CommandContext& context)
     const EvaluationOutcome outcome = evaluatePair(*state, inputs, sink);
     const PerformanceResult& result = state->refrigerant.result;
 
+    // The result is printed either way; a pair without a balance point is a failed command.
+    const auto failIfNoBalance = [&outcome, &sink] {
+        if (outcome.succeeded())
+            return;
+        if (outcome.error != EvaluationError::None)
+            throw CommandFailure(evaluationErrorText(outcome.error));
+        if (!outcome.missingTable.empty())
+            throw CommandFailure("no property table " + outcome.missingTable);
+        throw CommandFailure(sink.messages.empty()
+                                 ? std::string("no balance point: the pair's data cannot be "
+                                               "evaluated")
+                                 : "no balance point: " + sink.messages.front());
+    };
     if (options.json) {
         printJson(context.out, outcome, result, inputs.airTemperature, sink.messages);
+        failIfNoBalance();
         return;
     }
     const char separator = state->displayDecimalSeparator;
@@ -127,6 +142,7 @@ void runPair(const PairOptions& options, CommandContext& context)
     rows.push_back({"Condenser capacity", number(result.condenserCapacity), "kW"});
     rows.push_back({"Condenser capacity at 15 K", number(result.condenserCapacityAt15K), "kW"});
     printTable(context.out, rows, {false, false, false});
+    failIfNoBalance();
 }
 
 } // namespace

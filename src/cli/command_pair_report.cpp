@@ -22,6 +22,7 @@
 #include "core/spreadsheet/first_row_cells.h"
 #include "core/spreadsheet/workbook_writer.h"
 #include "core/text/numeric_text.h"
+#include "core/text/untrusted_text.h"
 
 namespace kelvo::cli
 {
@@ -160,8 +161,8 @@ void runPairReport(const PairReportOptions& options, CommandContext& context)
     if (options.refrigerant.empty() || options.condenser.empty())
         throw CommandError("--refrigerant and --condenser are needed (or --defaults)");
     if (!refrigerantFromName(options.refrigerant))
-        throw CommandError("--refrigerant: unknown refrigerant '" + options.refrigerant +
-                           "' (known: R404A, R407C, R22, R134a)");
+        throw CommandError("--refrigerant: unknown refrigerant '" +
+                           quotedText(options.refrigerant) + "' (known: R404A, R407C, R22, R134a)");
     auto state = std::make_unique<ApplicationState>();
     openCatalogue(*state, options.dataFolder);
     const int compressor =

@@ -5,6 +5,7 @@
 #include "core/app/application_state.h"
 #include "core/editor/editor_session.h"
 #include "core/text/numeric_text.h"
+#include "core/text/untrusted_text.h"
 
 namespace kelvo::cli
 {
@@ -14,7 +15,7 @@ void requireEditorRefrigerant(const std::string& name)
     for (const char* known : kEditorRefrigerantMenu)
         if (name == known)
             return;
-    throw CommandError("--refrigerant: unknown refrigerant '" + name +
+    throw CommandError("--refrigerant: unknown refrigerant '" + quotedText(name) +
                        "' (known: R134a, R407C, R404A, R22)");
 }
 
@@ -22,7 +23,8 @@ int tableIndexOption(const char* option, const std::string& text, int count)
 {
     const auto value = parseInteger(text);
     if (!value)
-        throw CommandError(std::string(option) + ": not a whole number: '" + text + "'");
+        throw CommandError(std::string(option) + ": not a whole number: '" + quotedText(text) +
+                           "'");
     if (*value < 1 || *value > count)
         throw CommandError(std::string(option) + ": " + text + " is outside 1 .. " +
                            std::to_string(count));
@@ -32,15 +34,16 @@ int tableIndexOption(const char* option, const std::string& text, int count)
 void requireNumberText(const char* option, const std::string& text)
 {
     if (!parseNumber(text))
-        throw CommandError(std::string(option) + ": not a number: '" + text + "'");
+        throw CommandError(std::string(option) + ": not a number: '" + quotedText(text) + "'");
 }
 
 int wholeNumberOption(const char* option, const std::string& text, int first, int last)
 {
     const auto value = parseInteger(text);
     if (!value || *value < first || *value > last)
-        throw CommandError(std::string(option) + ": '" + text + "' is not a whole number in " +
-                           std::to_string(first) + " .. " + std::to_string(last));
+        throw CommandError(std::string(option) + ": '" + quotedText(text) +
+                           "' is not a whole number in " + std::to_string(first) + " .. " +
+                           std::to_string(last));
     return *value;
 }
 

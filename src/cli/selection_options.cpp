@@ -11,6 +11,7 @@
 #include "core/app/message_sink.h"
 #include "core/selection/selection_session.h"
 #include "core/text/numeric_text.h"
+#include "core/text/untrusted_text.h"
 
 namespace kelvo::cli
 {
@@ -64,8 +65,8 @@ void applyFilter(FilterTicks<N>& ticks, const std::string& optionName, const CLI
             std::string known;
             for (const auto& o : group)
                 known += (known.empty() ? "" : ", ") + std::string(o.value);
-            throw CommandError(optionName + ": unknown value '" + item + "' (known: " + known +
-                               ")");
+            throw CommandError(optionName + ": unknown value '" + quotedText(item) +
+                               "' (known: " + known + ")");
         }
         ticks[static_cast<std::size_t>(match - group.begin())] = true;
     }
@@ -77,7 +78,7 @@ UnitFamily familyOption(const std::string& text)
         return UnitFamily::Box;
     if (sameIgnoringCase(text, kBaseFamily))
         return UnitFamily::Base;
-    throw CommandError("--family: unknown family '" + text + "' (known: BOX, BASE)");
+    throw CommandError("--family: unknown family '" + quotedText(text) + "' (known: BOX, BASE)");
 }
 
 std::string refrigerantOption(const ApplicationState& state, const std::string& text)
@@ -87,7 +88,7 @@ std::string refrigerantOption(const ApplicationState& state, const std::string& 
         if (sameIgnoringCase(text, name))
             return std::string(name);
     }
-    throw CommandError("--refrigerant: unknown refrigerant '" + text +
+    throw CommandError("--refrigerant: unknown refrigerant '" + quotedText(text) +
                        "' (known: R404A, R407C, R22, R134a)");
 }
 
@@ -161,7 +162,7 @@ double numberOption(const std::string& name, const std::string& text)
 {
     const auto value = parseNumber(text);
     if (!value)
-        throw CommandError(name + ": '" + text + "' is not a number");
+        throw CommandError(name + ": '" + quotedText(text) + "' is not a number");
     return *value;
 }
 

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <ostream>
 
+#include "core/text/untrusted_text.h"
+
 namespace kelvo::cli
 {
 namespace
@@ -46,7 +48,8 @@ std::string oneLine(std::string text)
 {
     std::replace(text.begin(), text.end(), '\r', ' ');
     std::replace(text.begin(), text.end(), '\n', ' ');
-    return text;
+    // No byte of a quoted file or option may reach the terminal as a control sequence.
+    return printableText(text);
 }
 
 } // namespace kelvo::cli

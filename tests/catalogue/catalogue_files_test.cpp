@@ -142,6 +142,10 @@ TEST(CatalogueFiles, BadCountsAreRefusedAndLeaveTheTableAsItWas)
     expectRefused("?\r\n1x\r\n", "''1x'' is not a valid integer value");
     expectRefused(header(101), "the file announces 101 records; the table holds 0 to 100");
     expectRefused(header(-1), "the file announces -1 records; the table holds 0 to 100");
+    // A count line of megabytes, or of terminal control bytes, is quoted cut and escaped.
+    expectRefused("?\r\n" + std::string(10'000'000, '7') + "x\r\n",
+                  "''" + std::string(60, '7') + "…'' is not a valid integer value");
+    expectRefused("?\r\n\x1b[2J\x07\r\n", "''\\x1B[2J\\x07'' is not a valid integer value");
 
     folder.write(kFrameFile, header(100) + frameLines("1", "first")); // 100 fits, cut short
     loadFrames(*catalogue, folder.path());

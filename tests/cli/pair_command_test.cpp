@@ -45,10 +45,14 @@ TEST(PairCommand, PrintsTheBalancePointAsJsonOrAsATable)
     EXPECT_LE((doc["refrigeratingCapacity"].get<double>() + doc["powerInput"].get<double>()) * 1.1,
               doc["condenserCapacity"].get<double>());
 
+    // A pair of two refrigerants has no balance point: the table is printed, and the command
+    // fails with the calculation's reason.
     const auto table = test::runKelvo(pairArguments("--condenser", "30"));
-    ASSERT_EQ(table.exitCode, 0) << table.err;
+    EXPECT_EQ(table.exitCode, 1);
     EXPECT_NE(table.out.find("Evaporating pressure"), std::string::npos) << table.out;
     EXPECT_NE(table.out.find("Liczenie przerwane ! Różne czynniki"), std::string::npos);
+    EXPECT_EQ(table.err.rfind("kelvo pair: no balance point: Liczenie przerwane", 0), 0u)
+        << table.err;
 }
 
 TEST(PairCommand, BadInputIsOneLineOnStderrAndStatus2)

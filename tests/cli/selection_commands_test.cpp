@@ -221,6 +221,21 @@ TEST(SelectionCommands, BadInputIsOneLineOnStderrWithStatus2AndNothingOnStdout)
         test::runKelvo({"select", "--family", "BOX", "--data", "/nonexistent-kelvo-folder"});
     EXPECT_EQ(noData.exitCode, 2);
     EXPECT_NE(noData.err.find("/nonexistent-kelvo-folder"), std::string::npos);
+
+    // Empty values are refused as empty, not taken as 0 or as the default folder.
+    auto run = kelvo({"details", "--family", "BOX", "--unit-index", ""});
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_NE(run.err.find("--unit-index is empty"), std::string::npos) << run.err;
+    run = test::runKelvo({"check", "--data", ""});
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_NE(run.err.find("--data is empty"), std::string::npos) << run.err;
+
+    // A quoted option never reaches the terminal as a control sequence, nor as megabytes.
+    run = kelvo({"select", "--family", "BOX", "--to", "\x1b[2J" + std::string(100000, '9')});
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_EQ(run.err.find('\x1b'), std::string::npos) << run.err.substr(0, 80);
+    EXPECT_NE(run.err.find("\\x1B[2J"), std::string::npos) << run.err.substr(0, 80);
+    EXPECT_LT(run.err.size(), 300u);
 }
 
 TEST(DetailsCommand, ShowsTheRangeTablesAndPanelsOfAListedUnit)

@@ -229,6 +229,9 @@ UnitDetails computeUnitDetails(ApplicationState& state, int row, MessageSink& si
         details.range.failure = details.failure;
         messages.message(toUtf8(details.failure));
     }
+    // A unit the list could not evaluate has no figures; the details say why, as the list does.
+    if (details.failure.empty() && !candidate->evaluated)
+        details.failure = candidate->reason;
     if (conditions) {
         auto& unit = state.catalogue.units.at(context.unitIndex);
         dotToComma(unit.toMax);

@@ -125,7 +125,8 @@ struct UnitDetails {
     std::array<bool, CondensingUnitRecord::boxAccessoryCount> boxAccessories{};
     std::filesystem::path drawing; // programDir / "wmf" / (drawing + ".wmf"), UTF-8 name
     // Set when the unit's own texts (suction, subcooling, counts) do not convert: the figures
-    // that need an evaluation stay empty, the rest is shown.
+    // that need an evaluation stay empty, the rest is shown. Also set, to the list's reason,
+    // for a unit the list could not evaluate.
     std::string failure;
 };
 

@@ -5,6 +5,8 @@
 #include <limits>
 #include <system_error>
 
+#include "core/text/untrusted_text.h"
+
 namespace kelvo
 {
 namespace
@@ -149,12 +151,12 @@ std::optional<std::int32_t> parseInteger(std::string_view raw)
 
 std::string invalidNumberMessage(std::string_view text)
 {
-    return "'" + std::string(text) + "' is not a valid floating point value";
+    return "'" + quotedText(text) + "' is not a valid floating point value";
 }
 
 std::string invalidIntegerMessage(std::string_view text)
 {
-    return "''" + std::string(text) + "'' is not a valid integer value";
+    return "''" + quotedText(text) + "'' is not a valid integer value";
 }
 
 double toNumber(std::string_view text)

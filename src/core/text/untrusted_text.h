@@ -1,0 +1,22 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace kelvo
+{
+
+// Text from a file or an option that a message quotes can be anything: megabytes of it, or
+// terminal control sequences. These make it safe to show.
+
+inline constexpr std::size_t kQuotedCharacters = 60;
+
+// Control bytes (below 0x20, and 0x7F) as "\xNN"; everything else as it is.
+std::string printableText(std::string_view text);
+
+// printableText of at most kQuotedCharacters characters (a UTF-8 sequence counts once, and is
+// never split), with "…" when the text was longer.
+std::string quotedText(std::string_view text);
+
+} // namespace kelvo
