@@ -1,9 +1,12 @@
 #include "core/catalogue/catalogue_files.h"
 
+#include <fstream>
 #include <gtest/gtest.h>
 #include <memory>
+#include <sys/stat.h>
 
 #include "core/catalogue/record_layouts.h"
+#include "core/io/file_io.h"
 #include "support/temp_folder.h"
 
 namespace kelvo
@@ -143,8 +146,9 @@ TEST(CatalogueFiles, BadCountsAreRefusedAndLeaveTheTableAsItWas)
     expectRefused(header(101), "the file announces 101 records; the table holds 0 to 100");
     expectRefused(header(-1), "the file announces -1 records; the table holds 0 to 100");
     // A count line of megabytes, or of terminal control bytes, is quoted cut and escaped.
-    expectRefused("?\r\n" + std::string(10'000'000, '7') + "x\r\n",
+    expectRefused("?\r\n" + std::string(100'000, '7') + "x\r\n",
                   "''" + std::string(60, '7') + "…'' is not a valid integer value");
+    expectRefused("?\r\n" + std::string(10'000'000, '7') + "x\r\n", "line 2 is longer than 1 MB");
     expectRefused("?\r\n\x1b[2J\x07\r\n", "''\\x1B[2J\\x07'' is not a valid integer value");
 
     folder.write(kFrameFile, header(100) + frameLines("1", "first")); // 100 fits, cut short
@@ -210,6 +214,39 @@ TEST(CatalogueFiles, AFailingFileStopsTheLoadAndNamesTheFile)
     }
     EXPECT_EQ(catalogue->compressors.count(), 1); // read before the failure
     EXPECT_EQ(catalogue->frames.count(), 0);      // not read after it
+}
+
+TEST(CatalogueFiles, OnlyRegularFilesOfSaneSizeAreRead)
+{
+    const test::TempFolder folder;
+    const auto refused = [&](const std::string& reason) {
+        auto catalogue = std::make_unique<Catalogue>();
+        try {
+            loadFrames(*catalogue, folder.path());
+            ADD_FAILURE() << "accepted: " << reason;
+        } catch (const CatalogueFileError& error) {
+            EXPECT_EQ(error.reason(), reason);
+            EXPECT_EQ(error.path(), folder.path() / kFrameFile);
+        }
+    };
+    const auto frames = folder.path() / kFrameFile;
+    // A named pipe without a writer would block open() for ever.
+    ASSERT_EQ(mkfifo(frames.c_str(), 0600), 0);
+    refused("is a named pipe");
+    std::filesystem::remove(frames);
+    // A device that never ends would make memory grow until the process dies.
+    std::filesystem::create_symlink("/dev/zero", frames);
+    refused("is a device");
+    std::filesystem::remove(frames);
+    std::filesystem::create_directory(frames);
+    refused("is a folder");
+    std::filesystem::remove(frames);
+    {
+        std::ofstream big(frames, std::ios::binary);
+        big.seekp(static_cast<std::streamoff>(kCatalogueFileLimit));
+        big.put('\n');
+    }
+    refused("is larger than 64 MB");
 }
 
 TEST(CatalogueFiles, AFailedSaveLeavesEveryFileCompleteAndNamesTheFailingOne)

@@ -92,6 +92,44 @@ TEST(RefrigerantTableFile, LoadsReportsProgressAndFailsToNoTable)
     EXPECT_EQ(data.tableFileName, "");
 }
 
+TEST(RefrigerantTableFile, ATableWithoutUsableDataIsRefusedAndAPartlyUsableOneSaysSo)
+{
+    test::TempFolder folder;
+    RefrigerantData data;
+    const auto refused = [&](const std::string& content, const std::string& reason) {
+        folder.write("R22.txt", content);
+        try {
+            loadRefrigerantTable(data, folder.path(), "R22.txt");
+            ADD_FAILURE() << "accepted " << reason;
+        } catch (const FileError& error) {
+            EXPECT_NE(error.reason().find(reason), std::string::npos) << error.reason();
+        }
+        EXPECT_EQ(data.table.rowCount(), 0);
+        EXPECT_EQ(data.tableFileName, "");
+    };
+    std::string random = "t;p\r\n";
+    for (int i = 0; i < 5000; ++i)
+        random += static_cast<char>((i * 7919 + 13) % 251);
+    refused(random, "holds no usable property data");
+    std::string huge = "t;p;rho;v;h;s;cp\r\n";
+    for (int i = 0; i < 20; ++i)
+        huge += "1e400;1e400;1e400;1e400;1e400;1e400;1e400\r\n";
+    refused(huge, "0 of 20 rows usable; the first that is not is line 2");
+    refused("t;p;rho;v;h;s;cp\r\n" + std::string(2 * 1024 * 1024, '1') + "\r\n",
+            "line 2 is longer than 1 MB");
+
+    std::string mostly = "t;p;rho;v;h;s;cp\r\n";
+    for (int i = 0; i < 10; ++i)
+        mostly += i == 3 ? "N/A;1;0;0;N/A;0;0\r\n"
+                         : std::to_string(i) + ";1,0;0;0;" + std::to_string(300 + i) + ";0;0\r\n";
+    folder.write("R22.txt", mostly);
+    loadRefrigerantTable(data, folder.path(), "R22.txt");
+    EXPECT_EQ(data.table.rowCount(), 10);
+    EXPECT_NE(data.tableNote.find("1 of 10 rows are not usable (the first is line 5)"),
+              std::string::npos)
+        << data.tableNote;
+}
+
 TEST(VapourEnthalpyLookup, FirstRowAtOrAboveBothTemperatureAndPressure)
 {
     const auto table = parseRefrigerantTable("t;p;;;h\n"

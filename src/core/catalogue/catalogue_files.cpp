@@ -94,17 +94,12 @@ class RecordWriter
     std::string& out_;
 };
 
+// Reads the records of a table's file content into `table`; returns the announced count and
+// how many records the file holds complete.
 template <class Table>
-void loadTable(Catalogue& catalogue, Table& table, const std::filesystem::path& programDir,
-               const char* fileName)
+std::pair<int, int> readRecords(Table& table, std::string_view content,
+                                const std::filesystem::path& path)
 {
-    const auto path = catalogueFilePath(programDir, fileName);
-    std::string content;
-    try {
-        content = readWholeFile(path);
-    } catch (const FileError& error) {
-        throw CatalogueFileError(path, error.reason());
-    }
     LineReader lines(content);
     lines.nextOrEmpty();
     const std::string_view countLine = lines.nextOrEmpty();
@@ -129,7 +124,27 @@ void loadTable(Catalogue& catalogue, Table& table, const std::filesystem::path& 
     }
     fresh->setCount(*count);
     table = std::move(*fresh);
-    noteCutShortFile(catalogue, path, *count, complete);
+    return {*count, complete};
+}
+
+template <class Table>
+void loadTable(Catalogue& catalogue, Table& table, const std::filesystem::path& programDir,
+               const char* fileName)
+{
+    const auto path = catalogueFilePath(programDir, fileName);
+    std::string content;
+    try {
+        content = readWholeFile(path);
+    } catch (const FileError& error) {
+        throw CatalogueFileError(path, error.reason());
+    }
+    std::pair<int, int> counts;
+    try {
+        counts = readRecords(table, content, path);
+    } catch (const LineTooLong& error) {
+        throw CatalogueFileError(path, error.what());
+    }
+    noteCutShortFile(catalogue, path, counts.first, counts.second);
 }
 
 template <class Table> std::string serialise(const Table& table, std::string_view firstHeaderLine)

@@ -1,8 +1,10 @@
 #include "core/io/file_io.h"
 
 #include <cerrno>
+#include <cstdint>
 #include <cstdio>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "core/io/safe_file_write.h"
@@ -38,14 +40,75 @@ std::string platformErrorText(int error)
     }
 }
 
-std::string readWholeFile(const std::filesystem::path& path)
+namespace
 {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+
+std::string kindOf(mode_t mode)
+{
+    if (S_ISREG(mode))
+        return {};
+    if (S_ISDIR(mode))
+        return "is a folder";
+    if (S_ISFIFO(mode))
+        return "is a named pipe";
+    if (S_ISCHR(mode) || S_ISBLK(mode))
+        return "is a device";
+    if (S_ISSOCK(mode))
+        return "is a socket";
+    return "is not a regular file";
+}
+
+std::string tooLarge(std::size_t maxBytes)
+{
+    return "is larger than " + std::to_string(maxBytes / kMegabyte) + " MB";
+}
+
+} // namespace
+
+std::string notARegularFile(const std::filesystem::path& path)
+{
+    struct stat info {
+    };
+    if (::stat(path.c_str(), &info) != 0)
+        return {};
+    return kindOf(info.st_mode);
+}
+
+LineTooLong::LineTooLong(int line)
+    : std::runtime_error("line " + std::to_string(line) + " is longer than " +
+                         std::to_string(kLineLimit / kMegabyte) + " MB"),
+      line_(line)
+{
+}
+
+std::string readWholeFile(const std::filesystem::path& path, std::size_t maxBytes)
+{
+    // Without O_NONBLOCK, opening a named pipe waits for a writer for ever.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0)
         throw FileError(path, platformErrorText(errno));
+    struct stat info {
+    };
+    if (::fstat(fd, &info) != 0) {
+        const int error = errno;
+        ::close(fd);
+        throw FileError(path, platformErrorText(error));
+    }
+    if (const std::string kind = kindOf(info.st_mode); !kind.empty()) {
+        ::close(fd);
+        throw FileError(path, kind);
+    }
+    if (static_cast<std::uintmax_t>(info.st_size) > maxBytes) {
+        ::close(fd);
+        throw FileError(path, tooLarge(maxBytes));
+    }
     std::string content;
     char buffer[65536];
     for (;;) {
+        if (content.size() > maxBytes) { // grew while being read
+            ::close(fd);
+            throw FileError(path, tooLarge(maxBytes));
+        }
         const ssize_t n = ::read(fd, buffer, sizeof buffer);
         if (n < 0) {
             if (errno == EINTR)
@@ -66,7 +129,11 @@ bool LineReader::next(std::string_view& line)
 {
     if (position_ >= text_.size())
         return false;
+    ++lineNumber_;
     const std::size_t end = text_.find('\n', position_);
+    const std::size_t length = (end == std::string_view::npos ? text_.size() : end) - position_;
+    if (length > kLineLimit + 1) // the CR before the LF may come on top
+        throw LineTooLong(lineNumber_);
     if (end == std::string_view::npos) {
         line = text_.substr(position_);
         position_ = text_.size();

@@ -25,11 +25,39 @@ class FileError : public std::runtime_error
 // The user's words for an errno value.
 std::string platformErrorText(int error);
 
-// The whole file as bytes; throws FileError.
-std::string readWholeFile(const std::filesystem::path& path);
+// Limits of what the program reads, generous for real data; beyond them a file is no file
+// of its kind.
+inline constexpr std::size_t kMegabyte = 1024 * 1024;
+inline constexpr std::size_t kCatalogueFileLimit = 64 * kMegabyte;
+inline constexpr std::size_t kPropertyTableLimit = 256 * kMegabyte;
+inline constexpr std::size_t kDrawingLimit = 16 * kMegabyte;
+inline constexpr std::size_t kSpreadsheetLimit = 64 * kMegabyte;
+inline constexpr std::size_t kLineLimit = kMegabyte;
+
+// What stands at a path that should be a regular file ("is a folder", "is a named pipe",
+// "is a device", ...), or an empty text for a regular file (or nothing there at all).
+std::string notARegularFile(const std::filesystem::path& path);
+
+// The whole file as bytes; throws FileError. Only a regular file of at most maxBytes is read:
+// a folder, a named pipe (opened without waiting for a writer), a device or a larger file is
+// refused, its reason saying what it is.
+std::string readWholeFile(const std::filesystem::path& path,
+                          std::size_t maxBytes = kCatalogueFileLimit);
+
+// A line longer than kLineLimit: no real file holds one.
+class LineTooLong : public std::runtime_error
+{
+  public:
+    explicit LineTooLong(int line);
+    [[nodiscard]] int line() const { return line_; }
+
+  private:
+    int line_;
+};
 
 // Lines end at LF; a CR directly before it is not part of the line. A final line without LF
-// still counts; the empty piece after a last LF does not.
+// still counts; the empty piece after a last LF does not. A line longer than kLineLimit
+// throws LineTooLong.
 class LineReader
 {
   public:
@@ -42,6 +70,7 @@ class LineReader
   private:
     std::string_view text_;
     std::size_t position_ = 0;
+    int lineNumber_ = 0;
 };
 
 // Writes a file so that the path always holds a complete file: the new content goes to

@@ -16,6 +16,9 @@ struct RefrigerantData {
     RefrigerantTable table;
     // The file the table came from ("R404A.txt"); empty when no table is loaded.
     std::string tableFileName;
+    // Set when the loaded table has rows that cannot be used (UTF-8, naming the file); said
+    // once per load by whoever shows the load.
+    std::string tableNote;
     // The latest balance-point evaluation.
     PerformanceResult result;
     // The factor in "Qk=(Qo+Pe) x" of the editor's displays and reports.

@@ -1,6 +1,7 @@
 #include "core/refrigerant/table_loader.h"
 
 #include <algorithm>
+#include <array>
 #include <cfloat>
 #include <climits>
 #include <cmath>
@@ -46,7 +47,46 @@ RefrigerantTable::Row splitRow(std::string_view line)
     return row;
 }
 
+// A field the lookup relies on: a number within the single range ("N/A" is none).
+bool usableField(std::string_view field)
+{
+    const auto value = parseNumber(field);
+    return value && std::fabs(*value) <= FLT_MAX;
+}
+
+bool usableRow(std::string_view line)
+{
+    std::array<std::string_view, RefrigerantTable::fieldCount> fields{};
+    for (std::size_t k = 0; k < fields.size(); ++k) {
+        const auto end = line.find(';');
+        fields[k] = line.substr(0, end);
+        if (end == std::string_view::npos)
+            break;
+        line.remove_prefix(end + 1);
+    }
+    // t, p and h (columns 1, 2 and 5).
+    return usableField(fields[0]) && usableField(fields[1]) && usableField(fields[4]);
+}
+
 } // namespace
+
+PropertyTableUsability propertyTableUsability(std::string_view content)
+{
+    PropertyTableUsability usability;
+    LineReader lines(content);
+    std::string_view line;
+    lines.next(line); // header
+    int number = 1;
+    while (lines.next(line)) {
+        ++number;
+        ++usability.rows;
+        if (usableRow(line))
+            ++usability.usable;
+        else if (usability.firstUnusableLine == 0)
+            usability.firstUnusableLine = number;
+    }
+    return usability;
+}
 
 RefrigerantTable parseRefrigerantTable(std::string_view content, int progressMaximum,
                                        const LoadProgress& progress)
@@ -72,9 +112,29 @@ void loadRefrigerantTable(RefrigerantData& data, const std::filesystem::path& pr
 {
     data.table = RefrigerantTable();
     data.tableFileName.clear();
+    data.tableNote.clear();
     int maximum = 0;
     if (!fileName.empty()) {
-        const std::string content = readWholeFile(programDir / fileName);
+        const auto path = programDir / fileName;
+        const std::string content = readWholeFile(path, kPropertyTableLimit);
+        PropertyTableUsability usability;
+        try {
+            usability = propertyTableUsability(content);
+        } catch (const LineTooLong& error) {
+            throw FileError(path, error.what());
+        }
+        // A table of zeros would give figures computed from nothing.
+        if (usability.usable == 0 || usability.usable * 2 < usability.rows)
+            throw FileError(path, "holds no usable property data (" +
+                                      std::to_string(usability.usable) + " of " +
+                                      std::to_string(usability.rows) +
+                                      " rows usable; the first that is not is line " +
+                                      std::to_string(usability.firstUnusableLine) + ")");
+        if (usability.usable < usability.rows)
+            data.tableNote =
+                path.string() + ": " + std::to_string(usability.rows - usability.usable) + " of " +
+                std::to_string(usability.rows) + " rows are not usable (the first is line " +
+                std::to_string(usability.firstUnusableLine) + ")";
         maximum = static_cast<int>(std::min<std::size_t>(content.size() / 128, INT_MAX));
         data.table = parseRefrigerantTable(content, maximum, progress);
         data.tableFileName = fileName;

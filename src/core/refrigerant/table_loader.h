@@ -21,9 +21,22 @@ using LoadProgress = std::function<void(int position, int maximum)>;
 RefrigerantTable parseRefrigerantTable(std::string_view content, int progressMaximum = 0,
                                        const LoadProgress& progress = {});
 
+// How many data lines a property file's text has, how many of them are usable (temperature,
+// pressure and vapour enthalpy all numbers) and the first that is not (0 when all are); line
+// numbers count the header as line 1.
+struct PropertyTableUsability {
+    int rows = 0;
+    int usable = 0;
+    int firstUnusableLine = 0;
+};
+PropertyTableUsability propertyTableUsability(std::string_view content);
+
 // Replaces data.table by the table of programDir / fileName. An empty file name leaves the
-// empty table. A file that cannot be read throws FileError naming its path, with the empty
-// table in place and no file name recorded.
+// empty table. A file that cannot be read, that is larger than kPropertyTableLimit, or whose
+// usable rows are none or fewer than half of its rows (random bytes, every field "1e400")
+// throws FileError naming its path, with the empty table in place and no file name recorded:
+// the calculation then fails as for a missing table. A table with some unusable rows loads,
+// and data.tableNote says how many.
 void loadRefrigerantTable(RefrigerantData& data, const std::filesystem::path& programDir,
                           const std::string& fileName, const LoadProgress& progress = {});
 

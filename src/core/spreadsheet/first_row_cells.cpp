@@ -151,12 +151,18 @@ std::vector<std::string> readFirstRowCells(const std::filesystem::path& file, in
 {
     const std::string extension = lowerExtension(file);
     std::error_code error;
+    if (const std::string kind = notARegularFile(file); !kind.empty())
+        throw SpreadsheetError("plik " + file.string() + " nie jest zwykłym plikiem (" + kind +
+                               ")");
     if (!std::filesystem::is_regular_file(file, error))
-        throw SpreadsheetError("plik " + file.string() + " nie istnieje albo nie jest plikiem");
+        throw SpreadsheetError("plik " + file.string() + " nie istnieje");
+    if (std::filesystem::file_size(file, error) > kSpreadsheetLimit)
+        throw SpreadsheetError("plik " + file.string() + " jest większy niż " +
+                               std::to_string(kSpreadsheetLimit / kMegabyte) + " MB");
     std::vector<std::string> cells;
     if (extension == ".csv") {
         try {
-            cells = csvFirstRowCells(readWholeFile(file));
+            cells = csvFirstRowCells(readWholeFile(file, kSpreadsheetLimit));
         } catch (const std::exception& e) {
             throw SpreadsheetError("nie można odczytać pliku " + file.string() + ": " + e.what());
         }
