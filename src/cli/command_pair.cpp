@@ -92,6 +92,8 @@ void runPair(const PairOptions& options, CommandContext& context)
     } catch (const FileError& error) {
         throw CommandError("cannot load " + error.path().string() + ": " + error.reason());
     }
+    if (!state->refrigerant.tableNote.empty())
+        context.err << "kelvo pair: " << oneLine(state->refrigerant.tableNote) << "\n";
     CollectingMessageSink sink;
     const EvaluationOutcome outcome = evaluatePair(*state, inputs, sink);
     const PerformanceResult& result = state->refrigerant.result;

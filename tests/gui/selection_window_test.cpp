@@ -6,6 +6,7 @@
 #include <QTabWidget>
 #include <QTableView>
 #include <QtTest>
+#include <filesystem>
 #include <memory>
 
 #include "core/app/application_state.h"
@@ -15,6 +16,7 @@
 #include "core/selection/selection_session.h"
 #include "gui/selection/selection_window.h"
 #include "gui/ui/picture_button.h"
+#include "support/temp_folder.h"
 
 using kelvo::ApplicationState;
 using kelvo::UnitFamily;
@@ -271,6 +273,24 @@ class SelectionWindowTest : public QObject
         window_->searchCapacity();
         QCOMPARE(child<QStatusBar>("StatusBar1")->currentMessage(),
                  QString::fromUtf8("The required capacity “ten” is not a number."));
+    }
+
+    void aCatalogueFileCutShortIsNotedInTheStatusBar()
+    {
+        kelvo::test::TempFolder folder;
+        std::filesystem::copy(KELVO_SOURCE_DATA_DIR, folder.path(),
+                              std::filesystem::copy_options::recursive);
+        const auto units = folder.path() / "Agregaty.txt";
+        std::filesystem::resize_file(units, std::filesystem::file_size(units) - 2000);
+        window_.reset();
+        state_ = std::make_unique<ApplicationState>();
+        state_->programDir = folder.path();
+        window_ = std::make_unique<SelectionWindow>(*state_, UnitFamily::Box);
+        window_->setMessagePresenter([this](const QStringList& m) { messages_ << m; });
+        window_->open();
+        auto* note = child<QLabel>("LoadNotes");
+        QVERIFY(note->text().contains(QString::fromStdString(units.string())));
+        QVERIFY(note->text().contains("announces"));
     }
 
     void reopeningRestoresTheDefaults()

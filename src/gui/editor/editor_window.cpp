@@ -458,7 +458,7 @@ void EditorWindow::open()
     showPanels();
     updateTitle();
     historyChanged();
-    showLoadNotes(statusBar(), state_.catalogue);
+    showLoadNotes(statusBar(), state_);
     show();
     if (!opening.message.empty())
         present_(fromUtf8Text(opening.message));
@@ -642,6 +642,7 @@ void EditorWindow::chooseRefrigerant(const QString& name)
     delete pairReport_.data();
     refreshAllGrids();
     showPanels();
+    showLoadNotes(statusBar(), state_);
     if (!failure.empty())
         present_(fromUtf8Text(failure));
 }

@@ -329,7 +329,7 @@ void SelectionWindow::open()
     connectInputs();
     applyCaptions();
     showList();
-    showLoadNotes(statusBar_, state_.catalogue);
+    showLoadNotes(statusBar_, state_);
     show();
     report(sink);
 }
@@ -387,6 +387,7 @@ void SelectionWindow::changeRefrigerant()
     }
     showList();
     followChosenUnitAfterRebuild();
+    showLoadNotes(statusBar_, state_);
     report(sink);
 }
 

@@ -4,18 +4,20 @@
 #include <QStatusBar>
 #include <QStringList>
 
-#include "core/catalogue/catalogue.h"
+#include "core/app/application_state.h"
 #include "gui/ui/qt_text.h"
 
 namespace kelvo::gui
 {
 
-void showLoadNotes(QStatusBar* bar, const Catalogue& catalogue)
+void showLoadNotes(QStatusBar* bar, const ApplicationState& state)
 {
     auto* label = bar->findChild<QLabel*>("LoadNotes");
     QStringList notes;
-    for (const std::string& note : catalogue.loadNotes)
+    for (const std::string& note : state.catalogue.loadNotes)
         notes << fromUtf8Text(note);
+    if (!state.refrigerant.tableNote.empty())
+        notes << fromUtf8Text(state.refrigerant.tableNote);
     if (notes.isEmpty()) {
         delete label;
         return;
