@@ -1,0 +1,178 @@
+#include <QAbstractItemModel>
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRegularExpression>
+#include <QStatusBar>
+#include <QTableView>
+#include <QtTest>
+#include <filesystem>
+#include <memory>
+
+#include "core/app/application_state.h"
+#include "gui/editor/editor_window.h"
+#include "gui/editor/record_editor_window.h"
+#include "gui/selection/selection_window.h"
+#include "support/temp_folder.h"
+
+using kelvo::ApplicationState;
+using kelvo::EditorGrid;
+using kelvo::RowCommand;
+using kelvo::UnitFamily;
+using kelvo::gui::EditorWindow;
+using kelvo::gui::SelectionWindow;
+
+// Whatever is typed or pasted into a free-text input of the windows: no crash, and no figure
+// shown as NaN or infinity anywhere.
+class FreeTextInputsTest : public QObject
+{
+    Q_OBJECT
+
+  private:
+    static QStringList hostileTexts()
+    {
+        return {"", "abc", "1e308", "-0", "NaN", "1e400", QString(10000, '9'), "12\n3\r\n4,5\tx"};
+    }
+
+    // Every text the window shows outside its inputs: labels, status bars and grid cells.
+    static QStringList shownTexts(QWidget* window)
+    {
+        QStringList texts;
+        for (const QLabel* label : window->findChildren<QLabel*>())
+            texts << label->text();
+        for (const QStatusBar* bar : window->findChildren<QStatusBar*>())
+            texts << bar->currentMessage();
+        for (const QTableView* view : window->findChildren<QTableView*>()) {
+            const QAbstractItemModel* model = view->model();
+            if (!model)
+                continue;
+            for (int r = 0; r < std::min(model->rowCount(), 50); ++r)
+                for (int c = 0; c < model->columnCount(); ++c)
+                    texts << model->index(r, c).data().toString();
+        }
+        return texts;
+    }
+
+    static void expectNoNonFiniteFigure(QWidget* window, const QString& typed)
+    {
+        static const QRegularExpression nonFinite(
+            "(^|[^A-Za-z])[-+]?(nan|inf|infinity)([^A-Za-z]|$)",
+            QRegularExpression::CaseInsensitiveOption);
+        // A message may quote what was typed; only figures count.
+        static const QRegularExpression quoted("“[^”]*”|'[^']*'|„[^“”]*[“”]");
+        for (QString text : shownTexts(window)) {
+            text.remove(quoted);
+            QVERIFY2(!nonFinite.match(text).hasMatch(),
+                     qPrintable("'" + text.left(80) + "' after typing '" + typed.left(20) + "'"));
+        }
+    }
+
+    static std::unique_ptr<kelvo::test::TempFolder> copyOfTheSample()
+    {
+        auto folder = std::make_unique<kelvo::test::TempFolder>();
+        std::filesystem::copy(kelvo::test::sampleDataFolder(), folder->path(),
+                              std::filesystem::copy_options::recursive);
+        return folder;
+    }
+
+  private slots:
+    void theRequiredCapacity()
+    {
+        auto state = std::make_unique<ApplicationState>();
+        state->programDir = kelvo::test::sampleDataFolder();
+        SelectionWindow window(*state, UnitFamily::Box);
+        QStringList messages;
+        window.setMessagePresenter([&](const QStringList& m) { messages << m; });
+        window.open();
+        for (const char* box :
+             {"CheckBox38", "CheckBox39", "CheckBox40", "CheckBox41", "CheckBox42", "CheckBox43"})
+            window.findChild<QCheckBox*>(box)->click();
+        auto* edit = window.findChild<QLineEdit*>("Edit1");
+        for (const QString& text : hostileTexts()) {
+            edit->setText(text);
+            window.searchCapacity();
+            expectNoNonFiniteFigure(&window, text);
+        }
+    }
+
+    void theEditorsInputBoxesAndPrompts()
+    {
+        const auto folder = copyOfTheSample();
+        auto state = std::make_unique<ApplicationState>();
+        state->programDir = folder->path();
+        EditorWindow editor(*state);
+        QStringList messages;
+        QString answer;
+        editor.setMessagePresenter([&](const QString& text) { messages << text; });
+        editor.setPrompt([&](const QString&, const QString&) { return std::optional(answer); });
+        editor.open();
+        editor.findChild<QCheckBox*>("CheckBox16")->click();
+        editor.findChild<QCheckBox*>("CheckBox15")->click();
+        for (const EditorGrid grid : {EditorGrid::Compressors, EditorGrid::Units}) {
+            editor.clickGridRow(grid, 0);
+            for (const QString& text : hostileTexts()) {
+                for (int number : {1, 2, 3, 4, 5, 6}) {
+                    auto* box = editor.findChild<QComboBox*>(QString("ComboBox%1").arg(number));
+                    box->setEditText(text);
+                    expectNoNonFiniteFigure(&editor, text);
+                    box->setCurrentIndex(0);
+                }
+                editor.findChild<QLineEdit*>("Edit14")->setText(text);
+                expectNoNonFiniteFigure(&editor, text);
+                editor.findChild<QLineEdit*>("Edit14")->setText("1,1");
+            }
+        }
+        // Every prompt: a typed index that is no row changes nothing.
+        const int compressors = state->catalogue.compressors.count();
+        const int units = state->catalogue.units.count();
+        for (const QString& text : hostileTexts()) {
+            answer = text;
+            editor.clickGridRow(EditorGrid::Compressors, 0);
+            editor.clickGridRow(EditorGrid::Units, 0);
+            for (const RowCommand command :
+                 {RowCommand::MoveCompressor, RowCommand::MoveUnit, RowCommand::CopyEnvelopes,
+                  RowCommand::CopyCompressor, RowCommand::AssignCondenser,
+                  RowCommand::AssignCompressor, RowCommand::AssignFrame})
+                editor.runCommand(command);
+            QCOMPARE(state->catalogue.compressors.count(), compressors);
+            QCOMPARE(state->catalogue.units.count(), units);
+            expectNoNonFiniteFigure(&editor, text);
+        }
+    }
+
+    void everyRecordEditorField()
+    {
+        for (const EditorGrid grid : {EditorGrid::Compressors, EditorGrid::Condensers,
+                                      EditorGrid::Units, EditorGrid::Frames}) {
+            const auto folder = copyOfTheSample();
+            auto state = std::make_unique<ApplicationState>();
+            state->programDir = folder->path();
+            EditorWindow editor(*state);
+            editor.setMessagePresenter([](const QString&) {});
+            editor.open();
+            editor.findChild<QCheckBox*>("CheckBox16")->click();
+            editor.findChild<QCheckBox*>("CheckBox15")->click();
+            int opened = 0;
+            for (const QString& text : hostileTexts()) {
+                // A record whose refrigerant or kind became such a text leaves the grid; the
+                // next one is taken until the grid is empty.
+                editor.clickGridRow(grid, 0);
+                if (!editor.openRecordEditor(grid))
+                    break;
+                ++opened;
+                QWidget* window = editor.recordEditor();
+                for (QLineEdit* field : window->findChildren<QLineEdit*>())
+                    field->setText(text);
+                window->close();
+                QTRY_VERIFY(editor.isEnabled());
+                expectNoNonFiniteFigure(&editor, text);
+            }
+            QVERIFY2(opened > 0, qPrintable(QString("grid %1").arg(static_cast<int>(grid))));
+        }
+    }
+};
+
+QTEST_MAIN(FreeTextInputsTest)
+#include "free_text_inputs_test.moc"
