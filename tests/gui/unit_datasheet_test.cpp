@@ -12,6 +12,7 @@
 #include <QToolBar>
 #include <QtTest>
 #include <memory>
+#include <sys/stat.h>
 
 #include "core/app/application_state.h"
 #include "core/app/message_sink.h"
@@ -228,6 +229,26 @@ class UnitDatasheetTest : public QObject
         QString error;
         QVERIFY(!kelvo::gui::writeUnitDatasheetPdf(*state_, {}, kelvo::kEnglish, pdf, &error));
         QVERIFY2(error.contains(empty.filePath(QStringLiteral("Raport1.rav"))), qPrintable(error));
+        QVERIFY(!QFile::exists(pdf));
+    }
+
+    void aLayoutThatIsAPipeOrADeviceIsRefusedWithoutWaiting()
+    {
+        chooseUnit(kSampleUnit);
+        QTemporaryDir other;
+        const QString layout = other.filePath(QStringLiteral("Raport1.rav"));
+        state_->programDir = other.path().toStdString();
+        const QString pdf = folder_.filePath(QStringLiteral("pipe.pdf"));
+        // A named pipe without a writer would block the program; a link to /dev/zero would
+        // read for ever.
+        QVERIFY(mkfifo(QFile::encodeName(layout).constData(), 0600) == 0);
+        QString error;
+        QVERIFY(!kelvo::gui::writeUnitDatasheetPdf(*state_, {}, kelvo::kEnglish, pdf, &error));
+        QVERIFY2(error.contains(QStringLiteral("is a named pipe")), qPrintable(error));
+        QFile::remove(layout);
+        QVERIFY(QFile::link(QStringLiteral("/dev/zero"), layout));
+        QVERIFY(!kelvo::gui::writeUnitDatasheetPdf(*state_, {}, kelvo::kEnglish, pdf, &error));
+        QVERIFY2(error.contains(QStringLiteral("is a device")), qPrintable(error));
         QVERIFY(!QFile::exists(pdf));
     }
 

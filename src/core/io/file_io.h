@@ -32,6 +32,7 @@ inline constexpr std::size_t kCatalogueFileLimit = 64 * kMegabyte;
 inline constexpr std::size_t kPropertyTableLimit = 256 * kMegabyte;
 inline constexpr std::size_t kDrawingLimit = 16 * kMegabyte;
 inline constexpr std::size_t kSpreadsheetLimit = 64 * kMegabyte;
+inline constexpr std::size_t kReportLayoutLimit = 16 * kMegabyte;
 inline constexpr std::size_t kLineLimit = kMegabyte;
 
 // What stands at a path that should be a regular file ("is a folder", "is a named pipe",

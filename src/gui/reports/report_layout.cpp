@@ -10,6 +10,8 @@
 #include <iterator>
 #include <stdexcept>
 
+#include "core/io/file_io.h"
+
 namespace kelvo::gui
 {
 namespace
@@ -259,15 +261,22 @@ std::optional<ReportLayout> parseReportLayout(const QByteArray& document, QStrin
 
 std::optional<ReportLayout> loadReportLayout(const QString& path, QString* error)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    // Read by the core's reader, which refuses a named pipe (without waiting on it), a device
+    // or a file far larger than any layout.
+    std::string content;
+    try {
+        content = readWholeFile(std::filesystem::path(QFile::encodeName(path).toStdString()),
+                                kReportLayoutLimit);
+    } catch (const FileError& failure) {
         if (error)
-            *error = QStringLiteral("The report layout file %1 cannot be opened: %2")
-                         .arg(QDir::toNativeSeparators(path), file.errorString());
+            *error =
+                QStringLiteral("The report layout file %1 cannot be opened: %2")
+                    .arg(QDir::toNativeSeparators(path), QString::fromStdString(failure.reason()));
         return std::nullopt;
     }
     QString fault;
-    auto layout = parseReportLayout(file.readAll(), &fault);
+    auto layout = parseReportLayout(
+        QByteArray(content.data(), static_cast<qsizetype>(content.size())), &fault);
     if (!layout && error)
         *error = QStringLiteral("The report layout file %1 cannot be read: %2")
                      .arg(QDir::toNativeSeparators(path), fault);
