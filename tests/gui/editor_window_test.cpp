@@ -71,9 +71,7 @@ class EditorWindowTest : public QObject
   private slots:
     void init()
     {
-        folder_ = std::make_unique<kelvo::test::TempFolder>();
-        std::filesystem::copy(kelvo::test::sampleDataFolder(), folder_->path(),
-                              std::filesystem::copy_options::recursive);
+        folder_ = kelvo::test::copyOfSampleData();
         folder_->write("KelvoSoftwareBazaDanych.txt", "");
         state_ = std::make_unique<ApplicationState>();
         state_->programDir = folder_->path();

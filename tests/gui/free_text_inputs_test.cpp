@@ -69,14 +69,6 @@ class FreeTextInputsTest : public QObject
         }
     }
 
-    static std::unique_ptr<kelvo::test::TempFolder> copyOfTheSample()
-    {
-        auto folder = std::make_unique<kelvo::test::TempFolder>();
-        std::filesystem::copy(kelvo::test::sampleDataFolder(), folder->path(),
-                              std::filesystem::copy_options::recursive);
-        return folder;
-    }
-
   private slots:
     void theRequiredCapacity()
     {
@@ -99,7 +91,7 @@ class FreeTextInputsTest : public QObject
 
     void theEditorsInputBoxesAndPrompts()
     {
-        const auto folder = copyOfTheSample();
+        const auto folder = kelvo::test::copyOfSampleData();
         auto state = std::make_unique<ApplicationState>();
         state->programDir = folder->path();
         EditorWindow editor(*state);
@@ -146,7 +138,7 @@ class FreeTextInputsTest : public QObject
     {
         for (const EditorGrid grid : {EditorGrid::Compressors, EditorGrid::Condensers,
                                       EditorGrid::Units, EditorGrid::Frames}) {
-            const auto folder = copyOfTheSample();
+            const auto folder = kelvo::test::copyOfSampleData();
             auto state = std::make_unique<ApplicationState>();
             state->programDir = folder->path();
             EditorWindow editor(*state);

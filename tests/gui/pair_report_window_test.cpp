@@ -65,9 +65,7 @@ class PairReportWindowTest : public QObject
   private slots:
     void init()
     {
-        folder_ = std::make_unique<kelvo::test::TempFolder>();
-        std::filesystem::copy(kelvo::test::sampleDataFolder(), folder_->path(),
-                              std::filesystem::copy_options::recursive);
+        folder_ = kelvo::test::copyOfSampleData();
         state_ = std::make_unique<ApplicationState>();
         state_->programDir = folder_->path();
         editor_ = std::make_unique<EditorWindow>(*state_);

@@ -277,14 +277,12 @@ class SelectionWindowTest : public QObject
 
     void aCatalogueFileCutShortIsNotedInTheStatusBar()
     {
-        kelvo::test::TempFolder folder;
-        std::filesystem::copy(KELVO_SOURCE_DATA_DIR, folder.path(),
-                              std::filesystem::copy_options::recursive);
-        const auto units = folder.path() / "Agregaty.txt";
+        const auto folder = kelvo::test::copyOfSampleData();
+        const auto units = folder->path() / "Agregaty.txt";
         std::filesystem::resize_file(units, std::filesystem::file_size(units) - 2000);
         window_.reset();
         state_ = std::make_unique<ApplicationState>();
-        state_->programDir = folder.path();
+        state_->programDir = folder->path();
         window_ = std::make_unique<SelectionWindow>(*state_, UnitFamily::Box);
         window_->setMessagePresenter([this](const QStringList& m) { messages_ << m; });
         window_->open();

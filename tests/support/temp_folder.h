@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <random>
 #include <string>
 #include <string_view>
@@ -47,6 +48,15 @@ class TempFolder
 inline std::filesystem::path sampleDataFolder()
 {
     return KELVO_SOURCE_DATA_DIR;
+}
+
+// A copy of the shipped data (catalogue, tables, drawings) that a test may change and save.
+inline std::unique_ptr<TempFolder> copyOfSampleData()
+{
+    auto folder = std::make_unique<TempFolder>();
+    std::filesystem::copy(sampleDataFolder(), folder->path(),
+                          std::filesystem::copy_options::recursive);
+    return folder;
 }
 
 } // namespace kelvo::test

@@ -26,28 +26,29 @@ constexpr std::string_view kRowPrompt = "Nr Wiersza :";
 constexpr std::string_view kPositionPrompt = "Nr Poz. :";
 
 constexpr std::array kCommands = {
-    RowCommandSpec{RowCommand::AddUnit, kUnits, "Dodaj nowy agregat", "actionAddUnit"},
-    RowCommandSpec{RowCommand::DeleteUnit, kUnits, kDelete, "actionDeleteUnit"},
-    RowCommandSpec{RowCommand::MoveUnit, kUnits, kMove, "actionMoveUnit", kMoveCaption, kRowPrompt},
-    RowCommandSpec{RowCommand::AssignCondenser, kUnits, "Przyporządkuj skraplacz",
-                   "actionAssignCondenser", "Skraplacz", kPositionPrompt},
-    RowCommandSpec{RowCommand::AssignCompressor, kUnits, "Przyporządkuj sprężarkę",
-                   "actionAssignCompressor", "Sprężarki", kPositionPrompt},
-    RowCommandSpec{RowCommand::AssignFrame, kUnits, "Przyporządkuj ramę", "actionAssignFrame",
-                   "Rama", kPositionPrompt},
-    RowCommandSpec{RowCommand::AddCompressor, kCompressors, kAdd, "actionAddCompressor"},
-    RowCommandSpec{RowCommand::DeleteCompressor, kCompressors, kDelete, "actionDeleteCompressor"},
-    RowCommandSpec{RowCommand::MoveCompressor, kCompressors, kMove, "actionMoveCompressor",
-                   kMoveCaption, kRowPrompt},
-    RowCommandSpec{RowCommand::CopyEnvelopes, kCompressors, "Kopiuj kopertę", "actionCopyEnvelopes",
-                   "Skąd", kRowPrompt},
-    RowCommandSpec{RowCommand::CopyCompressor, kCompressors, "Kopiuj sprężarkę",
-                   "actionCopyCompressor", "Skąd", kRowPrompt},
-    RowCommandSpec{RowCommand::AddCondenser, kCondensers, kAdd, "actionAddCondenser"},
-    RowCommandSpec{RowCommand::DeleteCondenser, kCondensers, kDelete, "actionDeleteCondenser"},
-    RowCommandSpec{RowCommand::MoveCondenser, kCondensers, kMove, "actionMoveCondenser",
-                   kMoveCaption, kRowPrompt},
-    RowCommandSpec{RowCommand::AddFrame, kFrames, kAdd, "actionAddFrame"},
+    RowCommandEntry{RowCommand::AddUnit, kUnits, "Dodaj nowy agregat", "actionAddUnit"},
+    RowCommandEntry{RowCommand::DeleteUnit, kUnits, kDelete, "actionDeleteUnit"},
+    RowCommandEntry{RowCommand::MoveUnit, kUnits, kMove, "actionMoveUnit", kMoveCaption,
+                    kRowPrompt},
+    RowCommandEntry{RowCommand::AssignCondenser, kUnits, "Przyporządkuj skraplacz",
+                    "actionAssignCondenser", "Skraplacz", kPositionPrompt},
+    RowCommandEntry{RowCommand::AssignCompressor, kUnits, "Przyporządkuj sprężarkę",
+                    "actionAssignCompressor", "Sprężarki", kPositionPrompt},
+    RowCommandEntry{RowCommand::AssignFrame, kUnits, "Przyporządkuj ramę", "actionAssignFrame",
+                    "Rama", kPositionPrompt},
+    RowCommandEntry{RowCommand::AddCompressor, kCompressors, kAdd, "actionAddCompressor"},
+    RowCommandEntry{RowCommand::DeleteCompressor, kCompressors, kDelete, "actionDeleteCompressor"},
+    RowCommandEntry{RowCommand::MoveCompressor, kCompressors, kMove, "actionMoveCompressor",
+                    kMoveCaption, kRowPrompt},
+    RowCommandEntry{RowCommand::CopyEnvelopes, kCompressors, "Kopiuj kopertę",
+                    "actionCopyEnvelopes", "Skąd", kRowPrompt},
+    RowCommandEntry{RowCommand::CopyCompressor, kCompressors, "Kopiuj sprężarkę",
+                    "actionCopyCompressor", "Skąd", kRowPrompt},
+    RowCommandEntry{RowCommand::AddCondenser, kCondensers, kAdd, "actionAddCondenser"},
+    RowCommandEntry{RowCommand::DeleteCondenser, kCondensers, kDelete, "actionDeleteCondenser"},
+    RowCommandEntry{RowCommand::MoveCondenser, kCondensers, kMove, "actionMoveCondenser",
+                    kMoveCaption, kRowPrompt},
+    RowCommandEntry{RowCommand::AddFrame, kFrames, kAdd, "actionAddFrame"},
 };
 
 // The grids whose current rows the command reads.
@@ -139,16 +140,16 @@ void refillTables(ApplicationState& state, const std::vector<EditorGrid>& grids)
 
 } // namespace
 
-std::span<const RowCommandSpec> rowCommands()
+std::span<const RowCommandEntry> rowCommands()
 {
     return kCommands;
 }
 
-const RowCommandSpec& rowCommandSpec(RowCommand command)
+const RowCommandEntry& rowCommandEntry(RowCommand command)
 {
-    for (const RowCommandSpec& spec : kCommands)
-        if (spec.command == command)
-            return spec;
+    for (const RowCommandEntry& entry : kCommands)
+        if (entry.command == command)
+            return entry;
     throw std::invalid_argument("unknown row command");
 }
 

@@ -31,7 +31,7 @@ enum class RowCommand {
     AssignFrame,
 };
 
-struct RowCommandSpec {
+struct RowCommandEntry {
     RowCommand command;
     std::string_view menu;    // "Agregaty", "Sprężarki", "Skraplacze", "Rama"
     std::string_view caption; // menu item
@@ -44,8 +44,8 @@ struct RowCommandSpec {
 };
 
 // Every command, in menu order within each menu.
-std::span<const RowCommandSpec> rowCommands();
-const RowCommandSpec& rowCommandSpec(RowCommand command);
+std::span<const RowCommandEntry> rowCommands();
+const RowCommandEntry& rowCommandEntry(RowCommand command);
 
 // Whether the command can ask its prompt and run: nullopt when it can; otherwise what to show
 // instead (a grid it reads has no current row: nothing happens, and the copy commands say

@@ -34,16 +34,27 @@ float fieldValue(std::string_view field)
     return value ? toNearestFloat(*value) : 0.0F;
 }
 
-RefrigerantTable::Row splitRow(std::string_view line)
+// The first fields of a line, ";"-separated; missing ones are empty, surplus ones ignored.
+using LineFields = std::array<std::string_view, RefrigerantTable::fieldCount>;
+LineFields splitFields(std::string_view line)
 {
-    RefrigerantTable::Row row{};
-    for (std::size_t k = 0; k < row.size(); ++k) {
+    LineFields fields{};
+    for (std::size_t k = 0; k < fields.size(); ++k) {
         const auto end = line.find(';');
-        row[k] = fieldValue(line.substr(0, end));
+        fields[k] = line.substr(0, end);
         if (end == std::string_view::npos)
             break;
         line.remove_prefix(end + 1);
     }
+    return fields;
+}
+
+RefrigerantTable::Row splitRow(std::string_view line)
+{
+    const LineFields fields = splitFields(line);
+    RefrigerantTable::Row row{};
+    for (std::size_t k = 0; k < row.size(); ++k)
+        row[k] = fieldValue(fields[k]);
     return row;
 }
 
@@ -56,14 +67,7 @@ bool usableField(std::string_view field)
 
 bool usableRow(std::string_view line)
 {
-    std::array<std::string_view, RefrigerantTable::fieldCount> fields{};
-    for (std::size_t k = 0; k < fields.size(); ++k) {
-        const auto end = line.find(';');
-        fields[k] = line.substr(0, end);
-        if (end == std::string_view::npos)
-            break;
-        line.remove_prefix(end + 1);
-    }
+    const LineFields fields = splitFields(line);
     // t, p and h (columns 1, 2 and 5).
     return usableField(fields[0]) && usableField(fields[1]) && usableField(fields[4]);
 }

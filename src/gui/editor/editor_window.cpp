@@ -394,13 +394,13 @@ void EditorWindow::buildMenus()
                                                          {"Skraplacze", condensers},
                                                          {"Sprężarki", compressors},
                                                          {"Agregaty", units}};
-    for (const RowCommandSpec& spec : rowCommands())
+    for (const RowCommandEntry& entry : rowCommands())
         for (const auto& [title, m] : menus)
-            if (spec.menu == title) {
-                const RowCommand command = spec.command;
-                QAction* action = m->addAction(fromUtf8Text(spec.caption), this,
+            if (entry.menu == title) {
+                const RowCommand command = entry.command;
+                QAction* action = m->addAction(fromUtf8Text(entry.caption), this,
                                                [this, command] { runCommand(command); });
-                action->setObjectName(fromUtf8Text(spec.objectName));
+                action->setObjectName(fromUtf8Text(entry.objectName));
             }
     condensers
         ->addAction(QString::fromUtf8("Edytuj wiersz"), this,
@@ -770,10 +770,10 @@ void EditorWindow::runCommand(RowCommand command)
             present_(fromUtf8Text(unavailable->message));
         return;
     }
-    const RowCommandSpec& spec = rowCommandSpec(command);
+    const RowCommandEntry& entry = rowCommandEntry(command);
     QString answer;
-    if (spec.asks())
-        answer = prompt_(fromUtf8Text(spec.promptCaption), fromUtf8Text(spec.prompt))
+    if (entry.asks())
+        answer = prompt_(fromUtf8Text(entry.promptCaption), fromUtf8Text(entry.prompt))
                      .value_or(QString());
     const RowEdit edit = runRowCommand(state_, command, toCatalogueText(answer));
     if (edit.done)
