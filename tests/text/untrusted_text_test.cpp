@@ -20,6 +20,10 @@ TEST(UntrustedText, ControlBytesAreEscapedAndLongTextsCut)
         letters += "ż";
     EXPECT_EQ(quotedText(letters), letters.substr(0, 120) + "…");
     EXPECT_EQ(quotedText(""), "");
+    // Bytes that are no UTF-8 sequence (another code page, random bytes) count one each, so
+    // a megabyte of them is cut like any text.
+    const std::string stray(1'000'000, '\xBA');
+    EXPECT_EQ(quotedText(stray), stray.substr(0, 60) + "…");
 }
 
 } // namespace

@@ -113,18 +113,33 @@ std::pair<int, int> readRecords(Table& table, std::string_view content,
     RecordReader reader(lines);
     reader.skip(kHeaderLines - 2);
 
-    // Read into a copy so that a failure cannot leave the table half-replaced; slots above
-    // the new count keep what they held.
-    auto fresh = std::make_unique<Table>(table);
+    // Read into copies of the records it replaces, so that a failure cannot leave the table
+    // half-replaced; slots above the new count keep what they held.
+    std::vector<typename Table::value_type> fresh;
+    fresh.reserve(static_cast<std::size_t>(*count));
     int complete = 0;
     for (int i = 1; i <= *count; ++i) {
-        visitLines(fresh->at(i), reader);
+        visitLines(fresh.emplace_back(table[i]), reader);
         if (!reader.ranOut())
             complete = i;
     }
-    fresh->setCount(*count);
-    table = std::move(*fresh);
+    for (int i = 1; i <= *count; ++i)
+        table.at(i) = std::move(fresh[static_cast<std::size_t>(i - 1)]);
+    table.setCount(*count);
     return {*count, complete};
+}
+
+template <class Table>
+void readTableContent(Catalogue& catalogue, Table& table, std::string_view content,
+                      const std::filesystem::path& path)
+{
+    std::pair<int, int> counts;
+    try {
+        counts = readRecords(table, content, path);
+    } catch (const LineTooLong& error) {
+        throw CatalogueFileError(path, error.what());
+    }
+    noteCutShortFile(catalogue, path, counts.first, counts.second);
 }
 
 template <class Table>
@@ -138,13 +153,7 @@ void loadTable(Catalogue& catalogue, Table& table, const std::filesystem::path& 
     } catch (const FileError& error) {
         throw CatalogueFileError(path, error.reason());
     }
-    std::pair<int, int> counts;
-    try {
-        counts = readRecords(table, content, path);
-    } catch (const LineTooLong& error) {
-        throw CatalogueFileError(path, error.what());
-    }
-    noteCutShortFile(catalogue, path, counts.first, counts.second);
+    readTableContent(catalogue, table, content, path);
 }
 
 template <class Table> std::string serialise(const Table& table, std::string_view firstHeaderLine)
@@ -192,6 +201,21 @@ void loadUnits(Catalogue& catalogue, const std::filesystem::path& programDir)
 void loadFrames(Catalogue& catalogue, const std::filesystem::path& programDir)
 {
     loadTable(catalogue, catalogue.frames, programDir, kFrameFile);
+}
+
+void readCatalogueFileContent(Catalogue& catalogue, CatalogueFileKind kind,
+                              std::string_view content, const std::filesystem::path& path)
+{
+    switch (kind) {
+    case CatalogueFileKind::Compressors:
+        return readTableContent(catalogue, catalogue.compressors, content, path);
+    case CatalogueFileKind::Condensers:
+        return readTableContent(catalogue, catalogue.condensers, content, path);
+    case CatalogueFileKind::Units:
+        return readTableContent(catalogue, catalogue.units, content, path);
+    case CatalogueFileKind::Frames:
+        return readTableContent(catalogue, catalogue.frames, content, path);
+    }
 }
 
 void loadCatalogue(Catalogue& catalogue, const std::filesystem::path& programDir)

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 
 #include "core/catalogue/catalogue.h"
 
@@ -42,6 +43,12 @@ void loadCompressors(Catalogue& catalogue, const std::filesystem::path& programD
 void loadCondensers(Catalogue& catalogue, const std::filesystem::path& programDir);
 void loadUnits(Catalogue& catalogue, const std::filesystem::path& programDir);
 void loadFrames(Catalogue& catalogue, const std::filesystem::path& programDir);
+
+// What a loader does once it has read its file: `content` read into the table of `kind`,
+// errors and notes naming `path`.
+enum class CatalogueFileKind { Compressors, Condensers, Units, Frames };
+void readCatalogueFileContent(Catalogue& catalogue, CatalogueFileKind kind,
+                              std::string_view content, const std::filesystem::path& path);
 
 // Clears catalogue.loadNotes, then the four loaders in order; the first failure stops the rest.
 void loadCatalogue(Catalogue& catalogue, const std::filesystem::path& programDir);

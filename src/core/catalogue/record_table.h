@@ -20,6 +20,7 @@ class TableFull : public std::runtime_error
 template <class Record, int Capacity> class RecordTable
 {
   public:
+    using value_type = Record;
     static constexpr int capacity = Capacity;
 
     RecordTable() : records_(Capacity + 1) {}

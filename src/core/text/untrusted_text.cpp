@@ -22,6 +22,18 @@ bool continuationByte(unsigned char c)
     return (c & 0xC0) == 0x80;
 }
 
+// How many continuation bytes a UTF-8 lead byte announces.
+int continuationsAnnounced(unsigned char c)
+{
+    if ((c & 0xE0) == 0xC0)
+        return 1;
+    if ((c & 0xF0) == 0xE0)
+        return 2;
+    if ((c & 0xF8) == 0xF0)
+        return 3;
+    return 0;
+}
+
 } // namespace
 
 std::string printableText(std::string_view text)
@@ -37,11 +49,19 @@ std::string quotedText(std::string_view text)
 {
     std::string out;
     std::size_t characters = 0;
+    int continuationsDue = 0;
     for (const char c : text) {
         const auto byte = static_cast<unsigned char>(c);
-        if (!continuationByte(byte) && characters++ == kQuotedCharacters) {
-            out += "…";
-            break;
+        // A continuation byte belongs to the character its lead byte began; a stray one (a
+        // text in another code page, or random bytes) is a character of its own.
+        if (continuationByte(byte) && continuationsDue > 0) {
+            --continuationsDue;
+        } else {
+            if (characters++ == kQuotedCharacters) {
+                out += "…";
+                break;
+            }
+            continuationsDue = continuationsAnnounced(byte);
         }
         appendPrintable(out, byte);
     }
