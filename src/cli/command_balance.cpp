@@ -10,6 +10,7 @@
 #include "cli/command_base.h"
 #include "cli/command_error.h"
 #include "cli/editor_options.h"
+#include "cli/property_tables.h"
 #include "cli/text_table.h"
 #include "core/app/application_state.h"
 #include "core/app/message_sink.h"
@@ -144,6 +145,7 @@ void runBalance(const BalanceOptions& options, CommandContext& context)
     const std::string tableFailure = selectRefrigerant(*state, options.refrigerant);
     if (!tableFailure.empty())
         throw CommandFailure(tableFailure);
+    sayPropertyTableNote(*state, "balance", context.err);
 
     heatFactorTextChanged(*state, options.heatFactor);
     if (!parseNumber(options.heatFactor))

@@ -8,6 +8,7 @@
 
 #include "cli/command_base.h"
 #include "cli/command_error.h"
+#include "cli/property_tables.h"
 #include "core/editor/consistency_checks.h"
 #include "core/editor/data_checks.h"
 
@@ -65,7 +66,9 @@ void printCounts(const ApplicationState& state, bool json, std::ostream& out)
         << "Frames:      " << c.frames.count() << "\n";
 }
 
-// A file cut short loads, but the check does not pass: each note on stderr and status 1.
+// A file cut short loads, but the check does not pass: each note on stderr and status 1. The
+// check of what the catalogue holds also loads every property table: one that cannot be used,
+// or has unusable rows, fails it likewise.
 void runCheck(const CheckOptions& options, CommandContext& context)
 {
     auto state = std::make_unique<ApplicationState>();
@@ -76,7 +79,8 @@ void runCheck(const CheckOptions& options, CommandContext& context)
         printLines(checkLines(state->catalogue, options.what), options.json, context.out);
     for (const std::string& note : state->catalogue.loadNotes)
         context.err << "kelvo check: " << note << "\n";
-    if (!state->catalogue.loadNotes.empty())
+    const bool tablesWhole = !options.what.empty() || checkPropertyTables(*state, context.err);
+    if (!state->catalogue.loadNotes.empty() || !tablesWhole)
         context.exitCode = 1;
 }
 } // namespace

@@ -10,6 +10,7 @@
 
 #include "cli/command_base.h"
 #include "cli/command_error.h"
+#include "cli/property_tables.h"
 #include "cli/selection_options.h"
 #include "cli/text_table.h"
 #include "core/app/message_sink.h"
@@ -91,6 +92,7 @@ void runDatasheet(const DatasheetOptions& options, CommandContext& context)
         throw CommandError("nothing to do: give --pdf FILE, --params or both");
     auto state = std::make_unique<ApplicationState>();
     buildSelection(*state, options);
+    sayPropertyTableNote(*state, "datasheet", context.err);
     const int row = chosenListRow(*state, options.unit);
     const AdditionalAccessoryChoices choices =
         accessoryChoices(options.accessories, state->selection.familyIsBase);

@@ -8,6 +8,7 @@
 #include <ostream>
 
 #include "cli/command_error.h"
+#include "cli/property_tables.h"
 #include "cli/selection_options.h"
 #include "cli/text_table.h"
 #include "core/app/message_sink.h"
@@ -163,6 +164,7 @@ void runDetails(const DetailsOptions& options, CommandContext& context)
 {
     auto state = std::make_unique<ApplicationState>();
     buildSelection(*state, options);
+    sayPropertyTableNote(*state, "details", context.err);
     const int row = chosenListRow(*state, options.unit);
     CollectingMessageSink messages;
     const UnitDetails& details = showUnitDetails(*state, row, messages);

@@ -9,6 +9,7 @@
 #include "cli/command_base.h"
 #include "cli/command_error.h"
 #include "cli/editor_options.h"
+#include "cli/property_tables.h"
 #include "cli/text_table.h"
 #include "core/app/message_sink.h"
 #include "core/io/file_io.h"
@@ -85,15 +86,8 @@ void runPair(const PairOptions& options, CommandContext& context)
     inputs.condenserQuantity = numberArgument("--condensers", options.condensers);
     inputs.heatFactor = numberArgument("--heat-factor", options.heatFactor);
 
-    state->currentRefrigerant = options.refrigerant;
-    try {
-        loadRefrigerantTable(state->refrigerant, state->programDir,
-                             refrigerantTableFileName(options.refrigerant));
-    } catch (const FileError& error) {
-        throw CommandError("cannot load " + error.path().string() + ": " + error.reason());
-    }
-    if (!state->refrigerant.tableNote.empty())
-        context.err << "kelvo pair: " << oneLine(state->refrigerant.tableNote) << "\n";
+    loadPropertyTable(*state, options.refrigerant);
+    sayPropertyTableNote(*state, "pair", context.err);
     CollectingMessageSink sink;
     const EvaluationOutcome outcome = evaluatePair(*state, inputs, sink);
     const PerformanceResult& result = state->refrigerant.result;

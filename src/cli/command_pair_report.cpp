@@ -12,6 +12,7 @@
 #include "cli/command_base.h"
 #include "cli/command_error.h"
 #include "cli/editor_options.h"
+#include "cli/property_tables.h"
 #include "cli/text_table.h"
 #include "core/app/message_sink.h"
 #include "core/editor/editor_inputs.h"
@@ -99,17 +100,6 @@ void printDefaults(const PairReportOptions& options, CommandContext& context)
     printTable(context.out, {{"Min", defaults.min}, {"Max", defaults.max}}, {false, false});
 }
 
-void loadRefrigerant(ApplicationState& state, const std::string& refrigerant)
-{
-    state.currentRefrigerant = refrigerant;
-    try {
-        loadRefrigerantTable(state.refrigerant, state.programDir,
-                             refrigerantTableFileName(refrigerant));
-    } catch (const FileError& error) {
-        throw CommandError("cannot load " + error.path().string() + ": " + error.reason());
-    }
-}
-
 PairReportInputs reportInputs(const PairReportOptions& options, const PairReportDefaults& defaults)
 {
     PairReportInputs inputs;
@@ -169,7 +159,8 @@ void runPairReport(const PairReportOptions& options, CommandContext& context)
         tableIndexOption("--compressor", options.compressor, state->catalogue.compressors.count());
     const int condenser =
         tableIndexOption("--condenser", options.condenser, state->catalogue.condensers.count());
-    loadRefrigerant(*state, options.refrigerant);
+    loadPropertyTable(*state, options.refrigerant);
+    sayPropertyTableNote(*state, "pair-report", context.err);
     if (!parseNumber(options.heatFactor))
         context.err << "kelvo pair-report: --heat-factor '" << oneLine(options.heatFactor)
                     << "' is no number; 1 is used, as in the editor\n";

@@ -8,6 +8,7 @@
 #include <ostream>
 
 #include "cli/command_error.h"
+#include "cli/property_tables.h"
 #include "cli/selection_options.h"
 #include "cli/text_table.h"
 #include "core/selection/candidate_list.h"
@@ -94,6 +95,7 @@ void runSelect(const SelectOptions& options, CommandContext& context)
         required = numberOption("--capacity", options.capacity);
     auto state = std::make_unique<ApplicationState>();
     buildSelection(*state, options);
+    sayPropertyTableNote(*state, "select", context.err);
     std::optional<int> chosen;
     if (required)
         chosen = searchByCapacity(state->selection.candidates, options.capacity);

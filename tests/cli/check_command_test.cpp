@@ -61,7 +61,8 @@ TEST(CheckCommand, AFileCutShortIsNamedOnStderrWithItsCountsAndFailsTheCheck)
     auto catalogue = std::make_unique<Catalogue>();
     loadCatalogue(*catalogue, KELVO_SOURCE_DATA_DIR);
     const int units = catalogue->units.count();
-    const test::TempFolder folder;
+    const auto copy = test::copyOfSampleData();
+    const test::TempFolder& folder = *copy;
     saveCatalogue(*catalogue, folder.path());
     // The last record loses its last ten lines.
     std::string content = folder.read(kUnitFile);
@@ -86,6 +87,44 @@ TEST(CheckCommand, AFileCutShortIsNamedOnStderrWithItsCountsAndFailsTheCheck)
                 << run.out;
         }
     }
+}
+
+TEST(CheckCommand, EveryPropertyTableIsLoadedAndWhatIsWrongWithOneFailsTheCheck)
+{
+    const auto folder = test::copyOfSampleData();
+    const std::string data = folder->path().string();
+    // Two rows of R22 no longer hold numbers; R134a is random bytes; R407C is missing.
+    std::string r22 = folder->read("R22.txt");
+    for (int row = 0; row < 2; ++row) {
+        const std::size_t line = r22.find('\n', r22.find('\n') + 1 + row * 100) + 1;
+        r22.replace(line, 5, "x;x;x");
+    }
+    folder->write("R22.txt", r22);
+    std::string noise;
+    for (int i = 0; i < 500; ++i)
+        noise += "\xBA;\x01\xFE;\xBA\r\n";
+    folder->write("R134a.txt", noise);
+    std::filesystem::remove(folder->path() / "R407C.txt");
+
+    const auto run = test::runKelvo({"check", "--data", data});
+    EXPECT_EQ(run.exitCode, 1);
+    const auto said = [&](const std::string& file, const std::string& what) {
+        const std::string prefix = "kelvo check: " + (folder->path() / file).string() + ": ";
+        const std::size_t at = run.err.find(prefix);
+        return at != std::string::npos && run.err.find(what, at) != std::string::npos;
+    };
+    EXPECT_TRUE(said("R22.txt", "2 of ")) << run.err;
+    EXPECT_TRUE(said("R134a.txt", "holds no usable property data")) << run.err;
+    EXPECT_TRUE(said("R407C.txt", "")) << run.err;
+    EXPECT_EQ(run.err.find("R404A"), std::string::npos) << run.err;
+
+    // The commands that load the damaged table say so once, and still produce their result.
+    const auto select = test::runKelvo({"select", "--family", "BOX", "--refrigerant", "R22", "--to",
+                                        "-10", "--ambient", "32", "--data", data});
+    EXPECT_EQ(select.exitCode, 0) << select.err;
+    EXPECT_EQ(select.err.find("kelvo select: " + (folder->path() / "R22.txt").string() + ": 2 of "),
+              0u)
+        << select.err;
 }
 
 TEST(CheckCommand, AMissingCatalogueFileIsNamedByItsWholePath)

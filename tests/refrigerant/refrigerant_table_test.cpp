@@ -115,6 +115,8 @@ TEST(RefrigerantTableFile, ATableWithoutUsableDataIsRefusedAndAPartlyUsableOneSa
     for (int i = 0; i < 20; ++i)
         huge += "1e400;1e400;1e400;1e400;1e400;1e400;1e400\r\n";
     refused(huge, "0 of 20 rows usable; the first that is not is line 2");
+    refused("t;p;rho;v;h;s;cp\r\n", "holds no property data: no line after the header");
+    refused("", "holds no property data: no line after the header");
     refused("t;p;rho;v;h;s;cp\r\n" + std::string(2 * 1024 * 1024, '1') + "\r\n",
             "line 2 is longer than 1 MB");
 

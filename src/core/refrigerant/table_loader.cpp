@@ -128,6 +128,8 @@ void loadRefrigerantTable(RefrigerantData& data, const std::filesystem::path& pr
             throw FileError(path, error.what());
         }
         // A table of zeros would give figures computed from nothing.
+        if (usability.rows == 0)
+            throw FileError(path, "holds no property data: no line after the header");
         if (usability.usable == 0 || usability.usable * 2 < usability.rows)
             throw FileError(path, "holds no usable property data (" +
                                       std::to_string(usability.usable) + " of " +

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <iosfwd>
+#include <string>
+
+#include "core/app/application_state.h"
+
+namespace kelvo::cli
+{
+
+// Loads the property table of `refrigerant` into state: a table that cannot be read or used is
+// a CommandError naming its file.
+void loadPropertyTable(ApplicationState& state, const std::string& refrigerant);
+
+// Says once, on `err`, how many rows of the loaded table cannot be used, when some cannot:
+// "kelvo <command>: <note>".
+void sayPropertyTableNote(const ApplicationState& state, const char* command, std::ostream& err);
+
+// Loads each of the catalogue's refrigerants' tables in turn and says on `err` what is wrong
+// with each ("kelvo check: ..."): one that cannot be used, one with unusable rows. Returns
+// whether every table loaded whole.
+bool checkPropertyTables(const ApplicationState& state, std::ostream& err);
+
+} // namespace kelvo::cli
