@@ -12,6 +12,7 @@
 #include "cli/selection_options.h"
 #include "cli/text_table.h"
 #include "core/app/message_sink.h"
+#include "core/selection/display_figures.h"
 #include "core/selection/unit_details.h"
 #include "core/selection/window_captions.h"
 #include "core/text/code_page.h"
@@ -25,6 +26,7 @@ using Json = nlohmann::ordered_json;
 
 struct DetailsOptions : SelectionOptions {
     UnitChoice unit;
+    ExportOptions exports;
 };
 
 Json optionalNumber(const std::optional<double>& value)
@@ -53,9 +55,18 @@ Json columnsJson(const RangeTables& range)
         for (std::size_t k = 0; k < kRangeAmbientCount; ++k)
             entry[pe[k]] = optionalNumber(column.power[k].value);
         Json gaveUp = Json::array();
-        for (const RangeCell& cell : column.capacity)
+        Json envelope = Json::array();
+        Json tk = Json::array();
+        for (const RangeCell& cell : column.capacity) {
             gaveUp.push_back(cell.gaveUp);
+            envelope.push_back(cell.condensingTemperature
+                                   ? Json(envelopePositionName(cell.envelope))
+                                   : Json(nullptr));
+            tk.push_back(optionalNumber(cell.condensingTemperature));
+        }
         entry["gaveUp"] = std::move(gaveUp);
+        entry["envelope"] = std::move(envelope);
+        entry["tk"] = std::move(tk);
         columns.push_back(std::move(entry));
     }
     return columns;
@@ -86,6 +97,9 @@ Json detailsJson(const UnitDetails& d, const std::vector<std::string>& messages)
     doc["columns"] = columnsJson(d.range);
     doc["rangeColumnCount"] = d.staging.rangeColumnCount;
     doc["condensingTemperature"] = optionalNumber(d.data.condensingTemperatureC);
+    doc["condensingEnvelope"] = d.data.condensingTemperatureUnrounded
+                                    ? Json(envelopePositionName(d.data.condensingEnvelope))
+                                    : Json(nullptr);
     doc["fanPower"] = optionalNumber(d.data.fanPowerKW);
     doc["totalPower"] = optionalNumber(d.data.totalPowerKW);
     doc["cop"] = optionalNumber(d.data.copValue);
@@ -153,6 +167,15 @@ void printDetails(std::ostream& out, const ApplicationState& state, const Select
     printRangeTable(out, d, label(83), false);
     if (!d.range.failure.empty())
         out << "Range tables: " << oneLine(toUtf8(d.range.failure)) << "\n";
+    const bool marked =
+        std::any_of(d.range.columns.begin(), d.range.columns.end(), [](const auto& c) {
+            return std::any_of(c.capacity.begin(), c.capacity.end(), [](const RangeCell& cell) {
+                return !cell.mark.empty() || !cell.envelopeMark.empty();
+            });
+        });
+    if (marked)
+        for (const std::string& line : markLegend(state.languages.currentLanguage()))
+            out << line << "\n";
     if (!messages.empty()) {
         out << "\n";
         for (const auto& message : messages)
@@ -168,6 +191,7 @@ void runDetails(const DetailsOptions& options, CommandContext& context)
     const int row = chosenListRow(*state, options.unit);
     CollectingMessageSink messages;
     const UnitDetails& details = showUnitDetails(*state, row, messages);
+    writeExports(*state, options.exports, false, &details);
     if (options.json)
         context.out << detailsJson(details, messages.messages).dump() << "\n";
     else
@@ -187,6 +211,7 @@ void addDetailsCommand(CLI::App& app, CommandContext& context)
                                options, runDetails);
     addSelectionOptions(command, *options);
     addUnitChoiceOptions(command, options->unit);
+    addExportOptions(command, options->exports);
 }
 
 } // namespace kelvo::cli

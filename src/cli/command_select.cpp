@@ -22,6 +22,7 @@ namespace
 {
 
 struct SelectOptions : SelectionOptions {
+    ExportOptions exports;
     std::string capacity;
     CLI::Option* capacityOption = nullptr;
 };
@@ -49,6 +50,9 @@ nlohmann::ordered_json candidatesJson(const CandidateList& list, std::optional<i
         row["gaveUp"] = c.gaveUp;
         row["reason"] = c.evaluated ? nlohmann::ordered_json(nullptr)
                                     : nlohmann::ordered_json(toUtf8(c.reason));
+        row["envelope"] =
+            c.evaluated ? nlohmann::ordered_json(envelopePositionName(c.envelope)) : nullptr;
+        row["tk"] = c.evaluated ? nlohmann::ordered_json(c.condensingTemperature) : nullptr;
         rows.push_back(std::move(row));
     }
     nlohmann::ordered_json doc;
@@ -67,9 +71,11 @@ void printCandidates(std::ostream& out, const ApplicationState& state, const Sel
         {"Row", "Poz.", headers[1], headers[2], headers[3], ""}};
     for (std::size_t i = 0; i < list.rows.size(); ++i) {
         const Candidate& c = list.rows[i];
-        std::string mark = c.mark;
+        std::string mark = c.mark + c.envelopeMark;
         if (!c.reason.empty())
             mark += " " + oneLine(toUtf8(c.reason));
+        if (!c.envelopeReason.empty())
+            mark += " " + oneLine(toUtf8(c.envelopeReason));
         rows.push_back({std::to_string(i + 1), std::to_string(c.unitIndex),
                         toUtf8(c.unitName.view()), c.capacityText, c.powerText, mark});
     }
@@ -99,6 +105,7 @@ void runSelect(const SelectOptions& options, CommandContext& context)
     std::optional<int> chosen;
     if (required)
         chosen = searchByCapacity(state->selection.candidates, options.capacity);
+    writeExports(*state, options.exports, true, nullptr);
     if (options.json)
         context.out << candidatesJson(state->selection.candidates, chosen).dump() << "\n";
     else
@@ -124,6 +131,7 @@ void addSelectCommand(CLI::App& app, CommandContext& context)
                    "List the condensing units that fit the inputs, sorted by cooling capacity",
                    options, runSelect);
     addSelectionOptions(command, *options);
+    addExportOptions(command, options->exports);
     options->capacityOption =
         command->add_option("--capacity", options->capacity,
                             "Required cooling capacity in W: choose the best matching unit");

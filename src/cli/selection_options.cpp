@@ -9,7 +9,10 @@
 #include "cli/data_option.h"
 #include "cli/language_option.h"
 #include "core/app/message_sink.h"
+#include "core/io/file_io.h"
+#include "core/selection/selection_export.h"
 #include "core/selection/selection_session.h"
+#include "core/spreadsheet/first_row_cells.h"
 #include "core/text/numeric_text.h"
 #include "core/text/untrusted_text.h"
 
@@ -114,7 +117,37 @@ void addSelectionOptions(CLI::App* command, SelectionOptions& options)
         command->add_option("--version", options.versions,
                             "Condenser versions admitted for BASE, comma-separated: " +
                                 valueList(kSelectionVersionFilter) + " (default all)");
+    command->add_flag("--inside-envelope", options.insideEnvelope,
+                      "List only the units whose working point lies inside their compressor's "
+                      "operating envelope");
     addLanguageOption(command, options.language);
+}
+
+void addExportOptions(CLI::App* command, ExportOptions& options)
+{
+    command->add_option("--xlsx", options.xlsx, "Also write the figures to this .xlsx workbook");
+    command->add_option(
+        "--csv", options.csv,
+        "Also write the figures to this .csv file (\";\" separated, \",\" decimals)");
+}
+
+void writeExports(const ApplicationState& state, const ExportOptions& options, bool withList,
+                  const UnitDetails* details)
+{
+    const auto cells = selectionExportCells(state, withList, details);
+    // The option names the format, whatever the file is called.
+    for (const auto& [file, format] :
+         {std::pair{options.xlsx, ExportFormat::Xlsx}, {options.csv, ExportFormat::Csv}}) {
+        if (file.empty())
+            continue;
+        try {
+            writeSelectionExport(file, cells, format);
+        } catch (const SpreadsheetError& error) {
+            throw CommandFailure(error.what());
+        } catch (const FileError& error) {
+            throw CommandFailure(error.path().string() + ": " + error.reason());
+        }
+    }
 }
 
 void addUnitChoiceOptions(CLI::App* command, UnitChoice& choice)
@@ -178,6 +211,7 @@ void buildSelection(ApplicationState& state, const SelectionOptions& options)
     selection = initialSelection(family);
     selection.evaporatingTemperature = to;
     selection.ambientTemperature = ambient;
+    selection.insideEnvelopeOnly = options.insideEnvelope;
     applyFilter(selection.kinds, "--kind", options.kindOption, options.kinds, kSelectionKindFilter);
     applyFilter(selection.brands, "--brand", options.brandOption, options.brands,
                 kSelectionBrandFilter);

@@ -5,6 +5,7 @@
 
 #include "cli/command_base.h"
 #include "core/app/application_state.h"
+#include "core/selection/unit_details.h"
 
 namespace kelvo::cli
 {
@@ -20,6 +21,7 @@ struct SelectionOptions : CommonOptions {
     std::string brands;
     std::string versions;
     int language = kEnglish;
+    bool insideEnvelope = false;
     // An absent filter option ticks all its values.
     CLI::Option* kindOption = nullptr;
     CLI::Option* brandOption = nullptr;
@@ -27,6 +29,17 @@ struct SelectionOptions : CommonOptions {
 };
 
 void addSelectionOptions(CLI::App* command, SelectionOptions& options);
+
+// --xlsx FILE and --csv FILE of "select" and "details": the list and / or the unit's range
+// tables written as a spreadsheet, besides what the command prints.
+struct ExportOptions {
+    std::string xlsx;
+    std::string csv;
+};
+void addExportOptions(CLI::App* command, ExportOptions& options);
+// Writes what the options ask for; a file that cannot be written is a CommandFailure naming it.
+void writeExports(const ApplicationState& state, const ExportOptions& options, bool withList,
+                  const UnitDetails* details);
 
 // Which unit "details" and "datasheet" take: its catalogue index (column Poz. of "select")
 // or its row in the list (column Row); exactly one of them.

@@ -40,8 +40,9 @@ TEST(SelectCommand, ListsBothFamiliesAtTheDefaultConditionsTheSameWayEveryTime)
         keys.clear();
         for (const auto& [key, value] : ordered["candidates"][0].items())
             keys.push_back(key);
-        EXPECT_EQ(keys, (std::vector<std::string>{"row", "unitIndex", "name", "capacityW",
-                                                  "powerKW", "ok", "gaveUp", "reason"}));
+        EXPECT_EQ(keys,
+                  (std::vector<std::string>{"row", "unitIndex", "name", "capacityW", "powerKW",
+                                            "ok", "gaveUp", "reason", "envelope", "tk"}));
         EXPECT_TRUE(doc["selectedRow"].is_null());
         double previous = 0;
         for (const auto& c : doc["candidates"]) {

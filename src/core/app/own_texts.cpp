@@ -16,7 +16,7 @@ using Texts = std::array<std::string_view, kLanguageCount>;
 
 // Polish, English, Czech, Slovak, Lithuanian; in the order of OwnText.
 // clang-format off
-constexpr std::array<Texts, 5> kTexts = {{
+constexpr std::array<Texts, 12> kTexts = {{
     {"Temperatura skraplania > 70 C",
      "Condensing temperature > 70 C",
      "Kondenzační teplota > 70 C",
@@ -42,6 +42,41 @@ constexpr std::array<Texts, 5> kTexts = {{
      "Rozsah vypařovacích teplot přes {} sloupců",
      "Rozsah vyparovacích teplôt nad {} stĺpcov",
      "Garavimo temperatūrų intervale daugiau nei {} stulpelių"},
+    {"Poza obszarem pracy sprężarki ({})",
+     "Outside the compressor's operating envelope ({})",
+     "Mimo pracovní oblast kompresoru ({})",
+     "Mimo pracovnej oblasti kompresora ({})",
+     "Už kompresoriaus darbo srities ribų ({})"},
+    {"Tylko agregaty w obszarze pracy sprężarki",
+     "Only units inside the compressor envelope",
+     "Jen jednotky v pracovní oblasti kompresoru",
+     "Len jednotky v pracovnej oblasti kompresora",
+     "Tik agregatai kompresoriaus darbo srityje"},
+    {"Obszar pracy sprężarki",
+     "Operating envelope",
+     "Pracovní oblast kompresoru",
+     "Pracovná oblasť kompresora",
+     "Kompresoriaus darbo sritis"},
+    {"! brak wyników: obliczenie nie powiodło się",
+     "! no figures: the calculation failed",
+     "! bez hodnot: výpočet selhal",
+     "! bez hodnôt: výpočet zlyhal",
+     "! nėra reikšmių: skaičiavimas nepavyko"},
+    {"* brak równowagi poniżej 70 C: wartości przy 70 C",
+     "* no balance below 70 C: figures at 70 C",
+     "* bez rovnováhy pod 70 C: hodnoty při 70 C",
+     "* bez rovnováhy pod 70 C: hodnoty pri 70 C",
+     "* nėra pusiausvyros žemiau 70 C: reikšmės esant 70 C"},
+    {"# poza obszarem pracy sprężarki",
+     "# outside the compressor's operating envelope",
+     "# mimo pracovní oblast kompresoru",
+     "# mimo pracovnej oblasti kompresora",
+     "# už kompresoriaus darbo srities ribų"},
+    {"Eksport listy i tabel",
+     "Export the list and tables",
+     "Export seznamu a tabulek",
+     "Export zoznamu a tabuliek",
+     "Sąrašo ir lentelių eksportas"},
 }};
 // clang-format on
 

@@ -14,6 +14,13 @@ enum class OwnText {
     CondenserNotFound,  // {} is the condenser id the unit names
     IncompleteData,     // the balance stopped without a message of its own
     RangeColumnsCut,    // {} is the most columns a range table gets
+    OutsideEnvelope,    // {} is the working point, "to -25 C, tk 55,3 C"
+    OnlyInsideEnvelope, // the selection's check box that hides units outside their envelope
+    EnvelopeTab,        // the details' tab page with the compressor's envelope chart
+    LegendFailed,       // the legend's line for kFailedMark
+    LegendGaveUp,       // ... for kGaveUpMark
+    LegendOutside,      // ... for kOutsideEnvelopeMark
+    ExportHint,         // the hint of the selection's export button
 };
 
 // The text in language 1 .. kLanguageCount (English outside that range), UTF-8.

@@ -151,7 +151,8 @@ bool showsWorkingPoint(bool ok, double tk, double to)
 }
 
 std::vector<ChartPrimitive> drawChart(const CompressorRecord& compressor, bool ok, double tk,
-                                      double to, int width, int height, char separator)
+                                      double to, int width, int height, char separator,
+                                      const std::vector<ChartMarker>& markers)
 {
     const ChartGeometry geometry(width, height);
     std::vector<ChartPrimitive> primitives;
@@ -202,6 +203,34 @@ std::vector<ChartPrimitive> drawChart(const CompressorRecord& compressor, bool o
         painter.lineTo(to, kChartTkMax);
         painter.moveTo(kChartToMin, tk);
         painter.lineTo(kChartToMax, tk);
+    }
+
+    for (const ChartMarker& marker : markers) {
+        if (!showsWorkingPoint(true, marker.tk, marker.to))
+            continue;
+        const ChartPixel centre = worldToPixel(geometry, marker.to, marker.tk);
+        const int half = kChartMarkerSize / 2;
+        const ChartPixel topLeft{centre.x - half, centre.y - half};
+        const ChartPixel bottomRight{centre.x + half, centre.y + half};
+        ChartPrimitive step;
+        step.colour = kChartMarkerColour;
+        if (marker.filled) {
+            step.kind = ChartPrimitive::Kind::Fill;
+            step.from = topLeft;
+            step.to = {bottomRight.x + 1, bottomRight.y + 1};
+            primitives.push_back(step);
+            continue;
+        }
+        const ChartPixel topRight{bottomRight.x, topLeft.y};
+        const ChartPixel bottomLeft{topLeft.x, bottomRight.y};
+        for (const auto& [from, to] : {std::pair{topLeft, topRight},
+                                       {topRight, bottomRight},
+                                       {bottomRight, bottomLeft},
+                                       {bottomLeft, topLeft}}) {
+            step.from = from;
+            step.to = to;
+            primitives.push_back(step);
+        }
     }
     return primitives;
 }

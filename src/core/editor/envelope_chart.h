@@ -94,13 +94,23 @@ struct ChartRequest {
 // The red cross-hair is drawn: ok and -50 <= to <= 20 and 0 <= tk <= 70.
 bool showsWorkingPoint(bool ok, double tk, double to);
 
+// A point drawn as a small square over the chart: filled, or only outlined.
+struct ChartMarker {
+    double to = 0;
+    double tk = 0;
+    bool filled = true;
+};
+inline constexpr ChartColour kChartMarkerColour{40, 40, 40};
+inline constexpr int kChartMarkerSize = 7; // pixels
+
 // The whole chart in drawing order: the white fill of the canvas; the frame; the vertical grid
 // lines with their to labels (0 twice, none at -50); the horizontal lines with their tk labels;
 // envelope 1 (blue) and envelope 2 (green), width 2, through the points whose to and tk texts
-// both convert; the red cross-hair when ok and -50 <= to <= 20 and 0 <= tk <= 70. Labels use
-// the decimal separator given.
+// both convert; the red cross-hair when ok and -50 <= to <= 20 and 0 <= tk <= 70; last the
+// markers that lie within those ranges. Labels use the decimal separator given.
 std::vector<ChartPrimitive> drawChart(const CompressorRecord& compressor, bool ok, double tk,
-                                      double to, int width, int height, char separator);
+                                      double to, int width, int height, char separator,
+                                      const std::vector<ChartMarker>& markers = {});
 
 // Default canvas size of the editor's chart.
 inline constexpr int kDefaultChartWidth = 489;

@@ -58,6 +58,12 @@ std::optional<Candidate> candidateFor(ApplicationState& state, int unitIndex, in
     candidate.powerKW = powerFigureKW(point.powerInput);
     candidate.capacityText = formatNumber(candidate.capacityW, separator);
     candidate.powerText = formatNumber(candidate.powerKW, separator);
+    candidate.condensingTemperature = point.condensingTemperature;
+    candidate.envelope = point.envelope;
+    auto marking = envelopeMarking(point.envelope, to, point.condensingTemperature, separator,
+                                   state.languages.currentLanguage());
+    candidate.envelopeMark = std::move(marking.mark);
+    candidate.envelopeReason = std::move(marking.reason);
     if (point.gaveUp) {
         // Built as a string first: assigning the view here trips a false -Wrestrict of GCC 12.
         candidate.mark = std::string(kGaveUpMark);
@@ -104,7 +110,10 @@ void rebuildCandidateList(ApplicationState& state, MessageSink& sink,
         const int compressor = findCompressorOfUnit(state.catalogue, s);
         if (passesFamilyAndFilters(selection, state.currentRefrigerant, state.catalogue.units[s],
                                    state.catalogue, compressor)) {
-            if (auto candidate = candidateFor(state, s, compressor, messages))
+            auto candidate = candidateFor(state, s, compressor, messages);
+            const bool hidden = candidate && selection.insideEnvelopeOnly &&
+                                candidate->envelope == EnvelopePosition::Outside;
+            if (candidate && !hidden)
                 (candidate->evaluated ? evaluated : failed).push_back(std::move(*candidate));
         }
         if (progress)

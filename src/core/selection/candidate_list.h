@@ -7,6 +7,8 @@
 
 #include "core/catalogue/fixed_text.h"
 
+#include "core/performance/operating_envelope.h"
+
 namespace kelvo
 {
 
@@ -28,6 +30,12 @@ struct Candidate {
     std::string powerText;    // column "Pe [kW]"; empty without figures
     std::string mark;         // "", kGaveUpMark or kFailedMark
     std::string reason;       // why the unit has no figures or why they are marked
+    // The working point of an evaluated unit: the balance's condensing temperature (air + dT,
+    // unrounded) and where it lies against the compressor's envelope.
+    double condensingTemperature = 0;
+    EnvelopePosition envelope = EnvelopePosition::Unchecked;
+    std::string envelopeMark;   // kOutsideEnvelopeMark or ""
+    std::string envelopeReason; // the working point outside the envelope, or ""
 };
 
 struct CandidateList {

@@ -40,6 +40,8 @@ struct SelectionState {
 
     double evaporatingTemperature = 0; // to, C
     double ambientTemperature = 32;    // C
+    // Units whose working point lies outside their compressor's envelope are left out.
+    bool insideEnvelopeOnly = false;
 
     CandidateList candidates;
     // Row 1 .. candidates.rows.size() of the chosen unit; nullopt before the first choice.

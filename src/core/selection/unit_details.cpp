@@ -33,7 +33,8 @@ struct DetailsContext {
     [[nodiscard]] std::string text(double value) const { return formatNumber(value, separator); }
 };
 
-RangeCell figureCell(const UnitPoint& point, double figure, const DetailsContext& context)
+RangeCell figureCell(const UnitPoint& point, double to, double figure,
+                     const DetailsContext& context)
 {
     RangeCell cell;
     if (!point.succeeded) {
@@ -44,6 +45,12 @@ RangeCell figureCell(const UnitPoint& point, double figure, const DetailsContext
     cell.value = figure;
     cell.text = context.text(figure);
     cell.gaveUp = point.gaveUp;
+    cell.condensingTemperature = point.condensingTemperature;
+    cell.envelope = point.envelope;
+    auto marking = envelopeMarking(point.envelope, to, point.condensingTemperature,
+                                   context.separator, context.state.languages.currentLanguage());
+    cell.envelopeMark = std::move(marking.mark);
+    cell.envelopeReason = std::move(marking.reason);
     if (point.gaveUp) {
         cell.mark = kGaveUpMark;
         cell.reason = ownTextInCatalogueCodePage(OwnText::CondensingAbove70,
@@ -63,8 +70,8 @@ RangeColumn rangeColumn(DetailsContext& context, const UnitConditions& condition
                               context.condenser, conditions, to, kRangeAmbients[k], context.sink);
         const auto i = static_cast<std::size_t>(k);
         column.capacity[i] =
-            figureCell(point, capacityFigureW(point.refrigeratingCapacity), context);
-        column.power[i] = figureCell(point, powerFigureKW(point.powerInput), context);
+            figureCell(point, to, capacityFigureW(point.refrigeratingCapacity), context);
+        column.power[i] = figureCell(point, to, powerFigureKW(point.powerInput), context);
     }
     return column;
 }
@@ -155,6 +162,13 @@ void fillCondensingTemperature(DetailsContext& context, const UnitConditions& co
     panels.condensingTemperatureC = tk;
     if (point.gaveUp)
         panels.condensingTemperatureMark = kGaveUpMark;
+    panels.condensingTemperatureUnrounded = point.condensingTemperature;
+    panels.condensingEnvelope = point.envelope;
+    auto marking = envelopeMarking(point.envelope, selection.evaporatingTemperature,
+                                   point.condensingTemperature, context.separator,
+                                   context.state.languages.currentLanguage());
+    panels.condensingEnvelopeMark = std::move(marking.mark);
+    panels.condensingEnvelopeReason = std::move(marking.reason);
 }
 
 std::string suctionTemperatureText(const DetailsContext& context, const CondensingUnitRecord& unit)

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/catalogue/records.h"
+#include "core/performance/operating_envelope.h"
 
 namespace kelvo
 {
@@ -29,8 +30,14 @@ struct RangeCell {
     std::string reason;          // why it is marked
     std::optional<double> value; // the figure as a number
     bool gaveUp = false;
+    // The working point: the balance's condensing temperature (air + dT, unrounded) and where
+    // it lies against the compressor's envelope; nullopt / Unchecked when the point failed.
+    std::optional<double> condensingTemperature;
+    EnvelopePosition envelope = EnvelopePosition::Unchecked;
+    std::string envelopeMark;   // kOutsideEnvelopeMark or ""
+    std::string envelopeReason; // the working point outside the envelope, or ""
 
-    [[nodiscard]] std::string shown() const { return text + mark; }
+    [[nodiscard]] std::string shown() const { return text + mark + envelopeMark; }
 };
 
 struct RangeColumn {
@@ -73,8 +80,12 @@ struct UnitDataPanels {
     std::string version;                   // [12]
     std::string condensingTemperature;     // [13] C, one decimal; empty when the point failed
     std::string condensingTemperatureMark; // kGaveUpMark when no balance was found below 70 C
-    std::string subcooling;                // [14] K, as stored
-    std::string suctionTemperature;        // [15] C, or "?"
+    EnvelopePosition condensingEnvelope = EnvelopePosition::Unchecked; // of the single point
+    std::string condensingEnvelopeMark;                                // kOutsideEnvelopeMark or ""
+    std::string condensingEnvelopeReason; // the single point outside the envelope, or ""
+    std::optional<double> condensingTemperatureUnrounded; // air + dT
+    std::string subcooling;                               // [14] K, as stored
+    std::string suctionTemperature;                       // [15] C, or "?"
 
     // The same figures as numbers; nullopt where the panel is empty.
     std::optional<double> fanPowerKW;

@@ -110,6 +110,9 @@ UnitPoint evaluateUnitPoint(ApplicationState& state, int unitIndex, int compress
         point.refrigeratingCapacity = result.refrigeratingCapacity;
         point.powerInput = result.powerInput;
         point.condensingDeltaT = result.condensingDeltaT;
+        point.condensingTemperature = airTemperature + result.condensingDeltaT;
+        point.envelope = OperatingEnvelope(state.catalogue.compressors[compressor])
+                             .position(to, point.condensingTemperature);
     } catch (const std::exception& error) {
         // One unit's fault must not end a list build or a table.
         point.failure = error.what();

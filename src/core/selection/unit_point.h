@@ -5,6 +5,8 @@
 #include "core/catalogue/records.h"
 #include "core/performance/balance_point.h"
 
+#include "core/performance/operating_envelope.h"
+
 namespace kelvo
 {
 
@@ -44,7 +46,10 @@ struct UnitPoint {
     double refrigeratingCapacity = 0; // kW
     double powerInput = 0;            // kW
     double condensingDeltaT = 0;      // K
-    std::string failure;              // why there are no figures (Windows-1250), empty on success
+    double condensingTemperature = 0; // C, air temperature + condensingDeltaT, unrounded
+    // (to, condensingTemperature) against the compressor's operating envelope.
+    EnvelopePosition envelope = EnvelopePosition::Unchecked;
+    std::string failure; // why there are no figures (Windows-1250), empty on success
 };
 
 // Evaluates without ever throwing. A unit without compressor or condenser is not evaluated

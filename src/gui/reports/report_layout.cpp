@@ -177,7 +177,11 @@ ReportElement parseElement(const QJsonObject& object, const QString& at)
     e.rowHeight = number(object, "rowHeight", e.rowHeight, at);
     e.titleHeight = number(object, "titleHeight", e.titleHeight, at);
     e.valueColumn = number(object, "valueColumn", e.valueColumn, at);
-    e.columns = static_cast<int>(number(object, "columns", e.columns, at));
+    // Checked as a number first: a count beyond the range of int has no int to become.
+    const double columns = number(object, "columns", e.columns, at);
+    if (!(columns >= 1 && columns <= 100))
+        throw LayoutError(at + QStringLiteral(": a size or count is out of range"));
+    e.columns = static_cast<int>(columns);
     e.labelWidth = number(object, "labelWidth", e.labelWidth, at);
     e.corner = text(object, "corner", QString(), at);
     e.columnHeader = text(object, "columnHeader", QString(), at);

@@ -13,6 +13,7 @@ namespace
 const QColor kFailedRow{245, 215, 215};
 const QColor kFailedText{120, 40, 40};
 const QColor kGaveUpRow{250, 235, 190};
+const QColor kOutsideEnvelopeRow{228, 222, 246};
 
 } // namespace
 
@@ -51,9 +52,9 @@ QVariant CandidateListModel::data(const QModelIndex& index, int role) const
         case Unit:
             return fromCatalogueText(c->unitName.view());
         case Capacity:
-            return QString::fromStdString(c->capacityText + c->mark);
+            return QString::fromStdString(c->capacityText + c->mark + c->envelopeMark);
         case Power:
-            return QString::fromStdString(c->powerText + c->mark);
+            return QString::fromStdString(c->powerText + c->mark + c->envelopeMark);
         default:
             return {};
         }
@@ -64,11 +65,15 @@ QVariant CandidateListModel::data(const QModelIndex& index, int role) const
     case Qt::BackgroundRole:
         if (!c->evaluated)
             return kFailedRow;
-        return c->gaveUp ? QVariant(kGaveUpRow) : QVariant();
+        if (c->gaveUp)
+            return kGaveUpRow;
+        return c->envelopeMark.empty() ? QVariant() : QVariant(kOutsideEnvelopeRow);
     case Qt::ForegroundRole:
         return c->evaluated ? QVariant() : QVariant(kFailedText);
-    case Qt::ToolTipRole:
-        return c->reason.empty() ? QVariant() : QVariant(fromCatalogueText(c->reason));
+    case Qt::ToolTipRole: {
+        const QString hint = reasonLines(c->reason, c->envelopeReason);
+        return hint.isEmpty() ? QVariant() : QVariant(hint);
+    }
     case UnitIndexRole:
         return c->unitIndex;
     case ListRowRole:

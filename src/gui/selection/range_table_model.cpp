@@ -69,7 +69,8 @@ QString RangeTableModel::hint(int row, int column) const
         return {};
     const auto& cells =
         figure_ == Figure::Capacity ? tables_->columns[c].capacity : tables_->columns[c].power;
-    return fromCatalogueText(cells[static_cast<std::size_t>(row - 1)].reason);
+    const RangeCell& cell = cells[static_cast<std::size_t>(row - 1)];
+    return reasonLines(cell.reason, cell.envelopeReason);
 }
 
 QVariant RangeTableModel::data(const QModelIndex& index, int role) const

@@ -2,6 +2,9 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QGuiApplication>
@@ -14,6 +17,7 @@
 #include <QScopedValueRollback>
 #include <QScreen>
 #include <QScrollArea>
+#include <QStandardPaths>
 #include <QStatusBar>
 #include <QTabBar>
 #include <QTabWidget>
@@ -23,13 +27,17 @@
 
 #include "core/app/application_state.h"
 #include "core/app/message_sink.h"
+#include "core/app/own_texts.h"
 #include "core/catalogue/catalogue_files.h"
+#include "core/io/file_io.h"
 #include "core/selection/candidate_list.h"
 #include "core/selection/capacity_search.h"
+#include "core/selection/selection_export.h"
 #include "core/selection/selection_feedback.h"
 #include "core/selection/selection_session.h"
 #include "core/selection/unit_details.h"
 #include "core/selection/window_captions.h"
+#include "core/spreadsheet/first_row_cells.h"
 #include "core/text/numeric_text.h"
 #include "gui/reports/unit_datasheet.h"
 #include "gui/selection/accessory_groups.h"
@@ -80,6 +88,11 @@ SelectionWindow::SelectionWindow(ApplicationState& state, UnitFamily family, QWi
 
     presentMessages_ = [this](const QStringList& messages) {
         QMessageBox::warning(this, "KelvoSoftware", messages.join("\n\n"));
+    };
+    chooseExportFile_ = [this](const QString& suggested) -> std::optional<QString> {
+        const QString file = QFileDialog::getSaveFileName(this, "KelvoSoftware", suggested,
+                                                          "Excel (*.xlsx);;CSV (*.csv)");
+        return file.isEmpty() ? std::nullopt : std::optional(file);
     };
 
     auto* top = new QHBoxLayout;
@@ -157,8 +170,9 @@ void SelectionWindow::setTabOrder()
                                 requiredCapacityEdit_};
     for (const FilterBox& filter : filterBoxes_)
         order.push_back(filter.box);
-    order.insert(order.end(), {candidateGrid_, exitButton_, datasheetButton_, searchButton_,
-                               details_->pages(), accessoryPages_});
+    order.push_back(insideEnvelopeBox_);
+    order.insert(order.end(), {candidateGrid_, exitButton_, datasheetButton_, exportButton_,
+                               searchButton_, details_->pages(), accessoryPages_});
     for (std::size_t i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
 }
@@ -215,6 +229,9 @@ QWidget* SelectionWindow::buildFilters()
     fill(brandGroup_, kBrandFilterGroup, filterBoxes_, kSelectionBrandFilter, s.brands);
     fill(versionGroup_, kVersionFilterGroup, filterBoxes_, kSelectionVersionFilter, s.versions);
     versionGroup_->setVisible(family_ == UnitFamily::Base);
+    insideEnvelopeBox_ = new QCheckBox(column);
+    insideEnvelopeBox_->setObjectName("InsideEnvelopeOnly");
+    layout->addWidget(insideEnvelopeBox_);
     layout->addStretch(1);
     return column;
 }
@@ -297,17 +314,19 @@ QWidget* SelectionWindow::buildButtons()
     };
     exitButton_ = new PictureButton("Panel10", "Image3", art("exit.svg"), row);
     datasheetButton_ = new PictureButton("Panel41", "Image4", art("datasheet.svg"), row);
+    exportButton_ = new PictureButton("ExportPanel", "ExportImage", art("spreadsheet.svg"), row);
     searchButton_ = new PictureButton("Panel5", "Image2", art("search.svg"), row);
     exitButton_->setHint("Wyjście");
     datasheetButton_->setHint("Dane techniczne");
     searchButton_->setHint("Start");
-    for (PictureButton* button : {exitButton_, datasheetButton_, searchButton_}) {
+    for (PictureButton* button : {exitButton_, datasheetButton_, exportButton_, searchButton_}) {
         button->setFixedSize(64, 56);
         layout->addWidget(button);
     }
     layout->addStretch(1);
     connect(exitButton_, &PictureButton::clicked, this, &QWidget::close);
     connect(datasheetButton_, &PictureButton::clicked, this, &SelectionWindow::printDatasheet);
+    connect(exportButton_, &PictureButton::clicked, this, &SelectionWindow::exportFigures);
     connect(searchButton_, &PictureButton::clicked, this, &SelectionWindow::searchCapacity);
     return row;
 }
@@ -363,12 +382,18 @@ void SelectionWindow::connectInputs()
         connect(filter.box, &QCheckBox::toggled, this,
                 [this, filter] { changeFilter(filter.box, *filter.tick); });
     }
+    insideEnvelopeBox_->setChecked(state_.selection.insideEnvelopeOnly);
+    connect(insideEnvelopeBox_, &QCheckBox::toggled, this,
+            [this] { changeFilter(insideEnvelopeBox_, state_.selection.insideEnvelopeOnly); });
 }
 
 void SelectionWindow::applyCaptions()
 {
     for (const FilterBox& filter : filterBoxes_)
         filter.box->setText(languageText(state_, filter.captionEntry));
+    const int language = state_.languages.currentLanguage();
+    insideEnvelopeBox_->setText(fromUtf8Text(ownText(OwnText::OnlyInsideEnvelope, language)));
+    exportButton_->setHint(fromUtf8Text(ownText(OwnText::ExportHint, language)));
     const auto headers = candidateListHeaders(state_.languages, state_.languages.currentLanguage());
     QStringList labels;
     for (const auto& header : headers)
@@ -528,6 +553,33 @@ void SelectionWindow::printDatasheet()
     for (const AccessoryGroup* g : accessoryGroups_)
         if (g->kind() == additional)
             previewUnitDatasheet(this, state_, accessoryChoicesOf(*g));
+}
+
+// The list and, when the details belong to the inputs shown, the unit's range tables.
+void SelectionWindow::exportFigures()
+{
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString name = QStringLiteral("%1 %2 %3.xlsx")
+                             .arg(fromCatalogueText(state_.currentRefrigerant))
+                             .arg(state_.selection.evaporatingTemperature)
+                             .arg(state_.selection.ambientTemperature);
+    const auto file = chooseExportFile_(QDir(folder).filePath(name));
+    if (!file)
+        return;
+    const UnitDetails* details = state_.selection.details && !detailsOutdated(state_.selection)
+                                     ? &*state_.selection.details
+                                     : nullptr;
+    const ExportFormat format =
+        file->endsWith(".csv", Qt::CaseInsensitive) ? ExportFormat::Csv : ExportFormat::Xlsx;
+    try {
+        writeSelectionExport(std::filesystem::path(QFile::encodeName(*file).data()),
+                             selectionExportCells(state_, true, details), format);
+    } catch (const SpreadsheetError& error) {
+        presentMessages_({fromUtf8Text(error.what())});
+    } catch (const FileError& error) {
+        presentMessages_(
+            {QString::fromStdString(error.path().string()) + ": " + fromUtf8Text(error.reason())});
+    }
 }
 
 void SelectionWindow::report(const DistinctMessageSink& sink)

@@ -4,6 +4,7 @@
 #include <QStringList>
 #include <QWidget>
 #include <functional>
+#include <optional>
 #include <vector>
 
 #include "core/selection/selection_state.h"
@@ -49,9 +50,14 @@ class SelectionWindow : public QWidget
         presentMessages_ = std::move(presenter);
     }
 
+    // Asks where the export goes (.xlsx or .csv by the name's ending); nullopt: cancelled.
+    using ExportChooser = std::function<std::optional<QString>(const QString& suggestedPath)>;
+    void setExportChooser(ExportChooser chooser) { chooseExportFile_ = std::move(chooser); }
+
     // User actions, also driven by tests.
     void searchCapacity();
     void chooseRow(int row);
+    void exportFigures();
 
   private:
     QWidget* buildInputs();
@@ -79,6 +85,7 @@ class SelectionWindow : public QWidget
 
     ApplicationState& state_;
     UnitFamily family_;
+    ExportChooser chooseExportFile_;
     MessagePresenter presentMessages_;
 
     QComboBox* refrigerantBox_ = nullptr;       // ComboBox3
@@ -109,6 +116,8 @@ class SelectionWindow : public QWidget
     UnitDetailsView* details_ = nullptr;
     PictureButton* searchButton_ = nullptr;
     PictureButton* datasheetButton_ = nullptr;
+    PictureButton* exportButton_ = nullptr;
+    QCheckBox* insideEnvelopeBox_ = nullptr;
     PictureButton* exitButton_ = nullptr;
     QStatusBar* statusBar_ = nullptr;
     std::vector<double> evaporatingChoices_;

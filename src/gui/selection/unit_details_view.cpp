@@ -9,9 +9,13 @@
 #include <QVBoxLayout>
 
 #include "core/app/application_state.h"
+#include "core/app/own_texts.h"
+#include "core/selection/display_figures.h"
 #include "core/selection/unit_details.h"
+#include "core/selection/unit_envelope.h"
 #include "core/selection/window_captions.h"
 #include "gui/drawing/drawing_view.h"
+#include "gui/selection/envelope_chart_page.h"
 #include "gui/selection/range_table_model.h"
 #include "gui/ui/language_text.h"
 #include "gui/ui/qt_text.h"
@@ -69,6 +73,8 @@ UnitDetailsView::UnitDetailsView(const ApplicationState& state, QWidget* parent)
         dataPages_.push_back(buildPage(*design));
         pages_->addTab(dataPages_.back().widget, QString());
     }
+    envelope_ = new EnvelopeChartPage(state_);
+    pages_->addTab(envelope_, QString());
     pages_->setCurrentWidget(rangePage_);
     buildDimensions();
     drawing_ = new DrawingView(parent);
@@ -125,6 +131,10 @@ QWidget* UnitDetailsView::buildRangePage()
         inner->addWidget(grid);
         layout->addWidget(box);
     }
+    legend_ = new QLabel(page);
+    legend_->setObjectName("MarkLegend");
+    legend_->setWordWrap(true);
+    layout->addWidget(legend_);
     return page;
 }
 
@@ -158,6 +168,13 @@ void UnitDetailsView::applyCaptions()
     for (const Page& page : dataPages_)
         for (std::size_t i = 0; i < page.labels.size(); ++i)
             page.labels[i]->setText(text(page.design->lines[i].entry));
+    const int language = state_.languages.currentLanguage();
+    pages_->setTabText(pages_->indexOf(envelope_),
+                       fromUtf8Text(ownText(OwnText::EnvelopeTab, language)));
+    QStringList legend;
+    for (const std::string& line : markLegend(language))
+        legend << fromUtf8Text(line);
+    legend_->setText(legend.join(QStringLiteral("    ")));
 }
 
 void UnitDetailsView::show(const UnitDetails& details)
@@ -169,6 +186,7 @@ void UnitDetailsView::show(const UnitDetails& details)
     for (std::size_t i = 0; i < kDimensionFields.size(); ++i)
         dimensionPanels_[i]->setText(fromBytes(details.dimensions.*kDimensionFields[i].value));
     drawing_->load(details.drawing);
+    envelope_->show(unitEnvelopeView(state_, details));
 }
 
 void UnitDetailsView::showRange(const RangeTables& range)
@@ -181,6 +199,7 @@ void UnitDetailsView::clearRangeTables()
 {
     capacityTable_->show(nullptr);
     powerTable_->show(nullptr);
+    envelope_->clearRangePoints();
 }
 
 } // namespace kelvo::gui

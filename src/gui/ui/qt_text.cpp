@@ -1,5 +1,7 @@
 #include "gui/ui/qt_text.h"
 
+#include <QStringList>
+
 #include "core/text/code_page.h"
 
 namespace kelvo::gui
@@ -20,6 +22,15 @@ std::string toCatalogueText(const QString& text)
 QString fromUtf8Text(std::string_view utf8)
 {
     return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
+
+QString reasonLines(std::string_view first, std::string_view second)
+{
+    QStringList lines;
+    for (const std::string_view text : {first, second})
+        if (!text.empty())
+            lines << fromCatalogueText(text);
+    return lines.join('\n');
 }
 
 } // namespace kelvo::gui

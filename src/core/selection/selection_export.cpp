@@ -1,0 +1,180 @@
+#include "core/selection/selection_export.h"
+
+#include <algorithm>
+#include <map>
+
+#include "core/app/application_state.h"
+#include "core/io/file_io.h"
+#include "core/selection/candidate_list.h"
+#include "core/selection/unit_details.h"
+#include "core/text/code_page.h"
+#include "core/text/numeric_text.h"
+
+namespace kelvo
+{
+namespace
+{
+
+class SheetBuilder
+{
+  public:
+    void text(std::string value, bool asText = true)
+    {
+        cells_.push_back({row_, ++column_, std::move(value), asText});
+    }
+    void number(double value) { text(formatNumber(value, '.'), false); }
+    void number(const std::optional<double>& value)
+    {
+        if (value)
+            number(*value);
+        else
+            ++column_;
+    }
+    void endRow()
+    {
+        ++row_;
+        column_ = 0;
+    }
+    std::vector<SpreadsheetCell> cells() && { return std::move(cells_); }
+
+  private:
+    std::vector<SpreadsheetCell> cells_;
+    int row_ = 1;
+    int column_ = 0;
+};
+
+constexpr const char* kPointHeaders[] = {"tk [C]", "envelope", "mark", "reason"};
+
+void pointColumns(SheetBuilder& sheet, std::optional<double> tk, EnvelopePosition envelope,
+                  const std::string& mark, const std::string& reason,
+                  const std::string& envelopeReason)
+{
+    // To one decimal, as the details show a condensing temperature.
+    sheet.number(tk ? std::optional(roundToTenth(*tk) + 0.0) : std::nullopt);
+    sheet.text(tk ? std::string(envelopePositionName(envelope)) : std::string());
+    sheet.text(mark);
+    std::string why = toUtf8(reason);
+    if (!envelopeReason.empty())
+        why += (why.empty() ? "" : "; ") + toUtf8(envelopeReason);
+    std::replace(why.begin(), why.end(), '\r', ' ');
+    sheet.text(why);
+}
+
+void listRows(SheetBuilder& sheet, const CandidateList& list)
+{
+    for (const char* header : {"Row", "Poz.", "Model", "Qo [W]", "Pe [kW]"})
+        sheet.text(header);
+    for (const char* header : kPointHeaders)
+        sheet.text(header);
+    sheet.endRow();
+    for (std::size_t i = 0; i < list.rows.size(); ++i) {
+        const Candidate& c = list.rows[i];
+        sheet.number(static_cast<double>(i + 1));
+        sheet.number(c.unitIndex);
+        sheet.text(toUtf8(c.unitName.view()));
+        if (c.evaluated) {
+            sheet.number(c.capacityW);
+            sheet.number(c.powerKW);
+        } else {
+            sheet.text("");
+            sheet.text("");
+        }
+        pointColumns(sheet, c.evaluated ? std::optional(c.condensingTemperature) : std::nullopt,
+                     c.envelope, c.mark + c.envelopeMark, c.reason, c.envelopeReason);
+        sheet.endRow();
+    }
+}
+
+void rangeRows(SheetBuilder& sheet, const ApplicationState& state, const UnitDetails& details)
+{
+    sheet.text("Model");
+    sheet.text(toUtf8(state.catalogue.units[details.unitIndex].name.view()));
+    sheet.endRow();
+    for (const char* header : {"to [C]", "ambient [C]", "Qo [W]", "Pe [kW]"})
+        sheet.text(header);
+    for (const char* header : kPointHeaders)
+        sheet.text(header);
+    sheet.endRow();
+    for (const RangeColumn& column : details.range.columns)
+        for (std::size_t k = 0; k < kRangeAmbientCount; ++k) {
+            const RangeCell& qo = column.capacity[k];
+            sheet.number(column.to);
+            sheet.number(kRangeAmbients[k]);
+            sheet.number(qo.value);
+            sheet.number(column.power[k].value);
+            pointColumns(sheet, qo.condensingTemperature, qo.envelope, qo.mark + qo.envelopeMark,
+                         qo.reason, qo.envelopeReason);
+            sheet.endRow();
+        }
+}
+
+std::string csvCell(const SpreadsheetCell& cell)
+{
+    std::string text = cell.text;
+    if (!cell.asText)
+        if (const auto value = parseNumber(text))
+            text = formatNumber(*value, ',');
+    if (text.find_first_of(";\"\r\n") == std::string::npos)
+        return text;
+    std::string quoted = "\"";
+    for (const char c : text)
+        quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
+    return quoted + "\"";
+}
+
+} // namespace
+
+std::vector<SpreadsheetCell> selectionExportCells(const ApplicationState& state, bool withList,
+                                                  const UnitDetails* details)
+{
+    SheetBuilder sheet;
+    sheet.text("Refrigerant");
+    sheet.text(state.currentRefrigerant);
+    sheet.text("to [C]");
+    sheet.number(state.selection.evaporatingTemperature);
+    sheet.text("ambient [C]");
+    sheet.number(state.selection.ambientTemperature);
+    sheet.endRow();
+    if (withList) {
+        sheet.endRow();
+        listRows(sheet, state.selection.candidates);
+    }
+    if (details) {
+        sheet.endRow();
+        rangeRows(sheet, state, *details);
+    }
+    return std::move(sheet).cells();
+}
+
+std::string selectionExportCsv(const std::vector<SpreadsheetCell>& cells)
+{
+    std::map<int, std::map<int, const SpreadsheetCell*>> rows;
+    int lastRow = 0;
+    for (const SpreadsheetCell& cell : cells) {
+        rows[cell.row][cell.column] = &cell;
+        lastRow = std::max(lastRow, cell.row);
+    }
+    std::string out = "\xEF\xBB\xBF";
+    for (int r = 1; r <= lastRow; ++r) {
+        int column = 1;
+        for (const auto& [c, cell] : rows[r]) {
+            out.append(static_cast<std::size_t>(c - column), ';');
+            out += csvCell(*cell);
+            column = c;
+        }
+        out += "\r\n";
+    }
+    return out;
+}
+
+void writeSelectionExport(const std::filesystem::path& file,
+                          const std::vector<SpreadsheetCell>& cells, ExportFormat format)
+{
+    if (format == ExportFormat::Csv) {
+        writeFileReplacing(file, selectionExportCsv(cells));
+        return;
+    }
+    writeWorkbook(file, cells, {{3, 24}, {8, 40}});
+}
+
+} // namespace kelvo

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "core/spreadsheet/workbook_writer.h"
+
+namespace kelvo
+{
+
+struct ApplicationState;
+struct UnitDetails;
+
+// What the selection exports to a spreadsheet, as one sheet of cells: the inputs; the
+// candidate list (one unit per row: row, Poz., model, Qo [W], Pe [kW], tk [C], envelope, mark,
+// reason; tk to one decimal) when `withList`; and, when `details` is given, that unit's operating
+// range one point per row (to, ambient, Qo [W], Pe [kW], tk [C], envelope, mark, reason). Figures
+// are numbers, the marks and reasons texts of their own columns; texts are UTF-8.
+std::vector<SpreadsheetCell> selectionExportCells(const ApplicationState& state, bool withList,
+                                                  const UnitDetails* details);
+
+// The cells as CSV text the way spreadsheets of a decimal-comma locale open it: UTF-8 with a
+// byte order mark, ";" between cells, "," as the decimal separator of numbers, CR LF line ends,
+// cells holding ";", quotes or line breaks in double quotes.
+std::string selectionExportCsv(const std::vector<SpreadsheetCell>& cells);
+
+enum class ExportFormat { Xlsx, Csv };
+
+// Writes the cells in the format given. Never leaves a half-written file; throws
+// SpreadsheetError or FileError naming the file.
+void writeSelectionExport(const std::filesystem::path& file,
+                          const std::vector<SpreadsheetCell>& cells, ExportFormat format);
+
+} // namespace kelvo

@@ -1,0 +1,47 @@
+#include "gui/selection/envelope_chart_page.h"
+
+#include <QPainter>
+
+#include "core/app/application_state.h"
+#include "gui/editor/chart_painter.h"
+
+namespace kelvo::gui
+{
+
+EnvelopeChartPage::EnvelopeChartPage(const ApplicationState& state, QWidget* parent)
+    : QWidget(parent), state_(state)
+{
+    setObjectName("EnvelopeChart");
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+}
+
+void EnvelopeChartPage::show(const UnitEnvelopeView& view)
+{
+    view_ = view;
+    update();
+}
+
+void EnvelopeChartPage::clearRangePoints()
+{
+    // A rebuild empties the range tables; their points go with them.
+    if (view_)
+        view_->rangePoints.clear();
+    update();
+}
+
+void EnvelopeChartPage::clear()
+{
+    view_.reset();
+    update();
+}
+
+void EnvelopeChartPage::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), Qt::white);
+    if (view_)
+        paintChart(painter,
+                   drawUnitEnvelope(*view_, width(), height(), state_.displayDecimalSeparator));
+}
+
+} // namespace kelvo::gui
