@@ -83,6 +83,45 @@ TEST(SelectCommand, FiltersNarrowTheList)
     }
 }
 
+TEST(SelectCommand, EachUnitsWorkingPointIsCheckedAgainstItsCompressorsEnvelope)
+{
+    const Arguments at{"select", "--family", "BOX", "--to", "-10", "--ambient", "32", "--json"};
+    const auto all = jsonOf(kelvo(at));
+    std::vector<int> outside;
+    for (const auto& c : all["candidates"]) {
+        ASSERT_TRUE(c["tk"].is_number());
+        if (c["envelope"] == "outside")
+            outside.push_back(c["unitIndex"].get<int>());
+        else
+            EXPECT_EQ(c["envelope"], "inside");
+    }
+    EXPECT_EQ(outside, (std::vector<int>{21, 33, 36}));
+    auto inside = at;
+    inside.push_back("--inside-envelope");
+    EXPECT_EQ(jsonOf(kelvo(inside))["candidates"].size(), all["candidates"].size() - 3);
+
+    // The table marks them and says why.
+    auto table = kelvo({"select", "--family", "BOX", "--to", "-10", "--ambient", "32"});
+    EXPECT_NE(
+        table.out.find("2900      2,1  # Outside the compressor's operating envelope (to -10 C, "
+                       "tk 58,4 C)"),
+        std::string::npos)
+        << table.out;
+
+    // details: the envelope and tk of each column at 27, 32 and 38 C.
+    const auto details = jsonOf(kelvo({"details", "--family", "BOX", "--to", "-10", "--ambient",
+                                       "32", "--unit-index", "21", "--json"}));
+    ASSERT_FALSE(details["columns"].empty());
+    for (const auto& column : details["columns"]) {
+        ASSERT_EQ(column["envelope"].size(), 3U);
+        ASSERT_EQ(column["tk"].size(), 3U);
+        // A higher ambient condenses higher.
+        EXPECT_LT(column["tk"][0].get<double>(), column["tk"][2].get<double>());
+    }
+    EXPECT_EQ(details["columns"][0]["envelope"][0], "outside");
+    EXPECT_EQ(details["condensingEnvelope"], "outside");
+}
+
 TEST(SelectCommand, AnEmptyListOrAnUnreachedCapacitySaysWhy)
 {
     auto run = kelvo({"select", "--family", "BASE", "--kind", "", "--json"});

@@ -127,6 +127,49 @@ class SelectionWindowTest : public QObject
         QVERIFY(r22 != expected);
     }
 
+    void unitsOutsideTheirEnvelopeAreMarkedExplainedAndCanBeHidden()
+    {
+        openWindow(UnitFamily::Box);
+        tickEverything();
+        child<QComboBox>("ComboBox1")->setCurrentText("-10");
+        QCOMPARE(state_->selection.evaporatingTemperature, -10.0);
+        const auto* list = child<QTableView>("StringGrid1")->model();
+        const int row = state_->selection.candidates.rowOfUnit(21) - 1;
+        QVERIFY(row >= 0);
+        QCOMPARE(list->index(row, 2).data().toString(), QString("2900#"));
+        QCOMPARE(list->index(row, 3).data().toString(), QString("2,1#"));
+        QCOMPARE(list->index(row, 2).data(Qt::ToolTipRole).toString(),
+                 QString("Outside the compressor's operating envelope (to -10 C, tk 58,4 C)"));
+        const int all = list->rowCount();
+
+        // Its details: the tables mark their points, a legend explains the marks, and the
+        // envelope page draws the compressor's outline.
+        window_->chooseRow(row + 1);
+        const auto* qo = child<QTableView>("StringGrid2")->model();
+        QVERIFY(qo->index(1, 1).data().toString().endsWith('#'));
+        QVERIFY(child<QLabel>("MarkLegend")->text().contains("# outside the compressor"));
+        auto* pages = child<QTabWidget>("PageControl1");
+        auto* chart = child<QWidget>("EnvelopeChart");
+        QCOMPARE(pages->tabText(pages->indexOf(chart)), QString("Operating envelope"));
+        pages->setCurrentWidget(chart);
+        chart->resize(489, 300);
+        const QImage drawn = chart->grab().toImage();
+        int blue = 0;
+        for (int y = 0; y < drawn.height(); ++y)
+            for (int x = 0; x < drawn.width(); ++x)
+                blue += drawn.pixelColor(x, y) == QColor(0, 0, 255);
+        QVERIFY2(blue > 50, "the envelope is drawn");
+
+        auto* inside = child<QCheckBox>("InsideEnvelopeOnly");
+        QCOMPARE(inside->text(), QString("Only units inside the compressor envelope"));
+        QVERIFY(!inside->isChecked());
+        inside->click();
+        QCOMPARE(list->rowCount(), all - 3);
+        QVERIFY(!gridColumn(2).join(' ').contains('#'));
+        inside->click();
+        QCOMPARE(list->rowCount(), all);
+    }
+
     void aBaseUnitNeedsItsVersionTicked()
     {
         openWindow(UnitFamily::Base);
