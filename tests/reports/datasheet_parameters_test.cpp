@@ -137,6 +137,7 @@ TEST_F(DatasheetParametersTest, EveryParameterComesInTheReportsOrder)
     expected.push_back("AkcesoriaDodatkowe");
     for (int i = 1; i <= 11; ++i)
         expected.push_back("AD" + std::to_string(i));
+    expected.push_back("LegendaZnakow");
     for (int c = 1; c <= d.staging.rangeColumnCount; ++c)
         for (const char* prefix : {"t", "Q1", "Q2", "Q3", "P1", "P2", "P3"})
             expected.push_back(prefix + std::to_string(c));

@@ -266,6 +266,11 @@ ReportParameters unitDatasheetParameters(ApplicationState& state, const Datashee
         setStandardAccessories(list, kBoxStandardAccessories, details.boxAccessories);
         setAdditionalAccessories(list, kBoxAdditionalAccessories, inputs.accessories);
     }
+    // The marks the range figures may carry, explained under the tables.
+    std::string legend;
+    for (const std::string& line : markLegend(inputs.language))
+        legend += (legend.empty() ? "" : "     ") + line;
+    list.set("LegendaZnakow", legend);
     setRangeColumns(list, details.staging);
     return list.take();
 }
