@@ -12,6 +12,7 @@ packages=(
   libcli11-dev nlohmann-json3-dev
   fonts-dejavu-core fonts-liberation2
   xvfb xauth x11-apps xdotool imagemagick poppler-utils locales
+  dpkg-dev desktop-file-utils appstream lintian
 )
 
 sudo=""

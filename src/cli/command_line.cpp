@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "cli/commands.h"
+#include "cli/man_page.h"
 #include "cli/text_table.h"
 
 namespace kelvo::cli
@@ -62,11 +63,15 @@ int runCommandLine(int argc, char** argv, std::ostream& out, std::ostream& err,
     // listed here because it has no help of its own.
     app.footer("Started without a command, kelvo opens the desktop program, which takes:\n"
                "  --data DIR    Data folder (catalogue, property tables, drawings); default:\n"
-               "                $KELVO_DATA or the data folder next to the program\n"
+               "                $KELVO_DATA, the data folder next to the program, or the\n"
+               "                installed share/kelvosoftware\n"
                "Run kelvo COMMAND --help for the options of a command.");
     CommandContext context{out, err, toolkit};
     registerCommands(app, context);
     refuseEmptyValues(app);
+    // For the build, which makes the manual page from it; not listed in --help.
+    bool printManPage = false;
+    app.add_flag("--man-page", printManPage)->group("");
     try {
         app.parse(argc, argv);
     } catch (const CLI::Success& success) {
@@ -74,6 +79,10 @@ int runCommandLine(int argc, char** argv, std::ostream& out, std::ostream& err,
     } catch (const CLI::ParseError& error) {
         err << "kelvo: " << oneLine(error.what()) << "\n";
         return 2;
+    }
+    if (printManPage) {
+        out << manPage(app, std::string("kelvo ") + KELVO_VERSION);
+        return 0;
     }
     if (app.get_subcommands().empty()) {
         out << app.help();

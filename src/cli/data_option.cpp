@@ -26,7 +26,8 @@ void addDataOption(CLI::App* command, std::string& folder)
 {
     command->add_option("--data", folder,
                         "Data folder (catalogue, property tables, drawings); default: "
-                        "$KELVO_DATA or the data folder next to the program");
+                        "$KELVO_DATA, the data folder next to the program, or the installed "
+                        "share/kelvosoftware");
 }
 
 void openCatalogue(ApplicationState& state, const std::string& folder)

@@ -19,12 +19,17 @@ std::optional<std::filesystem::path> findDataFolder(const std::filesystem::path&
         const std::filesystem::path folder(fromEnvironment);
         return isFolder(folder) ? std::optional(folder) : std::nullopt;
     }
-    std::filesystem::path dir = std::filesystem::absolute(programFile, ec).parent_path();
-    for (int level = 0; level < 3 && !dir.empty(); ++level) {
+    // A build tree: "data" beside the program or beside its folder.
+    const std::filesystem::path programDir =
+        std::filesystem::absolute(programFile, ec).parent_path();
+    for (const auto& dir : {programDir, programDir.parent_path()})
         if (isFolder(dir / "data"))
             return dir / "data";
-        dir = dir.parent_path();
-    }
+    // An installation: <prefix>/bin/kelvo reads <prefix>/share/kelvosoftware, wherever the
+    // prefix is (the package's /usr, or a folder it was unpacked into).
+    const std::filesystem::path installed = programDir.parent_path() / kInstalledDataFolder;
+    if (programDir.filename() == "bin" && isFolder(installed))
+        return installed;
     return std::nullopt;
 }
 
