@@ -79,6 +79,18 @@ TEST_F(SafeFileWrite, AFullDeviceIsNamed)
     EXPECT_EQ(folder.read(kName), "old");
 }
 
+TEST_F(SafeFileWrite, AMissingFolderIsNamedRatherThanTheFile)
+{
+    const auto missing = folder.path() / "gone";
+    try {
+        writeFileReplacing(missing / kName, "new", ops);
+        ADD_FAILURE() << "save reported success";
+    } catch (const FileError& error) {
+        EXPECT_EQ(error.reason(), "the folder " + missing.string() + " does not exist");
+    }
+    EXPECT_FALSE(std::filesystem::exists(missing));
+}
+
 TEST_F(SafeFileWrite, AReadOnlyFolderIsNamed)
 {
     if (::geteuid() == 0)

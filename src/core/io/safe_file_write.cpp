@@ -26,6 +26,10 @@ std::string obstacle(const std::error_code& error,
         return "the folder " + written.begin()->parent_path().string() + " cannot be written";
     if (error == std::errc::no_space_on_device || error.value() == EDQUOT)
         return "no space left on the device";
+    // "File not found" would name the file about to be made; what is missing is its folder.
+    if (const auto folder = written.begin()->parent_path();
+        error == std::errc::no_such_file_or_directory && !std::filesystem::is_directory(folder, ec))
+        return "the folder " + folder.string() + " does not exist";
     return platformErrorText(error.value());
 }
 
