@@ -168,6 +168,22 @@ class SelectionWindowTest : public QObject
         QVERIFY(!gridColumn(2).join(' ').contains('#'));
         inside->click();
         QCOMPARE(list->rowCount(), all);
+
+        // The export button writes the list and the chosen unit's range where the user says.
+        const kelvo::test::TempFolder folder;
+        const QString file = QString::fromStdString((folder.path() / "units.csv").string());
+        QString suggested;
+        window_->setExportChooser([&](const QString& path) -> std::optional<QString> {
+            suggested = path;
+            return file;
+        });
+        window_->chooseRow(state_->selection.candidates.rowOfUnit(21));
+        window_->exportFigures();
+        QVERIFY(suggested.endsWith("R404A -10 32.xlsx"));
+        const std::string csv = folder.read("units.csv");
+        QVERIFY(csv.find("3;21;AGO-KH098L;2900;2,1;58,4;outside;#;") != std::string::npos);
+        QVERIFY(csv.find("\r\nModel;AGO-KH098L\r\n") != std::string::npos);
+        QVERIFY(messages_.isEmpty());
     }
 
     void aBaseUnitNeedsItsVersionTicked()
