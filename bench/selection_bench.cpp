@@ -1,5 +1,7 @@
 #include <benchmark/benchmark.h>
+#include <cmath>
 #include <memory>
+#include <vector>
 
 #include "core/app/application_state.h"
 #include "core/app/message_sink.h"
@@ -42,6 +44,47 @@ void rebuildFullList(benchmark::State& bench, kelvo::UnitFamily family)
 }
 BENCHMARK_CAPTURE(rebuildFullList, box, kelvo::UnitFamily::Box)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(rebuildFullList, base, kelvo::UnitFamily::Base)->Unit(benchmark::kMillisecond);
+
+// 800 units that all pass the filters and are all evaluated at to -10 C, ambient 32 C: the
+// sample's R404A BOX units listed there, repeated up to the table's capacity.
+std::unique_ptr<kelvo::ApplicationState> eightHundredListedUnits()
+{
+    auto state = fullCatalogue(kelvo::UnitFamily::Box);
+    state->selection.evaporatingTemperature = -10;
+    state->selection.ambientTemperature = 32;
+    auto& units = state->catalogue.units;
+    units.setCount(152);
+    kelvo::DiscardingMessageSink sink;
+    kelvo::rebuildCandidateList(*state, sink);
+    std::vector<kelvo::CondensingUnitRecord> listed;
+    for (const auto& row : state->selection.candidates.rows)
+        if (row.evaluated)
+            listed.push_back(units[row.unitIndex]);
+    for (int i = 1; i <= kelvo::UnitTable::capacity; ++i)
+        units.at(i) = listed[static_cast<std::size_t>(i - 1) % listed.size()];
+    units.setCount(kelvo::UnitTable::capacity);
+    return state;
+}
+
+void rebuildOf800EvaluatedUnits(benchmark::State& bench)
+{
+    auto state = eightHundredListedUnits();
+    kelvo::DiscardingMessageSink sink;
+    for (auto _ : bench) {
+        kelvo::rebuildCandidateList(*state, sink);
+        benchmark::DoNotOptimize(state->selection.candidates.rows.data());
+    }
+    const auto& list = state->selection.candidates;
+    if (list.evaluatedCount != kelvo::UnitTable::capacity)
+        bench.SkipWithError("not every unit was evaluated");
+    // The balance search raises the condensing temperature in 0.1 K steps from the ambient.
+    double steps = 0;
+    for (const auto& row : list.rows)
+        steps += std::round((row.condensingTemperature - 32) * 10);
+    bench.counters["units evaluated"] = list.evaluatedCount;
+    bench.counters["search steps"] = steps;
+}
+BENCHMARK(rebuildOf800EvaluatedUnits)->Unit(benchmark::kMillisecond);
 
 void detailsOfOneUnit(benchmark::State& bench)
 {
