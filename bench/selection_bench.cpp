@@ -1,36 +1,26 @@
+#include <algorithm>
 #include <benchmark/benchmark.h>
+#include <chrono>
 #include <cmath>
+#include <cstring>
 #include <memory>
 #include <vector>
 
+#include "bench_catalogues.h"
+#include "rebuild_floor.h"
+
 #include "core/app/application_state.h"
 #include "core/app/message_sink.h"
-#include "core/catalogue/catalogue_files.h"
-#include "core/refrigerant/table_loader.h"
+#include "core/catalogue/lookups.h"
 #include "core/selection/candidate_list.h"
 #include "core/selection/unit_details.h"
+#include "core/selection/unit_point.h"
 
 namespace
 {
 
-// The sample catalogue with its units repeated up to the table's 800, R404A loaded, every
-// filter ticked, to 0 C and ambient 32 C.
-std::unique_ptr<kelvo::ApplicationState> fullCatalogue(kelvo::UnitFamily family)
-{
-    auto state = std::make_unique<kelvo::ApplicationState>();
-    state->programDir = KELVO_SOURCE_DATA_DIR;
-    kelvo::loadCatalogue(state->catalogue, state->programDir);
-    auto& units = state->catalogue.units;
-    const int sampleCount = units.count();
-    for (int i = sampleCount + 1; i <= kelvo::UnitTable::capacity; ++i)
-        units.at(i) = units[(i - 1) % sampleCount + 1];
-    units.setCount(kelvo::UnitTable::capacity);
-    state->currentRefrigerant = "R404A";
-    kelvo::loadRefrigerantTable(state->refrigerant, state->programDir, "R404A.txt");
-    state->selection = kelvo::initialSelection(family);
-    kelvo::tickAllFilters(state->selection);
-    return state;
-}
+using kelvo::bench::eightHundredListedUnits;
+using kelvo::bench::fullCatalogue;
 
 void rebuildFullList(benchmark::State& bench, kelvo::UnitFamily family)
 {
@@ -44,27 +34,6 @@ void rebuildFullList(benchmark::State& bench, kelvo::UnitFamily family)
 }
 BENCHMARK_CAPTURE(rebuildFullList, box, kelvo::UnitFamily::Box)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(rebuildFullList, base, kelvo::UnitFamily::Base)->Unit(benchmark::kMillisecond);
-
-// 800 units that all pass the filters and are all evaluated at to -10 C, ambient 32 C: the
-// sample's R404A BOX units listed there, repeated up to the table's capacity.
-std::unique_ptr<kelvo::ApplicationState> eightHundredListedUnits()
-{
-    auto state = fullCatalogue(kelvo::UnitFamily::Box);
-    state->selection.evaporatingTemperature = -10;
-    state->selection.ambientTemperature = 32;
-    auto& units = state->catalogue.units;
-    units.setCount(152);
-    kelvo::DiscardingMessageSink sink;
-    kelvo::rebuildCandidateList(*state, sink);
-    std::vector<kelvo::CondensingUnitRecord> listed;
-    for (const auto& row : state->selection.candidates.rows)
-        if (row.evaluated)
-            listed.push_back(units[row.unitIndex]);
-    for (int i = 1; i <= kelvo::UnitTable::capacity; ++i)
-        units.at(i) = listed[static_cast<std::size_t>(i - 1) % listed.size()];
-    units.setCount(kelvo::UnitTable::capacity);
-    return state;
-}
 
 void rebuildOf800EvaluatedUnits(benchmark::State& bench)
 {
@@ -85,6 +54,78 @@ void rebuildOf800EvaluatedUnits(benchmark::State& bench)
     bench.counters["search steps"] = steps;
 }
 BENCHMARK(rebuildOf800EvaluatedUnits)->Unit(benchmark::kMillisecond);
+
+bool sameBits(double a, double b)
+{
+    return std::memcmp(&a, &b, sizeof a) == 0;
+}
+
+// Whether the floor's figures are the program's, bit for bit, unit by unit.
+bool floorMatchesTheProgram(kelvo::ApplicationState& state, const kelvo::bench::RebuildFloor& floor)
+{
+    kelvo::DiscardingMessageSink sink;
+    const auto& catalogue = state.catalogue;
+    for (int s = 1; s <= catalogue.units.count(); ++s) {
+        const auto conditions = kelvo::readUnitConditions(catalogue.units[s]);
+        const auto point = kelvo::evaluateUnitPoint(
+            state, s, kelvo::findCompressorOfUnit(catalogue, s),
+            kelvo::findCondenserOfUnit(catalogue, s), conditions, -10, 32, sink);
+        const auto& figures = floor.figures()[static_cast<std::size_t>(s - 1)];
+        const auto& result = state.refrigerant.result;
+        if (!point.succeeded || !sameBits(point.refrigeratingCapacity, figures.capacity) ||
+            !sameBits(point.powerInput, figures.power) ||
+            !sameBits(point.condensingDeltaT, figures.deltaT) ||
+            !sameBits(result.condensingPressure, figures.pressure))
+            return false;
+    }
+    return true;
+}
+
+double median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+// The rebuild of the 800 evaluated units and the floor of its arithmetic (the same figures
+// with the least work), timed in turn within each iteration so that both see the same
+// machine. Counters: each one's median in ms and the ratio of the medians.
+void rebuildAgainstItsFloor(benchmark::State& bench)
+{
+    auto state = eightHundredListedUnits();
+    kelvo::bench::RebuildFloor floor(*state);
+    floor.run(-10, 32);
+    if (!floor.usable() || !floorMatchesTheProgram(*state, floor)) {
+        bench.SkipWithError("the floor does not give the program's figures");
+        return;
+    }
+    kelvo::DiscardingMessageSink sink;
+    std::vector<double> rebuildTimes;
+    std::vector<double> floorTimes;
+    using Clock = std::chrono::steady_clock;
+    for (auto _ : bench) {
+        const auto start = Clock::now();
+        kelvo::rebuildCandidateList(*state, sink);
+        benchmark::DoNotOptimize(state->selection.candidates.rows.data());
+        const auto rebuilt = Clock::now();
+        floor.run(-10, 32);
+        benchmark::DoNotOptimize(floor.figures().data());
+        const auto end = Clock::now();
+        const std::chrono::duration<double, std::milli> rebuild = rebuilt - start;
+        const std::chrono::duration<double, std::milli> least = end - rebuilt;
+        rebuildTimes.push_back(rebuild.count());
+        floorTimes.push_back(least.count());
+        bench.SetIterationTime((end - start) / std::chrono::duration<double>(1));
+    }
+    const double rebuildMs = median(rebuildTimes);
+    const double floorMs = median(floorTimes);
+    bench.counters["rebuild ms"] = rebuildMs;
+    bench.counters["floor ms"] = floorMs;
+    bench.counters["ratio"] = rebuildMs / floorMs;
+    bench.counters["units evaluated"] = state->selection.candidates.evaluatedCount;
+    bench.counters["search steps"] = floor.steps();
+}
+BENCHMARK(rebuildAgainstItsFloor)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 void detailsOfOneUnit(benchmark::State& bench)
 {

@@ -329,8 +329,8 @@ inline Outcome evaluatePair(const std::string& currentRefrigerant, const Refrige
     // 3. Multipliers (copies of the texts).
     CoefficientSetValues capacitySet;
     CoefficientSetValues powerSet;
-    capacitySet.multiplier = readMultiplier(compressor.coeffSets[0]);
-    powerSet.multiplier = readMultiplier(compressor.coeffSets[1]);
+    capacitySet.multiplier = reference::readMultiplier(compressor.coeffSets[0]);
+    powerSet.multiplier = reference::readMultiplier(compressor.coeffSets[1]);
 
     // 4. Refrigerant check.
     const bool allChosen = currentRefrigerant == "Wszystkie";

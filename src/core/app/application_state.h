@@ -6,8 +6,10 @@
 #include "core/app/language_table.h"
 #include "core/catalogue/catalogue.h"
 #include "core/editor/editor_state.h"
+#include "core/performance/record_numbers.h"
 #include "core/refrigerant/refrigerant_data.h"
 #include "core/selection/selection_state.h"
+#include "core/selection/unit_point.h"
 
 namespace kelvo
 {
@@ -18,6 +20,9 @@ struct ApplicationState {
     // The data folder: catalogue files, property tables, drawings.
     std::filesystem::path programDir;
     Catalogue catalogue;
+    // The catalogue's numbers as the calculation reads them, converted once per text.
+    RecordNumbers recordNumbers;
+    UnitNumberSlots unitNumbers;
     // Refrigerant names, property table, the latest calculation result.
     RefrigerantData refrigerant;
     // The refrigerant in use, spelled as its file ("R404A", ...).

@@ -7,6 +7,8 @@
 #include "core/performance/compressor_model.h"
 #include "core/performance/condenser_model.h"
 #include "core/performance/evaluation_fault.h"
+#include "core/performance/fault_flag_watch.h"
+#include "core/performance/record_numbers.h"
 #include "core/refrigerant/correlations.h"
 #include "core/refrigerant/table_loader.h"
 #include "core/text/numeric_text.h"
@@ -32,10 +34,21 @@ constexpr double kStep = 0.1; // K
 constexpr double kAbsoluteZero = -273.15;
 
 // Saturation pressure rounded to 0.1 bar, halves to even.
+template <class Arithmetic = CheckedArithmetic>
 double pressureToTenth(Refrigerant refrigerant, double t)
 {
-    const double pressure = finiteOrFault(saturationPressure(refrigerant, t));
-    return roundHalfEven(finiteOrFault(10 * pressure)) / 10;
+    const double pressure = Arithmetic::finite(saturationPressure(refrigerant, t));
+    return roundHalfEven(Arithmetic::finite(10 * pressure)) / 10;
+}
+
+bool allFinite(const PerformanceResult& r)
+{
+    for (const double v :
+         {r.evaporatingPressure, r.condensingPressure, r.condensingDeltaT, r.refrigeratingCapacity,
+          r.powerInput, r.condenserCapacity, r.condenserCapacityAt15K})
+        if (!std::isfinite(v))
+            return false;
+    return true;
 }
 
 bool allFinite(const PairInputs& in)
@@ -57,11 +70,18 @@ Record& recordAt(Table& table, int index, std::optional<Record>& scratch)
     return scratch.emplace();
 }
 
+// The slot of the record recordAt gives: its index, or 0 for the scratch copy.
+template <class Table> int slotOf(const Table& table, int index)
+{
+    return index >= 1 && index <= table.count() ? index : 0;
+}
+
 class Evaluation
 {
   public:
-    Evaluation(ApplicationState& state, const PairInputs& in, MessageSink& sink)
-        : state_(state), in_(in), sink_(sink), result_(state.refrigerant.result)
+    Evaluation(ApplicationState& state, const PairInputs& in, MessageSink& sink,
+               SearchChecks checks)
+        : state_(state), in_(in), sink_(sink), checks_(checks), result_(state.refrigerant.result)
     {
     }
 
@@ -69,12 +89,23 @@ class Evaluation
 
   private:
     bool refrigerantsUsable(const CompressorRecord& compressor, const CondenserRecord& condenser);
-    void search(const RatedPolynomial& capacity, const RatedPolynomial& power,
-                const SuperheatCorrection& correction, const CondenserModel& condenser);
+    // The search without per-step checks; false when a fault may have happened, and then
+    // nothing is written.
+    bool searchUnchecked(const RatedPolynomial& capacity, const RatedPolynomial& power,
+                         const SuperheatCorrection& correction, const CondenserModel& condenser);
+    template <PolynomialForm CapacityForm, PolynomialForm PowerForm>
+    bool searchPlain(const RatedPolynomial& capacity, const RatedPolynomial& power,
+                     const SuperheatCorrection& correction, const CondenserModel& condenser,
+                     PerformanceResult& figures) const;
+    // Raises the condensing temperature in 0.1 K steps until the condensers take the heat or
+    // the limit is passed, checking every figure and writing it to the result as it goes.
+    void searchChecked(const RatedPolynomial& capacity, const RatedPolynomial& power,
+                       const SuperheatCorrection& correction, const CondenserModel& condenser);
 
     ApplicationState& state_;
     const PairInputs& in_;
     MessageSink& sink_;
+    SearchChecks checks_;
     PerformanceResult& result_;
     std::optional<Refrigerant> refrigerant_;
     EvaluationOutcome outcome_;
@@ -134,21 +165,30 @@ EvaluationOutcome Evaluation::run()
             return outcome_;
         }
 
+        // Converting rewrites "." to "," in the coefficient and condenser texts.
+        const CompressorNumbers& numbers = state_.recordNumbers.compressor(
+            compressor, slotOf(state_.catalogue.compressors, in_.compressor));
+        const CondenserModel& condenser = state_.recordNumbers.condenser(
+            condenserRecord, slotOf(state_.catalogue.condensers, in_.condenser));
         RatingConditions rating;
-        rating.suctionTemperature = readRatedSuctionTemperature(compressor, in_.to, sink_);
+        rating.suctionTemperature = ratedSuctionTemperature(
+            numbers.superheatMode ? numbers.superheat : numbers.suctionTemperature,
+            numbers.superheatMode, in_.to, sink_);
         const double actualSuction = finiteOrFault(in_.to + in_.superheat);
-        const CoefficientValues capacitySet = readCoefficientSet(compressor, 1);
-        const CoefficientValues powerSet = readCoefficientSet(compressor, 2);
-        rating.subcooling = readRatedSubcooling(compressor, sink_);
-        const CondenserModel condenser = CondenserModel::read(condenserRecord);
+        rating.subcooling = ratedSubcooling(numbers.subcooling, sink_);
 
         const SuperheatCorrection correction(refrigerant_, state_.refrigerant.table, in_.to, po,
                                              actualSuction, in_.subcooling, rating);
-        const RatedPolynomial capacity(capacitySet, in_.to);
-        const RatedPolynomial power(powerSet, in_.to);
+        const RatedPolynomial capacity(numbers.capacity, in_.to);
+        const RatedPolynomial power(numbers.power, in_.to);
         if (!capacity.usable() || !power.usable() || condenser.kind() == CondenserModelKind::None)
             outcome_.ok = false;
-        search(capacity, power, correction, condenser);
+        if (checks_ == SearchChecks::Always ||
+            !searchUnchecked(capacity, power, correction, condenser))
+            searchChecked(capacity, power, correction, condenser);
+        if (outcome_.succeeded())
+            outcome_.envelope = numbers.envelope.position(
+                in_.to, condensingTemperature(in_.airTemperature, result_.condensingDeltaT));
     } catch (const EvaluationFault& fault) {
         outcome_.ok = false;
         outcome_.error = fault.error();
@@ -157,8 +197,77 @@ EvaluationOutcome Evaluation::run()
     return outcome_;
 }
 
-void Evaluation::search(const RatedPolynomial& capacity, const RatedPolynomial& power,
-                        const SuperheatCorrection& correction, const CondenserModel& condenser)
+bool Evaluation::searchUnchecked(const RatedPolynomial& capacity, const RatedPolynomial& power,
+                                 const SuperheatCorrection& correction,
+                                 const CondenserModel& condenser)
+{
+    using Form = PolynomialForm;
+    if (correction.faultsAtFirstStep() || condenser.faulty() || !capacity.usable() ||
+        !power.usable())
+        return false;
+    PerformanceResult figures = result_;
+    const FaultFlagWatch watch;
+    bool gaveUp = false;
+    if (capacity.form() == Form::TenCoefficient)
+        gaveUp = power.form() == Form::TenCoefficient
+                     ? searchPlain<Form::TenCoefficient, Form::TenCoefficient>(
+                           capacity, power, correction, condenser, figures)
+                     : searchPlain<Form::TenCoefficient, Form::SixCoefficient>(
+                           capacity, power, correction, condenser, figures);
+    else
+        gaveUp = power.form() == Form::TenCoefficient
+                     ? searchPlain<Form::SixCoefficient, Form::TenCoefficient>(
+                           capacity, power, correction, condenser, figures)
+                     : searchPlain<Form::SixCoefficient, Form::SixCoefficient>(
+                           capacity, power, correction, condenser, figures);
+    if (watch.faultRaised() || !allFinite(figures))
+        return false;
+    result_ = figures;
+    outcome_.gaveUp = gaveUp;
+    return true;
+}
+
+template <PolynomialForm CapacityForm, PolynomialForm PowerForm>
+bool Evaluation::searchPlain(const RatedPolynomial& capacity, const RatedPolynomial& power,
+                             const SuperheatCorrection& correction, const CondenserModel& condenser,
+                             PerformanceResult& figures) const
+{
+    using A = PlainArithmetic;
+    const double air = in_.airTemperature;
+    const double compressors = in_.compressorQuantity;
+    const double condensers = in_.condenserQuantity;
+    const double heatFactor = in_.heatFactor;
+    double dT = 0;
+    double tk = 0;
+    double qo = 0;
+    double pe = 0;
+    double qk = 0;
+    for (;;) {
+        dT = dT + kStep;
+        tk = air + dT;
+        const double ratedCapacity = capacity.in<CapacityForm, A>(tk);
+        const double ratedPower = power.in<PowerForm, A>(tk);
+        const CompressorPerformance one = correction.apply<A>(ratedCapacity, ratedPower, tk);
+        qo = one.capacity * compressors;
+        pe = one.power * compressors;
+        qk = condenser.capacityAt<A>(dT) * condensers;
+        if ((qo + pe) * heatFactor <= qk || tk > kCondensingLimit)
+            break;
+    }
+    figures.refrigeratingCapacity = qo;
+    figures.powerInput = pe;
+    figures.condenserCapacityAt15K = condenser.capacityAt15K() * condensers;
+    figures.condenserCapacity = qk;
+    figures.condensingDeltaT = dT;
+    // Without a fault the pressure of the last step is the one that stands.
+    if (refrigerant_)
+        figures.condensingPressure = pressureToTenth<A>(*refrigerant_, tk);
+    return air + dT > kCondensingLimit;
+}
+
+void Evaluation::searchChecked(const RatedPolynomial& capacity, const RatedPolynomial& power,
+                               const SuperheatCorrection& correction,
+                               const CondenserModel& condenser)
 {
     double dT = 0;
     double tk = 0;
@@ -228,9 +337,10 @@ std::string evaluationErrorText(EvaluationError error)
     return {};
 }
 
-EvaluationOutcome evaluatePair(ApplicationState& state, const PairInputs& inputs, MessageSink& sink)
+EvaluationOutcome evaluatePair(ApplicationState& state, const PairInputs& inputs, MessageSink& sink,
+                               SearchChecks checks)
 {
-    return Evaluation(state, inputs, sink).run();
+    return Evaluation(state, inputs, sink, checks).run();
 }
 
 double shownCondensingTemperature(double airTemperature, double condensingDeltaT)

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "core/app/message_sink.h"
+#include "core/performance/operating_envelope.h"
 
 namespace kelvo
 {
@@ -45,6 +46,9 @@ struct EvaluationOutcome {
     EvaluationError error = EvaluationError::None; // set when it ended with an arithmetic fault
     bool gaveUp = false;                           // the search passed 70 C without a balance
     std::string missingTable;                      // property file name when no table is loaded
+    // The balance point (to, air temperature + dT) against the compressor's operating
+    // envelope; Unchecked unless the evaluation succeeded.
+    EnvelopePosition envelope = EnvelopePosition::Unchecked;
 
     [[nodiscard]] bool succeeded() const { return ok && error == EvaluationError::None; }
 };
@@ -57,11 +61,16 @@ inline double condensingTemperature(double airTemperature, double condensingDelt
 }
 double shownCondensingTemperature(double airTemperature, double condensingDeltaT);
 
+// How the balance search guards against arithmetic faults. WhenNeeded runs it without per-step
+// checks and, only when a fault may have happened, again with them; Always checks every step.
+// Both give the same figures and outcome bit for bit; Always is the reference for tests.
+enum class SearchChecks { WhenNeeded, Always };
+
 // Finds the balance point of a compressor-condenser pair with the refrigerant in use
 // (state.currentRefrigerant) and its loaded property table. Writes state.refrigerant.result.
 // Rewrites "." to "," in the coefficient and condenser texts it reads, as the catalogue keeps
 // them. Messages go to the sink.
-EvaluationOutcome evaluatePair(ApplicationState& state, const PairInputs& inputs,
-                               MessageSink& sink);
+EvaluationOutcome evaluatePair(ApplicationState& state, const PairInputs& inputs, MessageSink& sink,
+                               SearchChecks checks = SearchChecks::WhenNeeded);
 
 } // namespace kelvo

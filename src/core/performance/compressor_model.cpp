@@ -110,30 +110,39 @@ RatedPolynomial::RatedPolynomial(const CoefficientValues& set, double to) : form
     }
 }
 
+double ratedSuctionTemperature(std::optional<double> text, bool superheatMode, double to,
+                               MessageSink& sink)
+{
+    if (!text) {
+        sink.message(kRatedSuctionFallbackMessage);
+        return kFallbackRatedSuctionTemperature;
+    }
+    return superheatMode ? finiteOrFault(to + *text) : *text;
+}
+
+double ratedSubcooling(std::optional<double> text, MessageSink& sink)
+{
+    if (!text) {
+        sink.message(kBadRatedSubcoolingMessage);
+        return 0.0;
+    }
+    if (*text < 0) {
+        sink.message(kNegativeRatedSubcoolingMessage);
+        return 0.0;
+    }
+    return *text;
+}
+
 double readRatedSuctionTemperature(const CompressorRecord& compressor, double to, MessageSink& sink)
 {
     const auto& text =
         compressor.superheatMode ? compressor.superheat : compressor.suctionTemperature;
-    const auto value = parseNumber(text.view());
-    if (!value) {
-        sink.message(kRatedSuctionFallbackMessage);
-        return kFallbackRatedSuctionTemperature;
-    }
-    return compressor.superheatMode ? finiteOrFault(to + *value) : *value;
+    return ratedSuctionTemperature(parseNumber(text.view()), compressor.superheatMode, to, sink);
 }
 
 double readRatedSubcooling(const CompressorRecord& compressor, MessageSink& sink)
 {
-    const auto value = parseNumber(compressor.subcooling.view());
-    if (!value) {
-        sink.message(kBadRatedSubcoolingMessage);
-        return 0.0;
-    }
-    if (*value < 0) {
-        sink.message(kNegativeRatedSubcoolingMessage);
-        return 0.0;
-    }
-    return *value;
+    return ratedSubcooling(parseNumber(compressor.subcooling.view()), sink);
 }
 
 RatingConditions ratedConditions(const CompressorRecord& compressor, double to, MessageSink& sink)

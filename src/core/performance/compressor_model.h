@@ -64,7 +64,10 @@ class RatedPolynomial
   public:
     RatedPolynomial(const CoefficientValues& set, double to);
     [[nodiscard]] bool usable() const { return form_ != PolynomialForm::None; }
-    [[nodiscard]] double at(double tk) const;
+    [[nodiscard]] PolynomialForm form() const { return form_; }
+    template <class Arithmetic = CheckedArithmetic> [[nodiscard]] double at(double tk) const;
+    // at() for a polynomial known to be of the form (not None).
+    template <PolynomialForm Form, class Arithmetic> [[nodiscard]] double in(double tk) const;
 
   private:
     PolynomialForm form_;
@@ -82,10 +85,14 @@ struct RatingConditions {
 };
 
 // to + superheat, or the suction temperature, as superheatMode says; 20 C with the message
-// when the text does not convert.
+// when the text did not convert (nullopt).
+double ratedSuctionTemperature(std::optional<double> text, bool superheatMode, double to,
+                               MessageSink& sink);
+// The subcooling; 0 with a message when it is negative or its text did not convert.
+double ratedSubcooling(std::optional<double> text, MessageSink& sink);
+// The same read from the record's texts.
 double readRatedSuctionTemperature(const CompressorRecord& compressor, double to,
                                    MessageSink& sink);
-// The subcooling text; 0 with a message when it is negative or does not convert.
 double readRatedSubcooling(const CompressorRecord& compressor, MessageSink& sink);
 RatingConditions ratedConditions(const CompressorRecord& compressor, double to, MessageSink& sink);
 
@@ -105,8 +112,11 @@ class SuperheatCorrection
     SuperheatCorrection(std::optional<Refrigerant> refrigerant, const RefrigerantTable& table,
                         double to, double po, double actualSuctionTemperature,
                         double actualSubcooling, const RatingConditions& rating);
+    template <class Arithmetic = CheckedArithmetic>
     [[nodiscard]] CompressorPerformance apply(double ratedCapacity, double ratedPower,
                                               double tk) const;
+    // The saturated vapour enthalpy at to overflows: the first step raises the fault.
+    [[nodiscard]] bool faultsAtFirstStep() const { return vapourEnthalpyOverflows_; }
 
   private:
     double superheatGainRated_;                       // kJ/kg, table
@@ -118,56 +128,64 @@ class SuperheatCorrection
     double actualSubcooling_;
 };
 
-[[gnu::always_inline]] inline double RatedPolynomial::at(double tk) const
+template <PolynomialForm Form, class Arithmetic>
+[[gnu::always_inline]] inline double RatedPolynomial::in(double tk) const
 {
     const long double y = tk;
-    long double p = 0;
-    switch (form_) {
-    case PolynomialForm::TenCoefficient:
-        p = head_ + k_[0] * y;
-        p = p + k_[1];
-        p = p + k_[2] * y;
-        p = p + k_[3] * y * y;
+    long double p = head_ + k_[0] * y;
+    p = p + k_[1];
+    p = p + k_[2] * y;
+    p = p + k_[3] * y * y;
+    if constexpr (Form == PolynomialForm::TenCoefficient) {
         p = p + k_[4];
         p = p + k_[5] * y;
         p = p + k8_ * y * y;
         p = p + k9_ * y * y * y;
-        return toDoubleOrFault(p * multiplier_ / 1000);
+        return Arithmetic::toDouble(p * multiplier_ / 1000);
+    } else {
+        return Arithmetic::toDouble(p * multiplier_);
+    }
+}
+
+template <class Arithmetic>
+[[gnu::always_inline]] inline double RatedPolynomial::at(double tk) const
+{
+    switch (form_) {
+    case PolynomialForm::TenCoefficient:
+        return in<PolynomialForm::TenCoefficient, Arithmetic>(tk);
     case PolynomialForm::SixCoefficient:
-        p = head_ + k_[0] * y;
-        p = p + k_[1];
-        p = p + k_[2] * y;
-        p = p + k_[3] * y * y;
-        return toDoubleOrFault(p * multiplier_);
+        return in<PolynomialForm::SixCoefficient, Arithmetic>(tk);
     case PolynomialForm::None:
         break;
     }
     return 0.0;
 }
 
+template <class Arithmetic>
 [[gnu::always_inline]] inline CompressorPerformance
 SuperheatCorrection::apply(double ratedCapacity, double ratedPower, double tk) const
 {
+    using A = Arithmetic;
     double evaporatorGainRated = 0;  // kJ/kg
     double evaporatorGainActual = 0; // kJ/kg
     if (liquid_) {
-        if (vapourEnthalpyOverflows_)
+        if (A::checked && vapourEnthalpyOverflows_)
             throw EvaluationFault(EvaluationError::Overflow);
         // liquidEnthalpy() at tk minus each subcooling.
-        const double liquidRated = finiteOrFault(
-            1000 * correlationPolynomial(*liquid_, finiteOrFault(tk - ratedSubcooling_)));
-        const double liquidActual = finiteOrFault(
-            1000 * correlationPolynomial(*liquid_, finiteOrFault(tk - actualSubcooling_)));
-        evaporatorGainRated = finiteOrFault(vapourEnthalpy_ - liquidRated) / 1000;
-        evaporatorGainActual = finiteOrFault(vapourEnthalpy_ - liquidActual) / 1000;
+        const double liquidRated =
+            A::finite(1000 * correlationPolynomial(*liquid_, A::finite(tk - ratedSubcooling_)));
+        const double liquidActual =
+            A::finite(1000 * correlationPolynomial(*liquid_, A::finite(tk - actualSubcooling_)));
+        evaporatorGainRated = A::finite(vapourEnthalpy_ - liquidRated) / 1000;
+        evaporatorGainActual = A::finite(vapourEnthalpy_ - liquidActual) / 1000;
     }
     const double massFlow =
-        divideOrFault(ratedCapacity, finiteOrFault(evaporatorGainRated + superheatGainRated_));
+        A::divide(ratedCapacity, A::finite(evaporatorGainRated + superheatGainRated_));
     CompressorPerformance corrected;
     corrected.capacity =
-        finiteOrFault(finiteOrFault(evaporatorGainActual + superheatGainActual_) * massFlow);
-    const double ratio = divideOrFault(ratedCapacity, corrected.capacity);
-    corrected.power = divideOrFault(ratedPower, ratio);
+        A::finite(A::finite(evaporatorGainActual + superheatGainActual_) * massFlow);
+    const double ratio = A::divide(ratedCapacity, corrected.capacity);
+    corrected.power = A::divide(ratedPower, ratio);
     return corrected;
 }
 

@@ -26,7 +26,10 @@ class CondenserModel
     // Capacity at 15 K; 0 when there is no model or A is 0. A fault of the model's constants
     // (dt1 = dt2, an overflow) is raised here as EvaluationFault.
     [[nodiscard]] double capacityAt15K() const;
+    // The model's constants hold a fault that capacityAt15K raises.
+    [[nodiscard]] bool faulty() const { return fault_ != EvaluationError::None; }
     // Capacity at dT; 0 when there is no model or A is 0.
+    template <class Arithmetic = CheckedArithmetic>
     [[nodiscard]] double capacityAt(double dT) const;
 
   private:
@@ -45,13 +48,13 @@ inline double CondenserModel::capacityAt15K() const
     return at15K_;
 }
 
-inline double CondenserModel::capacityAt(double dT) const
+template <class Arithmetic> inline double CondenserModel::capacityAt(double dT) const
 {
     switch (kind_) {
     case CondenserModelKind::TwoPoint:
-        return finiteOrFault(finiteOrFault(slope_ * dT) + offset_);
+        return Arithmetic::finite(Arithmetic::finite(slope_ * dT) + offset_);
     case CondenserModelKind::CoefficientA:
-        return coefficientA_ != 0 ? divideOrFault(dT, coefficientA_) : 0.0;
+        return coefficientA_ != 0 ? Arithmetic::divide(dT, coefficientA_) : 0.0;
     case CondenserModelKind::None:
         break;
     }

@@ -52,4 +52,21 @@ inline double toDoubleOrFault(long double value)
     return static_cast<double>(value);
 }
 
+// The calculation's arithmetic as a balance search runs it. Checked: every figure is finite
+// and every divisor nonzero, or the evaluation ends with the fault. Plain: the same operations
+// in the same order without a check, for a search that reads the floating-point fault flags
+// once at its end and, when one is raised, runs again checked.
+struct CheckedArithmetic {
+    static constexpr bool checked = true;
+    static double finite(double value) { return finiteOrFault(value); }
+    static double divide(double a, double b) { return divideOrFault(a, b); }
+    static double toDouble(long double value) { return toDoubleOrFault(value); }
+};
+struct PlainArithmetic {
+    static constexpr bool checked = false;
+    static double finite(double value) { return value; }
+    static double divide(double a, double b) { return a / b; }
+    static double toDouble(long double value) { return static_cast<double>(value); }
+};
+
 } // namespace kelvo

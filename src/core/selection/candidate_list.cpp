@@ -27,7 +27,8 @@ Candidate failedCandidate(Candidate candidate, std::string reason)
     return candidate;
 }
 
-// The unit's row, or nothing when it lies outside its evaporating range.
+// The unit's row with its figures but not yet their texts, or nothing when it lies outside
+// its evaporating range.
 std::optional<Candidate> candidateFor(ApplicationState& state, int unitIndex, int compressor,
                                       MessageSink& sink)
 {
@@ -37,40 +38,44 @@ std::optional<Candidate> candidateFor(ApplicationState& state, int unitIndex, in
     Candidate candidate;
     candidate.unitIndex = unitIndex;
     candidate.unitName = unit.name;
-    UnitConditions conditions;
-    try {
-        const EvaporatingRange range = readEvaporatingRange(unit);
-        if (range.toMin > to || range.toMax < to)
-            return std::nullopt;
-        conditions = readUnitConditions(unit);
-    } catch (const ConversionError& error) {
-        return failedCandidate(std::move(candidate), error.what());
-    }
+    const UnitNumbers& numbers = state.unitNumbers.of(unit, unitIndex);
+    if (!numbers.rangeFailure.empty())
+        return failedCandidate(std::move(candidate), numbers.rangeFailure);
+    if (numbers.range.toMin > to || numbers.range.toMax < to)
+        return std::nullopt;
+    if (!numbers.conditionsFailure.empty())
+        return failedCandidate(std::move(candidate), numbers.conditionsFailure);
     const int condenser = findCondenserOfUnit(state.catalogue, unitIndex);
-    const UnitPoint point = evaluateUnitPoint(state, unitIndex, compressor, condenser, conditions,
-                                              to, selection.ambientTemperature, sink);
+    const UnitPoint point =
+        evaluateUnitPoint(state, unitIndex, compressor, condenser, numbers.conditions, to,
+                          selection.ambientTemperature, sink);
     if (!point.succeeded)
         return failedCandidate(std::move(candidate), point.failure);
-    const char separator = state.displayDecimalSeparator;
     candidate.evaluated = true;
     candidate.gaveUp = point.gaveUp;
     candidate.capacityW = capacityFigureW(point.refrigeratingCapacity);
     candidate.powerKW = powerFigureKW(point.powerInput);
-    candidate.capacityText = formatNumber(candidate.capacityW, separator);
-    candidate.powerText = formatNumber(candidate.powerKW, separator);
     candidate.condensingTemperature = point.condensingTemperature;
     candidate.envelope = point.envelope;
-    auto marking = envelopeMarking(point.envelope, to, point.condensingTemperature, separator,
-                                   state.languages.currentLanguage());
+    return candidate;
+}
+
+// The texts of an evaluated row: its figures, its envelope mark and why it is marked.
+void addFigureTexts(const ApplicationState& state, Candidate& candidate)
+{
+    const char separator = state.displayDecimalSeparator;
+    const int language = state.languages.currentLanguage();
+    candidate.capacityText = formatNumber(candidate.capacityW, separator);
+    candidate.powerText = formatNumber(candidate.powerKW, separator);
+    auto marking = envelopeMarking(candidate.envelope, state.selection.evaporatingTemperature,
+                                   candidate.condensingTemperature, separator, language);
     candidate.envelopeMark = std::move(marking.mark);
     candidate.envelopeReason = std::move(marking.reason);
-    if (point.gaveUp) {
+    if (candidate.gaveUp) {
         // Built as a string first: assigning the view here trips a false -Wrestrict of GCC 12.
         candidate.mark = std::string(kGaveUpMark);
-        candidate.reason = ownTextInCatalogueCodePage(OwnText::CondensingAbove70,
-                                                      state.languages.currentLanguage());
+        candidate.reason = ownTextInCatalogueCodePage(OwnText::CondensingAbove70, language);
     }
-    return candidate;
 }
 
 } // namespace
@@ -102,8 +107,9 @@ void rebuildCandidateList(ApplicationState& state, MessageSink& sink,
     // A screen that is still setting itself up gets no list.
     const int unitCount = state.refrigerant.calculationEnabled ? state.catalogue.units.count() : 0;
     DistinctMessageSink messages;
-    std::vector<Candidate> evaluated;
-    std::vector<Candidate> failed;
+    // In catalogue order; the list's order is made from keys, so that each row moves once.
+    std::vector<Candidate> found;
+    found.reserve(static_cast<std::size_t>(unitCount));
     if (progress)
         progress(unitCount, 0);
     for (int s = 1; s <= unitCount; ++s) {
@@ -114,20 +120,36 @@ void rebuildCandidateList(ApplicationState& state, MessageSink& sink,
             const bool hidden = candidate && selection.insideEnvelopeOnly &&
                                 candidate->envelope == EnvelopePosition::Outside;
             if (candidate && !hidden)
-                (candidate->evaluated ? evaluated : failed).push_back(std::move(*candidate));
+                found.push_back(std::move(*candidate));
         }
         if (progress)
             progress(unitCount, s);
     }
-    // Equal capacities keep catalogue order.
-    std::stable_sort(
-        evaluated.begin(), evaluated.end(),
-        [](const Candidate& a, const Candidate& b) { return a.capacityW < b.capacityW; });
+    // Evaluated rows by capacity, equal capacities in catalogue order; then the rest.
+    struct Key {
+        double capacityW;
+        std::size_t position;
+    };
+    std::vector<Key> evaluated;
+    std::vector<std::size_t> failed;
+    for (std::size_t i = 0; i < found.size(); ++i) {
+        if (found[i].evaluated)
+            evaluated.push_back({found[i].capacityW, i});
+        else
+            failed.push_back(i);
+    }
+    std::sort(evaluated.begin(), evaluated.end(), [](const Key& a, const Key& b) {
+        return a.capacityW < b.capacityW || (a.capacityW == b.capacityW && a.position < b.position);
+    });
     CandidateList& list = selection.candidates;
     list.evaluatedCount = static_cast<int>(evaluated.size());
-    list.rows = std::move(evaluated);
-    list.rows.insert(list.rows.end(), std::make_move_iterator(failed.begin()),
-                     std::make_move_iterator(failed.end()));
+    list.rows.reserve(found.size());
+    for (const Key& key : evaluated) {
+        list.rows.push_back(std::move(found[key.position]));
+        addFigureTexts(state, list.rows.back());
+    }
+    for (const std::size_t position : failed)
+        list.rows.push_back(std::move(found[position]));
     for (const auto& text : messages.messages) {
         sink.message(text);
         list.messages.push_back(fromUtf8(text));

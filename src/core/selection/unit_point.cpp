@@ -1,5 +1,6 @@
 #include "core/selection/unit_point.h"
 
+#include <array>
 #include <cmath>
 #include <exception>
 
@@ -64,6 +65,37 @@ EvaporatingRange readEvaporatingRange(const CondensingUnitRecord& unit)
     return {toNumber(unit.toMin.view()), toNumber(unit.toMax.view())};
 }
 
+UnitNumbers convertUnitNumbers(const CondensingUnitRecord& unit)
+{
+    UnitNumbers numbers;
+    try {
+        numbers.range = readEvaporatingRange(unit);
+    } catch (const ConversionError& error) {
+        numbers.rangeFailure = error.what();
+    }
+    try {
+        numbers.conditions = readUnitConditions(unit);
+    } catch (const ConversionError& error) {
+        numbers.conditionsFailure = error.what();
+    }
+    return numbers;
+}
+
+const UnitNumbers& UnitNumberSlots::of(const CondensingUnitRecord& unit, int index)
+{
+    const auto texts = [](const CondensingUnitRecord& record) {
+        return std::array<std::string_view, 8>{record.superheatMode ? "1" : "0",
+                                               record.superheat.view(),
+                                               record.suctionTemperature.view(),
+                                               record.subcooling.view(),
+                                               record.compressorCount.view(),
+                                               record.condenserCount.view(),
+                                               record.toMin.view(),
+                                               record.toMax.view()};
+    };
+    return slots_.get(unit, index, texts, convertUnitNumbers);
+}
+
 UnitPoint evaluateUnitPoint(ApplicationState& state, int unitIndex, int compressor, int condenser,
                             const UnitConditions& conditions, double to, double airTemperature,
                             MessageSink& sink)
@@ -111,8 +143,7 @@ UnitPoint evaluateUnitPoint(ApplicationState& state, int unitIndex, int compress
         point.powerInput = result.powerInput;
         point.condensingDeltaT = result.condensingDeltaT;
         point.condensingTemperature = airTemperature + result.condensingDeltaT;
-        point.envelope = OperatingEnvelope(state.catalogue.compressors[compressor])
-                             .position(to, point.condensingTemperature);
+        point.envelope = outcome.envelope;
     } catch (const std::exception& error) {
         // One unit's fault must not end a list build or a table.
         point.failure = error.what();

@@ -6,6 +6,7 @@
 #include "core/performance/balance_point.h"
 
 #include "core/performance/operating_envelope.h"
+#include "core/text/source_texts.h"
 
 namespace kelvo
 {
@@ -38,6 +39,25 @@ struct EvaporatingRange {
     double toMax = 0;
 };
 EvaporatingRange readEvaporatingRange(const CondensingUnitRecord& unit);
+
+// A unit's own numbers as a list reads them, or why they do not convert.
+struct UnitNumbers {
+    std::string rangeFailure; // why the evaporating range does not convert; empty when it does
+    EvaporatingRange range;
+    std::string conditionsFailure; // the same for the operating texts
+    UnitConditions conditions;
+};
+UnitNumbers convertUnitNumbers(const CondensingUnitRecord& unit);
+
+// The converted numbers of the unit records, kept until their texts change.
+class UnitNumberSlots
+{
+  public:
+    const UnitNumbers& of(const CondensingUnitRecord& unit, int index);
+
+  private:
+    ConvertedSlots<UnitNumbers> slots_;
+};
 
 // One balance point of a unit at (to, air temperature), heat factor 1.0.
 struct UnitPoint {
