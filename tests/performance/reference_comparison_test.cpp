@@ -116,20 +116,28 @@ std::string rewrittenTexts(const CompressorRecord& c, const CondenserRecord& k)
     return all;
 }
 
-// Runs one pair through both evaluations, each on its own fresh copy of the two records and
-// starting from the same previous result, and returns what differs.
+// Runs one pair through the reference and through evaluatePair twice, as it searches
+// (without per-step checks unless a fault may have happened) and with every step checked, each
+// on its own fresh copy of the two records and starting from the same previous result, and
+// returns what differs.
 class PairComparer
 {
   public:
-    PairComparer() : state_(std::make_unique<ApplicationState>()) {}
+    PairComparer()
+        : state_(std::make_unique<ApplicationState>()),
+          checked_(std::make_unique<ApplicationState>())
+    {
+    }
 
     ApplicationState& state() { return *state_; }
 
     void useRefrigerant(const std::string& refrigerant, const std::string& tableFile)
     {
-        state_->currentRefrigerant = refrigerant;
+        for (auto* state : {state_.get(), checked_.get()})
+            state->currentRefrigerant = refrigerant;
         if (loadedTable_ != tableFile) {
             loadRefrigerantTable(state_->refrigerant, test::sampleDataFolder(), tableFile);
+            checked_->refrigerant = state_->refrigerant;
             loadedTable_ = tableFile;
         }
     }
@@ -139,26 +147,20 @@ class PairComparer
     }
     void useTable(const std::string& refrigerant, const RefrigerantTable& table)
     {
-        state_->currentRefrigerant = refrigerant;
-        state_->refrigerant.table = table;
+        for (auto* state : {state_.get(), checked_.get()}) {
+            state->currentRefrigerant = refrigerant;
+            state->refrigerant.table = table;
+        }
         loadedTable_ = "<made by the test>";
     }
 
     // The records at the given indexes (0: the empty record) are restored from `pristine`
-    // before the production evaluation; the reference gets copies of the same records.
+    // before each production evaluation; the reference gets copies of the same records.
     std::string compare(const Catalogue& pristine, const PairInputs& in,
                         ref::Outcome* reference = nullptr)
     {
-        auto& catalogue = state_->catalogue;
-        catalogue.compressors.setCount(pristine.compressors.count());
-        catalogue.condensers.setCount(pristine.condensers.count());
-        if (in.compressor != 0)
-            catalogue.compressors.at(in.compressor) = pristine.compressors[in.compressor];
-        if (in.condenser != 0)
-            catalogue.condensers.at(in.condenser) = pristine.condensers[in.condenser];
         CompressorRecord compressor = pristine.compressors[in.compressor];
         CondenserRecord condenser = pristine.condensers[in.condenser];
-
         ref::Figures figures = figuresOf(state_->refrigerant.result);
         const ref::Outcome want =
             ref::evaluatePair(state_->currentRefrigerant, state_->refrigerant.table,
@@ -166,24 +168,41 @@ class PairComparer
                               {in.to, in.airTemperature, in.superheat, in.subcooling,
                                in.compressorQuantity, in.condenserQuantity, in.heatFactor},
                               figures);
-
-        CollectingMessageSink sink;
-        const EvaluationOutcome got = evaluatePair(*state_, in, sink);
-
-        std::string diff =
-            differences(got, state_->refrigerant.result, sink.messages, want, figures);
-        const std::string gotTexts = rewrittenTexts(catalogue.compressors[in.compressor],
-                                                    catalogue.condensers[in.condenser]);
         const std::string wantTexts = rewrittenTexts(compressor, condenser);
-        if (gotTexts != wantTexts)
-            diff += "  record texts: evaluatePair " + gotTexts + ", reference " + wantTexts + "\n";
         if (reference)
             *reference = want;
+
+        checked_->refrigerant.result = state_->refrigerant.result;
+        checked_->refrigerant.calculationEnabled = state_->refrigerant.calculationEnabled;
+        std::string diff;
+        for (auto* state : {state_.get(), checked_.get()}) {
+            auto& catalogue = state->catalogue;
+            catalogue.compressors.setCount(pristine.compressors.count());
+            catalogue.condensers.setCount(pristine.condensers.count());
+            if (in.compressor != 0)
+                catalogue.compressors.at(in.compressor) = pristine.compressors[in.compressor];
+            if (in.condenser != 0)
+                catalogue.condensers.at(in.condenser) = pristine.condensers[in.condenser];
+            const bool checked = state == checked_.get();
+            CollectingMessageSink sink;
+            const EvaluationOutcome got = evaluatePair(
+                *state, in, sink, checked ? SearchChecks::Always : SearchChecks::WhenNeeded);
+            std::string differs =
+                differences(got, state->refrigerant.result, sink.messages, want, figures);
+            const std::string gotTexts = rewrittenTexts(catalogue.compressors[in.compressor],
+                                                        catalogue.condensers[in.condenser]);
+            if (gotTexts != wantTexts)
+                differs +=
+                    "  record texts: evaluatePair " + gotTexts + ", reference " + wantTexts + "\n";
+            if (!differs.empty())
+                diff += (checked ? "every step checked:\n" : "as it searches:\n") + differs;
+        }
         return diff;
     }
 
   private:
     std::unique_ptr<ApplicationState> state_;
+    std::unique_ptr<ApplicationState> checked_;
     std::string loadedTable_ = "<none>";
 };
 

@@ -1,0 +1,222 @@
+// Numbers converted once and kept beside their records: every way of writing a record is
+// followed by the next evaluation, as if nothing had been kept.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <bit>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "core/app/application_state.h"
+#include "core/app/message_sink.h"
+#include "core/catalogue/catalogue_files.h"
+#include "core/catalogue/lookups.h"
+#include "core/editor/coefficient_import.h"
+#include "core/editor/edit_history.h"
+#include "core/editor/row_operations.h"
+#include "core/performance/balance_point.h"
+#include "core/performance/compressor_model.h"
+#include "core/refrigerant/table_loader.h"
+#include "core/selection/candidate_list.h"
+#include "core/selection/unit_point.h"
+#include "core/text/source_texts.h"
+#include "support/temp_folder.h"
+
+namespace kelvo
+{
+namespace
+{
+
+std::array<std::uint64_t, 7> bitsOf(const PerformanceResult& r)
+{
+    return {std::bit_cast<std::uint64_t>(r.evaporatingPressure),
+            std::bit_cast<std::uint64_t>(r.condensingPressure),
+            std::bit_cast<std::uint64_t>(r.condensingDeltaT),
+            std::bit_cast<std::uint64_t>(r.refrigeratingCapacity),
+            std::bit_cast<std::uint64_t>(r.powerInput),
+            std::bit_cast<std::uint64_t>(r.condenserCapacity),
+            std::bit_cast<std::uint64_t>(r.condenserCapacityAt15K)};
+}
+
+// The sample catalogue with R404A, evaluated over and over in one state, against a fresh
+// state (nothing converted yet) holding a copy of the same catalogue.
+class KeptNumbers : public ::testing::Test
+{
+  protected:
+    void SetUp() override
+    {
+        useRefrigerant(state);
+        loadCatalogue(state.catalogue, test::sampleDataFolder());
+        // A unit the list shows at -10 / 32 C whose compressor has another above it.
+        state.selection = initialSelection(UnitFamily::Box);
+        tickAllFilters(state.selection);
+        state.selection.evaporatingTemperature = -10;
+        state.selection.ambientTemperature = 32;
+        DiscardingMessageSink sink;
+        rebuildCandidateList(state, sink);
+        for (const Candidate& row : state.selection.candidates.rows)
+            if (row.evaluated && findCompressorOfUnit(state.catalogue, row.unitIndex) > 1) {
+                unit = row.unitIndex;
+                break;
+            }
+        ASSERT_GT(compressor(), 1);
+    }
+
+    static void useRefrigerant(ApplicationState& s)
+    {
+        s.currentRefrigerant = "R404A";
+        loadRefrigerantTable(s.refrigerant, test::sampleDataFolder(), "R404A.txt");
+    }
+
+    int compressor() const { return findCompressorOfUnit(state.catalogue, unit); }
+    int condenser() const { return findCondenserOfUnit(state.catalogue, unit); }
+
+    static std::array<std::uint64_t, 7> evaluate(ApplicationState& s, int unitIndex)
+    {
+        const UnitConditions conditions = readUnitConditions(s.catalogue.units[unitIndex]);
+        PairInputs in;
+        in.compressor = findCompressorOfUnit(s.catalogue, unitIndex);
+        in.condenser = findCondenserOfUnit(s.catalogue, unitIndex);
+        in.to = -10;
+        in.airTemperature = 32;
+        in.superheat = conditions.superheatAt(in.to);
+        in.subcooling = conditions.subcooling;
+        in.compressorQuantity = conditions.compressorCount;
+        in.condenserQuantity = conditions.condenserCount;
+        DiscardingMessageSink sink;
+        s.refrigerant.result = {};
+        evaluatePair(s, in, sink);
+        return bitsOf(s.refrigerant.result);
+    }
+
+    // The figures of the kept state and those of a fresh copy of its catalogue.
+    void expectFreshFigures(const char* after)
+    {
+        const auto kept = evaluate(state, unit);
+        ApplicationState fresh;
+        useRefrigerant(fresh);
+        fresh.catalogue = state.catalogue;
+        EXPECT_EQ(kept, evaluate(fresh, unit)) << after;
+        EXPECT_EQ(kept, evaluate(state, unit)) << after << ", evaluated again";
+    }
+
+    ApplicationState state;
+    int unit = 1;
+};
+
+TEST_F(KeptNumbers, EveryWayOfWritingARecordIsFollowed)
+{
+    const auto original = evaluate(state, unit);
+    expectFreshFigures("nothing changed");
+
+    state.catalogue.compressors.at(compressor()).capacitySet().c[0] = "20000";
+    expectFreshFigures("a coefficient typed in");
+    EXPECT_NE(evaluate(state, unit), original);
+    state.catalogue.compressors.at(compressor()).superheatMode ^= true;
+    expectFreshFigures("the rating mode switched");
+    state.catalogue.condensers.at(condenser()).coeffA = "0.5";
+    state.catalogue.condensers.at(condenser()).dt2 = "";
+    expectFreshFigures("the condenser's model changed");
+
+    loadCatalogue(state.catalogue, test::sampleDataFolder());
+    expectFreshFigures("the catalogue loaded again");
+    EXPECT_EQ(evaluate(state, unit), original);
+
+    EditHistory history;
+    const std::vector<std::string> cells{"9000", "300",  "-90",   "5",     "-2",
+                                         "0.3",  "0.02", "-0.02", "0.006", "-0.002"};
+    RowEdit imported = importCoefficients(state.catalogue, compressor(), 1, cells);
+    ASSERT_TRUE(imported.done) << imported.message;
+    history.record(std::move(imported.step));
+    expectFreshFigures("coefficients imported");
+    EXPECT_NE(evaluate(state, unit), original);
+    ASSERT_TRUE(history.undo(state.catalogue));
+    expectFreshFigures("the import undone");
+    EXPECT_EQ(evaluate(state, unit), original);
+    ASSERT_TRUE(history.redo(state.catalogue));
+    expectFreshFigures("the import done again");
+
+    // Removing the record above moves the unit's compressor into the slot whose numbers
+    // were converted from the one removed.
+    const int above = compressor() - 1;
+    evaluate(state, [&] {
+        for (int u = 1; u <= state.catalogue.units.count(); ++u)
+            if (findCompressorOfUnit(state.catalogue, u) == above)
+                return u;
+        return unit;
+    }());
+    ASSERT_TRUE(deleteRecord(state.catalogue, EditorGrid::Compressors, above).done);
+    expectFreshFigures("the compressor row above deleted");
+    ASSERT_TRUE(moveRecord(state.catalogue, EditorGrid::Compressors, compressor(), "1").done);
+    ASSERT_EQ(compressor(), 1);
+    expectFreshFigures("the compressor row moved to the top");
+}
+
+TEST_F(KeptNumbers, TextsAreRewrittenAsBeforeAndRatingMessagesComeEveryTime)
+{
+    auto& record = state.catalogue.compressors.at(compressor());
+    record.capacitySet().c[1] = "512.7";
+    record.powerSet().multiplier = "0.97";
+    record.subcooling = "abc";
+    for (int evaluation = 1; evaluation <= 2; ++evaluation) {
+        const UnitConditions conditions = readUnitConditions(state.catalogue.units[unit]);
+        PairInputs in;
+        in.compressor = compressor();
+        in.condenser = condenser();
+        in.to = -10;
+        in.airTemperature = 32;
+        in.superheat = conditions.superheatAt(in.to);
+        CollectingMessageSink sink;
+        evaluatePair(state, in, sink);
+        EXPECT_EQ(sink.messages, std::vector<std::string>{kBadRatedSubcoolingMessage})
+            << "evaluation " << evaluation;
+        EXPECT_EQ(record.capacitySet().c[1], "512,7");
+        EXPECT_EQ(record.powerSet().multiplier, "0.97") << "a multiplier is read from a copy";
+    }
+}
+
+TEST_F(KeptNumbers, TheListFollowsAUnitsOwnTexts)
+{
+    DiscardingMessageSink sink;
+    const int row = state.selection.candidates.rowOfUnit(unit);
+    ASSERT_GT(row, 0);
+    auto& record = state.catalogue.units.at(unit);
+    const std::string toMin = record.toMin.str();
+    record.toMin = "0";
+    rebuildCandidateList(state, sink);
+    EXPECT_EQ(state.selection.candidates.rowOfUnit(unit), 0) << "-10 C is outside 0 .. to max";
+    record.toMin = toMin;
+    record.compressorCount = "two";
+    rebuildCandidateList(state, sink);
+    const Candidate* failed =
+        state.selection.candidates.row(state.selection.candidates.rowOfUnit(unit));
+    ASSERT_NE(failed, nullptr);
+    EXPECT_FALSE(failed->evaluated);
+    EXPECT_NE(failed->reason.find("two"), std::string::npos) << failed->reason;
+    record.compressorCount = "1";
+    rebuildCandidateList(state, sink);
+    EXPECT_TRUE(
+        state.selection.candidates.row(state.selection.candidates.rowOfUnit(unit))->evaluated);
+}
+
+TEST(SourceTexts, MatchOnlyTheSameTextsInTheSameSplit)
+{
+    SourceTexts kept;
+    const std::array<std::string_view, 2> ab{"ab", "c"};
+    EXPECT_FALSE(kept.matches(ab)) << "nothing kept yet";
+    kept.keep(ab);
+    EXPECT_TRUE(kept.matches(ab));
+    EXPECT_FALSE(kept.matches(std::array<std::string_view, 2>{"a", "bc"}));
+    EXPECT_FALSE(kept.matches(std::array<std::string_view, 1>{"ab"}));
+    EXPECT_FALSE(kept.matches(std::array<std::string_view, 3>{"ab", "c", ""}));
+    EXPECT_FALSE(kept.matches(std::array<std::string_view, 2>{"ab", "d"}));
+    const std::string longText(300, 'x');
+    const std::array<std::string_view, 1> tooLong{longText};
+    kept.keep(tooLong);
+    EXPECT_FALSE(kept.matches(tooLong)) << "a text over 255 bytes is converted every time";
+}
+
+} // namespace
+} // namespace kelvo
