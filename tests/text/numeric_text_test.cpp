@@ -2,6 +2,9 @@
 
 #include <clocale>
 #include <cmath>
+#include <cstdio>
+#include <random>
+#include <vector>
 #include <gtest/gtest.h>
 #include <string>
 
@@ -76,6 +79,49 @@ TEST(NumericText, DisplayFormUsesTheGivenSeparator)
     EXPECT_EQ(formatNumber(1e15, ','), "1E15");
     EXPECT_EQ(formatNumber(123456789012345.0, ','), "123456789012345");
     EXPECT_EQ(formatNumber(-12.5, ','), "-12,5");
+}
+
+// The general "%.15g" form, as the display form is defined (for 1e-4 <= |x| < 1e15).
+std::string generalForm(double value)
+{
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%.15g", value);
+    std::string text = buffer;
+    for (char& c : text)
+        if (c == '.')
+            c = ',';
+    return text;
+}
+
+TEST(NumericText, WholeNumbersAndTenthsPrintAsTheGeneralFormDoes)
+{
+    std::mt19937_64 random(17);
+    std::vector<long long> tenths;
+    for (long long n = -2000; n <= 2000; ++n)
+        tenths.push_back(n);
+    for (const long long n : {999999999999999LL, -999999999999999LL, 100000000000000LL,
+                              123456789012345LL, 10LL, 1000000LL})
+        tenths.push_back(n);
+    for (int i = 0; i < 20000; ++i) {
+        const auto digits = static_cast<int>(random() % 15) + 1;
+        const auto n = static_cast<long long>(random() % static_cast<unsigned long long>(
+                                                             std::pow(10.0, digits)));
+        tenths.push_back(i % 2 != 0 ? -n : n);
+    }
+    for (const long long n : tenths) {
+        if (n == 0)
+            continue;
+        const double value = static_cast<double>(n) / 10;
+        EXPECT_EQ(formatNumber(value, ','), generalForm(value)) << n << " tenths";
+        const double whole = static_cast<double>(n);
+        if (std::fabs(whole) < 1e15) {
+            EXPECT_EQ(formatNumber(whole, ','), generalForm(whole)) << n;
+        }
+    }
+    // Close to a tenth is no tenth: all the digits the general form gives.
+    EXPECT_EQ(formatNumber(0.30000000000000004, ','), "0,3");
+    EXPECT_EQ(formatNumber(1.2345, ','), "1,2345");
+    EXPECT_EQ(formatNumber(-7.05, '.'), "-7.05");
 }
 
 TEST(NumericText, RoundingSendsHalvesToTheEvenNeighbour)

@@ -173,6 +173,29 @@ std::int32_t toInteger(std::string_view text)
     throw ConversionError(invalidIntegerMessage(text));
 }
 
+namespace
+{
+
+// n / 10 written out: "-12,3", "0,5", "120".
+std::string tenthsText(long long tenths, char decimalSeparator)
+{
+    char digits[24];
+    const auto end = std::to_chars(digits, digits + sizeof digits, tenths < 0 ? -tenths : tenths).ptr;
+    const auto count = static_cast<std::size_t>(end - digits);
+    std::string out = tenths < 0 ? "-" : "";
+    if (count == 1)
+        out += '0';
+    else
+        out.append(digits, count - 1);
+    if (digits[count - 1] != '0') {
+        out += decimalSeparator;
+        out += digits[count - 1];
+    }
+    return out;
+}
+
+} // namespace
+
 std::string formatNumber(double value, char decimalSeparator)
 {
     if (!std::isfinite(value))
@@ -181,6 +204,13 @@ std::string formatNumber(double value, char decimalSeparator)
         return "0";
     char buffer[64];
     const double magnitude = std::fabs(value);
+    if (magnitude < 1e14) {
+        // Whole numbers and tenths, as most figures are, skip the general conversion: with at
+        // most 15 significant digits the nearest double prints back as the same digits.
+        const double tenths = std::nearbyint(value * 10);
+        if (tenths / 10 == value)
+            return tenthsText(static_cast<long long>(tenths), decimalSeparator);
+    }
     std::string out;
     if (magnitude >= 1e-4 && magnitude < 1e15) {
         const auto result =

@@ -13,16 +13,21 @@ bool SourceTexts::matches(std::span<const std::string_view> texts) const
 {
     if (!kept_)
         return false;
-    std::size_t at = 0;
+    const char* at = joined_.data();
+    const char* const end = at + joined_.size();
     for (const std::string_view text : texts) {
-        if (at + 1 + text.size() > joined_.size() ||
-            static_cast<unsigned char>(joined_[at]) != text.size())
+        const std::size_t size = text.size();
+        if (static_cast<std::size_t>(end - at) < 1 + size ||
+            static_cast<unsigned char>(*at) != size)
             return false;
-        if (std::string_view(joined_).substr(at + 1, text.size()) != text)
-            return false;
-        at += 1 + text.size();
+        ++at;
+        // Catalogue texts are a few bytes long: a plain loop beats a library call.
+        for (std::size_t i = 0; i < size; ++i)
+            if (at[i] != text[i])
+                return false;
+        at += size;
     }
-    return at == joined_.size();
+    return at == end;
 }
 
 void SourceTexts::keep(std::span<const std::string_view> texts)
