@@ -15,6 +15,7 @@
 #include "core/selection/candidate_list.h"
 #include "core/selection/unit_details.h"
 #include "core/selection/unit_point.h"
+#include "core/text/numeric_text.h"
 
 namespace
 {
@@ -127,18 +128,44 @@ void rebuildAgainstItsFloor(benchmark::State& bench)
 }
 BENCHMARK(rebuildAgainstItsFloor)->UseManualTime()->Unit(benchmark::kMillisecond);
 
-void detailsOfOneUnit(benchmark::State& bench)
+// The details of the listed unit with the widest evaporating range (the most range-table
+// columns): its point and every column at the three ambients. Counters: the balance points
+// evaluated and their search steps.
+void detailsOfTheWidestRangeUnit(benchmark::State& bench)
 {
     auto state = fullCatalogue(kelvo::UnitFamily::Box);
     kelvo::DiscardingMessageSink sink;
     kelvo::rebuildCandidateList(*state, sink);
-    // The largest unit: the most evaluation steps.
-    const int row = state->selection.candidates.evaluatedCount;
-    for (auto _ : bench) {
-        const auto details = kelvo::computeUnitDetails(*state, row, sink);
-        benchmark::DoNotOptimize(details.staging.rangeColumnCount);
+    const auto& list = state->selection.candidates;
+    int widestRow = 0;
+    double widest = -1;
+    for (int row = 1; row <= list.evaluatedCount; ++row) {
+        const auto& unit = state->catalogue.units[list.row(row)->unitIndex];
+        const double width =
+            kelvo::toNumber(unit.toMax.view()) - kelvo::toNumber(unit.toMin.view());
+        if (width > widest) {
+            widest = width;
+            widestRow = row;
+        }
     }
+    int columns = 0;
+    double steps = 0;
+    for (auto _ : bench) {
+        const auto details = kelvo::computeUnitDetails(*state, widestRow, sink);
+        columns = static_cast<int>(details.range.columns.size());
+        benchmark::DoNotOptimize(details.staging.rangeColumnCount);
+        bench.PauseTiming();
+        steps = 0;
+        for (const auto& column : details.range.columns)
+            for (std::size_t a = 0; a < kelvo::kRangeAmbientCount; ++a)
+                if (const auto& tk = column.capacity[a].condensingTemperature)
+                    steps += std::round((*tk - kelvo::kRangeAmbients[a]) * 10);
+        bench.ResumeTiming();
+    }
+    bench.counters["range columns"] = columns;
+    bench.counters["points evaluated"] = 1 + columns * kelvo::kRangeAmbientCount;
+    bench.counters["search steps (range)"] = steps;
 }
-BENCHMARK(detailsOfOneUnit)->Unit(benchmark::kMillisecond);
+BENCHMARK(detailsOfTheWidestRangeUnit)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -3,10 +3,10 @@
 #include <clocale>
 #include <cmath>
 #include <cstdio>
-#include <random>
-#include <vector>
 #include <gtest/gtest.h>
+#include <random>
 #include <string>
+#include <vector>
 
 namespace kelvo
 {
@@ -104,8 +104,8 @@ TEST(NumericText, WholeNumbersAndTenthsPrintAsTheGeneralFormDoes)
         tenths.push_back(n);
     for (int i = 0; i < 20000; ++i) {
         const auto digits = static_cast<int>(random() % 15) + 1;
-        const auto n = static_cast<long long>(random() % static_cast<unsigned long long>(
-                                                             std::pow(10.0, digits)));
+        const auto n = static_cast<long long>(
+            random() % static_cast<unsigned long long>(std::pow(10.0, digits)));
         tenths.push_back(i % 2 != 0 ? -n : n);
     }
     for (const long long n : tenths) {

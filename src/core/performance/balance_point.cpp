@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <optional>
+#include <type_traits>
 
 #include "core/app/application_state.h"
 #include "core/performance/compressor_model.h"
@@ -70,6 +71,29 @@ Record& recordAt(Table& table, int index, std::optional<Record>& scratch)
     return scratch.emplace();
 }
 
+// f(form) with the form as a compile-time constant; the form is not None.
+template <class F> bool withForm(PolynomialForm form, F f)
+{
+    using Form = PolynomialForm;
+    if (form == Form::TenCoefficient)
+        return f(std::integral_constant<Form, Form::TenCoefficient>{});
+    return f(std::integral_constant<Form, Form::SixCoefficient>{});
+}
+
+template <class F> bool withCondenserKind(CondenserModelKind kind, F f)
+{
+    using Kind = CondenserModelKind;
+    switch (kind) {
+    case Kind::TwoPoint:
+        return f(std::integral_constant<Kind, Kind::TwoPoint>{});
+    case Kind::CoefficientA:
+        return f(std::integral_constant<Kind, Kind::CoefficientA>{});
+    case Kind::None:
+        break;
+    }
+    return f(std::integral_constant<Kind, Kind::None>{});
+}
+
 // The slot of the record recordAt gives: its index, or 0 for the scratch copy.
 template <class Table> int slotOf(const Table& table, int index)
 {
@@ -93,7 +117,7 @@ class Evaluation
     // nothing is written.
     bool searchUnchecked(const RatedPolynomial& capacity, const RatedPolynomial& power,
                          const SuperheatCorrection& correction, const CondenserModel& condenser);
-    template <PolynomialForm CapacityForm, PolynomialForm PowerForm>
+    template <PolynomialForm CapacityForm, PolynomialForm PowerForm, CondenserModelKind Kind>
     bool searchPlain(const RatedPolynomial& capacity, const RatedPolynomial& power,
                      const SuperheatCorrection& correction, const CondenserModel& condenser,
                      PerformanceResult& figures) const;
@@ -201,25 +225,21 @@ bool Evaluation::searchUnchecked(const RatedPolynomial& capacity, const RatedPol
                                  const SuperheatCorrection& correction,
                                  const CondenserModel& condenser)
 {
-    using Form = PolynomialForm;
     if (correction.faultsAtFirstStep() || condenser.faulty() || !capacity.usable() ||
         !power.usable())
         return false;
     PerformanceResult figures = result_;
     const FaultFlagWatch watch;
-    bool gaveUp = false;
-    if (capacity.form() == Form::TenCoefficient)
-        gaveUp = power.form() == Form::TenCoefficient
-                     ? searchPlain<Form::TenCoefficient, Form::TenCoefficient>(
-                           capacity, power, correction, condenser, figures)
-                     : searchPlain<Form::TenCoefficient, Form::SixCoefficient>(
-                           capacity, power, correction, condenser, figures);
-    else
-        gaveUp = power.form() == Form::TenCoefficient
-                     ? searchPlain<Form::SixCoefficient, Form::TenCoefficient>(
-                           capacity, power, correction, condenser, figures)
-                     : searchPlain<Form::SixCoefficient, Form::SixCoefficient>(
-                           capacity, power, correction, condenser, figures);
+    // One search for each combination of forms and condenser model, none of them chosen per
+    // step.
+    const bool gaveUp = withForm(capacity.form(), [&](auto capacityForm) {
+        return withForm(power.form(), [&](auto powerForm) {
+            return withCondenserKind(condenser.kind(), [&](auto kind) {
+                return searchPlain<capacityForm(), powerForm(), kind()>(capacity, power, correction,
+                                                                        condenser, figures);
+            });
+        });
+    });
     if (watch.faultRaised() || !allFinite(figures))
         return false;
     result_ = figures;
@@ -227,7 +247,7 @@ bool Evaluation::searchUnchecked(const RatedPolynomial& capacity, const RatedPol
     return true;
 }
 
-template <PolynomialForm CapacityForm, PolynomialForm PowerForm>
+template <PolynomialForm CapacityForm, PolynomialForm PowerForm, CondenserModelKind Kind>
 bool Evaluation::searchPlain(const RatedPolynomial& capacity, const RatedPolynomial& power,
                              const SuperheatCorrection& correction, const CondenserModel& condenser,
                              PerformanceResult& figures) const
@@ -250,7 +270,7 @@ bool Evaluation::searchPlain(const RatedPolynomial& capacity, const RatedPolynom
         const CompressorPerformance one = correction.apply<A>(ratedCapacity, ratedPower, tk);
         qo = one.capacity * compressors;
         pe = one.power * compressors;
-        qk = condenser.capacityAt<A>(dT) * condensers;
+        qk = condenser.capacityIn<Kind, A>(dT) * condensers;
         if ((qo + pe) * heatFactor <= qk || tk > kCondensingLimit)
             break;
     }

@@ -31,6 +31,9 @@ class CondenserModel
     // Capacity at dT; 0 when there is no model or A is 0.
     template <class Arithmetic = CheckedArithmetic>
     [[nodiscard]] double capacityAt(double dT) const;
+    // capacityAt() for a model known to be of the kind.
+    template <CondenserModelKind Kind, class Arithmetic>
+    [[nodiscard]] double capacityIn(double dT) const;
 
   private:
     CondenserModelKind kind_ = CondenserModelKind::None;
@@ -48,13 +51,24 @@ inline double CondenserModel::capacityAt15K() const
     return at15K_;
 }
 
+template <CondenserModelKind Kind, class Arithmetic>
+inline double CondenserModel::capacityIn(double dT) const
+{
+    if constexpr (Kind == CondenserModelKind::TwoPoint)
+        return Arithmetic::finite(Arithmetic::finite(slope_ * dT) + offset_);
+    else if constexpr (Kind == CondenserModelKind::CoefficientA)
+        return coefficientA_ != 0 ? Arithmetic::divide(dT, coefficientA_) : 0.0;
+    else
+        return 0.0;
+}
+
 template <class Arithmetic> inline double CondenserModel::capacityAt(double dT) const
 {
     switch (kind_) {
     case CondenserModelKind::TwoPoint:
-        return Arithmetic::finite(Arithmetic::finite(slope_ * dT) + offset_);
+        return capacityIn<CondenserModelKind::TwoPoint, Arithmetic>(dT);
     case CondenserModelKind::CoefficientA:
-        return coefficientA_ != 0 ? Arithmetic::divide(dT, coefficientA_) : 0.0;
+        return capacityIn<CondenserModelKind::CoefficientA, Arithmetic>(dT);
     case CondenserModelKind::None:
         break;
     }

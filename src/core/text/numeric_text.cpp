@@ -180,7 +180,8 @@ namespace
 std::string tenthsText(long long tenths, char decimalSeparator)
 {
     char digits[24];
-    const auto end = std::to_chars(digits, digits + sizeof digits, tenths < 0 ? -tenths : tenths).ptr;
+    const auto end =
+        std::to_chars(digits, digits + sizeof digits, tenths < 0 ? -tenths : tenths).ptr;
     const auto count = static_cast<std::size_t>(end - digits);
     std::string out = tenths < 0 ? "-" : "";
     if (count == 1)
