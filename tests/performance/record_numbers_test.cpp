@@ -76,15 +76,9 @@ class KeptNumbers : public ::testing::Test
     static std::array<std::uint64_t, 7> evaluate(ApplicationState& s, int unitIndex)
     {
         const UnitConditions conditions = readUnitConditions(s.catalogue.units[unitIndex]);
-        PairInputs in;
-        in.compressor = findCompressorOfUnit(s.catalogue, unitIndex);
-        in.condenser = findCondenserOfUnit(s.catalogue, unitIndex);
-        in.to = -10;
-        in.airTemperature = 32;
-        in.superheat = conditions.superheatAt(in.to);
-        in.subcooling = conditions.subcooling;
-        in.compressorQuantity = conditions.compressorCount;
-        in.condenserQuantity = conditions.condenserCount;
+        const PairInputs in =
+            unitPairInputs(findCompressorOfUnit(s.catalogue, unitIndex),
+                           findCondenserOfUnit(s.catalogue, unitIndex), conditions, -10, 32);
         DiscardingMessageSink sink;
         s.refrigerant.result = {};
         evaluatePair(s, in, sink);
@@ -162,12 +156,7 @@ TEST_F(KeptNumbers, TextsAreRewrittenAsBeforeAndRatingMessagesComeEveryTime)
     record.subcooling = "abc";
     for (int evaluation = 1; evaluation <= 2; ++evaluation) {
         const UnitConditions conditions = readUnitConditions(state.catalogue.units[unit]);
-        PairInputs in;
-        in.compressor = compressor();
-        in.condenser = condenser();
-        in.to = -10;
-        in.airTemperature = 32;
-        in.superheat = conditions.superheatAt(in.to);
+        const PairInputs in = unitPairInputs(compressor(), condenser(), conditions, -10, 32);
         CollectingMessageSink sink;
         evaluatePair(state, in, sink);
         EXPECT_EQ(sink.messages, std::vector<std::string>{kBadRatedSubcoolingMessage})

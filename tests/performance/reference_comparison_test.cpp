@@ -409,6 +409,14 @@ TEST_F(ReferenceEdgeCases, CoefficientFormsAndMultipliers)
     check("power set with nine coefficients uses the six-coefficient form");
     EXPECT_TRUE(last.ok);
 
+    for (auto& c : compressor().capacitySet().c)
+        c = "0";
+    check("every capacity coefficient 0: 0 / 0 inside the search");
+    EXPECT_EQ(last.fault, ref::Fault::InvalidOperation);
+    const char* capacity[] = {"-0.0004", "0.0021", "-0.0013", "-0.12", "0.38", "15.5"};
+    for (std::size_t i = 0; i < 10; ++i)
+        compressor().capacitySet().c[i] = i < 6 ? capacity[i] : "";
+
     check("a good evaluation before a failing one");
     compressor().capacitySet().c[5] = "";
     check("capacity set without C5: 0 / 0 after pk of the first step");
@@ -435,6 +443,17 @@ TEST_F(ReferenceEdgeCases, OverflowPartWayThroughTheSearch)
     EXPECT_EQ(last.fault, ref::Fault::Overflow);
 }
 
+TEST_F(ReferenceEdgeCases, OverflowAtOneStepOnly)
+{
+    // Rated capacity -1e305 (y - 40)^2 + DBL_MAX + 1e302 kW: beyond the double range at tk = 40
+    // alone. The checked search ends there; a search that looked only at its end would find
+    // finite figures again at the next step.
+    auto& set = compressor().capacitySet();
+    set.c = {"-1e305", "0", "0", "8e306", "0", "1.976941348623157e307", "", "", "", ""};
+    check("capacity beyond the double range at one step");
+    EXPECT_EQ(last.fault, ref::Fault::Overflow);
+}
+
 TEST_F(ReferenceEdgeCases, CondenserModels)
 {
     check("two-point condenser");
@@ -452,6 +471,9 @@ TEST_F(ReferenceEdgeCases, CondenserModels)
     check("A = 1.5");
     condenser().coeffA = "0.0007";
     check("A of a huge condenser: balance at the first step");
+    condenser().coeffA = "1e-320";
+    check("A of a subnormal size: dT / A overflows in the first step");
+    EXPECT_EQ(last.fault, ref::Fault::Overflow);
     condenser().coeffA = "0";
     check("A = 0 gives up");
     EXPECT_TRUE(last.gaveUp);

@@ -81,17 +81,12 @@ TEST(UncheckedSearch, GivesTheCheckedFiguresForEveryUnitAtEveryListedCondition)
             if (unit.refrigerant.view() != refrigerant)
                 continue;
             const UnitConditions conditions = readUnitConditions(unit);
-            PairInputs in;
-            in.compressor = findCompressorOfUnit(catalogue, u);
-            in.condenser = findCondenserOfUnit(catalogue, u);
-            in.subcooling = conditions.subcooling;
-            in.compressorQuantity = conditions.compressorCount;
-            in.condenserQuantity = conditions.condenserCount;
+            const int compressor = findCompressorOfUnit(catalogue, u);
+            const int condenser = findCondenserOfUnit(catalogue, u);
             for (const double to : evaporatingTemperatureChoices()) {
-                in.to = to;
-                in.superheat = conditions.superheatAt(to);
                 for (int air = 0; air <= 50; ++air) {
-                    in.airTemperature = air;
+                    const PairInputs in =
+                        unitPairInputs(compressor, condenser, conditions, to, air);
                     // Both start from the same previous result: fields a search does not reach
                     // keep it.
                     checked->refrigerant.result = fast->refrigerant.result;
@@ -172,13 +167,9 @@ TEST(UncheckedSearch, FlagsLeftRaisedBeforeAnEvaluationChangeNothing)
     while (state.catalogue.units[unit].refrigerant.view() != "R404A")
         ++unit;
     const UnitConditions conditions = readUnitConditions(state.catalogue.units[unit]);
-    PairInputs in;
-    in.compressor = findCompressorOfUnit(state.catalogue, unit);
-    in.condenser = findCondenserOfUnit(state.catalogue, unit);
-    in.to = -10;
-    in.airTemperature = 32;
-    in.superheat = conditions.superheatAt(in.to);
-    in.subcooling = conditions.subcooling;
+    const PairInputs in =
+        unitPairInputs(findCompressorOfUnit(state.catalogue, unit),
+                       findCondenserOfUnit(state.catalogue, unit), conditions, -10, 32);
     DiscardingMessageSink sink;
     ASSERT_TRUE(evaluatePair(state, in, sink, SearchChecks::Always).succeeded());
     const PerformanceResult want = state.refrigerant.result;

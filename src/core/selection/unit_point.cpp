@@ -96,6 +96,22 @@ const UnitNumbers& UnitNumberSlots::of(const CondensingUnitRecord& unit, int ind
     return slots_.get(unit, index, texts, convertUnitNumbers);
 }
 
+PairInputs unitPairInputs(int compressor, int condenser, const UnitConditions& conditions,
+                          double to, double airTemperature)
+{
+    PairInputs inputs;
+    inputs.compressor = compressor;
+    inputs.condenser = condenser;
+    inputs.to = to;
+    inputs.airTemperature = airTemperature;
+    inputs.superheat = conditions.superheatAt(to);
+    inputs.subcooling = conditions.subcooling;
+    inputs.compressorQuantity = conditions.compressorCount;
+    inputs.condenserQuantity = conditions.condenserCount;
+    inputs.heatFactor = 1.0;
+    return inputs;
+}
+
 UnitPoint evaluateUnitPoint(ApplicationState& state, int unitIndex, int compressor, int condenser,
                             const UnitConditions& conditions, double to, double airTemperature,
                             MessageSink& sink)
@@ -114,16 +130,7 @@ UnitPoint evaluateUnitPoint(ApplicationState& state, int unitIndex, int compress
                                                    unit.condenserId.view());
         return point;
     }
-    PairInputs inputs;
-    inputs.compressor = compressor;
-    inputs.condenser = condenser;
-    inputs.to = to;
-    inputs.airTemperature = airTemperature;
-    inputs.superheat = conditions.superheatAt(to);
-    inputs.subcooling = conditions.subcooling;
-    inputs.compressorQuantity = conditions.compressorCount;
-    inputs.condenserQuantity = conditions.condenserCount;
-    inputs.heatFactor = 1.0;
+    const PairInputs inputs = unitPairInputs(compressor, condenser, conditions, to, airTemperature);
     RecordingSink recording(sink);
     try {
         const EvaluationOutcome outcome = evaluatePair(state, inputs, recording);

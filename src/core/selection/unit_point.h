@@ -72,6 +72,10 @@ struct UnitPoint {
     std::string failure; // why there are no figures (Windows-1250), empty on success
 };
 
+// The inputs of a unit's balance point at (to, air temperature), heat factor 1.0.
+PairInputs unitPairInputs(int compressor, int condenser, const UnitConditions& conditions,
+                          double to, double airTemperature);
+
 // Evaluates without ever throwing. A unit without compressor or condenser is not evaluated
 // (its failure names the missing link); every message of the calculation goes to the sink
 // (UTF-8) and a failure without an arithmetic error carries the messages of this evaluation.
