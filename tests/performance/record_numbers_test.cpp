@@ -142,7 +142,7 @@ TEST_F(KeptNumbers, EveryWayOfWritingARecordIsFollowed)
     values.texts.at(static_cast<std::size_t>(c0)) = "12000.5";
     editor->store(values);
     expectFreshFigures("C0 typed into the compressor editor");
-    EXPECT_EQ(state.catalogue.compressors[compressor()].capacitySet().c[0], "12000,5")
+    EXPECT_EQ(state.catalogue.compressors[compressor()].coeffSets[0].c[0], "12000,5")
         << "stored, then rewritten by the evaluation as the catalogue keeps it";
     editor->close(values);
     ASSERT_TRUE(state.editor.history.undo(state.catalogue));
