@@ -30,7 +30,7 @@ Candidate failedCandidate(Candidate candidate, std::string reason)
 // The unit's row with its figures but not yet their texts, or nothing when it lies outside
 // its evaporating range.
 std::optional<Candidate> candidateFor(ApplicationState& state, int unitIndex, int compressor,
-                                      MessageSink& sink)
+                                      int condenser, MessageSink& sink)
 {
     const SelectionState& selection = state.selection;
     const CondensingUnitRecord& unit = state.catalogue.units[unitIndex];
@@ -45,7 +45,6 @@ std::optional<Candidate> candidateFor(ApplicationState& state, int unitIndex, in
         return std::nullopt;
     if (!numbers.conditionsFailure.empty())
         return failedCandidate(std::move(candidate), numbers.conditionsFailure);
-    const int condenser = findCondenserOfUnit(state.catalogue, unitIndex);
     const UnitPoint point =
         evaluateUnitPoint(state, unitIndex, compressor, condenser, numbers.conditions, to,
                           selection.ambientTemperature, sink);
@@ -112,11 +111,16 @@ void rebuildCandidateList(ApplicationState& state, MessageSink& sink,
     found.reserve(static_cast<std::size_t>(unitCount));
     if (progress)
         progress(unitCount, 0);
+    // Nothing changes an id while the list is built.
+    const IdIndex compressors(state.catalogue.compressors);
+    const IdIndex condensers(state.catalogue.condensers);
     for (int s = 1; s <= unitCount; ++s) {
-        const int compressor = findCompressorOfUnit(state.catalogue, s);
-        if (passesFamilyAndFilters(selection, state.currentRefrigerant, state.catalogue.units[s],
-                                   state.catalogue, compressor)) {
-            auto candidate = candidateFor(state, s, compressor, messages);
+        const CondensingUnitRecord& unit = state.catalogue.units[s];
+        const int compressor = compressors.find(unit.compressorId.view());
+        if (passesFamilyAndFilters(selection, state.currentRefrigerant, unit, state.catalogue,
+                                   compressor)) {
+            auto candidate = candidateFor(state, s, compressor,
+                                          condensers.find(unit.condenserId.view()), messages);
             const bool hidden = candidate && selection.insideEnvelopeOnly &&
                                 candidate->envelope == EnvelopePosition::Outside;
             if (candidate && !hidden)
