@@ -110,17 +110,24 @@ TEST(Lookups, ExactFirstMatchOverRecordsInUse)
     c.units.at(2).compressorId = "07";
     c.units.at(3).compressorId = "0";
     c.units.at(4).compressorId = "12 ";
-    EXPECT_EQ(findCompressorOfUnit(c, 1), 2); // lower index wins
-    EXPECT_EQ(findCompressorOfUnit(c, 2), 0); // no numeric reading
-    EXPECT_EQ(findCompressorOfUnit(c, 3), 0);
-    EXPECT_EQ(findCompressorOfUnit(c, 4), 0); // no trimming
+    // The index a list rebuild builds answers as the lookup does.
+    const auto found = [&](int unit) {
+        const int index = findCompressorOfUnit(c, unit);
+        EXPECT_EQ(IdIndex(c.compressors).find(c.units[unit].compressorId.view()), index)
+            << "unit " << unit;
+        return index;
+    };
+    EXPECT_EQ(found(1), 2); // lower index wins
+    EXPECT_EQ(found(2), 0); // no numeric reading
+    EXPECT_EQ(found(3), 0);
+    EXPECT_EQ(found(4), 0); // no trimming
 
     c.units.at(1).compressorId = "7";
     c.compressors.at(1).id = "99";
     c.compressors.at(3).id = "7";
-    EXPECT_EQ(findCompressorOfUnit(c, 1), 3); // the last record in use is found
+    EXPECT_EQ(found(1), 3); // the last record in use is found
     c.compressors.setCount(2);
-    EXPECT_EQ(findCompressorOfUnit(c, 1), 0); // the slot above the count is not read
+    EXPECT_EQ(found(1), 0); // the slot above the count is not read
 
     c.condensers.setCount(1);
     c.condensers.at(1).id = "";
