@@ -167,13 +167,7 @@ void printDetails(std::ostream& out, const ApplicationState& state, const Select
     printRangeTable(out, d, label(83), false);
     if (!d.range.failure.empty())
         out << "Range tables: " << oneLine(toUtf8(d.range.failure)) << "\n";
-    const bool marked =
-        std::any_of(d.range.columns.begin(), d.range.columns.end(), [](const auto& c) {
-            return std::any_of(c.capacity.begin(), c.capacity.end(), [](const RangeCell& cell) {
-                return !cell.mark.empty() || !cell.envelopeMark.empty();
-            });
-        });
-    if (marked)
+    if (anyCellMarked(d.range))
         for (const std::string& line : markLegend(state.languages.currentLanguage()))
             out << line << "\n";
     if (!messages.empty()) {

@@ -1,6 +1,7 @@
 #include "core/editor/row_operations.h"
 
 #include <stdexcept>
+#include <type_traits>
 
 #include "core/editor/catalogue_changes.h"
 #include "core/editor/catalogue_tables.h"
@@ -218,17 +219,13 @@ RowEdit addUnit(Catalogue& catalogue, const NewUnit& parts, const EditorFilters&
 
 RowEdit addEmptyRecord(Catalogue& catalogue, EditorGrid table, std::string_view refrigerant)
 {
-    switch (table) {
-    case EditorGrid::Compressors:
-        return addEmptyTo(catalogue, catalogue.compressors, table, refrigerant);
-    case EditorGrid::Condensers:
-        return addEmptyTo(catalogue, catalogue.condensers, table, refrigerant);
-    case EditorGrid::Frames:
-        return addEmptyTo(catalogue, catalogue.frames, table, refrigerant);
-    case EditorGrid::Units:
-        break;
-    }
-    throw std::invalid_argument("units are added from a compressor, a condenser and a frame");
+    return withTable(catalogue, table, [&](auto& records) -> RowEdit {
+        if constexpr (std::is_same_v<std::decay_t<decltype(records)>, UnitTable>)
+            throw std::invalid_argument(
+                "units are added from a compressor, a condenser and a frame");
+        else
+            return addEmptyTo(catalogue, records, table, refrigerant);
+    });
 }
 
 RowEdit deleteRecord(Catalogue& catalogue, EditorGrid table, int index)

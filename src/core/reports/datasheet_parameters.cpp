@@ -267,10 +267,7 @@ ReportParameters unitDatasheetParameters(ApplicationState& state, const Datashee
         setAdditionalAccessories(list, kBoxAdditionalAccessories, inputs.accessories);
     }
     // The marks the range figures may carry, explained under the tables.
-    std::string legend;
-    for (const std::string& line : markLegend(inputs.language))
-        legend += (legend.empty() ? "" : "     ") + line;
-    list.set("LegendaZnakow", legend);
+    list.set("LegendaZnakow", markLegendLine(inputs.language));
     setRangeColumns(list, details.staging);
     return list.take();
 }

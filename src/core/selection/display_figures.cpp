@@ -26,6 +26,14 @@ std::vector<std::string> markLegend(int language)
     return lines;
 }
 
+std::string markLegendLine(int language)
+{
+    std::string line;
+    for (const std::string& mark : markLegend(language))
+        line += (line.empty() ? "" : "     ") + mark;
+    return line;
+}
+
 EnvelopeMarking envelopeMarking(EnvelopePosition position, double to, double tk, char separator,
                                 int language)
 {

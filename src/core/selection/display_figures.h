@@ -22,6 +22,8 @@ double powerFigureKW(double powerKW);
 
 // The legend of the three marks, one line each (UTF-8): failed, gave up, outside.
 std::vector<std::string> markLegend(int language);
+// The same on one line, as the window and the datasheet show it under the range tables.
+std::string markLegendLine(int language);
 
 // What marks a figure whose working point lies outside its compressor's operating envelope:
 // kOutsideEnvelopeMark and the reason naming the point (Windows-1250, tk to one decimal);

@@ -1,5 +1,6 @@
 #include "core/selection/unit_details.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 #include "core/app/application_state.h"
@@ -288,6 +289,15 @@ const UnitDetails& showUnitDetails(ApplicationState& state, int row, MessageSink
     state.selection.selectedRow = row;
     state.selection.details = std::move(details);
     return *state.selection.details;
+}
+
+bool anyCellMarked(const RangeTables& range)
+{
+    return std::any_of(range.columns.begin(), range.columns.end(), [](const RangeColumn& column) {
+        return std::any_of(
+            column.capacity.begin(), column.capacity.end(),
+            [](const RangeCell& cell) { return !cell.mark.empty() || !cell.envelopeMark.empty(); });
+    });
 }
 
 } // namespace kelvo

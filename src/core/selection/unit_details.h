@@ -56,6 +56,9 @@ struct RangeTables {
     std::string failure;              // why the tables are empty or cut short; empty otherwise
 };
 
+// Whether a figure of the tables carries a mark (and the legend is worth showing).
+bool anyCellMarked(const RangeTables& range);
+
 // What the datasheet receives: the first kStagedRangeColumns columns as shown (figure and
 // mark), each cut to kStagedTextWidth. rangeColumnCount counts every computed column.
 struct RangeStaging {

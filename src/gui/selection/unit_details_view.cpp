@@ -171,10 +171,7 @@ void UnitDetailsView::applyCaptions()
     const int language = state_.languages.currentLanguage();
     pages_->setTabText(pages_->indexOf(envelope_),
                        fromUtf8Text(ownText(OwnText::EnvelopeTab, language)));
-    QStringList legend;
-    for (const std::string& line : markLegend(language))
-        legend << fromUtf8Text(line);
-    legend_->setText(legend.join(QStringLiteral("    ")));
+    legend_->setText(fromUtf8Text(markLegendLine(language)));
 }
 
 void UnitDetailsView::show(const UnitDetails& details)
