@@ -57,10 +57,7 @@ bool boxActsOn(const EditorFilterBox& box, EditorGrid grid)
 
 std::string trimmed(const std::string& text)
 {
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+    return std::string(withoutOuterBlanks(text));
 }
 
 // Ticks exactly the boxes whose captions are listed, comma-separated.

@@ -62,6 +62,15 @@ template <std::size_t N> class FixedText
     std::string text_;
 };
 
+// A catalogue text without its outer blanks (texts are kept as typed, blank-padded or not).
+inline std::string_view withoutOuterBlanks(std::string_view text)
+{
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos)
+        return {};
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
 template <std::size_t N, std::size_t M> bool sameText(const FixedText<N>& a, const FixedText<M>& b)
 {
     return a.view() == b.view();

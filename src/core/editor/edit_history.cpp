@@ -10,6 +10,22 @@ std::size_t stepBytes(const EditStep& step)
     return sizeof(EditStep) + step.description.capacity() + step.changes.bytes();
 }
 
+// Takes the last step of `from`, carries it out on the catalogue and keeps it last in `to`;
+// returns the tables it touches.
+template <class From, class To, class CarryOut>
+std::optional<std::vector<EditorGrid>> passLastStep(From& from, To& to, Catalogue& catalogue,
+                                                    CarryOut carryOut)
+{
+    if (from.empty())
+        return std::nullopt;
+    auto kept = std::move(from.back());
+    from.pop_back();
+    carryOut(catalogue, kept.step.changes);
+    auto tables = kept.step.changes.tables();
+    to.push_back(std::move(kept));
+    return tables;
+}
+
 } // namespace
 
 void EditHistory::record(EditStep step)
@@ -44,26 +60,12 @@ std::string EditHistory::redoDescription() const
 
 std::optional<std::vector<EditorGrid>> EditHistory::undo(Catalogue& catalogue)
 {
-    if (undo_.empty())
-        return std::nullopt;
-    Kept kept = std::move(undo_.back());
-    undo_.pop_back();
-    revertChanges(catalogue, kept.step.changes);
-    auto tables = kept.step.changes.tables();
-    redo_.push_back(std::move(kept));
-    return tables;
+    return passLastStep(undo_, redo_, catalogue, revertChanges);
 }
 
 std::optional<std::vector<EditorGrid>> EditHistory::redo(Catalogue& catalogue)
 {
-    if (redo_.empty())
-        return std::nullopt;
-    Kept kept = std::move(redo_.back());
-    redo_.pop_back();
-    applyChanges(catalogue, kept.step.changes);
-    auto tables = kept.step.changes.tables();
-    undo_.push_back(std::move(kept));
-    return tables;
+    return passLastStep(redo_, undo_, catalogue, applyChanges);
 }
 
 void EditHistory::dropOldest()

@@ -12,11 +12,9 @@ namespace
 
 std::string fileNamePart(std::string_view catalogueText)
 {
-    std::string text = toUtf8(catalogueText);
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string::npos)
+    std::string text = toUtf8(withoutOuterBlanks(catalogueText));
+    if (text.empty())
         return "?";
-    text = text.substr(first, text.find_last_not_of(' ') - first + 1);
     for (char& c : text)
         if (static_cast<unsigned char>(c) < 0x20 ||
             std::string_view("/\\:*?\"<>|").find(c) != std::string_view::npos)

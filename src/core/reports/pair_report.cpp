@@ -39,10 +39,7 @@ std::string number(double value)
 // without outer blanks.
 std::string modelText(std::string_view model)
 {
-    const auto first = model.find_first_not_of(' ');
-    if (first == std::string_view::npos)
-        return {};
-    return toUtf8(model.substr(first, model.find_last_not_of(' ') - first + 1));
+    return toUtf8(withoutOuterBlanks(model));
 }
 
 // "repeat v -= step until v <= limit", without walking one step at a time to a far limit.
