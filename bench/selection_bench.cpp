@@ -32,6 +32,7 @@ void rebuildFullList(benchmark::State& bench, kelvo::UnitFamily family)
         benchmark::DoNotOptimize(state->selection.candidates.rows.data());
     }
     bench.counters["candidates"] = static_cast<double>(state->selection.candidates.rows.size());
+    bench.counters["units evaluated"] = state->selection.candidates.evaluatedCount;
 }
 BENCHMARK_CAPTURE(rebuildFullList, box, kelvo::UnitFamily::Box)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(rebuildFullList, base, kelvo::UnitFamily::Base)->Unit(benchmark::kMillisecond);

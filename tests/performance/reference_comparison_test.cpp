@@ -454,6 +454,20 @@ TEST_F(ReferenceEdgeCases, OverflowAtOneStepOnly)
     EXPECT_EQ(last.fault, ref::Fault::Overflow);
 }
 
+TEST_F(ReferenceEdgeCases, ASuctionTemperatureBeyondTheRangeEndsBeforeAnyTextIsRewritten)
+{
+    compressor().subcooling = "abc";
+    inputs.to = -1e308; // po underflows to 0; to + superheat overflows
+    inputs.superheat = -1e308;
+    check("actual suction temperature beyond the double range");
+    EXPECT_EQ(last.fault, ref::Fault::Overflow);
+    inputs.superheat = 10;
+    compressor().superheatMode = true;
+    compressor().superheat = "-1e308";
+    check("rated suction temperature beyond the double range");
+    EXPECT_EQ(last.fault, ref::Fault::Overflow);
+}
+
 TEST_F(ReferenceEdgeCases, CondenserModels)
 {
     check("two-point condenser");

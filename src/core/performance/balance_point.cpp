@@ -189,17 +189,16 @@ EvaluationOutcome Evaluation::run()
             return outcome_;
         }
 
-        // Converting rewrites "." to "," in the coefficient and condenser texts.
+        RatingConditions rating;
+        rating.suctionTemperature = readRatedSuctionTemperature(compressor, in_.to, sink_);
+        const double actualSuction = finiteOrFault(in_.to + in_.superheat);
+        // Converting rewrites "." to "," in the coefficient and condenser texts: only past the
+        // faults above, as an evaluation has always done.
         const CompressorNumbers& numbers = state_.recordNumbers.compressor(
             compressor, slotOf(state_.catalogue.compressors, in_.compressor));
+        rating.subcooling = ratedSubcooling(numbers.subcooling, sink_);
         const CondenserModel& condenser = state_.recordNumbers.condenser(
             condenserRecord, slotOf(state_.catalogue.condensers, in_.condenser));
-        RatingConditions rating;
-        rating.suctionTemperature = ratedSuctionTemperature(
-            numbers.superheatMode ? numbers.superheat : numbers.suctionTemperature,
-            numbers.superheatMode, in_.to, sink_);
-        const double actualSuction = finiteOrFault(in_.to + in_.superheat);
-        rating.subcooling = ratedSubcooling(numbers.subcooling, sink_);
 
         const SuperheatCorrection correction(refrigerant_, state_.refrigerant.table, in_.to, po,
                                              actualSuction, in_.subcooling, rating);

@@ -110,16 +110,6 @@ RatedPolynomial::RatedPolynomial(const CoefficientValues& set, double to) : form
     }
 }
 
-double ratedSuctionTemperature(std::optional<double> text, bool superheatMode, double to,
-                               MessageSink& sink)
-{
-    if (!text) {
-        sink.message(kRatedSuctionFallbackMessage);
-        return kFallbackRatedSuctionTemperature;
-    }
-    return superheatMode ? finiteOrFault(to + *text) : *text;
-}
-
 double ratedSubcooling(std::optional<double> text, MessageSink& sink)
 {
     if (!text) {
@@ -137,7 +127,12 @@ double readRatedSuctionTemperature(const CompressorRecord& compressor, double to
 {
     const auto& text =
         compressor.superheatMode ? compressor.superheat : compressor.suctionTemperature;
-    return ratedSuctionTemperature(parseNumber(text.view()), compressor.superheatMode, to, sink);
+    const auto value = parseNumber(text.view());
+    if (!value) {
+        sink.message(kRatedSuctionFallbackMessage);
+        return kFallbackRatedSuctionTemperature;
+    }
+    return compressor.superheatMode ? finiteOrFault(to + *value) : *value;
 }
 
 double readRatedSubcooling(const CompressorRecord& compressor, MessageSink& sink)

@@ -85,14 +85,12 @@ struct RatingConditions {
 };
 
 // to + superheat, or the suction temperature, as superheatMode says; 20 C with the message
-// when the text did not convert (nullopt).
-double ratedSuctionTemperature(std::optional<double> text, bool superheatMode, double to,
-                               MessageSink& sink);
-// The subcooling; 0 with a message when it is negative or its text did not convert.
-double ratedSubcooling(std::optional<double> text, MessageSink& sink);
-// The same read from the record's texts.
+// when the text does not convert.
 double readRatedSuctionTemperature(const CompressorRecord& compressor, double to,
                                    MessageSink& sink);
+// The subcooling; 0 with a message when it is negative or its text did not convert (nullopt).
+double ratedSubcooling(std::optional<double> text, MessageSink& sink);
+// The same read from the record's text.
 double readRatedSubcooling(const CompressorRecord& compressor, MessageSink& sink);
 RatingConditions ratedConditions(const CompressorRecord& compressor, double to, MessageSink& sink);
 

@@ -11,7 +11,7 @@ namespace
 
 constexpr std::size_t kSetTexts = 11;                            // multiplier, C0 .. C9
 constexpr std::size_t kEnvelopeTexts = 2 * Envelope::pointCount; // to and tk of each point
-constexpr std::size_t kCompressorTexts = 2 * kSetTexts + 4 + 2 * kEnvelopeTexts;
+constexpr std::size_t kCompressorTexts = 2 * kSetTexts + 1 + 2 * kEnvelopeTexts;
 
 std::array<std::string_view, kCompressorTexts> compressorTexts(const CompressorRecord& record)
 {
@@ -23,9 +23,6 @@ std::array<std::string_view, kCompressorTexts> compressorTexts(const CompressorR
         for (const auto& c : set.c)
             texts[n++] = c.view();
     }
-    texts[n++] = record.superheatMode ? "1" : "0";
-    texts[n++] = record.superheat.view();
-    texts[n++] = record.suctionTemperature.view();
     texts[n++] = record.subcooling.view();
     for (const Envelope& envelope : record.envelopes)
         for (std::size_t k = 0; k < Envelope::pointCount; ++k) {
@@ -48,9 +45,6 @@ CompressorNumbers convertCompressor(CompressorRecord& compressor)
     CompressorNumbers numbers;
     numbers.capacity = readCoefficientSet(compressor, 1);
     numbers.power = readCoefficientSet(compressor, 2);
-    numbers.superheatMode = compressor.superheatMode;
-    numbers.superheat = parseNumber(compressor.superheat.view());
-    numbers.suctionTemperature = parseNumber(compressor.suctionTemperature.view());
     numbers.subcooling = parseNumber(compressor.subcooling.view());
     numbers.envelope = OperatingEnvelope(compressor);
     return numbers;

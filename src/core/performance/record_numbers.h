@@ -13,12 +13,9 @@ namespace kelvo
 
 // What the calculation reads from a compressor record, as numbers.
 struct CompressorNumbers {
-    CoefficientValues capacity; // set 1
-    CoefficientValues power;    // set 2
-    bool superheatMode = false;
-    std::optional<double> superheat;          // rated superheat, K
-    std::optional<double> suctionTemperature; // rated suction gas temperature, C
-    std::optional<double> subcooling;         // rated subcooling, K
+    CoefficientValues capacity;       // set 1
+    CoefficientValues power;          // set 2
+    std::optional<double> subcooling; // rated subcooling, K
     OperatingEnvelope envelope;
 };
 
