@@ -55,11 +55,6 @@ bool boxActsOn(const EditorFilterBox& box, EditorGrid grid)
            box.option != &kCompressorAllOption;
 }
 
-std::string trimmed(const std::string& text)
-{
-    return std::string(withoutOuterBlanks(text));
-}
-
 // Ticks exactly the boxes whose captions are listed, comma-separated.
 void applyTicks(EditorFilters& filters, const std::string& captions, EditorGrid grid)
 {
@@ -68,7 +63,7 @@ void applyTicks(EditorFilters& filters, const std::string& captions, EditorGrid 
     std::string::size_type start = 0;
     while (start <= captions.size()) {
         const auto end = std::min(captions.find(',', start), captions.size());
-        const std::string caption = trimmed(captions.substr(start, end - start));
+        const std::string caption(withoutOuterBlanks(captions.substr(start, end - start)));
         start = end + 1;
         if (caption.empty())
             continue;

@@ -130,26 +130,18 @@ void rebuildCandidateList(ApplicationState& state, MessageSink& sink,
             progress(unitCount, s);
     }
     // Evaluated rows by capacity, equal capacities in catalogue order; then the rest.
-    struct Key {
-        double capacityW;
-        std::size_t position;
-    };
-    std::vector<Key> evaluated;
+    std::vector<std::size_t> evaluated;
     std::vector<std::size_t> failed;
-    for (std::size_t i = 0; i < found.size(); ++i) {
-        if (found[i].evaluated)
-            evaluated.push_back({found[i].capacityW, i});
-        else
-            failed.push_back(i);
-    }
-    std::sort(evaluated.begin(), evaluated.end(), [](const Key& a, const Key& b) {
-        return a.capacityW < b.capacityW || (a.capacityW == b.capacityW && a.position < b.position);
+    for (std::size_t i = 0; i < found.size(); ++i)
+        (found[i].evaluated ? evaluated : failed).push_back(i);
+    std::stable_sort(evaluated.begin(), evaluated.end(), [&](std::size_t a, std::size_t b) {
+        return found[a].capacityW < found[b].capacityW;
     });
     CandidateList& list = selection.candidates;
     list.evaluatedCount = static_cast<int>(evaluated.size());
     list.rows.reserve(found.size());
-    for (const Key& key : evaluated) {
-        list.rows.push_back(std::move(found[key.position]));
+    for (const std::size_t position : evaluated) {
+        list.rows.push_back(std::move(found[position]));
         addFigureTexts(state, list.rows.back());
     }
     for (const std::size_t position : failed)

@@ -103,6 +103,25 @@ std::optional<NormalisedNumber> normalise(std::string_view raw)
     return out;
 }
 
+// n / 10 written out: "-12,3", "0,5", "120".
+std::string tenthsText(long long tenths, char decimalSeparator)
+{
+    char digits[24];
+    const auto end =
+        std::to_chars(digits, digits + sizeof digits, tenths < 0 ? -tenths : tenths).ptr;
+    const auto count = static_cast<std::size_t>(end - digits);
+    std::string out = tenths < 0 ? "-" : "";
+    if (count == 1)
+        out += '0';
+    else
+        out.append(digits, count - 1);
+    if (digits[count - 1] != '0') {
+        out += decimalSeparator;
+        out += digits[count - 1];
+    }
+    return out;
+}
+
 } // namespace
 
 std::optional<double> parseNumber(std::string_view text)
@@ -172,30 +191,6 @@ std::int32_t toInteger(std::string_view text)
         return *value;
     throw ConversionError(invalidIntegerMessage(text));
 }
-
-namespace
-{
-
-// n / 10 written out: "-12,3", "0,5", "120".
-std::string tenthsText(long long tenths, char decimalSeparator)
-{
-    char digits[24];
-    const auto end =
-        std::to_chars(digits, digits + sizeof digits, tenths < 0 ? -tenths : tenths).ptr;
-    const auto count = static_cast<std::size_t>(end - digits);
-    std::string out = tenths < 0 ? "-" : "";
-    if (count == 1)
-        out += '0';
-    else
-        out.append(digits, count - 1);
-    if (digits[count - 1] != '0') {
-        out += decimalSeparator;
-        out += digits[count - 1];
-    }
-    return out;
-}
-
-} // namespace
 
 std::string formatNumber(double value, char decimalSeparator)
 {
