@@ -2,8 +2,10 @@
 
 #include <filesystem>
 #include <fstream>
+#include <iostream>
 #include <unistd.h>
 
+#include "cli/command_base.h"
 #include "cli/command_error.h"
 #include "core/app/data_folder.h"
 #include "core/catalogue/catalogue_files.h"
@@ -30,7 +32,10 @@ void addDataOption(CLI::App* command, std::string& folder)
                         "share/kelvosoftware");
 }
 
-void openCatalogue(ApplicationState& state, const std::string& folder)
+namespace
+{
+
+void findFolder(ApplicationState& state, const std::string& folder)
 {
     const auto dir = findDataFolder(folder, programFile());
     if (!dir)
@@ -39,11 +44,42 @@ void openCatalogue(ApplicationState& state, const std::string& folder)
                                           : "data folder not found: " + folder);
     state.programDir = *dir;
     initRefrigerantNames(state.refrigerant.refrigerantNames);
+}
+
+// A catalogue that cannot be read is a failure, not a bad command line; a save cut short that
+// the load finished or undid is told once, on stderr.
+template <class Load> void load(const Load& loadFiles)
+{
+    CatalogueLoad result;
     try {
-        loadCatalogue(state.catalogue, state.programDir);
+        result = loadFiles();
     } catch (const CatalogueFileError& error) {
-        throw CommandError("cannot load " + error.path().string() + ": " + error.reason());
+        throw CommandFailure("cannot load " + error.path().string() + ": " + error.reason());
     }
+    if (!result.recovery.empty())
+        std::cerr << "kelvo: " << result.recovery << "\n";
+}
+
+} // namespace
+
+void openCatalogue(ApplicationState& state, const std::string& folder)
+{
+    findFolder(state, folder);
+    load([&] { return loadCatalogue(state.catalogue, state.programDir); });
+}
+
+std::unique_ptr<FolderLock> openCatalogueForWriting(ApplicationState& state,
+                                                    const std::string& folder)
+{
+    findFolder(state, folder);
+    std::unique_ptr<FolderLock> lock;
+    try {
+        lock = lockCatalogueForWriting(state.programDir);
+    } catch (const CatalogueFileError& error) {
+        throw CommandFailure(error.what());
+    }
+    load([&] { return loadCatalogue(state.catalogue, state.programDir, *lock); });
+    return lock;
 }
 
 } // namespace kelvo::cli

@@ -1,5 +1,6 @@
 #include "cli/editor_options.h"
 
+#include "cli/command_base.h"
 #include "cli/command_error.h"
 #include "cli/data_option.h"
 #include "core/app/application_state.h"
@@ -25,16 +26,11 @@ int tableIndexOption(const char* option, const std::string& text, int count)
     if (!value)
         throw CommandError(std::string(option) + ": not a whole number: '" + quotedText(text) +
                            "'");
+    // A well-formed index the table does not hold is a refusal, not a bad command line.
     if (*value < 1 || *value > count)
-        throw CommandError(std::string(option) + ": " + text + " is outside 1 .. " +
-                           std::to_string(count));
+        throw CommandFailure(std::string(option) + ": " + std::to_string(*value) +
+                             " is outside 1 .. " + std::to_string(count));
     return *value;
-}
-
-void requireNumberText(const char* option, const std::string& text)
-{
-    if (!parseNumber(text))
-        throw CommandError(std::string(option) + ": not a number: '" + quotedText(text) + "'");
 }
 
 int wholeNumberOption(const char* option, const std::string& text, int first, int last)
@@ -53,6 +49,15 @@ void openEditorCatalogue(ApplicationState& state, const std::string& dataFolder)
     resetEditor(state);
     // openCatalogue has read all four files or thrown, so a save replaces only what was read.
     state.editor.catalogueLoaded = true;
+}
+
+std::unique_ptr<FolderLock> openEditorCatalogueForWriting(ApplicationState& state,
+                                                          const std::string& dataFolder)
+{
+    auto lock = openCatalogueForWriting(state, dataFolder);
+    resetEditor(state);
+    state.editor.catalogueLoaded = true;
+    return lock;
 }
 
 } // namespace kelvo::cli

@@ -249,7 +249,7 @@ TEST(CatalogueFiles, OnlyRegularFilesOfSaneSizeAreRead)
     refused("is larger than 64 MB");
 }
 
-TEST(CatalogueFiles, AFailedSaveLeavesEveryFileCompleteAndNamesTheFailingOne)
+TEST(CatalogueFiles, AFailedSaveChangesNoFileAndNamesTheOneInTheWay)
 {
     TempFolder folder;
     writeEmptyCatalogue(folder);
@@ -262,22 +262,22 @@ TEST(CatalogueFiles, AFailedSaveLeavesEveryFileCompleteAndNamesTheFailingOne)
     catalogue->units.setCount(1);
     catalogue->units.at(1).name = "NEW";
     catalogue->frames.at(1).name = "new";
-    // The third file's temporary path cannot be created.
-    std::filesystem::create_directory(folder.path() / (std::string(kUnitFile) + ".tmp"));
+    // The units' previous version cannot be kept: a folder stands where it goes.
+    std::filesystem::create_directory(folder.path() / (std::string(kUnitFile) + ".bak"));
     try {
         saveCatalogue(*catalogue, folder.path());
         FAIL() << "save reported success";
     } catch (const CatalogueFileError& error) {
         EXPECT_EQ(error.fileName(), kUnitFile);
+        EXPECT_EQ(error.reason(), "cannot keep the previous version as Agregaty.txt.bak: "
+                                  "Agregaty.txt.bak is a folder");
     }
-    EXPECT_EQ(folder.read(kUnitFile), oldUnits);   // complete old
-    EXPECT_EQ(folder.read(kFrameFile), oldFrames); // not reached: old
-    EXPECT_EQ(folder.read(std::string(kCompressorFile) + ".bak"), header(0));
-    auto reloaded = std::make_unique<Catalogue>();
-    loadCatalogue(*reloaded, folder.path()); // every file still loads
+    EXPECT_EQ(folder.read(kUnitFile), oldUnits);
+    EXPECT_EQ(folder.read(kFrameFile), oldFrames); // saved together with the units, or not at all
 
-    std::filesystem::remove(folder.path() / (std::string(kUnitFile) + ".tmp"));
+    std::filesystem::remove(folder.path() / (std::string(kUnitFile) + ".bak"));
     saveCatalogue(*catalogue, folder.path());
+    auto reloaded = std::make_unique<Catalogue>();
     loadCatalogue(*reloaded, folder.path());
     EXPECT_EQ(reloaded->units[1].name, "NEW");
     EXPECT_EQ(reloaded->frames[1].name, "new");

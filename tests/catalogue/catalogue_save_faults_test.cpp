@@ -3,7 +3,8 @@
 #include <gtest/gtest.h>
 #include <memory>
 #include <string>
-#include <tuple>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include "core/catalogue/catalogue_files.h"
 #include "support/failing_file_system.h"
@@ -15,95 +16,186 @@ namespace
 {
 
 using test::FailingFileSystem;
-using test::SaveStep;
 using test::TempFolder;
-
-// In the order the save writes them.
-constexpr std::array<const char*, 4> kFiles = {kCompressorFile, kCondenserFile, kUnitFile,
-                                               kFrameFile};
 
 std::string backupName(const char* file)
 {
     return std::string(file) + ".bak";
 }
 
-// A save of the shipped catalogue, with a change in each of the four files, over the shipped
-// files and a backup of each, with one step failing for one file.
-class CatalogueSaveFault : public ::testing::TestWithParam<std::tuple<SaveStep, int>>
+// A save of the shipped catalogue with a change in each of the four files, over the shipped
+// files and an earlier backup of each, cut short at one step. Whatever the step and however it
+// ends, the next load must find the whole old set or the whole new one, the backups must be
+// the set before it, nothing of the save may be left, and the save's outcome must say which.
+class InterruptedSave : public ::testing::Test
 {
   protected:
     void SetUp() override
     {
-        for (const char* file : kFiles) {
-            std::filesystem::copy_file(test::sampleDataFolder() / file, folder.path() / file);
-            folder.write(backupName(file), std::string("earlier ") + file);
-        }
         catalogue = std::make_unique<Catalogue>();
-        loadCatalogue(*catalogue, folder.path());
+        loadCatalogue(*catalogue, test::sampleDataFolder());
+        const auto shipped = prepared();
+        for (std::size_t i = 0; i < kCatalogueFiles.size(); ++i)
+            before[i] = shipped->read(kCatalogueFiles[i]);
         catalogue->compressors.at(1).model = "NEW-C";
         catalogue->condensers.at(1).model = "NEW-K";
         catalogue->units.at(1).name = "NEW-A";
         catalogue->frames.at(1).name = "NEW-P";
+        for (std::size_t i = 0; i < kCatalogueFiles.size(); ++i) {
+            after[i] = serialiseCatalogueFile(*catalogue, kCatalogueFileKinds[i]);
+            ASSERT_NE(before[i], after[i]) << kCatalogueFiles[i];
+        }
+        // The steps of a whole save, and the one that commits it.
+        const auto folder = prepared();
+        FailingFileSystem counting;
+        saveCatalogue(*catalogue, folder->path(), counting);
+        steps = counting.steps();
+        for (std::size_t i = 0; i < steps.size(); ++i)
+            if (steps[i].starts_with("rename ") &&
+                steps[i].ends_with(std::string(" ") + kCatalogueJournal))
+                commit = static_cast<int>(i);
+        ASSERT_GT(commit, 0);
+    }
 
-        TempFolder written;
-        saveCatalogue(*catalogue, written.path());
-        for (std::size_t i = 0; i < kFiles.size(); ++i) {
-            before[i] = folder.read(kFiles[i]);
-            after[i] = written.read(kFiles[i]);
-            ASSERT_NE(before[i], after[i]) << kFiles[i];
+    // The shipped files with an earlier backup of each.
+    std::unique_ptr<TempFolder> prepared() const
+    {
+        auto made = std::make_unique<TempFolder>();
+        for (const char* file : kCatalogueFiles) {
+            std::filesystem::copy_file(test::sampleDataFolder() / file, made->path() / file);
+            made->write(backupName(file), std::string("earlier ") + file);
+        }
+        return made;
+    }
+
+    // Loads the folder as the next program would and checks what it finds: the new set exactly
+    // when `saved`.
+    void expectOneSet(const TempFolder& where, bool saved) const
+    {
+        auto loaded = std::make_unique<Catalogue>();
+        loadCatalogue(*loaded, where.path());
+        for (std::size_t i = 0; i < kCatalogueFiles.size(); ++i) {
+            SCOPED_TRACE(kCatalogueFiles[i]);
+            EXPECT_EQ(where.read(kCatalogueFiles[i]), saved ? after[i] : before[i]);
+            EXPECT_EQ(where.read(backupName(kCatalogueFiles[i])),
+                      saved ? before[i] : std::string("earlier ") + kCatalogueFiles[i]);
+            EXPECT_EQ(std::filesystem::hard_link_count(where.path() / kCatalogueFiles[i]), 1u);
+        }
+        for (const auto& entry : std::filesystem::directory_iterator(where.path())) {
+            const std::string name = entry.path().filename().string();
+            EXPECT_TRUE(name.ends_with(".txt") || name.ends_with(".bak") || name == kCatalogueLock)
+                << name << " left behind";
         }
     }
 
-    TempFolder folder;
     std::unique_ptr<Catalogue> catalogue;
     std::array<std::string, 4> before;
     std::array<std::string, 4> after;
+    std::vector<std::string> steps;
+    int commit = -1;
 };
 
-TEST_P(CatalogueSaveFault, EveryFileStaysCompleteOldOrNewAndTheMessageNamesTheFailingFile)
+TEST_F(InterruptedSave, AnErrorAtAnyStepSavesAllOrNothingAndSaysWhich)
 {
-    const auto [step, failing] = GetParam();
-    const char* failingFile = kFiles[static_cast<std::size_t>(failing)];
-    FailingFileSystem ops(step, failingFile, std::errc::io_error);
+    const std::array<std::errc, 3> errors = {std::errc::no_space_on_device,
+                                             std::errc::permission_denied, std::errc::io_error};
+    for (int step = 0; step < static_cast<int>(steps.size()); ++step) {
+        SCOPED_TRACE("step " + std::to_string(step) + ": " + steps[static_cast<std::size_t>(step)]);
+        const auto where = prepared();
+        FailingFileSystem ops(step, errors[static_cast<std::size_t>(step) % errors.size()]);
+        bool saved = false;
+        try {
+            saveCatalogue(*catalogue, where->path(), ops);
+            saved = true;
+        } catch (const CatalogueFileError& error) {
+            EXPECT_FALSE(error.reason().empty());
+        }
+        EXPECT_TRUE(ops.failed());
+        EXPECT_EQ(saved, step > commit);
+        expectOneSet(*where, saved);
+    }
+}
+
+TEST_F(InterruptedSave, AProcessKilledAtAnyStepLeavesOneSetForTheNextLoad)
+{
+    for (int step = 0; step <= static_cast<int>(steps.size()); ++step) {
+        SCOPED_TRACE("killed before step " + std::to_string(step));
+        const auto where = prepared();
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            FailingFileSystem ops(step, std::errc::io_error, FailingFileSystem::Fault::Kill);
+            try {
+                saveCatalogue(*catalogue, where->path(), ops);
+            } catch (...) {
+                ::_exit(2);
+            }
+            ::_exit(0);
+        }
+        int status = 0;
+        ASSERT_EQ(::waitpid(child, &status, 0), child);
+        const bool killed = WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL;
+        EXPECT_EQ(killed, step < static_cast<int>(steps.size()));
+        // The step it was killed at had not run: the save had passed its commit point when that
+        // was an earlier step.
+        expectOneSet(*where, step > commit);
+    }
+}
+
+TEST_F(InterruptedSave, AnUnchangedFileIsNotRewrittenAndKeepsItsBackup)
+{
+    const auto where = prepared();
+    auto onlyUnits = std::make_unique<Catalogue>();
+    loadCatalogue(*onlyUnits, where->path());
+    onlyUnits->units.at(1).name = "NEW-A";
+    const CatalogueSave save = saveCatalogue(*onlyUnits, where->path());
+    EXPECT_EQ(save.written, std::vector<std::string>{kUnitFile});
+    // A second save of another change keeps the units' backup of the first.
+    onlyUnits->frames.at(1).name = "NEW-P";
+    saveCatalogue(*onlyUnits, where->path());
+    EXPECT_EQ(where->read(backupName(kCompressorFile)), std::string("earlier ") + kCompressorFile);
+    EXPECT_EQ(where->read(backupName(kUnitFile)), before[2]);
+    EXPECT_EQ(where->read(backupName(kFrameFile)), before[3]);
+}
+
+TEST_F(InterruptedSave, ACommitRecordCutShortIsUndoneAndADamagedTemporaryStopsTheLoad)
+{
+    const auto where = prepared();
+    // Committed, but the renames not run: the record is there with its temporaries.
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        FailingFileSystem killing(commit + 1, std::errc::io_error, FailingFileSystem::Fault::Kill);
+        saveCatalogue(*catalogue, where->path(), killing);
+        ::_exit(0);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    const std::string record = where->read(kCatalogueJournal);
+    ASSERT_FALSE(record.empty());
+
+    // A temporary changed since the commit: its file cannot be finished, and the load says so.
+    for (const auto& entry : std::filesystem::directory_iterator(where->path()))
+        if (entry.path().filename().string().starts_with(std::string(kUnitFile) + ".") &&
+            entry.path().extension() == ".tmp")
+            std::filesystem::resize_file(entry.path(), 10);
+    auto loaded = std::make_unique<Catalogue>();
     try {
-        saveCatalogue(*catalogue, folder.path(), ops);
-        FAIL() << "save reported success";
+        loadCatalogue(*loaded, where->path());
+        ADD_FAILURE() << "the load went on";
     } catch (const CatalogueFileError& error) {
-        EXPECT_EQ(error.fileName(), failingFile);
-        EXPECT_NE(std::string(error.what()).find((folder.path() / failingFile).string()),
+        EXPECT_NE(error.reason().find("Nie można dokończyć przerwanego zapisu katalogu"),
                   std::string::npos)
             << error.what();
     }
-    EXPECT_TRUE(ops.failed());
 
-    for (int i = 0; i < static_cast<int>(kFiles.size()); ++i) {
-        const auto k = static_cast<std::size_t>(i);
-        SCOPED_TRACE(kFiles[k]);
-        // Files before the failing one are written; it and those after it are as they were.
-        EXPECT_EQ(folder.read(kFiles[k]), i < failing ? after[k] : before[k]);
-        // The backup holds the previous file once it was taken, else the earlier backup.
-        const bool backupTaken = i < failing || (i == failing && step == SaveStep::Rename);
-        EXPECT_EQ(folder.read(backupName(kFiles[k])),
-                  backupTaken ? before[k] : std::string("earlier ") + kFiles[k]);
-        EXPECT_FALSE(std::filesystem::exists(folder.path() / (std::string(kFiles[k]) + ".tmp")));
-    }
-
-    // Once the fault is gone the same save completes.
-    saveCatalogue(*catalogue, folder.path());
-    for (std::size_t i = 0; i < kFiles.size(); ++i)
-        EXPECT_EQ(folder.read(kFiles[i]), after[i]) << kFiles[i];
+    // A record without its last line was never complete: the save is undone.
+    where->write(kCatalogueJournal, record.substr(0, record.size() - 3));
+    const CatalogueLoad load = loadCatalogue(*loaded, where->path());
+    EXPECT_EQ(load.recovery, "Cofnięto przerwany zapis katalogu w folderze " +
+                                 std::filesystem::absolute(where->path()).string());
+    expectOneSet(*where, false);
 }
-
-INSTANTIATE_TEST_SUITE_P(EachStepOfEachFile, CatalogueSaveFault,
-                         ::testing::Combine(::testing::Values(SaveStep::CreateTemporary,
-                                                              SaveStep::Write, SaveStep::Flush,
-                                                              SaveStep::Close, SaveStep::KeepBackup,
-                                                              SaveStep::Rename),
-                                            ::testing::Range(0, 4)),
-                         [](const auto& info) {
-                             return test::stepName(std::get<0>(info.param)) + std::string("_") +
-                                    std::to_string(std::get<1>(info.param));
-                         });
 
 } // namespace
 } // namespace kelvo

@@ -47,9 +47,8 @@ TEST(SampleCatalogue, SavingAnUnchangedCatalogueKeepsItsRecords)
     saveCatalogue(*catalogue, folder.path());
     auto reloaded = std::make_unique<Catalogue>();
     loadCatalogue(*reloaded, folder.path());
-    saveCatalogue(*reloaded, folder.path());
-    for (const char* file : {kCompressorFile, kCondenserFile, kUnitFile, kFrameFile})
-        EXPECT_EQ(folder.read(file), folder.read(std::string(file) + ".bak")) << file;
+    // Saved again unchanged, no file is rewritten.
+    EXPECT_TRUE(saveCatalogue(*reloaded, folder.path()).written.empty());
     EXPECT_EQ(reloaded->compressors[48].coeffSets[0].c[9].view(),
               catalogue->compressors[48].coeffSets[0].c[9].view());
 }

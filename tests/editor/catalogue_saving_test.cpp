@@ -52,7 +52,7 @@ TEST_F(EditorCatalogue, ChangesCountUntilSavedAndTheSavedFilesLoadBackIdentical)
 std::string saveFailure(const std::filesystem::path& file, const std::string& reason)
 {
     return "Katalog nie został zapisany: błąd zapisu pliku " + file.string() + ": " + reason +
-           ". Każdy plik na dysku jest kompletny (stary albo nowy).";
+           ". Pliki katalogu na dysku są bez zmian.";
 }
 
 TEST_F(EditorCatalogue, AFailedSaveSaysWhatIsInTheWayAndKeepsTheChangesUnsaved)
@@ -78,8 +78,8 @@ TEST_F(EditorCatalogue, AFailedSaveSaysWhatIsInTheWayAndKeepsTheChangesUnsaved)
     EXPECT_TRUE(hasUnsavedChanges(*state));
 
     std::filesystem::remove(folder.path() / kFrameFile);
-    test::FailingFileSystem fullDisk(test::SaveStep::Write, kUnitFile,
-                                     std::errc::no_space_on_device);
+    // Steps 0 .. 3 keep the units' previous version, 4 creates the new file, 5 writes it.
+    test::FailingFileSystem fullDisk(5, std::errc::no_space_on_device);
     outcome = saveEditorCatalogue(*state, fullDisk);
     EXPECT_FALSE(outcome.saved);
     EXPECT_EQ(outcome.message, saveFailure(std::filesystem::absolute(folder.path() / kUnitFile),

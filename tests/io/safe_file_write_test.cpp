@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 #include <unistd.h>
+#include <vector>
 
 #include "support/failing_file_system.h"
 #include "support/temp_folder.h"
@@ -12,10 +13,18 @@ namespace
 {
 
 using test::FailingFileSystem;
-using test::SaveStep;
 using test::TempFolder;
 
 constexpr const char* kName = "notes.txt";
+
+// The one name in the folder (a failed save leaves no temporary file), or "" when there are more.
+std::string onlyEntry(const TempFolder& folder)
+{
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder.path()))
+        names.push_back(entry.path().filename().string());
+    return names.size() == 1 ? names.front() : std::string();
+}
 
 // Saves "new" over a file holding "old" and returns the failure's reason; the file must still
 // hold "old" and no temporary file may be left.
@@ -27,7 +36,7 @@ std::string failedSaveReason(const TempFolder& folder, FileSystemOps& ops)
     } catch (const FileError& error) {
         EXPECT_EQ(error.path(), path);
         EXPECT_EQ(std::string(error.what()), path.string() + ": " + error.reason());
-        EXPECT_FALSE(std::filesystem::exists(folder.path() / "notes.txt.tmp"));
+        EXPECT_EQ(onlyEntry(folder), kName);
         return error.reason();
     }
     ADD_FAILURE() << "save reported success";
@@ -43,12 +52,11 @@ class SafeFileWrite : public ::testing::Test
     PosixFileSystemOps ops;
 };
 
-TEST_F(SafeFileWrite, ReplacesTheFileAndKeepsThePreviousOneAsBackup)
+TEST_F(SafeFileWrite, ReplacesTheFileLeavingNothingElse)
 {
     writeFileReplacing(folder.path() / kName, "new", ops);
     EXPECT_EQ(folder.read(kName), "new");
-    EXPECT_EQ(folder.read("notes.txt.bak"), "old");
-    EXPECT_FALSE(std::filesystem::exists(folder.path() / "notes.txt.tmp"));
+    EXPECT_EQ(onlyEntry(folder), kName);
 }
 
 TEST_F(SafeFileWrite, AFolderAtTheFilesPlaceIsNamedAndLeftAlone)
@@ -59,24 +67,36 @@ TEST_F(SafeFileWrite, AFolderAtTheFilesPlaceIsNamedAndLeftAlone)
     EXPECT_TRUE(std::filesystem::is_directory(folder.path() / kName / "inside"));
 }
 
-TEST_F(SafeFileWrite, AFolderAtTheBackupsPlaceIsNamedAndLeftAlone)
+TEST_F(SafeFileWrite, NothingIsWrittenThroughALink)
 {
-    // An empty folder could be removed without an error; it is kept all the same.
-    std::filesystem::create_directory(folder.path() / "notes.txt.bak");
-    EXPECT_EQ(failedSaveReason(folder, ops),
-              "cannot keep the previous version as notes.txt.bak: notes.txt.bak is a folder");
-    EXPECT_EQ(folder.read(kName), "old");
-    EXPECT_TRUE(std::filesystem::is_directory(folder.path() / "notes.txt.bak"));
+    // A link at the file's place is replaced by the file; the file it led to is not touched.
+    TempFolder outside;
+    outside.write("victim.txt", "theirs");
+    std::filesystem::remove(folder.path() / kName);
+    std::filesystem::create_symlink(outside.path() / "victim.txt", folder.path() / kName);
+    writeFileReplacing(folder.path() / kName, "new", ops);
+    EXPECT_EQ(outside.read("victim.txt"), "theirs");
+    EXPECT_FALSE(std::filesystem::is_symlink(folder.path() / kName));
+    EXPECT_EQ(folder.read(kName), "new");
+
+    // A link planted where a temporary file would go is never opened.
+    const auto planted = folder.path() / temporaryNameFor(kName);
+    std::filesystem::create_symlink(outside.path() / "victim.txt", planted);
+    int handle = -1;
+    EXPECT_EQ(ops.createExclusive(planted, handle), std::errc::file_exists);
+    EXPECT_EQ(outside.read("victim.txt"), "theirs");
 }
 
-TEST_F(SafeFileWrite, AFullDeviceIsNamed)
+TEST(TemporaryNames, AreUniqueAndKnownOnlyAsTheirFilesOwn)
 {
-    // The temporary file's name leads to a device that is always full.
-    if (!std::filesystem::exists("/dev/full"))
-        GTEST_SKIP() << "no /dev/full";
-    std::filesystem::create_symlink("/dev/full", folder.path() / "notes.txt.tmp");
-    EXPECT_EQ(failedSaveReason(folder, ops), "no space left on the device");
-    EXPECT_EQ(folder.read(kName), "old");
+    const std::string first = temporaryNameFor("Agregaty.txt");
+    EXPECT_NE(first, temporaryNameFor("Agregaty.txt"));
+    EXPECT_TRUE(isTemporaryNameOf(first, "Agregaty.txt"));
+    for (const char* other :
+         {"Agregaty.txt.tmp", "Agregaty.txt.ab/def.tmp", "Agregaty.txt.abcdef.tm",
+          "Agregaty.txt.abcdefg.tmp", "xAgregaty.txt.abcdef.tmp"})
+        EXPECT_FALSE(isTemporaryNameOf(other, "Agregaty.txt")) << other;
+    EXPECT_FALSE(isTemporaryNameOf(first, "Agregaty.txt.bak"));
 }
 
 TEST_F(SafeFileWrite, AMissingFolderIsNamedRatherThanTheFile)
@@ -105,7 +125,7 @@ TEST_F(SafeFileWrite, AReadOnlyFolderIsNamed)
 }
 
 struct InjectedFault {
-    SaveStep step;
+    int step;
     std::errc error;
     std::string reason; // "<folder>" stands for the file's folder
 };
@@ -114,40 +134,29 @@ class SafeFileWriteFault : public ::testing::TestWithParam<InjectedFault>
 {
 };
 
-TEST_P(SafeFileWriteFault, TheReasonSaysWhatStoppedTheStep)
+TEST_P(SafeFileWriteFault, TheReasonSaysWhatStoppedTheStepAndTheFileIsAsItWas)
 {
     TempFolder folder;
     folder.write(kName, "old");
-    folder.write("notes.txt.bak", "older");
-    FailingFileSystem ops(GetParam().step, kName, GetParam().error);
+    FailingFileSystem ops(GetParam().step, GetParam().error);
     std::string expected = GetParam().reason;
     if (const auto at = expected.find("<folder>"); at != std::string::npos)
         expected.replace(at, 8, folder.path().string());
     EXPECT_EQ(failedSaveReason(folder, ops), expected);
     EXPECT_TRUE(ops.failed());
     EXPECT_EQ(folder.read(kName), "old");
-    // The backup is the file's previous content once it was taken, or else untouched.
-    EXPECT_EQ(folder.read("notes.txt.bak"), GetParam().step == SaveStep::Rename ? "old" : "older");
 }
 
+// Steps: 0 create, 1 write, 2 flush, 3 close, 4 rename.
 INSTANTIATE_TEST_SUITE_P(
     EachStep, SafeFileWriteFault,
-    ::testing::Values(InjectedFault{SaveStep::CreateTemporary, std::errc::permission_denied,
-                                    "the folder <folder> cannot be written"},
-                      InjectedFault{SaveStep::CreateTemporary, std::errc::is_a_directory,
-                                    "notes.txt.tmp is a folder"},
-                      InjectedFault{SaveStep::Write, std::errc::no_space_on_device,
-                                    "no space left on the device"},
-                      InjectedFault{SaveStep::Flush, std::errc::no_space_on_device,
-                                    "no space left on the device"},
-                      InjectedFault{SaveStep::Close, std::errc::io_error, "I/O error 5"},
-                      InjectedFault{
-                          SaveStep::KeepBackup, std::errc::read_only_file_system,
-                          "cannot keep the previous version as notes.txt.bak: the folder <folder> "
-                          "cannot be written"},
-                      InjectedFault{SaveStep::Rename, std::errc::permission_denied,
-                                    "the folder <folder> cannot be written"}),
-    [](const auto& info) { return test::stepName(info.param.step) + std::to_string(info.index); });
+    ::testing::Values(
+        InjectedFault{0, std::errc::permission_denied, "the folder <folder> cannot be written"},
+        InjectedFault{0, std::errc::read_only_file_system, "the folder <folder> cannot be written"},
+        InjectedFault{1, std::errc::no_space_on_device, "no space left on the device"},
+        InjectedFault{2, std::errc::no_space_on_device, "no space left on the device"},
+        InjectedFault{3, std::errc::io_error, "I/O error 5"},
+        InjectedFault{4, std::errc::permission_denied, "the folder <folder> cannot be written"}));
 
 } // namespace
 } // namespace kelvo

@@ -1,59 +1,48 @@
 #pragma once
 
+#include <csignal>
 #include <filesystem>
 #include <string>
 #include <string_view>
 #include <system_error>
+#include <vector>
 
 #include "core/io/file_system_ops.h"
 
 namespace kelvo::test
 {
 
-enum class SaveStep { CreateTemporary, Write, Flush, Close, KeepBackup, Rename };
-
-inline const char* stepName(SaveStep step)
-{
-    switch (step) {
-    case SaveStep::CreateTemporary:
-        return "CreateTemporary";
-    case SaveStep::Write:
-        return "Write";
-    case SaveStep::Flush:
-        return "Flush";
-    case SaveStep::Close:
-        return "Close";
-    case SaveStep::KeepBackup:
-        return "KeepBackup";
-    case SaveStep::Rename:
-        return "Rename";
-    }
-    return "?";
-}
-
-// The real file layer with one step failing for one file (given by its name, e.g.
-// "Agregaty.txt"). A failing write leaves half of the content in the temporary file, as a disk
-// filling up would; a failing step after it has done nothing.
+// The real file layer, counting every step that changes the folder (each create, write, flush,
+// close, folder flush, rename and removal) and recording it as "<step> <file name>", with one
+// step made to fail with an error or to end the process at once, as a power cut would.
 class FailingFileSystem final : public FileSystemOps
 {
   public:
-    FailingFileSystem(SaveStep step, std::string fileName, std::errc error)
-        : step_(step), fileName_(std::move(fileName)), error_(std::make_error_code(error))
+    enum class Fault { None, Error, Kill };
+
+    FailingFileSystem() = default;
+    // Step `failing` (counting from 0) fails with `error`, or kills the process.
+    FailingFileSystem(int failing, std::errc error, Fault fault = Fault::Error)
+        : failing_(failing), error_(std::make_error_code(error)), fault_(fault)
     {
     }
 
     [[nodiscard]] bool failed() const { return failed_; }
+    [[nodiscard]] const std::vector<std::string>& steps() const { return steps_; }
 
-    std::error_code createTemporary(const std::filesystem::path& path, int& handle) override
+    std::error_code createExclusive(const std::filesystem::path& path, int& handle) override
     {
-        current_ = path.filename().string();
-        if (fails(SaveStep::CreateTemporary))
+        if (fails("create", path))
             return error_;
-        return real_.createTemporary(path, handle);
+        const auto error = real_.createExclusive(path, handle);
+        if (!error && handle >= 0 && static_cast<std::size_t>(handle) < kHandles)
+            handleNames_[static_cast<std::size_t>(handle)] = path.filename().string();
+        return error;
     }
     std::error_code write(int handle, std::string_view content) override
     {
-        if (fails(SaveStep::Write)) {
+        if (fails("write", nameOf(handle))) {
+            // A disk filling up leaves part of the content written.
             real_.write(handle, content.substr(0, content.size() / 2));
             return error_;
         }
@@ -61,41 +50,65 @@ class FailingFileSystem final : public FileSystemOps
     }
     std::error_code flush(int handle) override
     {
-        return fails(SaveStep::Flush) ? error_ : real_.flush(handle);
+        return fails("flush", nameOf(handle)) ? error_ : real_.flush(handle);
     }
     std::error_code close(int handle) override
     {
+        const bool failing = fails("close", nameOf(handle));
         const auto closing = real_.close(handle); // the handle is spent either way
-        return fails(SaveStep::Close) ? error_ : closing;
+        return failing ? error_ : closing;
     }
-    std::error_code keepBackup(const std::filesystem::path& file,
-                               const std::filesystem::path& backup) override
+    std::error_code flushFolder(const std::filesystem::path& folder) override
     {
-        return fails(SaveStep::KeepBackup) ? error_ : real_.keepBackup(file, backup);
+        return fails("flush-folder", folder) ? error_ : real_.flushFolder(folder);
     }
     std::error_code renameOver(const std::filesystem::path& from,
                                const std::filesystem::path& to) override
     {
-        return fails(SaveStep::Rename) ? error_ : real_.renameOver(from, to);
+        return fails("rename", from.filename().string() + " " + to.filename().string())
+                   ? error_
+                   : real_.renameOver(from, to);
     }
-    void remove(const std::filesystem::path& path) override { real_.remove(path); }
+    std::error_code remove(const std::filesystem::path& path) override
+    {
+        return fails("remove", path) ? error_ : real_.remove(path);
+    }
 
   private:
-    // The current file is the one whose temporary file was created last.
-    bool fails(SaveStep step)
+    static constexpr std::size_t kHandles = 1024;
+
+    std::string nameOf(int handle) const
     {
-        if (step != step_ || current_ != fileName_ + ".tmp")
+        return handle >= 0 && static_cast<std::size_t>(handle) < kHandles
+                   ? handleNames_[static_cast<std::size_t>(handle)]
+                   : std::string("?");
+    }
+    bool fails(std::string_view step, const std::filesystem::path& what)
+    {
+        return fails(step, what.filename().string());
+    }
+    bool fails(std::string_view step, const std::string& what)
+    {
+        // Clean-up after a failure is not counted: it is what the fault is tested against.
+        if (failed_)
             return false;
-        failed_ = true;
-        return true;
+        steps_.push_back(std::string(step) + " " + what);
+        if (step_++ != failing_)
+            return false;
+        if (fault_ == Fault::Kill)
+            std::raise(SIGKILL);
+        failed_ = fault_ == Fault::Error;
+        return failed_;
     }
 
     PosixFileSystemOps real_;
-    SaveStep step_;
-    std::string fileName_;
+    int failing_ = -1;
     std::error_code error_;
-    std::string current_;
+    Fault fault_ = Fault::None;
+    int step_ = 0;
     bool failed_ = false;
+    std::vector<std::string> steps_;
+    std::string handleNames_[kHandles];
 };
 
 } // namespace kelvo::test

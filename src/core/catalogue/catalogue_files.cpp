@@ -8,7 +8,7 @@
 
 #include "core/catalogue/record_layouts.h"
 #include "core/io/file_io.h"
-#include "core/io/safe_file_write.h"
+#include "core/io/file_set_transaction.h"
 #include "core/text/numeric_text.h"
 
 namespace kelvo
@@ -143,8 +143,8 @@ void readTableContent(Catalogue& catalogue, Table& table, std::string_view conte
 }
 
 template <class Table>
-void loadTable(Catalogue& catalogue, Table& table, const std::filesystem::path& programDir,
-               const char* fileName)
+CatalogueFileStamp loadTable(Catalogue& catalogue, Table& table,
+                             const std::filesystem::path& programDir, const char* fileName)
 {
     const auto path = catalogueFilePath(programDir, fileName);
     std::string content;
@@ -154,6 +154,7 @@ void loadTable(Catalogue& catalogue, Table& table, const std::filesystem::path& 
         throw CatalogueFileError(path, error.reason());
     }
     readTableContent(catalogue, table, content, path);
+    return stampOf(content);
 }
 
 template <class Table> std::string serialise(const Table& table, std::string_view firstHeaderLine)
@@ -168,17 +169,6 @@ template <class Table> std::string serialise(const Table& table, std::string_vie
         visitLines(record, writer);
     }
     return out;
-}
-
-void writeCatalogueFile(const std::filesystem::path& programDir, const char* fileName,
-                        const std::string& content, FileSystemOps& ops)
-{
-    const auto path = catalogueFilePath(programDir, fileName);
-    try {
-        writeFileReplacing(path, content, ops);
-    } catch (const FileError& error) {
-        throw CatalogueFileError(path, error.reason());
-    }
 }
 
 } // namespace
@@ -218,36 +208,48 @@ void readCatalogueFileContent(Catalogue& catalogue, CatalogueFileKind kind,
     }
 }
 
-void loadCatalogue(Catalogue& catalogue, const std::filesystem::path& programDir)
+CatalogueFileStamp loadCatalogueFile(Catalogue& catalogue, const std::filesystem::path& programDir,
+                                     CatalogueFileKind kind)
 {
-    catalogue.loadNotes.clear();
-    loadCompressors(catalogue, programDir);
-    loadCondensers(catalogue, programDir);
-    loadUnits(catalogue, programDir);
-    loadFrames(catalogue, programDir);
+    switch (kind) {
+    case CatalogueFileKind::Compressors:
+        return loadTable(catalogue, catalogue.compressors, programDir, kCompressorFile);
+    case CatalogueFileKind::Condensers:
+        return loadTable(catalogue, catalogue.condensers, programDir, kCondenserFile);
+    case CatalogueFileKind::Units:
+        return loadTable(catalogue, catalogue.units, programDir, kUnitFile);
+    case CatalogueFileKind::Frames:
+        return loadTable(catalogue, catalogue.frames, programDir, kFrameFile);
+    }
+    return {};
+}
+
+CatalogueFileStamp stampOf(std::string_view content)
+{
+    return {true, content.size(), contentChecksum(content)};
+}
+
+std::string serialiseCatalogueFile(const Catalogue& catalogue, CatalogueFileKind kind)
+{
+    switch (kind) {
+    case CatalogueFileKind::Compressors:
+        return serialise(catalogue.compressors, "?");
+    case CatalogueFileKind::Condensers:
+        return serialise(catalogue.condensers, "2");
+    case CatalogueFileKind::Units:
+        return serialise(catalogue.units, "?");
+    case CatalogueFileKind::Frames:
+        return serialise(catalogue.frames, "?");
+    }
+    return {};
 }
 
 std::size_t catalogueFingerprint(const Catalogue& catalogue)
 {
-    const std::string contents = serialise(catalogue.compressors, "?") +
-                                 serialise(catalogue.condensers, "2") +
-                                 serialise(catalogue.units, "?") + serialise(catalogue.frames, "?");
+    std::string contents;
+    for (const CatalogueFileKind kind : kCatalogueFileKinds)
+        contents += serialiseCatalogueFile(catalogue, kind);
     return std::hash<std::string>{}(contents);
-}
-
-void saveCatalogue(const Catalogue& catalogue, const std::filesystem::path& programDir)
-{
-    PosixFileSystemOps ops;
-    saveCatalogue(catalogue, programDir, ops);
-}
-
-void saveCatalogue(const Catalogue& catalogue, const std::filesystem::path& programDir,
-                   FileSystemOps& ops)
-{
-    writeCatalogueFile(programDir, kCompressorFile, serialise(catalogue.compressors, "?"), ops);
-    writeCatalogueFile(programDir, kCondenserFile, serialise(catalogue.condensers, "2"), ops);
-    writeCatalogueFile(programDir, kUnitFile, serialise(catalogue.units, "?"), ops);
-    writeCatalogueFile(programDir, kFrameFile, serialise(catalogue.frames, "?"), ops);
 }
 
 } // namespace kelvo

@@ -1,11 +1,17 @@
 #pragma once
 
+#include <array>
+#include <chrono>
+#include <cstdint>
 #include <filesystem>
+#include <memory>
 #include <stdexcept>
 #include <string>
 #include <string_view>
 
 #include "core/catalogue/catalogue.h"
+#include "core/io/file_system_ops.h"
+#include "core/io/folder_lock.h"
 
 namespace kelvo
 {
@@ -50,20 +56,80 @@ enum class CatalogueFileKind { Compressors, Condensers, Units, Frames };
 void readCatalogueFileContent(Catalogue& catalogue, CatalogueFileKind kind,
                               std::string_view content, const std::filesystem::path& path);
 
-// Clears catalogue.loadNotes, then the four loaders in order; the first failure stops the rest.
-void loadCatalogue(Catalogue& catalogue, const std::filesystem::path& programDir);
+// The file of each kind, in the order the files are read and written.
+inline constexpr std::array<const char*, 4> kCatalogueFiles = {kCompressorFile, kCondenserFile,
+                                                               kUnitFile, kFrameFile};
+inline constexpr std::array<CatalogueFileKind, 4> kCatalogueFileKinds = {
+    CatalogueFileKind::Compressors, CatalogueFileKind::Condensers, CatalogueFileKind::Units,
+    CatalogueFileKind::Frames};
+
+// The file of `kind` as saveCatalogue writes it.
+std::string serialiseCatalogueFile(const Catalogue& catalogue, CatalogueFileKind kind);
 
 // A digest of the four files as saveCatalogue would write them: two catalogues with the same
 // fingerprint write the same bytes (up to a 64-bit hash collision).
 std::size_t catalogueFingerprint(const Catalogue& catalogue);
 
-class FileSystemOps;
+// The four files are saved as one transaction (see core/io/file_set_transaction.h), so the
+// folder always holds one saved set; its commit record and writer lock live beside them.
+inline constexpr const char* kCatalogueJournal = "Katalog.journal";
+inline constexpr const char* kCatalogueLock = "Katalog.lock";
 
-// Writes the four files in order, each replaced atomically with its previous version kept as
-// "<name>.bak"; the first failure stops the save and names its file and what was in the way.
-void saveCatalogue(const Catalogue& catalogue, const std::filesystem::path& programDir);
-// The same through another file layer.
-void saveCatalogue(const Catalogue& catalogue, const std::filesystem::path& programDir,
-                   FileSystemOps& ops);
+// What a load found of each file (in the order of CatalogueFileKind): whether it was there, its
+// size and checksum, so that a later change on disk by another program can be told.
+struct CatalogueFileStamp {
+    bool present = false;
+    std::uint64_t size = 0;
+    std::uint64_t checksum = 0;
+    friend bool operator==(const CatalogueFileStamp&, const CatalogueFileStamp&) = default;
+};
+using CatalogueStamps = std::array<CatalogueFileStamp, 4>;
+
+struct CatalogueLoad {
+    // For the user, once: a save cut short that this load finished or undid ("Dokończono
+    // przerwany zapis katalogu …" / "Cofnięto przerwany zapis katalogu …"), or an empty text.
+    std::string recovery;
+    CatalogueStamps files; // what was read
+};
+
+// Finishes or undoes a save that was cut short (under the writer lock), then reads the four
+// files in order under the readers' lock; the first failure stops the rest (clearing
+// catalogue.loadNotes first). A save cut short that cannot be finished fails the load.
+CatalogueLoad loadCatalogue(Catalogue& catalogue, const std::filesystem::path& programDir);
+// The same by a program that holds the writer lock (see lockCatalogueForWriting).
+CatalogueLoad loadCatalogue(Catalogue& catalogue, const std::filesystem::path& programDir,
+                            const FolderLock& writerLock);
+
+// The writer lock of the folder, waiting up to `wait` for another writer; throws
+// CatalogueFileError naming the lock file and the other program's process id.
+std::unique_ptr<FolderLock>
+lockCatalogueForWriting(const std::filesystem::path& programDir,
+                        std::chrono::milliseconds wait = FolderLock::kDefaultWait);
+
+// The loader of `kind`; returns what it read.
+CatalogueFileStamp loadCatalogueFile(Catalogue& catalogue, const std::filesystem::path& programDir,
+                                     CatalogueFileKind kind);
+// The stamp of a file's bytes.
+CatalogueFileStamp stampOf(std::string_view content);
+
+// The four files as they are on disk now.
+CatalogueStamps catalogueStampsOnDisk(const std::filesystem::path& programDir);
+
+struct CatalogueSave {
+    std::vector<std::string> written; // the files replaced; unchanged ones are not rewritten
+    // Empty, or what stopped the save after its commit point: it stands, and the next load
+    // finishes it.
+    std::string unfinished;
+    CatalogueStamps files; // the set now on disk
+};
+
+// Saves the four files as one transaction, each replaced file's previous version kept as
+// "<name>.bak". Throws CatalogueFileError naming the file and what was in the way when the save
+// did not happen: then nothing on disk changed. Takes the writer lock (unless one is given)
+// and first finishes or undoes a save that was cut short.
+CatalogueSave saveCatalogue(const Catalogue& catalogue, const std::filesystem::path& programDir);
+// The same through another file layer, by a program that may hold the writer lock.
+CatalogueSave saveCatalogue(const Catalogue& catalogue, const std::filesystem::path& programDir,
+                            FileSystemOps& ops, const FolderLock* writerLock = nullptr);
 
 } // namespace kelvo

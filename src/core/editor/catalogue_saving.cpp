@@ -6,6 +6,7 @@
 #include "core/catalogue/catalogue_files.h"
 #include "core/catalogue/lookups.h"
 #include "core/io/file_system_ops.h"
+#include "core/io/folder_lock.h"
 
 namespace kelvo
 {
@@ -53,20 +54,37 @@ SaveOutcome saveEditorCatalogue(ApplicationState& state)
     return saveEditorCatalogue(state, ops);
 }
 
-SaveOutcome saveEditorCatalogue(ApplicationState& state, FileSystemOps& ops)
+bool catalogueFilesChangedOnDisk(const ApplicationState& state)
+{
+    return state.editor.catalogueLoaded &&
+           catalogueStampsOnDisk(state.programDir) != state.editor.filesOnDisk;
+}
+
+std::string catalogueNotSavedMessage(const std::string& path, const std::string& reason)
+{
+    return "Katalog nie został zapisany: błąd zapisu pliku " + path + ": " + reason +
+           ". Pliki katalogu na dysku są bez zmian.";
+}
+
+SaveOutcome saveEditorCatalogue(ApplicationState& state, FileSystemOps& ops,
+                                const FolderLock* writerLock)
 {
     if (!state.editor.catalogueLoaded)
         return {false, "Katalog nie został zapisany: przy otwarciu edytora nie udało się "
                        "wczytać wszystkich plików katalogu, a zapis zastąpiłby ich zawartość."};
+    CatalogueSave save;
     try {
-        saveCatalogue(state.catalogue, state.programDir, ops);
+        save = saveCatalogue(state.catalogue, state.programDir, ops, writerLock);
     } catch (const CatalogueFileError& error) {
-        return {false, "Katalog nie został zapisany: błąd zapisu pliku " + error.path().string() +
-                           ": " + error.reason() +
-                           ". Każdy plik na dysku jest kompletny (stary albo nowy)."};
+        return {false, catalogueNotSavedMessage(error.path().string(), error.reason())};
     }
     rememberSavedCatalogue(state);
-    return {true, "Zapisano katalog w folderze " + state.programDir.string()};
+    state.editor.filesOnDisk = save.files;
+    std::string message = "Zapisano katalog w folderze " + state.programDir.string();
+    if (!save.unfinished.empty())
+        message += "\rPorządkowanie po zapisie nie powiodło się (" + save.unfinished +
+                   "); dokończy je następne wczytanie katalogu.";
+    return {true, message};
 }
 
 } // namespace kelvo

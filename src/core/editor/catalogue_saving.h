@@ -7,6 +7,7 @@ namespace kelvo
 
 struct ApplicationState;
 class FileSystemOps;
+class FolderLock;
 
 // Remembers the catalogue as it is now as the one on disk (after a load or a save).
 void rememberSavedCatalogue(ApplicationState& state);
@@ -20,12 +21,22 @@ struct SaveOutcome {
     std::string message; // for the user (UTF-8): the confirmation or what went wrong
 };
 
-// "Zapisz": writes the four catalogue files into state.programDir through the safe save, so
-// that each file on disk is complete, old or new. Refused when the editor could not read all
-// four files (saving then would replace a file it never read). On success the catalogue counts
-// as saved.
+// Whether another program changed the catalogue files on disk since the editor loaded or saved
+// them: "Zapisz" then asks before it overwrites that change (kFilesChangedQuestion).
+bool catalogueFilesChangedOnDisk(const ApplicationState& state);
+inline constexpr const char* kFilesChangedQuestion =
+    "Pliki katalogu zmieniły się na dysku od wczytania. Zapisać mimo to?";
+
+// "Zapisz": saves the four catalogue files into state.programDir as one transaction, so the
+// folder holds either the whole old set or the whole new one, and the outcome says which.
+// Refused when the editor could not read all four files (saving then would replace a file it
+// never read). On success the catalogue counts as saved.
 SaveOutcome saveEditorCatalogue(ApplicationState& state);
-// The same through another file layer.
-SaveOutcome saveEditorCatalogue(ApplicationState& state, FileSystemOps& ops);
+// The same through another file layer, by a program that may hold the writer lock.
+SaveOutcome saveEditorCatalogue(ApplicationState& state, FileSystemOps& ops,
+                                const FolderLock* writerLock = nullptr);
+
+// A saving program's message when the save did not happen: nothing on disk changed.
+std::string catalogueNotSavedMessage(const std::string& path, const std::string& reason);
 
 } // namespace kelvo

@@ -63,11 +63,14 @@ EditorOpening openEditor(ApplicationState& state, const LoadProgress& progress)
         resetEditor(state);
         initRefrigerantNames(state.refrigerant.refrigerantNames);
         try {
-            loadCatalogue(state.catalogue, state.programDir);
+            const CatalogueLoad load = loadCatalogue(state.catalogue, state.programDir);
             opening.catalogueLoaded = true;
+            opening.message = load.recovery;
             state.editor.catalogueLoaded = true;
+            state.editor.filesOnDisk = load.files;
         } catch (const CatalogueFileError& error) {
-            opening.message = error.path().string() + ": " + error.reason();
+            opening.message = (opening.message.empty() ? "" : opening.message + "\r") +
+                              error.path().string() + ": " + error.reason();
         }
         clearBalanceDisplay(state);
     }

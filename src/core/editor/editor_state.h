@@ -3,6 +3,7 @@
 #include <array>
 #include <optional>
 
+#include "core/catalogue/catalogue_files.h"
 #include "core/editor/balance_display.h"
 #include "core/editor/edit_history.h"
 #include "core/editor/editor_filters.h"
@@ -42,6 +43,8 @@ struct EditorState {
     bool catalogueLoaded = false;
     // catalogueFingerprint of the catalogue as last loaded or saved.
     std::size_t savedCatalogue = 0;
+    // The four files as last loaded or saved, to tell a change made on disk by another program.
+    CatalogueStamps filesOnDisk{};
     // Cofnij / Ponów: cleared by a load, kept over a save.
     EditHistory history;
 

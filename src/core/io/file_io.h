@@ -74,10 +74,11 @@ class LineReader
     int lineNumber_ = 0;
 };
 
-// Writes a file so that the path always holds a complete file: the new content goes to
-// "<name>.tmp" in the same folder, is flushed to disk, the old file is kept as "<name>.bak",
-// and the temporary file is renamed over the old one. Throws FileError naming the file and
-// what was in the way. Runs over the operating system's calls; safe_file_write.h takes others.
+// Writes a file so that the path always holds a complete file, the old one or the new one: the
+// new content goes to a temporary file with a unique name in the same folder, created
+// exclusively, flushed to disk and renamed over the old file. A failed write leaves the file as
+// it was. Throws FileError naming the file and what was in the way. Runs over the operating
+// system's calls; safe_file_write.h takes others.
 void writeFileReplacing(const std::filesystem::path& path, std::string_view content);
 
 } // namespace kelvo

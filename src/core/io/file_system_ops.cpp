@@ -16,11 +16,16 @@ std::error_code lastError()
     return {errno, std::system_category()};
 }
 
+std::error_code result(int returned)
+{
+    return returned != 0 ? lastError() : std::error_code{};
+}
+
 } // namespace
 
-std::error_code PosixFileSystemOps::createTemporary(const std::filesystem::path& path, int& handle)
+std::error_code PosixFileSystemOps::createExclusive(const std::filesystem::path& path, int& handle)
 {
-    handle = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    handle = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
     return handle < 0 ? lastError() : std::error_code{};
 }
 
@@ -40,47 +45,36 @@ std::error_code PosixFileSystemOps::write(int handle, std::string_view content)
 
 std::error_code PosixFileSystemOps::flush(int handle)
 {
-    return ::fsync(handle) != 0 ? lastError() : std::error_code{};
+    return result(::fsync(handle));
 }
 
 std::error_code PosixFileSystemOps::close(int handle)
 {
-    return ::close(handle) != 0 ? lastError() : std::error_code{};
+    return result(::close(handle));
 }
 
-std::error_code PosixFileSystemOps::keepBackup(const std::filesystem::path& file,
-                                               const std::filesystem::path& backup)
+std::error_code PosixFileSystemOps::flushFolder(const std::filesystem::path& folder)
 {
-    namespace fs = std::filesystem;
-    std::error_code ec;
-    const fs::file_status status = fs::symlink_status(file, ec);
-    if (!fs::exists(status))
-        return {};
-    // Removing an empty folder at the backup's place would succeed: it is the user's, not ours.
-    if (fs::is_directory(status) || fs::is_directory(fs::symlink_status(backup, ec)))
-        return std::make_error_code(std::errc::is_a_directory);
-    fs::remove(backup, ec);
-    if (ec)
-        return ec;
-    // A hard link leaves the old name in place until the rename; a copy where links are not
-    // supported.
-    fs::create_hard_link(file, backup, ec);
-    if (ec) {
-        ec.clear();
-        fs::copy_file(file, backup, fs::copy_options::overwrite_existing, ec);
-    }
-    return ec;
+    const int handle = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (handle < 0)
+        return lastError();
+    std::error_code error = result(::fsync(handle));
+    // Some file systems cannot flush a folder; their entries are as safe as they get.
+    if (error == std::errc::invalid_argument || error == std::errc::operation_not_supported)
+        error.clear();
+    ::close(handle);
+    return error;
 }
 
 std::error_code PosixFileSystemOps::renameOver(const std::filesystem::path& from,
                                                const std::filesystem::path& to)
 {
-    return ::rename(from.c_str(), to.c_str()) != 0 ? lastError() : std::error_code{};
+    return result(::rename(from.c_str(), to.c_str()));
 }
 
-void PosixFileSystemOps::remove(const std::filesystem::path& path)
+std::error_code PosixFileSystemOps::remove(const std::filesystem::path& path)
 {
-    ::unlink(path.c_str());
+    return result(::unlink(path.c_str()));
 }
 
 } // namespace kelvo

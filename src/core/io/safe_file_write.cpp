@@ -1,7 +1,7 @@
 #include "core/io/safe_file_write.h"
 
 #include <cerrno>
-#include <initializer_list>
+#include <random>
 #include <string>
 
 namespace kelvo
@@ -10,66 +10,104 @@ namespace kelvo
 namespace
 {
 
-// What stopped a step that writes at the given paths, in the user's words: the user has to
-// move a folder away, free space or get write access, so that is what the text names.
-std::string obstacle(const std::error_code& error,
-                     std::initializer_list<std::filesystem::path> written)
+constexpr std::string_view kTemporarySuffix = ".tmp";
+constexpr std::size_t kRandomLetters = 6;
+constexpr std::string_view kLetters =
+    "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+// Names taken by other files are tried again; this many in a row means something else is wrong.
+constexpr int kNameAttempts = 100;
+
+bool isDirectoryEntry(const std::filesystem::path& path)
 {
     std::error_code ec;
-    for (const auto& path : written)
-        if (std::filesystem::is_directory(std::filesystem::symlink_status(path, ec)))
-            return path.filename().string() + " is a folder";
+    return std::filesystem::is_directory(std::filesystem::symlink_status(path, ec));
+}
+
+} // namespace
+
+std::string temporaryNameFor(std::string_view fileName)
+{
+    static thread_local std::mt19937 random{std::random_device{}()};
+    std::uniform_int_distribution<std::size_t> pick(0, kLetters.size() - 1);
+    std::string name(fileName);
+    name += '.';
+    for (std::size_t i = 0; i < kRandomLetters; ++i)
+        name += kLetters[pick(random)];
+    name += kTemporarySuffix;
+    return name;
+}
+
+bool isTemporaryNameOf(std::string_view name, std::string_view fileName)
+{
+    if (name.size() != fileName.size() + 1 + kRandomLetters + kTemporarySuffix.size() ||
+        !name.starts_with(fileName) || name[fileName.size()] != '.' ||
+        !name.ends_with(kTemporarySuffix))
+        return false;
+    const std::string_view letters = name.substr(fileName.size() + 1, kRandomLetters);
+    return letters.find_first_not_of(kLetters) == std::string_view::npos;
+}
+
+std::string writeObstacle(const std::error_code& error, const std::filesystem::path& written,
+                          const std::filesystem::path& alsoWritten)
+{
+    // The user has to move a folder away, free space or get write access: the text names that.
+    for (const auto* path : {&written, &alsoWritten})
+        if (!path->empty() && isDirectoryEntry(*path))
+            return path->filename().string() + " is a folder";
     if (error == std::errc::is_a_directory)
-        return written.begin()->filename().string() + " is a folder";
+        return written.filename().string() + " is a folder";
     if (error == std::errc::permission_denied || error == std::errc::operation_not_permitted ||
         error == std::errc::read_only_file_system)
-        return "the folder " + written.begin()->parent_path().string() + " cannot be written";
+        return "the folder " + written.parent_path().string() + " cannot be written";
     if (error == std::errc::no_space_on_device || error.value() == EDQUOT)
         return "no space left on the device";
     // "File not found" would name the file about to be made; what is missing is its folder.
-    if (const auto folder = written.begin()->parent_path();
+    std::error_code ec;
+    if (const auto folder = written.parent_path();
         error == std::errc::no_such_file_or_directory && !std::filesystem::is_directory(folder, ec))
         return "the folder " + folder.string() + " does not exist";
     return platformErrorText(error.value());
 }
 
-} // namespace
-
-void writeFileReplacing(const std::filesystem::path& path, std::string_view content,
-                        FileSystemOps& ops)
+std::filesystem::path writeTemporaryFor(const std::filesystem::path& target,
+                                        std::string_view content, FileSystemOps& ops)
 {
-    std::filesystem::path temporary = path;
-    temporary += ".tmp";
-    std::filesystem::path backup = path;
-    backup += ".bak";
-
-    // A folder at the file's place would be found only by the rename; nothing is written then.
-    std::error_code ec;
-    if (std::filesystem::is_directory(std::filesystem::symlink_status(path, ec)))
-        throw FileError(path, obstacle(std::make_error_code(std::errc::is_a_directory), {path}));
-
+    const std::string fileName = target.filename().string();
+    std::filesystem::path temporary;
     int handle = -1;
-    if (const auto error = ops.createTemporary(temporary, handle))
-        throw FileError(path, obstacle(error, {temporary}));
-    std::error_code error = ops.write(handle, content);
+    std::error_code error = std::make_error_code(std::errc::file_exists);
+    for (int attempt = 0; attempt < kNameAttempts && error == std::errc::file_exists; ++attempt) {
+        temporary = target.parent_path() / temporaryNameFor(fileName);
+        error = ops.createExclusive(temporary, handle);
+    }
+    if (error)
+        throw FileError(target, writeObstacle(error, temporary));
+
+    error = ops.write(handle, content);
     if (!error)
         error = ops.flush(handle);
     if (const auto closing = ops.close(handle); !error)
         error = closing;
     if (error) {
         ops.remove(temporary);
-        throw FileError(path, obstacle(error, {temporary}));
+        throw FileError(target, writeObstacle(error, temporary));
     }
+    return temporary;
+}
 
-    if (const auto keeping = ops.keepBackup(path, backup)) {
-        ops.remove(temporary);
-        throw FileError(path, "cannot keep the previous version as " + backup.filename().string() +
-                                  ": " + obstacle(keeping, {path, backup}));
-    }
+void writeFileReplacing(const std::filesystem::path& path, std::string_view content,
+                        FileSystemOps& ops)
+{
+    // A folder at the file's place would be found only by the rename; nothing is written then.
+    if (isDirectoryEntry(path))
+        throw FileError(path, writeObstacle(std::make_error_code(std::errc::is_a_directory), path));
+    const std::filesystem::path temporary = writeTemporaryFor(path, content, ops);
     if (const auto renaming = ops.renameOver(temporary, path)) {
         ops.remove(temporary);
-        throw FileError(path, obstacle(renaming, {path}));
+        throw FileError(path, writeObstacle(renaming, path));
     }
+    // The new file is in place; a folder that cannot be flushed only delays it on the device.
+    ops.flushFolder(path.parent_path().empty() ? "." : path.parent_path());
 }
 
 } // namespace kelvo

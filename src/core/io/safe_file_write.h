@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <string>
 #include <string_view>
 
 #include "core/io/file_io.h"
@@ -9,12 +10,28 @@
 namespace kelvo
 {
 
-// writeFileReplacing through the given file layer: the new content goes to "<name>.tmp" in the
-// same folder, is flushed to disk, the old file is kept as "<name>.bak", and the temporary file
-// is renamed over the old one, so that the path always holds a complete file. Throws FileError
-// naming the file; its reason says what was in the way: "<name> is a folder", "the folder
-// <folder> cannot be written", "no space left on the device", or else the platform's reason,
-// after "cannot keep the previous version as <name>.bak: " when the backup failed.
+// The name of a temporary file made for `fileName`: "<fileName>.XXXXXX.tmp", the X letters and
+// digits chosen at random, so that no other writer and no link planted beforehand uses it.
+std::string temporaryNameFor(std::string_view fileName);
+// Whether `name` is such a temporary name made for `fileName`.
+bool isTemporaryNameOf(std::string_view name, std::string_view fileName);
+
+// Writes `content` to a new temporary file beside `target` (created exclusively, never through
+// a link), flushed to the device and closed; returns its path. On failure nothing is left and
+// FileError names `target` and the obstacle (see writeFileReplacing).
+std::filesystem::path writeTemporaryFor(const std::filesystem::path& target,
+                                        std::string_view content, FileSystemOps& ops);
+
+// The user's words for what stopped a step writing at `written` (the first path is the one the
+// step created or replaced): "<name> is a folder", "the folder <folder> cannot be written",
+// "the folder <folder> does not exist", "no space left on the device", or the platform's reason.
+std::string writeObstacle(const std::error_code& error, const std::filesystem::path& written,
+                          const std::filesystem::path& alsoWritten = {});
+
+// writeFileReplacing through the given file layer: the new content goes to a temporary file
+// beside the target, is flushed to disk and renamed over the target, so the path always holds a
+// complete file, the old one or the new one. A failed write leaves the target as it was and no
+// temporary file. Throws FileError naming the file; its reason is a writeObstacle.
 void writeFileReplacing(const std::filesystem::path& path, std::string_view content,
                         FileSystemOps& ops);
 

@@ -19,7 +19,9 @@ void openSelection(ApplicationState& state, UnitFamily family, MessageSink& sink
     {
         const CalculationPause pause(state);
         initRefrigerantNames(state.refrigerant.refrigerantNames);
-        loadCatalogue(state.catalogue, state.programDir);
+        if (const CatalogueLoad load = loadCatalogue(state.catalogue, state.programDir);
+            !load.recovery.empty())
+            sink.message(load.recovery);
         state.selection = initialSelection(family);
     }
     state.refrigerant.calculationEnabled = true;

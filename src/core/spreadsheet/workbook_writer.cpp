@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <fcntl.h>
 #include <optional>
 #include <unistd.h>
@@ -85,33 +86,96 @@ std::optional<std::string> writeTemporary(const std::filesystem::path& temporary
     return failure;
 }
 
-// The library reports a file it cannot create on stderr; creating it first gives the reason
-// to the caller instead.
-std::optional<std::string> createEmpty(const std::filesystem::path& file)
+// A folder of our own under the system's temporary folder, so that the library's file is
+// made where nobody else can plant a link; removed with its content at the end.
+class PrivateFolder
 {
-    const int fd = ::open(file.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    if (fd < 0)
-        return platformErrorText(errno);
-    ::close(fd);
-    return std::nullopt;
-}
+  public:
+    PrivateFolder()
+    {
+        std::string pattern = (std::filesystem::temp_directory_path() / "kelvo-XXXXXX").string();
+        if (::mkdtemp(pattern.data()))
+            path_ = pattern;
+        else
+            error_ = errno;
+    }
+    ~PrivateFolder()
+    {
+        std::error_code ignored;
+        if (!path_.empty())
+            std::filesystem::remove_all(path_, ignored);
+    }
+    PrivateFolder(const PrivateFolder&) = delete;
+    PrivateFolder& operator=(const PrivateFolder&) = delete;
+
+    [[nodiscard]] const std::filesystem::path& path() const { return path_; }
+    [[nodiscard]] int error() const { return error_; }
+
+  private:
+    std::filesystem::path path_;
+    int error_ = 0;
+};
+
+// The library reports its own failures on stderr as well as in its return codes; the user is
+// told the latter, in our words, so its lines are kept off the terminal.
+class StderrSilenced
+{
+  public:
+    StderrSilenced() : saved_(::dup(STDERR_FILENO))
+    {
+        const int null = ::open("/dev/null", O_WRONLY | O_CLOEXEC);
+        if (saved_ >= 0 && null >= 0)
+            ::dup2(null, STDERR_FILENO);
+        if (null >= 0)
+            ::close(null);
+    }
+    ~StderrSilenced()
+    {
+        if (saved_ >= 0) {
+            ::dup2(saved_, STDERR_FILENO);
+            ::close(saved_);
+        }
+    }
+    StderrSilenced(const StderrSilenced&) = delete;
+    StderrSilenced& operator=(const StderrSilenced&) = delete;
+
+  private:
+    int saved_;
+};
 
 } // namespace
 
 void writeWorkbook(const std::filesystem::path& file, const std::vector<SpreadsheetCell>& cells,
                    const std::map<int, double>& columnWidths)
 {
-    std::filesystem::path temporary = file;
-    temporary += ".tmp";
-    std::optional<std::string> failure = createEmpty(temporary);
-    if (!failure)
-        failure = writeTemporary(temporary, cells, columnWidths);
-    if (!failure && std::rename(temporary.c_str(), file.c_str()) != 0)
-        failure = platformErrorText(errno);
-    if (failure) {
-        std::error_code ignored;
-        std::filesystem::remove(temporary, ignored);
-        throw SpreadsheetError("nie można zapisać arkusza " + file.string() + ": " + *failure);
+    const auto fail = [&](const std::string& reason) {
+        throw SpreadsheetError("nie można zapisać arkusza " + file.string() + ": " + reason);
+    };
+    // The workbook is made whole first; only then does it replace the target, through the
+    // program's one safe writer.
+    std::string workbook;
+    {
+        const PrivateFolder folder;
+        if (folder.path().empty())
+            fail(platformErrorText(folder.error()));
+        const auto made = folder.path() / "workbook.xlsx";
+        std::optional<std::string> failure;
+        {
+            const StderrSilenced quiet;
+            failure = writeTemporary(made, cells, columnWidths);
+        }
+        if (failure)
+            fail(*failure);
+        try {
+            workbook = readWholeFile(made, 1024 * kMegabyte);
+        } catch (const FileError& error) {
+            fail(error.reason());
+        }
+    }
+    try {
+        writeFileReplacing(file, workbook);
+    } catch (const FileError& error) {
+        fail(error.reason());
     }
 }
 

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -154,6 +155,14 @@ void PairReportWindow::produceReport()
             chooseFile_(QDir(folder).filePath(fromUtf8Text(pairReportFileName(state_, pair_))));
         if (!file)
             return;
+        // A report cut short never takes the place of a file that was there.
+        if (report.error && QFileInfo::exists(*file)) {
+            said << QString::fromUtf8("Raport przerwany: ") + fromUtf8Text(*report.error) +
+                        QString::fromUtf8("\nPlik %1 pozostał bez zmian.")
+                            .arg(QDir::toNativeSeparators(*file));
+            present_(said.join("\n\n"));
+            return;
+        }
         try {
             writeWorkbook(std::filesystem::path(QFile::encodeName(*file).data()), report.cells,
                           report.widths);

@@ -1,6 +1,8 @@
 #include "gui/reports/report_engine.h"
 
 #include <QAction>
+#include <QBuffer>
+#include <QFile>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPageLayout>
@@ -9,7 +11,10 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QToolBar>
+#include <filesystem>
+#include <string_view>
 
+#include "core/io/file_io.h"
 #include "gui/reports/report_painter.h"
 
 namespace kelvo::gui
@@ -118,12 +123,27 @@ bool ReportEngine::executeToPdf(const QString& path)
         error_ = QStringLiteral("No report is chosen.");
         return false;
     }
-    QPdfWriter writer(path);
-    writer.setCreator(QStringLiteral("KelvoSoftware"));
-    writer.setTitle(expandedTitle(*report));
-    writer.setResolution(600);
-    if (!executeToDevice(writer)) {
-        error_ = QStringLiteral("The file %1 cannot be written.").arg(path);
+    // The document is made whole in memory; only then does it replace the file, so a failure
+    // leaves what was there.
+    QBuffer document;
+    document.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&document);
+        writer.setCreator(QStringLiteral("KelvoSoftware"));
+        writer.setTitle(expandedTitle(*report));
+        writer.setResolution(600);
+        if (!executeToDevice(writer)) {
+            error_ = QStringLiteral("The file %1 cannot be written.").arg(path);
+            return false;
+        }
+    }
+    try {
+        writeFileReplacing(std::filesystem::path(QFile::encodeName(path).toStdString()),
+                           std::string_view(document.data().constData(),
+                                            static_cast<std::size_t>(document.data().size())));
+    } catch (const FileError& error) {
+        error_ = QStringLiteral("The file %1 cannot be written: %2")
+                     .arg(path, QString::fromStdString(error.reason()));
         return false;
     }
     return true;
