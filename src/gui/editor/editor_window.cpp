@@ -133,6 +133,9 @@ EditorWindow::EditorWindow(ApplicationState& state, QWidget* parent)
         question.button(QMessageBox::Cancel)->setText(QString::fromUtf8("Anuluj"));
         return static_cast<QMessageBox::StandardButton>(question.exec());
     };
+    confirm_ = [this](const QString& text) {
+        return QMessageBox::question(this, "KelvoSoftware", text) == QMessageBox::Yes;
+    };
     prompt_ = [this](const QString& caption, const QString& prompt) -> std::optional<QString> {
         bool ok = false;
         const QString answer =
@@ -649,13 +652,16 @@ void EditorWindow::chooseRefrigerant(const QString& name)
 
 bool EditorWindow::save()
 {
+    // Another program's change would be overwritten without a word.
+    if (catalogueFilesChangedOnDisk(state_) && !confirm_(QString::fromUtf8(kFilesChangedQuestion)))
+        return false;
     const SaveOutcome outcome = saveEditorCatalogue(state_);
     updateTitle();
     if (!outcome.saved) {
-        present_(fromUtf8Text(outcome.message));
+        present_(fromUtf8Text(outcome.message).replace('\r', '\n'));
         return false;
     }
-    statusBar()->showMessage(fromUtf8Text(outcome.message), 8000);
+    statusBar()->showMessage(fromUtf8Text(outcome.message).replace('\r', ' '), 8000);
     return true;
 }
 
@@ -767,7 +773,7 @@ void EditorWindow::runCommand(RowCommand command)
     readInputs();
     if (const auto unavailable = rowCommandUnavailable(state_, command)) {
         if (!unavailable->message.empty())
-            present_(fromUtf8Text(unavailable->message));
+            present_(fromUtf8Text(unavailable->message).replace('\r', '\n'));
         return;
     }
     const RowCommandEntry& entry = rowCommandEntry(command);

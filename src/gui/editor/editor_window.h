@@ -50,6 +50,9 @@ class EditorWindow : public QMainWindow
     using CloseQuestion = std::function<QMessageBox::StandardButton()>;
     void setMessagePresenter(MessagePresenter presenter) { present_ = std::move(presenter); }
     void setCloseQuestion(CloseQuestion question) { askOnClose_ = std::move(question); }
+    // A Yes / No question; true for Yes.
+    using Confirmation = std::function<bool(const QString& text)>;
+    void setConfirmation(Confirmation confirm) { confirm_ = std::move(confirm); }
     // The single-line prompts of the row commands: the text typed, or nullopt when cancelled.
     using Prompt =
         std::function<std::optional<QString>(const QString& caption, const QString& prompt)>;
@@ -113,6 +116,7 @@ class EditorWindow : public QMainWindow
     ApplicationState& state_;
     MessagePresenter present_;
     CloseQuestion askOnClose_;
+    Confirmation confirm_;
     Prompt prompt_;
     FilePicker pickFile_;
     bool filling_ = false;      // the window itself is writing into its controls
