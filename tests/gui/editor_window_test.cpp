@@ -7,6 +7,7 @@
 #include <QTableView>
 #include <QtTest>
 #include <filesystem>
+#include <fstream>
 #include <memory>
 
 #include "core/app/application_state.h"
@@ -187,6 +188,27 @@ class EditorWindowTest : public QObject
                  kelvo::catalogueFingerprint(state_->catalogue));
         QCOMPARE(reloaded.compressors[1].model.str(), std::string("KS-041M-NEW"));
         QVERIFY(std::filesystem::exists(folder_->path() / "sprezarki.txt.bak"));
+
+        // Another program changes a file: Zapisz asks first, and "No" writes nothing.
+        QStringList asked;
+        bool overwrite = false;
+        editor->setConfirmation([&](const QString& text) {
+            asked << text;
+            return overwrite;
+        });
+        state_->catalogue.compressors.at(1).model = "KS-041M-NEWER";
+        QVERIFY(editor->save());
+        QVERIFY(asked.isEmpty()); // its own save is no change by another program
+        state_->catalogue.compressors.at(1).model = "KS-041M-LATEST";
+        std::ofstream(folder_->path() / "Podstawy.txt", std::ios::app) << "\r\n";
+        QVERIFY(!editor->save());
+        QCOMPARE(asked.size(), 1);
+        QCOMPARE(asked.last(), QString::fromUtf8(kelvo::kFilesChangedQuestion));
+        QVERIFY(kelvo::hasUnsavedChanges(*state_));
+        overwrite = true;
+        QVERIFY(editor->save());
+        kelvo::loadCatalogue(reloaded, folder_->path());
+        QCOMPARE(reloaded.compressors[1].model.str(), std::string("KS-041M-LATEST"));
     }
 
     void closingWithChangesAsksAndCancelKeepsTheWindow()
@@ -206,6 +228,7 @@ class EditorWindowTest : public QObject
 
         // A save that fails keeps the window open and says why.
         answer = QMessageBox::Save;
+        editor->setConfirmation([](const QString&) { return true; });
         std::filesystem::remove(folder_->path() / "Agregaty.txt");
         std::filesystem::create_directory(folder_->path() / "Agregaty.txt");
         QVERIFY(!editor->close());
