@@ -42,8 +42,41 @@ TEST(WorkbookWriter, ReplacesTheTargetOnlyWhenEveryCellIsWritten)
         EXPECT_TRUE(onlyTheTarget());
     }
     EXPECT_THROW(writeWorkbook(file, {{1, 1, "x"}}, {{0, 5}}), SpreadsheetError);
-    EXPECT_THROW(writeWorkbook(folder.path() / "missing" / "report.xlsx", {{1, 1, "x"}}, {}),
-                 SpreadsheetError);
+
+    // Our words, and nothing from the library on the terminal.
+    ::testing::internal::CaptureStderr();
+    try {
+        writeWorkbook(folder.path() / "missing" / "report.xlsx", {{1, 1, std::string(40000, 'x')}},
+                      {});
+        ADD_FAILURE() << "written";
+    } catch (const SpreadsheetError& error) {
+        EXPECT_EQ(std::string(error.what()).find("lxw"), std::string::npos) << error.what();
+    }
+    EXPECT_EQ(::testing::internal::GetCapturedStderr(), "");
+    try {
+        writeWorkbook(folder.path() / "missing" / "report.xlsx", {{1, 1, "x"}}, {});
+        ADD_FAILURE() << "written";
+    } catch (const SpreadsheetError& error) {
+        EXPECT_NE(
+            std::string(error.what())
+                .find("the folder " + (folder.path() / "missing").string() + " does not exist"),
+            std::string::npos)
+            << error.what();
+    }
+}
+
+TEST(WorkbookWriter, NeverWritesThroughALink)
+{
+    const test::TempFolder folder;
+    const test::TempFolder outside;
+    outside.write("theirs.txt", "theirs");
+    // The old fixed temporary name, and the target itself, lead outside.
+    std::filesystem::create_symlink(outside.path() / "theirs.txt", folder.path() / "r.xlsx.tmp");
+    std::filesystem::create_symlink(outside.path() / "theirs.txt", folder.path() / "r.xlsx");
+    writeWorkbook(folder.path() / "r.xlsx", {{1, 1, "1"}}, {});
+    EXPECT_EQ(outside.read("theirs.txt"), "theirs");
+    EXPECT_FALSE(std::filesystem::is_symlink(folder.path() / "r.xlsx"));
+    EXPECT_EQ(test::WorkbookCells(folder.path() / "r.xlsx").at(1, 1).number, 1);
 }
 
 } // namespace
