@@ -81,23 +81,26 @@ std::unique_ptr<FolderLock> lockCatalogueForWriting(const std::filesystem::path&
 CatalogueLoad loadCatalogue(Catalogue& catalogue, const std::filesystem::path& programDir)
 {
     CatalogueLoad load;
-    // A writer that died leaves its temporaries (and perhaps its commit record) behind; while
-    // readers hold their lock no writer is at work, so what is found then is to be recovered.
+    constexpr int kAttempts = 4;
     for (int attempt = 0;; ++attempt) {
         auto readers =
             lockCatalogue(programDir, FolderLock::Kind::Shared, FolderLock::kDefaultWait);
-        // Without a lock file (a folder this program cannot write) nobody writes here either.
-        if (!readers->held() && attempt == 0)
+        // While readers hold their lock no writer is at work: a commit record or temporaries
+        // found then are a dead writer's, to be finished or undone (once: what recovery could
+        // not remove it has said).
+        if (attempt == 0 && fileSetNeedsRecovery(catalogueFileSet(programDir))) {
+            readers.reset();
+            const auto writer = lockCatalogueForWriting(programDir);
             load.recovery = recoverInterruptedSave(programDir);
-        // One recovery is enough: what it could not remove it has said.
-        if (!readers->held() || attempt > 0 ||
-            !fileSetNeedsRecovery(catalogueFileSet(programDir))) {
-            load.files = readFiles(catalogue, programDir);
-            return load;
+            continue;
         }
-        readers.reset();
-        const auto writer = lockCatalogueForWriting(programDir);
-        load.recovery = recoverInterruptedSave(programDir);
+        load.files = readFiles(catalogue, programDir);
+        // Without a lock file no writer had been at work; one that began during the read may
+        // have changed files read before it, so they are read again under its lock.
+        std::error_code ec;
+        if (readers->held() || attempt + 1 >= kAttempts ||
+            !std::filesystem::exists(programDir / kCatalogueLock, ec))
+            return load;
     }
 }
 

@@ -18,10 +18,13 @@ namespace
 
 constexpr std::chrono::milliseconds kPollInterval{20};
 
-int openLockFile(const std::filesystem::path& path)
+int openLockFile(const std::filesystem::path& path, FolderLock::Kind kind)
 {
+    // Readers make nothing: a folder that never had a writer has no lock file.
+    if (kind == FolderLock::Kind::Shared)
+        return ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
     int handle = ::open(path.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0644);
-    // A folder this program may only read: readers still share the lock file if it is there.
+    // A lock file this program may only read still keeps out other writers.
     if (handle < 0 && (errno == EACCES || errno == EROFS || errno == EPERM))
         handle = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
     return handle;
@@ -55,7 +58,7 @@ FolderLock::FolderLock(const std::filesystem::path& folder, const std::string& l
     : kind_(kind)
 {
     const auto path = folder / lockFileName;
-    const int handle = openLockFile(path);
+    const int handle = openLockFile(path, kind);
     if (handle < 0) {
         if (errno == ENOENT || errno == EACCES || errno == EROFS || errno == EPERM)
             return;

@@ -19,8 +19,9 @@ class FolderLock
 
     // Takes the lock, waiting up to `wait` for other programs to release theirs; throws
     // FileError naming the lock file ("… is being written by another program (process N)")
-    // when they do not. A folder where the lock file can be neither made nor opened cannot be
-    // written by this program either: the lock is then not held and nothing is thrown.
+    // when they do not. A writer makes the lock file; a reader only opens it. Where there is
+    // none (no writer has been at work) or it can be neither made nor opened (a folder this
+    // program cannot write), the lock is not held and nothing is thrown.
     FolderLock(const std::filesystem::path& folder, const std::string& lockFileName, Kind kind,
                std::chrono::milliseconds wait = kDefaultWait);
     ~FolderLock();
