@@ -33,14 +33,20 @@ RowEdit importCoefficients(Catalogue& catalogue, int compressor, int set,
                                           " komórek zamiast dziesięciu (A1 .. J1)");
         return edit;
     }
-    // An empty cell or a text (a copied header row, "1 234,5") is never meant as a
-    // coefficient and would only fail later in every calculation.
+    // An empty cell, a text (a copied header row, "1 234,5"), an error value or a number
+    // beyond the double range is never meant as a coefficient and would only fail later in
+    // every calculation; a cell of several lines would also break the message's one line.
     for (std::size_t k = 0; k < 10; ++k) {
         const std::string cell = std::string(1, char('A' + k)) + "1";
         const std::string coefficient = "C" + std::to_string(k);
         if (cells[k].empty()) {
             edit.message =
                 spreadsheetFailure("komórka " + cell + " jest pusta (" + coefficient + ")");
+            return edit;
+        }
+        if (cells[k].find_first_of("\r\n") != std::string::npos) {
+            edit.message = spreadsheetFailure("komórka " + cell + " (" + coefficient +
+                                              ") ma więcej niż jeden wiersz");
             return edit;
         }
         if (!parseNumber(cells[k])) {

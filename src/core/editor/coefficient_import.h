@@ -22,8 +22,8 @@ inline constexpr std::string_view kNoSpreadsheet = "Brak połączenia z MsExcel"
 // The message when no cells could be read: kNoSpreadsheet, a carriage return, and why.
 std::string spreadsheetFailure(std::string_view why);
 
-// Fewer than ten cells, or an empty one or one that is no number among them, change nothing
-// and say so, naming the cell.
+// Fewer than ten cells, or an empty one, one of several lines or one that parseNumber does not
+// take among them, change nothing and say so, naming the cell.
 RowEdit importCoefficients(Catalogue& catalogue, int compressor, int set,
                            const std::vector<std::string>& cells);
 
