@@ -156,7 +156,10 @@ INSTANTIATE_TEST_SUITE_P(
         InjectedFault{1, std::errc::no_space_on_device, "no space left on the device"},
         InjectedFault{2, std::errc::no_space_on_device, "no space left on the device"},
         InjectedFault{3, std::errc::io_error, "I/O error 5"},
-        InjectedFault{4, std::errc::permission_denied, "the folder <folder> cannot be written"}));
+        InjectedFault{4, std::errc::permission_denied, "the folder <folder> cannot be written"}),
+    [](const auto& info) {
+        return "Step" + std::to_string(info.param.step) + "_" + std::to_string(info.index);
+    });
 
 } // namespace
 } // namespace kelvo
