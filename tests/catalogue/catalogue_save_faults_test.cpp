@@ -97,8 +97,10 @@ class InterruptedSave : public ::testing::Test
 
 TEST_F(InterruptedSave, AnErrorAtAnyStepSavesAllOrNothingAndSaysWhich)
 {
-    const std::array<std::errc, 3> errors = {std::errc::no_space_on_device,
-                                             std::errc::permission_denied, std::errc::io_error};
+    // A full disk, no permission, a folder in the way, a failing device, in turn.
+    const std::array<std::errc, 4> errors = {std::errc::no_space_on_device,
+                                             std::errc::permission_denied,
+                                             std::errc::is_a_directory, std::errc::io_error};
     for (int step = 0; step < static_cast<int>(steps.size()); ++step) {
         SCOPED_TRACE("step " + std::to_string(step) + ": " + steps[static_cast<std::size_t>(step)]);
         const auto where = prepared();
