@@ -8,7 +8,7 @@ packages=(
   cmake make pkg-config g++ clang-format clang libclang-rt-14-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-svg-dev qt6-tools-dev
-  libxlsxwriter-dev liborcus-dev libixion-dev libboost-dev
+  libxlsxwriter-dev liborcus-dev libixion-dev libboost-dev zlib1g-dev
   libcli11-dev nlohmann-json3-dev
   fonts-dejavu-core fonts-liberation2
   xvfb xauth x11-apps xdotool imagemagick poppler-utils locales
