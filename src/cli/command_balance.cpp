@@ -10,6 +10,7 @@
 #include "cli/command_base.h"
 #include "cli/command_error.h"
 #include "cli/editor_options.h"
+#include "cli/number_options.h"
 #include "cli/property_tables.h"
 #include "cli/text_table.h"
 #include "core/app/application_state.h"
@@ -17,7 +18,6 @@
 #include "core/editor/balance_display.h"
 #include "core/editor/editor_session.h"
 #include "core/text/code_page.h"
-#include "core/text/numeric_text.h"
 
 namespace kelvo::cli
 {
@@ -119,14 +119,6 @@ void runBalance(const BalanceOptions& options, CommandContext& context)
 {
     requireEditorRefrigerant(options.refrigerant);
     checkChoice(options);
-    requireNumberText("--to", options.to);
-    requireNumberText("--ambient", options.ambient);
-    requireNumberText("--superheat", options.superheat);
-    requireNumberText("--subcooling", options.subcooling);
-    if (!options.unit) {
-        requireNumberText("--compressors", *options.compressors);
-        requireNumberText("--condensers", *options.condensers);
-    }
 
     auto state = std::make_unique<ApplicationState>();
     openEditorCatalogue(*state, options.dataFolder);
@@ -148,9 +140,6 @@ void runBalance(const BalanceOptions& options, CommandContext& context)
     sayPropertyTableNote(*state, "balance", context.err);
 
     heatFactorTextChanged(*state, options.heatFactor);
-    if (!parseNumber(options.heatFactor))
-        context.err << "kelvo balance: --heat-factor '" << oneLine(options.heatFactor)
-                    << "' is no number; 1 is used, as in the editor\n";
     EditorInputs& inputs = state->editor.inputs;
     CollectingMessageSink sink;
     BalanceDisplay display;
@@ -195,18 +184,34 @@ void addBalanceCommand(CLI::App& app, CommandContext& context)
                    options, runBalance);
     command->add_option("--refrigerant", options->refrigerant, "R134a, R407C, R404A or R22")
         ->required();
-    command->add_option("--compressor", options->compressor, "Compressor index (Poz.)");
-    command->add_option("--condenser", options->condenser, "Condenser index (Poz.)");
-    command->add_option("--compressors", options->compressors, "Number of compressors");
-    command->add_option("--condensers", options->condensers, "Number of condensers");
-    command->add_option("--unit", options->unit,
-                        "Unit index (Poz.), instead of a compressor and a condenser");
-    command->add_option("--to", options->to, "Evaporating temperature, C")->required();
-    command->add_option("--ambient", options->ambient, "Air temperature, C")->required();
-    command->add_option("--superheat", options->superheat, "Suction superheat, K")->required();
-    command->add_option("--subcooling", options->subcooling, "Liquid subcooling, K")->required();
-    command->add_option("--heat-factor", options->heatFactor,
-                        "Text of the factor x in Qk=(Qo+Pe) x (default 1,1)");
+    command->add_option("--compressor", options->compressor, "Compressor index (Poz.)")
+        ->check(wholeNumberText());
+    command->add_option("--condenser", options->condenser, "Condenser index (Poz.)")
+        ->check(wholeNumberText());
+    command->add_option("--compressors", options->compressors, "Number of compressors")
+        ->check(countText());
+    command->add_option("--condensers", options->condensers, "Number of condensers")
+        ->check(countText());
+    command
+        ->add_option("--unit", options->unit,
+                     "Unit index (Poz.), instead of a compressor and a condenser")
+        ->check(wholeNumberText());
+    command->add_option("--to", options->to, "Evaporating temperature, C")
+        ->required()
+        ->check(temperatureText());
+    command->add_option("--ambient", options->ambient, "Air temperature, C")
+        ->required()
+        ->check(temperatureText());
+    command->add_option("--superheat", options->superheat, "Suction superheat, K")
+        ->required()
+        ->check(numberText());
+    command->add_option("--subcooling", options->subcooling, "Liquid subcooling, K")
+        ->required()
+        ->check(numberText());
+    command
+        ->add_option("--heat-factor", options->heatFactor,
+                     "Text of the factor x in Qk=(Qo+Pe) x (default 1,1)")
+        ->check(heatFactorText());
 }
 
 } // namespace kelvo::cli

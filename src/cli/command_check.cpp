@@ -68,19 +68,24 @@ void printCounts(const ApplicationState& state, bool json, std::ostream& out)
 
 // A file cut short loads, but the check does not pass: each note on stderr and status 1. The
 // check of what the catalogue holds also loads every property table: one that cannot be used,
-// or has unusable rows, fails it likewise.
+// or has unusable rows, fails it likewise. A check that lists problems fails too, so that a
+// script can tell a clean catalogue by the status alone.
 void runCheck(const CheckOptions& options, CommandContext& context)
 {
     auto state = std::make_unique<ApplicationState>();
     openCatalogue(*state, options.dataFolder);
-    if (options.what.empty())
+    bool clean = true;
+    if (options.what.empty()) {
         printCounts(*state, options.json, context.out);
-    else
-        printLines(checkLines(state->catalogue, options.what), options.json, context.out);
+    } else {
+        const std::vector<CheckLine> lines = checkLines(state->catalogue, options.what);
+        printLines(lines, options.json, context.out);
+        clean = lines.empty();
+    }
     for (const std::string& note : state->catalogue.loadNotes)
         context.err << "kelvo check: " << note << "\n";
     const bool tablesWhole = !options.what.empty() || checkPropertyTables(*state, context.err);
-    if (!state->catalogue.loadNotes.empty() || !tablesWhole)
+    if (!clean || !state->catalogue.loadNotes.empty() || !tablesWhole)
         context.exitCode = 1;
 }
 } // namespace

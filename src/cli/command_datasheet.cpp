@@ -107,12 +107,13 @@ void runDatasheet(const DatasheetOptions& options, CommandContext& context)
         printParameters(context.out, unitDatasheetParameters(*state, inputs, sink));
     }
     if (!options.pdf.empty()) {
+        // A PDF that cannot be made or written is a failed command, not a bad option.
         if (!context.toolkit.writeDatasheetPdf)
-            throw CommandError("--pdf: this program is built without the desktop toolkit");
+            throw CommandFailure("--pdf: this program is built without the desktop toolkit");
         const std::string error =
             context.toolkit.writeDatasheetPdf(*state, choices, options.language, options.pdf);
         if (!error.empty())
-            throw CommandError(error);
+            throw CommandFailure(error);
     }
     // A datasheet without the unit's figures is written, but is not the datasheet asked for.
     if (!details.failure.empty())

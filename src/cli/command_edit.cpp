@@ -6,9 +6,11 @@
 #include <optional>
 #include <ostream>
 #include <string>
+#include <tuple>
 
 #include "cli/command_base.h"
 #include "cli/editor_options.h"
+#include "cli/number_options.h"
 #include "cli/text_table.h"
 #include "core/app/application_state.h"
 #include "core/editor/catalogue_saving.h"
@@ -48,18 +50,11 @@ EditorGrid tableArgument(const std::string& name)
     return EditorGrid::Units; // the only other choice the parser lets through
 }
 
-// A row given on the command line as the editor's grid would have it current: text that is no
-// whole number is no row (0), which every operation refuses as it refuses an index out of range.
+// A row given on the command line, which its check has found a whole number; the operation
+// refuses one its table does not hold, saying why.
 int rowNumber(const std::string& text)
 {
     return parseInteger(text).value_or(0);
-}
-
-RowEdit cancelled()
-{
-    RowEdit edit;
-    edit.message = kActionCancelled;
-    return edit;
 }
 
 RowEdit runAddUnit(const EditOptions& options, ApplicationState& state)
@@ -103,18 +98,17 @@ RowEdit runCopyCompressor(const EditOptions& options, ApplicationState& state)
 
 template <EditorGrid what> RowEdit runAssign(const EditOptions& options, ApplicationState& state)
 {
-    // The editor asks for the index only with a unit current, so a unit row that is none is
-    // refused before the answer is looked at.
-    const int unit = rowNumber(options.row);
-    if (!state.catalogue.units.contains(unit))
-        return cancelled();
-    return assignToUnit(state.catalogue, what, unit, options.answer);
+    return assignToUnit(state.catalogue, what, rowNumber(options.row), options.answer);
 }
 
 RowEdit runImportCoefficients(const EditOptions& options, ApplicationState& state)
 {
-    return importCoefficientsFromFile(state.catalogue, rowNumber(options.row),
-                                      options.coefficientSet == "qo" ? 1 : 2, options.file);
+    // Said here with its reason: the import itself only cancels a row it has no record of.
+    const int row = rowNumber(options.row);
+    if (auto refused = refusedRow(state.catalogue, EditorGrid::Compressors, row))
+        return *std::move(refused);
+    return importCoefficientsFromFile(state.catalogue, row, options.coefficientSet == "qo" ? 1 : 2,
+                                      options.file);
 }
 
 std::string withNewlines(std::string text)
@@ -142,12 +136,8 @@ void runEdit(const EditOptions& options, CommandContext& context)
                     << "\n";
     else if (edit.done && !message.empty())
         context.out << message << "\n";
-    if (edit.done)
-        return;
-    // A refusal without a message (an answer that is no number) stays silent, as in the editor.
-    if (!message.empty())
-        throw CommandFailure(message);
-    context.exitCode = 1;
+    if (!edit.done)
+        throw CommandFailure(message.empty() ? std::string(kActionCancelled) : message);
 }
 
 enum class Refrigerant { Required, Accepted, None };
@@ -172,13 +162,13 @@ CLI::App* addOperation(CLI::App* edit, const std::shared_ptr<EditOptions>& optio
 void addRow(CLI::App* command, const std::shared_ptr<EditOptions>& options, const char* name,
             const char* description)
 {
-    command->add_option(name, options->row, description)->required();
+    command->add_option(name, options->row, description)->required()->check(wholeNumberText());
 }
 
 void addAnswer(CLI::App* command, const std::shared_ptr<EditOptions>& options, const char* name,
                const char* description)
 {
-    command->add_option(name, options->answer, description)->required();
+    command->add_option(name, options->answer, description)->required()->check(wholeNumberText());
 }
 
 void addTable(CLI::App* command, const std::shared_ptr<EditOptions>& options)
@@ -203,15 +193,19 @@ void addEditCommand(CLI::App& app, CommandContext& context)
         addOperation(edit, options, "add-unit",
                      "Add a unit of a compressor, a condenser and a frame (Dodaj nowy agregat)",
                      runAddUnit, Refrigerant::Required);
-    command->add_option("--compressor-row", options->compressorRow, "Compressor index (Poz.)")
-        ->required();
-    command->add_option("--condenser-row", options->condenserRow, "Condenser index (Poz.)")
-        ->required();
-    command->add_option("--frame-row", options->frameRow, "Frame index (Poz.)")->required();
-    command->add_option("--compressors", options->compressorCount, "Number of compressors (text)")
-        ->required();
-    command->add_option("--condensers", options->condenserCount, "Number of condensers (text)")
-        ->required();
+    for (const auto& [name, row, description] :
+         {std::tuple{"--compressor-row", &options->compressorRow, "Compressor index (Poz.)"},
+          {"--condenser-row", &options->condenserRow, "Condenser index (Poz.)"},
+          {"--frame-row", &options->frameRow, "Frame index (Poz.)"}})
+        command->add_option(name, *row, description)->required()->check(wholeNumberText());
+    // The counts are stored as given: whole numbers from 1, which also keeps a line break out
+    // of the line-based units file.
+    command->add_option("--compressors", options->compressorCount, "Number of compressors")
+        ->required()
+        ->check(countText());
+    command->add_option("--condensers", options->condenserCount, "Number of condensers")
+        ->required()
+        ->check(countText());
 
     addOperation(edit, options, "add-compressor",
                  "Add an empty compressor record (Dodaj wolny wiersz)",

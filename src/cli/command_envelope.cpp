@@ -10,9 +10,9 @@
 #include "cli/command_base.h"
 #include "cli/command_error.h"
 #include "cli/editor_options.h"
+#include "cli/number_options.h"
 #include "core/app/application_state.h"
 #include "core/io/file_io.h"
-#include "core/text/numeric_text.h"
 
 namespace kelvo::cli
 {
@@ -113,10 +113,8 @@ void runEnvelope(const EnvelopeOptions& options, CommandContext& context)
     double to = 0;
     double tk = 0;
     if (options.pointTo) {
-        requireNumberText("--point-to", *options.pointTo);
-        requireNumberText("--point-tk", *options.pointTk);
-        to = *parseNumber(*options.pointTo);
-        tk = *parseNumber(*options.pointTk);
+        to = numberOption("--point-to", *options.pointTo);
+        tk = numberOption("--point-tk", *options.pointTk);
     }
     if (options.png && !context.toolkit.chartPng)
         throw CommandFailure("PNG output needs the desktop build");
@@ -202,11 +200,15 @@ void addEnvelopeCommand(CLI::App& app, CommandContext& context)
     auto* command =
         addCommand(app, context, "envelope", "A compressor's envelope chart as the editor draws it",
                    options, runEnvelope);
-    command->add_option("--compressor", options->compressor, "Compressor index (Poz.)")->required();
+    command->add_option("--compressor", options->compressor, "Compressor index (Poz.)")
+        ->required()
+        ->check(wholeNumberText());
     command->add_option("--width", options->width, "Picture width in pixels (default 489)");
     command->add_option("--height", options->height, "Picture height in pixels (default 385)");
-    command->add_option("--point-to", options->pointTo, "Working point: evaporating temperature");
-    command->add_option("--point-tk", options->pointTk, "Working point: condensing temperature");
+    command->add_option("--point-to", options->pointTo, "Working point: evaporating temperature")
+        ->check(temperatureText());
+    command->add_option("--point-tk", options->pointTk, "Working point: condensing temperature")
+        ->check(temperatureText());
     command->add_option("--svg", options->svg, "Write the chart as SVG");
     command->add_option("--png", options->png, "Write the chart as PNG (desktop build)");
 }

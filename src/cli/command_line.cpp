@@ -15,16 +15,16 @@ namespace kelvo::cli
 namespace
 {
 
-// An option given an empty value ("--data ''", "--unit-index ''") is refused as empty instead
-// of silently meaning a default or 0. The filter and count options take text where an empty
-// one means something (no box ticked, an empty count box), so they accept it.
+// An option or argument given an empty value ("--data ''", "--unit-index ''", an empty row)
+// is refused as empty instead of silently meaning a default or 0. The filter options take
+// lists where an empty one means something (no box ticked), so they accept it.
 void refuseEmptyValues(CLI::App& app)
 {
-    static const std::set<std::string> acceptsEmpty{
-        "--kind", "--brand", "--version", "--tick", "--accessory", "--compressors", "--condensers"};
+    static const std::set<std::string> acceptsEmpty{"--kind", "--brand", "--version", "--tick",
+                                                    "--accessory"};
     for (CLI::Option* option : app.get_options()) {
         const std::string name = option->get_name(false, true);
-        if (option->get_type_size() == 0 || name.rfind("--", 0) != 0 || acceptsEmpty.count(name))
+        if (option->get_type_size() == 0 || name.empty() || acceptsEmpty.count(name))
             continue;
         option->check(CLI::Validator(
             [name](const std::string& value) {

@@ -15,7 +15,8 @@ struct ToolkitServices;
 // True when the arguments ask for the command line rather than the desktop program.
 bool wantsCommandLine(int argc, char** argv);
 
-// Runs the command-line front end. Exit status 0 on success, 2 on bad input or failure.
+// Runs the command-line front end. Exit status 0 when the result asked for was produced, 1 when
+// it failed or was refused, 2 for a bad command line.
 int runCommandLine(int argc, char** argv, std::ostream& out, std::ostream& err,
                    const ToolkitServices& toolkit);
 

@@ -9,6 +9,7 @@
 #include "cli/command_base.h"
 #include "cli/command_error.h"
 #include "cli/editor_options.h"
+#include "cli/number_options.h"
 #include "cli/property_tables.h"
 #include "cli/text_table.h"
 #include "core/app/message_sink.h"
@@ -37,13 +38,6 @@ struct PairOptions : CommonOptions {
     std::string condensers;
     std::string heatFactor;
 };
-
-double numberArgument(const char* option, const std::string& text)
-{
-    if (const auto value = parseNumber(text))
-        return *value;
-    throw CommandError(std::string(option) + ": not a number: '" + quotedText(text) + "'");
-}
 
 void printJson(std::ostream& out, const EvaluationOutcome& outcome, const PerformanceResult& r,
                double airTemperature, const std::vector<std::string>& messages)
@@ -78,13 +72,13 @@ void runPair(const PairOptions& options, CommandContext& context)
         tableIndexOption("--compressor", options.compressor, state->catalogue.compressors.count());
     inputs.condenser =
         tableIndexOption("--condenser", options.condenser, state->catalogue.condensers.count());
-    inputs.to = numberArgument("--to", options.to);
-    inputs.airTemperature = numberArgument("--ambient", options.ambient);
-    inputs.superheat = numberArgument("--superheat", options.superheat);
-    inputs.subcooling = numberArgument("--subcooling", options.subcooling);
-    inputs.compressorQuantity = numberArgument("--compressors", options.compressors);
-    inputs.condenserQuantity = numberArgument("--condensers", options.condensers);
-    inputs.heatFactor = numberArgument("--heat-factor", options.heatFactor);
+    inputs.to = numberOption("--to", options.to);
+    inputs.airTemperature = numberOption("--ambient", options.ambient);
+    inputs.superheat = numberOption("--superheat", options.superheat);
+    inputs.subcooling = numberOption("--subcooling", options.subcooling);
+    inputs.compressorQuantity = numberOption("--compressors", options.compressors);
+    inputs.condenserQuantity = numberOption("--condensers", options.condensers);
+    inputs.heatFactor = numberOption("--heat-factor", options.heatFactor);
 
     loadPropertyTable(*state, options.refrigerant);
     sayPropertyTableNote(*state, "pair", context.err);
@@ -151,16 +145,33 @@ void addPairCommand(CLI::App& app, CommandContext& context)
         options, runPair);
     command->add_option("--refrigerant", options->refrigerant, "R404A, R407C, R22 or R134a")
         ->required();
-    command->add_option("--compressor", options->compressor, "Compressor index (Poz.)")->required();
-    command->add_option("--condenser", options->condenser, "Condenser index (Poz.)")->required();
-    command->add_option("--to", options->to, "Evaporating temperature, C")->required();
-    command->add_option("--ambient", options->ambient, "Air temperature, C")->required();
-    command->add_option("--superheat", options->superheat, "Suction superheat, K")->required();
-    command->add_option("--subcooling", options->subcooling, "Liquid subcooling, K")->required();
-    command->add_option("--compressors", options->compressors, "Number of compressors")->required();
-    command->add_option("--condensers", options->condensers, "Number of condensers")->required();
+    command->add_option("--compressor", options->compressor, "Compressor index (Poz.)")
+        ->required()
+        ->check(wholeNumberText());
+    command->add_option("--condenser", options->condenser, "Condenser index (Poz.)")
+        ->required()
+        ->check(wholeNumberText());
+    command->add_option("--to", options->to, "Evaporating temperature, C")
+        ->required()
+        ->check(temperatureText());
+    command->add_option("--ambient", options->ambient, "Air temperature, C")
+        ->required()
+        ->check(temperatureText());
+    command->add_option("--superheat", options->superheat, "Suction superheat, K")
+        ->required()
+        ->check(numberText());
+    command->add_option("--subcooling", options->subcooling, "Liquid subcooling, K")
+        ->required()
+        ->check(numberText());
+    command->add_option("--compressors", options->compressors, "Number of compressors")
+        ->required()
+        ->check(countText());
+    command->add_option("--condensers", options->condensers, "Number of condensers")
+        ->required()
+        ->check(countText());
     command->add_option("--heat-factor", options->heatFactor, "Factor x in Qk=(Qo+Pe) x")
-        ->required();
+        ->required()
+        ->check(heatFactorText());
 }
 
 } // namespace kelvo::cli

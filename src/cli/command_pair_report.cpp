@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <ctime>
+#include <filesystem>
 #include <memory>
 #include <nlohmann/json.hpp>
 #include <optional>
@@ -12,6 +13,7 @@
 #include "cli/command_base.h"
 #include "cli/command_error.h"
 #include "cli/editor_options.h"
+#include "cli/number_options.h"
 #include "cli/property_tables.h"
 #include "cli/text_table.h"
 #include "core/app/message_sink.h"
@@ -22,7 +24,6 @@
 #include "core/reports/pair_report.h"
 #include "core/spreadsheet/first_row_cells.h"
 #include "core/spreadsheet/workbook_writer.h"
-#include "core/text/numeric_text.h"
 #include "core/text/untrusted_text.h"
 
 namespace kelvo::cli
@@ -119,10 +120,14 @@ PairReportInputs reportInputs(const PairReportOptions& options, const PairReport
     return inputs;
 }
 
-// Writes what the report holds; a report that stopped early is still written, and then fails.
+// Writes what the report holds; a report that stopped early is still written, and then fails,
+// but never in place of a file that was there: that file is worth more than a report cut short.
 void writeReport(const std::string& file, const PairReport& report, CommandContext& context)
 {
-    if (!report.cells.empty()) {
+    std::error_code ec;
+    const bool keepExisting =
+        report.error && std::filesystem::exists(std::filesystem::symlink_status(file, ec));
+    if (!report.cells.empty() && !keepExisting) {
         try {
             writeWorkbook(file, report.cells, report.widths);
         } catch (const SpreadsheetError& error) {
@@ -134,6 +139,8 @@ void writeReport(const std::string& file, const PairReport& report, CommandConte
         distinct.message(message);
     for (const std::string& message : distinct.messages)
         context.out << "Message: " << oneLine(message) << "\n";
+    if (report.error && keepExisting)
+        throw CommandFailure(*report.error + " (" + file + " left as it was)");
     if (report.error && report.cells.empty())
         throw CommandFailure(*report.error + " (" + file + " not written)");
     if (report.error)
@@ -161,9 +168,6 @@ void runPairReport(const PairReportOptions& options, CommandContext& context)
         tableIndexOption("--condenser", options.condenser, state->catalogue.condensers.count());
     loadPropertyTable(*state, options.refrigerant);
     sayPropertyTableNote(*state, "pair-report", context.err);
-    if (!parseNumber(options.heatFactor))
-        context.err << "kelvo pair-report: --heat-factor '" << oneLine(options.heatFactor)
-                    << "' is no number; 1 is used, as in the editor\n";
 
     const PairReportInputs inputs =
         reportInputs(options, pairReportDefaults(state->catalogue, compressor));
@@ -188,32 +192,34 @@ void addPairReportCommand(CLI::App& app, CommandContext& context)
                                "of evaporating temperatures at three air temperatures",
                                options, runPairReport);
     command->add_option("--refrigerant", options->refrigerant, "R404A, R407C, R22 or R134a");
-    command->add_option("--compressor", options->compressor, "Compressor index (Poz.)")->required();
-    command->add_option("--condenser", options->condenser, "Condenser index (Poz.)");
-    command->add_option("--compressors", options->compressors, "Number of compressors")
-        ->capture_default_str();
-    command->add_option("--condensers", options->condensers, "Number of condensers")
-        ->capture_default_str();
-    command->add_option("--heat-factor", options->heatFactor, "Factor x in Qk=(Qo+Pe) x")
-        ->capture_default_str();
-    command->add_option("--ambient1", options->ambient1, "Air temperature of block 1, C")
-        ->capture_default_str();
-    command->add_option("--ambient2", options->ambient2, "Air temperature of block 2, C")
-        ->capture_default_str();
-    command->add_option("--ambient3", options->ambient3, "Air temperature of block 3, C")
-        ->capture_default_str();
-    command->add_option("--min", options->min,
-                        "Lowest evaporating temperature, C (default from the compressor's "
-                        "envelope 1)");
-    command->add_option("--max", options->max,
-                        "Highest evaporating temperature, C (default from the compressor's "
-                        "envelope 1)");
-    command->add_option("--step", options->step, "Evaporating temperature step, K")
-        ->capture_default_str();
-    command->add_option("--suction", options->suction, "Suction gas temperature, C")
-        ->capture_default_str();
-    command->add_option("--subcooling", options->subcooling, "Liquid subcooling, K")
-        ->capture_default_str();
+    command->add_option("--compressor", options->compressor, "Compressor index (Poz.)")
+        ->required()
+        ->check(wholeNumberText());
+    command->add_option("--condenser", options->condenser, "Condenser index (Poz.)")
+        ->check(wholeNumberText());
+    const auto number = [&](const char* name, std::string& value, const char* description,
+                            const CLI::Validator& check) {
+        command->add_option(name, value, description)->capture_default_str()->check(check);
+    };
+    number("--compressors", options->compressors, "Number of compressors", countText());
+    number("--condensers", options->condensers, "Number of condensers", countText());
+    number("--heat-factor", options->heatFactor, "Factor x in Qk=(Qo+Pe) x", heatFactorText());
+    number("--ambient1", options->ambient1, "Air temperature of block 1, C", temperatureText());
+    number("--ambient2", options->ambient2, "Air temperature of block 2, C", temperatureText());
+    number("--ambient3", options->ambient3, "Air temperature of block 3, C", temperatureText());
+    command
+        ->add_option("--min", options->min,
+                     "Lowest evaporating temperature, C (default from the compressor's "
+                     "envelope 1)")
+        ->check(temperatureText());
+    command
+        ->add_option("--max", options->max,
+                     "Highest evaporating temperature, C (default from the compressor's "
+                     "envelope 1)")
+        ->check(temperatureText());
+    number("--step", options->step, "Evaporating temperature step, K", numberText());
+    number("--suction", options->suction, "Suction gas temperature, C", temperatureText());
+    number("--subcooling", options->subcooling, "Liquid subcooling, K", numberText());
     command->add_option("--xlsx", options->xlsx, "Write the report to this .xlsx workbook");
     command->add_flag("--defaults", options->defaults,
                       "Print the default Min and Max of the compressor and stop");

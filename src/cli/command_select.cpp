@@ -8,6 +8,7 @@
 #include <ostream>
 
 #include "cli/command_error.h"
+#include "cli/number_options.h"
 #include "cli/property_tables.h"
 #include "cli/selection_options.h"
 #include "cli/text_table.h"
@@ -133,8 +134,10 @@ void addSelectCommand(CLI::App& app, CommandContext& context)
     addSelectionOptions(command, *options);
     addExportOptions(command, options->exports);
     options->capacityOption =
-        command->add_option("--capacity", options->capacity,
-                            "Required cooling capacity in W: choose the best matching unit");
+        command
+            ->add_option("--capacity", options->capacity,
+                         "Required cooling capacity in W: choose the best matching unit")
+            ->check(numberText());
 }
 
 } // namespace kelvo::cli

@@ -2,7 +2,7 @@
 
 #include <ostream>
 
-#include "cli/command_error.h"
+#include "cli/command_base.h"
 #include "cli/text_table.h"
 #include "core/io/file_io.h"
 #include "core/refrigerant/table_loader.h"
@@ -17,7 +17,7 @@ void loadPropertyTable(ApplicationState& state, const std::string& refrigerant)
         loadRefrigerantTable(state.refrigerant, state.programDir,
                              refrigerantTableFileName(refrigerant));
     } catch (const FileError& error) {
-        throw CommandError("cannot load " + error.path().string() + ": " + error.reason());
+        throw CommandFailure("cannot load " + error.path().string() + ": " + error.reason());
     }
 }
 

@@ -9,7 +9,7 @@ namespace kelvo::cli
 {
 
 // Loads the property table of `refrigerant` into state: a table that cannot be read or used is
-// a CommandError naming its file.
+// a CommandFailure naming its file.
 void loadPropertyTable(ApplicationState& state, const std::string& refrigerant);
 
 // Says once, on `err`, how many rows of the loaded table cannot be used, when some cannot:

@@ -8,12 +8,12 @@
 #include "cli/command_error.h"
 #include "cli/data_option.h"
 #include "cli/language_option.h"
+#include "cli/number_options.h"
 #include "core/app/message_sink.h"
 #include "core/io/file_io.h"
 #include "core/selection/selection_export.h"
 #include "core/selection/selection_session.h"
 #include "core/spreadsheet/first_row_cells.h"
-#include "core/text/numeric_text.h"
 #include "core/text/untrusted_text.h"
 
 namespace kelvo::cli
@@ -102,9 +102,12 @@ void addSelectionOptions(CLI::App* command, SelectionOptions& options)
     command->add_option("--family", options.family, "Unit family: BOX or BASE")->required();
     command->add_option("--refrigerant", options.refrigerant,
                         "Refrigerant: R404A, R407C, R22 or R134a (default R404A)");
-    command->add_option("--to", options.to,
-                        "Evaporating temperature in C, \"12,5\" or \"12.5\" (default 0)");
-    command->add_option("--ambient", options.ambient, "Ambient air temperature in C (default 32)");
+    command
+        ->add_option("--to", options.to,
+                     "Evaporating temperature in C, \"12,5\" or \"12.5\" (default 0)")
+        ->check(temperatureText());
+    command->add_option("--ambient", options.ambient, "Ambient air temperature in C (default 32)")
+        ->check(temperatureText());
     options.kindOption = command->add_option(
         "--kind", options.kinds,
         "Compressor kinds admitted, comma-separated: " + valueList(kSelectionKindFilter) +
@@ -169,12 +172,13 @@ int chosenListRow(const ApplicationState& state, const UnitChoice& choice)
                                    : "give the unit: --unit-index N or --row N");
     if (byIndex)
         return listRowOfUnit(state, choice.unitIndex);
+    // A row the list does not have is a refusal, as an index beyond its table is.
     const int rows = static_cast<int>(state.selection.candidates.rows.size());
     if (rows == 0)
-        throw CommandError("--row: the list is empty for these inputs");
+        throw CommandFailure("--row: the list is empty for these inputs");
     if (choice.row < 1 || choice.row > rows)
-        throw CommandError("--row: " + std::to_string(choice.row) + " is outside the list, 1 .. " +
-                           std::to_string(rows));
+        throw CommandFailure("--row: " + std::to_string(choice.row) +
+                             " is outside the list, 1 .. " + std::to_string(rows));
     return choice.row;
 }
 
@@ -182,21 +186,13 @@ int listRowOfUnit(const ApplicationState& state, int unitIndex)
 {
     const int unitCount = state.catalogue.units.count();
     if (unitIndex < 1 || unitIndex > unitCount)
-        throw CommandError("--unit-index: " + std::to_string(unitIndex) + " is outside 1 .. " +
-                           std::to_string(unitCount));
+        throw CommandFailure("--unit-index: " + std::to_string(unitIndex) + " is outside 1 .. " +
+                             std::to_string(unitCount));
     const int row = state.selection.candidates.rowOfUnit(unitIndex);
     if (row == 0)
-        throw CommandError("--unit-index: unit " + std::to_string(unitIndex) +
-                           " is not in the list for these inputs");
+        throw CommandFailure("--unit-index: unit " + std::to_string(unitIndex) +
+                             " is not in the list for these inputs");
     return row;
-}
-
-double numberOption(const std::string& name, const std::string& text)
-{
-    const auto value = parseNumber(text);
-    if (!value)
-        throw CommandError(name + ": '" + quotedText(text) + "' is not a number");
-    return *value;
 }
 
 void buildSelection(ApplicationState& state, const SelectionOptions& options)
@@ -223,7 +219,7 @@ void buildSelection(ApplicationState& state, const SelectionOptions& options)
     // The list keeps the calculation's messages; nothing is shown while it is built.
     DiscardingMessageSink sink;
     if (const auto failure = changeRefrigerant(state, refrigerant, sink))
-        throw CommandError("cannot load the property table: " + *failure);
+        throw CommandFailure("cannot load the property table: " + *failure);
 }
 
 std::string languageText(const ApplicationState& state, const SelectionOptions& options, int entry)

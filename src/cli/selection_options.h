@@ -53,19 +53,17 @@ struct UnitChoice {
 void addUnitChoiceOptions(CLI::App* command, UnitChoice& choice);
 
 // Loads the catalogue and the refrigerant's property table, sets the selection from the
-// options and builds the candidate list. Throws CommandError naming what was wrong.
+// options and builds the candidate list. Throws CommandError naming a bad option, and
+// CommandFailure for a property table that cannot be loaded.
 void buildSelection(ApplicationState& state, const SelectionOptions& options);
 
-// The list row of unit `unitIndex` (--unit-index); throws CommandError when the catalogue has
+// The list row of unit `unitIndex` (--unit-index); throws CommandFailure when the catalogue has
 // no such unit or the list does not hold it.
 int listRowOfUnit(const ApplicationState& state, int unitIndex);
 
 // The list row the choice names; throws CommandError when neither or both options are given,
-// or when the row or unit is not in the list.
+// CommandFailure when the row or unit is not in the list.
 int chosenListRow(const ApplicationState& state, const UnitChoice& choice);
-
-// A number typed by the user ("12,5" or "12.5"); throws CommandError naming the option.
-double numberOption(const std::string& name, const std::string& text);
 
 // The state's text in the language of --language, as UTF-8.
 std::string languageText(const ApplicationState& state, const SelectionOptions& options, int entry);

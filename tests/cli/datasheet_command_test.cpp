@@ -77,7 +77,6 @@ TEST_F(DatasheetCommand, BadInputIsOneLineWithStatusTwo)
         {{"--params", "--accessory", "AD5=x"}, "0 .. 999"},
         {{"--params", "--accessory", "heater"}, "ADn"},
         {{}, "--pdf FILE, --params"},
-        {{"--pdf", (folder.path() / "missing" / "sheet.pdf").string()}, "cannot be written"},
     };
     for (const auto& [arguments, expected] : cases) {
         const auto run = datasheet(arguments);
@@ -91,9 +90,13 @@ TEST_F(DatasheetCommand, BadInputIsOneLineWithStatusTwo)
                         "--accessory", "AD8", "--data", KELVO_SOURCE_DATA_DIR});
     EXPECT_EQ(base.exitCode, 2);
     EXPECT_NE(base.err.find("AD1 .. AD7"), std::string::npos) << base.err;
+    // A unit the list does not hold, or a file that cannot be written: refused, status 1.
     const auto unlisted = datasheet({"--params", "--kind", "HERMETIC"});
-    EXPECT_EQ(unlisted.exitCode, 2);
+    EXPECT_EQ(unlisted.exitCode, 1);
     EXPECT_NE(unlisted.err.find("not in the list"), std::string::npos) << unlisted.err;
+    const auto unwritten = datasheet({"--pdf", (folder.path() / "missing" / "sheet.pdf").string()});
+    EXPECT_EQ(unwritten.exitCode, 1);
+    EXPECT_NE(unwritten.err.find("cannot be written"), std::string::npos) << unwritten.err;
 }
 
 } // namespace

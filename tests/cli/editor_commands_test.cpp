@@ -148,18 +148,24 @@ TEST(BalanceCommand, FailedPairIsClearedWithStatus1)
     EXPECT_NE(run.err.find("Różne czynniki"), std::string::npos) << run.err;
 }
 
-TEST(BalanceCommand, BadOptionsAreStatus2)
+TEST(BalanceCommand, BadOptionsAreStatus2AndAnIndexBeyondItsTableStatus1)
 {
     for (const auto& choice : std::vector<std::vector<std::string>>{
-             {"--unit", "0"},
              {"--unit", "3", "--compressor", "1"},
              {"--compressor", "1", "--condenser", "1"},
              {"--compressor", "1", "--condenser", "1", "--compressors", "one", "--condensers", "1"},
-             {"--unit", "3", "--to", "ten"}}) {
+             {"--compressor", "1", "--condenser", "1", "--compressors", "1", "--condensers", "0"},
+             {"--unit", "3", "--to", "ten"},
+             {"--unit", "3", "--ambient", "-274"},
+             {"--unit", "3", "--heat-factor", "0"},
+             {"--unit", "x"}}) {
         const auto run = kelvo(balanceArguments(choice));
         EXPECT_EQ(run.exitCode, 2) << choice[0] << " " << run.err;
         EXPECT_TRUE(run.out.empty());
     }
+    const auto run = kelvo(balanceArguments({"--unit", "0"}));
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_NE(run.err.find("--unit: 0 is outside 1 .. "), std::string::npos) << run.err;
 }
 
 TEST(EnvelopeCommand, JsonIsTheEditorsChart)
@@ -213,11 +219,15 @@ TEST(EnvelopeCommand, SvgFileAndRefusals)
              {"envelope", "--compressor", "1", "--json", "--svg", svg.string()},
              {"envelope", "--compressor", "1", "--width", "-3", "--json"},
              {"envelope", "--compressor", "1", "--point-tk", "30", "--json"},
+             {"envelope", "--compressor", "1", "--point-to", "-300", "--point-tk", "30", "--json"},
              {"envelope", "--compressor", "x", "--json"}}) {
         run = kelvo(args);
         EXPECT_EQ(run.exitCode, 2) << run.err;
         EXPECT_TRUE(run.out.empty());
     }
+    run = kelvo({"envelope", "--compressor", "999", "--json"});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.out.empty());
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include <iterator>
 #include <nlohmann/json.hpp>
 #include <sstream>
+#include <tuple>
 
 #include "cli/run_program.h"
 
@@ -55,16 +56,19 @@ TEST(PairCommand, PrintsTheBalancePointAsJsonOrAsATable)
         << table.err;
 }
 
-TEST(PairCommand, BadInputIsOneLineOnStderrAndStatus2)
+TEST(PairCommand, BadInputIsStatus2AndAnIndexBeyondItsTableStatus1)
 {
-    for (const auto& [option, value] :
-         std::vector<std::pair<std::string, std::string>>{{"--refrigerant", "Wszystkie"},
-                                                          {"--to", "ten"},
-                                                          {"--ambient", "3,2,1"},
-                                                          {"--compressor", "0"},
-                                                          {"--condenser", "57"}}) {
+    const std::tuple<std::string, std::string, int> cases[] = {
+        {"--refrigerant", "Wszystkie", 2}, {"--to", "ten", 2},
+        {"--ambient", "3,2,1", 2},         {"--to", "-273,2", 2},
+        {"--ambient", "-300", 2},          {"--compressors", "0", 2},
+        {"--condensers", "1,5", 2},        {"--compressors", "", 2},
+        {"--heat-factor", "0", 2},         {"--heat-factor", "-1.1", 2},
+        {"--compressor", "first", 2},      {"--compressor", "0", 1},
+        {"--condenser", "57", 1}};
+    for (const auto& [option, value, status] : cases) {
         const auto run = test::runKelvo(pairArguments(option, value));
-        EXPECT_EQ(run.exitCode, 2) << option << " " << value;
+        EXPECT_EQ(run.exitCode, status) << option << " " << value;
         EXPECT_TRUE(run.out.empty());
         EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
         EXPECT_NE(run.err.find(option), std::string::npos) << run.err;

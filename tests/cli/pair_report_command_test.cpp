@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "cli/run_program.h"
@@ -60,13 +61,24 @@ TEST(PairReportCommand, ARefusedReportIsStatus1AndBadOptionsStatus2)
     EXPECT_TRUE(doc["cells"].empty());
     EXPECT_TRUE(doc["error"].is_string());
 
-    for (const std::string compressor : {"0", "999", "x"}) {
+    // An index beyond its table is refused (1); a value of the wrong kind is a bad option (2).
+    for (const auto& [option, value, status] :
+         std::vector<std::tuple<std::string, std::string, int>>{{"--compressor", "0", 1},
+                                                                {"--compressor", "999", 1},
+                                                                {"--compressor", "x", 2},
+                                                                {"--min", "-300", 2},
+                                                                {"--condensers", "2,5", 2},
+                                                                {"--heat-factor", "0", 2}}) {
         auto args = reportArguments({"--json"});
-        *(std::find(args.begin(), args.end(), "--compressor") + 1) = compressor;
+        const auto at = std::find(args.begin(), args.end(), option);
+        if (at == args.end())
+            args.insert(args.end(), {option, value});
+        else
+            *(at + 1) = value;
         const auto run = test::runKelvo(args);
-        EXPECT_EQ(run.exitCode, 2) << compressor;
+        EXPECT_EQ(run.exitCode, status) << option << " " << value;
         EXPECT_TRUE(run.out.empty());
-        EXPECT_NE(run.err.find("--compressor"), std::string::npos) << run.err;
+        EXPECT_NE(run.err.find(option), std::string::npos) << run.err;
     }
     EXPECT_EQ(test::runKelvo(reportArguments({})).exitCode, 2) << "neither --xlsx nor --json";
 }
@@ -79,11 +91,19 @@ TEST(PairReportCommand, XlsxWritesWhatTheReportHolds)
     ASSERT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(folder.read("a.xlsx").substr(0, 2), "PK");
 
+    // Block 2's air temperature overflows the calculation.
     const auto stopped = test::runKelvo(
-        reportArguments({"--ambient2", "x", "--xlsx", (folder.path() / "b.xlsx").string()}));
+        reportArguments({"--ambient2", "1e300", "--xlsx", (folder.path() / "b.xlsx").string()}));
     EXPECT_EQ(stopped.exitCode, 1);
     EXPECT_TRUE(std::filesystem::exists(folder.path() / "b.xlsx"));
-    EXPECT_NE(stopped.err.find("Ta2"), std::string::npos) << stopped.err;
+    EXPECT_NE(stopped.err.find("Ta = 1E300"), std::string::npos) << stopped.err;
+    // Never in place of a file that was there.
+    const std::string whole = folder.read("a.xlsx");
+    const auto kept = test::runKelvo(
+        reportArguments({"--ambient2", "1e300", "--xlsx", (folder.path() / "a.xlsx").string()}));
+    EXPECT_EQ(kept.exitCode, 1);
+    EXPECT_NE(kept.err.find("a.xlsx left as it was"), std::string::npos) << kept.err;
+    EXPECT_EQ(folder.read("a.xlsx"), whole);
 
     const auto none = folder.path() / "c.xlsx";
     EXPECT_EQ(test::runKelvo(reportArguments({"--step", "-1", "--xlsx", none.string()})).exitCode,

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 #include <sstream>
+#include <tuple>
 
 #include "cli/run_program.h"
 
@@ -219,18 +220,19 @@ TEST(SelectionCommands, RowAndUnitIndexNameTheSameUnit)
         ASSERT_EQ(indexRun.exitCode, 0) << indexRun.err;
         EXPECT_EQ(kelvo(byRow).out, indexRun.out) << command;
 
+        // A row the list does not have is refused (1); a bad choice of options is status 2.
         const std::string range = "1 .. " + std::to_string(rows);
-        const std::pair<Arguments, std::string> refused[] = {
-            {{"--row", "0"}, range},
-            {{"--row", std::to_string(rows + 1)}, range},
-            {{}, "--unit-index N or --row N"},
-            {{"--row", "3", "--unit-index", unit}, "not both"},
+        const std::tuple<Arguments, std::string, int> refused[] = {
+            {{"--row", "0"}, range, 1},
+            {{"--row", std::to_string(rows + 1)}, range, 1},
+            {{}, "--unit-index N or --row N", 2},
+            {{"--row", "3", "--unit-index", unit}, "not both", 2},
         };
-        for (const auto& [extra, expected] : refused) {
+        for (const auto& [extra, expected, status] : refused) {
             auto arguments = request;
             arguments.insert(arguments.end(), extra.begin(), extra.end());
             const auto run = kelvo(arguments);
-            EXPECT_EQ(run.exitCode, 2) << command << " " << expected;
+            EXPECT_EQ(run.exitCode, status) << command << " " << expected;
             EXPECT_TRUE(run.out.empty()) << run.out;
             EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
             EXPECT_NE(run.err.find(expected), std::string::npos) << run.err;
@@ -248,14 +250,21 @@ TEST(SelectionCommands, BadInputIsOneLineOnStderrWithStatus2AndNothingOnStdout)
         {"select", "--family", "BOX", "--brand", "Acme", "--json"},
         {"select", "--family", "BOX", "--lang", "9"},
         {"select", "--family", "BOX", "--bogus"},
-        {"details", "--family", "BOX", "--unit-index", "9999", "--json"},
-        {"details", "--family", "BOX", "--unit-index", "1", "--json"}, // a BASE unit
+        {"select", "--family", "BOX", "--to", "-273,16"},
+        {"details", "--family", "BOX", "--ambient", "-300", "--unit-index", "9"},
     };
     for (const auto& request : requests) {
         const auto run = kelvo(request);
         EXPECT_EQ(run.exitCode, 2) << request[1] << " " << request[2];
         EXPECT_TRUE(run.out.empty()) << run.out;
         EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
+    }
+    // A well-formed index of no unit in the list is a refusal.
+    for (const char* unit : {"9999", "1" /* a BASE unit */}) {
+        const auto run = kelvo({"details", "--family", "BOX", "--unit-index", unit, "--json"});
+        EXPECT_EQ(run.exitCode, 1) << unit;
+        EXPECT_TRUE(run.out.empty()) << run.out;
+        EXPECT_NE(run.err.find("--unit-index"), std::string::npos) << run.err;
     }
     const auto noData =
         test::runKelvo({"select", "--family", "BOX", "--data", "/nonexistent-kelvo-folder"});

@@ -2,6 +2,7 @@
 #include <set>
 #include <stdexcept>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "core/catalogue/record_layouts.h"
@@ -312,6 +313,36 @@ TEST(RecordFieldMaps, AnUnlistedComboTextOpensAndIsStoredAsQuestionMark)
     writeBack(form, r, values);
     EXPECT_EQ(r.housing, "BOX");
     EXPECT_EQ(r.version, "?");
+}
+
+// The catalogue files hold one field a line: a changed text with a line break or another
+// control byte refuses the whole form, naming its field.
+TEST(RecordFieldMaps, AControlByteInAChangedTextRefusesTheWholeForm)
+{
+    const auto& form = compressorEditorForm();
+    const auto row = [&](const char* name) { return static_cast<std::size_t>(form.rowOf(name)); };
+    const std::tuple<const char*, const char*, const char*> cases[] = {
+        {"Edit3", "ZB\r\n45", "Sprężarka: Typ sprężarki"},
+        {"Edit43", "4\t0", "Koperta pracy 1: tk 3"}};
+    for (const auto& [name, text, field] : cases) {
+        CompressorRecord r;
+        r.model = "ZB45";
+        const auto before = snapshot(r);
+        auto values = readFields(form, r, 1);
+        values.texts[row("Edit2")] = "Frascold";
+        values.texts[row(name)] = text;
+        EXPECT_EQ(writeBack(form, r, values),
+                  "Pole „" + std::string(field) +
+                      "” zawiera znak końca wiersza lub inny znak sterujący\rZmian nie zapisano.");
+        EXPECT_EQ(snapshot(r), before) << name;
+    }
+    // A record read with such a byte stays editable.
+    CompressorRecord r;
+    r.model = "Z\tB";
+    auto values = readFields(form, r, 1);
+    values.texts[row("Edit2")] = "Frascold";
+    EXPECT_EQ(writeBack(form, r, values), "");
+    EXPECT_EQ(r.manufacturer, "Frascold");
 }
 
 } // namespace

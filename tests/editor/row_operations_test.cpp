@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include <memory>
 #include <string>
+#include <utility>
 
 #include "core/editor/edit_history.h"
 #include "core/editor/editor_grids.h"
@@ -183,7 +184,7 @@ TEST_F(RowOperations, DeletingACompressorUnlinksItsUnitsAndLeavesACopyPastTheCou
         EXPECT_EQ(c.units[u].compressorModel, "ZB2");
     }
     EXPECT_EQ(c.units[2].compressorId, "3");
-    EXPECT_EQ(deleteRecord(c, EditorGrid::Units, 9).message, kActionCancelled);
+    EXPECT_FALSE(deleteRecord(c, EditorGrid::Units, 9).done);
 }
 
 TEST_F(RowOperations, MovesShiftTheRecordsBetweenBothWays)
@@ -201,7 +202,7 @@ TEST_F(RowOperations, MovesShiftTheRecordsBetweenBothWays)
     for (const char* bad : {"", "6", "0", "2,5", "x"}) {
         const RowEdit edit = moveRecord(c, EditorGrid::Compressors, 1, bad);
         EXPECT_FALSE(edit.done) << bad;
-        EXPECT_EQ(edit.message, kActionCancelled) << bad;
+        EXPECT_EQ(edit.message.rfind(std::string(kActionCancelled) + "\r", 0), 0u) << bad;
     }
     EXPECT_EQ(ids(), "12345");
 }
@@ -219,8 +220,8 @@ TEST_F(RowOperations, CopiesTakeEnvelopesOrTheWholeRecordButKeepTheirOwnId)
     EXPECT_EQ(c.compressors[2].id, "2");
     EXPECT_EQ(c.compressors[2].refrigerant, "R404A");
     EXPECT_EQ(c.compressors[2].model, "źródło");
-    EXPECT_EQ(copyCompressor(c, 2, "", "R404A").message, kActionCancelled);
-    EXPECT_EQ(copyEnvelopes(c, 2, "77").message, kActionCancelled);
+    EXPECT_FALSE(copyCompressor(c, 2, "", "R404A").done);
+    EXPECT_FALSE(copyEnvelopes(c, 2, "77").done);
 }
 
 TEST_F(RowOperations, AssignmentsCheckTheRefrigerantExceptForFrames)
@@ -244,11 +245,41 @@ TEST_F(RowOperations, AssignmentsCheckTheRefrigerantExceptForFrames)
     EXPECT_EQ(c.units[2].frameId, "7");
     EXPECT_TRUE(frame.refill.empty());
 
-    // No whole number: nothing, and nothing said; outside the table: cancelled.
-    const RowEdit silent = assignToUnit(c, EditorGrid::Frames, 2, "abc");
+    // A cancelled prompt: nothing, and nothing said.
+    const RowEdit silent = assignToUnit(c, EditorGrid::Frames, 2, "");
     EXPECT_FALSE(silent.done);
     EXPECT_TRUE(silent.message.empty());
-    EXPECT_EQ(assignToUnit(c, EditorGrid::Frames, 2, "2").message, kActionCancelled);
+}
+
+TEST_F(RowOperations, EveryRefusalSaysWhyOnItsSecondLine)
+{
+    const EditorFilters filters;
+    const std::pair<RowEdit, std::string> refusals[] = {
+        {deleteRecord(c, EditorGrid::Units, 9), "wiersz 9 jest poza zakresem 1 .. 4"},
+        {moveRecord(c, EditorGrid::Compressors, 0, "2"), "wiersz 0 jest poza zakresem 1 .. 5"},
+        {moveRecord(c, EditorGrid::Compressors, 1, ""), "nie podano numeru wiersza"},
+        {moveRecord(c, EditorGrid::Compressors, 1, "2,5"), "„2,5” nie jest liczbą całkowitą"},
+        {moveRecord(c, EditorGrid::Compressors, 1, "6"), "wiersz 6 jest poza zakresem 1 .. 5"},
+        {copyEnvelopes(c, 2, "77"), "wiersz 77 jest poza zakresem 1 .. 5"},
+        // Record bytes are quoted as UTF-8, control bytes escaped.
+        {copyCompressor(c, 2, "\xF3\x1B", "R404A"), "„ó\\x1B” nie jest liczbą całkowitą"},
+        {assignToUnit(c, EditorGrid::Condensers, 5, "1"), "wiersz 5 jest poza zakresem 1 .. 4"},
+        {assignToUnit(c, EditorGrid::Condensers, 1, "abc"), "„abc” nie jest liczbą całkowitą"},
+        {assignToUnit(c, EditorGrid::Frames, 2, "2"),
+         "wiersz 2 tabeli ram jest poza zakresem 1 .. 1"},
+        {addUnit(c, {"R404A", 9, 3, 1, "1", "1"}, filters),
+         "wiersz 9 tabeli sprężarek jest poza zakresem 1 .. 5"},
+        {addUnit(c, {"R404A", 1, 1, 1, "0", "1"}, filters),
+         "ilość sprężarek „0” nie jest liczbą całkowitą większą od 0"},
+        {addUnit(c, {"R404A", 1, 1, 1, "1", "1\r\n2"}, filters),
+         "ilość skraplaczy „1\\x0D\\x0A2” nie jest liczbą całkowitą większą od 0"},
+        {deleteRecord(*std::make_unique<Catalogue>(), EditorGrid::Units, 1),
+         "tabela agregatów jest pusta"}};
+    for (const auto& [edit, why] : refusals) {
+        EXPECT_FALSE(edit.done) << why;
+        EXPECT_EQ(edit.message, std::string(kActionCancelled) + "\r" + why);
+    }
+    EXPECT_EQ(c.units.count(), 4);
 }
 
 } // namespace

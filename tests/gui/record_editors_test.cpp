@@ -1,4 +1,5 @@
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
@@ -6,8 +7,10 @@
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QRadioButton>
 #include <QTableView>
+#include <QTimer>
 #include <QtTest>
 #include <filesystem>
 #include <memory>
@@ -207,6 +210,29 @@ class RecordEditorsTest : public QObject
                  QString("Rama testowa"));
     }
 
+    void aTextWithALineBreakIsRefusedWhenTheEditorCloses()
+    {
+        editor_->clickGridRow(EditorGrid::Frames, 0);
+        grid("StringGrid2")->setFocus();
+        QTest::keyClick(grid("StringGrid2"), Qt::Key_Return);
+        const int index = indexAt("StringGrid2", 0);
+        const std::string name = state_->catalogue.frames[index].name.str();
+        RecordEditorWindow* window = openEditorOf("TForm12");
+        QVERIFY(window);
+        child<QLineEdit>(window, "Edit11")->setText("Rama\nnowa");
+        QString said;
+        QTimer::singleShot(0, this, [&] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                said = box->text();
+                box->accept();
+            }
+        });
+        closeRecordEditor(window);
+        QCOMPARE(said, QString::fromUtf8("Pole „Nazwa” zawiera znak końca wiersza lub inny znak "
+                                         "sterujący\nZmian nie zapisano."));
+        QCOMPARE(state_->catalogue.frames[index].name.str(), name);
+    }
+
     void noCurrentRowOpensNothingAndLeavesTheWindowEnabled()
     {
         child<QCheckBox>(editor_.get(), "CheckBox16")->click(); // no compressor listed now
@@ -217,7 +243,8 @@ class RecordEditorsTest : public QObject
         trigger("actionDeleteCompressor");
         trigger("actionCopyEnvelopes"); // tested before its prompt
         QVERIFY(prompts_.isEmpty());
-        QCOMPARE(messages_, QStringList{"Akcja anulowana !"});
+        QCOMPARE(messages_,
+                 QStringList{QString::fromUtf8("Akcja anulowana !\nnie wybrano sprężarki")});
         QVERIFY(editor_->isEnabled());
     }
 
@@ -234,11 +261,11 @@ class RecordEditorsTest : public QObject
         trigger("actionUndo");
         QCOMPARE(state_->catalogue.units[moved].name.str(), name);
 
-        // Cancelled: nothing changes, and the move says so.
+        // Cancelled: nothing changes, and the move says so and why.
         answer_ = QString();
         editor_->clickGridRow(EditorGrid::Units, 2);
         trigger("actionMoveUnit");
-        QCOMPARE(messages_.last(), QString("Akcja anulowana !"));
+        QCOMPARE(messages_.last(), QString("Akcja anulowana !\nnie podano numeru wiersza"));
         QCOMPARE(state_->catalogue.units[moved].name.str(), name);
 
         const int units = state_->catalogue.units.count();

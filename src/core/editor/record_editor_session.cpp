@@ -61,10 +61,9 @@ template <class Record> class SessionOf final : public RecordEditorSession
 
     FormValues& openingValues() { return opening_; }
 
-    void store(const FormValues& values) override
+    std::string store(const FormValues& values) override
     {
-        if (storing())
-            writeBack(form_, record(), values);
+        return storing() ? writeBack(form_, record(), values) : std::string();
     }
 
     [[nodiscard]] bool superheatMode() const override
@@ -146,12 +145,12 @@ std::filesystem::path RecordEditorSession::drawingFile(std::string_view drawingT
     return state_.programDir / "wmf" / (toUtf8(drawingText) + ".wmf");
 }
 
-void RecordEditorSession::close(const FormValues& values)
+std::string RecordEditorSession::close(const FormValues& values)
 {
-    if (layout_.store.onClose)
-        store(values);
+    const std::string refusal = layout_.store.onClose ? store(values) : std::string();
     recordStep();
     refillGrid(state_, table_);
+    return refusal;
 }
 
 std::unique_ptr<RecordEditorSession> openRecordEditor(ApplicationState& state, EditorGrid grid)

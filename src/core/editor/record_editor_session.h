@@ -80,8 +80,10 @@ class RecordEditorSession
     [[nodiscard]] const FormValues& opening() const { return opening_; }
 
     // Stores the controls into the record; does nothing while the calculation is disabled
-    // (the window is filling its controls).
-    virtual void store(const FormValues& values) = 0;
+    // (the window is filling its controls). A text with a line break or another control byte
+    // is refused as writeBack refuses it: nothing is stored, and the message naming the field
+    // is returned. Empty when stored or not storing.
+    virtual std::string store(const FormValues& values) = 0;
     // The radio buttons: store the record's superheatMode at once.
     [[nodiscard]] virtual bool superheatMode() const = 0;
     virtual void setSuperheatMode(bool value) = 0;
@@ -91,8 +93,8 @@ class RecordEditorSession
 
     // Closing: stores once more when the form stores on closing, records everything the
     // session changed as one step of the editor's history and refills the record's grid.
-    // The session must not be used afterwards.
-    void close(const FormValues& values);
+    // Returns that store's refusal, if any. The session must not be used afterwards.
+    std::string close(const FormValues& values);
 
   protected:
     RecordEditorSession(ApplicationState& state, EditorGrid table, int index, FormLayout layout)

@@ -4,6 +4,8 @@
 #include <stdexcept>
 #include <utility>
 
+#include "core/text/untrusted_text.h"
+
 namespace kelvo
 {
 namespace
@@ -449,6 +451,18 @@ EditorForm<FrameRecord> makeFrameForm()
 #undef FIELD
 #undef FLAG
 
+// How a message names a row: its group and caption ("Sprężarka: Typ sprężarki"), an envelope
+// point with its column ("Koperta pracy 1: tk 3").
+template <class Record> std::string fieldName(const FieldRow<Record>& row)
+{
+    std::string name(row.label);
+    if (!row.column.empty())
+        name = std::string(row.column) + " " + name;
+    if (name.empty())
+        name = row.objectName;
+    return row.group.empty() ? name : std::string(row.group) + ": " + name;
+}
+
 } // namespace
 
 const EditorForm<CompressorRecord>& compressorEditorForm()
@@ -506,11 +520,20 @@ FormValues readFields(const EditorForm<Record>& form, const Record& record, int 
 }
 
 template <class Record>
-void writeBack(const EditorForm<Record>& form, Record& record, const FormValues& values)
+std::string writeBack(const EditorForm<Record>& form, Record& record, const FormValues& values)
 {
     if (values.texts.size() != form.rows.size() || values.checks.size() != form.checks.size())
         throw std::invalid_argument("writeBack: the values do not match the form " +
                                     std::string(form.windowName));
+    // The catalogue files hold one field a line: a break would shift every later field. A text
+    // the field already holds is no change, so a record read with such a byte stays editable.
+    for (std::size_t i = 0; i < form.rows.size(); ++i) {
+        const auto& row = form.rows[i];
+        if (row.stored() && holdsControlByte(values.texts[i]) &&
+            values.texts[i] != row.field.read(record))
+            return "Pole „" + fieldName(row) +
+                   "” zawiera znak końca wiersza lub inny znak sterujący\rZmian nie zapisano.";
+    }
     for (std::size_t i = 0; i < form.rows.size(); ++i) {
         const auto& row = form.rows[i];
         if (!row.stored())
@@ -519,6 +542,7 @@ void writeBack(const EditorForm<Record>& form, Record& record, const FormValues&
     }
     for (std::size_t i = 0; i < form.checks.size(); ++i)
         form.checks[i].flag.write(record, values.checks[i]);
+    return {};
 }
 
 template FormValues readFields(const EditorForm<CompressorRecord>&, const CompressorRecord&, int);
@@ -526,10 +550,12 @@ template FormValues readFields(const EditorForm<CondensingUnitRecord>&, const Co
                                int);
 template FormValues readFields(const EditorForm<CondenserRecord>&, const CondenserRecord&, int);
 template FormValues readFields(const EditorForm<FrameRecord>&, const FrameRecord&, int);
-template void writeBack(const EditorForm<CompressorRecord>&, CompressorRecord&, const FormValues&);
-template void writeBack(const EditorForm<CondensingUnitRecord>&, CondensingUnitRecord&,
-                        const FormValues&);
-template void writeBack(const EditorForm<CondenserRecord>&, CondenserRecord&, const FormValues&);
-template void writeBack(const EditorForm<FrameRecord>&, FrameRecord&, const FormValues&);
+template std::string writeBack(const EditorForm<CompressorRecord>&, CompressorRecord&,
+                               const FormValues&);
+template std::string writeBack(const EditorForm<CondensingUnitRecord>&, CondensingUnitRecord&,
+                               const FormValues&);
+template std::string writeBack(const EditorForm<CondenserRecord>&, CondenserRecord&,
+                               const FormValues&);
+template std::string writeBack(const EditorForm<FrameRecord>&, FrameRecord&, const FormValues&);
 
 } // namespace kelvo

@@ -180,9 +180,12 @@ FormValues readFields(const EditorForm<Record>& form, const Record& record, int 
 // Stores every row that has a field, cut to its width, and every check box's tick. Fields no
 // row names are left as they are. A combo box on item 0 stores "?": an unlisted text ("Box")
 // opens as "?" and is stored as "?".
+// A text that holds a line break or another control byte, and is not what its field already
+// holds, is refused: nothing is stored, and the message returned names its field. Empty when
+// stored.
 // Throws std::invalid_argument when the values do not have one entry per row and check box.
 // Both functions exist for the four record types above.
 template <class Record>
-void writeBack(const EditorForm<Record>& form, Record& record, const FormValues& values);
+std::string writeBack(const EditorForm<Record>& form, Record& record, const FormValues& values);
 
 } // namespace kelvo

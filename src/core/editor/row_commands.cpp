@@ -159,7 +159,7 @@ std::optional<RowEdit> rowCommandUnavailable(const ApplicationState& state, RowC
         if (!state.editor.grid(grid).currentIndex()) {
             RowEdit nothing;
             if (command == RowCommand::CopyEnvelopes || command == RowCommand::CopyCompressor)
-                nothing.message = kActionCancelled;
+                nothing.message = std::string(kActionCancelled) + "\rnie wybrano sprężarki";
             return nothing;
         }
     return std::nullopt;

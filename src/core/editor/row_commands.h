@@ -49,7 +49,7 @@ const RowCommandEntry& rowCommandEntry(RowCommand command);
 
 // Whether the command can ask its prompt and run: nullopt when it can; otherwise what to show
 // instead (a grid it reads has no current row: nothing happens, and the copy commands say
-// "Akcja anulowana !" as they do for every failed answer).
+// "Akcja anulowana !" and why, as they do for every failed answer).
 std::optional<RowEdit> rowCommandUnavailable(const ApplicationState& state, RowCommand command);
 
 // Runs the command on the current rows with the prompt's answer (empty when cancelled or

@@ -1,18 +1,23 @@
 #include "core/editor/row_operations.h"
 
 #include <stdexcept>
+#include <tuple>
 #include <type_traits>
+#include <utility>
 
 #include "core/editor/catalogue_changes.h"
 #include "core/editor/catalogue_tables.h"
 #include "core/editor/editor_grids.h"
+#include "core/text/code_page.h"
 #include "core/text/numeric_text.h"
+#include "core/text/untrusted_text.h"
 
 namespace kelvo
 {
 namespace
 {
 
+// A full table's message, as it has always read: why, then "Akcja anulowana !".
 std::string cancelledBecause(const std::string& reason)
 {
     return reason + "\r" + std::string(kActionCancelled);
@@ -25,12 +30,13 @@ RowEdit refused(std::string message)
     return edit;
 }
 
-RowEdit cancelled()
+// "Akcja anulowana !" and, on a line of its own, why.
+RowEdit cancelled(const std::string& reason)
 {
-    return refused(std::string(kActionCancelled));
+    return refused(std::string(kActionCancelled) + "\r" + reason);
 }
 
-// The genitive plural of a table's records, for the message of a full table.
+// The genitive plural of a table's records, for the messages that name a table.
 std::string_view tableName(EditorGrid table)
 {
     switch (table) {
@@ -44,6 +50,56 @@ std::string_view tableName(EditorGrid table)
         break;
     }
     return "ram";
+}
+
+// Why `index` names no record of a table of `count` records; empty when it names one. The
+// table is named unless it is the one the operation works on.
+std::string outsideReason(EditorGrid table, int index, int count, bool named)
+{
+    if (index >= 1 && index <= count)
+        return {};
+    const std::string name(tableName(table));
+    if (count == 0)
+        return "tabela " + name + " jest pusta";
+    return "wiersz " + std::to_string(index) + (named ? " tabeli " + name : "") +
+           " jest poza zakresem 1 .. " + std::to_string(count);
+}
+
+// An index typed into a prompt, or why the answer is none.
+struct TypedIndex {
+    std::optional<int> index;
+    std::string reason;
+};
+
+TypedIndex typedIndex(std::string_view answer)
+{
+    if (answer.empty())
+        return {std::nullopt, "nie podano numeru wiersza"};
+    if (const auto index = parseInteger(answer))
+        return {index, {}};
+    return {std::nullopt, "„" + quotedText(toUtf8(answer)) + "” nie jest liczbą całkowitą"};
+}
+
+// Why row `index` and the row typed are not both records of `table`; empty when they are.
+std::string rowsReason(const Catalogue& catalogue, EditorGrid table, int index,
+                       const TypedIndex& typed)
+{
+    const int count = tableCount(catalogue, table);
+    if (std::string why = outsideReason(table, index, count, false); !why.empty())
+        return why;
+    if (!typed.index)
+        return typed.reason;
+    return outsideReason(table, *typed.index, count, false);
+}
+
+// Why a count of a new unit is refused; empty for a whole number from 1.
+std::string countReason(std::string_view what, std::string_view count)
+{
+    const auto value = parseInteger(count);
+    if (value && *value >= 1)
+        return {};
+    return std::string(what) + " „" + quotedText(toUtf8(count)) +
+           "” nie jest liczbą całkowitą większą od 0";
 }
 
 template <class Table> RowEdit tableFull(EditorGrid table)
@@ -72,12 +128,6 @@ RowEdit finished(CatalogueRecorder& recorder, std::string description,
     edit.refill = std::move(refill);
     edit.index = index;
     return edit;
-}
-
-// An index typed into a prompt: nullopt for text that is no whole number.
-std::optional<int> typedIndex(std::string_view answer)
-{
-    return parseInteger(answer);
 }
 
 // The slot after the last record with the fields "Dodaj wolny wiersz" empties emptied.
@@ -163,6 +213,14 @@ std::string_view recordNoun(EditorGrid table)
     return "rama";
 }
 
+std::optional<RowEdit> refusedRow(const Catalogue& catalogue, EditorGrid table, int index)
+{
+    const std::string why = outsideReason(table, index, tableCount(catalogue, table), false);
+    if (why.empty())
+        return std::nullopt;
+    return cancelled(why);
+}
+
 template <class Table> int findFreeIdentifier(const Table& table)
 {
     int k = 1;
@@ -186,9 +244,17 @@ RowEdit addUnit(Catalogue& catalogue, const NewUnit& parts, const EditorFilters&
 {
     if (catalogue.units.full())
         return tableFull<UnitTable>(EditorGrid::Units);
-    if (!catalogue.compressors.contains(parts.compressor) ||
-        !catalogue.condensers.contains(parts.condenser) || !catalogue.frames.contains(parts.frame))
-        return cancelled();
+    for (const auto& [table, index, count] :
+         {std::tuple{EditorGrid::Compressors, parts.compressor, catalogue.compressors.count()},
+          {EditorGrid::Condensers, parts.condenser, catalogue.condensers.count()},
+          {EditorGrid::Frames, parts.frame, catalogue.frames.count()}})
+        if (const std::string why = outsideReason(table, index, count, true); !why.empty())
+            return cancelled(why);
+    // The counts are whole numbers, which also keeps a line break out of the units file.
+    for (const auto& [what, count] : {std::pair{"ilość sprężarek", &parts.compressorCount},
+                                      {"ilość skraplaczy", &parts.condenserCount}})
+        if (const std::string why = countReason(what, *count); !why.empty())
+            return cancelled(why);
     const CompressorRecord& compressor = catalogue.compressors[parts.compressor];
     const CondenserRecord& condenser = catalogue.condensers[parts.condenser];
     const int n = catalogue.units.count() + 1;
@@ -233,8 +299,8 @@ RowEdit deleteRecord(Catalogue& catalogue, EditorGrid table, int index)
     if (table == EditorGrid::Frames)
         throw std::invalid_argument("frames are not deleted");
     const int count = tableCount(catalogue, table);
-    if (index < 1 || index > count)
-        return cancelled();
+    if (const std::string why = outsideReason(table, index, count, false); !why.empty())
+        return cancelled(why);
     CatalogueRecorder recorder(catalogue);
     std::vector<EditorGrid> refill{table};
     if (table == EditorGrid::Compressors) {
@@ -261,29 +327,30 @@ RowEdit deleteRecord(Catalogue& catalogue, EditorGrid table, int index)
 RowEdit moveRecord(Catalogue& catalogue, EditorGrid table, int index, std::string_view target)
 {
     const auto to = typedIndex(target);
-    const int count = tableCount(catalogue, table);
-    if (!to || *to < 1 || *to > count || index < 1 || index > count)
-        return cancelled();
+    if (const std::string why = rowsReason(catalogue, table, index, to); !why.empty())
+        return cancelled(why);
     CatalogueRecorder recorder(catalogue);
-    recorder.move(table, index, *to);
-    return finished(recorder,
-                    described("Przesuń aktualny wiersz", table, index, "→ " + std::to_string(*to)),
-                    {table}, *to);
+    recorder.move(table, index, *to.index);
+    return finished(
+        recorder,
+        described("Przesuń aktualny wiersz", table, index, "→ " + std::to_string(*to.index)),
+        {table}, *to.index);
 }
 
 RowEdit copyEnvelopes(Catalogue& catalogue, int index, std::string_view source)
 {
     const auto from = typedIndex(source);
     const CompressorTable& compressors = catalogue.compressors;
-    if (!from || !compressors.contains(*from) || !compressors.contains(index))
-        return cancelled();
+    if (const std::string why = rowsReason(catalogue, EditorGrid::Compressors, index, from);
+        !why.empty())
+        return cancelled(why);
     CompressorRecord record = compressors[index];
-    record.envelopes = compressors[*from].envelopes;
+    record.envelopes = compressors[*from.index].envelopes;
     CatalogueRecorder recorder(catalogue);
     recorder.setRecord(index, record);
     return finished(recorder,
                     described("Kopiuj kopertę", EditorGrid::Compressors, index,
-                              "(z " + std::to_string(*from) + ")"),
+                              "(z " + std::to_string(*from.index) + ")"),
                     {EditorGrid::Compressors}, index);
 }
 
@@ -292,33 +359,42 @@ RowEdit copyCompressor(Catalogue& catalogue, int index, std::string_view source,
 {
     const auto from = typedIndex(source);
     const CompressorTable& compressors = catalogue.compressors;
-    if (!from || !compressors.contains(*from) || !compressors.contains(index))
-        return cancelled();
-    CompressorRecord record = compressors[*from];
+    if (const std::string why = rowsReason(catalogue, EditorGrid::Compressors, index, from);
+        !why.empty())
+        return cancelled(why);
+    CompressorRecord record = compressors[*from.index];
     record.id = compressors[index].id;
     record.refrigerant = refrigerant;
     CatalogueRecorder recorder(catalogue);
     recorder.setRecord(index, record);
     return finished(recorder,
                     described("Kopiuj sprężarkę", EditorGrid::Compressors, index,
-                              "(z " + std::to_string(*from) + ")"),
+                              "(z " + std::to_string(*from.index) + ")"),
                     {EditorGrid::Compressors}, index);
 }
 
 RowEdit assignToUnit(Catalogue& catalogue, EditorGrid what, int unitIndex, std::string_view answer)
 {
-    const auto k = typedIndex(answer);
-    if (!k)
+    // A cancelled prompt does nothing and says nothing.
+    if (answer.empty())
         return {};
-    const int count = tableCount(catalogue, what);
-    if (*k < 1 || *k > count || !catalogue.units.contains(unitIndex))
-        return cancelled();
+    if (const std::string why =
+            outsideReason(EditorGrid::Units, unitIndex, catalogue.units.count(), false);
+        !why.empty())
+        return cancelled(why);
+    const auto typed = typedIndex(answer);
+    if (!typed.index)
+        return cancelled(typed.reason);
+    const int k = *typed.index;
+    if (const std::string why = outsideReason(what, k, tableCount(catalogue, what), true);
+        !why.empty())
+        return cancelled(why);
     CondensingUnitRecord unit = catalogue.units[unitIndex];
     std::string_view command;
     std::vector<EditorGrid> refill{EditorGrid::Units};
     switch (what) {
     case EditorGrid::Condensers: {
-        const CondenserRecord& condenser = catalogue.condensers[*k];
+        const CondenserRecord& condenser = catalogue.condensers[k];
         if (condenser.refrigerant.view() != unit.refrigerant.view())
             return refused("Skraplacz i Agregat nie posiadają tych samych czynników "
                            "chłodniczych\rAkcja anulowana !");
@@ -328,7 +404,7 @@ RowEdit assignToUnit(Catalogue& catalogue, EditorGrid what, int unitIndex, std::
         break;
     }
     case EditorGrid::Compressors: {
-        const CompressorRecord& compressor = catalogue.compressors[*k];
+        const CompressorRecord& compressor = catalogue.compressors[k];
         if (compressor.refrigerant.view() != unit.refrigerant.view())
             return refused("Sprężarka i Agregat nie posiadają tych samych czynników "
                            "chłodniczych\rAkcja anulowana !");
@@ -338,7 +414,7 @@ RowEdit assignToUnit(Catalogue& catalogue, EditorGrid what, int unitIndex, std::
         break;
     }
     case EditorGrid::Frames:
-        unit.frameId = catalogue.frames[*k].id;
+        unit.frameId = catalogue.frames[k].id;
         command = "Przyporządkuj ramę";
         refill.clear(); // the frame's name goes to Panel15 instead
         break;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -14,7 +15,8 @@ namespace kelvo
 // The editor's commands that change the tables as a whole: add, delete, move, copy, assign.
 // Each works on the in-memory catalogue only and says what it did. Rows are table indexes
 // ("Poz."); answers are the texts typed into the commands' prompts (empty when cancelled).
-// Texts are record bytes (Windows-1250); messages are UTF-8.
+// Texts are record bytes (Windows-1250); messages are UTF-8. A refusal says "Akcja anulowana !"
+// and, on a second line after "\r", why ("wiersz 0 jest poza zakresem 1 .. 48").
 
 inline constexpr std::string_view kActionCancelled = "Akcja anulowana !";
 
@@ -29,14 +31,19 @@ struct RowEdit {
 // Noun of a table's record in step descriptions: "sprężarka", "skraplacz", "agregat", "rama".
 std::string_view recordNoun(EditorGrid table);
 
+// The refusal of row `index` of `table` as the operations give it, for work on a row done
+// elsewhere; nullopt when the table holds the row.
+std::optional<RowEdit> refusedRow(const Catalogue& catalogue, EditorGrid table, int index);
+
 // The lowest identifier k >= 1 that no record's id equals as a number, found as the editor
 // always has: a pass over records 1 .. count restarts from record 1 after each hit. Throws
 // ConversionError (the conversion message) for an id that is no whole number.
 template <class Table> int findFreeIdentifier(const Table& table);
 
 // "Dodaj nowy agregat": unit count + 1, the new unit built from compressor, condenser and frame
-// of those indexes and the two count texts; the other fields of the slot stay as they were.
-// The message's last line counts the units the unit grid lists with `unitGridFilters`.
+// of those indexes and the two count texts, which must be whole numbers from 1; the other
+// fields of the slot stay as they were. The message's last line counts the units the unit
+// grid lists with `unitGridFilters`.
 struct NewUnit {
     std::string refrigerant;
     int compressor = 0;
@@ -68,8 +75,8 @@ RowEdit copyCompressor(Catalogue& catalogue, int index, std::string_view source,
 
 // "Przyporządkuj skraplacz" / "sprężarkę" / "ramę": links unit `unit` to the condenser,
 // compressor or frame typed (`what` names its table). Condensers and compressors must have
-// the unit's refrigerant; frames are never refused. An answer that is no whole number does
-// nothing and says nothing.
+// the unit's refrigerant; frames are never refused for theirs. An empty answer (a cancelled
+// prompt) does nothing and says nothing.
 RowEdit assignToUnit(Catalogue& catalogue, EditorGrid what, int unit, std::string_view answer);
 
 } // namespace kelvo

@@ -5,10 +5,15 @@ namespace kelvo
 namespace
 {
 
+bool controlByte(unsigned char c)
+{
+    return c < 0x20 || c == 0x7F;
+}
+
 void appendPrintable(std::string& out, unsigned char c)
 {
     constexpr char kHex[] = "0123456789ABCDEF";
-    if (c < 0x20 || c == 0x7F) {
+    if (controlByte(c)) {
         out += "\\x";
         out += kHex[c >> 4];
         out += kHex[c & 0x0F];
@@ -43,6 +48,14 @@ std::string printableText(std::string_view text)
     for (const char c : text)
         appendPrintable(out, static_cast<unsigned char>(c));
     return out;
+}
+
+bool holdsControlByte(std::string_view text)
+{
+    for (const char c : text)
+        if (controlByte(static_cast<unsigned char>(c)))
+            return true;
+    return false;
 }
 
 std::string quotedText(std::string_view text)

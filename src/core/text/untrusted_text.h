@@ -15,6 +15,9 @@ inline constexpr std::size_t kQuotedCharacters = 60;
 // Control bytes (below 0x20, and 0x7F) as "\xNN"; everything else as it is.
 std::string printableText(std::string_view text);
 
+// Whether the text holds a control byte (a line break among them).
+bool holdsControlByte(std::string_view text);
+
 // printableText of at most kQuotedCharacters characters (a UTF-8 sequence counts once, and is
 // never split), with "…" when the text was longer.
 std::string quotedText(std::string_view text);

@@ -8,6 +8,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QRadioButton>
 #include <QScrollArea>
 #include <QVBoxLayout>
@@ -333,6 +334,7 @@ FormValues RecordEditorWindow::values() const
 
 void RecordEditorWindow::store()
 {
+    // A refused text is said once, when the window closes, not at every key.
     session_->store(values());
 }
 
@@ -388,8 +390,11 @@ void RecordEditorWindow::finish()
 {
     if (!session_)
         return;
-    session_->close(values());
+    const std::string refusal = session_->close(values());
     session_.reset();
+    // The record keeps what it held; the window closes all the same, as it has no cancel.
+    if (!refusal.empty())
+        QMessageBox::warning(this, "KelvoSoftware", text(refusal).replace('\r', '\n'));
     emit closed(table_);
 }
 
