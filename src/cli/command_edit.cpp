@@ -16,6 +16,7 @@
 #include "core/editor/catalogue_saving.h"
 #include "core/editor/coefficient_import.h"
 #include "core/editor/row_operations.h"
+#include "core/io/file_system_ops.h"
 #include "core/text/numeric_text.h"
 
 namespace kelvo::cli
@@ -122,10 +123,11 @@ void runEdit(const EditOptions& options, CommandContext& context)
     if (options.refrigerant)
         requireEditorRefrigerant(*options.refrigerant);
     auto state = std::make_unique<ApplicationState>();
-    openEditorCatalogue(*state, options.dataFolder);
+    const auto writerLock = openEditorCatalogueForWriting(*state, options.dataFolder);
     const RowEdit edit = options.operation(options, *state);
     if (edit.done) {
-        const SaveOutcome outcome = saveEditorCatalogue(*state);
+        PosixFileSystemOps files;
+        const SaveOutcome outcome = saveEditorCatalogue(*state, files, writerLock.get());
         if (!outcome.saved)
             throw CommandFailure(outcome.message);
     }
