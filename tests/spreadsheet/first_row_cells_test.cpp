@@ -83,6 +83,8 @@ TEST(CoefficientImport, TenCellsGoToOneSetAndFewerChangeNothing)
     EXPECT_FALSE(few.done);
     EXPECT_EQ(few.message.rfind(std::string(kNoSpreadsheet) + "\r", 0), 0u) << few.message;
     EXPECT_TRUE(catalogue->compressors[1].coeffSets[0].c[0].empty());
+    EXPECT_EQ(importCoefficients(*catalogue, 2, 1, cells).message,
+              "Akcja anulowana !\rwiersz 2 jest poza zakresem 1 .. 1");
 }
 
 // A part as a zip archive holds it, with the size and CRC its headers declare.

@@ -25,7 +25,7 @@ RowEdit importCoefficients(Catalogue& catalogue, int compressor, int set,
         throw std::invalid_argument("coefficients are imported into set 1 or 2");
     RowEdit edit;
     if (!catalogue.compressors.contains(compressor)) {
-        edit.message = std::string(kActionCancelled);
+        edit.message = outsideTableRefusal(catalogue, EditorGrid::Compressors, compressor);
         return edit;
     }
     if (cells.size() < 10) {

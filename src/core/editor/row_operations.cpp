@@ -198,6 +198,12 @@ void unlinkUnits(CatalogueRecorder& recorder, const Catalogue& catalogue, Link l
 
 } // namespace
 
+std::string outsideTableRefusal(const Catalogue& catalogue, EditorGrid table, int index)
+{
+    const std::string why = outsideReason(table, index, tableCount(catalogue, table), false);
+    return why.empty() ? why : std::string(kActionCancelled) + "\r" + why;
+}
+
 std::string_view recordNoun(EditorGrid table)
 {
     switch (table) {

@@ -28,6 +28,10 @@ struct RowEdit {
     int index = 0;                  // the record added or changed
 };
 
+// "Akcja anulowana !" and, on a second line, why `index` names no record of `table`; empty
+// when it names one.
+std::string outsideTableRefusal(const Catalogue& catalogue, EditorGrid table, int index);
+
 // Noun of a table's record in step descriptions: "sprężarka", "skraplacz", "agregat", "rama".
 std::string_view recordNoun(EditorGrid table);
 
