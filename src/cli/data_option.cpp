@@ -48,7 +48,7 @@ void findFolder(ApplicationState& state, const std::string& folder)
 
 // A catalogue that cannot be read is a failure, not a bad command line; a save cut short that
 // the load finished or undid is told once, on stderr.
-template <class Load> void load(const Load& loadFiles)
+template <class Load> void load(ApplicationState& state, const Load& loadFiles)
 {
     CatalogueLoad result;
     try {
@@ -58,6 +58,7 @@ template <class Load> void load(const Load& loadFiles)
     }
     if (!result.recovery.empty())
         std::cerr << "kelvo: " << result.recovery << "\n";
+    state.editor.filesOnDisk = result.files;
 }
 
 } // namespace
@@ -65,7 +66,7 @@ template <class Load> void load(const Load& loadFiles)
 void openCatalogue(ApplicationState& state, const std::string& folder)
 {
     findFolder(state, folder);
-    load([&] { return loadCatalogue(state.catalogue, state.programDir); });
+    load(state, [&] { return loadCatalogue(state.catalogue, state.programDir); });
 }
 
 std::unique_ptr<FolderLock> openCatalogueForWriting(ApplicationState& state,
@@ -78,7 +79,7 @@ std::unique_ptr<FolderLock> openCatalogueForWriting(ApplicationState& state,
     } catch (const CatalogueFileError& error) {
         throw CommandFailure(error.what());
     }
-    load([&] { return loadCatalogue(state.catalogue, state.programDir, *lock); });
+    load(state, [&] { return loadCatalogue(state.catalogue, state.programDir, *lock); });
     return lock;
 }
 

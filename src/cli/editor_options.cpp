@@ -46,7 +46,9 @@ int wholeNumberOption(const char* option, const std::string& text, int first, in
 void openEditorCatalogue(ApplicationState& state, const std::string& dataFolder)
 {
     openCatalogue(state, dataFolder);
+    const CatalogueStamps loaded = state.editor.filesOnDisk;
     resetEditor(state);
+    state.editor.filesOnDisk = loaded;
     // openCatalogue has read all four files or thrown, so a save replaces only what was read.
     state.editor.catalogueLoaded = true;
 }
@@ -55,7 +57,9 @@ std::unique_ptr<FolderLock> openEditorCatalogueForWriting(ApplicationState& stat
                                                           const std::string& dataFolder)
 {
     auto lock = openCatalogueForWriting(state, dataFolder);
+    const CatalogueStamps loaded = state.editor.filesOnDisk;
     resetEditor(state);
+    state.editor.filesOnDisk = loaded;
     state.editor.catalogueLoaded = true;
     return lock;
 }

@@ -1,4 +1,5 @@
 #include <array>
+#include <cstdio>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <memory>
@@ -7,6 +8,7 @@
 #include <unistd.h>
 
 #include "core/catalogue/catalogue_files.h"
+#include "core/io/file_set_transaction.h"
 #include "support/failing_file_system.h"
 #include "support/temp_folder.h"
 
@@ -160,43 +162,72 @@ TEST_F(InterruptedSave, AnUnchangedFileIsNotRewrittenAndKeepsItsBackup)
     EXPECT_EQ(where->read(backupName(kFrameFile)), before[3]);
 }
 
-TEST_F(InterruptedSave, ACommitRecordCutShortIsUndoneAndADamagedTemporaryStopsTheLoad)
+TEST_F(InterruptedSave, DamagedOrHostileRecordsNeverMixTheSets)
 {
-    const auto where = prepared();
-    // Committed, but the renames not run: the record is there with its temporaries.
-    const pid_t child = ::fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-        FailingFileSystem killing(commit + 1, std::errc::io_error, FailingFileSystem::Fault::Kill);
-        saveCatalogue(*catalogue, where->path(), killing);
-        ::_exit(0);
-    }
-    int status = 0;
-    ASSERT_EQ(::waitpid(child, &status, 0), child);
-    const std::string record = where->read(kCatalogueJournal);
-    ASSERT_FALSE(record.empty());
-
-    // A temporary changed since the commit: its file cannot be finished, and the load says so.
-    for (const auto& entry : std::filesystem::directory_iterator(where->path()))
-        if (entry.path().filename().string().starts_with(std::string(kUnitFile) + ".") &&
-            entry.path().extension() == ".tmp")
-            std::filesystem::resize_file(entry.path(), 10);
+    const auto killAt = [&](int step) {
+        auto where = prepared();
+        const pid_t child = ::fork();
+        if (child == 0) {
+            FailingFileSystem killing(step, std::errc::io_error, FailingFileSystem::Fault::Kill);
+            saveCatalogue(*catalogue, where->path(), killing);
+            ::_exit(0);
+        }
+        ::waitpid(child, nullptr, 0);
+        return where;
+    };
+    const auto damageTemporaryOf = [](const TempFolder& where, const std::string& file) {
+        for (const auto& entry : std::filesystem::directory_iterator(where.path()))
+            if (entry.path().filename().string().starts_with(file + ".") &&
+                entry.path().extension() == ".tmp")
+                std::filesystem::resize_file(entry.path(), 10);
+    };
+    const auto folderText = [](const TempFolder& where) {
+        return std::filesystem::absolute(where.path()).string();
+    };
     auto loaded = std::make_unique<Catalogue>();
+
+    // Committed, no rename done, a temporary damaged since: the old set is whole, so undone.
+    auto where = killAt(commit + 1);
+    ASSERT_FALSE(where->read(kCatalogueJournal).empty());
+    damageTemporaryOf(*where, kUnitFile);
+    EXPECT_EQ(loadCatalogue(*loaded, where->path()).recovery,
+              "Cofnięto przerwany zapis katalogu w folderze " + folderText(*where));
+    expectOneSet(*where, false);
+
+    // Two renames done, then a temporary damaged: neither set can be made; the load says so.
+    where = killAt(commit + 4);
+    damageTemporaryOf(*where, kUnitFile);
     try {
         loadCatalogue(*loaded, where->path());
         ADD_FAILURE() << "the load went on";
     } catch (const CatalogueFileError& error) {
-        EXPECT_NE(error.reason().find("Nie można dokończyć przerwanego zapisu katalogu"),
-                  std::string::npos)
+        EXPECT_EQ(error.fileName(), kCatalogueJournal);
+        EXPECT_NE(error.reason().find("Nie można dokończyć ani cofnąć"), std::string::npos)
             << error.what();
     }
 
-    // A record without its last line was never complete: the save is undone.
-    where->write(kCatalogueJournal, record.substr(0, record.size() - 3));
-    const CatalogueLoad load = loadCatalogue(*loaded, where->path());
-    EXPECT_EQ(load.recovery, "Cofnięto przerwany zapis katalogu w folderze " +
-                                 std::filesystem::absolute(where->path()).string());
-    expectOneSet(*where, false);
+    // A record without its last line was never complete, and one naming files outside the set
+    // (with a right checksum) is no record of ours: the save is undone, nothing else touched.
+    where = killAt(commit + 1);
+    const std::string record = where->read(kCatalogueJournal);
+    for (const std::string& bad :
+         {record.substr(0, record.size() - 3), [&] {
+              std::string body =
+                  "kelvo-file-set 1\n../victim.txt.abcdef.tmp\t../victim.txt\t1\t1\n";
+              char sum[17];
+              std::snprintf(sum, sizeof sum, "%llx",
+                            static_cast<unsigned long long>(contentChecksum(body)));
+              return body + "end\t1\t" + sum + "\n";
+          }()}) {
+        where->write(kCatalogueJournal, bad);
+        where->write("../victim.txt", "theirs");
+        const CatalogueLoad load = loadCatalogue(*loaded, where->path());
+        EXPECT_EQ(load.recovery,
+                  "Cofnięto przerwany zapis katalogu w folderze " + folderText(*where));
+        EXPECT_EQ(where->read("../victim.txt"), "theirs");
+        std::filesystem::remove(where->path() / "../victim.txt");
+        expectOneSet(*where, false);
+    }
 }
 
 } // namespace

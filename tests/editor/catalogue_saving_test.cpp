@@ -72,7 +72,11 @@ TEST_F(EditorCatalogue, AFailedSaveSaysWhatIsInTheWayAndKeepsTheChangesUnsaved)
     std::filesystem::remove(folder.path() / (std::string(kCondenserFile) + ".bak"));
     std::filesystem::remove(folder.path() / kFrameFile);
     std::filesystem::create_directory(folder.path() / kFrameFile);
+    // Something else changed the files: the save asks first, then says what is in the way.
     outcome = saveEditorCatalogue(*state);
+    EXPECT_FALSE(outcome.saved);
+    EXPECT_TRUE(outcome.changedOnDisk);
+    outcome = saveEditorCatalogue(*state, ChangesOnDisk::Overwrite);
     EXPECT_FALSE(outcome.saved);
     EXPECT_EQ(outcome.message, saveFailure(frames, "Podstawy.txt is a folder"));
     EXPECT_TRUE(hasUnsavedChanges(*state));
@@ -80,7 +84,7 @@ TEST_F(EditorCatalogue, AFailedSaveSaysWhatIsInTheWayAndKeepsTheChangesUnsaved)
     std::filesystem::remove(folder.path() / kFrameFile);
     // Steps 0 .. 3 keep the units' previous version, 4 creates the new file, 5 writes it.
     test::FailingFileSystem fullDisk(5, std::errc::no_space_on_device);
-    outcome = saveEditorCatalogue(*state, fullDisk);
+    outcome = saveEditorCatalogue(*state, fullDisk, nullptr, ChangesOnDisk::Overwrite);
     EXPECT_FALSE(outcome.saved);
     EXPECT_EQ(outcome.message, saveFailure(std::filesystem::absolute(folder.path() / kUnitFile),
                                            "no space left on the device"));

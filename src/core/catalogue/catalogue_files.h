@@ -128,8 +128,17 @@ struct CatalogueSave {
 // did not happen: then nothing on disk changed. Takes the writer lock (unless one is given)
 // and first finishes or undoes a save that was cut short.
 CatalogueSave saveCatalogue(const Catalogue& catalogue, const std::filesystem::path& programDir);
-// The same through another file layer, by a program that may hold the writer lock.
+// The same through another file layer, by a program that may hold the writer lock. With
+// `expected`, a folder whose files are no longer those stamps (another program changed them)
+// is not saved over: CatalogueChangedOnDisk.
 CatalogueSave saveCatalogue(const Catalogue& catalogue, const std::filesystem::path& programDir,
-                            FileSystemOps& ops, const FolderLock* writerLock = nullptr);
+                            FileSystemOps& ops, const FolderLock* writerLock = nullptr,
+                            const CatalogueStamps* expected = nullptr);
+
+class CatalogueChangedOnDisk : public CatalogueFileError
+{
+  public:
+    explicit CatalogueChangedOnDisk(const std::filesystem::path& folder);
+};
 
 } // namespace kelvo

@@ -24,31 +24,43 @@ std::string folderText(const std::filesystem::path& programDir)
 }
 
 // Finishes or undoes a save cut short, under the writer lock; the text for the user, or an
-// empty one. A committed save that cannot be finished leaves the four files out of step, so
-// the catalogue is not read then.
-std::string recoverInterruptedSave(const std::filesystem::path& programDir)
+// empty one. A committed save that can be neither finished nor undone may leave the four files
+// out of step, so the catalogue is not read then.
+std::string recoverInterruptedSave(const std::filesystem::path& programDir, FileSystemOps& ops)
 {
     const FileSet set = catalogueFileSet(programDir);
     if (!fileSetNeedsRecovery(set))
         return {};
-    PosixFileSystemOps ops;
     const FileSetRecovery recovery = recoverFileSet(set, ops);
+    const std::string folder = " w folderze " + folderText(programDir);
+    std::string said;
     switch (recovery.done) {
     case FileSetRecovery::Done::Nothing:
         return {};
     case FileSetRecovery::Done::RolledForward:
-        return "Dokończono przerwany zapis katalogu w folderze " + folderText(programDir);
+        said = "Dokończono przerwany zapis katalogu" + folder;
+        break;
     case FileSetRecovery::Done::RolledBack:
-        return "Cofnięto przerwany zapis katalogu w folderze " + folderText(programDir);
+        said = "Cofnięto przerwany zapis katalogu" + folder;
+        break;
     case FileSetRecovery::Done::Stuck:
+        said = "Nie można dokończyć ani cofnąć przerwanego zapisu katalogu" + folder;
+        if (recovery.mixed)
+            throw CatalogueFileError(catalogueFilePath(programDir, kCatalogueJournal),
+                                     said + ": " + recovery.problem +
+                                         ". Pliki katalogu mogą być niezgodne; sprawdź je i "
+                                         "usuń ten plik.");
         break;
     }
-    const std::string problem = "Nie można dokończyć przerwanego zapisu katalogu w folderze " +
-                                folderText(programDir) + ": " + recovery.problem;
-    std::error_code ec;
-    if (std::filesystem::exists(programDir / kCatalogueJournal, ec))
-        throw CatalogueFileError(catalogueFilePath(programDir, kCatalogueJournal), problem);
-    return problem;
+    if (!recovery.problem.empty())
+        said += " (pozostało: " + recovery.problem + ")";
+    return said;
+}
+
+std::string recoverInterruptedSave(const std::filesystem::path& programDir)
+{
+    PosixFileSystemOps ops;
+    return recoverInterruptedSave(programDir, ops);
 }
 
 CatalogueStamps readFiles(Catalogue& catalogue, const std::filesystem::path& programDir)
@@ -82,23 +94,24 @@ CatalogueLoad loadCatalogue(Catalogue& catalogue, const std::filesystem::path& p
 {
     CatalogueLoad load;
     constexpr int kAttempts = 4;
-    for (int attempt = 0;; ++attempt) {
+    for (int attempt = 1;; ++attempt) {
         auto readers =
             lockCatalogue(programDir, FolderLock::Kind::Shared, FolderLock::kDefaultWait);
         // While readers hold their lock no writer is at work: a commit record or temporaries
-        // found then are a dead writer's, to be finished or undone (once: what recovery could
-        // not remove it has said).
-        if (attempt == 0 && fileSetNeedsRecovery(catalogueFileSet(programDir))) {
+        // found then are a dead writer's. They are finished or undone under the writer lock,
+        // and the files read under it too, so no other writer comes in between.
+        if (fileSetNeedsRecovery(catalogueFileSet(programDir))) {
             readers.reset();
             const auto writer = lockCatalogueForWriting(programDir);
-            load.recovery = recoverInterruptedSave(programDir);
-            continue;
+            if (writer->held() || attempt == kAttempts)
+                return loadCatalogue(catalogue, programDir, *writer);
+            continue; // a writer began after this reader found no lock file
         }
         load.files = readFiles(catalogue, programDir);
         // Without a lock file no writer had been at work; one that began during the read may
         // have changed files read before it, so they are read again under its lock.
         std::error_code ec;
-        if (readers->held() || attempt + 1 >= kAttempts ||
+        if (readers->held() || attempt == kAttempts ||
             !std::filesystem::exists(programDir / kCatalogueLock, ec))
             return load;
     }
@@ -107,9 +120,12 @@ CatalogueLoad loadCatalogue(Catalogue& catalogue, const std::filesystem::path& p
 CatalogueLoad loadCatalogue(Catalogue& catalogue, const std::filesystem::path& programDir,
                             const FolderLock& writerLock)
 {
-    (void)writerLock; // held by the caller, so no other writer is at work
+    // Recovery changes files: only a holder of the lock may, or a program in a folder it
+    // cannot write, where recovery changes nothing and says why.
     CatalogueLoad load;
-    load.recovery = recoverInterruptedSave(programDir);
+    std::error_code ec;
+    if (writerLock.held() || !std::filesystem::exists(programDir / kCatalogueLock, ec))
+        load.recovery = recoverInterruptedSave(programDir);
     load.files = readFiles(catalogue, programDir);
     return load;
 }
@@ -133,13 +149,22 @@ CatalogueSave saveCatalogue(const Catalogue& catalogue, const std::filesystem::p
     return saveCatalogue(catalogue, programDir, ops);
 }
 
+CatalogueChangedOnDisk::CatalogueChangedOnDisk(const std::filesystem::path& folder)
+    : CatalogueFileError(folder, "the catalogue files changed on disk since they were loaded")
+{
+}
+
 CatalogueSave saveCatalogue(const Catalogue& catalogue, const std::filesystem::path& programDir,
-                            FileSystemOps& ops, const FolderLock* writerLock)
+                            FileSystemOps& ops, const FolderLock* writerLock,
+                            const CatalogueStamps* expected)
 {
     std::unique_ptr<FolderLock> ownLock;
     if (!writerLock)
         ownLock = lockCatalogueForWriting(programDir);
-    recoverInterruptedSave(programDir);
+    recoverInterruptedSave(programDir, ops);
+    // Compared under the lock, after any recovery: nothing can change the files from here on.
+    if (expected && catalogueStampsOnDisk(programDir) != *expected)
+        throw CatalogueChangedOnDisk(catalogueFilePath(programDir, ""));
 
     std::vector<NewFileContent> files;
     for (std::size_t i = 0; i < kCatalogueFileKinds.size(); ++i)

@@ -48,16 +48,10 @@ bool hasUnsavedChanges(const ApplicationState& state)
     return editedContentFingerprint(state.catalogue) != state.editor.savedCatalogue;
 }
 
-SaveOutcome saveEditorCatalogue(ApplicationState& state)
+SaveOutcome saveEditorCatalogue(ApplicationState& state, ChangesOnDisk changes)
 {
     PosixFileSystemOps ops;
-    return saveEditorCatalogue(state, ops);
-}
-
-bool catalogueFilesChangedOnDisk(const ApplicationState& state)
-{
-    return state.editor.catalogueLoaded &&
-           catalogueStampsOnDisk(state.programDir) != state.editor.filesOnDisk;
+    return saveEditorCatalogue(state, ops, nullptr, changes);
 }
 
 std::string catalogueNotSavedMessage(const std::string& path, const std::string& reason)
@@ -67,16 +61,21 @@ std::string catalogueNotSavedMessage(const std::string& path, const std::string&
 }
 
 SaveOutcome saveEditorCatalogue(ApplicationState& state, FileSystemOps& ops,
-                                const FolderLock* writerLock)
+                                const FolderLock* writerLock, ChangesOnDisk changes)
 {
     if (!state.editor.catalogueLoaded)
-        return {false, "Katalog nie został zapisany: przy otwarciu edytora nie udało się "
-                       "wczytać wszystkich plików katalogu, a zapis zastąpiłby ich zawartość."};
+        return {false, false,
+                "Katalog nie został zapisany: przy otwarciu edytora nie udało się "
+                "wczytać wszystkich plików katalogu, a zapis zastąpiłby ich zawartość."};
     CatalogueSave save;
     try {
-        save = saveCatalogue(state.catalogue, state.programDir, ops, writerLock);
+        save =
+            saveCatalogue(state.catalogue, state.programDir, ops, writerLock,
+                          changes == ChangesOnDisk::Refuse ? &state.editor.filesOnDisk : nullptr);
+    } catch (const CatalogueChangedOnDisk&) {
+        return {false, true, kFilesChangedQuestion};
     } catch (const CatalogueFileError& error) {
-        return {false, catalogueNotSavedMessage(error.path().string(), error.reason())};
+        return {false, false, catalogueNotSavedMessage(error.path().string(), error.reason())};
     }
     rememberSavedCatalogue(state);
     state.editor.filesOnDisk = save.files;
@@ -84,7 +83,7 @@ SaveOutcome saveEditorCatalogue(ApplicationState& state, FileSystemOps& ops,
     if (!save.unfinished.empty())
         message += "\rPorządkowanie po zapisie nie powiodło się (" + save.unfinished +
                    "); dokończy je następne wczytanie katalogu.";
-    return {true, message};
+    return {true, false, message};
 }
 
 } // namespace kelvo

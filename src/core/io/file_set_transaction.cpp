@@ -165,26 +165,34 @@ struct Temporaries {
     }
 };
 
-// The renames of a committed save, in order; a temporary already gone was renamed before.
-// Returns what stopped them, or an empty text.
-std::string applyRenames(const FileSet& set, const std::vector<JournalEntry>& entries,
-                         FileSystemOps& ops)
+struct Renames {
+    bool done = false;   // every temporary is in its place
+    std::string problem; // what stopped the renames, or the clean-up after them
+};
+
+// The renames of a committed save, in order. In recovery a temporary already gone was renamed
+// before; in the save itself it was taken away by something else, and that is said.
+Renames applyRenames(const FileSet& set, const std::vector<JournalEntry>& entries,
+                     FileSystemOps& ops, bool recovering)
 {
     for (const JournalEntry& entry : entries) {
         const fs::path temporary = set.folder / entry.temporary;
         std::error_code ec;
-        if (!fs::exists(fs::symlink_status(temporary, ec)))
-            continue;
+        if (!fs::exists(fs::symlink_status(temporary, ec))) {
+            if (recovering)
+                continue;
+            return {false, entry.temporary + " was removed by another program"};
+        }
         const fs::path target = set.folder / entry.target;
         if (const auto error = ops.renameOver(temporary, target))
-            return entry.target + ": " + writeObstacle(error, target);
+            return {false, entry.target + ": " + writeObstacle(error, target)};
     }
     if (const auto error = ops.flushFolder(set.folder))
-        return writeObstacle(error, set.folder / set.journal);
+        return {true, writeObstacle(error, set.folder / set.journal)};
     if (const auto error = ops.remove(set.folder / set.journal))
-        return set.journal + ": " + writeObstacle(error, set.folder / set.journal);
+        return {true, set.journal + ": " + writeObstacle(error, set.folder / set.journal)};
     ops.flushFolder(set.folder);
-    return {};
+    return {true, {}};
 }
 
 } // namespace
@@ -249,7 +257,13 @@ FileSetSave replaceFileSet(const FileSet& set, const std::vector<NewFileContent>
         throw FileError(journal, writeObstacle(error, journal));
     temporaries.keep = true; // committed: from here on the save is finished, now or by recovery
 
-    save.unfinished = applyRenames(set, entries, ops);
+    // The commit record reaches the device before any file is replaced, or a power cut could
+    // keep some renames and lose the record that finishes the rest.
+    if (const auto error = ops.flushFolder(set.folder)) {
+        save.unfinished = writeObstacle(error, journal);
+        return save;
+    }
+    save.unfinished = applyRenames(set, entries, ops, false).problem;
     return save;
 }
 
@@ -262,6 +276,7 @@ bool fileSetNeedsRecovery(const FileSet& set)
 
 FileSetRecovery recoverFileSet(const FileSet& set, FileSystemOps& ops)
 {
+    using Done = FileSetRecovery::Done;
     FileSetRecovery recovery;
     const fs::path journal = set.folder / set.journal;
     std::optional<std::vector<JournalEntry>> entries;
@@ -272,49 +287,52 @@ FileSetRecovery recoverFileSet(const FileSet& set, FileSystemOps& ops)
             entries = parseJournal(*text, set);
         }
     } catch (const FileError& error) {
-        recovery.done = FileSetRecovery::Done::Stuck;
-        recovery.problem = error.what();
-        return recovery;
+        return {Done::Stuck, set.journal + ": " + error.reason(), true};
     }
 
+    // Each rename of a complete record either waits with its temporary intact or is done.
+    // Anything else means something else changed the files since: with no rename done yet the
+    // old set is whole and the save is undone; with some done the files are left for the user.
+    bool undo = journalThere && !entries;
     if (entries) {
-        // Each rename either waits with its temporary intact or is done; anything else means
-        // the files were changed by something else since, and are left for the user to judge.
+        bool someDone = false;
         for (const JournalEntry& entry : *entries) {
-            const bool waiting = holds(set.folder / entry.temporary, entry);
             std::error_code ec;
             const bool gone = !fs::exists(fs::symlink_status(set.folder / entry.temporary, ec));
-            if (!waiting && !(gone && holds(set.folder / entry.target, entry))) {
-                recovery.done = FileSetRecovery::Done::Stuck;
-                recovery.problem = entry.target + " does not match the interrupted save's record";
-                return recovery;
-            }
+            if (gone && holds(set.folder / entry.target, entry))
+                someDone = true;
+            else if (gone || !holds(set.folder / entry.temporary, entry))
+                undo = true;
         }
-        if (std::string problem = applyRenames(set, *entries, ops); !problem.empty()) {
-            recovery.done = FileSetRecovery::Done::Stuck;
-            recovery.problem = std::move(problem);
-            return recovery;
-        }
-        recovery.done = FileSetRecovery::Done::RolledForward;
-    } else if (journalThere) {
-        if (const auto error = ops.remove(journal)) {
-            recovery.done = FileSetRecovery::Done::Stuck;
-            recovery.problem = set.journal + ": " + writeObstacle(error, journal);
-            return recovery;
-        }
-        recovery.done = FileSetRecovery::Done::RolledBack;
+        if (undo && someDone)
+            return {Done::Stuck, "the files no longer match the interrupted save's record", true};
+    }
+    if (entries && !undo) {
+        const Renames renames = applyRenames(set, *entries, ops, true);
+        if (!renames.done)
+            return {Done::Stuck, renames.problem, true};
+        recovery = {Done::RolledForward, renames.problem, false};
+    } else if (undo) {
+        // A complete record left in place would finish the save at a later load.
+        if (const auto error = ops.remove(journal))
+            return {Done::Stuck, set.journal + ": " + writeObstacle(error, journal),
+                    entries.has_value()};
+        recovery.done = Done::RolledBack;
     }
 
     for (const fs::path& temporary : temporariesIn(set)) {
+        // Left-over temporaries change no file of the set: worth saying, not failing for.
         if (const auto error = ops.remove(temporary)) {
-            recovery.done = FileSetRecovery::Done::Stuck;
-            recovery.problem =
-                temporary.filename().string() + ": " + writeObstacle(error, temporary);
-            return recovery;
+            if (recovery.problem.empty())
+                recovery.problem =
+                    temporary.filename().string() + ": " + writeObstacle(error, temporary);
+            continue;
         }
-        if (recovery.done == FileSetRecovery::Done::Nothing)
-            recovery.done = FileSetRecovery::Done::RolledBack;
+        if (recovery.done == Done::Nothing)
+            recovery.done = Done::RolledBack;
     }
+    if (recovery.done == Done::Nothing && !recovery.problem.empty())
+        recovery.done = Done::Stuck;
     ops.flushFolder(set.folder);
     return recovery;
 }

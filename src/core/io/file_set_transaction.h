@@ -50,10 +50,16 @@ bool fileSetNeedsRecovery(const FileSet& set);
 
 struct FileSetRecovery {
     enum class Done { Nothing, RolledForward, RolledBack, Stuck } done = Done::Nothing;
-    std::string problem; // for Stuck: what could not be finished, the files left as they are
+    // What could not be done: for Stuck why nothing was, otherwise what was left over (a
+    // temporary or the commit record that could not be removed), or an empty text.
+    std::string problem;
+    // The files may be out of step: a committed save could be neither finished nor undone.
+    bool mixed = false;
 };
 
-// Finishes or undoes a save that was cut short; only under the set's writer lock.
+// Finishes or undoes a save that was cut short; only under the set's writer lock. A damaged
+// or incomplete commit record, or a complete one whose temporaries were damaged before any was
+// renamed, is undone.
 FileSetRecovery recoverFileSet(const FileSet& set, FileSystemOps& ops);
 
 // A checksum of a file's bytes (64-bit FNV-1a), as the commit record gives it.

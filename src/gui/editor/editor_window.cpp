@@ -652,10 +652,13 @@ void EditorWindow::chooseRefrigerant(const QString& name)
 
 bool EditorWindow::save()
 {
+    SaveOutcome outcome = saveEditorCatalogue(state_);
     // Another program's change would be overwritten without a word.
-    if (catalogueFilesChangedOnDisk(state_) && !confirm_(QString::fromUtf8(kFilesChangedQuestion)))
-        return false;
-    const SaveOutcome outcome = saveEditorCatalogue(state_);
+    if (outcome.changedOnDisk) {
+        if (!confirm_(QString::fromUtf8(kFilesChangedQuestion)))
+            return false;
+        outcome = saveEditorCatalogue(state_, ChangesOnDisk::Overwrite);
+    }
     updateTitle();
     if (!outcome.saved) {
         present_(fromUtf8Text(outcome.message).replace('\r', '\n'));
