@@ -49,7 +49,7 @@ int openLockFile(const std::filesystem::path& path, FolderLock::Kind kind)
     };
     if (::fstat(handle, &info) != 0 || !S_ISREG(info.st_mode)) {
         ::close(handle);
-        errno = EINVAL;
+        errno = S_ISDIR(info.st_mode) ? EISDIR : EINVAL;
         return -1;
     }
     return handle;
@@ -99,8 +99,10 @@ FolderLock::FolderLock(const std::filesystem::path& folder, const std::string& l
         // of a folder that can be written would let two programs in at once.
         if (cannotBeOpened(error) && (error == ENOENT || !folderWritable(folder)))
             return;
-        throw FileError(path, error == EINVAL ? "is not a regular file"
-                                              : "cannot be opened: " + platformErrorText(error));
+        throw FileError(path, error == EINVAL   ? "is not a regular file"
+                              : error == EISDIR ? "is a folder"
+                              : error == ELOOP  ? "is a link, not a lock file"
+                                                : "cannot be opened: " + platformErrorText(error));
     }
     const int operation = (kind == Kind::Exclusive ? LOCK_EX : LOCK_SH) | LOCK_NB;
     const auto deadline = std::chrono::steady_clock::now() + wait;

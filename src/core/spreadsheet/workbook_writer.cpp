@@ -18,6 +18,26 @@ namespace kelvo
 namespace
 {
 
+// The library's error in our words: its own texts are English and speak of its internals.
+std::string libraryFailure(lxw_error error)
+{
+    switch (error) {
+    case LXW_ERROR_MEMORY_MALLOC_FAILED:
+        return "za mało pamięci";
+    case LXW_ERROR_MAX_STRING_LENGTH_EXCEEDED:
+        return "tekst komórki dłuższy niż 32767 znaków";
+    case LXW_ERROR_CREATING_XLSX_FILE:
+    case LXW_ERROR_CREATING_TMPFILE:
+    case LXW_ERROR_READING_TMPFILE:
+    case LXW_ERROR_ZIP_FILE_OPERATION:
+    case LXW_ERROR_ZIP_FILE_ADD:
+    case LXW_ERROR_ZIP_CLOSE:
+        return "nie można zapisać pliku tymczasowego skoroszytu (brak miejsca na dysku?)";
+    default:
+        return "błąd biblioteki skoroszytów nr " + std::to_string(static_cast<int>(error));
+    }
+}
+
 bool insideSheet(int row, int column)
 {
     return row >= 1 && row <= kSpreadsheetMaxRows && column >= 1 &&
@@ -36,7 +56,7 @@ std::optional<std::string> writeCell(lxw_worksheet* sheet, const SpreadsheetCell
         number ? worksheet_write_number(sheet, row, column, *number, nullptr)
                : worksheet_write_string(sheet, row, column, cell.text.c_str(), nullptr);
     if (error != LXW_NO_ERROR)
-        return std::string(lxw_strerror(error));
+        return libraryFailure(error);
     return std::nullopt;
 }
 
@@ -47,7 +67,7 @@ std::optional<std::string> setWidth(lxw_worksheet* sheet, int column, double wid
     const auto index = static_cast<lxw_col_t>(column - 1);
     const lxw_error error = worksheet_set_column(sheet, index, index, width, nullptr);
     if (error != LXW_NO_ERROR)
-        return std::string(lxw_strerror(error));
+        return libraryFailure(error);
     return std::nullopt;
 }
 
@@ -72,7 +92,11 @@ std::optional<std::string> writeTemporary(const std::filesystem::path& temporary
 {
     // The library prints numbers with the process locale.
     const ClassicLocaleOnThisThread classicLocale;
-    lxw_workbook* workbook = workbook_new(temporary.c_str());
+    // The library's own temporary files stay in the private folder too.
+    std::string folder = temporary.parent_path().string();
+    lxw_workbook_options options{};
+    options.tmpdir = folder.data();
+    lxw_workbook* workbook = workbook_new_opt(temporary.c_str(), &options);
     if (!workbook)
         return std::string("nie można utworzyć skoroszytu");
     lxw_worksheet* sheet = workbook_add_worksheet(workbook, nullptr);
@@ -82,7 +106,7 @@ std::optional<std::string> writeTemporary(const std::filesystem::path& temporary
     // Closing also frees the workbook, so it runs even after a failure.
     const lxw_error closed = workbook_close(workbook);
     if (!failure && closed != LXW_NO_ERROR)
-        failure = std::string(lxw_strerror(closed));
+        failure = libraryFailure(closed);
     return failure;
 }
 
@@ -93,7 +117,11 @@ class PrivateFolder
   public:
     PrivateFolder()
     {
-        std::string pattern = (std::filesystem::temp_directory_path() / "kelvo-XXXXXX").string();
+        std::error_code ec;
+        auto system = std::filesystem::temp_directory_path(ec);
+        if (ec)
+            system = "/tmp";
+        std::string pattern = (system / "kelvo-XXXXXX").string();
         if (::mkdtemp(pattern.data()))
             path_ = pattern;
         else
@@ -121,7 +149,7 @@ class PrivateFolder
 class StderrSilenced
 {
   public:
-    StderrSilenced() : saved_(::dup(STDERR_FILENO))
+    StderrSilenced() : saved_(::fcntl(STDERR_FILENO, F_DUPFD_CLOEXEC, 0))
     {
         const int null = ::open("/dev/null", O_WRONLY | O_CLOEXEC);
         if (saved_ >= 0 && null >= 0)
