@@ -171,57 +171,58 @@ template <class Table> std::string serialise(const Table& table, std::string_vie
     return out;
 }
 
+// Calls `use` with the table of `kind` (of a catalogue const or not) and its file's name.
+template <class CatalogueT, class Use>
+decltype(auto) withTable(CatalogueT& catalogue, CatalogueFileKind kind, Use&& use)
+{
+    switch (kind) {
+    case CatalogueFileKind::Compressors:
+        return use(catalogue.compressors, kCompressorFile);
+    case CatalogueFileKind::Condensers:
+        return use(catalogue.condensers, kCondenserFile);
+    case CatalogueFileKind::Units:
+        return use(catalogue.units, kUnitFile);
+    case CatalogueFileKind::Frames:
+        break;
+    }
+    return use(catalogue.frames, kFrameFile);
+}
+
 } // namespace
 
 void loadCompressors(Catalogue& catalogue, const std::filesystem::path& programDir)
 {
-    loadTable(catalogue, catalogue.compressors, programDir, kCompressorFile);
+    loadCatalogueFile(catalogue, programDir, CatalogueFileKind::Compressors);
 }
 
 void loadCondensers(Catalogue& catalogue, const std::filesystem::path& programDir)
 {
-    loadTable(catalogue, catalogue.condensers, programDir, kCondenserFile);
+    loadCatalogueFile(catalogue, programDir, CatalogueFileKind::Condensers);
 }
 
 void loadUnits(Catalogue& catalogue, const std::filesystem::path& programDir)
 {
-    loadTable(catalogue, catalogue.units, programDir, kUnitFile);
+    loadCatalogueFile(catalogue, programDir, CatalogueFileKind::Units);
 }
 
 void loadFrames(Catalogue& catalogue, const std::filesystem::path& programDir)
 {
-    loadTable(catalogue, catalogue.frames, programDir, kFrameFile);
+    loadCatalogueFile(catalogue, programDir, CatalogueFileKind::Frames);
 }
 
 void readCatalogueFileContent(Catalogue& catalogue, CatalogueFileKind kind,
                               std::string_view content, const std::filesystem::path& path)
 {
-    switch (kind) {
-    case CatalogueFileKind::Compressors:
-        return readTableContent(catalogue, catalogue.compressors, content, path);
-    case CatalogueFileKind::Condensers:
-        return readTableContent(catalogue, catalogue.condensers, content, path);
-    case CatalogueFileKind::Units:
-        return readTableContent(catalogue, catalogue.units, content, path);
-    case CatalogueFileKind::Frames:
-        return readTableContent(catalogue, catalogue.frames, content, path);
-    }
+    withTable(catalogue, kind,
+              [&](auto& table, const char*) { readTableContent(catalogue, table, content, path); });
 }
 
 CatalogueFileStamp loadCatalogueFile(Catalogue& catalogue, const std::filesystem::path& programDir,
                                      CatalogueFileKind kind)
 {
-    switch (kind) {
-    case CatalogueFileKind::Compressors:
-        return loadTable(catalogue, catalogue.compressors, programDir, kCompressorFile);
-    case CatalogueFileKind::Condensers:
-        return loadTable(catalogue, catalogue.condensers, programDir, kCondenserFile);
-    case CatalogueFileKind::Units:
-        return loadTable(catalogue, catalogue.units, programDir, kUnitFile);
-    case CatalogueFileKind::Frames:
-        return loadTable(catalogue, catalogue.frames, programDir, kFrameFile);
-    }
-    return {};
+    return withTable(catalogue, kind, [&](auto& table, const char* fileName) {
+        return loadTable(catalogue, table, programDir, fileName);
+    });
 }
 
 CatalogueFileStamp stampOf(std::string_view content)
@@ -231,17 +232,10 @@ CatalogueFileStamp stampOf(std::string_view content)
 
 std::string serialiseCatalogueFile(const Catalogue& catalogue, CatalogueFileKind kind)
 {
-    switch (kind) {
-    case CatalogueFileKind::Compressors:
-        return serialise(catalogue.compressors, "?");
-    case CatalogueFileKind::Condensers:
-        return serialise(catalogue.condensers, "2");
-    case CatalogueFileKind::Units:
-        return serialise(catalogue.units, "?");
-    case CatalogueFileKind::Frames:
-        return serialise(catalogue.frames, "?");
-    }
-    return {};
+    // The condenser file's first header line has always been "2", the others' "?".
+    return withTable(catalogue, kind, [&](const auto& table, const char*) {
+        return serialise(table, kind == CatalogueFileKind::Condensers ? "2" : "?");
+    });
 }
 
 std::size_t catalogueFingerprint(const Catalogue& catalogue)

@@ -134,7 +134,12 @@ EditorWindow::EditorWindow(ApplicationState& state, QWidget* parent)
         return static_cast<QMessageBox::StandardButton>(question.exec());
     };
     confirm_ = [this](const QString& text) {
-        return QMessageBox::question(this, "KelvoSoftware", text) == QMessageBox::Yes;
+        QMessageBox question(QMessageBox::Question, "KelvoSoftware", text,
+                             QMessageBox::Yes | QMessageBox::No, this);
+        question.setDefaultButton(QMessageBox::No);
+        question.button(QMessageBox::Yes)->setText(QString::fromUtf8("Tak"));
+        question.button(QMessageBox::No)->setText(QString::fromUtf8("Nie"));
+        return question.exec() == QMessageBox::Yes;
     };
     prompt_ = [this](const QString& caption, const QString& prompt) -> std::optional<QString> {
         bool ok = false;
