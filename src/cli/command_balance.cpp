@@ -196,18 +196,8 @@ void addBalanceCommand(CLI::App& app, CommandContext& context)
         ->add_option("--unit", options->unit,
                      "Unit index (Poz.), instead of a compressor and a condenser")
         ->check(wholeNumberText());
-    command->add_option("--to", options->to, "Evaporating temperature, C")
-        ->required()
-        ->check(temperatureText());
-    command->add_option("--ambient", options->ambient, "Air temperature, C")
-        ->required()
-        ->check(temperatureText());
-    command->add_option("--superheat", options->superheat, "Suction superheat, K")
-        ->required()
-        ->check(numberText());
-    command->add_option("--subcooling", options->subcooling, "Liquid subcooling, K")
-        ->required()
-        ->check(numberText());
+    addWorkingPointOptions(
+        command, {options->to, options->ambient, options->superheat, options->subcooling});
     command
         ->add_option("--heat-factor", options->heatFactor,
                      "Text of the factor x in Qk=(Qo+Pe) x (default 1,1)")

@@ -151,18 +151,8 @@ void addPairCommand(CLI::App& app, CommandContext& context)
     command->add_option("--condenser", options->condenser, "Condenser index (Poz.)")
         ->required()
         ->check(wholeNumberText());
-    command->add_option("--to", options->to, "Evaporating temperature, C")
-        ->required()
-        ->check(temperatureText());
-    command->add_option("--ambient", options->ambient, "Air temperature, C")
-        ->required()
-        ->check(temperatureText());
-    command->add_option("--superheat", options->superheat, "Suction superheat, K")
-        ->required()
-        ->check(numberText());
-    command->add_option("--subcooling", options->subcooling, "Liquid subcooling, K")
-        ->required()
-        ->check(numberText());
+    addWorkingPointOptions(
+        command, {options->to, options->ambient, options->superheat, options->subcooling});
     command->add_option("--compressors", options->compressors, "Number of compressors")
         ->required()
         ->check(countText());

@@ -75,6 +75,22 @@ CLI::Validator wholeNumberText()
     });
 }
 
+void addWorkingPointOptions(CLI::App* command, const WorkingPointTexts& texts)
+{
+    command->add_option("--to", texts.to, "Evaporating temperature, C")
+        ->required()
+        ->check(temperatureText());
+    command->add_option("--ambient", texts.ambient, "Air temperature, C")
+        ->required()
+        ->check(temperatureText());
+    command->add_option("--superheat", texts.superheat, "Suction superheat, K")
+        ->required()
+        ->check(numberText());
+    command->add_option("--subcooling", texts.subcooling, "Liquid subcooling, K")
+        ->required()
+        ->check(numberText());
+}
+
 double numberOption(const std::string& name, const std::string& text)
 {
     const auto value = parseNumber(text);

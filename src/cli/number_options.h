@@ -25,6 +25,16 @@ CLI::Validator wholeNumberText();
 
 inline constexpr double kAbsoluteZero = -273.15;
 
+// The working point of one evaluation, each option required and checked as above: --to and
+// --ambient (temperatures), --superheat and --subcooling (numbers).
+struct WorkingPointTexts {
+    std::string& to;
+    std::string& ambient;
+    std::string& superheat;
+    std::string& subcooling;
+};
+void addWorkingPointOptions(CLI::App* command, const WorkingPointTexts& texts);
+
 // The value of a number option the checks above have passed; throws CommandError naming the
 // option for one they have not seen.
 double numberOption(const std::string& name, const std::string& text);

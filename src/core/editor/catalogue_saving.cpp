@@ -6,7 +6,6 @@
 #include "core/catalogue/catalogue_files.h"
 #include "core/catalogue/lookups.h"
 #include "core/io/file_system_ops.h"
-#include "core/io/folder_lock.h"
 
 namespace kelvo
 {
@@ -36,6 +35,13 @@ std::size_t editedContentFingerprint(const Catalogue& catalogue)
     return catalogueFingerprint(*copy);
 }
 
+// The message of a save that did not happen: nothing on disk changed.
+std::string catalogueNotSavedMessage(const std::string& path, const std::string& reason)
+{
+    return "Katalog nie został zapisany: błąd zapisu pliku " + path + ": " + reason +
+           ". Pliki katalogu na dysku są bez zmian.";
+}
+
 } // namespace
 
 void rememberSavedCatalogue(ApplicationState& state)
@@ -52,12 +58,6 @@ SaveOutcome saveEditorCatalogue(ApplicationState& state, ChangesOnDisk changes)
 {
     PosixFileSystemOps ops;
     return saveEditorCatalogue(state, ops, nullptr, changes);
-}
-
-std::string catalogueNotSavedMessage(const std::string& path, const std::string& reason)
-{
-    return "Katalog nie został zapisany: błąd zapisu pliku " + path + ": " + reason +
-           ". Pliki katalogu na dysku są bez zmian.";
 }
 
 SaveOutcome saveEditorCatalogue(ApplicationState& state, FileSystemOps& ops,

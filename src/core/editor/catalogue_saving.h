@@ -40,7 +40,4 @@ SaveOutcome saveEditorCatalogue(ApplicationState& state, FileSystemOps& ops,
                                 const FolderLock* writerLock = nullptr,
                                 ChangesOnDisk changes = ChangesOnDisk::Refuse);
 
-// A saving program's message when the save did not happen: nothing on disk changed.
-std::string catalogueNotSavedMessage(const std::string& path, const std::string& reason);
-
 } // namespace kelvo

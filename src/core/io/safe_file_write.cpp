@@ -47,14 +47,10 @@ bool isTemporaryNameOf(std::string_view name, std::string_view fileName)
     return letters.find_first_not_of(kLetters) == std::string_view::npos;
 }
 
-std::string writeObstacle(const std::error_code& error, const std::filesystem::path& written,
-                          const std::filesystem::path& alsoWritten)
+std::string writeObstacle(const std::error_code& error, const std::filesystem::path& written)
 {
     // The user has to move a folder away, free space or get write access: the text names that.
-    for (const auto* path : {&written, &alsoWritten})
-        if (!path->empty() && isDirectoryEntry(*path))
-            return path->filename().string() + " is a folder";
-    if (error == std::errc::is_a_directory)
+    if (error == std::errc::is_a_directory || isDirectoryEntry(written))
         return written.filename().string() + " is a folder";
     if (error == std::errc::permission_denied || error == std::errc::operation_not_permitted ||
         error == std::errc::read_only_file_system)

@@ -22,11 +22,10 @@ bool isTemporaryNameOf(std::string_view name, std::string_view fileName);
 std::filesystem::path writeTemporaryFor(const std::filesystem::path& target,
                                         std::string_view content, FileSystemOps& ops);
 
-// The user's words for what stopped a step writing at `written` (the first path is the one the
-// step created or replaced): "<name> is a folder", "the folder <folder> cannot be written",
-// "the folder <folder> does not exist", "no space left on the device", or the platform's reason.
-std::string writeObstacle(const std::error_code& error, const std::filesystem::path& written,
-                          const std::filesystem::path& alsoWritten = {});
+// The user's words for what stopped a step creating or replacing `written`: "<name> is a folder",
+// "the folder <folder> cannot be written", "the folder <folder> does not exist", "no space left on
+// the device", or the platform's reason.
+std::string writeObstacle(const std::error_code& error, const std::filesystem::path& written);
 
 // writeFileReplacing through the given file layer: the new content goes to a temporary file
 // beside the target, is flushed to disk and renamed over the target, so the path always holds a
