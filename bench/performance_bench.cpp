@@ -4,6 +4,7 @@
 #include <random>
 #include <vector>
 
+#include "core/app/state_evaluation.h"
 #include "core/app/application_state.h"
 #include "core/app/message_sink.h"
 #include "core/catalogue/catalogue_files.h"
@@ -52,7 +53,7 @@ void evaluateSampleUnit(benchmark::State& bench)
     DiscardingMessageSink sink;
     bool succeeded = false;
     for (auto _ : bench)
-        succeeded = evaluatePair(*state, in, sink).succeeded();
+        succeeded = evaluateWithState(*state, in, sink).succeeded();
     if (!succeeded)
         bench.SkipWithError("the unit has no balance point");
     bench.counters["dT"] = state->refrigerant.result.condensingDeltaT;
@@ -68,7 +69,7 @@ void evaluateUntilTheLimit(benchmark::State& bench)
     in.heatFactor = 1000;
     DiscardingMessageSink sink;
     for (auto _ : bench)
-        benchmark::DoNotOptimize(evaluatePair(*state, in, sink).gaveUp);
+        benchmark::DoNotOptimize(evaluateWithState(*state, in, sink).gaveUp);
 }
 BENCHMARK(evaluateUntilTheLimit)->Unit(benchmark::kMicrosecond);
 
@@ -83,7 +84,7 @@ void evaluateAllR404AUnits(benchmark::State& bench)
     DiscardingMessageSink sink;
     for (auto _ : bench)
         for (const auto& in : pairs)
-            benchmark::DoNotOptimize(evaluatePair(*state, in, sink).ok);
+            benchmark::DoNotOptimize(evaluateWithState(*state, in, sink).ok);
     bench.SetItemsProcessed(bench.iterations() * static_cast<std::int64_t>(pairs.size()));
 }
 BENCHMARK(evaluateAllR404AUnits)->Unit(benchmark::kMicrosecond);

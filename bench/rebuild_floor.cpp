@@ -2,7 +2,7 @@
 
 #include "core/catalogue/lookups.h"
 #include "core/performance/compressor_model.h"
-#include "core/refrigerant/correlations.h"
+#include "core/refrigerant/refrigerant_registry.h"
 #include "core/text/numeric_text.h"
 
 namespace kelvo::bench
@@ -59,9 +59,14 @@ struct Polynomial {
     long double head, k2, k3, k4, k5, k6, k7, k8, k9, m;
 };
 
+const RefrigerantCorrelations& r404a()
+{
+    return *RefrigerantRegistry::builtIn().correlationsOf("R404A");
+}
+
 double pressureToTenth(double t)
 {
-    return roundHalfEven(10 * saturationPressure(Refrigerant::R404A, t)) / 10;
+    return roundHalfEven(10 * saturationPressure(r404a(), t)) / 10;
 }
 
 } // namespace
@@ -112,10 +117,10 @@ RebuildFloor::RebuildFloor(const ApplicationState& state) : state_(state)
 void RebuildFloor::run(double to, double air)
 {
     const RefrigerantTable& table = state_.refrigerant.table;
-    const auto& liquid = liquidEnthalpyCoefficients(Refrigerant::R404A);
+    const auto& liquid = r404a().liquid;
     const double po = pressureToTenth(to);
     const double saturated = table.findVapourEnthalpy(to, po);
-    const double vapour = vapourEnthalpy(Refrigerant::R404A, to);
+    const double vapour = vapourEnthalpy(r404a(), to);
     double steps = 0;
     for (std::size_t u = 0; u < units_.size(); ++u) {
         const Unit& unit = units_[u];

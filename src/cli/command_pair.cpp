@@ -12,6 +12,8 @@
 #include "cli/number_options.h"
 #include "cli/property_tables.h"
 #include "cli/text_table.h"
+#include "core/refrigerant/refrigerant_registry.h"
+#include "core/app/state_evaluation.h"
 #include "core/app/message_sink.h"
 #include "core/io/file_io.h"
 #include "core/performance/balance_point.h"
@@ -62,7 +64,7 @@ void printJson(std::ostream& out, const EvaluationOutcome& outcome, const Perfor
 
 void runPair(const PairOptions& options, CommandContext& context)
 {
-    if (!refrigerantFromName(options.refrigerant))
+    if (!RefrigerantRegistry::builtIn().knows(options.refrigerant))
         throw CommandError("--refrigerant: unknown refrigerant '" +
                            quotedText(options.refrigerant) + "' (known: R404A, R407C, R22, R134a)");
     auto state = std::make_unique<ApplicationState>();
@@ -83,7 +85,7 @@ void runPair(const PairOptions& options, CommandContext& context)
     loadPropertyTable(*state, options.refrigerant);
     sayPropertyTableNote(*state, "pair", context.err);
     CollectingMessageSink sink;
-    const EvaluationOutcome outcome = evaluatePair(*state, inputs, sink);
+    const EvaluationOutcome outcome = evaluateWithState(*state, inputs, sink);
     const PerformanceResult& result = state->refrigerant.result;
 
     // The result is printed either way; a pair without a balance point is a failed command.

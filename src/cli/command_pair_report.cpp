@@ -16,6 +16,7 @@
 #include "cli/number_options.h"
 #include "cli/property_tables.h"
 #include "cli/text_table.h"
+#include "core/refrigerant/refrigerant_registry.h"
 #include "core/app/message_sink.h"
 #include "core/editor/editor_inputs.h"
 #include "core/io/file_io.h"
@@ -157,7 +158,7 @@ void runPairReport(const PairReportOptions& options, CommandContext& context)
         throw CommandError("give exactly one of --xlsx FILE and --json");
     if (options.refrigerant.empty() || options.condenser.empty())
         throw CommandError("--refrigerant and --condenser are needed (or --defaults)");
-    if (!refrigerantFromName(options.refrigerant))
+    if (!RefrigerantRegistry::builtIn().knows(options.refrigerant))
         throw CommandError("--refrigerant: unknown refrigerant '" +
                            quotedText(options.refrigerant) + "' (known: R404A, R407C, R22, R134a)");
     auto state = std::make_unique<ApplicationState>();

@@ -2,6 +2,7 @@
 #include <limits>
 #include <memory>
 
+#include "core/app/state_evaluation.h"
 #include "core/app/application_state.h"
 #include "core/app/message_sink.h"
 #include "core/performance/balance_point.h"
@@ -54,7 +55,7 @@ class BalancePointTest : public ::testing::Test
     EvaluationOutcome evaluate()
     {
         sink.messages.clear();
-        return evaluatePair(*state, inputs, sink);
+        return evaluateWithState(*state, inputs, sink);
     }
 
     std::unique_ptr<ApplicationState> state = std::make_unique<ApplicationState>();

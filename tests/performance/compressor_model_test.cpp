@@ -2,7 +2,9 @@
 #include <random>
 
 #include "core/app/message_sink.h"
+#include "core/catalogue/decimal_commas.h"
 #include "core/performance/compressor_model.h"
+#include "core/refrigerant/refrigerant_registry.h"
 #include "core/refrigerant/table_loader.h"
 #include "support/temp_folder.h"
 
@@ -25,8 +27,11 @@ TEST(CompressorModel, ReadsCoefficientSetsAndPicksTheirForm)
     set.multiplier = "0.5";
     setCoefficients(set, {"1.5e-3", "2", "", "x", "-4,25", "5", "6", "7", "8", "9"});
     auto values = readCoefficientSet(compressor, 1);
-    EXPECT_EQ(set.c[0], "1,5e-3") << "the record keeps the comma";
-    EXPECT_EQ(set.multiplier, "0.5") << "the multiplier is converted from a copy";
+    EXPECT_EQ(set.c[0], "1.5e-3") << "reading leaves the record alone";
+    writeEvaluatedTextsWithCommas(compressor);
+    EXPECT_EQ(set.c[0], "1,5e-3") << "the catalogue keeps the comma";
+    EXPECT_EQ(set.multiplier, "0.5") << "the multiplier is never rewritten";
+    EXPECT_EQ(readCoefficientSet(compressor, 1).c[0], values.c[0]);
     EXPECT_EQ(values.multiplier, 0.5);
     EXPECT_EQ(values.c[0], 1.5e-3);
     EXPECT_FALSE(values.converted[2]);
@@ -109,12 +114,12 @@ TEST(CompressorModel, AtRatingConditionsTheCorrectionChangesNothing)
     for (const double tk : {30.0, 45.0, 60.0}) {
         // Suction gas -10 + 30 = 20 C and subcooling 5 K, as rated.
         const auto one =
-            correctToActual(5.0, 2.0, "R404A", data.table, -10, tk, 4.3, 30, 5, {20, 5});
+            correctToActual(5.0, 2.0, RefrigerantRegistry::builtIn().correlationsOf("R404A"), data.table, -10, tk, 4.3, 30, 5, {20, 5});
         EXPECT_NEAR(one.capacity, 5.0, 1e-12) << tk;
         EXPECT_NEAR(one.power, 2.0, 1e-12) << tk;
     }
     const auto subcooled =
-        correctToActual(5.0, 2.0, "R404A", data.table, -10, 45, 4.3, 30, 10, {20, 5});
+        correctToActual(5.0, 2.0, RefrigerantRegistry::builtIn().correlationsOf("R404A"), data.table, -10, 45, 4.3, 30, 10, {20, 5});
     EXPECT_GT(subcooled.capacity, 5.0);
     EXPECT_NEAR(subcooled.power / subcooled.capacity, 2.0 / 5.0, 1e-12);
 }

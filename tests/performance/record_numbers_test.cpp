@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "core/app/state_evaluation.h"
 #include "core/app/application_state.h"
 #include "core/app/message_sink.h"
 #include "core/catalogue/catalogue_files.h"
@@ -82,7 +83,7 @@ class KeptNumbers : public ::testing::Test
                            findCondenserOfUnit(s.catalogue, unitIndex), conditions, -10, 32);
         DiscardingMessageSink sink;
         s.refrigerant.result = {};
-        evaluatePair(s, in, sink);
+        evaluateWithState(s, in, sink);
         return bitsOf(s.refrigerant.result);
     }
 
@@ -174,7 +175,7 @@ TEST_F(KeptNumbers, TextsAreRewrittenAsBeforeAndRatingMessagesComeEveryTime)
         const UnitConditions conditions = readUnitConditions(state.catalogue.units[unit]);
         const PairInputs in = unitPairInputs(compressor(), condenser(), conditions, -10, 32);
         CollectingMessageSink sink;
-        evaluatePair(state, in, sink);
+        evaluateWithState(state, in, sink);
         EXPECT_EQ(sink.messages, std::vector<std::string>{kBadRatedSubcoolingMessage})
             << "evaluation " << evaluation;
         EXPECT_EQ(record.capacitySet().c[1], "512,7");

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "core/app/state_evaluation.h"
 #include "core/app/application_state.h"
 #include "core/app/message_sink.h"
 #include "core/catalogue/catalogue_files.h"
@@ -185,7 +186,7 @@ class PairComparer
                 catalogue.condensers.at(in.condenser) = pristine.condensers[in.condenser];
             const bool checked = state == checked_.get();
             CollectingMessageSink sink;
-            const EvaluationOutcome got = evaluatePair(
+            const EvaluationOutcome got = evaluateWithState(
                 *state, in, sink, checked ? SearchChecks::Always : SearchChecks::WhenNeeded);
             std::string differs =
                 differences(got, state->refrigerant.result, sink.messages, want, figures);

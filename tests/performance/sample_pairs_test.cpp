@@ -3,12 +3,14 @@
 #include <gtest/gtest.h>
 #include <memory>
 
+#include "core/app/state_evaluation.h"
 #include "core/app/application_state.h"
 #include "core/app/message_sink.h"
 #include "core/catalogue/catalogue_files.h"
 #include "core/catalogue/lookups.h"
 #include "core/performance/compressor_model.h"
 #include "core/performance/condenser_model.h"
+#include "core/refrigerant/refrigerant_registry.h"
 #include "core/refrigerant/table_loader.h"
 #include "core/text/numeric_text.h"
 #include "support/temp_folder.h"
@@ -26,7 +28,9 @@ std::pair<double, double> heatAndCapacity(ApplicationState& state, const PairInp
     const double tk = in.airTemperature + dT;
     const auto one = correctToActual(ratedCapacity(readCoefficientSet(compressor, 1), in.to, tk).kW,
                                      ratedPower(readCoefficientSet(compressor, 2), in.to, tk).kW,
-                                     state.currentRefrigerant, state.refrigerant.table, in.to, tk,
+                                     RefrigerantRegistry::builtIn().correlationsOf(
+                                         state.currentRefrigerant),
+                                     state.refrigerant.table, in.to, tk,
                                      state.refrigerant.result.evaporatingPressure, in.superheat,
                                      in.subcooling, ratedConditions(compressor, in.to, quiet));
     const auto condenser = CondenserModel::read(state.catalogue.condensers.at(in.condenser));
@@ -66,12 +70,14 @@ TEST(SamplePairs, TheReportedStepIsTheFirstWhereTheCondensersHold)
                                         number(unit.condenserCount),
                                         heatFactor};
                     DiscardingMessageSink sink;
-                    const auto outcome = evaluatePair(*state, in, sink);
+                    const auto outcome = evaluateWithState(*state, in, sink);
                     ASSERT_TRUE(outcome.succeeded());
                     const PerformanceResult r = state->refrigerant.result;
                     const double dT = r.condensingDeltaT;
                     EXPECT_EQ(r.condensingPressure, roundToTenth(saturationPressure(
-                                                        state->currentRefrigerant, air + dT)));
+                                                        *RefrigerantRegistry::builtIn().correlationsOf(
+                                                            state->currentRefrigerant),
+                                                        air + dT)));
                     const auto [heat, capacity] = heatAndCapacity(*state, in, dT);
                     EXPECT_EQ(heat, (r.refrigeratingCapacity + r.powerInput) * heatFactor);
                     EXPECT_EQ(capacity, r.condenserCapacity);

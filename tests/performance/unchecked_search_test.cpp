@@ -10,6 +10,7 @@
 #include <sstream>
 #include <string>
 
+#include "core/app/state_evaluation.h"
 #include "core/app/application_state.h"
 #include "core/app/message_sink.h"
 #include "core/catalogue/catalogue_files.h"
@@ -92,9 +93,9 @@ TEST(UncheckedSearch, GivesTheCheckedFiguresForEveryUnitAtEveryListedCondition)
                     checked->refrigerant.result = fast->refrigerant.result;
                     CollectingMessageSink fastMessages;
                     CollectingMessageSink checkedMessages;
-                    const auto a = evaluatePair(*fast, in, fastMessages, SearchChecks::WhenNeeded);
+                    const auto a = evaluateWithState(*fast, in, fastMessages, SearchChecks::WhenNeeded);
                     const auto b =
-                        evaluatePair(*checked, in, checkedMessages, SearchChecks::Always);
+                        evaluateWithState(*checked, in, checkedMessages, SearchChecks::Always);
                     ++evaluations;
                     succeeded += a.succeeded() ? 1 : 0;
                     gaveUp += a.gaveUp ? 1 : 0;
@@ -171,11 +172,11 @@ TEST(UncheckedSearch, FlagsLeftRaisedBeforeAnEvaluationChangeNothing)
         unitPairInputs(findCompressorOfUnit(state.catalogue, unit),
                        findCondenserOfUnit(state.catalogue, unit), conditions, -10, 32);
     DiscardingMessageSink sink;
-    ASSERT_TRUE(evaluatePair(state, in, sink, SearchChecks::Always).succeeded());
+    ASSERT_TRUE(evaluateWithState(state, in, sink, SearchChecks::Always).succeeded());
     const PerformanceResult want = state.refrigerant.result;
     std::feraiseexcept(FE_DIVBYZERO | FE_OVERFLOW | FE_INVALID);
     state.refrigerant.result = {};
-    ASSERT_TRUE(evaluatePair(state, in, sink).succeeded());
+    ASSERT_TRUE(evaluateWithState(state, in, sink).succeeded());
     EXPECT_EQ(differences({}, state.refrigerant.result, {}, {}, want, {}), "");
 }
 

@@ -1,3 +1,4 @@
+#include "core/app/state_evaluation.h"
 #include "core/editor/balance_display.h"
 
 #include <cmath>
@@ -85,7 +86,7 @@ void evaluateAndShow(ApplicationState& state, const PairInputs& inputs, BalanceD
                      MessageSink& sink)
 {
     display.evaluated = true;
-    display.outcome = evaluatePair(state, inputs, sink);
+    display.outcome = evaluateWithState(state, inputs, sink);
     if (display.outcome.error != EvaluationError::None) {
         clearBalanceDisplay(state);
         display.cleared = true;

@@ -1,9 +1,8 @@
 #include "core/editor/catalogue_saving.h"
 
-#include <memory>
-
 #include "core/app/application_state.h"
 #include "core/catalogue/catalogue_files.h"
+#include "core/catalogue/decimal_commas.h"
 #include "core/catalogue/lookups.h"
 #include "core/io/file_system_ops.h"
 
@@ -13,26 +12,11 @@ namespace kelvo
 namespace
 {
 
-// The catalogue with the decimal point of every text the calculation reads written as a comma,
-// as every evaluation rewrites them in place: looking at a record is not an edit, while a
-// change of any other text, or of a number's value, still is.
+// Looking at a record is not an edit, while a change of any other text, or of a number's
+// value, still is.
 std::size_t editedContentFingerprint(const Catalogue& catalogue)
 {
-    auto copy = std::make_unique<Catalogue>(catalogue);
-    for (int i = 1; i <= copy->compressors.count(); ++i)
-        for (CoefficientSet& set : copy->compressors.at(i).coeffSets)
-            for (auto& c : set.c)
-                dotToComma(c);
-    for (int i = 1; i <= copy->condensers.count(); ++i) {
-        CondenserRecord& c = copy->condensers.at(i);
-        for (auto* text : {&c.dt1, &c.qk1, &c.dt2, &c.qk2, &c.coeffA, &c.fanPower})
-            dotToComma(*text);
-    }
-    for (int i = 1; i <= copy->units.count(); ++i) {
-        dotToComma(copy->units.at(i).toMin);
-        dotToComma(copy->units.at(i).toMax);
-    }
-    return catalogueFingerprint(*copy);
+    return catalogueFingerprint(withCalculationCommas(catalogue));
 }
 
 // The message of a save that did not happen: nothing on disk changed.

@@ -4,14 +4,13 @@
 #include <optional>
 #include <type_traits>
 
-#include "core/app/application_state.h"
 #include "core/performance/compressor_model.h"
 #include "core/performance/condenser_model.h"
 #include "core/performance/evaluation_fault.h"
 #include "core/performance/fault_flag_watch.h"
 #include "core/performance/record_numbers.h"
 #include "core/refrigerant/correlations.h"
-#include "core/refrigerant/table_loader.h"
+#include "core/catalogue/catalogue.h"
 #include "core/text/numeric_text.h"
 
 namespace kelvo
@@ -36,7 +35,7 @@ constexpr double kAbsoluteZero = -273.15;
 
 // Saturation pressure rounded to 0.1 bar, halves to even.
 template <class Arithmetic = CheckedArithmetic>
-double pressureToTenth(Refrigerant refrigerant, double t)
+double pressureToTenth(const RefrigerantCorrelations& refrigerant, double t)
 {
     const double pressure = Arithmetic::finite(saturationPressure(refrigerant, t));
     return roundHalfEven(Arithmetic::finite(10 * pressure)) / 10;
@@ -59,16 +58,6 @@ bool allFinite(const PairInputs& in)
         if (!std::isfinite(v))
             return false;
     return true;
-}
-
-// The record at a table index; an index outside 1 .. count reads a scratch copy of the empty
-// record, so rewrites never reach the table.
-template <class Table, class Record>
-Record& recordAt(Table& table, int index, std::optional<Record>& scratch)
-{
-    if (index >= 1 && index <= table.count())
-        return table.at(index);
-    return scratch.emplace();
 }
 
 // f(form) with the form as a compile-time constant; the form is not None.
@@ -94,22 +83,17 @@ template <class F> bool withCondenserKind(CondenserModelKind kind, F f)
     return f(std::integral_constant<Kind, Kind::None>{});
 }
 
-// The slot of the record recordAt gives: its index, or 0 for the scratch copy.
-template <class Table> int slotOf(const Table& table, int index)
-{
-    return index >= 1 && index <= table.count() ? index : 0;
-}
-
 class Evaluation
 {
   public:
-    Evaluation(ApplicationState& state, const PairInputs& in, MessageSink& sink,
-               SearchChecks checks)
-        : state_(state), in_(in), sink_(sink), checks_(checks), result_(state.refrigerant.result)
+    Evaluation(const PairRecords& pair, const RefrigerantInUse& refrigerant, const PairInputs& in,
+               const PerformanceResult& previous, MessageSink& sink, SearchChecks checks)
+        : pair_(pair), refrigerant_(refrigerant), in_(in), sink_(sink), checks_(checks)
     {
+        evaluation_.result = previous;
     }
 
-    EvaluationOutcome run();
+    PairEvaluation run();
 
   private:
     bool refrigerantsUsable(const CompressorRecord& compressor, const CondenserRecord& condenser);
@@ -126,19 +110,21 @@ class Evaluation
     void searchChecked(const RatedPolynomial& capacity, const RatedPolynomial& power,
                        const SuperheatCorrection& correction, const CondenserModel& condenser);
 
-    ApplicationState& state_;
+    const PairRecords& pair_;
+    const RefrigerantInUse& refrigerant_;
     const PairInputs& in_;
     MessageSink& sink_;
     SearchChecks checks_;
-    PerformanceResult& result_;
-    std::optional<Refrigerant> refrigerant_;
-    EvaluationOutcome outcome_;
+    PairEvaluation evaluation_;
+    PerformanceResult& result_ = evaluation_.result;
+    EvaluationOutcome& outcome_ = evaluation_.outcome;
+    const RefrigerantCorrelations* correlations_ = refrigerant_.correlations;
 };
 
 bool Evaluation::refrigerantsUsable(const CompressorRecord& compressor,
                                     const CondenserRecord& condenser)
 {
-    const bool noneChosen = state_.currentRefrigerant == kAllRefrigerants;
+    const bool noneChosen = refrigerant_.name == kAllRefrigerants;
     const bool different = !sameText(compressor.refrigerant, condenser.refrigerant);
     if (!noneChosen && !different)
         return true;
@@ -152,55 +138,45 @@ bool Evaluation::refrigerantsUsable(const CompressorRecord& compressor,
     return false;
 }
 
-EvaluationOutcome Evaluation::run()
+PairEvaluation Evaluation::run()
 {
-    if (!state_.refrigerant.calculationEnabled)
-        return outcome_;
     if (!allFinite(in_)) {
         outcome_.error = EvaluationError::InvalidOperation;
-        return outcome_;
+        return evaluation_;
     }
     outcome_.ok = true;
-    std::optional<CompressorRecord> scratchCompressor;
-    std::optional<CondenserRecord> scratchCondenser;
-    CompressorRecord& compressor =
-        recordAt(state_.catalogue.compressors, in_.compressor, scratchCompressor);
-    CondenserRecord& condenserRecord =
-        recordAt(state_.catalogue.condensers, in_.condenser, scratchCondenser);
     try {
-        if (!refrigerantsUsable(compressor, condenserRecord)) {
+        if (!refrigerantsUsable(pair_.compressor, pair_.condenser)) {
             outcome_.ok = false;
-            return outcome_;
+            return evaluation_;
         }
-        refrigerant_ = refrigerantFromName(state_.currentRefrigerant);
-        const double po = refrigerant_ ? pressureToTenth(*refrigerant_, in_.to) : 0.0;
+        const double po = correlations_ ? pressureToTenth(*correlations_, in_.to) : 0.0;
         result_.evaporatingPressure = po;
 
         // Zeros from a missing table would give plausible-looking nonsense.
-        if (state_.refrigerant.table.rowCount() == 0) {
+        if (!refrigerant_.table || refrigerant_.table->rowCount() == 0) {
             outcome_.ok = false;
-            outcome_.missingTable = refrigerantTableFileName(state_.currentRefrigerant);
+            outcome_.missingTable = std::string(refrigerant_.tableFile);
             sink_.message(kMissingTableMessage + outcome_.missingTable);
-            return outcome_;
+            return evaluation_;
         }
         if (!(in_.airTemperature >= kAbsoluteZero)) {
             outcome_.ok = false;
             sink_.message(kAirBelowAbsoluteZeroMessage);
-            return outcome_;
+            return evaluation_;
         }
 
         RatingConditions rating;
-        rating.suctionTemperature = readRatedSuctionTemperature(compressor, in_.to, sink_);
+        rating.suctionTemperature = readRatedSuctionTemperature(pair_.compressor, in_.to, sink_);
         const double actualSuction = finiteOrFault(in_.to + in_.superheat);
-        // Converting rewrites "." to "," in the coefficient and condenser texts: only past the
-        // faults above, as an evaluation has always done.
-        const CompressorNumbers& numbers = state_.recordNumbers.compressor(
-            compressor, slotOf(state_.catalogue.compressors, in_.compressor));
+        // Only past the faults above does an evaluation read the coefficient and condenser
+        // texts, which the catalogue then keeps with decimal commas.
+        evaluation_.readRecordTexts = true;
+        const CompressorNumbers& numbers = pair_.compressorNumbers;
         rating.subcooling = ratedSubcooling(numbers.subcooling, sink_);
-        const CondenserModel& condenser = state_.recordNumbers.condenser(
-            condenserRecord, slotOf(state_.catalogue.condensers, in_.condenser));
+        const CondenserModel& condenser = pair_.condenserNumbers;
 
-        const SuperheatCorrection correction(refrigerant_, state_.refrigerant.table, in_.to, po,
+        const SuperheatCorrection correction(correlations_, *refrigerant_.table, in_.to, po,
                                              actualSuction, in_.subcooling, rating);
         const RatedPolynomial capacity(numbers.capacity, in_.to);
         const RatedPolynomial power(numbers.power, in_.to);
@@ -217,7 +193,7 @@ EvaluationOutcome Evaluation::run()
         outcome_.error = fault.error();
         outcome_.gaveUp = false;
     }
-    return outcome_;
+    return evaluation_;
 }
 
 bool Evaluation::searchUnchecked(const RatedPolynomial& capacity, const RatedPolynomial& power,
@@ -279,8 +255,8 @@ bool Evaluation::searchPlain(const RatedPolynomial& capacity, const RatedPolynom
     figures.condenserCapacity = qk;
     figures.condensingDeltaT = dT;
     // Without a fault the pressure of the last step is the one that stands.
-    if (refrigerant_)
-        figures.condensingPressure = pressureToTenth<A>(*refrigerant_, tk);
+    if (correlations_)
+        figures.condensingPressure = pressureToTenth<A>(*correlations_, tk);
     return air + dT > kCondensingLimit;
 }
 
@@ -297,8 +273,8 @@ void Evaluation::searchChecked(const RatedPolynomial& capacity, const RatedPolyn
     bool pkPending = false;
     double pendingPkTk = 0;
     const auto storePk = [&](double atTk) {
-        if (refrigerant_)
-            result_.condensingPressure = pressureToTenth(*refrigerant_, atTk);
+        if (correlations_)
+            result_.condensingPressure = pressureToTenth(*correlations_, atTk);
     };
     try {
         for (;;) {
@@ -356,10 +332,11 @@ std::string evaluationErrorText(EvaluationError error)
     return {};
 }
 
-EvaluationOutcome evaluatePair(ApplicationState& state, const PairInputs& inputs, MessageSink& sink,
-                               SearchChecks checks)
+PairEvaluation evaluatePair(const PairRecords& pair, const RefrigerantInUse& refrigerant,
+                            const PairInputs& inputs, const PerformanceResult& previous,
+                            MessageSink& sink, SearchChecks checks)
 {
-    return Evaluation(state, inputs, sink, checks).run();
+    return Evaluation(pair, refrigerant, inputs, previous, sink, checks).run();
 }
 
 double shownCondensingTemperature(double airTemperature, double condensingDeltaT)

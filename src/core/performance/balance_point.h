@@ -3,15 +3,20 @@
 #include <string>
 
 #include "core/app/message_sink.h"
+#include "core/catalogue/records.h"
+#include "core/performance/condenser_model.h"
+#include "core/performance/evaluation_fault.h"
 #include "core/performance/operating_envelope.h"
+#include "core/performance/record_numbers.h"
+#include "core/refrigerant/correlations.h"
+#include "core/refrigerant/refrigerant_table.h"
 
 namespace kelvo
 {
 
-struct ApplicationState;
-
-// The result of the latest balance-point evaluation. Fields an evaluation does not reach keep
-// the previous evaluation's values; callers rely on the outcome.
+// The figures of a balance-point evaluation. Fields an evaluation does not reach keep the
+// values of the result it started from (the previous one of the screen); callers rely on the
+// outcome.
 struct PerformanceResult {
     double evaporatingPressure = 0;    // po, bar abs, rounded to 0.1
     double condensingPressure = 0;     // pk, bar abs, rounded to 0.1
@@ -33,13 +38,6 @@ struct PairInputs {
     double condenserQuantity = 1;
     double heatFactor = 1;
 };
-
-// An arithmetic fault that ends an evaluation instead of producing a non-finite figure.
-enum class EvaluationError { None, DivisionByZero, InvalidOperation, Overflow };
-
-// "Floating point division by zero", "Invalid floating point operation",
-// "Floating point overflow"; empty for None.
-std::string evaluationErrorText(EvaluationError error);
 
 struct EvaluationOutcome {
     bool ok = false;                               // the evaluation ran with usable data
@@ -66,11 +64,38 @@ double shownCondensingTemperature(double airTemperature, double condensingDeltaT
 // Both give the same figures and outcome bit for bit; Always is the reference for tests.
 enum class SearchChecks { WhenNeeded, Always };
 
-// Finds the balance point of a compressor-condenser pair with the refrigerant in use
-// (state.currentRefrigerant) and its loaded property table. Writes state.refrigerant.result.
-// Rewrites "." to "," in the coefficient and condenser texts it reads, as the catalogue keeps
-// them. Messages go to the sink.
-EvaluationOutcome evaluatePair(ApplicationState& state, const PairInputs& inputs, MessageSink& sink,
-                               SearchChecks checks = SearchChecks::WhenNeeded);
+// The refrigerant an evaluation uses.
+struct RefrigerantInUse {
+    // As chosen: a registry name, or kAllRefrigerants when none is.
+    std::string_view name;
+    // Its correlations; nullptr for a name the registry does not know.
+    const RefrigerantCorrelations* correlations = nullptr;
+    // Its loaded property table; nullptr or no rows when none is loaded.
+    const RefrigerantTable* table = nullptr;
+    // The table's file, for the message when there is none.
+    std::string_view tableFile;
+};
+
+// The two records of a pair and their numbers.
+struct PairRecords {
+    const CompressorRecord& compressor;
+    const CondenserRecord& condenser;
+    const CompressorNumbers& compressorNumbers;
+    const CondenserModel& condenserNumbers;
+};
+
+struct PairEvaluation {
+    EvaluationOutcome outcome;
+    PerformanceResult result;
+    // The evaluation went as far as reading the coefficient and condenser texts: the catalogue
+    // then keeps them with decimal commas (writeEvaluatedTextsWithCommas).
+    bool readRecordTexts = false;
+};
+
+// Finds the balance point of a compressor-condenser pair. Starts from `previous`, whose fields
+// the evaluation does not reach stay in the result; writes nothing else. Messages go to the sink.
+PairEvaluation evaluatePair(const PairRecords& pair, const RefrigerantInUse& refrigerant,
+                            const PairInputs& inputs, const PerformanceResult& previous,
+                            MessageSink& sink, SearchChecks checks = SearchChecks::WhenNeeded);
 
 } // namespace kelvo

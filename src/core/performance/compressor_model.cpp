@@ -63,19 +63,16 @@ PolynomialForm CoefficientValues::form() const
 
 double readMultiplier(const CoefficientSet& set)
 {
-    std::string text = set.multiplier.str();
-    dotToComma(text);
-    return parseNumber(text).value_or(1.0);
+    return parseNumberWithComma(set.multiplier.view()).value_or(1.0);
 }
 
-CoefficientValues readCoefficientSet(CompressorRecord& compressor, int set)
+CoefficientValues readCoefficientSet(const CompressorRecord& compressor, int set)
 {
-    CoefficientSet& source = compressor.coeffSets.at(static_cast<std::size_t>(set - 1));
+    const CoefficientSet& source = compressor.coeffSets.at(static_cast<std::size_t>(set - 1));
     CoefficientValues values;
     values.multiplier = readMultiplier(source);
     for (std::size_t i = 0; i < source.c.size(); ++i) {
-        dotToComma(source.c[i]);
-        const auto value = parseNumber(source.c[i].view());
+        const auto value = parseNumberWithComma(source.c[i].view());
         values.converted[i] = value.has_value();
         values.c[i] = value.value_or(0.0);
     }
@@ -148,7 +145,7 @@ RatingConditions ratedConditions(const CompressorRecord& compressor, double to, 
     return rating;
 }
 
-SuperheatCorrection::SuperheatCorrection(std::optional<Refrigerant> refrigerant,
+SuperheatCorrection::SuperheatCorrection(const RefrigerantCorrelations* refrigerant,
                                          const RefrigerantTable& table, double to, double po,
                                          double actualSuctionTemperature, double actualSubcooling,
                                          const RatingConditions& rating)
@@ -160,7 +157,7 @@ SuperheatCorrection::SuperheatCorrection(std::optional<Refrigerant> refrigerant,
     superheatGainRated_ = rated - saturated;
     superheatGainActual_ = actual - saturated;
     if (refrigerant) {
-        liquid_ = &liquidEnthalpyCoefficients(*refrigerant);
+        liquid_ = &refrigerant->liquid;
         // Its fault belongs to the first step of the search, where it is raised.
         vapourEnthalpy_ = vapourEnthalpy(*refrigerant, to);
         vapourEnthalpyOverflows_ = !std::isfinite(vapourEnthalpy_);
@@ -168,11 +165,12 @@ SuperheatCorrection::SuperheatCorrection(std::optional<Refrigerant> refrigerant,
 }
 
 CompressorPerformance correctToActual(double ratedCapacity, double ratedPower,
-                                      std::string_view refrigerant, const RefrigerantTable& table,
+                                      const RefrigerantCorrelations* refrigerant,
+                                      const RefrigerantTable& table,
                                       double to, double tk, double po, double actualSuperheat,
                                       double actualSubcooling, const RatingConditions& rating)
 {
-    const SuperheatCorrection correction(refrigerantFromName(refrigerant), table, to, po,
+    const SuperheatCorrection correction(refrigerant, table, to, po,
                                          finiteOrFault(to + actualSuperheat), actualSubcooling,
                                          rating);
     return correction.apply(ratedCapacity, ratedPower, tk);

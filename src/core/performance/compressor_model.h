@@ -43,9 +43,9 @@ struct CoefficientValues {
 // The multiplier text converted from a copy with "," for "."; 1.0 when it does not convert.
 double readMultiplier(const CoefficientSet& set);
 
-// Set 1 (capacity) or 2 (power). Rewrites "." to "," in the record's ten coefficient texts,
-// as the catalogue keeps them (a later save writes the commas).
-CoefficientValues readCoefficientSet(CompressorRecord& compressor, int set);
+// Set 1 (capacity) or 2 (power), each text read with "." as "," (the record is not changed:
+// writeEvaluatedTextsWithCommas does that where an evaluation has it happen).
+CoefficientValues readCoefficientSet(const CompressorRecord& compressor, int set);
 
 // Rated capacity or power of one compressor in kW at x = to, y = tk (C), in the form the set
 // allows; terms multiplied left to right and summed in written order in long double.
@@ -107,7 +107,7 @@ struct CompressorPerformance {
 class SuperheatCorrection
 {
   public:
-    SuperheatCorrection(std::optional<Refrigerant> refrigerant, const RefrigerantTable& table,
+    SuperheatCorrection(const RefrigerantCorrelations* refrigerant, const RefrigerantTable& table,
                         double to, double po, double actualSuctionTemperature,
                         double actualSubcooling, const RatingConditions& rating);
     template <class Arithmetic = CheckedArithmetic>
@@ -189,7 +189,8 @@ SuperheatCorrection::apply(double ratedCapacity, double ratedPower, double tk) c
 
 // The correction at one tk with the lookups done in place (t in C, po in bar abs).
 CompressorPerformance correctToActual(double ratedCapacity, double ratedPower,
-                                      std::string_view refrigerant, const RefrigerantTable& table,
+                                      const RefrigerantCorrelations* refrigerant,
+                                      const RefrigerantTable& table,
                                       double to, double tk, double po, double actualSuperheat,
                                       double actualSubcooling, const RatingConditions& rating);
 

@@ -11,15 +11,14 @@ namespace kelvo
 namespace
 {
 
-template <std::size_t N> std::optional<double> readRewritten(FixedText<N>& text)
+template <std::size_t N> std::optional<double> readRewritten(const FixedText<N>& text)
 {
-    dotToComma(text);
-    return parseNumber(text.view());
+    return parseNumberWithComma(text.view());
 }
 
 } // namespace
 
-CondenserModel CondenserModel::read(CondenserRecord& condenser)
+CondenserModel CondenserModel::read(const CondenserRecord& condenser)
 {
     const auto dt1 = readRewritten(condenser.dt1);
     const auto qk1 = readRewritten(condenser.qk1);

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "core/catalogue/records.h"
-#include "core/performance/balance_point.h"
 #include "core/performance/evaluation_fault.h"
 
 namespace kelvo
@@ -18,9 +17,8 @@ enum class CondenserModelKind {
 class CondenserModel
 {
   public:
-    // Rewrites "." to "," in dt1, qk1, dt2, qk2 and coeffA of the record, as the catalogue
-    // keeps them, and converts them.
-    static CondenserModel read(CondenserRecord& condenser);
+    // Converts dt1, qk1, dt2, qk2 and coeffA of the record, each read with "." as ",".
+    static CondenserModel read(const CondenserRecord& condenser);
 
     [[nodiscard]] CondenserModelKind kind() const { return kind_; }
     // Capacity at 15 K; 0 when there is no model or A is 0. A fault of the model's constants

@@ -3,11 +3,17 @@
 #include <cfloat>
 #include <cmath>
 #include <stdexcept>
-
-#include "core/performance/balance_point.h"
+#include <string>
 
 namespace kelvo
 {
+
+// An arithmetic fault that ends an evaluation instead of producing a non-finite figure.
+enum class EvaluationError { None, DivisionByZero, InvalidOperation, Overflow };
+
+// "Floating point division by zero", "Invalid floating point operation",
+// "Floating point overflow"; empty for None.
+std::string evaluationErrorText(EvaluationError error);
 
 // An arithmetic fault inside the calculation. It ends the evaluation where it happens, so
 // that what was written before stays written; evaluatePair turns it into its outcome.

@@ -40,7 +40,7 @@ std::array<std::string_view, 5> condenserTexts(const CondenserRecord& record)
 
 } // namespace
 
-CompressorNumbers convertCompressor(CompressorRecord& compressor)
+CompressorNumbers convertCompressor(const CompressorRecord& compressor)
 {
     CompressorNumbers numbers;
     numbers.capacity = readCoefficientSet(compressor, 1);
@@ -50,12 +50,12 @@ CompressorNumbers convertCompressor(CompressorRecord& compressor)
     return numbers;
 }
 
-const CompressorNumbers& RecordNumbers::compressor(CompressorRecord& record, int index)
+const CompressorNumbers& RecordNumbers::compressor(const CompressorRecord& record, int index)
 {
     return compressors_.get(record, index, compressorTexts, convertCompressor);
 }
 
-const CondenserModel& RecordNumbers::condenser(CondenserRecord& record, int index)
+const CondenserModel& RecordNumbers::condenser(const CondenserRecord& record, int index)
 {
     return condensers_.get(record, index, condenserTexts, CondenserModel::read);
 }

@@ -19,9 +19,7 @@ struct CompressorNumbers {
     OperatingEnvelope envelope;
 };
 
-// Converts; rewrites "." to "," in the record's twenty coefficient texts, as the catalogue
-// keeps them.
-CompressorNumbers convertCompressor(CompressorRecord& compressor);
+CompressorNumbers convertCompressor(const CompressorRecord& compressor);
 
 // The numbers of the compressor and condenser records, converted once and used for as long as
 // the texts they came from stand unchanged: any write to such a text, by whatever path (a
@@ -30,8 +28,8 @@ class RecordNumbers
 {
   public:
     // The numbers of the record in table slot `index` (0 for a record outside the table).
-    const CompressorNumbers& compressor(CompressorRecord& record, int index);
-    const CondenserModel& condenser(CondenserRecord& record, int index);
+    const CompressorNumbers& compressor(const CompressorRecord& record, int index);
+    const CondenserModel& condenser(const CondenserRecord& record, int index);
 
   private:
     ConvertedSlots<CompressorNumbers> compressors_;

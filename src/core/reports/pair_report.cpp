@@ -1,3 +1,4 @@
+#include "core/app/state_evaluation.h"
 #include "core/reports/pair_report.h"
 
 #include <algorithm>
@@ -257,7 +258,7 @@ bool PairReportBuilder::evaluate(double to, double ambient)
                             ambient,          suction_ - to,   subcooling_,
                             compressorCount_, condenserCount_, in_.heatFactor};
     CollectingMessageSink messages;
-    outcome_ = evaluatePair(state_, inputs, messages);
+    outcome_ = evaluateWithState(state_, inputs, messages);
     const EvaluationOutcome& outcome = outcome_;
     for (const std::string& message : messages.messages) {
         sink_.message(message);

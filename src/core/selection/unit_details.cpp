@@ -6,6 +6,7 @@
 #include "core/app/application_state.h"
 #include "core/app/message_sink.h"
 #include "core/app/own_texts.h"
+#include "core/catalogue/decimal_commas.h"
 #include "core/catalogue/lookups.h"
 #include "core/selection/display_figures.h"
 #include "core/selection/range_columns.h"
@@ -123,7 +124,7 @@ void fillPowerPanels(DetailsContext& context, UnitDataPanels& panels)
     if (context.condenser < 1)
         return;
     auto& condenser = context.state.catalogue.condensers.at(context.condenser);
-    dotToComma(condenser.fanPower);
+    writeDetailTextsWithCommas(condenser);
     const auto fanPower = parseNumber(condenser.fanPower.view());
     const auto fanCount = parseNumber(condenser.fanCount.view());
     if (!fanPower || !fanCount)
@@ -248,9 +249,7 @@ UnitDetails computeUnitDetails(ApplicationState& state, int row, MessageSink& si
     if (details.failure.empty() && !candidate->evaluated)
         details.failure = candidate->reason;
     if (conditions) {
-        auto& unit = state.catalogue.units.at(context.unitIndex);
-        dotToComma(unit.toMax);
-        dotToComma(unit.toMin);
+        writeDetailTextsWithCommas(state.catalogue.units.at(context.unitIndex));
         fillRangeTables(context, *conditions, details.range);
     }
     details.staging = stagingOf(details.range);

@@ -1,3 +1,4 @@
+#include "core/app/state_evaluation.h"
 #include "core/selection/unit_point.h"
 
 #include <array>
@@ -133,7 +134,7 @@ UnitPoint evaluateUnitPoint(ApplicationState& state, int unitIndex, int compress
     const PairInputs inputs = unitPairInputs(compressor, condenser, conditions, to, airTemperature);
     RecordingSink recording(sink);
     try {
-        const EvaluationOutcome outcome = evaluatePair(state, inputs, recording);
+        const EvaluationOutcome outcome = evaluateWithState(state, inputs, recording);
         const PerformanceResult& result = state.refrigerant.result;
         point.gaveUp = outcome.gaveUp;
         if (!outcome.succeeded()) {

@@ -255,4 +255,13 @@ void dotToComma(std::string& text)
             c = ',';
 }
 
+std::optional<double> parseNumberWithComma(std::string_view text)
+{
+    if (text.find('.') == std::string_view::npos)
+        return parseNumber(text);
+    std::string rewritten(text);
+    dotToComma(rewritten);
+    return parseNumber(rewritten);
+}
+
 } // namespace kelvo

@@ -44,5 +44,8 @@ double roundToTenth(double value);
 
 // Every "." replaced by ","; the length never changes.
 void dotToComma(std::string& text);
+// parseNumber of the text with every "." read as "," (as the catalogue keeps the texts the
+// calculation reads): "1.234,5" fails as "1,234,5" does.
+std::optional<double> parseNumberWithComma(std::string_view text);
 
 } // namespace kelvo

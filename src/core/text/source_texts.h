@@ -28,10 +28,9 @@ class SourceTexts
 template <class Numbers> class ConvertedSlots
 {
   public:
-    // textsOf(record) lists the texts the figures depend on; convert(record) converts them and
-    // may rewrite the texts it reads (they are listed again after it).
+    // textsOf(record) lists the texts the figures depend on; convert(record) converts them.
     template <class Record, class TextsOf, class Convert>
-    const Numbers& get(Record& record, int slot, TextsOf textsOf, Convert convert)
+    const Numbers& get(const Record& record, int slot, TextsOf textsOf, Convert convert)
     {
         const auto index = static_cast<std::size_t>(slot < 0 ? 0 : slot);
         if (index >= slots_.size())
