@@ -4,7 +4,7 @@
 #include <type_traits>
 
 #include "core/app/application_state.h"
-#include "core/editor/catalogue_changes.h"
+#include "core/catalogue/catalogue_changes.h"
 #include "core/editor/editor_grids.h"
 #include "core/spreadsheet/first_row_cells.h"
 #include "core/text/code_page.h"

@@ -12,15 +12,15 @@ std::size_t stepBytes(const EditStep& step)
 
 // Takes the last step of `from`, carries it out on the catalogue and keeps it last in `to`;
 // returns the tables it touches.
-template <class From, class To, class CarryOut>
-std::optional<std::vector<EditorGrid>> passLastStep(From& from, To& to, Catalogue& catalogue,
-                                                    CarryOut carryOut)
+template <class From, class To>
+std::optional<std::vector<EditorGrid>> passLastStep(From& from, To& to,
+                                                    const EditHistory::CarryOut& carryOut)
 {
     if (from.empty())
         return std::nullopt;
     auto kept = std::move(from.back());
     from.pop_back();
-    carryOut(catalogue, kept.step.changes);
+    carryOut(kept.step.changes);
     auto tables = kept.step.changes.tables();
     to.push_back(std::move(kept));
     return tables;
@@ -58,14 +58,24 @@ std::string EditHistory::redoDescription() const
     return redo_.empty() ? std::string() : redo_.back().step.description;
 }
 
+std::optional<std::vector<EditorGrid>> EditHistory::undo(const CarryOut& revert)
+{
+    return passLastStep(undo_, redo_, revert);
+}
+
+std::optional<std::vector<EditorGrid>> EditHistory::redo(const CarryOut& apply)
+{
+    return passLastStep(redo_, undo_, apply);
+}
+
 std::optional<std::vector<EditorGrid>> EditHistory::undo(Catalogue& catalogue)
 {
-    return passLastStep(undo_, redo_, catalogue, revertChanges);
+    return undo([&catalogue](const ChangeSet& set) { revertChanges(catalogue, set); });
 }
 
 std::optional<std::vector<EditorGrid>> EditHistory::redo(Catalogue& catalogue)
 {
-    return passLastStep(redo_, undo_, catalogue, applyChanges);
+    return redo([&catalogue](const ChangeSet& set) { applyChanges(catalogue, set); });
 }
 
 void EditHistory::dropOldest()

@@ -2,11 +2,13 @@
 
 #include <cstddef>
 #include <deque>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
 
-#include "core/editor/catalogue_changes.h"
+#include "core/catalogue/catalogue_changes.h"
+#include "core/editor/editor_filters.h"
 
 namespace kelvo
 {
@@ -37,8 +39,12 @@ class EditHistory
     [[nodiscard]] std::string undoDescription() const;
     [[nodiscard]] std::string redoDescription() const;
 
-    // Takes the last step back (or does the last undone one again) and returns the tables it
-    // touched; nullopt when there is nothing to take.
+    // Takes the last step back (or does the last undone one again) by handing its changes to
+    // `carryOut`, and returns the tables it touched; nullopt when there is nothing to take.
+    using CarryOut = std::function<void(const ChangeSet&)>;
+    std::optional<std::vector<EditorGrid>> undo(const CarryOut& revert);
+    std::optional<std::vector<EditorGrid>> redo(const CarryOut& apply);
+    // The same on a catalogue directly.
     std::optional<std::vector<EditorGrid>> undo(Catalogue& catalogue);
     std::optional<std::vector<EditorGrid>> redo(Catalogue& catalogue);
 

@@ -6,13 +6,14 @@
 
 #include "core/app/filter_options.h"
 #include "core/catalogue/catalogue.h"
+#include "core/catalogue/catalogue_table.h"
 
 namespace kelvo
 {
 
-// The editor's four grids, in the order of EditorState::grids.
-enum class EditorGrid { Compressors = 0, Condensers = 1, Units = 2, Frames = 3 };
-inline constexpr int kEditorGridCount = 4;
+// The editor's four grids, one per table, in the order of EditorState::grids.
+using EditorGrid = CatalogueTable;
+inline constexpr int kEditorGridCount = kCatalogueTableCount;
 
 // The filter boxes of the editor window. Captions are fixed (the editor is Polish only);
 // objectName is the check box of the window. Values are compared exactly, whole text,

@@ -1,7 +1,7 @@
 #include "core/editor/grid_navigation.h"
 
 #include "core/app/application_state.h"
-#include "core/editor/catalogue_tables.h"
+#include "core/catalogue/catalogue_tables.h"
 #include "core/editor/editor_grids.h"
 
 namespace kelvo

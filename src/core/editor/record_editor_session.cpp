@@ -5,7 +5,7 @@
 
 #include "core/app/application_state.h"
 #include "core/catalogue/lookups.h"
-#include "core/editor/catalogue_changes.h"
+#include "core/catalogue/catalogue_changes.h"
 #include "core/editor/editor_grids.h"
 #include "core/editor/row_operations.h"
 #include "core/text/code_page.h"

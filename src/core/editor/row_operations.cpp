@@ -5,8 +5,8 @@
 #include <type_traits>
 #include <utility>
 
-#include "core/editor/catalogue_changes.h"
-#include "core/editor/catalogue_tables.h"
+#include "core/catalogue/catalogue_changes.h"
+#include "core/catalogue/catalogue_tables.h"
 #include "core/editor/editor_grids.h"
 #include "core/text/code_page.h"
 #include "core/text/numeric_text.h"

@@ -117,6 +117,16 @@ void loadRefrigerantTable(RefrigerantData& data, const std::filesystem::path& pr
     data.table = RefrigerantTable();
     data.tableFileName.clear();
     data.tableNote.clear();
+    PropertyTable loaded = readPropertyTable(programDir, fileName, progress);
+    data.table = std::move(loaded.table);
+    data.tableFileName = std::move(loaded.fileName);
+    data.tableNote = std::move(loaded.note);
+}
+
+PropertyTable readPropertyTable(const std::filesystem::path& programDir,
+                                const std::string& fileName, const LoadProgress& progress)
+{
+    PropertyTable data;
     int maximum = 0;
     if (!fileName.empty()) {
         const auto path = programDir / fileName;
@@ -137,16 +147,17 @@ void loadRefrigerantTable(RefrigerantData& data, const std::filesystem::path& pr
                                       " rows usable; the first that is not is line " +
                                       std::to_string(usability.firstUnusableLine) + ")");
         if (usability.usable < usability.rows)
-            data.tableNote =
+            data.note =
                 path.string() + ": " + std::to_string(usability.rows - usability.usable) + " of " +
                 std::to_string(usability.rows) + " rows are not usable (the first is line " +
                 std::to_string(usability.firstUnusableLine) + ")";
         maximum = static_cast<int>(std::min<std::size_t>(content.size() / 128, INT_MAX));
         data.table = parseRefrigerantTable(content, maximum, progress);
-        data.tableFileName = fileName;
+        data.fileName = fileName;
     }
     if (progress)
         progress(0, maximum);
+    return data;
 }
 
 std::string refrigerantTableFileName(std::string_view refrigerant)

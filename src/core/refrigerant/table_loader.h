@@ -31,12 +31,22 @@ struct PropertyTableUsability {
 };
 PropertyTableUsability propertyTableUsability(std::string_view content);
 
-// Replaces data.table by the table of programDir / fileName. An empty file name leaves the
-// empty table. A file that cannot be read, that is larger than kPropertyTableLimit, or whose
-// usable rows are none or fewer than half of its rows (random bytes, every field "1e400")
-// throws FileError naming its path, with the empty table in place and no file name recorded:
-// the calculation then fails as for a missing table. A table with some unusable rows loads,
-// and data.tableNote says how many.
+struct PropertyTable {
+    RefrigerantTable table; // no rows when none is loaded
+    std::string fileName;   // "R404A.txt"; empty when none is loaded
+    // Set when the table has rows that cannot be used (UTF-8, naming the file); said once per
+    // load by whoever shows the load.
+    std::string note;
+};
+// The table of programDir / fileName. An empty file name gives the empty table. A file that
+// cannot be read, that is larger than kPropertyTableLimit, or whose usable rows are none or
+// fewer than half of its rows (random bytes, every field "1e400") throws FileError naming its
+// path: the calculation then fails as for a missing table. A table with some unusable rows
+// loads, and its note says how many.
+PropertyTable readPropertyTable(const std::filesystem::path& programDir,
+                                const std::string& fileName, const LoadProgress& progress = {});
+// The same into data.table, data.tableFileName and data.tableNote; a failure leaves the empty
+// table and no file name.
 void loadRefrigerantTable(RefrigerantData& data, const std::filesystem::path& programDir,
                           const std::string& fileName, const LoadProgress& progress = {});
 

@@ -1,29 +1,29 @@
 #pragma once
 
 #include "core/catalogue/catalogue.h"
-#include "core/editor/editor_filters.h"
+#include "core/catalogue/catalogue_table.h"
 
 namespace kelvo
 {
 
 // Runs `work` on the table that grid `table` lists; `work` takes the table by reference.
 template <class CatalogueT, class Work>
-decltype(auto) withTable(CatalogueT& catalogue, EditorGrid table, Work work)
+decltype(auto) withTable(CatalogueT& catalogue, CatalogueTable table, Work work)
 {
     switch (table) {
-    case EditorGrid::Compressors:
+    case CatalogueTable::Compressors:
         return work(catalogue.compressors);
-    case EditorGrid::Condensers:
+    case CatalogueTable::Condensers:
         return work(catalogue.condensers);
-    case EditorGrid::Units:
+    case CatalogueTable::Units:
         return work(catalogue.units);
-    case EditorGrid::Frames:
+    case CatalogueTable::Frames:
         break;
     }
     return work(catalogue.frames);
 }
 
-inline int tableCount(const Catalogue& catalogue, EditorGrid table)
+inline int tableCount(const Catalogue& catalogue, CatalogueTable table)
 {
     return withTable(catalogue, table, [](const auto& t) { return t.count(); });
 }

@@ -2,12 +2,13 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <variant>
 #include <vector>
 
 #include "core/catalogue/catalogue.h"
-#include "core/editor/editor_filters.h"
+#include "core/catalogue/catalogue_table.h"
 
 namespace kelvo
 {
@@ -25,20 +26,20 @@ struct FieldChange {
 
 // The fields of slot `index` of a table that the edit changed, in layout order.
 struct RecordPatch {
-    EditorGrid table = EditorGrid::Compressors;
+    CatalogueTable table = CatalogueTable::Compressors;
     int index = 0;
     std::vector<FieldChange> fields;
 };
 
 struct CountChange {
-    EditorGrid table = EditorGrid::Compressors;
+    CatalogueTable table = CatalogueTable::Compressors;
     int before = 0;
     int after = 0;
 };
 
 // RecordTable::move(from, to).
 struct RecordMove {
-    EditorGrid table = EditorGrid::Compressors;
+    CatalogueTable table = CatalogueTable::Compressors;
     int from = 0;
     int to = 0;
 };
@@ -52,7 +53,7 @@ struct ChangeSet {
     // Heap and object bytes the set holds, for bounding a history.
     [[nodiscard]] std::size_t bytes() const;
     // The tables the set touches, each once, in grid order.
-    [[nodiscard]] std::vector<EditorGrid> tables() const;
+    [[nodiscard]] std::vector<CatalogueTable> tables() const;
 };
 
 // Does the changes again, in order (redo).
@@ -60,6 +61,11 @@ void applyChanges(Catalogue& catalogue, const ChangeSet& set);
 // Takes them back, last first (undo): the catalogue is as it was before, slot for slot,
 // including the slots past the counts.
 void revertChanges(Catalogue& catalogue, const ChangeSet& set);
+
+// The slot that the record in slot `index` of `table` holds after the set was applied (or, with
+// `reverted`, taken back); nullopt when the record left the table (its slot passed the count).
+std::optional<int> slotAfterChanges(const ChangeSet& set, CatalogueTable table, int index,
+                                    bool reverted);
 
 // The fields of `after` that differ from `before`. Both functions exist for the four record
 // types.
@@ -80,14 +86,14 @@ class CatalogueRecorder
     void setRecord(int index, const CondenserRecord& value);
     void setRecord(int index, const CondensingUnitRecord& value);
     void setRecord(int index, const FrameRecord& value);
-    void setCount(EditorGrid table, int count);
-    void move(EditorGrid table, int from, int to);
+    void setCount(CatalogueTable table, int count);
+    void move(CatalogueTable table, int from, int to);
 
     // What was done so far; the recorder starts empty again.
     ChangeSet take();
 
   private:
-    template <class Record> void setRecordOf(EditorGrid table, int index, const Record& value);
+    template <class Record> void setRecordOf(CatalogueTable table, int index, const Record& value);
 
     Catalogue& catalogue_;
     ChangeSet done_;

@@ -1,10 +1,10 @@
-#include "core/editor/catalogue_changes.h"
+#include "core/catalogue/catalogue_changes.h"
 
 #include <algorithm>
 #include <stdexcept>
 
 #include "core/catalogue/record_layouts.h"
-#include "core/editor/catalogue_tables.h"
+#include "core/catalogue/catalogue_tables.h"
 
 namespace kelvo
 {
@@ -69,12 +69,12 @@ void applyPatch(Catalogue& catalogue, const RecordPatch& patch, bool after)
     });
 }
 
-void setTableCount(Catalogue& catalogue, EditorGrid table, int count)
+void setTableCount(Catalogue& catalogue, CatalogueTable table, int count)
 {
     withTable(catalogue, table, [count](auto& t) { t.setCount(count); });
 }
 
-void moveTableRecord(Catalogue& catalogue, EditorGrid table, int from, int to)
+void moveTableRecord(Catalogue& catalogue, CatalogueTable table, int from, int to)
 {
     withTable(catalogue, table, [from, to](auto& t) { t.move(from, to); });
 }
@@ -93,11 +93,11 @@ std::size_t ChangeSet::bytes() const
     return total;
 }
 
-std::vector<EditorGrid> ChangeSet::tables() const
+std::vector<CatalogueTable> ChangeSet::tables() const
 {
-    std::vector<EditorGrid> result;
+    std::vector<CatalogueTable> result;
     for (const CatalogueChange& change : changes) {
-        const EditorGrid table = std::visit([](const auto& c) { return c.table; }, change);
+        const CatalogueTable table = std::visit([](const auto& c) { return c.table; }, change);
         if (std::find(result.begin(), result.end(), table) == result.end())
             result.push_back(table);
     }
@@ -149,7 +149,7 @@ template std::vector<FieldChange> recordDifferences(const CondensingUnitRecord&,
 template std::vector<FieldChange> recordDifferences(const FrameRecord&, const FrameRecord&);
 
 template <class Record>
-void CatalogueRecorder::setRecordOf(EditorGrid table, int index, const Record& value)
+void CatalogueRecorder::setRecordOf(CatalogueTable table, int index, const Record& value)
 {
     withTable(catalogue_, table, [&](auto& t) {
         if constexpr (std::is_same_v<std::remove_cvref_t<decltype(t.at(index))>, Record>) {
@@ -167,25 +167,25 @@ void CatalogueRecorder::setRecordOf(EditorGrid table, int index, const Record& v
 
 void CatalogueRecorder::setRecord(int index, const CompressorRecord& value)
 {
-    setRecordOf(EditorGrid::Compressors, index, value);
+    setRecordOf(CatalogueTable::Compressors, index, value);
 }
 
 void CatalogueRecorder::setRecord(int index, const CondenserRecord& value)
 {
-    setRecordOf(EditorGrid::Condensers, index, value);
+    setRecordOf(CatalogueTable::Condensers, index, value);
 }
 
 void CatalogueRecorder::setRecord(int index, const CondensingUnitRecord& value)
 {
-    setRecordOf(EditorGrid::Units, index, value);
+    setRecordOf(CatalogueTable::Units, index, value);
 }
 
 void CatalogueRecorder::setRecord(int index, const FrameRecord& value)
 {
-    setRecordOf(EditorGrid::Frames, index, value);
+    setRecordOf(CatalogueTable::Frames, index, value);
 }
 
-void CatalogueRecorder::setCount(EditorGrid table, int count)
+void CatalogueRecorder::setCount(CatalogueTable table, int count)
 {
     const int before = tableCount(catalogue_, table);
     if (before == count)
@@ -194,7 +194,7 @@ void CatalogueRecorder::setCount(EditorGrid table, int count)
     done_.changes.emplace_back(CountChange{table, before, count});
 }
 
-void CatalogueRecorder::move(EditorGrid table, int from, int to)
+void CatalogueRecorder::move(CatalogueTable table, int from, int to)
 {
     if (from == to)
         return;
@@ -207,6 +207,49 @@ ChangeSet CatalogueRecorder::take()
     ChangeSet set = std::move(done_);
     done_ = {};
     return set;
+}
+
+namespace
+{
+
+// Where RecordTable::move(from, to) puts the record of slot `index`.
+int slotAfterMove(int index, int from, int to)
+{
+    if (index == from)
+        return to;
+    if (from < to && index > from && index <= to)
+        return index - 1;
+    if (to < from && index >= to && index < from)
+        return index + 1;
+    return index;
+}
+
+} // namespace
+
+std::optional<int> slotAfterChanges(const ChangeSet& set, CatalogueTable table, int index,
+                                    bool reverted)
+{
+    const auto follow = [&](const CatalogueChange& change) {
+        if (const auto* move = std::get_if<RecordMove>(&change)) {
+            if (move->table == table)
+                index = reverted ? slotAfterMove(index, move->to, move->from)
+                                 : slotAfterMove(index, move->from, move->to);
+        } else if (const auto* count = std::get_if<CountChange>(&change)) {
+            if (count->table == table && index > (reverted ? count->before : count->after))
+                return false;
+        }
+        return true;
+    };
+    if (reverted) {
+        for (auto change = set.changes.rbegin(); change != set.changes.rend(); ++change)
+            if (!follow(*change))
+                return std::nullopt;
+    } else {
+        for (const CatalogueChange& change : set.changes)
+            if (!follow(change))
+                return std::nullopt;
+    }
+    return index;
 }
 
 } // namespace kelvo

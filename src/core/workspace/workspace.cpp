@@ -1,0 +1,211 @@
+#include "core/workspace/workspace.h"
+
+#include <algorithm>
+
+#include "core/catalogue/decimal_commas.h"
+#include "core/io/file_io.h"
+#include "core/performance/catalogue_pair.h"
+
+namespace kelvo
+{
+namespace
+{
+
+constexpr CatalogueTable kEveryTable[] = {CatalogueTable::Compressors, CatalogueTable::Condensers,
+                                          CatalogueTable::Units, CatalogueTable::Frames};
+
+} // namespace
+
+bool WorkspaceChange::touches(CatalogueTable table) const
+{
+    return std::find(tables.begin(), tables.end(), table) != tables.end();
+}
+
+std::optional<int> WorkspaceChange::slotAfter(CatalogueTable table, int index, int countNow) const
+{
+    std::optional<int> slot = index;
+    if (kind == Kind::Records && changes)
+        slot = slotAfterChanges(*changes, table, index, reverted);
+    if (slot && (*slot < 1 || *slot > countNow))
+        return std::nullopt;
+    return slot;
+}
+
+CatalogueEdit::CatalogueEdit(Workspace& workspace) : workspace_(workspace)
+{
+}
+
+CatalogueEdit::~CatalogueEdit()
+{
+    if (!done_)
+        workspace_.announceEveryTable(WorkspaceChange::Kind::Reload);
+}
+
+Catalogue& CatalogueEdit::catalogue()
+{
+    return workspace_.catalogue_;
+}
+
+void CatalogueEdit::done(const ChangeSet& changes)
+{
+    done_ = true;
+    if (!changes.empty())
+        workspace_.announceEdit(changes, false);
+}
+
+Workspace::Workspace(std::filesystem::path dataFolder, const RefrigerantRegistry& refrigerants)
+    : dataFolder_(std::move(dataFolder)), refrigerants_(&refrigerants)
+{
+}
+
+CatalogueLoad Workspace::loadCatalogue()
+{
+    struct Announce {
+        Workspace& workspace;
+        ~Announce() { workspace.announceEveryTable(WorkspaceChange::Kind::Reload); }
+    } announce{*this};
+    return kelvo::loadCatalogue(catalogue_, dataFolder_);
+}
+
+CatalogueLoad Workspace::loadCatalogue(const FolderLock& writerLock)
+{
+    struct Announce {
+        Workspace& workspace;
+        ~Announce() { workspace.announceEveryTable(WorkspaceChange::Kind::Reload); }
+    } announce{*this};
+    return kelvo::loadCatalogue(catalogue_, dataFolder_, writerLock);
+}
+
+void Workspace::replaceCatalogue(Catalogue catalogue)
+{
+    catalogue_ = std::move(catalogue);
+    announceEveryTable(WorkspaceChange::Kind::Reload);
+}
+
+void Workspace::revert(const ChangeSet& changes)
+{
+    revertChanges(catalogue_, changes);
+    announceEdit(changes, true);
+}
+
+void Workspace::reapply(const ChangeSet& changes)
+{
+    applyChanges(catalogue_, changes);
+    announceEdit(changes, false);
+}
+
+PairEvaluation Workspace::evaluate(std::string_view refrigerant, const PairInputs& inputs,
+                                   const PerformanceResult& previous, MessageSink& sink,
+                                   SearchChecks checks) const
+{
+    const PropertyTable* table = propertyTable(refrigerant);
+    const std::string tableFile = propertyTableFile(refrigerant);
+    const RefrigerantInUse inUse{refrigerant, refrigerants_->correlationsOf(refrigerant),
+                                 table ? &table->table : nullptr, tableFile};
+    return evaluateCataloguePair(catalogue_, recordNumbers_, inUse, inputs, previous, sink,
+                                 checks);
+}
+
+void Workspace::keepEvaluatedTexts(const PairInputs& inputs, const PairEvaluation& evaluation)
+{
+    if (!evaluation.readRecordTexts)
+        return;
+    kelvo::keepEvaluatedTexts(catalogue_, inputs, evaluation);
+    WorkspaceChange change;
+    change.kind = WorkspaceChange::Kind::TextsRewritten;
+    if (catalogue_.compressors.contains(inputs.compressor))
+        change.tables.push_back(CatalogueTable::Compressors);
+    if (catalogue_.condensers.contains(inputs.condenser))
+        change.tables.push_back(CatalogueTable::Condensers);
+    if (!change.tables.empty())
+        announce(change);
+}
+
+void Workspace::keepDetailTexts(int condenser, int unit)
+{
+    WorkspaceChange change;
+    change.kind = WorkspaceChange::Kind::TextsRewritten;
+    if (catalogue_.condensers.contains(condenser)) {
+        writeDetailTextsWithCommas(catalogue_.condensers.at(condenser));
+        change.tables.push_back(CatalogueTable::Condensers);
+    }
+    if (catalogue_.units.contains(unit)) {
+        writeDetailTextsWithCommas(catalogue_.units.at(unit));
+        change.tables.push_back(CatalogueTable::Units);
+    }
+    if (!change.tables.empty())
+        announce(change);
+}
+
+const PropertyTable& Workspace::loadPropertyTable(std::string_view refrigerant,
+                                                  const LoadProgress& progress)
+{
+    const std::string name(refrigerant);
+    propertyTables_.erase(name);
+    struct Announce {
+        Workspace& workspace;
+        const std::string& name;
+        ~Announce()
+        {
+            WorkspaceChange change;
+            change.kind = WorkspaceChange::Kind::PropertyTable;
+            change.refrigerant = name;
+            workspace.announce(change);
+        }
+    } announce{*this, name};
+    PropertyTable table = readPropertyTable(dataFolder_, propertyTableFile(refrigerant), progress);
+    return propertyTables_[name] = std::move(table);
+}
+
+const PropertyTable* Workspace::propertyTable(std::string_view refrigerant) const
+{
+    const auto found = propertyTables_.find(refrigerant);
+    return found == propertyTables_.end() ? nullptr : &found->second;
+}
+
+std::string Workspace::propertyTableFile(std::string_view refrigerant) const
+{
+    const RefrigerantEntry* entry = refrigerants_->find(refrigerant);
+    return entry ? entry->tableFile : std::string(refrigerant) + ".txt";
+}
+
+void Workspace::subscribe(WorkspaceObserver& observer)
+{
+    if (std::find(observers_.begin(), observers_.end(), &observer) == observers_.end())
+        observers_.push_back(&observer);
+}
+
+void Workspace::unsubscribe(WorkspaceObserver& observer)
+{
+    observers_.erase(std::remove(observers_.begin(), observers_.end(), &observer),
+                     observers_.end());
+}
+
+void Workspace::announce(const WorkspaceChange& change)
+{
+    // An observer may unsubscribe while being told; the others are still told.
+    const std::vector<WorkspaceObserver*> observers = observers_;
+    for (WorkspaceObserver* observer : observers)
+        if (std::find(observers_.begin(), observers_.end(), observer) != observers_.end())
+            observer->workspaceChanged(change);
+}
+
+void Workspace::announceEdit(const ChangeSet& changes, bool reverted)
+{
+    WorkspaceChange change;
+    change.kind = WorkspaceChange::Kind::Records;
+    change.tables = changes.tables();
+    change.changes = &changes;
+    change.reverted = reverted;
+    announce(change);
+}
+
+void Workspace::announceEveryTable(WorkspaceChange::Kind kind)
+{
+    WorkspaceChange change;
+    change.kind = kind;
+    change.tables.assign(std::begin(kEveryTable), std::end(kEveryTable));
+    announce(change);
+}
+
+} // namespace kelvo
