@@ -5,6 +5,7 @@
 #include <iosfwd>
 
 #include "cli/toolkit_services.h"
+#include "core/refrigerant/refrigerant_registry.h"
 
 namespace kelvo::cli
 {
@@ -16,6 +17,8 @@ struct CommandContext {
     // are reported by the commands that need them.
     const ToolkitServices& toolkit;
     int exitCode = 0;
+    // The refrigerants every option, help text and check offers.
+    const RefrigerantRegistry& refrigerants = RefrigerantRegistry::builtIn();
 };
 
 // Runs a command's work; any failure becomes one line "kelvo NAME: reason" on stderr, so a

@@ -35,20 +35,25 @@ void addDataOption(CLI::App* command, std::string& folder)
 namespace
 {
 
-void findFolder(ApplicationState& state, const std::string& folder)
+std::filesystem::path dataFolder(const std::string& folder)
 {
     const auto dir = findDataFolder(folder, programFile());
     if (!dir)
         throw CommandError(folder.empty() ? "no data folder found: give --data DIR or set " +
                                                 std::string(kDataFolderVariable)
                                           : "data folder not found: " + folder);
-    state.programDir = *dir;
+    return *dir;
+}
+
+void findFolder(ApplicationState& state, const std::string& folder)
+{
+    state.programDir = dataFolder(folder);
     initRefrigerantNames(state.refrigerant.refrigerantNames);
 }
 
 // A catalogue that cannot be read is a failure, not a bad command line; a save cut short that
 // the load finished or undid is told once, on stderr.
-template <class Load> void load(ApplicationState& state, const Load& loadFiles)
+template <class Load> CatalogueLoad loaded(const Load& loadFiles)
 {
     CatalogueLoad result;
     try {
@@ -58,10 +63,43 @@ template <class Load> void load(ApplicationState& state, const Load& loadFiles)
     }
     if (!result.recovery.empty())
         std::cerr << "kelvo: " << result.recovery << "\n";
-    state.editor.filesOnDisk = result.files;
+    return result;
+}
+
+template <class Load> void load(ApplicationState& state, const Load& loadFiles)
+{
+    state.editor.filesOnDisk = loaded(loadFiles).files;
+}
+
+std::unique_ptr<FolderLock> writerLock(const std::filesystem::path& folder)
+{
+    try {
+        return lockCatalogueForWriting(folder);
+    } catch (const CatalogueFileError& error) {
+        throw CommandFailure(error.what());
+    }
 }
 
 } // namespace
+
+std::unique_ptr<Workspace> openWorkspace(const std::string& folder,
+                                         const RefrigerantRegistry& refrigerants)
+{
+    auto workspace = std::make_unique<Workspace>(dataFolder(folder), refrigerants);
+    loaded([&] { return workspace->loadCatalogue(); });
+    return workspace;
+}
+
+std::unique_ptr<Workspace> openWorkspaceForWriting(const std::string& folder,
+                                                   const RefrigerantRegistry& refrigerants,
+                                                   std::unique_ptr<FolderLock>& lock,
+                                                   CatalogueStamps& files)
+{
+    auto workspace = std::make_unique<Workspace>(dataFolder(folder), refrigerants);
+    lock = writerLock(workspace->dataFolder());
+    files = loaded([&] { return workspace->loadCatalogue(*lock); }).files;
+    return workspace;
+}
 
 void openCatalogue(ApplicationState& state, const std::string& folder)
 {
@@ -73,12 +111,7 @@ std::unique_ptr<FolderLock> openCatalogueForWriting(ApplicationState& state,
                                                     const std::string& folder)
 {
     findFolder(state, folder);
-    std::unique_ptr<FolderLock> lock;
-    try {
-        lock = lockCatalogueForWriting(state.programDir);
-    } catch (const CatalogueFileError& error) {
-        throw CommandFailure(error.what());
-    }
+    std::unique_ptr<FolderLock> lock = writerLock(state.programDir);
     load(state, [&] { return loadCatalogue(state.catalogue, state.programDir, *lock); });
     return lock;
 }

@@ -6,12 +6,26 @@
 
 #include "core/app/application_state.h"
 #include "core/io/folder_lock.h"
+#include "core/workspace/workspace.h"
 
 namespace kelvo::cli
 {
 
 // "--data DIR" on a subcommand.
 void addDataOption(CLI::App* command, std::string& folder);
+
+// A workspace on the data folder of --data, $KELVO_DATA, the folder next to the program or the
+// installed share folder (findDataFolder), with the catalogue loaded (a save cut short that the
+// load finished or undid is told once on stderr). Throws CommandError for a folder not found,
+// CommandFailure for a catalogue that cannot be read.
+std::unique_ptr<Workspace> openWorkspace(const std::string& folder,
+                                         const RefrigerantRegistry& refrigerants);
+// The same holding the catalogue's writer lock from before the load until `lock` goes, so that
+// no other program writes the catalogue in between. `files` gets what was loaded.
+std::unique_ptr<Workspace> openWorkspaceForWriting(const std::string& folder,
+                                                   const RefrigerantRegistry& refrigerants,
+                                                   std::unique_ptr<FolderLock>& lock,
+                                                   CatalogueStamps& files);
 
 // Sets programDir from --data, $KELVO_DATA, the folder next to the program or the installed
 // share folder (findDataFolder), and loads the catalogue. Throws CommandError for a folder not

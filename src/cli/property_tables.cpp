@@ -21,6 +21,19 @@ void loadPropertyTable(ApplicationState& state, const std::string& refrigerant)
     }
 }
 
+void loadPropertyTable(Workspace& workspace, const std::string& refrigerant, const char* command,
+                       std::ostream& err)
+{
+    const PropertyTable* table = nullptr;
+    try {
+        table = &workspace.loadPropertyTable(refrigerant);
+    } catch (const FileError& error) {
+        throw CommandFailure("cannot load " + error.path().string() + ": " + error.reason());
+    }
+    if (!table->note.empty())
+        err << "kelvo " << command << ": " << oneLine(table->note) << "\n";
+}
+
 void sayPropertyTableNote(const ApplicationState& state, const char* command, std::ostream& err)
 {
     if (!state.refrigerant.tableNote.empty())

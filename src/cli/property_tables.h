@@ -4,6 +4,7 @@
 #include <string>
 
 #include "core/app/application_state.h"
+#include "core/workspace/workspace.h"
 
 namespace kelvo::cli
 {
@@ -11,6 +12,11 @@ namespace kelvo::cli
 // Loads the property table of `refrigerant` into state: a table that cannot be read or used is
 // a CommandFailure naming its file.
 void loadPropertyTable(ApplicationState& state, const std::string& refrigerant);
+
+// The same in a workspace; the note of a table with unusable rows goes to `err` as
+// "kelvo <command>: <note>".
+void loadPropertyTable(Workspace& workspace, const std::string& refrigerant, const char* command,
+                       std::ostream& err);
 
 // Says once, on `err`, how many rows of the loaded table cannot be used, when some cannot:
 // "kelvo <command>: <note>".
