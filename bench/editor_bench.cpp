@@ -2,27 +2,25 @@
 #include <memory>
 #include <string>
 
-#include "core/app/application_state.h"
 #include "core/app/message_sink.h"
 #include "core/catalogue/catalogue_files.h"
 #include "core/editor/balance_display.h"
+#include "core/editor/editor_grids.h"
 #include "core/editor/editor_session.h"
 #include "core/editor/envelope_chart.h"
 
 namespace
 {
 
-// The editor opened on the sample catalogue with its units repeated up to the table's 800 and
-// every unit box ticked (ALL unticked, so each unit's compressor is looked up): every R404A unit
-// whose housing and version pass and whose compressor brand and kind are ticked is listed.
-// With `decoyCompressors` the compressor table is filled to 800 with records no unit links to,
-// placed before the linked ones, so every link lookup scans the whole table.
-std::unique_ptr<kelvo::ApplicationState> editorWith800Units(bool decoyCompressors)
+// The sample catalogue with its units repeated up to the table's 800. With `decoyCompressors`
+// the compressor table is filled to 800 with records no unit links to, placed before the
+// linked ones, so every link lookup scans the whole table.
+std::unique_ptr<kelvo::Workspace> workspaceWith800Units(bool decoyCompressors)
 {
-    auto state = std::make_unique<kelvo::ApplicationState>();
-    state->programDir = KELVO_SOURCE_DATA_DIR;
-    kelvo::openEditor(*state);
-    auto& catalogue = state->catalogue;
+    auto workspace = std::make_unique<kelvo::Workspace>(KELVO_SOURCE_DATA_DIR);
+    workspace->loadCatalogue();
+    workspace->loadPropertyTable("R404A");
+    kelvo::Catalogue catalogue = workspace->catalogue();
     auto& units = catalogue.units;
     const int sampleUnits = units.count();
     for (int i = sampleUnits + 1; i <= kelvo::UnitTable::capacity; ++i)
@@ -40,22 +38,28 @@ std::unique_ptr<kelvo::ApplicationState> editorWith800Units(bool decoyCompressor
         }
         compressors.setCount(kelvo::CompressorTable::capacity);
     }
-    auto& filters = state->editor.filters;
+    workspace->replaceCatalogue(std::move(catalogue));
+    return workspace;
+}
+
+// The rows of the unit grid with every unit box ticked (ALL unticked, so each unit's compressor
+// is looked up): every R404A unit whose housing and version pass and whose compressor brand and
+// kind are ticked is listed.
+void refillUnitGrid(benchmark::State& bench, bool decoyCompressors)
+{
+    const auto workspace = workspaceWith800Units(decoyCompressors);
+    kelvo::EditorFilters filters;
     filters.compressorBrands = {true, true, true};
     filters.compressorKinds = {true, true, true};
     filters.unitHousings = {true, true, true};
-    return state;
-}
-
-void refillUnitGrid(benchmark::State& bench, bool decoyCompressors)
-{
-    auto state = editorWith800Units(decoyCompressors);
+    std::size_t listed = 0;
     for (auto _ : bench) {
-        kelvo::refillGrid(*state, kelvo::EditorGrid::Units);
-        benchmark::DoNotOptimize(state->editor.grid(kelvo::EditorGrid::Units).rows.data());
+        const auto rows = kelvo::gridRows(kelvo::EditorGrid::Units, workspace->catalogue(), filters,
+                                          "R404A", workspace->refrigerants());
+        listed = rows.size();
+        benchmark::DoNotOptimize(rows.data());
     }
-    bench.counters["listed"] =
-        static_cast<double>(state->editor.grid(kelvo::EditorGrid::Units).rows.size());
+    bench.counters["listed"] = static_cast<double>(listed);
 }
 BENCHMARK_CAPTURE(refillUnitGrid, sampleCompressors, false)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(refillUnitGrid, links_after_752_other_compressors, true)
@@ -65,19 +69,22 @@ BENCHMARK_CAPTURE(refillUnitGrid, links_after_752_other_compressors, true)
 // editor's default size.
 void unitBalanceWithChart(benchmark::State& bench)
 {
-    auto state = editorWith800Units(false);
+    const auto workspace = workspaceWith800Units(false);
+    kelvo::EditorSession session(*workspace);
+    session.chooseRefrigerant("R404A");
+    const kelvo::EditorInputs typed = session.inputs();
     kelvo::DiscardingMessageSink sink;
     constexpr int kUnit = 3;
-    if (!kelvo::showUnitBalance(*state, kUnit, sink).outcome.succeeded() || !state->editor.chart) {
+    if (!session.showUnit(kUnit, typed, sink).outcome.succeeded() || !session.chart()) {
         bench.SkipWithError("sample unit 3 does not evaluate");
         return;
     }
     for (auto _ : bench) {
-        const auto display = kelvo::showUnitBalance(*state, kUnit, sink);
-        const auto& chart = *state->editor.chart;
-        const auto primitives =
-            kelvo::drawChart(state->catalogue.compressors[chart.compressor], chart.ok, chart.tk,
-                             chart.to, kelvo::kDefaultChartWidth, kelvo::kDefaultChartHeight, ',');
+        const auto display = session.showUnit(kUnit, typed, sink);
+        const auto& chart = *session.chart();
+        const auto primitives = kelvo::drawChart(
+            workspace->catalogue().compressors[chart.compressor], chart.ok, chart.tk, chart.to,
+            kelvo::kDefaultChartWidth, kelvo::kDefaultChartHeight, ',');
         benchmark::DoNotOptimize(display.evaluated);
         benchmark::DoNotOptimize(primitives.data());
     }

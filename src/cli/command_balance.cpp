@@ -13,11 +13,11 @@
 #include "cli/number_options.h"
 #include "cli/property_tables.h"
 #include "cli/text_table.h"
-#include "core/app/application_state.h"
 #include "core/app/message_sink.h"
 #include "core/editor/balance_display.h"
 #include "core/editor/editor_session.h"
 #include "core/text/code_page.h"
+#include "core/workspace/workspace.h"
 
 namespace kelvo::cli
 {
@@ -56,10 +56,27 @@ void checkChoice(const BalanceOptions& options)
             throw CommandError(std::string(name) + " is required (or --unit)");
 }
 
-nlohmann::ordered_json displayJson(const ApplicationState& state, const BalanceDisplay& display,
+// The figures of an evaluation as numbers, beside the panels' texts: kW, bar abs, C and K.
+nlohmann::ordered_json figuresJson(const BalanceDisplay& display)
+{
+    if (!display.evaluated || display.cleared)
+        return nullptr;
+    const PerformanceResult& r = display.figures;
+    return {{"Qo", r.refrigeratingCapacity},
+            {"Pe", r.powerInput},
+            {"po", r.evaporatingPressure},
+            {"pk", r.condensingPressure},
+            {"to", display.inputs.to},
+            {"tk", condensingTemperature(display.inputs.airTemperature, r.condensingDeltaT)},
+            {"dT", r.condensingDeltaT},
+            {"Qk", r.condenserCapacity},
+            {"Qk15", r.condenserCapacityAt15K}};
+}
+
+nlohmann::ordered_json displayJson(const EditorSession& session, const BalanceDisplay& display,
                                    const std::vector<std::string>& messages)
 {
-    const BalancePanels& p = state.editor.panels;
+    const BalancePanels& p = session.panels();
     nlohmann::ordered_json doc;
     doc["compressorIndex"] = p.compressorIndex;
     doc["condenserIndex"] = p.condenserIndex;
@@ -78,7 +95,8 @@ nlohmann::ordered_json displayJson(const ApplicationState& state, const BalanceD
     doc["cleared"] = display.cleared;
     doc["gaveUp"] = display.gaveUp;
     doc["messages"] = messages;
-    const auto& chart = state.editor.chart;
+    doc["figures"] = figuresJson(display);
+    const auto& chart = session.chart();
     if (display.chartDrawn && chart && showsWorkingPoint(chart->ok, chart->tk, chart->to))
         doc["point"] = {{"to", chart->to}, {"tk", chart->tk}};
     else
@@ -93,10 +111,10 @@ std::string joined(const std::string& a, const std::string& b)
 }
 
 // The information group, row by row as the window lays it out.
-void printPanels(std::ostream& out, const ApplicationState& state,
+void printPanels(std::ostream& out, const EditorSession& session,
                  const std::vector<std::string>& messages)
 {
-    const BalancePanels& p = state.editor.panels;
+    const BalancePanels& p = session.panels();
     const auto differs = [](bool red) { return red ? "differs from the record" : ""; };
     std::vector<std::vector<std::string>> rows{
         {"Typ sprężarki", p.compressorIndex, toUtf8(p.compressorModel),
@@ -107,7 +125,7 @@ void printPanels(std::ostream& out, const ApplicationState& state,
         {"Qo", "", p.capacity, ""},
         {"Pe", "", p.power, ""},
         {"Rama", p.frameIndex, toUtf8(p.frameName), ""},
-        {"to=", "", joined(state.editor.inputs.to + " [C]", p.evaporatingPressure), ""},
+        {"to=", "", joined(session.inputs().to + " [C]", p.evaporatingPressure), ""},
         {"tk=", "", joined(p.condensingTemperature, p.condensingPressure), ""},
     };
     for (const std::string& message : messages)
@@ -117,12 +135,12 @@ void printPanels(std::ostream& out, const ApplicationState& state,
 
 void runBalance(const BalanceOptions& options, CommandContext& context)
 {
-    requireEditorRefrigerant(options.refrigerant);
+    requireEditorRefrigerant(options.refrigerant, context.refrigerants);
     checkChoice(options);
 
-    auto state = std::make_unique<ApplicationState>();
-    openEditorCatalogue(*state, options.dataFolder);
-    const Catalogue& catalogue = state->catalogue;
+    const EditorJob job = openEditorJob(options.dataFolder, context.refrigerants);
+    EditorSession& session = *job.session;
+    const Catalogue& catalogue = job.workspace->catalogue();
     int unit = 0;
     int compressor = 0;
     int condenser = 0;
@@ -134,34 +152,33 @@ void runBalance(const BalanceOptions& options, CommandContext& context)
         condenser =
             tableIndexOption("--condenser", *options.condenser, catalogue.condensers.count());
     }
-    const std::string tableFailure = selectRefrigerant(*state, options.refrigerant);
+    const std::string tableFailure = session.chooseRefrigerant(options.refrigerant);
     if (!tableFailure.empty())
         throw CommandFailure(tableFailure);
-    sayPropertyTableNote(*state, "balance", context.err);
+    if (const PropertyTable* table = job.workspace->propertyTable(options.refrigerant);
+        table && !table->note.empty())
+        context.err << "kelvo balance: " << oneLine(table->note) << "\n";
 
-    heatFactorTextChanged(*state, options.heatFactor);
-    EditorInputs& inputs = state->editor.inputs;
+    session.setHeatFactorText(options.heatFactor);
+    EditorInputs typed;
+    typed.to = options.to;
+    typed.ambient = options.ambient;
+    typed.superheat = options.superheat;
+    typed.subcooling = options.subcooling;
     CollectingMessageSink sink;
     BalanceDisplay display;
     if (options.unit) {
-        state->editor.selectionKind = EditorSelectionKind::Unit;
-        inputs.countsEnabled = false;
-        showUnitRecord(*state, unit);
+        display = session.showUnit(unit, typed, sink);
     } else {
-        inputs.compressorCount = *options.compressors;
-        inputs.condenserCount = *options.condensers;
+        typed.compressorCount = *options.compressors;
+        typed.condenserCount = *options.condensers;
+        display = session.showPair(compressor, condenser, typed, sink);
     }
-    inputs.to = options.to;
-    inputs.ambient = options.ambient;
-    inputs.superheat = options.superheat;
-    inputs.subcooling = options.subcooling;
-    display = options.unit ? showUnitBalance(*state, unit, sink)
-                           : showPairBalance(*state, compressor, condenser, sink);
 
     if (options.json)
-        context.out << displayJson(*state, display, sink.messages).dump() << "\n";
+        context.out << displayJson(session, display, sink.messages).dump() << "\n";
     else
-        printPanels(context.out, *state, sink.messages);
+        printPanels(context.out, session, sink.messages);
 
     if (!display.evaluated || display.cleared || !display.outcome.ok) {
         std::string reason = display.failure;
@@ -182,7 +199,9 @@ void addBalanceCommand(CLI::App& app, CommandContext& context)
         addCommand(app, context, "balance",
                    "The editor's balance display of a compressor-condenser pair or of a unit",
                    options, runBalance);
-    command->add_option("--refrigerant", options->refrigerant, "R134a, R407C, R404A or R22")
+    command
+        ->add_option("--refrigerant", options->refrigerant,
+                     editorRefrigerantList(context.refrigerants))
         ->required();
     command->add_option("--compressor", options->compressor, "Compressor index (Poz.)")
         ->check(wholeNumberText());

@@ -21,14 +21,15 @@ struct CheckOptions : CommonOptions {
     std::string what; // empty: what the catalogue holds
 };
 
-std::vector<CheckLine> checkLines(const Catalogue& catalogue, const std::string& what)
+std::vector<CheckLine> checkLines(const Workspace& workspace, const std::string& what)
 {
+    const Catalogue& catalogue = workspace.catalogue();
     if (what == "units")
-        return checkUnits(catalogue);
+        return checkUnits(catalogue, workspace.refrigerants());
     if (what == "compressors")
-        return checkCompressors(catalogue);
+        return checkCompressors(catalogue, workspace.refrigerants());
     if (what == "condensers")
-        return checkCondensers(catalogue);
+        return checkCondensers(catalogue, workspace.refrigerants());
     return checkData(catalogue);
 }
 
@@ -46,12 +47,12 @@ void printLines(const std::vector<CheckLine>& lines, bool json, std::ostream& ou
         out << line.text << "\n";
 }
 
-void printCounts(const ApplicationState& state, bool json, std::ostream& out)
+void printCounts(const Workspace& workspace, bool json, std::ostream& out)
 {
-    const auto& c = state.catalogue;
+    const auto& c = workspace.catalogue();
     if (json) {
         nlohmann::ordered_json doc;
-        doc["dataFolder"] = state.programDir.string();
+        doc["dataFolder"] = workspace.dataFolder().string();
         doc["compressors"] = c.compressors.count();
         doc["condensers"] = c.condensers.count();
         doc["units"] = c.units.count();
@@ -59,7 +60,7 @@ void printCounts(const ApplicationState& state, bool json, std::ostream& out)
         out << doc.dump() << "\n";
         return;
     }
-    out << "Data folder: " << state.programDir.string() << "\n"
+    out << "Data folder: " << workspace.dataFolder().string() << "\n"
         << "Compressors: " << c.compressors.count() << "\n"
         << "Condensers:  " << c.condensers.count() << "\n"
         << "Units:       " << c.units.count() << "\n"
@@ -72,20 +73,20 @@ void printCounts(const ApplicationState& state, bool json, std::ostream& out)
 // script can tell a clean catalogue by the status alone.
 void runCheck(const CheckOptions& options, CommandContext& context)
 {
-    auto state = std::make_unique<ApplicationState>();
-    openCatalogue(*state, options.dataFolder);
+    const auto workspace = openWorkspace(options.dataFolder, context.refrigerants);
+    const Catalogue& catalogue = workspace->catalogue();
     bool clean = true;
     if (options.what.empty()) {
-        printCounts(*state, options.json, context.out);
+        printCounts(*workspace, options.json, context.out);
     } else {
-        const std::vector<CheckLine> lines = checkLines(state->catalogue, options.what);
+        const std::vector<CheckLine> lines = checkLines(*workspace, options.what);
         printLines(lines, options.json, context.out);
         clean = lines.empty();
     }
-    for (const std::string& note : state->catalogue.loadNotes)
+    for (const std::string& note : catalogue.loadNotes)
         context.err << "kelvo check: " << note << "\n";
-    const bool tablesWhole = !options.what.empty() || checkPropertyTables(*state, context.err);
-    if (!clean || !state->catalogue.loadNotes.empty() || !tablesWhole)
+    const bool tablesWhole = !options.what.empty() || checkPropertyTables(*workspace, context.err);
+    if (!clean || !catalogue.loadNotes.empty() || !tablesWhole)
         context.exitCode = 1;
 }
 } // namespace

@@ -12,7 +12,6 @@
 #include "cli/editor_options.h"
 #include "cli/number_options.h"
 #include "cli/text_table.h"
-#include "core/app/application_state.h"
 #include "core/editor/catalogue_saving.h"
 #include "core/editor/coefficient_import.h"
 #include "core/editor/row_operations.h"
@@ -25,7 +24,9 @@ namespace
 {
 
 struct EditOptions;
-using Operation = RowEdit (*)(const EditOptions&, ApplicationState&);
+// An operation on the catalogue as the command line names it, with the refrigerants it may
+// read.
+using Operation = RowEdit (*)(const EditOptions&, Catalogue&, const RefrigerantRegistry&);
 
 struct EditOptions : CommonOptions {
     Operation operation = nullptr; // set by the chosen operation's subcommand
@@ -58,7 +59,8 @@ int rowNumber(const std::string& text)
     return parseInteger(text).value_or(0);
 }
 
-RowEdit runAddUnit(const EditOptions& options, ApplicationState& state)
+RowEdit runAddUnit(const EditOptions& options, Catalogue& catalogue,
+                   const RefrigerantRegistry& refrigerants)
 {
     NewUnit unit;
     unit.refrigerant = *options.refrigerant;
@@ -67,48 +69,52 @@ RowEdit runAddUnit(const EditOptions& options, ApplicationState& state)
     unit.frame = rowNumber(options.frameRow);
     unit.compressorCount = options.compressorCount;
     unit.condenserCount = options.condenserCount;
-    return addUnit(state.catalogue, unit, state.editor.filters);
+    return addUnit(catalogue, unit, EditorFilters{}, refrigerants);
 }
 
-template <EditorGrid table> RowEdit runAddEmpty(const EditOptions& options, ApplicationState& state)
+template <EditorGrid table>
+RowEdit runAddEmpty(const EditOptions& options, Catalogue& catalogue, const RefrigerantRegistry&)
 {
-    return addEmptyRecord(state.catalogue, table, options.refrigerant.value_or(""));
+    return addEmptyRecord(catalogue, table, options.refrigerant.value_or(""));
 }
 
-RowEdit runDelete(const EditOptions& options, ApplicationState& state)
+RowEdit runDelete(const EditOptions& options, Catalogue& catalogue, const RefrigerantRegistry&)
 {
-    return deleteRecord(state.catalogue, tableArgument(options.table), rowNumber(options.row));
+    return deleteRecord(catalogue, tableArgument(options.table), rowNumber(options.row));
 }
 
-RowEdit runMove(const EditOptions& options, ApplicationState& state)
+RowEdit runMove(const EditOptions& options, Catalogue& catalogue, const RefrigerantRegistry&)
 {
-    return moveRecord(state.catalogue, tableArgument(options.table), rowNumber(options.row),
+    return moveRecord(catalogue, tableArgument(options.table), rowNumber(options.row),
                       options.answer);
 }
 
-RowEdit runCopyEnvelopes(const EditOptions& options, ApplicationState& state)
+RowEdit runCopyEnvelopes(const EditOptions& options, Catalogue& catalogue,
+                         const RefrigerantRegistry&)
 {
-    return copyEnvelopes(state.catalogue, rowNumber(options.row), options.answer);
+    return copyEnvelopes(catalogue, rowNumber(options.row), options.answer);
 }
 
-RowEdit runCopyCompressor(const EditOptions& options, ApplicationState& state)
+RowEdit runCopyCompressor(const EditOptions& options, Catalogue& catalogue,
+                          const RefrigerantRegistry&)
 {
-    return copyCompressor(state.catalogue, rowNumber(options.row), options.answer,
-                          *options.refrigerant);
+    return copyCompressor(catalogue, rowNumber(options.row), options.answer, *options.refrigerant);
 }
 
-template <EditorGrid what> RowEdit runAssign(const EditOptions& options, ApplicationState& state)
+template <EditorGrid what>
+RowEdit runAssign(const EditOptions& options, Catalogue& catalogue, const RefrigerantRegistry&)
 {
-    return assignToUnit(state.catalogue, what, rowNumber(options.row), options.answer);
+    return assignToUnit(catalogue, what, rowNumber(options.row), options.answer);
 }
 
-RowEdit runImportCoefficients(const EditOptions& options, ApplicationState& state)
+RowEdit runImportCoefficients(const EditOptions& options, Catalogue& catalogue,
+                              const RefrigerantRegistry&)
 {
     // Said here with its reason: the import itself only cancels a row it has no record of.
     const int row = rowNumber(options.row);
-    if (auto refused = refusedRow(state.catalogue, EditorGrid::Compressors, row))
+    if (auto refused = refusedRow(catalogue, EditorGrid::Compressors, row))
         return *std::move(refused);
-    return importCoefficientsFromFile(state.catalogue, row, options.coefficientSet == "qo" ? 1 : 2,
+    return importCoefficientsFromFile(catalogue, row, options.coefficientSet == "qo" ? 1 : 2,
                                       options.file);
 }
 
@@ -121,13 +127,17 @@ std::string withNewlines(std::string text)
 void runEdit(const EditOptions& options, CommandContext& context)
 {
     if (options.refrigerant)
-        requireEditorRefrigerant(*options.refrigerant);
-    auto state = std::make_unique<ApplicationState>();
-    const auto writerLock = openEditorCatalogueForWriting(*state, options.dataFolder);
-    const RowEdit edit = options.operation(options, *state);
+        requireEditorRefrigerant(*options.refrigerant, context.refrigerants);
+    const EditorJob job = openEditorJobForWriting(options.dataFolder, context.refrigerants);
+    RowEdit edit;
+    {
+        CatalogueEdit change(*job.workspace);
+        edit = options.operation(options, change.catalogue(), context.refrigerants);
+        change.done(edit.done ? edit.step.changes : ChangeSet{});
+    }
     if (edit.done) {
         PosixFileSystemOps files;
-        const SaveOutcome outcome = saveEditorCatalogue(*state, files, writerLock.get());
+        const SaveOutcome outcome = job.session->save(files, job.lock.get());
         if (!outcome.saved)
             throw CommandFailure(outcome.message);
     }
@@ -146,18 +156,17 @@ enum class Refrigerant { Required, Accepted, None };
 
 CLI::App* addOperation(CLI::App* edit, const std::shared_ptr<EditOptions>& options,
                        const std::string& name, const std::string& description, Operation operation,
-                       Refrigerant refrigerant)
+                       Refrigerant refrigerant, const RefrigerantRegistry& refrigerants)
 {
+    const std::string known = editorRefrigerantList(refrigerants);
     auto* command = edit->add_subcommand(name, description);
     // --data and --json belong to "edit" but may follow the operation's arguments.
     command->fallthrough();
     command->callback([options, operation] { options->operation = operation; });
     if (refrigerant == Refrigerant::Required)
-        command->add_option("--refrigerant", options->refrigerant, "R134a, R407C, R404A or R22")
-            ->required();
+        command->add_option("--refrigerant", options->refrigerant, known)->required();
     else if (refrigerant == Refrigerant::Accepted)
-        command->add_option("--refrigerant", options->refrigerant,
-                            "R134a, R407C, R404A or R22 (not used)");
+        command->add_option("--refrigerant", options->refrigerant, known + " (not used)");
     return command;
 }
 
@@ -194,7 +203,7 @@ void addEditCommand(CLI::App& app, CommandContext& context)
     auto* command =
         addOperation(edit, options, "add-unit",
                      "Add a unit of a compressor, a condenser and a frame (Dodaj nowy agregat)",
-                     runAddUnit, Refrigerant::Required);
+                     runAddUnit, Refrigerant::Required, context.refrigerants);
     for (const auto& [name, row, description] :
          {std::tuple{"--compressor-row", &options->compressorRow, "Compressor index (Poz.)"},
           {"--condenser-row", &options->condenserRow, "Condenser index (Poz.)"},
@@ -211,43 +220,43 @@ void addEditCommand(CLI::App& app, CommandContext& context)
 
     addOperation(edit, options, "add-compressor",
                  "Add an empty compressor record (Dodaj wolny wiersz)",
-                 runAddEmpty<EditorGrid::Compressors>, Refrigerant::Required);
+                 runAddEmpty<EditorGrid::Compressors>, Refrigerant::Required, context.refrigerants);
     addOperation(edit, options, "add-condenser",
                  "Add an empty condenser record (Dodaj wolny wiersz)",
-                 runAddEmpty<EditorGrid::Condensers>, Refrigerant::Required);
+                 runAddEmpty<EditorGrid::Condensers>, Refrigerant::Required, context.refrigerants);
     addOperation(edit, options, "add-frame", "Add an empty frame record (Dodaj wolny wiersz)",
-                 runAddEmpty<EditorGrid::Frames>, Refrigerant::None);
+                 runAddEmpty<EditorGrid::Frames>, Refrigerant::None, context.refrigerants);
 
     command = addOperation(edit, options, "delete",
                            "Delete a record; units linked to it get the link 0 (Usuń wiersz)",
-                           runDelete, Refrigerant::None);
+                           runDelete, Refrigerant::None, context.refrigerants);
     addTable(command, options);
     addRow(command, options, "row", "Index (Poz.) of the record to delete");
 
     command = addOperation(edit, options, "move",
                            "Move a record to another index (Przesuń aktualny wiersz)", runMove,
-                           Refrigerant::None);
+                           Refrigerant::None, context.refrigerants);
     addTable(command, options);
     addRow(command, options, "row", "Index (Poz.) of the record to move");
     addAnswer(command, options, "target", "Index (Poz.) it moves to");
 
     command = addOperation(edit, options, "copy-envelopes",
                            "Copy the envelopes of another compressor (Kopiuj kopertę)",
-                           runCopyEnvelopes, Refrigerant::None);
+                           runCopyEnvelopes, Refrigerant::None, context.refrigerants);
     addRow(command, options, "row", "Index (Poz.) of the compressor that takes the envelopes");
     addAnswer(command, options, "source", "Index (Poz.) of the compressor copied from");
 
     command =
         addOperation(edit, options, "copy-compressor",
                      "Copy another compressor over one, which keeps its id (Kopiuj sprężarkę)",
-                     runCopyCompressor, Refrigerant::Required);
+                     runCopyCompressor, Refrigerant::Required, context.refrigerants);
     addRow(command, options, "row", "Index (Poz.) of the compressor overwritten");
     addAnswer(command, options, "source", "Index (Poz.) of the compressor copied from");
 
     command = addOperation(edit, options, "import-coefficients",
                            "Coefficients C0 .. C9 of the capacity (qo) or power (pe) polynomial "
                            "from cells A1 .. J1 of an .xlsx, .ods or .csv file",
-                           runImportCoefficients, Refrigerant::None);
+                           runImportCoefficients, Refrigerant::None, context.refrigerants);
     addRow(command, options, "row", "Index (Poz.) of the compressor");
     command->add_option("set", options->coefficientSet, "qo or pe")
         ->required()
@@ -267,7 +276,8 @@ void addEditCommand(CLI::App& app, CommandContext& context)
                      runAssign<EditorGrid::Compressors>, "Index (Poz.) of the compressor"},
           Assignment{"assign-frame", "Link a unit to a frame (Przyporządkuj ramę)",
                      runAssign<EditorGrid::Frames>, "Index (Poz.) of the frame"}}) {
-        command = addOperation(edit, options, a.name, a.description, a.run, Refrigerant::Accepted);
+        command = addOperation(edit, options, a.name, a.description, a.run, Refrigerant::Accepted,
+                               context.refrigerants);
         addRow(command, options, "unit-row", "Index (Poz.) of the unit");
         addAnswer(command, options, "row", a.what);
     }

@@ -9,10 +9,11 @@
 
 #include "cli/command_base.h"
 #include "cli/command_error.h"
+#include "cli/data_option.h"
 #include "cli/editor_options.h"
 #include "cli/number_options.h"
-#include "core/app/application_state.h"
 #include "core/io/file_io.h"
+#include "core/workspace/workspace.h"
 
 namespace kelvo::cli
 {
@@ -119,13 +120,13 @@ void runEnvelope(const EnvelopeOptions& options, CommandContext& context)
     if (options.png && !context.toolkit.chartPng)
         throw CommandFailure("PNG output needs the desktop build");
 
-    auto state = std::make_unique<ApplicationState>();
-    openEditorCatalogue(*state, options.dataFolder);
+    const auto workspace = openWorkspace(options.dataFolder, context.refrigerants);
+    const Catalogue& catalogue = workspace->catalogue();
     const int compressor =
-        tableIndexOption("--compressor", options.compressor, state->catalogue.compressors.count());
+        tableIndexOption("--compressor", options.compressor, catalogue.compressors.count());
     const auto primitives =
-        drawChart(state->catalogue.compressors[compressor], options.pointTo.has_value(), tk, to,
-                  width, height, state->displayDecimalSeparator);
+        drawChart(catalogue.compressors[compressor], options.pointTo.has_value(), tk, to, width,
+                  height, workspace->displaySeparator());
 
     if (options.json) {
         nlohmann::ordered_json list = nlohmann::ordered_json::array();

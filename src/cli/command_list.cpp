@@ -11,7 +11,6 @@
 #include "cli/command_error.h"
 #include "cli/editor_options.h"
 #include "cli/text_table.h"
-#include "core/app/application_state.h"
 #include "core/editor/editor_grids.h"
 #include "core/text/code_page.h"
 #include "core/text/untrusted_text.h"
@@ -87,14 +86,14 @@ void applyTicks(EditorFilters& filters, const std::string& captions, EditorGrid 
 void runList(const ListOptions& options, CommandContext& context)
 {
     const EditorGrid grid = tableArgument(options.table);
-    requireEditorRefrigerant(options.refrigerant);
-    auto state = std::make_unique<ApplicationState>();
-    openEditorCatalogue(*state, options.dataFolder);
+    requireEditorRefrigerant(options.refrigerant, context.refrigerants);
+    const auto workspace = openWorkspace(options.dataFolder, context.refrigerants);
+    // The editor's opening ticks, or those given.
+    EditorFilters filters;
     if (options.ticks)
-        applyTicks(state->editor.filters, *options.ticks, grid);
-    state->currentRefrigerant = options.refrigerant;
-    refillGrid(*state, grid);
-    const std::vector<GridRow>& rows = state->editor.grid(grid).rows;
+        applyTicks(filters, *options.ticks, grid);
+    const std::vector<GridRow> rows =
+        gridRows(grid, workspace->catalogue(), filters, options.refrigerant, context.refrigerants);
 
     if (options.json) {
         nlohmann::ordered_json list = nlohmann::ordered_json::array();
@@ -122,7 +121,9 @@ void addListCommand(CLI::App& app, CommandContext& context)
                    "Rows of one catalogue table as the editor's grid lists them", options, runList);
     command->add_option("table", options->table, "compressors, condensers, units or frames")
         ->required();
-    command->add_option("--refrigerant", options->refrigerant, "R134a, R407C, R404A or R22")
+    command
+        ->add_option("--refrigerant", options->refrigerant,
+                     editorRefrigerantList(context.refrigerants))
         ->required();
     command->add_option("--tick", options->ticks,
                         "Comma-separated captions of the ticked filter boxes; default: the "

@@ -11,13 +11,13 @@
 #include "cli/editor_options.h"
 #include "cli/number_options.h"
 #include "cli/property_tables.h"
+#include "cli/refrigerant_option.h"
 #include "cli/text_table.h"
-#include "core/refrigerant/refrigerant_registry.h"
-#include "core/app/state_evaluation.h"
 #include "core/app/message_sink.h"
 #include "core/io/file_io.h"
 #include "core/performance/balance_point.h"
 #include "core/refrigerant/correlations.h"
+#include "core/refrigerant/refrigerant_registry.h"
 #include "core/refrigerant/table_loader.h"
 #include "core/text/code_page.h"
 #include "core/text/numeric_text.h"
@@ -64,16 +64,14 @@ void printJson(std::ostream& out, const EvaluationOutcome& outcome, const Perfor
 
 void runPair(const PairOptions& options, CommandContext& context)
 {
-    if (!RefrigerantRegistry::builtIn().knows(options.refrigerant))
-        throw CommandError("--refrigerant: unknown refrigerant '" +
-                           quotedText(options.refrigerant) + "' (known: R404A, R407C, R22, R134a)");
-    auto state = std::make_unique<ApplicationState>();
-    openCatalogue(*state, options.dataFolder);
+    requireRefrigerant(options.refrigerant, context.refrigerants, RefrigerantOrder::Selection);
+    const auto workspace = openWorkspace(options.dataFolder, context.refrigerants);
+    const Catalogue& catalogue = workspace->catalogue();
     PairInputs inputs;
     inputs.compressor =
-        tableIndexOption("--compressor", options.compressor, state->catalogue.compressors.count());
+        tableIndexOption("--compressor", options.compressor, catalogue.compressors.count());
     inputs.condenser =
-        tableIndexOption("--condenser", options.condenser, state->catalogue.condensers.count());
+        tableIndexOption("--condenser", options.condenser, catalogue.condensers.count());
     inputs.to = numberOption("--to", options.to);
     inputs.airTemperature = numberOption("--ambient", options.ambient);
     inputs.superheat = numberOption("--superheat", options.superheat);
@@ -82,11 +80,12 @@ void runPair(const PairOptions& options, CommandContext& context)
     inputs.condenserQuantity = numberOption("--condensers", options.condensers);
     inputs.heatFactor = numberOption("--heat-factor", options.heatFactor);
 
-    loadPropertyTable(*state, options.refrigerant);
-    sayPropertyTableNote(*state, "pair", context.err);
+    loadPropertyTable(*workspace, options.refrigerant, "pair", context.err);
     CollectingMessageSink sink;
-    const EvaluationOutcome outcome = evaluateWithState(*state, inputs, sink);
-    const PerformanceResult& result = state->refrigerant.result;
+    const PairEvaluation evaluation =
+        workspace->evaluate(options.refrigerant, inputs, PerformanceResult{}, sink);
+    const EvaluationOutcome& outcome = evaluation.outcome;
+    const PerformanceResult& result = evaluation.result;
 
     // The result is printed either way; a pair without a balance point is a failed command.
     const auto failIfNoBalance = [&outcome, &sink] {
@@ -106,10 +105,10 @@ void runPair(const PairOptions& options, CommandContext& context)
         failIfNoBalance();
         return;
     }
-    const char separator = state->displayDecimalSeparator;
+    const char separator = workspace->displaySeparator();
     const auto number = [separator](double value) { return formatNumber(value, separator); };
-    const auto& compressor = state->catalogue.compressors[inputs.compressor];
-    const auto& condenser = state->catalogue.condensers[inputs.condenser];
+    const auto& compressor = catalogue.compressors[inputs.compressor];
+    const auto& condenser = catalogue.condensers[inputs.condenser];
     std::vector<std::vector<std::string>> rows = {
         {"Refrigerant", options.refrigerant, ""},
         {"Compressor", std::to_string(inputs.compressor) + " " + toUtf8(compressor.model.view()),
@@ -145,7 +144,9 @@ void addPairCommand(CLI::App& app, CommandContext& context)
     auto* command = addCommand(
         app, context, "pair", "Balance point of one compressor with one condenser of the catalogue",
         options, runPair);
-    command->add_option("--refrigerant", options->refrigerant, "R404A, R407C, R22 or R134a")
+    command
+        ->add_option("--refrigerant", options->refrigerant,
+                     refrigerantList(context.refrigerants, RefrigerantOrder::Selection))
         ->required();
     command->add_option("--compressor", options->compressor, "Compressor index (Poz.)")
         ->required()

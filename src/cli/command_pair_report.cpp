@@ -15,12 +15,13 @@
 #include "cli/editor_options.h"
 #include "cli/number_options.h"
 #include "cli/property_tables.h"
+#include "cli/refrigerant_option.h"
 #include "cli/text_table.h"
-#include "core/refrigerant/refrigerant_registry.h"
 #include "core/app/message_sink.h"
 #include "core/editor/editor_inputs.h"
 #include "core/io/file_io.h"
 #include "core/refrigerant/correlations.h"
+#include "core/refrigerant/refrigerant_registry.h"
 #include "core/refrigerant/table_loader.h"
 #include "core/reports/pair_report.h"
 #include "core/spreadsheet/first_row_cells.h"
@@ -87,11 +88,11 @@ void printReportJson(std::ostream& out, const PairReport& report)
 
 void printDefaults(const PairReportOptions& options, CommandContext& context)
 {
-    auto state = std::make_unique<ApplicationState>();
-    openCatalogue(*state, options.dataFolder);
+    const auto workspace = openWorkspace(options.dataFolder, context.refrigerants);
+    const Catalogue& catalogue = workspace->catalogue();
     const int compressor =
-        tableIndexOption("--compressor", options.compressor, state->catalogue.compressors.count());
-    const PairReportDefaults defaults = pairReportDefaults(state->catalogue, compressor);
+        tableIndexOption("--compressor", options.compressor, catalogue.compressors.count());
+    const PairReportDefaults defaults = pairReportDefaults(catalogue, compressor);
     if (options.json) {
         nlohmann::ordered_json doc;
         doc["min"] = defaults.min;
@@ -158,22 +159,20 @@ void runPairReport(const PairReportOptions& options, CommandContext& context)
         throw CommandError("give exactly one of --xlsx FILE and --json");
     if (options.refrigerant.empty() || options.condenser.empty())
         throw CommandError("--refrigerant and --condenser are needed (or --defaults)");
-    if (!RefrigerantRegistry::builtIn().knows(options.refrigerant))
-        throw CommandError("--refrigerant: unknown refrigerant '" +
-                           quotedText(options.refrigerant) + "' (known: R404A, R407C, R22, R134a)");
-    auto state = std::make_unique<ApplicationState>();
-    openCatalogue(*state, options.dataFolder);
+    requireRefrigerant(options.refrigerant, context.refrigerants, RefrigerantOrder::Selection);
+    const auto workspace = openWorkspace(options.dataFolder, context.refrigerants);
+    const Catalogue& catalogue = workspace->catalogue();
     const int compressor =
-        tableIndexOption("--compressor", options.compressor, state->catalogue.compressors.count());
+        tableIndexOption("--compressor", options.compressor, catalogue.compressors.count());
     const int condenser =
-        tableIndexOption("--condenser", options.condenser, state->catalogue.condensers.count());
-    loadPropertyTable(*state, options.refrigerant);
-    sayPropertyTableNote(*state, "pair-report", context.err);
+        tableIndexOption("--condenser", options.condenser, catalogue.condensers.count());
+    loadPropertyTable(*workspace, options.refrigerant, "pair-report", context.err);
 
     const PairReportInputs inputs =
-        reportInputs(options, pairReportDefaults(state->catalogue, compressor));
+        reportInputs(options, pairReportDefaults(catalogue, compressor));
     DiscardingMessageSink sink; // the report keeps the messages itself
-    const PairReport report = buildPairReport(*state, compressor, condenser, inputs, sink);
+    const PairReport report =
+        buildPairReport(*workspace, {options.refrigerant, {}}, compressor, condenser, inputs, sink);
     if (options.xlsx) {
         writeReport(*options.xlsx, report, context);
         return;
@@ -192,7 +191,8 @@ void addPairReportCommand(CLI::App& app, CommandContext& context)
                                "Capacity report of one compressor with one condenser over a range "
                                "of evaporating temperatures at three air temperatures",
                                options, runPairReport);
-    command->add_option("--refrigerant", options->refrigerant, "R404A, R407C, R22 or R134a");
+    command->add_option("--refrigerant", options->refrigerant,
+                        refrigerantList(context.refrigerants, RefrigerantOrder::Selection));
     command->add_option("--compressor", options->compressor, "Compressor index (Poz.)")
         ->required()
         ->check(wholeNumberText());

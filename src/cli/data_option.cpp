@@ -83,10 +83,13 @@ std::unique_ptr<FolderLock> writerLock(const std::filesystem::path& folder)
 } // namespace
 
 std::unique_ptr<Workspace> openWorkspace(const std::string& folder,
-                                         const RefrigerantRegistry& refrigerants)
+                                         const RefrigerantRegistry& refrigerants,
+                                         CatalogueStamps* files)
 {
     auto workspace = std::make_unique<Workspace>(dataFolder(folder), refrigerants);
-    loaded([&] { return workspace->loadCatalogue(); });
+    const CatalogueLoad load = loaded([&] { return workspace->loadCatalogue(); });
+    if (files)
+        *files = load.files;
     return workspace;
 }
 

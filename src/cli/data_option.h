@@ -19,7 +19,8 @@ void addDataOption(CLI::App* command, std::string& folder);
 // load finished or undid is told once on stderr). Throws CommandError for a folder not found,
 // CommandFailure for a catalogue that cannot be read.
 std::unique_ptr<Workspace> openWorkspace(const std::string& folder,
-                                         const RefrigerantRegistry& refrigerants);
+                                         const RefrigerantRegistry& refrigerants,
+                                         CatalogueStamps* files = nullptr);
 // The same holding the catalogue's writer lock from before the load until `lock` goes, so that
 // no other program writes the catalogue in between. `files` gets what was loaded.
 std::unique_ptr<Workspace> openWorkspaceForWriting(const std::string& folder,

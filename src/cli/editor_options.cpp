@@ -3,7 +3,7 @@
 #include "cli/command_base.h"
 #include "cli/command_error.h"
 #include "cli/data_option.h"
-#include "core/app/application_state.h"
+#include "cli/refrigerant_option.h"
 #include "core/editor/editor_session.h"
 #include "core/text/numeric_text.h"
 #include "core/text/untrusted_text.h"
@@ -11,13 +11,14 @@
 namespace kelvo::cli
 {
 
-void requireEditorRefrigerant(const std::string& name)
+void requireEditorRefrigerant(const std::string& name, const RefrigerantRegistry& refrigerants)
 {
-    for (const char* known : kEditorRefrigerantMenu)
-        if (name == known)
-            return;
-    throw CommandError("--refrigerant: unknown refrigerant '" + quotedText(name) +
-                       "' (known: R134a, R407C, R404A, R22)");
+    requireRefrigerant(name, refrigerants, RefrigerantOrder::Editor);
+}
+
+std::string editorRefrigerantList(const RefrigerantRegistry& refrigerants)
+{
+    return refrigerantList(refrigerants, RefrigerantOrder::Editor);
 }
 
 int tableIndexOption(const char* option, const std::string& text, int count)
@@ -43,25 +44,26 @@ int wholeNumberOption(const char* option, const std::string& text, int first, in
     return *value;
 }
 
-void openEditorCatalogue(ApplicationState& state, const std::string& dataFolder)
+EditorJob openEditorJob(const std::string& dataFolder, const RefrigerantRegistry& refrigerants)
 {
-    openCatalogue(state, dataFolder);
-    const CatalogueStamps loaded = state.editor.filesOnDisk;
-    resetEditor(state);
-    state.editor.filesOnDisk = loaded;
-    // openCatalogue has read all four files or thrown, so a save replaces only what was read.
-    state.editor.catalogueLoaded = true;
+    EditorJob job;
+    CatalogueStamps files{};
+    job.workspace = openWorkspace(dataFolder, refrigerants, &files);
+    job.session = std::make_unique<EditorSession>(*job.workspace);
+    // The workspace has read all four files or thrown, so a save replaces only what was read.
+    job.session->openLoaded(files);
+    return job;
 }
 
-std::unique_ptr<FolderLock> openEditorCatalogueForWriting(ApplicationState& state,
-                                                          const std::string& dataFolder)
+EditorJob openEditorJobForWriting(const std::string& dataFolder,
+                                  const RefrigerantRegistry& refrigerants)
 {
-    auto lock = openCatalogueForWriting(state, dataFolder);
-    const CatalogueStamps loaded = state.editor.filesOnDisk;
-    resetEditor(state);
-    state.editor.filesOnDisk = loaded;
-    state.editor.catalogueLoaded = true;
-    return lock;
+    EditorJob job;
+    CatalogueStamps files{};
+    job.workspace = openWorkspaceForWriting(dataFolder, refrigerants, job.lock, files);
+    job.session = std::make_unique<EditorSession>(*job.workspace);
+    job.session->openLoaded(files);
+    return job;
 }
 
 } // namespace kelvo::cli

@@ -40,23 +40,21 @@ void sayPropertyTableNote(const ApplicationState& state, const char* command, st
         err << "kelvo " << command << ": " << oneLine(state.refrigerant.tableNote) << "\n";
 }
 
-bool checkPropertyTables(const ApplicationState& state, std::ostream& err)
+bool checkPropertyTables(const Workspace& workspace, std::ostream& err)
 {
     bool whole = true;
-    for (int i = 1; i < kRefrigerantNameCount; ++i) {
-        const std::string name(
-            state.refrigerant.refrigerantNames[static_cast<std::size_t>(i)].view());
-        RefrigerantData scratch;
+    for (const RefrigerantEntry* entry : workspace.refrigerants().selectionOrder()) {
+        PropertyTable scratch;
         try {
-            loadRefrigerantTable(scratch, state.programDir, refrigerantTableFileName(name));
+            scratch = readPropertyTable(workspace.dataFolder(), entry->tableFile);
         } catch (const FileError& error) {
             err << "kelvo check: " << oneLine(error.path().string() + ": " + error.reason())
                 << "\n";
             whole = false;
             continue;
         }
-        if (!scratch.tableNote.empty()) {
-            err << "kelvo check: " << oneLine(scratch.tableNote) << "\n";
+        if (!scratch.note.empty()) {
+            err << "kelvo check: " << oneLine(scratch.note) << "\n";
             whole = false;
         }
     }

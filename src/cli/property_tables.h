@@ -22,9 +22,9 @@ void loadPropertyTable(Workspace& workspace, const std::string& refrigerant, con
 // "kelvo <command>: <note>".
 void sayPropertyTableNote(const ApplicationState& state, const char* command, std::ostream& err);
 
-// Loads each of the catalogue's refrigerants' tables in turn and says on `err` what is wrong
-// with each ("kelvo check: ..."): one that cannot be used, one with unusable rows. Returns
-// whether every table loaded whole.
-bool checkPropertyTables(const ApplicationState& state, std::ostream& err);
+// Reads each refrigerant's table in turn and says on `err` what is wrong with each ("kelvo
+// check: ..."): one that cannot be used, one with unusable rows. Returns whether every table
+// loaded whole.
+bool checkPropertyTables(const Workspace& workspace, std::ostream& err);
 
 } // namespace kelvo::cli

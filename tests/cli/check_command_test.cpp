@@ -39,9 +39,9 @@ TEST(CheckCommand, PrintsTheLinesOfTheEditorsChecks)
     saveCatalogue(*catalogue, folder.path());
     const std::string data = folder.path().string();
     const std::pair<const char*, std::vector<CheckLine>> checks[] = {
-        {"units", checkUnits(*catalogue)},
-        {"compressors", checkCompressors(*catalogue)},
-        {"condensers", checkCondensers(*catalogue)},
+        {"units", checkUnits(*catalogue, RefrigerantRegistry::builtIn())},
+        {"compressors", checkCompressors(*catalogue, RefrigerantRegistry::builtIn())},
+        {"condensers", checkCondensers(*catalogue, RefrigerantRegistry::builtIn())},
         {"data", checkData(*catalogue)}};
     for (const auto& [what, lines] : checks) {
         std::vector<std::string> texts;

@@ -47,8 +47,8 @@ TEST(ListCommand, RowsAsTheEditorFiltersThem)
     EditorFilters opening;
     auto run = kelvo({"list", "units", "--refrigerant", "R404A", "--json"});
     ASSERT_EQ(run.exitCode, 0) << run.err;
-    EXPECT_EQ(Json::parse(run.out),
-              rowsJson(gridRows(EditorGrid::Units, *catalogue, opening, "R404A")));
+    EXPECT_EQ(Json::parse(run.out), rowsJson(gridRows(EditorGrid::Units, *catalogue, opening,
+                                                      "R404A", RefrigerantRegistry::builtIn())));
 
     EditorFilters ticked;
     ticked.unitHousings = {false, true, true};
@@ -58,7 +58,8 @@ TEST(ListCommand, RowsAsTheEditorFiltersThem)
     run = kelvo({"list", "--json", "--tick", "BASE - KB, BOX,Copeland,SPIRAL,MIDTEMP", "units",
                  "--refrigerant", "R404A"});
     ASSERT_EQ(run.exitCode, 0) << run.err;
-    const Json expected = rowsJson(gridRows(EditorGrid::Units, *catalogue, ticked, "R404A"));
+    const Json expected = rowsJson(
+        gridRows(EditorGrid::Units, *catalogue, ticked, "R404A", RefrigerantRegistry::builtIn()));
     EXPECT_FALSE(expected["rows"].empty());
     EXPECT_EQ(Json::parse(run.out), expected);
 
@@ -67,14 +68,14 @@ TEST(ListCommand, RowsAsTheEditorFiltersThem)
     all.compressorAll = true;
     run = kelvo({"list", "compressors", "--refrigerant", "R22", "--tick", "ALL", "--json"});
     ASSERT_EQ(run.exitCode, 0) << run.err;
-    EXPECT_EQ(Json::parse(run.out),
-              rowsJson(gridRows(EditorGrid::Compressors, *catalogue, all, "R22")));
+    EXPECT_EQ(Json::parse(run.out), rowsJson(gridRows(EditorGrid::Compressors, *catalogue, all,
+                                                      "R22", RefrigerantRegistry::builtIn())));
     run = kelvo({"list", "frames", "--refrigerant", "R22", "--tick", "", "--json"});
     ASSERT_EQ(run.exitCode, 0) << run.err;
     EditorFilters none;
     none.frameHousings = {false, false};
-    EXPECT_EQ(Json::parse(run.out),
-              rowsJson(gridRows(EditorGrid::Frames, *catalogue, none, "R22")));
+    EXPECT_EQ(Json::parse(run.out), rowsJson(gridRows(EditorGrid::Frames, *catalogue, none, "R22",
+                                                      RefrigerantRegistry::builtIn())));
 
     run = kelvo({"list", "frames", "--refrigerant", "R404A"});
     ASSERT_EQ(run.exitCode, 0) << run.err;
@@ -118,7 +119,7 @@ TEST(BalanceCommand, UnitDisplayAsJson)
                         "condenserModel", "compressorModelDiffers", "condenserModelDiffers",
                         "evaporatingPressure", "condensingPressure", "condenserAt15K", "capacity",
                         "power", "condensingTemperature", "ok", "cleared", "gaveUp", "messages",
-                        "point"}));
+                        "figures", "point"}));
     const auto catalogue = sampleCatalogue();
     const CondensingUnitRecord& unit = catalogue->units[3];
     EXPECT_EQ(doc["compressorModel"], toUtf8(unit.compressorModel.view()));
@@ -131,6 +132,17 @@ TEST(BalanceCommand, UnitDisplayAsJson)
     EXPECT_EQ(doc["point"]["to"].get<double>(), -10);
     const std::string tk = doc["condensingTemperature"];
     EXPECT_EQ(tk.substr(tk.size() - 4), " [C]");
+    // The figures as numbers say what the panels' texts say, unrounded.
+    const Json& figures = doc["figures"];
+    EXPECT_EQ(figures["po"].get<double>(), 4.3);
+    EXPECT_EQ(figures["to"].get<double>(), -10);
+    EXPECT_EQ(figures["tk"].get<double>(), doc["point"]["tk"].get<double>());
+    const std::string capacity = doc["capacity"];
+    EXPECT_NEAR(
+        figures["Qo"].get<double>(),
+        std::stod(capacity.substr(0, capacity.find(' ')).replace(capacity.find(','), 1, ".")),
+        0.0005);
+    EXPECT_GT(figures["Qk"].get<double>(), 0);
 }
 
 TEST(BalanceCommand, FailedPairIsClearedWithStatus1)

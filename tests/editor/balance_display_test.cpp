@@ -1,20 +1,20 @@
 #include <gtest/gtest.h>
 #include <memory>
-#include <stdexcept>
 #include <string>
 
-#include "core/app/application_state.h"
 #include "core/app/message_sink.h"
 #include "core/catalogue/lookups.h"
 #include "core/editor/balance_display.h"
 #include "core/editor/editor_session.h"
 #include "support/temp_folder.h"
+#include "support/workspace_edits.h"
 
 namespace kelvo
 {
 namespace
 {
 
+using test::editRecord;
 using test::sampleDataFolder;
 
 // The editor opened on the sample catalogue, with sample unit 3 (an R404A BOX unit that
@@ -26,25 +26,50 @@ class EditorBalance : public ::testing::Test
 
     void SetUp() override
     {
-        state = std::make_unique<ApplicationState>();
-        state->programDir = sampleDataFolder();
-        const EditorOpening opening = openEditor(*state);
+        workspace = std::make_unique<Workspace>(sampleDataFolder());
+        session = std::make_unique<EditorSession>(*workspace);
+        const EditorOpening opening = session->open();
         ASSERT_TRUE(opening.catalogueLoaded) << opening.message;
         ASSERT_EQ(opening.message, "");
-        ci = findCompressorOfUnit(state->catalogue, kUnit);
-        ki = findCondenserOfUnit(state->catalogue, kUnit);
+        ci = findCompressorOfUnit(catalogue(), kUnit);
+        ki = findCondenserOfUnit(catalogue(), kUnit);
         ASSERT_NE(ci, 0);
         ASSERT_NE(ki, 0);
     }
 
-    BalanceDisplay pair()
+    const Catalogue& catalogue() const { return workspace->catalogue(); }
+    EditorInputs typed(const char* subcooling = "0") const
+    {
+        EditorInputs in = session->inputs();
+        in.subcooling = subcooling;
+        return in;
+    }
+    BalanceDisplay pair(const char* subcooling = "0")
     {
         sink.messages.clear();
-        return showPairBalance(*state, ci, ki, sink);
+        return session->showPair(ci, ki, typed(subcooling), sink);
     }
-    BalancePanels& panels() { return state->editor.panels; }
+    const BalancePanels& panels() const { return session->panels(); }
+    // The row of the grid that lists table index `index`, 0 when none does.
+    int rowOf(EditorGrid grid, int index) const
+    {
+        const auto& rows = session->grid(grid).rows;
+        for (std::size_t r = 0; r < rows.size(); ++r)
+            if (rows[r].index == index)
+                return static_cast<int>(r) + 1;
+        return 0;
+    }
+    // Ticks a filter box by its caption group and caption.
+    void tick(std::string_view group, std::string_view caption)
+    {
+        const auto boxes = editorFilterBoxes();
+        for (std::size_t i = 0; i < boxes.size(); ++i)
+            if (boxes[i].groupCaption == group && boxes[i].option->caption == caption)
+                session->setFilter(i, true);
+    }
 
-    std::unique_ptr<ApplicationState> state;
+    std::unique_ptr<Workspace> workspace;
+    std::unique_ptr<EditorSession> session;
     CollectingMessageSink sink;
     int ci = 0;
     int ki = 0;
@@ -52,14 +77,15 @@ class EditorBalance : public ::testing::Test
 
 TEST_F(EditorBalance, OpeningState)
 {
-    EXPECT_TRUE(state->refrigerant.calculationEnabled);
-    EXPECT_EQ(state->currentRefrigerant, "R404A");
+    EXPECT_EQ(session->refrigerant(), "R404A");
     EXPECT_EQ(panels().refrigerant, "R404A");
-    EXPECT_EQ(state->editor.refrigerantChecks, (std::array<bool, 4>{false, false, true, false}));
-    EXPECT_DOUBLE_EQ(state->refrigerant.condenserHeatFactor, 1.1);
-    EXPECT_EQ(state->editor.selectionKind, EditorSelectionKind::None);
-    EXPECT_FALSE(state->editor.grid(EditorGrid::Condensers).rows.empty());
-    EXPECT_FALSE(state->editor.chart.has_value());
+    EXPECT_EQ(session->state().tickedRefrigerant, "R404A");
+    EXPECT_EQ(session->refrigerantMenu(),
+              (std::vector<std::string>{"R134a", "R407C", "R404A", "R22"}));
+    EXPECT_DOUBLE_EQ(session->heatFactor(), 1.1);
+    EXPECT_EQ(session->state().selectionKind, EditorSelectionKind::None);
+    EXPECT_FALSE(session->grid(EditorGrid::Condensers).rows.empty());
+    EXPECT_FALSE(session->chart().has_value());
 }
 
 TEST_F(EditorBalance, PairDisplayFillsPanelsAndChart)
@@ -69,7 +95,7 @@ TEST_F(EditorBalance, PairDisplayFillsPanelsAndChart)
     ASSERT_TRUE(display.outcome.succeeded());
     EXPECT_FALSE(display.cleared);
     EXPECT_EQ(panels().compressorIndex, std::to_string(ci));
-    EXPECT_EQ(panels().compressorModel, state->catalogue.compressors[ci].model.str());
+    EXPECT_EQ(panels().compressorModel, catalogue().compressors[ci].model.str());
     EXPECT_EQ(panels().evaporatingPressure.rfind("Po=", 0), 0u);
     const std::string& capacity = panels().capacity;
     ASSERT_GE(capacity.size(), 6u);
@@ -79,16 +105,18 @@ TEST_F(EditorBalance, PairDisplayFillsPanelsAndChart)
         EXPECT_LE(capacity.size() - 5 - comma - 1, 3u) << capacity;
     }
     ASSERT_TRUE(display.chartDrawn);
-    ASSERT_TRUE(state->editor.chart.has_value());
-    EXPECT_TRUE(state->editor.chart->ok);
-    EXPECT_DOUBLE_EQ(state->editor.chart->tk, 32 + state->refrigerant.result.condensingDeltaT);
-    EXPECT_DOUBLE_EQ(state->editor.chart->to, 0);
+    ASSERT_TRUE(session->chart().has_value());
+    EXPECT_TRUE(session->chart()->ok);
+    EXPECT_DOUBLE_EQ(session->chart()->tk, 32 + session->result().condensingDeltaT);
+    EXPECT_DOUBLE_EQ(session->chart()->to, 0);
+    EXPECT_DOUBLE_EQ(display.figures.refrigeratingCapacity,
+                     session->result().refrigeratingCapacity);
 
     // A lower heat factor needs less condenser.
-    const double dT = state->refrigerant.result.condensingDeltaT;
-    heatFactorTextChanged(*state, "1.0");
+    const double dT = session->result().condensingDeltaT;
+    session->setHeatFactorText("1.0");
     pair();
-    EXPECT_LT(state->refrigerant.result.condensingDeltaT, dT);
+    EXPECT_LT(session->result().condensingDeltaT, dT);
 }
 
 TEST(EditorBalancePanels, ResultTexts)
@@ -110,145 +138,133 @@ TEST(EditorBalancePanels, ResultTexts)
     EXPECT_EQ(panels.condensingTemperature, "35 [C]");
 }
 
-TEST_F(EditorBalance, TextThatIsNoNumberClearsAndKeepsChart)
+TEST_F(EditorBalance, TextThatIsNoNumberClearsPanelsAndChartPoint)
 {
     pair();
-    const ChartRequest before = *state->editor.chart;
-    panels().frameIndex = "4";
-    state->editor.inputs.subcooling = "zero";
-    const BalanceDisplay display = pair();
+    const BalanceDisplay display = pair("zero");
     EXPECT_TRUE(display.cleared);
     EXPECT_FALSE(display.evaluated);
     EXPECT_EQ(display.failure, "'zero' is not a valid floating point value");
     EXPECT_EQ(panels().capacity, "");
     EXPECT_EQ(panels().compressorIndex, "");
     EXPECT_EQ(panels().refrigerant, "");
-    EXPECT_EQ(panels().frameIndex, "4"); // not one of the cleared panels
-    EXPECT_FALSE(display.chartDrawn);
-    EXPECT_DOUBLE_EQ(state->editor.chart->tk, before.tk);
+    // The chart shows the pair's compressor, without a working point it no longer has.
+    ASSERT_TRUE(session->chart().has_value());
+    EXPECT_EQ(session->chart()->compressor, ci);
+    EXPECT_FALSE(session->chart()->ok);
 }
 
 TEST_F(EditorBalance, EvaluationErrorClears)
 {
     // Two-point data with dt1 = dt2 divides by zero.
-    CondenserRecord& condenser = state->catalogue.condensers.at(ki);
-    condenser.dt1 = "10";
-    condenser.dt2 = "10";
-    condenser.qk1 = "5";
-    condenser.qk2 = "6";
+    editRecord<CondenserRecord>(*workspace, ki, [](CondenserRecord& condenser) {
+        condenser.dt1 = "10";
+        condenser.dt2 = "10";
+        condenser.qk1 = "5";
+        condenser.qk2 = "6";
+    });
     const BalanceDisplay display = pair();
     EXPECT_TRUE(display.evaluated);
     EXPECT_EQ(display.outcome.error, EvaluationError::DivisionByZero);
     EXPECT_TRUE(display.cleared);
     EXPECT_EQ(display.failure, "Floating point division by zero");
     EXPECT_EQ(panels().capacity, "");
-    EXPECT_FALSE(display.chartDrawn);
+    ASSERT_TRUE(session->chart().has_value());
+    EXPECT_FALSE(session->chart()->ok);
 }
 
 TEST_F(EditorBalance, FailedPairDrawsChartWithoutPointAndClears)
 {
-    state->catalogue.condensers.at(ki).refrigerant = "R22";
+    editRecord<CondenserRecord>(*workspace, ki,
+                                [](CondenserRecord& condenser) { condenser.refrigerant = "R22"; });
     const BalanceDisplay display = pair();
     EXPECT_FALSE(display.outcome.ok);
     EXPECT_TRUE(display.cleared);
     EXPECT_EQ(display.failure, "");
     ASSERT_TRUE(display.chartDrawn);
-    EXPECT_FALSE(state->editor.chart->ok);
+    EXPECT_FALSE(session->chart()->ok);
     ASSERT_EQ(sink.messages.size(), 1u);
     EXPECT_NE(sink.messages[0].find("Różne czynniki"), std::string::npos);
 }
 
 TEST_F(EditorBalance, UnitClickShowsRecordLinksAndMarksChangedCopy)
 {
-    state->editor.filters.unitAll = true;
-    state->editor.filters.compressorAll = true;
-    refillGrid(*state, EditorGrid::Units);
-    refillGrid(*state, EditorGrid::Compressors);
-    EditorGridView& units = state->editor.grid(EditorGrid::Units);
-    int row = 0;
-    for (std::size_t r = 0; r < units.rows.size(); ++r)
-        if (units.rows[r].index == kUnit)
-            row = static_cast<int>(r) + 1;
+    tick("Agregat", "ALL");
+    tick("Sprężarka", "ALL");
+    const int row = rowOf(EditorGrid::Units, kUnit);
     ASSERT_NE(row, 0);
-    units.currentRow = row;
-    state->catalogue.units.at(kUnit).compressorModel = "changed";
+    editRecord<CondensingUnitRecord>(
+        *workspace, kUnit, [](CondensingUnitRecord& unit) { unit.compressorModel = "changed"; });
 
-    const BalanceDisplay display = unitRowClicked(*state, sink);
+    const BalanceDisplay display = session->clickRow(EditorGrid::Units, row, 0, sink);
     ASSERT_TRUE(display.ran);
-    EXPECT_EQ(state->editor.selectionKind, EditorSelectionKind::Unit);
-    EXPECT_FALSE(state->editor.inputs.countsEnabled);
-    const CondensingUnitRecord& unit = state->catalogue.units[kUnit];
-    EXPECT_EQ(state->editor.inputs.compressorCount, unit.compressorCount.str());
-    EXPECT_EQ(state->editor.inputs.to, unitEvaporatingList(unit, ',').defaultText());
+    EXPECT_EQ(session->state().selectionKind, EditorSelectionKind::Unit);
+    EXPECT_FALSE(session->inputs().countsEnabled);
+    const CondensingUnitRecord& unit = catalogue().units[kUnit];
+    EXPECT_EQ(session->inputs().compressorCount, unit.compressorCount.str());
+    EXPECT_EQ(session->inputs().to, unitEvaporatingList(unit, ',').defaultText());
     EXPECT_EQ(panels().compressorModel, "changed");
     EXPECT_TRUE(panels().compressorModelDiffers);
     EXPECT_FALSE(panels().condenserModelDiffers);
     EXPECT_TRUE(display.evaluated); // the linked compressor is still evaluated
     EXPECT_NE(panels().capacity, "");
-    EXPECT_EQ(panels().frameIndex, std::to_string(findFrameOfUnit(state->catalogue, kUnit)));
+    EXPECT_EQ(panels().frameIndex, std::to_string(findFrameOfUnit(catalogue(), kUnit)));
     ASSERT_TRUE(display.compressorRow.has_value());
-    EXPECT_EQ(state->editor.grid(EditorGrid::Compressors).currentIndex(), ci);
-    EXPECT_TRUE(state->refrigerant.calculationEnabled);
+    EXPECT_EQ(session->grid(EditorGrid::Compressors).currentIndex(), ci);
 
-    // An input change runs the unit display again; the red mark is set anew each time.
-    state->catalogue.units.at(kUnit).compressorModel = state->catalogue.compressors[ci].model;
-    state->editor.inputs.ambient = "27";
-    EXPECT_TRUE(inputChanged(*state, sink).evaluated);
+    // Putting the copy right clears the red mark at once; so does an input change.
+    const std::string model = catalogue().compressors[ci].model.str();
+    editRecord<CondensingUnitRecord>(*workspace, kUnit,
+                                     [&](CondensingUnitRecord& u) { u.compressorModel = model; });
+    EXPECT_FALSE(panels().compressorModelDiffers);
+    EditorInputs in = session->inputs();
+    in.ambient = "27";
+    EXPECT_TRUE(session->setInputs(in, sink).evaluated);
     EXPECT_FALSE(panels().compressorModelDiffers);
 }
 
-TEST_F(EditorBalance, UnitWithoutCompressorLeavesResultsAlone)
+TEST_F(EditorBalance, UnitWithoutCompressorShowsNoFiguresOfAnotherRecord)
 {
     pair();
-    const std::string capacity = panels().capacity;
-    state->catalogue.units.at(kUnit).compressorId = "no such id";
-    const BalanceDisplay display = showUnitBalance(*state, kUnit, sink);
+    editRecord<CondensingUnitRecord>(
+        *workspace, kUnit, [](CondensingUnitRecord& unit) { unit.compressorId = "no such id"; });
+    sink.messages.clear();
+    const BalanceDisplay display = session->showUnit(kUnit, typed(), sink);
     EXPECT_TRUE(display.ran);
     EXPECT_FALSE(display.evaluated);
     EXPECT_EQ(panels().compressorIndex, "0");
-    EXPECT_EQ(panels().capacity, capacity);
+    EXPECT_EQ(panels().capacity, "");
+    EXPECT_FALSE(session->chart().has_value());
     ASSERT_EQ(sink.messages.size(), 1u);
     EXPECT_EQ(sink.messages[0], kNoCompressorMessage);
 }
 
 TEST_F(EditorBalance, NothingWhileCalculationDisabledOrNoRow)
 {
-    state->refrigerant.calculationEnabled = false;
-    EXPECT_FALSE(pair().ran);
-    EXPECT_FALSE(showUnitBalance(*state, kUnit, sink).ran);
-    EXPECT_EQ(panels().compressorIndex, "");
-    state->refrigerant.calculationEnabled = true;
+    {
+        const CalculationGuard guard(*session);
+        EXPECT_FALSE(pair().ran);
+        EXPECT_FALSE(session->showUnit(kUnit, typed(), sink).ran);
+        EXPECT_EQ(panels().compressorIndex, "");
+    }
     // The compressor grid opens with only producers outside the three: the sample has none.
-    ASSERT_TRUE(state->editor.grid(EditorGrid::Compressors).rows.empty());
-    EXPECT_FALSE(compressorRowClicked(*state, sink).ran);
-    EXPECT_EQ(state->editor.selectionKind, EditorSelectionKind::None);
+    ASSERT_TRUE(session->grid(EditorGrid::Compressors).rows.empty());
+    EXPECT_FALSE(session->clickRow(EditorGrid::Compressors, 1, 0, sink).ran);
+    EXPECT_EQ(session->state().selectionKind, EditorSelectionKind::None);
+    EXPECT_TRUE(pair().ran) << "the guard is restored";
 }
 
-TEST_F(EditorBalance, RefrigerantSwitchWithoutTable)
+TEST(EditorRefrigerant, SwitchWithoutTable)
 {
     test::TempFolder folder;
-    state->programDir = folder.path();
-    const std::string failure = selectRefrigerant(*state, "R22");
+    Workspace workspace(folder.path());
+    EditorSession session(workspace);
+    const std::string failure = session.chooseRefrigerant("R22");
     EXPECT_NE(failure.find("R22.txt"), std::string::npos) << failure;
-    EXPECT_TRUE(state->refrigerant.calculationEnabled);
-    EXPECT_EQ(state->currentRefrigerant, "R22");
-    EXPECT_EQ(state->editor.refrigerantChecks, (std::array<bool, 4>{false, false, false, true}));
-    for (const GridRow& row : state->editor.grid(EditorGrid::Condensers).rows)
-        EXPECT_EQ(state->catalogue.condensers[row.index].refrigerant, "R22");
-
-    EXPECT_NE(selectRefrigerant(*state, "R410A"), "");
-    EXPECT_EQ(state->currentRefrigerant, "R22");
-}
-
-TEST_F(EditorBalance, PauseRestoresOnEveryExit)
-{
-    try {
-        const CalculationPause pause(*state);
-        EXPECT_FALSE(state->refrigerant.calculationEnabled);
-        throw std::runtime_error("stop");
-    } catch (const std::runtime_error&) {
-    }
-    EXPECT_TRUE(state->refrigerant.calculationEnabled);
+    EXPECT_EQ(session.refrigerant(), "R22");
+    EXPECT_EQ(session.state().tickedRefrigerant, "R22");
+    EXPECT_NE(session.chooseRefrigerant("R410A"), "");
+    EXPECT_EQ(session.refrigerant(), "R22");
 }
 
 } // namespace

@@ -59,20 +59,20 @@ class Checks : public ::testing::Test
 
 TEST_F(Checks, AConsistentCatalogueListsNothing)
 {
-    EXPECT_TRUE(checkUnits(c).empty());
-    EXPECT_TRUE(checkCompressors(c).empty());
-    EXPECT_TRUE(checkCondensers(c).empty());
+    EXPECT_TRUE(checkUnits(c, RefrigerantRegistry::builtIn()).empty());
+    EXPECT_TRUE(checkCompressors(c, RefrigerantRegistry::builtIn()).empty());
+    EXPECT_TRUE(checkCondensers(c, RefrigerantRegistry::builtIn()).empty());
 }
 
 TEST_F(Checks, UnitBlocksAreNumberedAcrossTheCheckAndNameTheUnitRow)
 {
     c.units.at(2).housing = "Box";
-    EXPECT_EQ(texts(checkUnits(c)),
+    EXPECT_EQ(texts(checkUnits(c, RefrigerantRegistry::builtIn())),
               (std::vector<std::string>{"", "Błąd nr: 1", "Agregaty - nr wiersza: 2",
                                         "Nieznana postać agregatu !",
                                         "Dopuszczalne postacie agregatu: BASE, BOX"}));
     c.units.at(2).toMin = "minus";
-    const auto lines = checkUnits(c);
+    const auto lines = checkUnits(c, RefrigerantRegistry::builtIn());
     ASSERT_EQ(lines.size(), 9u);
     EXPECT_EQ(lines[5].text, "");
     EXPECT_EQ(lines[6].text, "Błąd nr: 2");
@@ -85,7 +85,7 @@ TEST_F(Checks, UnitBlocksAreNumberedAcrossTheCheckAndNameTheUnitRow)
 TEST_F(Checks, ABrokenLinkComparesTheEmptyRecordAtRowZero)
 {
     c.units.at(1).compressorId = "0";
-    const auto lines = checkUnits(c);
+    const auto lines = checkUnits(c, RefrigerantRegistry::builtIn());
     EXPECT_EQ(texts(lines),
               (std::vector<std::string>{
                   "", "Błąd nr: 1", "Agregaty - nr wiersza: 1", "Spreżarki - nr wiersza: 0",
@@ -96,7 +96,7 @@ TEST_F(Checks, ABrokenLinkComparesTheEmptyRecordAtRowZero)
     c.units.at(1) = consistentUnit();
     c.condensers.at(1).model = std::string(25, 'k');
     c.units.at(1).condenserModel = c.condensers[1].model;
-    EXPECT_EQ(checkUnits(c)[4].text, "Różne nazwy skraplaczy !");
+    EXPECT_EQ(checkUnits(c, RefrigerantRegistry::builtIn())[4].text, "Różne nazwy skraplaczy !");
 }
 
 TEST_F(Checks, CompressorsListTheProducerBeforeTheRefrigerant)
@@ -104,13 +104,13 @@ TEST_F(Checks, CompressorsListTheProducerBeforeTheRefrigerant)
     c.compressors.at(1).manufacturer = "copeland";
     c.compressors.at(1).refrigerant = "R410A";
     c.condensers.at(1).refrigerant = "";
-    EXPECT_EQ(texts(checkCompressors(c)),
+    EXPECT_EQ(texts(checkCompressors(c, RefrigerantRegistry::builtIn())),
               (std::vector<std::string>{
                   "Nr wiersza: 1 - nieznany producent sprężarki, dopuszczalni producenci: "
                   "Copeland, Frascold, Maneurop",
                   "Nr wiersza: 1 - nieznany czynnik chłodniczy, dopuszczalne czynniki "
                   "chłodnicze: R404A, R407C, R22, R134a"}));
-    EXPECT_EQ(texts(checkCondensers(c)),
+    EXPECT_EQ(texts(checkCondensers(c, RefrigerantRegistry::builtIn())),
               (std::vector<std::string>{"Nr wiersza: 1 - nieznany czynnik chłodniczy, "
                                         "dopuszczalne czynniki chłodnicze: R404A, R407C, R22, "
                                         "R134a"}));

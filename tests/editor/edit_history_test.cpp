@@ -47,7 +47,8 @@ TEST_F(EditHistoryOnTheSample, UndoAndRedoOfEveryOperationGiveBackTheSavedFilesB
     const std::vector<std::pair<const char*, Operation>> operations = {
         {"add unit",
          [&](Catalogue& c) {
-             return addUnit(c, {"R404A", 3, 2, 1, "2", "1"}, filters);
+             return addUnit(c, {"R404A", 3, 2, 1, "2", "1"}, filters,
+                            RefrigerantRegistry::builtIn());
          }},
         {"add compressor",
          [](Catalogue& c) { return addEmptyRecord(c, EditorGrid::Compressors, "R22"); }},
@@ -127,7 +128,7 @@ TEST_F(EditHistoryOnTheSample, RandomOperationsWithUndoAndRedoSaveWhatIsInMemory
             edit = addUnit(c,
                            {"R404A", row(c.compressors.count()), row(c.condensers.count()),
                             row(c.frames.count()), pick(9), pick(9)},
-                           filters);
+                           filters, RefrigerantRegistry::builtIn());
             break;
         case 1:
             edit =

@@ -3,7 +3,7 @@
 #include <set>
 #include <string>
 
-#include "core/app/application_state.h"
+#include "core/app/message_sink.h"
 #include "core/editor/editor_filters.h"
 #include "core/editor/editor_grids.h"
 #include "core/editor/editor_inputs.h"
@@ -13,6 +13,8 @@ namespace kelvo
 {
 namespace
 {
+
+const RefrigerantRegistry& kKnown = RefrigerantRegistry::builtIn();
 
 CompressorRecord compressor(const char* refrigerant, const char* brand, const char* kind)
 {
@@ -57,26 +59,30 @@ TEST(EditorFilters, OpeningTicksAndEveryBoxReachable)
 TEST(EditorFilters, CompressorBrandKindAndRefrigerant)
 {
     EditorFilters filters; // nothing of the compressor group ticked
-    EXPECT_FALSE(listsCompressor(compressor("R404A", "Copeland", "Other"), filters, "R404A"));
-    EXPECT_TRUE(listsCompressor(compressor("R404A", "Bitzer", "Other"), filters, "R404A"));
-    EXPECT_FALSE(listsCompressor(compressor("R404A", "Bitzer", "SPIRAL"), filters, "R404A"));
+    EXPECT_FALSE(
+        listsCompressor(compressor("R404A", "Copeland", "Other"), filters, "R404A", kKnown));
+    EXPECT_TRUE(listsCompressor(compressor("R404A", "Bitzer", "Other"), filters, "R404A", kKnown));
+    EXPECT_FALSE(
+        listsCompressor(compressor("R404A", "Bitzer", "SPIRAL"), filters, "R404A", kKnown));
     // Case and whole text count: "copeland" is another producer.
-    EXPECT_TRUE(listsCompressor(compressor("R404A", "copeland", ""), filters, "R404A"));
-    EXPECT_FALSE(listsCompressor(compressor("R22", "Bitzer", ""), filters, "R404A"));
+    EXPECT_TRUE(listsCompressor(compressor("R404A", "copeland", ""), filters, "R404A", kKnown));
+    EXPECT_FALSE(listsCompressor(compressor("R22", "Bitzer", ""), filters, "R404A", kKnown));
 
     // A refrigerant outside the four is listed for every refrigerant, but not with ALL.
-    EXPECT_TRUE(listsCompressor(compressor("", "Bitzer", ""), filters, "R22"));
-    EXPECT_TRUE(listsCompressor(compressor("R410A", "Bitzer", ""), filters, "R134a"));
+    EXPECT_TRUE(listsCompressor(compressor("", "Bitzer", ""), filters, "R22", kKnown));
+    EXPECT_TRUE(listsCompressor(compressor("R410A", "Bitzer", ""), filters, "R134a", kKnown));
     filters.compressorAll = true;
-    EXPECT_FALSE(listsCompressor(compressor("", "Bitzer", ""), filters, "R22"));
+    EXPECT_FALSE(listsCompressor(compressor("", "Bitzer", ""), filters, "R22", kKnown));
     // With ALL only the refrigerant counts.
-    EXPECT_TRUE(listsCompressor(compressor("R22", "Copeland", "SPIRAL"), filters, "R22"));
+    EXPECT_TRUE(listsCompressor(compressor("R22", "Copeland", "SPIRAL"), filters, "R22", kKnown));
 
     filters.compressorAll = false;
     filters.compressorBrands[0] = true; // Copeland
     filters.compressorKinds[0] = true;  // SPIRAL
-    EXPECT_TRUE(listsCompressor(compressor("R404A", "Copeland", "SPIRAL"), filters, "R404A"));
-    EXPECT_FALSE(listsCompressor(compressor("R404A", "Maneurop", "SPIRAL"), filters, "R404A"));
+    EXPECT_TRUE(
+        listsCompressor(compressor("R404A", "Copeland", "SPIRAL"), filters, "R404A", kKnown));
+    EXPECT_FALSE(
+        listsCompressor(compressor("R404A", "Maneurop", "SPIRAL"), filters, "R404A", kKnown));
 }
 
 TEST(EditorFilters, UnitHousingVersionCompressorAndRange)
@@ -84,35 +90,36 @@ TEST(EditorFilters, UnitHousingVersionCompressorAndRange)
     EditorFilters filters;
     const CompressorRecord none;
     filters.unitHousings[2] = true; // BOX
-    EXPECT_TRUE(listsUnit(unit("BOX", "SB"), none, filters, "R404A"));
-    EXPECT_FALSE(listsUnit(unit("BASE", "SB"), none, filters, "R404A"));
+    EXPECT_TRUE(listsUnit(unit("BOX", "SB"), none, filters, "R404A", kKnown));
+    EXPECT_FALSE(listsUnit(unit("BASE", "SB"), none, filters, "R404A", kKnown));
     filters.unitHousings = {true, true, false};
-    EXPECT_TRUE(listsUnit(unit("BASE", "SB"), none, filters, "R404A"));
-    EXPECT_TRUE(listsUnit(unit("BASE", "KB"), none, filters, "R404A"));
-    EXPECT_FALSE(listsUnit(unit("BOX", "SB"), none, filters, "R404A"));
+    EXPECT_TRUE(listsUnit(unit("BASE", "SB"), none, filters, "R404A", kKnown));
+    EXPECT_TRUE(listsUnit(unit("BASE", "KB"), none, filters, "R404A", kKnown));
+    EXPECT_FALSE(listsUnit(unit("BOX", "SB"), none, filters, "R404A", kKnown));
     // BASE with another version never passes; another housing needs another version.
     filters.unitHousings = {true, true, true};
-    EXPECT_FALSE(listsUnit(unit("BASE", "XB"), none, filters, "R404A"));
-    EXPECT_FALSE(listsUnit(unit("Box", "SB"), none, filters, "R404A"));
-    EXPECT_TRUE(listsUnit(unit("Box", ""), none, filters, "R404A"));
+    EXPECT_FALSE(listsUnit(unit("BASE", "XB"), none, filters, "R404A", kKnown));
+    EXPECT_FALSE(listsUnit(unit("Box", "SB"), none, filters, "R404A", kKnown));
+    EXPECT_TRUE(listsUnit(unit("Box", ""), none, filters, "R404A", kKnown));
     filters.unitHousings = {false, false, false};
-    EXPECT_TRUE(listsUnit(unit("", "X"), none, filters, "R404A"));
+    EXPECT_TRUE(listsUnit(unit("", "X"), none, filters, "R404A", kKnown));
 
     // The linked compressor's brand and kind: the empty record passes, a Copeland does not
     // while its box is unticked.
     filters.unitHousings[2] = true;
-    EXPECT_TRUE(listsUnit(unit("BOX", ""), none, filters, "R404A"));
-    EXPECT_FALSE(listsUnit(unit("BOX", ""), compressor("R404A", "Copeland", ""), filters, "R404A"));
+    EXPECT_TRUE(listsUnit(unit("BOX", ""), none, filters, "R404A", kKnown));
+    EXPECT_FALSE(
+        listsUnit(unit("BOX", ""), compressor("R404A", "Copeland", ""), filters, "R404A", kKnown));
 
     filters.unitRanges[1] = false; // MIDTEMP
-    EXPECT_FALSE(listsUnit(unit("BOX", "", "MIDTEMP"), none, filters, "R404A"));
-    EXPECT_TRUE(listsUnit(unit("BOX", "", "midtemp"), none, filters, "R404A"));
+    EXPECT_FALSE(listsUnit(unit("BOX", "", "MIDTEMP"), none, filters, "R404A", kKnown));
+    EXPECT_TRUE(listsUnit(unit("BOX", "", "midtemp"), none, filters, "R404A", kKnown));
 
-    EXPECT_TRUE(listsUnit(unit("BOX", "", "LOWTEMP", ""), none, filters, "R22"));
+    EXPECT_TRUE(listsUnit(unit("BOX", "", "LOWTEMP", ""), none, filters, "R22", kKnown));
     filters.unitAll = true; // only the refrigerant counts
-    EXPECT_FALSE(listsUnit(unit("BOX", "", "LOWTEMP", ""), none, filters, "R22"));
+    EXPECT_FALSE(listsUnit(unit("BOX", "", "LOWTEMP", ""), none, filters, "R22", kKnown));
     EXPECT_TRUE(listsUnit(unit("BASE", "XB", "MIDTEMP", "R22"), compressor("", "Copeland", ""),
-                          filters, "R22"));
+                          filters, "R22", kKnown));
 }
 
 TEST(EditorFilters, FrameHousingIsExact)
@@ -131,30 +138,43 @@ TEST(EditorFilters, FrameHousingIsExact)
     EXPECT_FALSE(listsCondenser(condenser, "R404A"));
 }
 
+// An editor over five frames, BASE and BOX by turns.
 class EditorGridRefill : public ::testing::Test
 {
   protected:
     void SetUp() override
     {
-        state = std::make_unique<ApplicationState>();
-        state->currentRefrigerant = "R404A";
-        resetEditor(*state);
-        state->editor.filters.frameHousings = {true, true};
+        Catalogue catalogue;
         for (int i = 1; i <= 5; ++i)
-            addFrame(i % 2 ? "BASE" : "BOX");
-        refillGrid(*state, EditorGrid::Frames);
+            addFrame(catalogue, i % 2 ? "BASE" : "BOX");
+        workspace.replaceCatalogue(catalogue);
+        session.chooseRefrigerant("R404A");
     }
-    void addFrame(const char* housing)
+    static void addFrame(Catalogue& catalogue, const char* housing)
     {
-        auto& frames = state->catalogue.frames;
+        auto& frames = catalogue.frames;
         const int index = frames.count() + 1;
         frames.at(index).housing = housing;
         frames.at(index).name = "Rama " + std::to_string(index);
         frames.setCount(index);
     }
-    EditorGridView& frames() { return state->editor.grid(EditorGrid::Frames); }
+    const EditorGridView& frames() const { return session.grid(EditorGrid::Frames); }
+    // The filter box of an option, by its place among the boxes.
+    void setBox(const FilterOption& option, bool ticked)
+    {
+        const auto boxes = editorFilterBoxes();
+        for (std::size_t i = 0; i < boxes.size(); ++i)
+            if (boxes[i].option == &option)
+                session.setFilter(i, ticked);
+    }
+    void clickFrame(int row)
+    {
+        DiscardingMessageSink sink;
+        session.clickRow(EditorGrid::Frames, row, 1, sink);
+    }
 
-    std::unique_ptr<ApplicationState> state;
+    Workspace workspace{"no such folder"};
+    EditorSession session{workspace};
 };
 
 TEST_F(EditorGridRefill, RowsInTableOrderAndBlankRow)
@@ -164,58 +184,65 @@ TEST_F(EditorGridRefill, RowsInTableOrderAndBlankRow)
     EXPECT_EQ(frames().rows[1].name, "Rama 2");
     EXPECT_EQ(frames().rowCount(), 6);
 
-    state->editor.filters.frameHousings = {false, false};
-    refillGrid(*state, EditorGrid::Frames);
+    setBox(kFrameHousingOptions[0], false);
+    setBox(kFrameHousingOptions[1], false);
     EXPECT_TRUE(frames().rows.empty());
     EXPECT_EQ(frames().rowCount(), 2); // one blank data row
-    EXPECT_EQ(frames().currentRow, 1);
     EXPECT_EQ(frames().currentIndex(), std::nullopt);
     // Nothing happens for the blank row.
-    EXPECT_FALSE(frameRowClicked(*state));
+    clickFrame(1);
+    EXPECT_EQ(session.panels().frameIndex, "");
 }
 
-TEST_F(EditorGridRefill, CursorComesBackOrGoes)
+TEST_F(EditorGridRefill, TheHighlightStaysOnItsRecordOrGoes)
 {
-    frames().currentRow = 3;
-    frames().currentColumn = 1;
-    refillGrid(*state, EditorGrid::Frames);
-    EXPECT_EQ(frames().currentRow, 3);
+    clickFrame(3);
+    EXPECT_EQ(session.panels().frameName, "Rama 3");
+    setBox(kFrameHousingOptions[1], false); // BOX frames 2 and 4 leave the grid
+    EXPECT_EQ(frames().rows.size(), 3u);
+    EXPECT_EQ(frames().currentIndex(), 3);
+    EXPECT_EQ(frames().currentRow, 2);
     EXPECT_EQ(frames().currentColumn, 1);
 
-    frames().currentRow = 5; // the last row comes back as the row above
-    refillGrid(*state, EditorGrid::Frames);
-    EXPECT_EQ(frames().currentRow, 4);
-
-    state->editor.filters.frameHousings = {true, false}; // 3 rows left
-    refillGrid(*state, EditorGrid::Frames);
+    clickFrame(1);                          // frame 1
+    setBox(kFrameHousingOptions[0], false); // ... leaves too: nothing is highlighted
     EXPECT_EQ(frames().currentRow, 0);
     EXPECT_EQ(frames().currentIndex(), std::nullopt);
 
     EXPECT_EQ(cursorAfterRefill({1, 1}, 6, 2).row, 1);
     EXPECT_EQ(cursorAfterRefill({2, 0}, 3, 2).row, 1);
+    EXPECT_EQ(cursorAfterRefill({5, 0}, 6, 6).row, 4);
 }
 
-TEST_F(EditorGridRefill, BrandBoxRefillsOnlyTheCompressorGrid)
+TEST(EditorGridFilters, ACompressorBoxRefillsTheUnitGridToo)
 {
-    auto& compressors = state->catalogue.compressors;
-    compressors.at(1) = compressor("R404A", "Copeland", "Other");
-    compressors.at(1).id = "7";
-    compressors.setCount(1);
-    auto& units = state->catalogue.units;
-    units.at(1) = unit("BOX", "");
-    units.at(1).compressorId = "7";
-    units.setCount(1);
-    state->editor.filters.unitHousings[2] = true;
-    refillGrid(*state, EditorGrid::Units);
-    EXPECT_TRUE(state->editor.grid(EditorGrid::Units).rows.empty());
+    Catalogue catalogue;
+    catalogue.compressors.at(1) = compressor("R404A", "Copeland", "Other");
+    catalogue.compressors.at(1).id = "7";
+    catalogue.compressors.setCount(1);
+    catalogue.units.at(1) = unit("BOX", "");
+    catalogue.units.at(1).compressorId = "7";
+    catalogue.units.setCount(1);
+    Workspace workspace("no such folder");
+    workspace.replaceCatalogue(catalogue);
+    EditorSession session(workspace);
+    session.chooseRefrigerant("R404A");
+    const auto boxes = editorFilterBoxes();
+    const auto place = [&](const FilterOption& option) {
+        for (std::size_t i = 0; i < boxes.size(); ++i)
+            if (boxes[i].option == &option)
+                return i;
+        return boxes.size();
+    };
+    EXPECT_EQ(session.setFilter(place(kUnitHousingOptions[2]), true), EditorGrid::Units);
+    EXPECT_TRUE(session.grid(EditorGrid::Units).rows.empty()); // its Copeland box is unticked
 
-    EXPECT_EQ(filterBoxClicked(*state, "CheckBox1", true), EditorGrid::Compressors);
-    EXPECT_TRUE(state->editor.filters.compressorBrands[0]);
-    EXPECT_EQ(state->editor.grid(EditorGrid::Compressors).rows.size(), 1u);
-    EXPECT_TRUE(state->editor.grid(EditorGrid::Units).rows.empty());
-    EXPECT_EQ(filterBoxClicked(*state, "CheckBox9", true), EditorGrid::Units);
-    EXPECT_EQ(state->editor.grid(EditorGrid::Units).rows.size(), 1u);
-    EXPECT_EQ(filterBoxClicked(*state, "Button1", true), std::nullopt);
+    // The unit is listed as soon as its compressor's brand box is ticked.
+    EXPECT_EQ(session.setFilter(place(kCompressorBrandOptions[0]), true), EditorGrid::Compressors);
+    EXPECT_TRUE(session.state().filters.compressorBrands[0]);
+    EXPECT_EQ(session.grid(EditorGrid::Compressors).rows.size(), 1u);
+    EXPECT_EQ(session.grid(EditorGrid::Units).rows.size(), 1u);
+    EXPECT_EQ(session.setFilter(boxes.size(), true), std::nullopt);
 }
 
 TEST(EditorInputLists, OpeningListsAndDefaults)

@@ -2,9 +2,9 @@
 #include <memory>
 #include <string>
 
-#include "core/app/application_state.h"
-#include "core/app/calculation_pause.h"
+#include "core/editor/editor_session.h"
 #include "core/editor/record_editor_session.h"
+#include "support/workspace_edits.h"
 
 namespace kelvo
 {
@@ -16,9 +16,9 @@ class RecordEditors : public ::testing::Test
   protected:
     void SetUp() override
     {
-        state.refrigerant.calculationEnabled = true;
-        Catalogue& c = state.catalogue;
+        Catalogue c;
         CondenserRecord condenser;
+        condenser.refrigerant = "R404A";
         condenser.id = "4";
         condenser.height = "650";
         c.condensers.append(condenser);
@@ -31,6 +31,7 @@ class RecordEditors : public ::testing::Test
         frame.dimFi = "12";
         c.frames.append(frame);
         CondensingUnitRecord unit;
+        unit.refrigerant = "R404A";
         unit.name = "Agregat";
         unit.housing = "Box";
         unit.version = "KB";
@@ -40,15 +41,21 @@ class RecordEditors : public ::testing::Test
         unit.dimensions.c = "stare";
         c.units.append(unit);
         CompressorRecord compressor;
+        compressor.refrigerant = "R404A";
         compressor.id = "1";
         compressor.envelopes[0].to[8] = "-40";
         compressor.envelopes[0].tk[9] = "30";
         compressor.suctionTemperature = "20";
         c.compressors.append(compressor);
-        for (EditorGrid grid : {EditorGrid::Compressors, EditorGrid::Condensers, EditorGrid::Units,
-                                EditorGrid::Frames})
-            state.editor.grid(grid).rows = {{1, "rekord"}};
+        workspace.replaceCatalogue(c);
+        // Every record listed, each grid on its first row.
+        const auto boxes = editorFilterBoxes();
+        for (std::size_t i = 0; i < boxes.size(); ++i)
+            if (boxes[i].option->caption == "ALL")
+                editor.setFilter(i, true);
+        editor.chooseRefrigerant("R404A");
     }
+    const Catalogue& catalogue() const { return workspace.catalogue(); }
 
     static std::string& text(FormValues& values, const RecordEditorSession& session,
                              const char* name)
@@ -58,14 +65,15 @@ class RecordEditors : public ::testing::Test
         return values.texts.at(static_cast<std::size_t>(row));
     }
 
-    ApplicationState state;
+    Workspace workspace{"data"};
+    EditorSession editor{workspace};
 };
 
 TEST_F(RecordEditors, TheUnitEditorDerivesItsDimensionsAndStoresThemOnClosing)
 {
-    auto session = openRecordEditor(state, EditorGrid::Units);
+    auto session = editor.openRecordEditor(EditorGrid::Units);
     ASSERT_TRUE(session);
-    EXPECT_EQ(state.editor.currentUnitIndex, 1);
+    EXPECT_EQ(editor.state().currentUnitIndex, 1);
     FormValues values = session->opening();
     EXPECT_EQ(text(values, *session, "Edit26"), "Rama BASE");
     EXPECT_EQ(text(values, *session, "Edit30"), "2100"); // 800 + 650 x 2
@@ -73,19 +81,20 @@ TEST_F(RecordEditors, TheUnitEditorDerivesItsDimensionsAndStoresThemOnClosing)
     EXPECT_EQ(text(values, *session, "Edit36"), "12");
     EXPECT_EQ(text(values, *session, "ComboBox1"), "?"); // "Box" is no item
     session->close(values);
-    const CondensingUnitRecord& unit = state.catalogue.units[1];
+    const CondensingUnitRecord& unit = catalogue().units[1];
     EXPECT_EQ(unit.dimensions.c, "2100");
     EXPECT_EQ(unit.housing, "?");
     EXPECT_EQ(unit.version, "KB");
 
     // A "BOX" frame gives its own C; texts that are no numbers, or no frame, give "?".
-    state.catalogue.frames.at(1).housing = "BOX";
-    EXPECT_EQ(deriveUnitTexts(state.catalogue, 1, ',').dims[2], "1234");
-    state.catalogue.frames.at(1).housing = "BASE";
-    state.catalogue.units.at(1).condenserCount = "dwa";
-    EXPECT_EQ(deriveUnitTexts(state.catalogue, 1, ',').dims[2], "?");
-    state.catalogue.units.at(1).frameId = "5";
-    const UnitDerivedTexts none = deriveUnitTexts(state.catalogue, 1, ',');
+    Catalogue c = catalogue();
+    c.frames.at(1).housing = "BOX";
+    EXPECT_EQ(deriveUnitTexts(c, 1, ',').dims[2], "1234");
+    c.frames.at(1).housing = "BASE";
+    c.units.at(1).condenserCount = "dwa";
+    EXPECT_EQ(deriveUnitTexts(c, 1, ',').dims[2], "?");
+    c.units.at(1).frameId = "5";
+    const UnitDerivedTexts none = deriveUnitTexts(c, 1, ',');
     EXPECT_TRUE(none.frameName.empty());
     EXPECT_EQ(none.dims[0], "?");
     EXPECT_EQ(none.dimFi, "?");
@@ -93,7 +102,7 @@ TEST_F(RecordEditors, TheUnitEditorDerivesItsDimensionsAndStoresThemOnClosing)
 
 TEST_F(RecordEditors, TheCompressorEditorCutsToTheWidthAndKeepsWhatItDoesNotShow)
 {
-    auto session = openRecordEditor(state, EditorGrid::Compressors);
+    auto session = editor.openRecordEditor(EditorGrid::Compressors);
     ASSERT_TRUE(session);
     FormValues values = session->opening();
     EXPECT_EQ(text(values, *session, "Edit1"), "1");
@@ -101,7 +110,7 @@ TEST_F(RecordEditors, TheCompressorEditorCutsToTheWidthAndKeepsWhatItDoesNotShow
     text(values, *session, "Edit38") = "-35";
     session->setSuperheatMode(true);
     session->close(values);
-    const CompressorRecord& c = state.catalogue.compressors[1];
+    const CompressorRecord& c = catalogue().compressors[1];
     EXPECT_EQ(c.coeffSets[0].c[0].str(), std::string(50, '7'));
     EXPECT_EQ(c.envelopes[0].to[0], "-35");
     EXPECT_EQ(c.envelopes[0].to[8], "-40");
@@ -112,49 +121,49 @@ TEST_F(RecordEditors, TheCompressorEditorCutsToTheWidthAndKeepsWhatItDoesNotShow
 
 TEST_F(RecordEditors, OneSessionIsOneStepOfTheHistory)
 {
-    auto session = openRecordEditor(state, EditorGrid::Condensers);
+    auto session = editor.openRecordEditor(EditorGrid::Condensers);
     ASSERT_TRUE(session);
     FormValues values = session->opening();
     for (const char* typed : {"1", "12", "123"}) {
         text(values, *session, "Edit5") = typed;
         session->store(values); // every key release
     }
-    EXPECT_EQ(state.catalogue.condensers[1].coeffA, "123");
+    EXPECT_EQ(catalogue().condensers[1].coeffA, "123");
     session->close(values);
-    EXPECT_EQ(state.editor.history.undoSteps(), 1u);
-    EXPECT_EQ(state.editor.history.undoDescription(), "Edytuj wiersz – skraplacz 1");
-    ASSERT_TRUE(state.editor.history.undo(state.catalogue));
-    EXPECT_TRUE(state.catalogue.condensers[1].coeffA.empty());
+    EXPECT_EQ(editor.state().history.undoSteps(), 1u);
+    EXPECT_EQ(editor.state().history.undoDescription(), "Edytuj wiersz – skraplacz 1");
+    ASSERT_TRUE(editor.undo());
+    EXPECT_TRUE(catalogue().condensers[1].coeffA.empty());
 
     // Closing unchanged is no step.
-    auto frame = openRecordEditor(state, EditorGrid::Frames);
+    auto frame = editor.openRecordEditor(EditorGrid::Frames);
     ASSERT_TRUE(frame);
     frame->close(frame->opening());
-    EXPECT_EQ(state.editor.history.undoSteps(), 0u);
+    EXPECT_EQ(editor.state().history.undoSteps(), 0u);
 }
 
 TEST_F(RecordEditors, NothingIsStoredWhileTheWindowFillsItsControls)
 {
-    auto session = openRecordEditor(state, EditorGrid::Frames);
+    auto session = editor.openRecordEditor(EditorGrid::Frames);
     ASSERT_TRUE(session);
     FormValues values = session->opening();
     text(values, *session, "Edit11") = "inna";
     {
-        const CalculationPause filling(state);
+        const CalculationGuard filling(editor);
         session->store(values);
     }
-    EXPECT_EQ(state.catalogue.frames[1].name, "Rama BASE");
+    EXPECT_EQ(catalogue().frames[1].name, "Rama BASE");
     session->store(values);
-    EXPECT_EQ(state.catalogue.frames[1].name, "inna");
-    EXPECT_EQ(session->drawingFile("R1"), state.programDir / "wmf" / "R1.wmf");
+    EXPECT_EQ(catalogue().frames[1].name, "inna");
+    EXPECT_EQ(editor.grid(EditorGrid::Frames).rows[0].name, "inna") << "the grid follows";
+    EXPECT_EQ(session->drawingFile("R1"), std::filesystem::path("data") / "wmf" / "R1.wmf");
 }
 
 TEST_F(RecordEditors, NoCurrentRowOpensNothing)
 {
-    state.editor.grid(EditorGrid::Units).rows.clear();
-    EXPECT_FALSE(openRecordEditor(state, EditorGrid::Units));
-    state.editor.grid(EditorGrid::Frames).currentRow = 0;
-    EXPECT_FALSE(openRecordEditor(state, EditorGrid::Frames));
+    workspace.replaceCatalogue(Catalogue{});
+    EXPECT_FALSE(editor.openRecordEditor(EditorGrid::Units));
+    EXPECT_FALSE(editor.openRecordEditor(EditorGrid::Frames));
 }
 
 TEST(DrawingPreview, StretchesOnlyWithinWhatRealDrawingsNeed)

@@ -154,7 +154,8 @@ TEST_F(RowOperations, ANewUnitIsBuiltFromTheChosenRowsAndCountsTheListedUnits)
     EditorFilters filters; // units without housing and version, of any compressor
     filters.compressorBrands = {true, true, true};
     filters.compressorKinds = {true, true, true};
-    const RowEdit edit = addUnit(c, {"R404A", 4, 3, 1, "2", "1"}, filters);
+    const RowEdit edit =
+        addUnit(c, {"R404A", 4, 3, 1, "2", "1"}, filters, RefrigerantRegistry::builtIn());
     ASSERT_TRUE(edit.done);
     EXPECT_EQ(c.units.count(), 5);
     const CondensingUnitRecord& added = c.units[5];
@@ -168,7 +169,8 @@ TEST_F(RowOperations, ANewUnitIsBuiltFromTheChosenRowsAndCountsTheListedUnits)
     EXPECT_EQ(edit.message, "1. Wstawiłem nowy agregat na pozycji nr : 5\r2. Uzupełnij pozostałe "
                             "dane :)\r3. Aktualna ilość agregatów dla czynnika chłodniczego R404A "
                             ": 1 szt.");
-    EXPECT_FALSE(addUnit(c, {"R404A", 9, 3, 1, "1", "1"}, filters).done);
+    EXPECT_FALSE(
+        addUnit(c, {"R404A", 9, 3, 1, "1", "1"}, filters, RefrigerantRegistry::builtIn()).done);
 }
 
 TEST_F(RowOperations, DeletingACompressorUnlinksItsUnitsAndLeavesACopyPastTheCount)
@@ -267,11 +269,11 @@ TEST_F(RowOperations, EveryRefusalSaysWhyOnItsSecondLine)
         {assignToUnit(c, EditorGrid::Condensers, 1, "abc"), "„abc” nie jest liczbą całkowitą"},
         {assignToUnit(c, EditorGrid::Frames, 2, "2"),
          "wiersz 2 tabeli ram jest poza zakresem 1 .. 1"},
-        {addUnit(c, {"R404A", 9, 3, 1, "1", "1"}, filters),
+        {addUnit(c, {"R404A", 9, 3, 1, "1", "1"}, filters, RefrigerantRegistry::builtIn()),
          "wiersz 9 tabeli sprężarek jest poza zakresem 1 .. 5"},
-        {addUnit(c, {"R404A", 1, 1, 1, "0", "1"}, filters),
+        {addUnit(c, {"R404A", 1, 1, 1, "0", "1"}, filters, RefrigerantRegistry::builtIn()),
          "ilość sprężarek „0” nie jest liczbą całkowitą większą od 0"},
-        {addUnit(c, {"R404A", 1, 1, 1, "1", "1\r\n2"}, filters),
+        {addUnit(c, {"R404A", 1, 1, 1, "1", "1\r\n2"}, filters, RefrigerantRegistry::builtIn()),
          "ilość skraplaczy „1\\x0D\\x0A2” nie jest liczbą całkowitą większą od 0"},
         {deleteRecord(*std::make_unique<Catalogue>(), EditorGrid::Units, 1),
          "tabela agregatów jest pusta"}};

@@ -13,10 +13,12 @@
 #include "core/app/application_state.h"
 #include "core/catalogue/catalogue_files.h"
 #include "core/editor/catalogue_saving.h"
+#include "core/workspace/workspace.h"
 #include "gui/app/start_window.h"
 #include "gui/editor/editor_window.h"
 #include "gui/ui/clickable_picture.h"
 #include "support/temp_folder.h"
+#include "support/workspace_edits.h"
 
 using kelvo::ApplicationState;
 using kelvo::EditorGrid;
@@ -59,6 +61,12 @@ class EditorWindowTest : public QObject
     static QString panel(QWidget* window, int number)
     {
         return window->findChild<QLabel*>(QString("Panel%1").arg(number))->text();
+    }
+
+    static void renameCompressor(EditorWindow* editor, const char* model)
+    {
+        kelvo::test::editRecord<kelvo::CompressorRecord>(
+            editor->workspace(), 1, [model](kelvo::CompressorRecord& c) { c.model = model; });
     }
 
     static int dataRows(QTableView* grid)
@@ -139,7 +147,8 @@ class EditorWindowTest : public QObject
         QVERIFY(panel(editor, 12).startsWith("Po="));
         QVERIFY(!child<QComboBox>(editor, "ComboBox3")->isEnabled());
         // The linked compressor's row is current in its grid and its index is shown.
-        const kelvo::CondensingUnitRecord& record = state_->catalogue.units[unit];
+        const kelvo::CondensingUnitRecord& record =
+            editor->session().workspace().catalogue().units[unit];
         QCOMPARE(panel(editor, 1), QString::fromStdString(record.compressorModel.str()));
         auto* compressors = child<QTableView>(editor, "StringGrid1");
         QCOMPARE(compressors->currentIndex().siblingAtColumn(0).data().toString(),
@@ -165,27 +174,27 @@ class EditorWindowTest : public QObject
         QVERIFY(red > 100);
         QVERIFY(blue > 100);
 
-        // A text that is no number clears the panels; the chart stays.
+        // A text that is no number clears the panels; the chart keeps the compressor's envelope.
         auto* ambient = child<QComboBox>(editor, "ComboBox2");
         ambient->setEditText("warm");
         ambient->lineEdit()->setModified(true);
         emit ambient->lineEdit()->editingFinished();
         QVERIFY(panel(editor, 7).isEmpty());
-        QVERIFY(state_->editor.chart.has_value());
+        QVERIFY(editor->session().chart().has_value());
     }
 
     void saveWritesFilesThatLoadBackIdentical()
     {
         EditorWindow* editor = openFromStartWindow();
         QVERIFY(editor);
-        state_->catalogue.compressors.at(1).model = "KS-041M-NEW";
-        QVERIFY(kelvo::hasUnsavedChanges(*state_));
+        renameCompressor(editor, "KS-041M-NEW");
+        QVERIFY(editor->session().hasUnsavedChanges());
         QVERIFY(editor->save());
         QVERIFY(!editor->isWindowModified());
         kelvo::Catalogue reloaded;
         kelvo::loadCatalogue(reloaded, folder_->path());
         QCOMPARE(kelvo::catalogueFingerprint(reloaded),
-                 kelvo::catalogueFingerprint(state_->catalogue));
+                 kelvo::catalogueFingerprint(editor->session().workspace().catalogue()));
         QCOMPARE(reloaded.compressors[1].model.str(), std::string("KS-041M-NEW"));
         QVERIFY(std::filesystem::exists(folder_->path() / "sprezarki.txt.bak"));
 
@@ -196,15 +205,15 @@ class EditorWindowTest : public QObject
             asked << text;
             return overwrite;
         });
-        state_->catalogue.compressors.at(1).model = "KS-041M-NEWER";
+        renameCompressor(editor, "KS-041M-NEWER");
         QVERIFY(editor->save());
         QVERIFY(asked.isEmpty()); // its own save is no change by another program
-        state_->catalogue.compressors.at(1).model = "KS-041M-LATEST";
+        renameCompressor(editor, "KS-041M-LATEST");
         std::ofstream(folder_->path() / "Podstawy.txt", std::ios::app) << "\r\n";
         QVERIFY(!editor->save());
         QCOMPARE(asked.size(), 1);
         QCOMPARE(asked.last(), QString::fromUtf8(kelvo::kFilesChangedQuestion));
-        QVERIFY(kelvo::hasUnsavedChanges(*state_));
+        QVERIFY(editor->session().hasUnsavedChanges());
         overwrite = true;
         QVERIFY(editor->save());
         kelvo::loadCatalogue(reloaded, folder_->path());
@@ -221,7 +230,9 @@ class EditorWindowTest : public QObject
             ++asked;
             return answer;
         });
-        state_->catalogue.units.at(1).name = "Changed";
+        kelvo::test::editRecord<kelvo::CondensingUnitRecord>(
+            editor->workspace(), 1,
+            [](kelvo::CondensingUnitRecord& unit) { unit.name = "Changed"; });
         QVERIFY(!editor->close());
         QCOMPARE(asked, 1);
         QVERIFY(editor->isVisible());
@@ -255,7 +266,7 @@ class EditorWindowTest : public QObject
         QTest::keyClick(compressors, Qt::Key_Down);
         QCOMPARE(compressors->currentIndex().row(), 2);
         QCOMPARE(panel(editor, 9), compressors->model()->index(2, 0).data().toString());
-        QCOMPARE(state_->editor.grid(EditorGrid::Compressors).currentRow, 3);
+        QCOMPARE(editor->session().grid(EditorGrid::Compressors).currentRow, 3);
     }
 
     void lookingAtRecordsIsNoChangeToSave()

@@ -12,6 +12,7 @@
 #include <memory>
 
 #include "core/app/application_state.h"
+#include "core/workspace/workspace.h"
 #include "gui/editor/editor_window.h"
 #include "gui/editor/record_editor_window.h"
 #include "gui/selection/selection_window.h"
@@ -92,9 +93,8 @@ class FreeTextInputsTest : public QObject
     void theEditorsInputBoxesAndPrompts()
     {
         const auto folder = kelvo::test::copyOfSampleData();
-        auto state = std::make_unique<ApplicationState>();
-        state->programDir = folder->path();
-        EditorWindow editor(*state);
+        kelvo::Workspace workspace(folder->path());
+        EditorWindow editor(workspace);
         QStringList messages;
         QString answer;
         editor.setMessagePresenter([&](const QString& text) { messages << text; });
@@ -117,8 +117,8 @@ class FreeTextInputsTest : public QObject
             }
         }
         // Every prompt: a typed index that is no row changes nothing.
-        const int compressors = state->catalogue.compressors.count();
-        const int units = state->catalogue.units.count();
+        const int compressors = workspace.catalogue().compressors.count();
+        const int units = workspace.catalogue().units.count();
         for (const QString& text : hostileTexts()) {
             answer = text;
             editor.clickGridRow(EditorGrid::Compressors, 0);
@@ -128,8 +128,8 @@ class FreeTextInputsTest : public QObject
                   RowCommand::CopyCompressor, RowCommand::AssignCondenser,
                   RowCommand::AssignCompressor, RowCommand::AssignFrame})
                 editor.runCommand(command);
-            QCOMPARE(state->catalogue.compressors.count(), compressors);
-            QCOMPARE(state->catalogue.units.count(), units);
+            QCOMPARE(workspace.catalogue().compressors.count(), compressors);
+            QCOMPARE(workspace.catalogue().units.count(), units);
             expectNoNonFiniteFigure(&editor, text);
         }
     }
@@ -139,9 +139,8 @@ class FreeTextInputsTest : public QObject
         for (const EditorGrid grid : {EditorGrid::Compressors, EditorGrid::Condensers,
                                       EditorGrid::Units, EditorGrid::Frames}) {
             const auto folder = kelvo::test::copyOfSampleData();
-            auto state = std::make_unique<ApplicationState>();
-            state->programDir = folder->path();
-            EditorWindow editor(*state);
+            kelvo::Workspace workspace(folder->path());
+            EditorWindow editor(workspace);
             editor.setMessagePresenter([](const QString&) {});
             editor.open();
             editor.findChild<QCheckBox*>("CheckBox16")->click();

@@ -6,16 +6,15 @@
 #include <filesystem>
 #include <memory>
 
-#include "core/app/application_state.h"
 #include "core/reports/editor_pair_report.h"
 #include "core/text/code_page.h"
+#include "core/workspace/workspace.h"
 #include "gui/editor/editor_window.h"
 #include "gui/reports/pair_report_window.h"
 #include "gui/ui/picture_button.h"
 #include "support/temp_folder.h"
 #include "support/workbook_cells.h"
 
-using kelvo::ApplicationState;
 using kelvo::EditorGrid;
 using kelvo::gui::EditorWindow;
 using kelvo::gui::PairReportWindow;
@@ -28,7 +27,7 @@ class PairReportWindowTest : public QObject
 
   private:
     std::unique_ptr<kelvo::test::TempFolder> folder_;
-    std::unique_ptr<ApplicationState> state_;
+    std::unique_ptr<kelvo::Workspace> workspace_;
     std::unique_ptr<EditorWindow> editor_;
     QStringList messages_;
     QStringList opened_;
@@ -66,9 +65,8 @@ class PairReportWindowTest : public QObject
     void init()
     {
         folder_ = kelvo::test::copyOfSampleData();
-        state_ = std::make_unique<ApplicationState>();
-        state_->programDir = folder_->path();
-        editor_ = std::make_unique<EditorWindow>(*state_);
+        workspace_ = std::make_unique<kelvo::Workspace>(folder_->path());
+        editor_ = std::make_unique<EditorWindow>(*workspace_);
         editor_->setMessagePresenter([this](const QString& text) { messages_ << text; });
         editor_->open();
         // Every compressor of the refrigerant listed.
@@ -80,7 +78,7 @@ class PairReportWindowTest : public QObject
     void cleanup()
     {
         editor_.reset();
-        state_.reset();
+        workspace_.reset();
         folder_.reset();
     }
 
@@ -88,13 +86,13 @@ class PairReportWindowTest : public QObject
     {
         editor_->clickGridRow(EditorGrid::Compressors, 0);
         editor_->clickGridRow(EditorGrid::Condensers, 0);
-        const auto pair = kelvo::currentReportPair(*state_);
+        const auto pair = kelvo::currentReportPair(editor_->session());
         QVERIFY(pair);
         PairReportWindow* window = openReport();
         QVERIFY(window);
         QCOMPARE(window->objectName(), QString("TForm3"));
         QCOMPARE(window->windowTitle(), QString::fromUtf8("Parametry wydruku"));
-        const auto range = kelvo::pairReportDefaults(state_->catalogue, pair->compressor);
+        const auto range = kelvo::pairReportDefaults(workspace_->catalogue(), pair->compressor);
         const QStringList expected{
             "27", "32", "38", QString::fromStdString(range.min), QString::fromStdString(range.max),
             "5",  "20", "0"};
@@ -111,7 +109,7 @@ class PairReportWindowTest : public QObject
 
         const kelvo::test::WorkbookCells cells(file);
         const std::string model =
-            kelvo::toUtf8(state_->catalogue.compressors[pair->compressor].model.view());
+            kelvo::toUtf8(workspace_->catalogue().compressors[pair->compressor].model.view());
         QCOMPARE(cells.at(4, 3).text.value_or(""), model);
         QCOMPARE(cells.at(4, 8).text.value_or(""), std::string("Te"));
         QCOMPARE(cells.at(5, 8).number.value_or(-999), std::stod(range.max));

@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
@@ -15,14 +16,14 @@
 #include <filesystem>
 #include <memory>
 
-#include "core/app/application_state.h"
+#include "core/workspace/workspace.h"
 #include "gui/drawing/drawing_view.h"
 #include "gui/editor/editor_window.h"
 #include "gui/editor/error_list_window.h"
 #include "gui/editor/record_editor_window.h"
 #include "support/temp_folder.h"
+#include "support/workspace_edits.h"
 
-using kelvo::ApplicationState;
 using kelvo::EditorGrid;
 using kelvo::gui::EditorWindow;
 using kelvo::gui::RecordEditorWindow;
@@ -34,7 +35,7 @@ class RecordEditorsTest : public QObject
 
   private:
     std::unique_ptr<kelvo::test::TempFolder> folder_;
-    std::unique_ptr<ApplicationState> state_;
+    std::unique_ptr<kelvo::Workspace> workspace_;
     std::unique_ptr<EditorWindow> editor_;
     QStringList messages_;
     QStringList prompts_;
@@ -85,9 +86,8 @@ class RecordEditorsTest : public QObject
     void init()
     {
         folder_ = kelvo::test::copyOfSampleData();
-        state_ = std::make_unique<ApplicationState>();
-        state_->programDir = folder_->path();
-        editor_ = std::make_unique<EditorWindow>(*state_);
+        workspace_ = std::make_unique<kelvo::Workspace>(folder_->path());
+        editor_ = std::make_unique<EditorWindow>(*workspace_);
         editor_->setMessagePresenter([this](const QString& text) { messages_ << text; });
         editor_->setPrompt([this](const QString& caption, const QString& prompt) {
             prompts_ << caption + " " + prompt;
@@ -105,7 +105,7 @@ class RecordEditorsTest : public QObject
     void cleanup()
     {
         editor_.reset();
-        state_.reset();
+        workspace_.reset();
         folder_.reset();
     }
 
@@ -120,20 +120,20 @@ class RecordEditorsTest : public QObject
         QCOMPARE(child<QLineEdit>(window, "Edit1")->text(), QString::number(index));
         QVERIFY(!child<QLineEdit>(window, "Edit1")->isEnabled());
         const std::string coefficient =
-            state_->catalogue.compressors[index].coeffSets[0].c[0].str();
+            workspace_->catalogue().compressors[index].coeffSets[0].c[0].str();
 
         QLineEdit* c0 = child<QLineEdit>(window, "Edit16");
         c0->clear();
         QTest::keyClicks(c0, QString(60, '7'));
         // Typing alone stores nothing before the window closes ...
-        QCOMPARE(state_->catalogue.compressors[index].coeffSets[0].c[0].str(), coefficient);
+        QCOMPARE(workspace_->catalogue().compressors[index].coeffSets[0].c[0].str(), coefficient);
         // ... the radio buttons store at once and switch the shown edit.
         child<QRadioButton>(window, "RadioButton2")->click();
-        QVERIFY(state_->catalogue.compressors[index].superheatMode);
+        QVERIFY(workspace_->catalogue().compressors[index].superheatMode);
         QVERIFY(child<QLineEdit>(window, "Edit75")->isVisibleTo(window));
         QVERIFY(!child<QLineEdit>(window, "Edit73")->isVisibleTo(window));
         closeRecordEditor(window);
-        QCOMPARE(state_->catalogue.compressors[index].coeffSets[0].c[0].str(),
+        QCOMPARE(workspace_->catalogue().compressors[index].coeffSets[0].c[0].str(),
                  std::string(50, '7'));
 
         // The whole session is one step.
@@ -141,7 +141,7 @@ class RecordEditorsTest : public QObject
         QCOMPARE(undo->text(),
                  QString::fromUtf8("Cofnij: Edytuj wiersz – sprężarka %1").arg(index));
         undo->trigger();
-        QCOMPARE(state_->catalogue.compressors[index].coeffSets[0].c[0].str(), coefficient);
+        QCOMPARE(workspace_->catalogue().compressors[index].coeffSets[0].c[0].str(), coefficient);
         QVERIFY(child<QAction>(editor_.get(), "actionRedo")->isEnabled());
     }
 
@@ -155,10 +155,10 @@ class RecordEditorsTest : public QObject
         QLineEdit* a = child<QLineEdit>(window, "Edit5");
         a->clear();
         QTest::keyClicks(a, "7");
-        QCOMPARE(state_->catalogue.condensers[index].coeffA.str(), std::string("7"));
+        QCOMPARE(workspace_->catalogue().condensers[index].coeffA.str(), std::string("7"));
         // Text put in without a key (pasted with the mouse) is stored as well.
         child<QLineEdit>(window, "Edit12")->setText("wklejony");
-        QCOMPARE(state_->catalogue.condensers[index].fanName.str(), std::string("wklejony"));
+        QCOMPARE(workspace_->catalogue().condensers[index].fanName.str(), std::string("wklejony"));
         child<QLineEdit>(window, "Edit4")->setText("R22");
         closeRecordEditor(window);
         QCOMPARE(grid("StringGrid6")->model()->rowCount(), listed - 1);
@@ -170,7 +170,7 @@ class RecordEditorsTest : public QObject
         const int index = indexAt("StringGrid4", 0);
         RecordEditorWindow* window = openEditorOf("TForm9");
         QVERIFY(window);
-        const std::string version = state_->catalogue.units[index].version.str();
+        const std::string version = workspace_->catalogue().units[index].version.str();
         auto* housing = child<QComboBox>(window, "ComboBox1");
         housing->setCurrentIndex(housing->findText("BOX"));
         QVERIFY(!child<QComboBox>(window, "ComboBox2")->isVisibleTo(window));
@@ -183,11 +183,12 @@ class RecordEditorsTest : public QObject
         QVERIFY(child<kelvo::gui::DrawingView>(window, "Image1"));
         child<QLineEdit>(window, "Edit68")->setText("brak-takiego-rysunku");
         QVERIFY(child<kelvo::gui::DrawingView>(window, "Image1")->isEmpty());
-        QCOMPARE(state_->catalogue.units[index].drawing.str(), std::string("brak-takiego-rysunku"));
+        QCOMPARE(workspace_->catalogue().units[index].drawing.str(),
+                 std::string("brak-takiego-rysunku"));
         closeRecordEditor(window);
-        QCOMPARE(state_->catalogue.units[index].housing.str(), std::string("BOX"));
+        QCOMPARE(workspace_->catalogue().units[index].housing.str(), std::string("BOX"));
         const std::string kept = version == "SB" || version == "KB" ? version : std::string("?");
-        QCOMPARE(state_->catalogue.units[index].version.str(), kept);
+        QCOMPARE(workspace_->catalogue().units[index].version.str(), kept);
     }
 
     void frameEditorStoresItsDrawingAtEveryKey()
@@ -201,11 +202,12 @@ class RecordEditorsTest : public QObject
         QLineEdit* drawing = child<QLineEdit>(window, "Edit1");
         drawing->clear();
         QTest::keyClicks(drawing, "R1");
-        QCOMPARE(state_->catalogue.frames[index].drawing.str(), std::string("R1"));
+        QCOMPARE(workspace_->catalogue().frames[index].drawing.str(), std::string("R1"));
         child<QLineEdit>(window, "Edit11")->setText("Rama testowa");
-        QVERIFY(state_->catalogue.frames[index].name.str() != "Rama testowa"); // stored on closing
+        QVERIFY(workspace_->catalogue().frames[index].name.str() !=
+                "Rama testowa"); // stored on closing
         closeRecordEditor(window);
-        QCOMPARE(state_->catalogue.frames[index].name.str(), std::string("Rama testowa"));
+        QCOMPARE(workspace_->catalogue().frames[index].name.str(), std::string("Rama testowa"));
         QCOMPARE(grid("StringGrid2")->model()->index(0, 1).data().toString(),
                  QString("Rama testowa"));
     }
@@ -216,7 +218,7 @@ class RecordEditorsTest : public QObject
         grid("StringGrid2")->setFocus();
         QTest::keyClick(grid("StringGrid2"), Qt::Key_Return);
         const int index = indexAt("StringGrid2", 0);
-        const std::string name = state_->catalogue.frames[index].name.str();
+        const std::string name = workspace_->catalogue().frames[index].name.str();
         RecordEditorWindow* window = openEditorOf("TForm12");
         QVERIFY(window);
         child<QLineEdit>(window, "Edit11")->setText("Rama\nnowa");
@@ -230,7 +232,7 @@ class RecordEditorsTest : public QObject
         closeRecordEditor(window);
         QCOMPARE(said, QString::fromUtf8("Pole „Nazwa” zawiera znak końca wiersza lub inny znak "
                                          "sterujący\nZmian nie zapisano."));
-        QCOMPARE(state_->catalogue.frames[index].name.str(), name);
+        QCOMPARE(workspace_->catalogue().frames[index].name.str(), name);
     }
 
     void noCurrentRowOpensNothingAndLeavesTheWindowEnabled()
@@ -252,42 +254,43 @@ class RecordEditorsTest : public QObject
     {
         editor_->clickGridRow(EditorGrid::Units, 2);
         const int moved = indexAt("StringGrid4", 2);
-        const std::string name = state_->catalogue.units[moved].name.str();
+        const std::string name = workspace_->catalogue().units[moved].name.str();
         answer_ = "1";
         trigger("actionMoveUnit");
         QCOMPARE(prompts_, QStringList{QString::fromUtf8("Dokąd kopiujemy ? Nr Wiersza :")});
-        QCOMPARE(state_->catalogue.units[1].name.str(), name);
+        QCOMPARE(workspace_->catalogue().units[1].name.str(), name);
         QVERIFY(editor_->isWindowModified());
         trigger("actionUndo");
-        QCOMPARE(state_->catalogue.units[moved].name.str(), name);
+        QCOMPARE(workspace_->catalogue().units[moved].name.str(), name);
 
         // Cancelled: nothing changes, and the move says so and why.
         answer_ = QString();
         editor_->clickGridRow(EditorGrid::Units, 2);
         trigger("actionMoveUnit");
         QCOMPARE(messages_.last(), QString("Akcja anulowana !\nnie podano numeru wiersza"));
-        QCOMPARE(state_->catalogue.units[moved].name.str(), name);
+        QCOMPARE(workspace_->catalogue().units[moved].name.str(), name);
 
-        const int units = state_->catalogue.units.count();
+        const int units = workspace_->catalogue().units.count();
         editor_->clickGridRow(EditorGrid::Condensers, 0);
         editor_->clickGridRow(EditorGrid::Compressors, 0);
         editor_->clickGridRow(EditorGrid::Frames, 0);
         trigger("actionAddUnit");
-        QCOMPARE(state_->catalogue.units.count(), units + 1);
+        QCOMPARE(workspace_->catalogue().units.count(), units + 1);
         QVERIFY(messages_.last().startsWith(
             QString::fromUtf8("1. Wstawiłem nowy agregat na pozycji nr : ")));
         QVERIFY(messages_.last().contains('\n'));
         trigger("actionUndo");
-        QCOMPARE(state_->catalogue.units.count(), units);
+        QCOMPARE(workspace_->catalogue().units.count(), units);
         trigger("actionRedo");
-        QCOMPARE(state_->catalogue.units.count(), units + 1);
+        QCOMPARE(workspace_->catalogue().units.count(), units + 1);
         QCOMPARE(child<QAction>(editor_.get(), "actionUndo")->text(),
                  QString::fromUtf8("Cofnij: Dodaj nowy agregat – agregat %1").arg(units + 1));
     }
 
     void aDoubleClickInTheErrorListShowsTheReportedRow()
     {
-        state_->catalogue.units.at(3).housing = "Box";
+        kelvo::test::editRecord<kelvo::CondensingUnitRecord>(
+            *workspace_, 3, [](kelvo::CondensingUnitRecord& unit) { unit.housing = "Box"; });
         child<QCheckBox>(editor_.get(), "CheckBox15")->click(); // unit 3 hidden now
         trigger("actionCheck2");
         QWidget* list = editor_->errorList();
@@ -326,14 +329,17 @@ class RecordEditorsTest : public QObject
         });
         editor_->clickGridRow(EditorGrid::Compressors, 1);
         const int c = indexAt("StringGrid1", 1);
-        const auto set = [&](int k) { return state_->catalogue.compressors[c].coeffSets[k]; };
+        const auto set = [&](int k) { return workspace_->catalogue().compressors[c].coeffSets[k]; };
         const std::string multiplier(set(1).multiplier.view());
 
         // Ten cells copied in a spreadsheet: tab-separated, a point or a comma decimal.
         QGuiApplication::clipboard()->setText("1.5\t2\t3\t4\t5\t6\t7\t8\t9\t-0,25\r\n");
         trigger("actionImportPe");
         QCOMPARE(picks, 0);
-        QCOMPARE(set(1).c[0].view(), std::string_view("1.5"));
+        // The shown compressor is evaluated again at once, which writes its decimal points as
+        // commas, as the catalogue keeps them.
+        QCOMPARE(set(1).c[0].view(), std::string_view("1,5"));
+        QVERIFY(!child<QLabel>(editor_.get(), "Panel7")->text().isEmpty());
         QCOMPARE(set(1).c[9].view(), std::string_view("-0,25"));
         QCOMPARE(set(1).multiplier.view(), std::string_view(multiplier));
         QVERIFY(child<QAction>(editor_.get(), "actionUndo")->text().contains("Pe C0...C9"));

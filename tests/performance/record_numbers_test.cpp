@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "core/app/state_evaluation.h"
 #include "core/app/application_state.h"
 #include "core/app/message_sink.h"
+#include "core/app/state_evaluation.h"
 #include "core/catalogue/catalogue_files.h"
 #include "core/catalogue/lookups.h"
 #include "core/editor/coefficient_import.h"
@@ -133,21 +133,6 @@ TEST_F(KeptNumbers, EveryWayOfWritingARecordIsFollowed)
     EXPECT_EQ(evaluate(state, unit), original);
     ASSERT_TRUE(history.redo(state.catalogue));
     expectFreshFigures("the import done again");
-
-    state.editor.grid(EditorGrid::Compressors).rows = {{compressor(), "edited"}};
-    auto editor = openRecordEditor(state, EditorGrid::Compressors);
-    ASSERT_TRUE(editor);
-    FormValues values = editor->opening();
-    const int c0 = editor->layout().controlOf("Edit16"); // set 1, C0
-    ASSERT_GE(c0, 0);
-    values.texts.at(static_cast<std::size_t>(c0)) = "12000.5";
-    editor->store(values);
-    expectFreshFigures("C0 typed into the compressor editor");
-    EXPECT_EQ(state.catalogue.compressors[compressor()].coeffSets[0].c[0], "12000,5")
-        << "stored, then rewritten by the evaluation as the catalogue keeps it";
-    editor->close(values);
-    ASSERT_TRUE(state.editor.history.undo(state.catalogue));
-    expectFreshFigures("the editor's step undone");
 
     // Removing the record above moves the unit's compressor into the slot whose numbers
     // were converted from the one removed.

@@ -5,12 +5,12 @@
 #include <string>
 #include <vector>
 
-#include "core/app/application_state.h"
 #include "core/app/message_sink.h"
 #include "core/refrigerant/table_loader.h"
 #include "core/reports/pair_report.h"
 #include "core/spreadsheet/workbook_writer.h"
 #include "core/text/numeric_text.h"
+#include "core/workspace/workspace.h"
 #include "support/temp_folder.h"
 #include "support/workbook_cells.h"
 
@@ -26,10 +26,9 @@ class PairReportTest : public ::testing::Test
   protected:
     void SetUp() override
     {
-        state->currentRefrigerant = "R404A";
-        loadRefrigerantTable(state->refrigerant, test::sampleDataFolder(), "R404A.txt");
-        state->catalogue.compressors.setCount(1);
-        state->catalogue.condensers.setCount(1);
+        workspace.loadPropertyTable("R404A");
+        catalogue.compressors.setCount(1);
+        catalogue.condensers.setCount(1);
         auto& c = compressor();
         c.refrigerant = "R404A";
         c.model = " KS-\xB9  ";
@@ -51,8 +50,8 @@ class PairReportTest : public ::testing::Test
         inputs.time = "13:45:00";
     }
 
-    CompressorRecord& compressor() { return state->catalogue.compressors.at(1); }
-    CondenserRecord& condenser() { return state->catalogue.condensers.at(1); }
+    CompressorRecord& compressor() { return catalogue.compressors.at(1); }
+    CondenserRecord& condenser() { return catalogue.condensers.at(1); }
 
     void setEnvelope(const std::vector<std::string>& to)
     {
@@ -65,11 +64,12 @@ class PairReportTest : public ::testing::Test
     {
         sink.messages.clear();
         if (inputs.min.empty()) {
-            const auto defaults = pairReportDefaults(state->catalogue, 1);
+            const auto defaults = pairReportDefaults(catalogue, 1);
             inputs.min = defaults.min;
             inputs.max = defaults.max;
         }
-        return buildPairReport(*state, 1, 1, inputs, sink);
+        workspace.replaceCatalogue(catalogue);
+        return buildPairReport(workspace, {"R404A", {}}, 1, 1, inputs, sink);
     }
 
     // The texts of one sheet row from column 8 on, in writing order.
@@ -82,20 +82,22 @@ class PairReportTest : public ::testing::Test
         return texts;
     }
 
-    std::unique_ptr<ApplicationState> state = std::make_unique<ApplicationState>();
+    Workspace workspace{test::sampleDataFolder()};
+    // The records the report is made of; each build hands them to the workspace.
+    Catalogue catalogue;
     PairReportInputs inputs;
     CollectingMessageSink sink;
 };
 
 TEST_F(PairReportTest, DefaultsWidenEnvelopeOneToFiveKelvinSteps)
 {
-    EXPECT_EQ(pairReportDefaults(state->catalogue, 1), (PairReportDefaults{"-40", "10"}));
+    EXPECT_EQ(pairReportDefaults(catalogue, 1), (PairReportDefaults{"-40", "10"}));
     setEnvelope({"7,5", "x", "-42.5", "", "0"});
-    EXPECT_EQ(pairReportDefaults(state->catalogue, 1), (PairReportDefaults{"-45", "5"}));
+    EXPECT_EQ(pairReportDefaults(catalogue, 1), (PairReportDefaults{"-45", "5"}));
     setEnvelope({"abc"});
-    EXPECT_EQ(pairReportDefaults(state->catalogue, 1), (PairReportDefaults{"-105", "-100"}));
+    EXPECT_EQ(pairReportDefaults(catalogue, 1), (PairReportDefaults{"-105", "-100"}));
     setEnvelope({"-1e300", "1e300"});
-    EXPECT_EQ(pairReportDefaults(state->catalogue, 1).max, "95") << "and far values end";
+    EXPECT_EQ(pairReportDefaults(catalogue, 1).max, "95") << "and far values end";
 }
 
 TEST_F(PairReportTest, HeaderThenThreeBlocksInWritingOrder)

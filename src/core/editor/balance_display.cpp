@@ -1,11 +1,10 @@
-#include "core/app/state_evaluation.h"
 #include "core/editor/balance_display.h"
+#include "core/app/state_evaluation.h"
 
 #include <cmath>
 #include <cstdio>
 #include <optional>
 
-#include "core/app/application_state.h"
 #include "core/app/message_sink.h"
 #include "core/catalogue/lookups.h"
 #include "core/editor/editor_session.h"
@@ -77,32 +76,43 @@ void fillResultPanels(BalancePanels& panels, const PerformanceResult& r, double 
         number(shownCondensingTemperature(airTemperature, r.condensingDeltaT)) + " [C]";
 }
 
-namespace
-{
-
 // Runs the evaluation and shows it: the result panels and the chart, or cleared panels when
 // it ends with an arithmetic error.
-void evaluateAndShow(ApplicationState& state, const PairInputs& inputs, BalanceDisplay& display,
-                     MessageSink& sink)
+void EditorSession::evaluateAndShow(const PairInputs& inputs, BalanceDisplay& display,
+                                    MessageSink& sink)
 {
     display.evaluated = true;
-    display.outcome = evaluateWithState(state, inputs, sink);
+    display.inputs = inputs;
+    const PairEvaluation evaluation = workspace_.evaluate(refrigerant_, inputs, result_, sink);
+    result_ = evaluation.result;
+    display.figures = result_;
+    display.outcome = evaluation.outcome;
+    workspace_.keepEvaluatedTexts(inputs, evaluation);
     if (display.outcome.error != EvaluationError::None) {
-        clearBalanceDisplay(state);
+        clearPanels();
+        chartWithoutPoint(inputs.compressor);
         display.cleared = true;
+        display.chartDrawn = true;
         display.failure = evaluationErrorText(display.outcome.error);
         return;
     }
-    const PerformanceResult& result = state.refrigerant.result;
-    fillResultPanels(state.editor.panels, result, inputs.airTemperature,
-                     state.displayDecimalSeparator);
+    fillResultPanels(editor_.panels, result_, inputs.airTemperature, workspace_.displaySeparator());
     display.gaveUp = display.outcome.gaveUp;
-    state.editor.chart =
+    editor_.chart =
         ChartRequest{inputs.compressor, display.outcome.ok,
-                     condensingTemperature(inputs.airTemperature, result.condensingDeltaT),
-                     inputs.to, state.catalogue.compressors[inputs.compressor].envelopes};
+                     condensingTemperature(inputs.airTemperature, result_.condensingDeltaT),
+                     inputs.to, workspace_.catalogue().compressors[inputs.compressor].envelopes};
     display.chartDrawn = true;
 }
+
+void EditorSession::chartWithoutPoint(int compressorIndex)
+{
+    editor_.chart = ChartRequest{compressorIndex, false, 0, 0,
+                                 workspace_.catalogue().compressors[compressorIndex].envelopes};
+}
+
+namespace
+{
 
 // Makes current the last row of the grid that shows `index`; nullopt when none does.
 std::optional<int> selectRowOfIndex(EditorGridView& grid, int index)
@@ -118,9 +128,9 @@ std::optional<int> selectRowOfIndex(EditorGridView& grid, int index)
 
 } // namespace
 
-void clearBalanceDisplay(ApplicationState& state)
+void EditorSession::clearPanels()
 {
-    BalancePanels& p = state.editor.panels;
+    BalancePanels& p = editor_.panels;
     for (std::string* panel :
          {&p.compressorIndex, &p.condenserIndex, &p.compressorModel, &p.condenserModel,
           &p.condensingPressure, &p.refrigerant, &p.condenserAt15K, &p.capacity, &p.power,
@@ -128,101 +138,115 @@ void clearBalanceDisplay(ApplicationState& state)
         panel->clear();
 }
 
-BalanceDisplay showPairBalance(ApplicationState& state, int compressorIndex, int condenserIndex,
-                               MessageSink& sink)
+void EditorSession::clearResultPanels()
+{
+    BalancePanels& p = editor_.panels;
+    for (std::string* panel : {&p.condensingPressure, &p.condenserAt15K, &p.capacity, &p.power,
+                               &p.condensingTemperature, &p.evaporatingPressure})
+        panel->clear();
+}
+
+BalanceDisplay EditorSession::showPairBalance(int compressorIndex, int condenserIndex,
+                                              MessageSink& sink)
 {
     BalanceDisplay display;
-    if (!state.refrigerant.calculationEnabled)
+    if (!calculating_)
         return display;
     display.ran = true;
-    BalancePanels& panels = state.editor.panels;
+    const Catalogue& catalogue = workspace_.catalogue();
+    BalancePanels& panels = editor_.panels;
     // The red marks belong to a unit's model copies; a pair has none.
     panels.compressorModelDiffers = false;
     panels.condenserModelDiffers = false;
-    panels.compressorModel = state.catalogue.compressors[compressorIndex].model.str();
-    panels.condenserModel = state.catalogue.condensers[condenserIndex].model.str();
+    panels.compressorModel = catalogue.compressors[compressorIndex].model.str();
+    panels.condenserModel = catalogue.condensers[condenserIndex].model.str();
     panels.compressorIndex = std::to_string(compressorIndex);
     panels.condenserIndex = std::to_string(condenserIndex);
 
-    const EditorInputs& in = state.editor.inputs;
+    const EditorInputs& in = editor_.inputs;
     PairInputs inputs;
     inputs.compressor = compressorIndex;
     inputs.condenser = condenserIndex;
-    inputs.heatFactor = state.refrigerant.condenserHeatFactor;
+    inputs.heatFactor = heatFactor_;
     if (auto failure = readNumbers({{{in.to, &inputs.to},
                                      {in.ambient, &inputs.airTemperature},
                                      {in.superheat, &inputs.superheat},
                                      {in.subcooling, &inputs.subcooling},
                                      {in.compressorCount, &inputs.compressorQuantity},
                                      {in.condenserCount, &inputs.condenserQuantity}}})) {
-        clearBalanceDisplay(state);
+        clearPanels();
+        chartWithoutPoint(compressorIndex);
         display.cleared = true;
+        display.chartDrawn = true;
         display.failure = std::move(*failure);
         return display;
     }
-    evaluateAndShow(state, inputs, display, sink);
+    evaluateAndShow(inputs, display, sink);
     if (!display.cleared && !display.outcome.ok) {
-        clearBalanceDisplay(state);
+        clearPanels();
         display.cleared = true;
     }
     return display;
 }
 
-BalanceDisplay showUnitBalance(ApplicationState& state, int unitIndex, MessageSink& sink)
+BalanceDisplay EditorSession::showUnitBalance(int unitIndex, MessageSink& sink)
 {
     BalanceDisplay display;
-    BalancePanels& panels = state.editor.panels;
+    BalancePanels& panels = editor_.panels;
     panels.compressorModelDiffers = false;
     panels.condenserModelDiffers = false;
-    if (!state.refrigerant.calculationEnabled)
+    if (!calculating_)
         return display;
     display.ran = true;
 
-    const Catalogue& catalogue = state.catalogue;
+    const Catalogue& catalogue = workspace_.catalogue();
     const CondensingUnitRecord& unit = catalogue.units[unitIndex];
     const int ci = findCompressorOfUnit(catalogue, unitIndex);
     const int ki = findCondenserOfUnit(catalogue, unitIndex);
     const int fi = findFrameOfUnit(catalogue, unitIndex);
-    {
-        // Moving the other grids' cursors must not run their displays.
-        const CalculationPause pause(state);
-        panels.compressorIndex = std::to_string(ci);
-        display.compressorRow = selectRowOfIndex(state.editor.grid(EditorGrid::Compressors), ci);
-        panels.condenserIndex = std::to_string(ki);
-        display.condenserRow = selectRowOfIndex(state.editor.grid(EditorGrid::Condensers), ki);
-        panels.frameIndex = std::to_string(fi);
-        display.frameRow = selectRowOfIndex(state.editor.grid(EditorGrid::Frames), fi);
-        panels.compressorModelDiffers =
-            unit.compressorModel.view() != catalogue.compressors[ci].model.view();
-        panels.condenserModelDiffers =
-            unit.condenserModel.view() != catalogue.condensers[ki].model.view();
-    }
+    panels.compressorIndex = std::to_string(ci);
+    display.compressorRow = selectRowOfIndex(editor_.grid(EditorGrid::Compressors), ci);
+    panels.condenserIndex = std::to_string(ki);
+    display.condenserRow = selectRowOfIndex(editor_.grid(EditorGrid::Condensers), ki);
+    panels.frameIndex = std::to_string(fi);
+    display.frameRow = selectRowOfIndex(editor_.grid(EditorGrid::Frames), fi);
+    panels.compressorModelDiffers =
+        unit.compressorModel.view() != catalogue.compressors[ci].model.view();
+    panels.condenserModelDiffers =
+        unit.condenserModel.view() != catalogue.condensers[ki].model.view();
 
     if (ci == 0 || ki == 0) {
         if (ci == 0)
             sink.message(kNoCompressorMessage);
         if (ki == 0)
             sink.message(kNoCondenserMessage);
+        // Nothing to evaluate: no figures of another record stay on show.
+        clearResultPanels();
+        editor_.chart.reset();
+        display.cleared = true;
+        display.chartDrawn = true;
         return display;
     }
 
-    const EditorInputs& in = state.editor.inputs;
+    const EditorInputs& in = editor_.inputs;
     PairInputs inputs;
     inputs.compressor = ci;
     inputs.condenser = ki;
-    inputs.heatFactor = state.refrigerant.condenserHeatFactor;
+    inputs.heatFactor = heatFactor_;
     if (auto failure = readNumbers({{{in.to, &inputs.to},
                                      {in.ambient, &inputs.airTemperature},
                                      {in.superheat, &inputs.superheat},
                                      {in.subcooling, &inputs.subcooling},
                                      {unit.compressorCount.view(), &inputs.compressorQuantity},
                                      {unit.condenserCount.view(), &inputs.condenserQuantity}}})) {
-        clearBalanceDisplay(state);
+        clearPanels();
+        chartWithoutPoint(ci);
         display.cleared = true;
+        display.chartDrawn = true;
         display.failure = std::move(*failure);
         return display;
     }
-    evaluateAndShow(state, inputs, display, sink);
+    evaluateAndShow(inputs, display, sink);
     return display;
 }
 

@@ -1,9 +1,9 @@
 #include "core/editor/catalogue_saving.h"
 
-#include "core/app/application_state.h"
 #include "core/catalogue/catalogue_files.h"
 #include "core/catalogue/decimal_commas.h"
 #include "core/catalogue/lookups.h"
+#include "core/editor/editor_session.h"
 #include "core/io/file_system_ops.h"
 
 namespace kelvo
@@ -28,45 +28,48 @@ std::string catalogueNotSavedMessage(const std::string& path, const std::string&
 
 } // namespace
 
-void rememberSavedCatalogue(ApplicationState& state)
+void EditorSession::rememberSaved()
 {
-    state.editor.savedCatalogue = editedContentFingerprint(state.catalogue);
+    editor_.savedCatalogue = editedContentFingerprint(workspace_.catalogue());
 }
 
-bool hasUnsavedChanges(const ApplicationState& state)
+bool EditorSession::hasUnsavedChanges() const
 {
-    return editedContentFingerprint(state.catalogue) != state.editor.savedCatalogue;
+    return editedContentFingerprint(workspace_.catalogue()) != editor_.savedCatalogue;
 }
 
-SaveOutcome saveEditorCatalogue(ApplicationState& state, ChangesOnDisk changes)
+SaveOutcome EditorSession::save(ChangesOnDisk changes)
 {
     PosixFileSystemOps ops;
-    return saveEditorCatalogue(state, ops, nullptr, changes);
+    return save(ops, nullptr, changes);
 }
 
-SaveOutcome saveEditorCatalogue(ApplicationState& state, FileSystemOps& ops,
-                                const FolderLock* writerLock, ChangesOnDisk changes)
+SaveOutcome EditorSession::save(FileSystemOps& ops, const FolderLock* writerLock,
+                                ChangesOnDisk changes)
 {
-    if (!state.editor.catalogueLoaded)
+    if (!editor_.catalogueLoaded)
         return {false, false,
                 "Katalog nie został zapisany: przy otwarciu edytora nie udało się "
                 "wczytać wszystkich plików katalogu, a zapis zastąpiłby ich zawartość."};
-    CatalogueSave save;
+    const std::filesystem::path& folder = workspace_.dataFolder();
+    CatalogueSave saved;
     try {
-        save =
-            saveCatalogue(state.catalogue, state.programDir, ops, writerLock,
-                          changes == ChangesOnDisk::Refuse ? &state.editor.filesOnDisk : nullptr);
+        saved = saveCatalogue(workspace_.catalogue(), folder, ops, writerLock,
+                              changes == ChangesOnDisk::Refuse ? &editor_.filesOnDisk : nullptr);
     } catch (const CatalogueChangedOnDisk&) {
         return {false, true, kFilesChangedQuestion};
     } catch (const CatalogueFileError& error) {
         return {false, false, catalogueNotSavedMessage(error.path().string(), error.reason())};
     }
-    rememberSavedCatalogue(state);
-    state.editor.filesOnDisk = save.files;
-    std::string message = "Zapisano katalog w folderze " + state.programDir.string();
-    if (!save.unfinished.empty())
-        message += "\rPorządkowanie po zapisie nie powiodło się (" + save.unfinished +
+    rememberSaved();
+    editor_.filesOnDisk = saved.files;
+    std::string message = "Zapisano katalog w folderze " + folder.string();
+    if (!saved.unfinished.empty())
+        message += "\rPorządkowanie po zapisie nie powiodło się (" + saved.unfinished +
                    "); dokończy je następne wczytanie katalogu.";
+    EditorUpdate update;
+    update.history = true;
+    tell(update);
     return {true, false, message};
 }
 

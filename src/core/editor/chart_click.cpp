@@ -4,7 +4,6 @@
 #include <cmath>
 #include <limits>
 
-#include "core/app/application_state.h"
 #include "core/app/message_sink.h"
 #include "core/editor/editor_session.h"
 #include "core/text/numeric_text.h"
@@ -33,40 +32,39 @@ double evaporatingTemperatureAt(const EditorInputs& inputs, double to)
 
 } // namespace
 
-BalanceDisplay chooseInputsAtChartPoint(ApplicationState& state, double to, double tk,
-                                        MessageSink& sink)
+BalanceDisplay EditorSession::chooseChartPoint(double to, double tk, MessageSink& sink)
 {
-    if (state.editor.selectionKind == EditorSelectionKind::None || !std::isfinite(to) ||
+    if (editor_.selectionKind == EditorSelectionKind::None || !std::isfinite(to) ||
         !std::isfinite(tk))
         return {};
-    EditorInputs& inputs = state.editor.inputs;
-    const char separator = state.displayDecimalSeparator;
-    inputs.to = formatNumber(evaporatingTemperatureAt(inputs, to), separator);
-
+    EditorInputs typed = editor_.inputs;
+    const char separator = workspace_.displaySeparator();
+    typed.to = formatNumber(evaporatingTemperatureAt(typed, to), separator);
+    editor_.inputs.to = typed.to;
     // The trial evaluations leave no trace: what the final display does not set stays as it was.
-    const std::string ambientBefore = inputs.ambient;
-    const auto chartBefore = state.editor.chart;
-    const BalancePanels panelsBefore = state.editor.panels;
+    const std::string ambientBefore = editor_.inputs.ambient;
+    const auto chartBefore = editor_.chart;
+    const BalancePanels panelsBefore = editor_.panels;
     const std::string* best = nullptr;
     double bestDistance = std::numeric_limits<double>::infinity();
     const InputList ambients = ambientList(separator);
     DiscardingMessageSink trial;
     for (const std::string& item : ambients.items) {
-        inputs.ambient = item;
-        const BalanceDisplay display = inputChanged(state, trial);
-        if (!display.evaluated || !display.outcome.succeeded() || !state.editor.chart)
+        editor_.inputs.ambient = item;
+        const BalanceDisplay display = runDisplay(trial);
+        if (!display.evaluated || !display.outcome.succeeded() || !editor_.chart)
             continue;
-        const double distance = std::fabs(state.editor.chart->tk - tk);
+        const double distance = std::fabs(editor_.chart->tk - tk);
         // The items run from warm to cold, so an equal distance moves to the colder one.
         if (distance <= bestDistance) {
             bestDistance = distance;
             best = &item;
         }
     }
-    inputs.ambient = best ? *best : ambientBefore;
-    state.editor.chart = chartBefore;
-    state.editor.panels = panelsBefore;
-    return inputChanged(state, sink);
+    typed.ambient = best ? *best : ambientBefore;
+    editor_.chart = chartBefore;
+    editor_.panels = panelsBefore;
+    return setInputs(typed, sink);
 }
 
 std::string chartPointHint(const ChartGeometry& geometry, int x, int y, char separator)

@@ -3,9 +3,9 @@
 #include <stdexcept>
 #include <type_traits>
 
-#include "core/app/application_state.h"
 #include "core/catalogue/catalogue_changes.h"
 #include "core/editor/editor_grids.h"
+#include "core/editor/editor_session.h"
 #include "core/spreadsheet/first_row_cells.h"
 #include "core/text/code_page.h"
 #include "core/text/numeric_text.h"
@@ -96,44 +96,37 @@ std::optional<std::vector<std::string>> clipboardCoefficients(std::string_view c
     return cells;
 }
 
-std::optional<int> currentCompressor(const ApplicationState& state)
+std::optional<int> EditorSession::currentCompressor() const
 {
-    return state.editor.grid(EditorGrid::Compressors).currentIndex();
+    return editor_.grid(EditorGrid::Compressors).currentIndex();
 }
 
-namespace
+RowEdit EditorSession::importCoefficients(int set, const std::vector<std::string>& cells)
 {
-
-template <class Source>
-RowEdit importToCurrent(ApplicationState& state, int set, const Source& source)
-{
-    const auto current = currentCompressor(state);
+    const auto current = currentCompressor();
     if (!current)
         return {};
     RowEdit edit;
-    if constexpr (std::is_same_v<Source, std::filesystem::path>)
-        edit = importCoefficientsFromFile(state.catalogue, *current, set, source);
-    else
-        edit = importCoefficients(state.catalogue, *current, set, source);
-    if (edit.done) {
-        state.editor.history.record(edit.step);
-        refillGrid(state, EditorGrid::Compressors);
+    {
+        CatalogueEdit change(workspace_);
+        edit = kelvo::importCoefficients(change.catalogue(), *current, set, cells);
+        change.done(edit.done ? edit.step.changes : ChangeSet{});
     }
-    return edit;
+    return recordEdit(std::move(edit));
 }
 
-} // namespace
-
-RowEdit importCoefficientsToCurrent(ApplicationState& state, int set,
-                                    const std::vector<std::string>& cells)
+RowEdit EditorSession::importCoefficients(int set, const std::filesystem::path& file)
 {
-    return importToCurrent(state, set, cells);
-}
-
-RowEdit importCoefficientsToCurrent(ApplicationState& state, int set,
-                                    const std::filesystem::path& file)
-{
-    return importToCurrent(state, set, file);
+    const auto current = currentCompressor();
+    if (!current)
+        return {};
+    RowEdit edit;
+    {
+        CatalogueEdit change(workspace_);
+        edit = importCoefficientsFromFile(change.catalogue(), *current, set, file);
+        change.done(edit.done ? edit.step.changes : ChangeSet{});
+    }
+    return recordEdit(std::move(edit));
 }
 
 } // namespace kelvo

@@ -11,8 +11,6 @@
 namespace kelvo
 {
 
-struct ApplicationState;
-
 // "Dane" / "Qo C0...C9 - (Excel A1...J1)" and "Pe C0...C9 - (Excel A1...J1)": ten cells
 // (UTF-8, from the clipboard or a spreadsheet file) become coefficients C0 .. C9 of the
 // capacity (set 1) or power (set 2) polynomial, cut to 50 characters; the multiplier and the
@@ -36,14 +34,6 @@ RowEdit importCoefficientsFromFile(Catalogue& catalogue, int compressor, int set
 // holds fewer than ten.
 std::optional<std::vector<std::string>> clipboardCoefficients(std::string_view clipboardText);
 
-// The compressor grid's current row, or nullopt when it has none (then the commands do nothing).
-std::optional<int> currentCompressor(const ApplicationState& state);
-
-// importCoefficients or importCoefficientsFromFile on the current compressor, recorded in the
-// history and the grid refilled. Without a current row nothing happens (done false, no message).
-RowEdit importCoefficientsToCurrent(ApplicationState& state, int set,
-                                    const std::vector<std::string>& cells);
-RowEdit importCoefficientsToCurrent(ApplicationState& state, int set,
-                                    const std::filesystem::path& file);
+// The compressor grid's current row and the import into it: EditorSession.
 
 } // namespace kelvo

@@ -13,10 +13,12 @@ namespace
 {
 
 constexpr std::array<std::string_view, 2> kHousings = {"BASE", "BOX"};
-constexpr std::array<std::string_view, 4> kRefrigerants = {"R404A", "R22", "R407C", "R134a"};
 constexpr std::array<std::string_view, 3> kProducers = {"Copeland", "Frascold", "Maneurop"};
-constexpr std::string_view kUnknownRefrigerant =
-    " - nieznany czynnik chłodniczy, dopuszczalne czynniki chłodnicze: R404A, R407C, R22, R134a";
+std::string unknownRefrigerant(const RefrigerantRegistry& refrigerants)
+{
+    return " - nieznany czynnik chłodniczy, dopuszczalne czynniki chłodnicze: " +
+           nameList(refrigerants.selectionNames(), ", ");
+}
 
 template <std::size_t N>
 bool known(const std::array<std::string_view, N>& list, std::string_view text)
@@ -57,7 +59,8 @@ CheckLine condenserRow(int k)
 
 } // namespace
 
-std::vector<CheckLine> checkUnits(const Catalogue& catalogue)
+std::vector<CheckLine> checkUnits(const Catalogue& catalogue,
+                                  const RefrigerantRegistry& refrigerants)
 {
     std::vector<CheckLine> lines;
     UnitBlocks blocks(lines);
@@ -67,13 +70,16 @@ std::vector<CheckLine> checkUnits(const Catalogue& catalogue)
         const int k = findCondenserOfUnit(catalogue, i);
         const CompressorRecord& compressor = catalogue.compressors[c];
         const CondenserRecord& condenser = catalogue.condensers[k];
-        const auto said = [&](const char* text) { return CheckLine{text, EditorGrid::Units, i}; };
+        const auto said = [&](const std::string& text) {
+            return CheckLine{text, EditorGrid::Units, i};
+        };
         if (!known(kHousings, unit.housing.view()))
             blocks.add(i, {said("Nieznana postać agregatu !"),
                            said("Dopuszczalne postacie agregatu: BASE, BOX")});
-        if (!known(kRefrigerants, unit.refrigerant.view()))
+        if (!refrigerants.knows(unit.refrigerant.view()))
             blocks.add(i, {said("Nieznany czynnik chłodniczy !"),
-                           said("Dopuszczalne czynniki chłodnicze: R404A, R407C, R22, R134a")});
+                           said("Dopuszczalne czynniki chłodnicze: " +
+                                nameList(refrigerants.selectionNames(), ", "))});
         if (unit.compressorModel.view() != compressor.model.view())
             blocks.add(i, {compressorRow(c), said("Różne nazwy sprężarek !")});
         if (unit.condenserModel.view() != condenser.model.view())
@@ -90,7 +96,8 @@ std::vector<CheckLine> checkUnits(const Catalogue& catalogue)
     return lines;
 }
 
-std::vector<CheckLine> checkCompressors(const Catalogue& catalogue)
+std::vector<CheckLine> checkCompressors(const Catalogue& catalogue,
+                                        const RefrigerantRegistry& refrigerants)
 {
     std::vector<CheckLine> lines;
     for (int i = 1; i <= catalogue.compressors.count(); ++i) {
@@ -100,18 +107,19 @@ std::vector<CheckLine> checkCompressors(const Catalogue& catalogue)
             lines.push_back({row + " - nieznany producent sprężarki, dopuszczalni producenci: "
                                    "Copeland, Frascold, Maneurop",
                              EditorGrid::Compressors, i});
-        if (!known(kRefrigerants, compressor.refrigerant.view()))
-            lines.push_back({row + std::string(kUnknownRefrigerant), EditorGrid::Compressors, i});
+        if (!refrigerants.knows(compressor.refrigerant.view()))
+            lines.push_back({row + unknownRefrigerant(refrigerants), EditorGrid::Compressors, i});
     }
     return lines;
 }
 
-std::vector<CheckLine> checkCondensers(const Catalogue& catalogue)
+std::vector<CheckLine> checkCondensers(const Catalogue& catalogue,
+                                       const RefrigerantRegistry& refrigerants)
 {
     std::vector<CheckLine> lines;
     for (int i = 1; i <= catalogue.condensers.count(); ++i)
-        if (!known(kRefrigerants, catalogue.condensers[i].refrigerant.view()))
-            lines.push_back({"Nr wiersza: " + std::to_string(i) + std::string(kUnknownRefrigerant),
+        if (!refrigerants.knows(catalogue.condensers[i].refrigerant.view()))
+            lines.push_back({"Nr wiersza: " + std::to_string(i) + unknownRefrigerant(refrigerants),
                              EditorGrid::Condensers, i});
     return lines;
 }

@@ -5,6 +5,7 @@
 
 #include "core/catalogue/catalogue.h"
 #include "core/editor/editor_filters.h"
+#include "core/refrigerant/refrigerant_registry.h"
 
 namespace kelvo
 {
@@ -21,8 +22,11 @@ struct CheckLine {
 // wrong, one numbered block per failed test for units, one line per finding for compressors
 // and condensers. Numbers are converted as everywhere in the program, so "-10.5" and "-10,5"
 // are both numbers.
-std::vector<CheckLine> checkUnits(const Catalogue& catalogue);
-std::vector<CheckLine> checkCompressors(const Catalogue& catalogue);
-std::vector<CheckLine> checkCondensers(const Catalogue& catalogue);
+std::vector<CheckLine> checkUnits(const Catalogue& catalogue,
+                                  const RefrigerantRegistry& refrigerants);
+std::vector<CheckLine> checkCompressors(const Catalogue& catalogue,
+                                        const RefrigerantRegistry& refrigerants);
+std::vector<CheckLine> checkCondensers(const Catalogue& catalogue,
+                                       const RefrigerantRegistry& refrigerants);
 
 } // namespace kelvo

@@ -48,9 +48,10 @@ bool brandAndKindPass(const CompressorRecord& compressor, const EditorFilters& f
                                compressor.kind.view());
 }
 
-bool refrigerantPasses(std::string_view recordRefrigerant, std::string_view refrigerant)
+bool refrigerantPasses(std::string_view recordRefrigerant, std::string_view refrigerant,
+                       const RefrigerantRegistry& refrigerants)
 {
-    return recordRefrigerant == refrigerant || !isKnownRefrigerant(recordRefrigerant);
+    return recordRefrigerant == refrigerant || !refrigerants.knows(recordRefrigerant);
 }
 
 bool housingAndVersionPass(const CondensingUnitRecord& unit, const EditorFilters& filters)
@@ -97,18 +98,12 @@ const bool* findEditorFilterTick(const EditorFilters& filters, std::string_view 
     return findEditorFilterTick(const_cast<EditorFilters&>(filters), objectName);
 }
 
-bool isKnownRefrigerant(std::string_view refrigerant)
-{
-    return refrigerant == "R404A" || refrigerant == "R407C" || refrigerant == "R22" ||
-           refrigerant == "R134a";
-}
-
 bool listsCompressor(const CompressorRecord& compressor, const EditorFilters& filters,
-                     std::string_view refrigerant)
+                     std::string_view refrigerant, const RefrigerantRegistry& refrigerants)
 {
     if (filters.compressorAll)
         return compressor.refrigerant == refrigerant;
-    return refrigerantPasses(compressor.refrigerant.view(), refrigerant) &&
+    return refrigerantPasses(compressor.refrigerant.view(), refrigerant, refrigerants) &&
            brandAndKindPass(compressor, filters);
 }
 
@@ -118,11 +113,12 @@ bool listsCondenser(const CondenserRecord& condenser, std::string_view refrigera
 }
 
 bool listsUnit(const CondensingUnitRecord& unit, const CompressorRecord& compressor,
-               const EditorFilters& filters, std::string_view refrigerant)
+               const EditorFilters& filters, std::string_view refrigerant,
+               const RefrigerantRegistry& refrigerants)
 {
     if (filters.unitAll)
         return unit.refrigerant == refrigerant;
-    return refrigerantPasses(unit.refrigerant.view(), refrigerant) &&
+    return refrigerantPasses(unit.refrigerant.view(), refrigerant, refrigerants) &&
            housingAndVersionPass(unit, filters) && brandAndKindPass(compressor, filters) &&
            admitsTickedOrOther(kUnitRangeOptions, filters.unitRanges, unit.range.view());
 }

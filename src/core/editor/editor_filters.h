@@ -7,6 +7,7 @@
 #include "core/app/filter_options.h"
 #include "core/catalogue/catalogue.h"
 #include "core/catalogue/catalogue_table.h"
+#include "core/refrigerant/refrigerant_registry.h"
 
 namespace kelvo
 {
@@ -83,18 +84,17 @@ std::span<const EditorFilterBox> editorFilterBoxes();
 bool* findEditorFilterTick(EditorFilters& filters, std::string_view objectName);
 const bool* findEditorFilterTick(const EditorFilters& filters, std::string_view objectName);
 
-// The refrigerants the filters know; a record whose refrigerant is none of them is listed for
-// every refrigerant (unless ALL is ticked).
-bool isKnownRefrigerant(std::string_view refrigerant);
-
-// Whether a record is listed in its grid with these ticks and the refrigerant in use.
+// Whether a record is listed in its grid with these ticks and the refrigerant in use. A record
+// whose refrigerant the registry does not know is listed for every refrigerant (unless ALL is
+// ticked).
 bool listsCompressor(const CompressorRecord& compressor, const EditorFilters& filters,
-                     std::string_view refrigerant);
+                     std::string_view refrigerant, const RefrigerantRegistry& refrigerants);
 bool listsCondenser(const CondenserRecord& condenser, std::string_view refrigerant);
 // The unit's compressor is the one its compressorId links to (the empty record when none,
 // which passes the brand and kind tests).
 bool listsUnit(const CondensingUnitRecord& unit, const CompressorRecord& compressor,
-               const EditorFilters& filters, std::string_view refrigerant);
+               const EditorFilters& filters, std::string_view refrigerant,
+               const RefrigerantRegistry& refrigerants);
 bool listsFrame(const FrameRecord& frame, const EditorFilters& filters);
 
 } // namespace kelvo

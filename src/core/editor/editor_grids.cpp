@@ -1,6 +1,5 @@
 #include "core/editor/editor_grids.h"
 
-#include "core/app/application_state.h"
 #include "core/catalogue/lookups.h"
 #include "core/text/numeric_text.h"
 
@@ -45,7 +44,8 @@ std::string_view gridNameCaption(EditorGrid grid)
 }
 
 std::vector<GridRow> gridRows(EditorGrid grid, const Catalogue& catalogue,
-                              const EditorFilters& filters, std::string_view refrigerant)
+                              const EditorFilters& filters, std::string_view refrigerant,
+                              const RefrigerantRegistry& refrigerants)
 {
     std::vector<GridRow> rows;
     const auto add = [&rows](int index, std::string_view name) {
@@ -54,7 +54,7 @@ std::vector<GridRow> gridRows(EditorGrid grid, const Catalogue& catalogue,
     switch (grid) {
     case EditorGrid::Compressors:
         for (int i = 1; i <= catalogue.compressors.count(); ++i)
-            if (listsCompressor(catalogue.compressors[i], filters, refrigerant))
+            if (listsCompressor(catalogue.compressors[i], filters, refrigerant, refrigerants))
                 add(i, catalogue.compressors[i].model.view());
         break;
     case EditorGrid::Condensers:
@@ -67,7 +67,8 @@ std::vector<GridRow> gridRows(EditorGrid grid, const Catalogue& catalogue,
             const CondensingUnitRecord& unit = catalogue.units[i];
             // With ALL ticked the compressor plays no part, so it is not looked up.
             const int compressor = filters.unitAll ? 0 : findCompressorOfUnit(catalogue, i);
-            if (listsUnit(unit, catalogue.compressors[compressor], filters, refrigerant))
+            if (listsUnit(unit, catalogue.compressors[compressor], filters, refrigerant,
+                          refrigerants))
                 add(i, unit.name.view());
         }
         break;
@@ -88,17 +89,6 @@ GridCursor cursorAfterRefill(GridCursor before, int rowCountBefore, int rowCount
     if (remembered < rowCountAfter)
         return {remembered, before.column};
     return {0, before.column};
-}
-
-void refillGrid(ApplicationState& state, EditorGrid grid)
-{
-    EditorGridView& view = state.editor.grid(grid);
-    const int rowCountBefore = view.rowCount();
-    view.rows = gridRows(grid, state.catalogue, state.editor.filters, state.currentRefrigerant);
-    const GridCursor cursor =
-        cursorAfterRefill({view.currentRow, view.currentColumn}, rowCountBefore, view.rowCount());
-    view.currentRow = cursor.row;
-    view.currentColumn = cursor.column;
 }
 
 int gridColumnWidth(int widestText)

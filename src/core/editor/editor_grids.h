@@ -7,11 +7,10 @@
 
 #include "core/catalogue/catalogue.h"
 #include "core/editor/editor_filters.h"
+#include "core/refrigerant/refrigerant_registry.h"
 
 namespace kelvo
 {
-
-struct ApplicationState;
 
 // One data row of an editor grid: the record's table index (column 0, "Poz.") and its name
 // field (column 1) as the record holds it (Windows-1250 bytes).
@@ -41,7 +40,8 @@ std::string_view gridNameCaption(EditorGrid grid);
 
 // The rows a grid lists: every record 1 .. count that passes the grid's filter, in table order.
 std::vector<GridRow> gridRows(EditorGrid grid, const Catalogue& catalogue,
-                              const EditorFilters& filters, std::string_view refrigerant);
+                              const EditorFilters& filters, std::string_view refrigerant,
+                              const RefrigerantRegistry& refrigerants);
 
 // Where the cursor goes after a refill. A current row above 1 is remembered (the last row as
 // the row above it) with its column and comes back when the refilled grid still has it; when
@@ -51,10 +51,6 @@ struct GridCursor {
     int column = 0;
 };
 GridCursor cursorAfterRefill(GridCursor before, int rowCountBefore, int rowCountAfter);
-
-// Rebuilds state.editor.grids[grid] from its table, state.editor.filters and
-// state.currentRefrigerant, moving the cursor as cursorAfterRefill says.
-void refillGrid(ApplicationState& state, EditorGrid grid);
 
 // Width of a grid column whose widest text measures `widestText` pixels: 1.7 x that, rounded
 // half to even.

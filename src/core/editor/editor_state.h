@@ -17,17 +17,12 @@ namespace kelvo
 // Which grid was clicked last; decides the display the input boxes run.
 enum class EditorSelectionKind { None = -1, Condenser = 1, Compressor = 2, Unit = 3 };
 
-// The refrigerant menu of the editor, in menu order.
-inline constexpr std::array<const char*, 4> kEditorRefrigerantMenu{"R134a", "R407C", "R404A",
-                                                                   "R22"};
-
-// What the catalogue editor keeps while the program runs. The heat factor of "Qk=(Qo+Pe) x"
-// and the calculation guard are shared with the calculation and live in RefrigerantData.
+// What the catalogue editor's screen shows and keeps, owned by its EditorSession.
 struct EditorState {
     EditorSelectionKind selectionKind = EditorSelectionKind::None;
     EditorFilters filters;
-    // Check marks of kEditorRefrigerantMenu.
-    std::array<bool, kEditorRefrigerantMenu.size()> refrigerantChecks{};
+    // The item of the refrigerant menu that carries the check mark.
+    std::string tickedRefrigerant;
     // The four grids, indexed by EditorGrid.
     std::array<EditorGridView, kEditorGridCount> grids;
     EditorInputs inputs;

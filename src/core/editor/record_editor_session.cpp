@@ -3,10 +3,10 @@
 #include <cmath>
 #include <type_traits>
 
-#include "core/app/application_state.h"
-#include "core/catalogue/lookups.h"
 #include "core/catalogue/catalogue_changes.h"
+#include "core/catalogue/lookups.h"
 #include "core/editor/editor_grids.h"
+#include "core/editor/editor_session.h"
 #include "core/editor/row_operations.h"
 #include "core/text/code_page.h"
 #include "core/text/numeric_text.h"
@@ -16,7 +16,7 @@ namespace kelvo
 namespace
 {
 
-template <class Record> auto& tableOf(Catalogue& catalogue)
+template <class Record, class CatalogueT> auto& tableOf(CatalogueT& catalogue)
 {
     if constexpr (std::is_same_v<Record, CompressorRecord>)
         return catalogue.compressors;
@@ -53,8 +53,8 @@ template <class Record> FormLayout layoutOf(const EditorForm<Record>& form)
 template <class Record> class SessionOf final : public RecordEditorSession
 {
   public:
-    SessionOf(ApplicationState& state, EditorGrid table, int index, const EditorForm<Record>& form)
-        : RecordEditorSession(state, table, index, layoutOf(form)), form_(form), before_(record())
+    SessionOf(EditorSession& session, EditorGrid table, int index, const EditorForm<Record>& form)
+        : RecordEditorSession(session, table, index, layoutOf(form)), form_(form), before_(record())
     {
         opening_ = readFields(form_, before_, index);
     }
@@ -63,36 +63,52 @@ template <class Record> class SessionOf final : public RecordEditorSession
 
     std::string store(const FormValues& values) override
     {
-        return storing() ? writeBack(form_, record(), values) : std::string();
+        if (!storing())
+            return {};
+        Record changed = record();
+        std::string refusal = writeBack(form_, changed, values);
+        if (refusal.empty())
+            write(changed);
+        return refusal;
     }
 
     [[nodiscard]] bool superheatMode() const override
     {
         if constexpr (requires(Record r) { r.superheatMode; })
-            return tableOf<Record>(state_.catalogue)[index_].superheatMode;
+            return record().superheatMode;
         return false;
     }
 
     void setSuperheatMode(bool value) override
     {
-        if constexpr (requires(Record r) { r.superheatMode; })
-            record().superheatMode = value;
+        if constexpr (requires(Record r) { r.superheatMode; }) {
+            Record changed = record();
+            changed.superheatMode = value;
+            write(changed);
+        }
     }
 
   protected:
-    void recordStep() override
+    ChangeSet sessionChanges() override
     {
-        const Record now = record();
-        record() = before_; // the recorder makes the change again and keeps it
-        CatalogueRecorder recorder(state_.catalogue);
-        recorder.setRecord(index_, now);
-        state_.editor.history.record(
-            {"Edytuj wiersz – " + std::string(recordNoun(table_)) + " " + std::to_string(index_),
-             recorder.take()});
+        // The record as it is against the record on opening, as one change.
+        ChangeSet set;
+        RecordPatch patch{table_, index_, recordDifferences(before_, record())};
+        if (!patch.fields.empty())
+            set.changes.emplace_back(std::move(patch));
+        return set;
     }
 
   private:
-    Record& record() { return tableOf<Record>(state_.catalogue).at(index_); }
+    [[nodiscard]] const Record& record() const { return tableOf<Record>(catalogue())[index_]; }
+    // Every store is announced, so that what shows the record follows it as it is typed.
+    void write(const Record& changed)
+    {
+        CatalogueEdit change(workspace());
+        CatalogueRecorder recorder(change.catalogue());
+        recorder.setRecord(index_, changed);
+        change.done(recorder.take());
+    }
 
     const EditorForm<Record>& form_;
     Record before_;
@@ -137,28 +153,43 @@ UnitDerivedTexts deriveUnitTexts(const Catalogue& catalogue, int unitIndex, char
 
 bool RecordEditorSession::storing() const
 {
-    return state_.refrigerant.calculationEnabled;
+    return session_.calculating_;
+}
+
+Workspace& RecordEditorSession::workspace()
+{
+    return session_.workspace_;
+}
+
+const Catalogue& RecordEditorSession::catalogue() const
+{
+    return session_.workspace_.catalogue();
 }
 
 std::filesystem::path RecordEditorSession::drawingFile(std::string_view drawingText) const
 {
-    return state_.programDir / "wmf" / (toUtf8(drawingText) + ".wmf");
+    return session_.workspace_.dataFolder() / "wmf" / (toUtf8(drawingText) + ".wmf");
 }
 
 std::string RecordEditorSession::close(const FormValues& values)
 {
     const std::string refusal = layout_.store.onClose ? store(values) : std::string();
-    recordStep();
-    refillGrid(state_, table_);
+    RowEdit edit;
+    edit.done = true;
+    edit.step = {"Edytuj wiersz – " + std::string(recordNoun(table_)) + " " +
+                     std::to_string(index_),
+                 sessionChanges()};
+    session_.recordEdit(std::move(edit));
     return refusal;
 }
 
-std::unique_ptr<RecordEditorSession> openRecordEditor(ApplicationState& state, EditorGrid grid)
+std::unique_ptr<RecordEditorSession> EditorSession::openRecordEditor(EditorGrid grid)
 {
-    const auto index = state.editor.grid(grid).currentIndex();
+    const auto index = editor_.grid(grid).currentIndex();
     if (!index)
         return nullptr;
-    EditorState& editor = state.editor;
+    EditorState& editor = editor_;
+    EditorSession& state = *this;
     switch (grid) {
     case EditorGrid::Compressors:
         editor.currentCompressorIndex = *index;
@@ -178,7 +209,7 @@ std::unique_ptr<RecordEditorSession> openRecordEditor(ApplicationState& state, E
     auto session =
         std::make_unique<SessionOf<CondensingUnitRecord>>(state, grid, *index, unitEditorForm());
     const UnitDerivedTexts derived =
-        deriveUnitTexts(state.catalogue, *index, state.displayDecimalSeparator);
+        deriveUnitTexts(workspace_.catalogue(), *index, workspace_.displaySeparator());
     FormValues& shown = session->openingValues();
     const FormLayout& layout = session->layout();
     const auto show = [&](std::string_view name, const std::string& text) {

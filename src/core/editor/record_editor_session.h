@@ -8,14 +8,16 @@
 #include <string_view>
 #include <vector>
 
+#include "core/catalogue/catalogue_changes.h"
 #include "core/editor/editor_filters.h"
 #include "core/editor/record_field_maps.h"
 
 namespace kelvo
 {
 
-struct ApplicationState;
 struct Catalogue;
+class EditorSession;
+class Workspace;
 
 // A record editor's form without its record type, for the window that shows it: the rows of
 // the field map (same order, same meaning) without their field accessors.
@@ -79,10 +81,10 @@ class RecordEditorSession
     // What the controls show on opening (derived texts included).
     [[nodiscard]] const FormValues& opening() const { return opening_; }
 
-    // Stores the controls into the record; does nothing while the calculation is disabled
-    // (the window is filling its controls). A text with a line break or another control byte
-    // is refused as writeBack refuses it: nothing is stored, and the message naming the field
-    // is returned. Empty when stored or not storing.
+    // Stores the controls into the record, which every view of it follows at once; does nothing
+    // while the calculation is disabled (the window is filling its controls). A text with a line
+    // break or another control byte is refused as writeBack refuses it: nothing is stored, and the
+    // message naming the field is returned. Empty when stored or not storing.
     virtual std::string store(const FormValues& values) = 0;
     // The radio buttons: store the record's superheatMode at once.
     [[nodiscard]] virtual bool superheatMode() const = 0;
@@ -91,31 +93,31 @@ class RecordEditorSession
     // The file the preview shows for the drawing text in its control.
     [[nodiscard]] std::filesystem::path drawingFile(std::string_view drawingText) const;
 
-    // Closing: stores once more when the form stores on closing, records everything the
-    // session changed as one step of the editor's history and refills the record's grid.
+    // Closing: stores once more when the form stores on closing and records everything the
+    // session changed as one step of the editor's history.
     // Returns that store's refusal, if any. The session must not be used afterwards.
     std::string close(const FormValues& values);
 
   protected:
-    RecordEditorSession(ApplicationState& state, EditorGrid table, int index, FormLayout layout)
-        : state_(state), table_(table), index_(index), layout_(std::move(layout))
+    RecordEditorSession(EditorSession& session, EditorGrid table, int index, FormLayout layout)
+        : session_(session), table_(table), index_(index), layout_(std::move(layout))
     {
     }
     [[nodiscard]] bool storing() const;
+    [[nodiscard]] Workspace& workspace();
+    [[nodiscard]] const Catalogue& catalogue() const;
     // The session's step: the record as it is now against the record on opening.
-    virtual void recordStep() = 0;
+    virtual ChangeSet sessionChanges() = 0;
 
-    ApplicationState& state_;
+    EditorSession& session_;
     EditorGrid table_;
     int index_;
     FormLayout layout_;
     FormValues opening_;
 };
 
-// Opens the record editor of the current row of `grid` (the compressor, condenser, unit or
-// frame editor) and sets the editor state's current index of that record. nullptr when the
-// grid has no current row: nothing is opened.
-std::unique_ptr<RecordEditorSession> openRecordEditor(ApplicationState& state, EditorGrid grid);
+// The record editor of a grid's current row is opened by EditorSession::openRecordEditor, which
+// also sets the editor state's current index of that record.
 
 // Whether a drawing with these bounds may be stretched into an area of this size. Real
 // drawings are stretched by a few times at most; a far stronger stretch gains nothing and

@@ -5,9 +5,9 @@
 #include <stdexcept>
 #include <vector>
 
-#include "core/app/application_state.h"
 #include "core/catalogue/lookups.h"
 #include "core/editor/editor_grids.h"
+#include "core/editor/editor_session.h"
 
 namespace kelvo
 {
@@ -79,23 +79,22 @@ std::vector<EditorGrid> gridsRead(RowCommand command)
     return {};
 }
 
-int current(const ApplicationState& state, EditorGrid grid)
+int current(const EditorState& state, EditorGrid grid)
 {
     // rowCommandUnavailable has ruled out a missing row; 0 is refused by every operation.
-    return state.editor.grid(grid).currentIndex().value_or(0);
+    return state.grid(grid).currentIndex().value_or(0);
 }
 
-RowEdit run(ApplicationState& state, RowCommand command, std::string_view answer)
+RowEdit run(Catalogue& catalogue, const EditorState& state, const std::string& refrigerant,
+            const RefrigerantRegistry& refrigerants, RowCommand command, std::string_view answer)
 {
-    Catalogue& catalogue = state.catalogue;
-    const std::string& refrigerant = state.currentRefrigerant;
     switch (command) {
     case RowCommand::AddUnit:
         return addUnit(catalogue,
                        {refrigerant, current(state, EditorGrid::Compressors),
                         current(state, EditorGrid::Condensers), current(state, EditorGrid::Frames),
-                        state.editor.inputs.compressorCount, state.editor.inputs.condenserCount},
-                       state.editor.filters);
+                        state.inputs.compressorCount, state.inputs.condenserCount},
+                       state.filters, refrigerants);
     case RowCommand::AddCompressor:
         return addEmptyRecord(catalogue, EditorGrid::Compressors, refrigerant);
     case RowCommand::AddCondenser:
@@ -132,12 +131,6 @@ RowEdit run(ApplicationState& state, RowCommand command, std::string_view answer
     throw std::invalid_argument("unknown row command");
 }
 
-void refillTables(ApplicationState& state, const std::vector<EditorGrid>& grids)
-{
-    for (EditorGrid grid : grids)
-        refillGrid(state, grid);
-}
-
 } // namespace
 
 std::span<const RowCommandEntry> rowCommands()
@@ -153,10 +146,10 @@ const RowCommandEntry& rowCommandEntry(RowCommand command)
     throw std::invalid_argument("unknown row command");
 }
 
-std::optional<RowEdit> rowCommandUnavailable(const ApplicationState& state, RowCommand command)
+std::optional<RowEdit> EditorSession::rowCommandUnavailable(RowCommand command) const
 {
     for (EditorGrid grid : gridsRead(command))
-        if (!state.editor.grid(grid).currentIndex()) {
+        if (!editor_.grid(grid).currentIndex()) {
             RowEdit nothing;
             if (command == RowCommand::CopyEnvelopes || command == RowCommand::CopyCompressor)
                 nothing.message = std::string(kActionCancelled) + "\rnie wybrano sprężarki";
@@ -165,61 +158,86 @@ std::optional<RowEdit> rowCommandUnavailable(const ApplicationState& state, RowC
     return std::nullopt;
 }
 
-RowEdit runRowCommand(ApplicationState& state, RowCommand command, std::string_view answer)
+RowEdit EditorSession::recordEdit(RowEdit edit)
 {
-    if (auto unavailable = rowCommandUnavailable(state, command))
-        return *std::move(unavailable);
-    RowEdit edit = run(state, command, answer);
-    if (!edit.done)
-        return edit;
-    state.editor.history.record(edit.step);
-    refillTables(state, edit.refill);
-    if (command == RowCommand::AddUnit) {
-        EditorGridView& units = state.editor.grid(EditorGrid::Units);
-        units.currentRow = units.rowCount() - 1;
-        units.currentColumn = 0;
-    }
-    if (command == RowCommand::AssignFrame)
-        state.editor.panels.frameName =
-            state.catalogue.frames[findFrameOfUnit(state.catalogue, edit.index)].name.str();
+    if (edit.done)
+        editor_.history.record(edit.step);
+    EditorUpdate update;
+    update.history = true;
+    tell(update);
     return edit;
 }
 
-namespace
+RowEdit EditorSession::runRowCommand(RowCommand command, std::string_view answer)
 {
+    if (auto unavailable = rowCommandUnavailable(command))
+        return *std::move(unavailable);
+    RowEdit edit;
+    {
+        // The workspace tells this session (and every other view) what the edit did.
+        CatalogueEdit change(workspace_);
+        edit = run(change.catalogue(), editor_, refrigerant_, workspace_.refrigerants(), command,
+                   answer);
+        change.done(edit.done ? edit.step.changes : ChangeSet{});
+    }
+    if (!edit.done)
+        return edit;
+    EditorUpdate update;
+    if (command == RowCommand::AddUnit) {
+        EditorGridView& units = editor_.grid(EditorGrid::Units);
+        units.currentRow = units.rowCount() - 1;
+        units.currentColumn = 0;
+        update.grid(EditorGrid::Units);
+        if (editor_.selectionKind == EditorSelectionKind::Unit)
+            refreshDisplay(update);
+    }
+    if (command == RowCommand::AssignFrame) {
+        const Catalogue& catalogue = workspace_.catalogue();
+        editor_.panels.frameName =
+            catalogue.frames[findFrameOfUnit(catalogue, edit.index)].name.str();
+        update.panels = true;
+    }
+    tell(update);
+    return recordEdit(std::move(edit));
+}
 
-// Panel15 names the frame of the current unit; a step taken back or done again may have
-// changed its link (an assignment) or the unit itself.
-void showFrameOfCurrentUnit(ApplicationState& state, const std::vector<EditorGrid>& tables)
+void EditorSession::showFrameOfCurrentUnit(const std::vector<EditorGrid>& tables)
 {
+    // Panel15 names the frame of the current unit; a step taken back or done again may have
+    // changed its link (an assignment) or the unit itself.
     const bool unitsChanged =
         std::find(tables.begin(), tables.end(), EditorGrid::Units) != tables.end() ||
         std::find(tables.begin(), tables.end(), EditorGrid::Frames) != tables.end();
-    const auto unit = state.editor.grid(EditorGrid::Units).currentIndex();
-    if (unitsChanged && unit && !state.editor.panels.frameName.empty())
-        state.editor.panels.frameName =
-            state.catalogue.frames[findFrameOfUnit(state.catalogue, *unit)].name.str();
+    const auto unit = editor_.grid(EditorGrid::Units).currentIndex();
+    if (unitsChanged && unit && !editor_.panels.frameName.empty()) {
+        const Catalogue& catalogue = workspace_.catalogue();
+        editor_.panels.frameName = catalogue.frames[findFrameOfUnit(catalogue, *unit)].name.str();
+    }
 }
 
-} // namespace
-
-bool undoEdit(ApplicationState& state)
+bool EditorSession::undo()
 {
-    const auto tables = state.editor.history.undo(state.catalogue);
-    if (tables) {
-        refillTables(state, *tables);
-        showFrameOfCurrentUnit(state, *tables);
-    }
+    const auto tables =
+        editor_.history.undo([this](const ChangeSet& set) { workspace_.revert(set); });
+    if (tables)
+        showFrameOfCurrentUnit(*tables);
+    EditorUpdate update;
+    update.history = true;
+    update.panels = true;
+    tell(update);
     return tables.has_value();
 }
 
-bool redoEdit(ApplicationState& state)
+bool EditorSession::redo()
 {
-    const auto tables = state.editor.history.redo(state.catalogue);
-    if (tables) {
-        refillTables(state, *tables);
-        showFrameOfCurrentUnit(state, *tables);
-    }
+    const auto tables =
+        editor_.history.redo([this](const ChangeSet& set) { workspace_.reapply(set); });
+    if (tables)
+        showFrameOfCurrentUnit(*tables);
+    EditorUpdate update;
+    update.history = true;
+    update.panels = true;
+    tell(update);
     return tables.has_value();
 }
 

@@ -246,7 +246,8 @@ template int findFreeIdentifier(const CompressorTable&);
 template int findFreeIdentifier(const CondenserTable&);
 template int findFreeIdentifier(const FrameTable&);
 
-RowEdit addUnit(Catalogue& catalogue, const NewUnit& parts, const EditorFilters& unitGridFilters)
+RowEdit addUnit(Catalogue& catalogue, const NewUnit& parts, const EditorFilters& unitGridFilters,
+                const RefrigerantRegistry& refrigerants)
 {
     if (catalogue.units.full())
         return tableFull<UnitTable>(EditorGrid::Units);
@@ -280,7 +281,8 @@ RowEdit addUnit(Catalogue& catalogue, const NewUnit& parts, const EditorFilters&
                             {EditorGrid::Units}, n);
     // The new unit counts only where the unit grid lists it.
     const auto listed =
-        gridRows(EditorGrid::Units, catalogue, unitGridFilters, parts.refrigerant).size();
+        gridRows(EditorGrid::Units, catalogue, unitGridFilters, parts.refrigerant, refrigerants)
+            .size();
     edit.message = "1. Wstawiłem nowy agregat na pozycji nr : " + std::to_string(n) +
                    "\r2. Uzupełnij pozostałe dane :)\r3. Aktualna ilość agregatów dla czynnika "
                    "chłodniczego " +

@@ -8,6 +8,7 @@
 #include "core/catalogue/catalogue.h"
 #include "core/editor/edit_history.h"
 #include "core/editor/editor_filters.h"
+#include "core/refrigerant/refrigerant_registry.h"
 
 namespace kelvo
 {
@@ -56,7 +57,8 @@ struct NewUnit {
     std::string compressorCount; // text of "Ilość sprężarek"
     std::string condenserCount;  // text of "Ilość skraplaczy"
 };
-RowEdit addUnit(Catalogue& catalogue, const NewUnit& unit, const EditorFilters& unitGridFilters);
+RowEdit addUnit(Catalogue& catalogue, const NewUnit& unit, const EditorFilters& unitGridFilters,
+                const RefrigerantRegistry& refrigerants);
 
 // "Dodaj wolny wiersz" of compressors, condensers or frames: a free identifier and emptied
 // fields in the slot after the last record; compressors and condensers get `refrigerant`.

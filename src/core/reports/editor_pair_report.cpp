@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "core/app/application_state.h"
+#include "core/editor/editor_session.h"
 #include "core/text/code_page.h"
 
 namespace kelvo
@@ -24,31 +24,32 @@ std::string fileNamePart(std::string_view catalogueText)
 
 } // namespace
 
-std::optional<ReportPair> currentReportPair(const ApplicationState& state)
+std::optional<ReportPair> currentReportPair(const EditorSession& session)
 {
-    const auto compressor = state.editor.grid(EditorGrid::Compressors).currentIndex();
-    const auto condenser = state.editor.grid(EditorGrid::Condensers).currentIndex();
+    const auto compressor = session.grid(EditorGrid::Compressors).currentIndex();
+    const auto condenser = session.grid(EditorGrid::Condensers).currentIndex();
     if (!compressor || !condenser)
         return std::nullopt;
     return ReportPair{*compressor, *condenser};
 }
 
-PairReportInputs editorReportInputs(const ApplicationState& state, const ReportPair& pair)
+PairReportInputs editorReportInputs(const EditorSession& session, const ReportPair& pair)
 {
     PairReportInputs inputs;
-    const PairReportDefaults range = pairReportDefaults(state.catalogue, pair.compressor);
+    const PairReportDefaults range =
+        pairReportDefaults(session.workspace().catalogue(), pair.compressor);
     inputs.min = range.min;
     inputs.max = range.max;
-    inputs.compressorCount = state.editor.inputs.compressorCount;
-    inputs.condenserCount = state.editor.inputs.condenserCount;
-    inputs.heatFactor = state.refrigerant.condenserHeatFactor;
+    inputs.compressorCount = session.inputs().compressorCount;
+    inputs.condenserCount = session.inputs().condenserCount;
+    inputs.heatFactor = session.heatFactor();
     return inputs;
 }
 
-std::string pairReportFileName(const ApplicationState& state, const ReportPair& pair)
+std::string pairReportFileName(const Catalogue& catalogue, const ReportPair& pair)
 {
-    return "Raport " + fileNamePart(state.catalogue.compressors[pair.compressor].model.view()) +
-           " - " + fileNamePart(state.catalogue.condensers[pair.condenser].model.view()) + ".xlsx";
+    return "Raport " + fileNamePart(catalogue.compressors[pair.compressor].model.view()) + " - " +
+           fileNamePart(catalogue.condensers[pair.condenser].model.view()) + ".xlsx";
 }
 
 } // namespace kelvo

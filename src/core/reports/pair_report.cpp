@@ -1,4 +1,3 @@
-#include "core/app/state_evaluation.h"
 #include "core/reports/pair_report.h"
 
 #include <algorithm>
@@ -6,13 +5,14 @@
 #include <cmath>
 #include <string_view>
 
-#include "core/app/application_state.h"
+#include "core/app/language_table.h"
 #include "core/app/message_sink.h"
 #include "core/app/own_texts.h"
 #include "core/performance/balance_point.h"
 #include "core/selection/display_figures.h"
 #include "core/text/code_page.h"
 #include "core/text/numeric_text.h"
+#include "core/workspace/workspace.h"
 
 namespace kelvo
 {
@@ -57,9 +57,10 @@ double stepDownTo(double v, double limit)
 class PairReportBuilder
 {
   public:
-    PairReportBuilder(ApplicationState& state, int compressor, int condenser,
-                      const PairReportInputs& inputs, MessageSink& sink)
-        : state_(state), compressor_(compressor), condenser_(condenser), in_(inputs), sink_(sink)
+    PairReportBuilder(Workspace& workspace, const ReportRefrigerant& refrigerant, int compressor,
+                      int condenser, const PairReportInputs& inputs, MessageSink& sink)
+        : workspace_(workspace), refrigerant_(refrigerant.name), result_(refrigerant.previous),
+          compressor_(compressor), condenser_(condenser), in_(inputs), sink_(sink)
     {
     }
 
@@ -80,7 +81,9 @@ class PairReportBuilder
     // A name that must stay as typed even when it reads as a number ("0500").
     void putText(int row, int column, std::string text);
 
-    ApplicationState& state_;
+    Workspace& workspace_;
+    std::string refrigerant_;
+    PerformanceResult result_; // of the latest evaluation
     int compressor_;
     int condenser_;
     const PairReportInputs& in_;
@@ -151,7 +154,7 @@ bool PairReportBuilder::convertTemperatures()
 
 void PairReportBuilder::writeHeader()
 {
-    const Catalogue& catalogue = state_.catalogue;
+    const Catalogue& catalogue = workspace_.catalogue();
     put(2, 2, kTitle + in_.date + "  /  " + in_.time);
     put(4, 2, "Typ sprężarki");
     putText(4, 3, modelText(catalogue.compressors[compressor_].model.view()));
@@ -164,7 +167,7 @@ void PairReportBuilder::writeHeader()
     put(7, 3, in_.condenserCount);
     put(7, 4, "[szt]");
     put(8, 2, "Czynnik chłodniczy");
-    putText(8, 3, state_.currentRefrigerant);
+    putText(8, 3, refrigerant_);
     put(9, 2, "Temp. pary na ssaniu");
     put(9, 3, number(suction_));
     put(10, 2, "Dochłodzenie czynnika");
@@ -214,7 +217,7 @@ bool PairReportBuilder::writeColumnPair(int block, int column, double to, double
         return false;
     anyFailed_ = anyFailed_ || !outcome_.ok;
     anyGaveUp_ = anyGaveUp_ || (outcome_.ok && outcome_.gaveUp);
-    const PerformanceResult& result = state_.refrigerant.result;
+    const PerformanceResult& result = result_;
     if (block == 1) {
         put(5, column, number(to));
         put(6, column, "Pe");
@@ -258,7 +261,10 @@ bool PairReportBuilder::evaluate(double to, double ambient)
                             ambient,          suction_ - to,   subcooling_,
                             compressorCount_, condenserCount_, in_.heatFactor};
     CollectingMessageSink messages;
-    outcome_ = evaluateWithState(state_, inputs, messages);
+    const PairEvaluation evaluation = workspace_.evaluate(refrigerant_, inputs, result_, messages);
+    workspace_.keepEvaluatedTexts(inputs, evaluation);
+    result_ = evaluation.result;
+    outcome_ = evaluation.outcome;
     const EvaluationOutcome& outcome = outcome_;
     for (const std::string& message : messages.messages) {
         sink_.message(message);
@@ -299,10 +305,11 @@ PairReportDefaults pairReportDefaults(const Catalogue& catalogue, int compressor
     return {number(min), number(max)};
 }
 
-PairReport buildPairReport(ApplicationState& state, int compressor, int condenser,
-                           const PairReportInputs& inputs, MessageSink& sink)
+PairReport buildPairReport(Workspace& workspace, const ReportRefrigerant& refrigerant,
+                           int compressor, int condenser, const PairReportInputs& inputs,
+                           MessageSink& sink)
 {
-    return PairReportBuilder(state, compressor, condenser, inputs, sink).build();
+    return PairReportBuilder(workspace, refrigerant, compressor, condenser, inputs, sink).build();
 }
 
 } // namespace kelvo

@@ -6,12 +6,13 @@
 #include <vector>
 
 #include "core/editor/editor_inputs.h"
+#include "core/performance/balance_point.h"
 #include "core/spreadsheet/workbook_writer.h"
 
 namespace kelvo
 {
 
-struct ApplicationState;
+class Workspace;
 struct Catalogue;
 class MessageSink;
 
@@ -51,10 +52,17 @@ struct PairReport {
     std::vector<std::string> messages; // of every evaluation, in order
 };
 
+// The refrigerant of the report (its table loaded in the workspace) and the evaluation the
+// report's first one starts from.
+struct ReportRefrigerant {
+    std::string name;
+    PerformanceResult previous;
+};
+
 // Capacity of a compressor-condenser pair from Max down to Min by step at three air
-// temperatures, with the refrigerant in use and its loaded property table. Evaluation messages
-// go to the sink and into the report.
-PairReport buildPairReport(ApplicationState& state, int compressor, int condenser,
-                           const PairReportInputs& inputs, MessageSink& sink);
+// temperatures. Evaluation messages go to the sink and into the report.
+PairReport buildPairReport(Workspace& workspace, const ReportRefrigerant& refrigerant,
+                           int compressor, int condenser, const PairReportInputs& inputs,
+                           MessageSink& sink);
 
 } // namespace kelvo

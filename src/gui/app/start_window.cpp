@@ -12,6 +12,7 @@
 
 #include "core/app/application_state.h"
 #include "core/app/language_table.h"
+#include "core/workspace/workspace.h"
 #include "gui/app/information_window.h"
 #include "gui/editor/editor_window.h"
 #include "gui/selection/selection_window.h"
@@ -167,11 +168,19 @@ void StartWindow::openFamily(bool base)
     window->open();
 }
 
+StartWindow::~StartWindow()
+{
+    // The editor's window works on the workspace this window owns.
+    delete editorWindow_.data();
+}
+
 void StartWindow::openEditor()
 {
     if (editorWindow_ || selectionWindow_)
         return;
-    auto* window = new EditorWindow(state_);
+    // The editor works on a workspace of its own data folder, read when it opens.
+    editorWorkspace_ = std::make_unique<Workspace>(state_.programDir);
+    auto* window = new EditorWindow(*editorWorkspace_);
     window->setAttribute(Qt::WA_DeleteOnClose);
     editorWindow_ = window;
     connect(window, &QObject::destroyed, this, [this] { show(); });

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <memory>
+
 #include <QMainWindow>
 #include <QPointer>
 #include <array>
@@ -12,7 +14,8 @@ class QSvgRenderer;
 namespace kelvo
 {
 struct ApplicationState;
-}
+class Workspace;
+} // namespace kelvo
 
 namespace kelvo::gui
 {
@@ -26,6 +29,7 @@ class StartWindow : public QMainWindow
     Q_OBJECT
   public:
     explicit StartWindow(ApplicationState& state, QWidget* parent = nullptr);
+    ~StartWindow() override;
 
     // The window a family picture opened, while it is open.
     [[nodiscard]] QWidget* selectionWindow() const { return selectionWindow_; }
@@ -63,6 +67,7 @@ class StartWindow : public QMainWindow
     QPointer<QWidget> selectionWindow_;
     QPointer<QWidget> informationWindow_;
     QPointer<QWidget> editorWindow_;
+    std::unique_ptr<Workspace> editorWorkspace_;
 };
 
 } // namespace kelvo::gui

@@ -28,7 +28,6 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
-#include "core/app/application_state.h"
 #include "core/app/message_sink.h"
 #include "core/editor/catalogue_saving.h"
 #include "core/editor/chart_click.h"
@@ -37,7 +36,6 @@
 #include "core/editor/data_checks.h"
 #include "core/editor/editor_grids.h"
 #include "core/editor/editor_session.h"
-#include "core/editor/grid_navigation.h"
 #include "core/reports/editor_pair_report.h"
 #include "gui/app/information_window.h"
 #include "gui/editor/editor_grid_model.h"
@@ -112,8 +110,8 @@ void setBoxText(QComboBox* box, const std::string& text)
 
 } // namespace
 
-EditorWindow::EditorWindow(ApplicationState& state, QWidget* parent)
-    : QMainWindow(parent), state_(state)
+EditorWindow::EditorWindow(Workspace& workspace, QWidget* parent)
+    : QMainWindow(parent), session_(std::make_unique<EditorSession>(workspace))
 {
     setObjectName("TForm1");
     setWindowTitle(QString::fromUtf8("KelvoSoftware – katalog[*]"));
@@ -168,7 +166,7 @@ EditorWindow::EditorWindow(ApplicationState& state, QWidget* parent)
     left->addWidget(buildFilters());
     auto* middle = new QHBoxLayout;
     middle->addWidget(buildInformation());
-    chart_ = new EnvelopeChartView(state_, central);
+    chart_ = new EnvelopeChartView(*session_, central);
     connect(chart_, &EnvelopeChartView::pointClicked, this, &EditorWindow::chartClicked);
     middle->addWidget(chart_, 1);
     auto* frames = buildGrid(EditorGrid::Frames, "StringGrid2");
@@ -193,6 +191,7 @@ EditorWindow::EditorWindow(ApplicationState& state, QWidget* parent)
         resize(size().boundedTo(available.size()));
         move(available.center() - rect().center());
     }
+    session_->subscribe(*this);
 }
 
 EditorWindow::~EditorWindow()
@@ -200,6 +199,8 @@ EditorWindow::~EditorWindow()
     // The record editor is a window of its own; it stores its record as it goes.
     delete recordEditor_.data();
     delete errorList_.data();
+    delete pairReport_.data();
+    session_->unsubscribe(*this);
 }
 
 QWidget* EditorWindow::buildFilters()
@@ -320,14 +321,14 @@ QWidget* EditorWindow::buildInformation()
         });
     }
     connect(heatFactorEdit_, &QLineEdit::textEdited, this,
-            [this](const QString& text) { heatFactorTextChanged(state_, toCatalogueText(text)); });
+            [this](const QString& text) { session_->setHeatFactorText(toCatalogueText(text)); });
     return group;
 }
 
 QTableView* EditorWindow::buildGrid(EditorGrid grid, const char* name)
 {
     const auto i = static_cast<std::size_t>(grid);
-    models_[i] = new EditorGridModel(state_.editor.grid(grid), grid, this);
+    models_[i] = new EditorGridModel(session_->grid(grid), grid, this);
     auto* view = new QTableView(this);
     view->setObjectName(name);
     view->setModel(models_[i]);
@@ -385,13 +386,13 @@ void EditorWindow::buildMenus()
     redoAction_->setObjectName("actionRedo");
 
     QMenu* refrigerants = menu("Czynnik chłodniczy");
-    for (std::size_t i = 0; i < kEditorRefrigerantMenu.size(); ++i) {
-        const QString name = QString::fromUtf8(kEditorRefrigerantMenu[i]);
+    for (const std::string& item : session_->refrigerantMenu()) {
+        const QString name = fromCatalogueText(item);
         QAction* action =
             refrigerants->addAction(name, this, [this, name] { chooseRefrigerant(name); });
         action->setObjectName("Refrigerant" + name);
         action->setCheckable(true);
-        refrigerantActions_[i] = action;
+        refrigerantActions_.push_back(action);
     }
 
     QMenu* frames = menu("Rama");
@@ -449,16 +450,17 @@ void EditorWindow::open()
         ProgressScope progress(this);
         const auto report = progress.reporter();
         opening =
-            openEditor(state_, [&report](int position, int maximum) { report(maximum, position); });
+            session_->open([&report](int position, int maximum) { report(maximum, position); });
     }
+    const EditorInputs& inputs = session_->inputs();
     filling_ = true;
-    fillBox(ambientBox_, ambientList(state_.displayDecimalSeparator).items,
-            state_.editor.inputs.ambient);
-    fillBox(superheatBox_, superheatList().items, state_.editor.inputs.superheat);
-    fillBox(subcoolingBox_, subcoolingList().items, state_.editor.inputs.subcooling);
-    fillBox(compressorCountBox_, countList().items, state_.editor.inputs.compressorCount);
-    fillBox(condenserCountBox_, countList().items, state_.editor.inputs.condenserCount);
-    heatFactorEdit_->setText(fromCatalogueText(state_.editor.inputs.heatFactor));
+    fillBox(ambientBox_, ambientList(session_->workspace().displaySeparator()).items,
+            inputs.ambient);
+    fillBox(superheatBox_, superheatList().items, inputs.superheat);
+    fillBox(subcoolingBox_, subcoolingList().items, inputs.subcooling);
+    fillBox(compressorCountBox_, countList().items, inputs.compressorCount);
+    fillBox(condenserCountBox_, countList().items, inputs.condenserCount);
+    heatFactorEdit_->setText(fromCatalogueText(inputs.heatFactor));
     showFilterTicks();
     filling_ = false;
     showInputs();
@@ -466,7 +468,7 @@ void EditorWindow::open()
     showPanels();
     updateTitle();
     historyChanged();
-    showLoadNotes(statusBar(), state_);
+    showLoadNotes(statusBar(), session_->workspace(), session_->refrigerant());
     show();
     if (!opening.message.empty())
         present_(fromUtf8Text(opening.message));
@@ -479,7 +481,7 @@ void EditorWindow::refreshGrid(EditorGrid grid)
     // The window moves the cursor itself here: no display runs.
     const QScopedValueRollback<bool> moving(movingCursor_, true);
     models_[i]->refresh();
-    const EditorGridView& core = state_.editor.grid(grid);
+    const EditorGridView& core = session_->grid(grid);
     // Each column 1.7 times as wide as its widest text.
     const QFontMetrics metrics(view->font());
     const QFontMetrics headerMetrics(view->horizontalHeader()->font());
@@ -508,13 +510,13 @@ void EditorWindow::refreshAllGrids()
     for (EditorGrid grid :
          {EditorGrid::Compressors, EditorGrid::Condensers, EditorGrid::Units, EditorGrid::Frames})
         refreshGrid(grid);
-    for (std::size_t i = 0; i < refrigerantActions_.size(); ++i)
-        refrigerantActions_[i]->setChecked(state_.editor.refrigerantChecks[i]);
+    for (QAction* action : refrigerantActions_)
+        action->setChecked(toCatalogueText(action->text()) == session_->state().tickedRefrigerant);
 }
 
 void EditorWindow::showPanels()
 {
-    const BalancePanels& p = state_.editor.panels;
+    const BalancePanels& p = session_->panels();
     const std::pair<int, const std::string*> texts[] = {{1, &p.compressorModel},
                                                         {2, &p.condenserModel},
                                                         {4, &p.condensingPressure},
@@ -537,7 +539,7 @@ void EditorWindow::showPanels()
 
 void EditorWindow::showInputs()
 {
-    const EditorInputs& in = state_.editor.inputs;
+    const EditorInputs& in = session_->inputs();
     filling_ = true;
     fillBox(evaporatingBox_, in.evaporatingItems, in.to);
     setBoxText(ambientBox_, in.ambient);
@@ -550,32 +552,59 @@ void EditorWindow::showInputs()
     filling_ = false;
 }
 
-void EditorWindow::readInputs()
+EditorInputs EditorWindow::readInputs() const
 {
-    EditorInputs& in = state_.editor.inputs;
+    EditorInputs in;
     in.to = toCatalogueText(evaporatingBox_->currentText());
     in.ambient = toCatalogueText(ambientBox_->currentText());
     in.superheat = toCatalogueText(superheatBox_->currentText());
     in.subcooling = toCatalogueText(subcoolingBox_->currentText());
     in.compressorCount = toCatalogueText(compressorCountBox_->currentText());
     in.condenserCount = toCatalogueText(condenserCountBox_->currentText());
+    return in;
+}
+
+void EditorWindow::editorChanged(const EditorUpdate& update)
+{
+    bool anyGrid = false;
+    for (EditorGrid grid :
+         {EditorGrid::Compressors, EditorGrid::Condensers, EditorGrid::Units, EditorGrid::Frames})
+        if (update.grids[static_cast<std::size_t>(grid)]) {
+            refreshGrid(grid);
+            anyGrid = true;
+        }
+    if (anyGrid)
+        for (QAction* action : refrigerantActions_)
+            action->setChecked(toCatalogueText(action->text()) ==
+                               session_->state().tickedRefrigerant);
+    if (update.inputs)
+        showInputs();
+    if (update.panels)
+        showPanels();
+    if (update.history) {
+        updateTitle();
+        historyChanged();
+    }
+    if (update.rowsChanged)
+        rowsChanged();
+    // What the calculation says while the display follows a change is no answer to a click:
+    // it is shown without stopping the work.
+    if (!update.messages.empty()) {
+        QStringList texts;
+        for (const auto& message : update.messages)
+            texts << fromUtf8Text(message).replace('\r', ' ');
+        statusBar()->showMessage(texts.join("  "), 8000);
+    }
 }
 
 void EditorWindow::showDisplay(const BalanceDisplay& display)
 {
     for (EditorGrid grid : {EditorGrid::Compressors, EditorGrid::Condensers, EditorGrid::Frames}) {
-        const EditorGridView& core = state_.editor.grid(grid);
+        const EditorGridView& core = session_->grid(grid);
         QTableView* view = grids_[static_cast<std::size_t>(grid)];
-        if (core.currentRow >= 1) {
-            const QScopedValueRollback<bool> moving(movingCursor_, true);
-            const QModelIndex index = view->model()->index(core.currentRow - 1, core.currentColumn);
-            view->setCurrentIndex(index);
-            if (display.ran)
-                view->scrollTo(index.siblingAtColumn(0));
-        }
+        if (core.currentRow >= 1 && display.ran)
+            view->scrollTo(view->model()->index(core.currentRow - 1, 0));
     }
-    showInputs();
-    showPanels();
     if (display.cleared && !display.failure.empty())
         statusBar()->showMessage(fromUtf8Text(display.failure), 8000);
     else if (display.gaveUp)
@@ -587,28 +616,9 @@ void EditorWindow::clickGridRow(EditorGrid grid, int row)
 {
     if (filling_)
         return;
-    EditorGridView& core = state_.editor.grid(grid);
-    core.currentRow = row + 1;
-    core.currentColumn = grids_[static_cast<std::size_t>(grid)]->currentIndex().column() < 0
-                             ? 0
-                             : grids_[static_cast<std::size_t>(grid)]->currentIndex().column();
+    const int column = std::max(0, grids_[static_cast<std::size_t>(grid)]->currentIndex().column());
     DistinctMessageSink sink;
-    switch (grid) {
-    case EditorGrid::Compressors:
-        showDisplay(compressorRowClicked(state_, sink));
-        break;
-    case EditorGrid::Condensers:
-        showDisplay(condenserRowClicked(state_, sink));
-        break;
-    case EditorGrid::Units:
-        showDisplay(unitRowClicked(state_, sink));
-        break;
-    case EditorGrid::Frames:
-        frameRowClicked(state_);
-        showInputs();
-        showPanels();
-        break;
-    }
+    showDisplay(session_->clickRow(grid, row + 1, column, sink));
     report(sink);
 }
 
@@ -616,25 +626,23 @@ void EditorWindow::inputChanged()
 {
     if (filling_)
         return;
-    readInputs();
     DistinctMessageSink sink;
-    showDisplay(kelvo::inputChanged(state_, sink));
+    showDisplay(session_->setInputs(readInputs(), sink));
     report(sink);
 }
 
 void EditorWindow::chartClicked(double to, double tk)
 {
-    readInputs();
+    session_->typeInputs(readInputs());
     DistinctMessageSink sink;
-    showDisplay(chooseInputsAtChartPoint(state_, to, tk, sink));
+    showDisplay(session_->chooseChartPoint(to, tk, sink));
     report(sink);
 }
 
 void EditorWindow::filterClicked(QCheckBox* box)
 {
-    if (const auto grid =
-            filterBoxClicked(state_, toCatalogueText(box->objectName()), box->isChecked()))
-        refreshGrid(*grid);
+    const auto place = std::find(filterBoxes_.begin(), filterBoxes_.end(), box);
+    session_->setFilter(static_cast<std::size_t>(place - filterBoxes_.begin()), box->isChecked());
 }
 
 void EditorWindow::chooseRefrigerant(const QString& name)
@@ -643,26 +651,24 @@ void EditorWindow::chooseRefrigerant(const QString& name)
     {
         ProgressScope progress(this);
         const auto report = progress.reporter();
-        failure = selectRefrigerant(state_, toCatalogueText(name),
-                                    [&report](int p, int m) { report(m, p); });
+        failure = session_->chooseRefrigerant(toCatalogueText(name),
+                                              [&report](int p, int m) { report(m, p); });
     }
     // The report window was made for a pair of the refrigerant before.
     delete pairReport_.data();
-    refreshAllGrids();
-    showPanels();
-    showLoadNotes(statusBar(), state_);
+    showLoadNotes(statusBar(), session_->workspace(), session_->refrigerant());
     if (!failure.empty())
         present_(fromUtf8Text(failure));
 }
 
 bool EditorWindow::save()
 {
-    SaveOutcome outcome = saveEditorCatalogue(state_);
+    SaveOutcome outcome = session_->save();
     // Another program's change would be overwritten without a word.
     if (outcome.changedOnDisk) {
         if (!confirm_(QString::fromUtf8(kFilesChangedQuestion)))
             return false;
-        outcome = saveEditorCatalogue(state_, ChangesOnDisk::Overwrite);
+        outcome = session_->save(ChangesOnDisk::Overwrite);
     }
     updateTitle();
     if (!outcome.saved) {
@@ -678,7 +684,7 @@ void EditorWindow::closeEvent(QCloseEvent* event)
     // An open record editor stores its record first, as its own closing does.
     if (recordEditor_)
         recordEditor_->close();
-    if (hasUnsavedChanges(state_)) {
+    if (session_->hasUnsavedChanges()) {
         switch (askOnClose_()) {
         case QMessageBox::Save:
             if (!save()) {
@@ -711,14 +717,14 @@ void EditorWindow::report(const DistinctMessageSink& sink)
 
 void EditorWindow::updateTitle()
 {
-    setWindowModified(hasUnsavedChanges(state_));
+    setWindowModified(session_->hasUnsavedChanges());
 }
 
 void EditorWindow::openAbout()
 {
     if (about_)
         return;
-    auto* window = new InformationWindow(state_.programDir, this);
+    auto* window = new InformationWindow(session_->workspace().dataFolder(), this);
     about_ = window;
     window->show();
 }
@@ -745,12 +751,12 @@ bool EditorWindow::openRecordEditor(EditorGrid grid)
 {
     if (recordEditor_)
         return false;
-    auto session = kelvo::openRecordEditor(state_, grid);
-    if (!session)
+    auto record = session_->openRecordEditor(grid);
+    if (!record)
         return false;
     setEnabled(false);
     try {
-        auto* window = new RecordEditorWindow(state_, std::move(session));
+        auto* window = new RecordEditorWindow(*session_, std::move(record));
         recordEditor_ = window;
         connect(window, &RecordEditorWindow::closed, this, &EditorWindow::recordEditorClosed);
         window->show();
@@ -767,19 +773,16 @@ RecordEditorWindow* EditorWindow::recordEditor() const
     return recordEditor_.data();
 }
 
-void EditorWindow::recordEditorClosed(EditorGrid grid)
+void EditorWindow::recordEditorClosed(EditorGrid)
 {
     setEnabled(true);
-    refreshGrid(grid);
-    updateTitle();
-    historyChanged();
     activateWindow();
 }
 
 void EditorWindow::runCommand(RowCommand command)
 {
-    readInputs();
-    if (const auto unavailable = rowCommandUnavailable(state_, command)) {
+    session_->typeInputs(readInputs());
+    if (const auto unavailable = session_->rowCommandUnavailable(command)) {
         if (!unavailable->message.empty())
             present_(fromUtf8Text(unavailable->message).replace('\r', '\n'));
         return;
@@ -789,39 +792,19 @@ void EditorWindow::runCommand(RowCommand command)
     if (entry.asks())
         answer = prompt_(fromUtf8Text(entry.promptCaption), fromUtf8Text(entry.prompt))
                      .value_or(QString());
-    const RowEdit edit = runRowCommand(state_, command, toCatalogueText(answer));
-    if (edit.done)
-        rowsChanged();
-    for (EditorGrid grid : edit.refill)
-        refreshGrid(grid);
-    if (command == RowCommand::AssignFrame)
-        showPanels();
-    updateTitle();
-    historyChanged();
+    const RowEdit edit = session_->runRowCommand(command, toCatalogueText(answer));
     if (!edit.message.empty())
         present_(fromUtf8Text(edit.message).replace('\r', '\n'));
 }
 
 void EditorWindow::undo()
 {
-    if (undoEdit(state_)) {
-        rowsChanged();
-        refreshAllGrids();
-        showPanels();
-    }
-    updateTitle();
-    historyChanged();
+    session_->undo();
 }
 
 void EditorWindow::redo()
 {
-    if (redoEdit(state_)) {
-        rowsChanged();
-        refreshAllGrids();
-        showPanels();
-    }
-    updateTitle();
-    historyChanged();
+    session_->redo();
 }
 
 void EditorWindow::rowsChanged()
@@ -833,7 +816,7 @@ void EditorWindow::rowsChanged()
 
 void EditorWindow::historyChanged()
 {
-    const EditHistory& history = state_.editor.history;
+    const EditHistory& history = session_->state().history;
     const auto label = [](const char* verb, const std::string& step) {
         QString text = QString::fromUtf8(verb);
         if (!step.empty())
@@ -848,15 +831,17 @@ void EditorWindow::historyChanged()
 
 void EditorWindow::runCheck(EditorGrid table, bool data)
 {
+    const Catalogue& catalogue = session_->workspace().catalogue();
+    const RefrigerantRegistry& refrigerants = session_->workspace().refrigerants();
     std::vector<CheckLine> lines;
     if (data)
-        lines = checkDataOf(state_.catalogue, table);
+        lines = checkDataOf(catalogue, table);
     else if (table == EditorGrid::Units)
-        lines = checkUnits(state_.catalogue);
+        lines = checkUnits(catalogue, refrigerants);
     else if (table == EditorGrid::Compressors)
-        lines = checkCompressors(state_.catalogue);
+        lines = checkCompressors(catalogue, refrigerants);
     else
-        lines = checkCondensers(state_.catalogue);
+        lines = checkCondensers(catalogue, refrigerants);
     // Each check replaces the list of the one before.
     delete errorList_.data();
     auto* window = new ErrorListWindow(lines, data ? ErrorListWindow::Section::Data
@@ -868,12 +853,12 @@ void EditorWindow::runCheck(EditorGrid table, bool data)
 
 void EditorWindow::openPairReport()
 {
-    readInputs();
-    const auto pair = currentReportPair(state_);
+    session_->typeInputs(readInputs());
+    const auto pair = currentReportPair(*session_);
     if (!pair)
         return;
     delete pairReport_.data();
-    auto* window = new PairReportWindow(state_, *pair, this);
+    auto* window = new PairReportWindow(*session_, *pair, this);
     pairReport_ = window;
     window->show();
 }
@@ -885,7 +870,7 @@ QWidget* EditorWindow::pairReport() const
 
 void EditorWindow::importCoefficients(int set)
 {
-    if (!currentCompressor(state_))
+    if (!session_->currentCompressor())
         return;
     // Cells copied in a spreadsheet arrive as tab-separated text; without ten of them the user
     // picks a file.
@@ -893,21 +878,17 @@ void EditorWindow::importCoefficients(int set)
     QString source = QString::fromUtf8("schowek");
     const QString clipboard = QGuiApplication::clipboard()->text();
     if (const auto cells = clipboardCoefficients(clipboard.toStdString())) {
-        edit = importCoefficientsToCurrent(state_, set, *cells);
+        edit = session_->importCoefficients(set, *cells);
     } else {
         const auto file = pickFile_();
         if (!file)
             return;
         source = *file;
-        edit = importCoefficientsToCurrent(state_, set,
-                                           std::filesystem::path(QFile::encodeName(*file).data()));
+        edit = session_->importCoefficients(set,
+                                            std::filesystem::path(QFile::encodeName(*file).data()));
     }
-    if (edit.done) {
-        refreshGrid(EditorGrid::Compressors);
+    if (edit.done)
         statusBar()->showMessage(fromUtf8Text(edit.step.description) + " ← " + source, 8000);
-    }
-    updateTitle();
-    historyChanged();
     if (!edit.message.empty())
         present_(fromUtf8Text(edit.message).replace('\r', '\n'));
 }
@@ -916,7 +897,7 @@ void EditorWindow::showFilterTicks()
 {
     for (QCheckBox* box : filterBoxes_)
         box->setChecked(
-            *findEditorFilterTick(state_.editor.filters, toCatalogueText(box->objectName())));
+            *findEditorFilterTick(session_->state().filters, toCatalogueText(box->objectName())));
 }
 
 QWidget* EditorWindow::errorList() const
@@ -926,10 +907,11 @@ QWidget* EditorWindow::errorList() const
 
 void EditorWindow::showReportedRecord(EditorGrid table, int index)
 {
-    if (!isEnabled() || !selectRecordInGrid(state_, table, index))
+    if (!isEnabled())
+        return;
+    if (!session_->showRecord(table, index))
         return;
     showFilterTicks();
-    refreshGrid(table);
     grids_[static_cast<std::size_t>(table)]->setFocus();
     activateWindow();
 }

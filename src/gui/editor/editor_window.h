@@ -6,9 +6,11 @@
 #include <QStringList>
 #include <array>
 #include <functional>
+#include <memory>
 #include <optional>
 
 #include "core/editor/editor_filters.h"
+#include "core/editor/editor_session.h"
 #include "core/editor/row_commands.h"
 
 class QAction;
@@ -20,9 +22,9 @@ class QTableView;
 
 namespace kelvo
 {
-struct ApplicationState;
 struct BalanceDisplay;
 class DistinctMessageSink;
+class Workspace;
 } // namespace kelvo
 
 namespace kelvo::gui
@@ -33,13 +35,14 @@ class EnvelopeChartView;
 class RecordEditorWindow;
 
 // The catalogue editor "TForm1": the four filtered grids, the information group with the
-// balance display, the envelope chart and the menus. Everything it shows comes from the core's
-// editor state; this class only passes the user's actions on and shows the result.
-class EditorWindow : public QMainWindow
+// balance display, the envelope chart and the menus. It is a view of its EditorSession: each
+// action is one call of the session, and what it shows is refreshed when the session says
+// what changed.
+class EditorWindow : public QMainWindow, private EditorObserver
 {
     Q_OBJECT
   public:
-    EditorWindow(ApplicationState& state, QWidget* parent = nullptr);
+    EditorWindow(Workspace& workspace, QWidget* parent = nullptr);
     ~EditorWindow() override;
 
     // Loads the catalogue and fills the window as a freshly opened editor, then shows it.
@@ -80,6 +83,8 @@ class EditorWindow : public QMainWindow
     // replacing one already open; nothing without both current rows.
     void openPairReport();
     [[nodiscard]] QWidget* pairReport() const;
+    [[nodiscard]] const EditorSession& session() const { return *session_; }
+    [[nodiscard]] Workspace& workspace() { return session_->workspace(); }
     // "Dane" / "Qo C0...C9" (set 1) or "Pe C0...C9" (set 2) into the current compressor.
     void importCoefficients(int set);
 
@@ -97,9 +102,10 @@ class EditorWindow : public QMainWindow
     void refreshAllGrids();
     void showPanels();
     void showInputs();
-    void readInputs();
+    [[nodiscard]] EditorInputs readInputs() const;
     void inputChanged();
     void chartClicked(double to, double tk);
+    void editorChanged(const EditorUpdate& update) override;
     void showDisplay(const BalanceDisplay& display);
     void filterClicked(QCheckBox* box);
     void report(const DistinctMessageSink& sink);
@@ -113,7 +119,7 @@ class EditorWindow : public QMainWindow
     // error list says its row numbers are out of date.
     void rowsChanged();
 
-    ApplicationState& state_;
+    std::unique_ptr<EditorSession> session_;
     MessagePresenter present_;
     CloseQuestion askOnClose_;
     Confirmation confirm_;
@@ -125,7 +131,7 @@ class EditorWindow : public QMainWindow
     std::array<EditorGridModel*, kEditorGridCount> models_{};
     std::array<QTableView*, kEditorGridCount> grids_{};
     std::vector<QCheckBox*> filterBoxes_;
-    std::array<QAction*, 4> refrigerantActions_{};
+    std::vector<QAction*> refrigerantActions_;
     std::vector<QLabel*> panels_;             // by panel number - 1
     QComboBox* evaporatingBox_ = nullptr;     // ComboBox1
     QComboBox* ambientBox_ = nullptr;         // ComboBox2

@@ -4,16 +4,16 @@
 #include <QPainter>
 #include <QToolTip>
 
-#include "core/app/application_state.h"
 #include "core/editor/chart_click.h"
+#include "core/editor/editor_session.h"
 #include "core/editor/envelope_chart.h"
 #include "gui/editor/chart_painter.h"
 
 namespace kelvo::gui
 {
 
-EnvelopeChartView::EnvelopeChartView(const ApplicationState& state, QWidget* parent)
-    : QWidget(parent), state_(state)
+EnvelopeChartView::EnvelopeChartView(const EditorSession& session, QWidget* parent)
+    : QWidget(parent), session_(session)
 {
     setObjectName("Image1");
     setMouseTracking(true);
@@ -26,13 +26,13 @@ void EnvelopeChartView::paintEvent(QPaintEvent*)
     QPainter painter(this);
     painter.fillRect(rect(), Qt::white);
     // Nothing is drawn until a display has run.
-    const auto& request = state_.editor.chart;
+    const auto& request = session_.chart();
     if (!request)
         return;
     CompressorRecord shown;
     shown.envelopes = request->envelopes;
     paintChart(painter, drawChart(shown, request->ok, request->tk, request->to, width(), height(),
-                                  state_.displayDecimalSeparator));
+                                  session_.workspace().displaySeparator()));
 }
 
 bool EnvelopeChartView::insidePlot(const QPoint& pixel) const
@@ -46,7 +46,7 @@ void EnvelopeChartView::mouseMoveEvent(QMouseEvent* event)
 {
     const QPoint pixel = event->position().toPoint();
     const std::string hint = chartPointHint(ChartGeometry(width(), height()), pixel.x(), pixel.y(),
-                                            state_.displayDecimalSeparator);
+                                            session_.workspace().displaySeparator());
     if (hint.empty())
         QToolTip::hideText();
     else

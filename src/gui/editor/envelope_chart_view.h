@@ -5,7 +5,7 @@
 
 namespace kelvo
 {
-struct ApplicationState;
+class EditorSession;
 }
 
 namespace kelvo::gui
@@ -18,7 +18,7 @@ class EnvelopeChartView : public QWidget
 {
     Q_OBJECT
   public:
-    EnvelopeChartView(const ApplicationState& state, QWidget* parent);
+    EnvelopeChartView(const EditorSession& session, QWidget* parent);
 
     QSize sizeHint() const override { return {489, 385}; }
     QSize minimumSizeHint() const override { return {250, 190}; }
@@ -34,7 +34,7 @@ class EnvelopeChartView : public QWidget
   private:
     bool insidePlot(const QPoint& pixel) const;
 
-    const ApplicationState& state_;
+    const EditorSession& session_;
 };
 
 } // namespace kelvo::gui

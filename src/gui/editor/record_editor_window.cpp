@@ -14,7 +14,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "core/app/calculation_pause.h"
+#include "core/editor/editor_session.h"
 #include "gui/drawing/drawing_view.h"
 #include "gui/ui/qt_text.h"
 
@@ -40,9 +40,9 @@ int linesOf(const FormLayout& layout, std::string_view group, const std::vector<
 
 } // namespace
 
-RecordEditorWindow::RecordEditorWindow(ApplicationState& state,
+RecordEditorWindow::RecordEditorWindow(EditorSession& editor,
                                        std::unique_ptr<RecordEditorSession> session)
-    : QWidget(nullptr, Qt::Window), state_(state), session_(std::move(session)),
+    : QWidget(nullptr, Qt::Window), editor_(editor), session_(std::move(session)),
       table_(session_->table())
 {
     const FormLayout& layout = session_->layout();
@@ -285,7 +285,7 @@ void RecordEditorWindow::fill()
     const FormLayout& layout = session_->layout();
     const FormValues& opening = session_->opening();
     {
-        const CalculationPause filling(state_);
+        const CalculationGuard filling(editor_);
         for (std::size_t i = 0; i < controls_.size(); ++i) {
             const QString value = fromCatalogueText(opening.texts[i]);
             if (auto* box = qobject_cast<QComboBox*>(controls_[i]))

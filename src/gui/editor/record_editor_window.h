@@ -17,7 +17,7 @@ class QRadioButton;
 
 namespace kelvo
 {
-struct ApplicationState;
+class EditorSession;
 }
 
 namespace kelvo::gui
@@ -33,7 +33,7 @@ class RecordEditorWindow : public QWidget
 {
     Q_OBJECT
   public:
-    RecordEditorWindow(ApplicationState& state, std::unique_ptr<RecordEditorSession> session);
+    RecordEditorWindow(EditorSession& editor, std::unique_ptr<RecordEditorSession> session);
     ~RecordEditorWindow() override;
 
     [[nodiscard]] EditorGrid table() const { return table_; }
@@ -60,7 +60,7 @@ class RecordEditorWindow : public QWidget
     void loadPreview();
     void finish();
 
-    ApplicationState& state_;
+    EditorSession& editor_;
     std::unique_ptr<RecordEditorSession> session_;
     EditorGrid table_;
     std::vector<QWidget*> controls_;  // by form row

@@ -18,8 +18,8 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
-#include "core/app/application_state.h"
 #include "core/app/message_sink.h"
+#include "core/editor/editor_session.h"
 #include "core/spreadsheet/first_row_cells.h"
 #include "core/spreadsheet/workbook_writer.h"
 #include "gui/ui/palette.h"
@@ -40,8 +40,8 @@ QGroupBox* group(const char* caption, QWidget* parent)
 
 } // namespace
 
-PairReportWindow::PairReportWindow(ApplicationState& state, const ReportPair& pair, QWidget* parent)
-    : QWidget(parent, Qt::Window), state_(state), pair_(pair)
+PairReportWindow::PairReportWindow(EditorSession& session, const ReportPair& pair, QWidget* parent)
+    : QWidget(parent, Qt::Window), session_(session), pair_(pair)
 {
     setObjectName("TForm3");
     setAttribute(Qt::WA_DeleteOnClose);
@@ -68,7 +68,7 @@ PairReportWindow::PairReportWindow(ApplicationState& state, const ReportPair& pa
         QMessageBox::information(this, "KelvoSoftware", text);
     };
 
-    const PairReportInputs defaults = editorReportInputs(state_, pair_);
+    const PairReportInputs defaults = editorReportInputs(session_, pair_);
     auto* columns = new QHBoxLayout(this);
     auto* left = new QVBoxLayout;
     columns->addLayout(left, 1);
@@ -98,8 +98,8 @@ PairReportWindow::PairReportWindow(ApplicationState& state, const ReportPair& pa
     left->addWidget(subcooling);
     left->addStretch();
 
-    const QString picture =
-        QString::fromStdString((state_.programDir / "art" / "spreadsheet.svg").string());
+    const QString picture = QString::fromStdString(
+        (session_.workspace().dataFolder() / "art" / "spreadsheet.svg").string());
     auto* button = new PictureButton("Panel1", "Image1", picture, this);
     button->setHint("Microsoft Office Excel");
     button->setFixedSize(96, 96);
@@ -126,7 +126,7 @@ QLineEdit* PairReportWindow::addField(QGridLayout* grid, int row, const char* la
 
 void PairReportWindow::produceReport()
 {
-    PairReportInputs inputs = editorReportInputs(state_, pair_);
+    PairReportInputs inputs = editorReportInputs(session_, pair_);
     const auto text = [this](Field field) { return edits_[field]->text().toStdString(); };
     inputs.ambient1 = text(Ambient1);
     inputs.ambient2 = text(Ambient2);
@@ -144,15 +144,16 @@ void PairReportWindow::produceReport()
 
     DistinctMessageSink sink;
     const PairReport report =
-        buildPairReport(state_, pair_.compressor, pair_.condenser, inputs, sink);
+        buildPairReport(session_.workspace(), {session_.refrigerant(), session_.result()},
+                        pair_.compressor, pair_.condenser, inputs, sink);
     QStringList said;
     for (const auto& message : sink.messages)
         said << fromUtf8Text(message).replace('\r', '\n');
 
     if (!report.cells.empty()) {
         const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-        const auto file =
-            chooseFile_(QDir(folder).filePath(fromUtf8Text(pairReportFileName(state_, pair_))));
+        const auto file = chooseFile_(QDir(folder).filePath(
+            fromUtf8Text(pairReportFileName(session_.workspace().catalogue(), pair_))));
         if (!file)
             return;
         // A report cut short never takes the place of a file that was there.

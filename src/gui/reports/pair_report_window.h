@@ -13,7 +13,7 @@ class QLineEdit;
 
 namespace kelvo
 {
-struct ApplicationState;
+class EditorSession;
 }
 
 namespace kelvo::gui
@@ -25,7 +25,7 @@ class PairReportWindow : public QWidget
 {
     Q_OBJECT
   public:
-    PairReportWindow(ApplicationState& state, const ReportPair& pair, QWidget* parent = nullptr);
+    PairReportWindow(EditorSession& session, const ReportPair& pair, QWidget* parent = nullptr);
 
     // Where the report goes (nullopt when the user cancels), how it is opened (false when no
     // program opens it) and how messages are shown; replaced in tests.
@@ -43,7 +43,7 @@ class PairReportWindow : public QWidget
     QLineEdit* addField(QGridLayout* grid, int row, const char* label, const char* name,
                         const std::string& text, bool unit);
 
-    ApplicationState& state_;
+    EditorSession& session_;
     ReportPair pair_;
     // Edit1 .. Edit8.
     std::array<QLineEdit*, 8> edits_{};

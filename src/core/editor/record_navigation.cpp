@@ -1,8 +1,6 @@
-#include "core/editor/grid_navigation.h"
-
-#include "core/app/application_state.h"
 #include "core/catalogue/catalogue_tables.h"
 #include "core/editor/editor_grids.h"
+#include "core/editor/editor_session.h"
 
 namespace kelvo
 {
@@ -37,21 +35,27 @@ void showEverything(EditorFilters& filters, EditorGrid table)
 
 } // namespace
 
-bool selectRecordInGrid(ApplicationState& state, EditorGrid table, int index)
+bool EditorSession::showRecord(EditorGrid table, int index)
 {
-    if (index < 1 || index > tableCount(state.catalogue, table))
+    if (index < 1 || index > tableCount(workspace_.catalogue(), table))
         return false;
-    EditorGridView& grid = state.editor.grid(table);
+    EditorGridView& grid = editor_.grid(table);
     int row = rowOf(grid, index);
     if (row == 0) {
-        showEverything(state.editor.filters, table);
-        refillGrid(state, table);
+        showEverything(editor_.filters, table);
+        refillGrid(table);
         row = rowOf(grid, index);
     }
     if (row == 0)
         return false;
-    grid.currentRow = row;
-    grid.currentColumn = 0;
+    // Shown as a click shows it, so that the panels describe the highlighted record.
+    DistinctMessageSink sink;
+    clickRow(table, row, 0, sink);
+    if (!sink.messages.empty()) {
+        EditorUpdate update;
+        update.messages = sink.messages;
+        tell(update);
+    }
     return true;
 }
 
