@@ -21,6 +21,7 @@
 #include "gui/editor/editor_window.h"
 #include "gui/editor/error_list_window.h"
 #include "gui/editor/record_editor_window.h"
+#include "support/fresh_look.h"
 #include "support/temp_folder.h"
 #include "support/workspace_edits.h"
 
@@ -107,6 +108,57 @@ class RecordEditorsTest : public QObject
         editor_.reset();
         workspace_.reset();
         folder_.reset();
+    }
+
+    // The window shows what a fresh click on the highlighted unit shows, and highlights it.
+    void expectUnitShownAfresh(const char* step, std::optional<int> unit)
+    {
+        const kelvo::EditorSession& session = editor_->session();
+        QCOMPARE(session.grid(EditorGrid::Units).currentIndex(), unit);
+        QCOMPARE(kelvo::test::lookOf(session), kelvo::test::freshLook(session, EditorGrid::Units));
+        QCOMPARE(child<QLabel>(editor_.get(), "Panel7")->text(),
+                 QString::fromStdString(session.panels().capacity));
+        QTableView* units = grid("StringGrid4");
+        if (unit)
+            QCOMPARE(units->currentIndex().siblingAtColumn(0).data().toInt(), *unit);
+        else
+            QVERIFY2(!units->selectionModel()->hasSelection(), step);
+    }
+
+    void theDisplayFollowsEditsUndoRedoDeletesAndTheRefrigerant()
+    {
+        editor_->clickGridRow(EditorGrid::Units, 2);
+        const int unit = indexAt("StringGrid4", 2);
+        const QString before = child<QLabel>(editor_.get(), "Panel7")->text();
+        QVERIFY(!before.isEmpty());
+
+        // The unit's compressor is highlighted; its editor changes C0 of the capacity.
+        trigger("actionEditCompressor");
+        RecordEditorWindow* window = openEditorOf("TForm8");
+        QVERIFY(window);
+        QLineEdit* c0 = child<QLineEdit>(window, "Edit16");
+        c0->setText("25000");
+        closeRecordEditor(window);
+        expectUnitShownAfresh("edited", unit);
+        QVERIFY(child<QLabel>(editor_.get(), "Panel7")->text() != before);
+        trigger("actionUndo");
+        expectUnitShownAfresh("undone", unit);
+        QCOMPARE(child<QLabel>(editor_.get(), "Panel7")->text(), before);
+        trigger("actionRedo");
+        expectUnitShownAfresh("done again", unit);
+
+        // Its compressor deleted: no figures of it stay on show.
+        trigger("actionDeleteCompressor");
+        expectUnitShownAfresh("compressor deleted", unit);
+        QVERIFY(child<QLabel>(editor_.get(), "Panel7")->text().isEmpty());
+        trigger("actionUndo");
+        expectUnitShownAfresh("delete undone", unit);
+
+        // Another refrigerant lists other units: nothing of this one is shown.
+        editor_->chooseRefrigerant("R134a");
+        expectUnitShownAfresh("refrigerant switched", std::nullopt);
+        QCOMPARE(child<QLabel>(editor_.get(), "Panel5")->text(), QString("R134a"));
+        QVERIFY(child<QLabel>(editor_.get(), "Panel7")->text().isEmpty());
     }
 
     void compressorEditorFromTheMenuStoresWhenItCloses()
