@@ -37,6 +37,7 @@ std::optional<PairRows> currentPair(const EditorState& editor)
 void EditorUpdate::everything()
 {
     grids.fill(true);
+    cursors.fill(true);
     panels = true;
     inputs = true;
     history = true;
@@ -250,8 +251,9 @@ BalanceDisplay EditorSession::clickRow(EditorGrid grid, int row, int column, Mes
         break;
     }
     EditorUpdate update;
-    update.everything();
-    update.history = false;
+    update.cursors.fill(true);
+    update.panels = true;
+    update.inputs = true;
     tell(update);
     return display;
 }
@@ -308,8 +310,9 @@ BalanceDisplay EditorSession::setInputs(const EditorInputs& typed, MessageSink& 
     typeInputs(typed);
     const BalanceDisplay display = runDisplay(sink);
     EditorUpdate update;
-    update.everything();
-    update.history = false;
+    update.cursors.fill(true);
+    update.panels = true;
+    update.inputs = true;
     tell(update);
     return display;
 }
@@ -378,7 +381,7 @@ void EditorSession::refreshDisplay(EditorUpdate& update)
             showUnitBalance(*unit, sink);
             for (const EditorGrid g :
                  {EditorGrid::Compressors, EditorGrid::Condensers, EditorGrid::Frames})
-                update.grid(g);
+                update.cursor(g);
         }
     } else if (const auto pair = currentPair(editor_)) {
         showPairBalance(pair->compressor, pair->condenser, sink);

@@ -23,7 +23,8 @@ class RecordEditorSession;
 
 // What changed on the editor's screen, for the views that show it.
 struct EditorUpdate {
-    std::array<bool, kEditorGridCount> grids{}; // grids refilled or their cursor moved
+    std::array<bool, kEditorGridCount> grids{};   // grids whose rows were listed again
+    std::array<bool, kEditorGridCount> cursors{}; // grids whose highlighted row may have moved
     bool panels = false;                        // the information group and the chart
     bool inputs = false;                        // the input boxes
     bool history = false;     // Cofnij / Ponów, and whether an edit waits to be saved
@@ -33,6 +34,7 @@ struct EditorUpdate {
     std::vector<std::string> messages;
 
     void grid(EditorGrid which) { grids[static_cast<std::size_t>(which)] = true; }
+    void cursor(EditorGrid which) { cursors[static_cast<std::size_t>(which)] = true; }
     void everything();
 };
 

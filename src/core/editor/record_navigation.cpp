@@ -51,11 +51,10 @@ bool EditorSession::showRecord(EditorGrid table, int index)
     // Shown as a click shows it, so that the panels describe the highlighted record.
     DistinctMessageSink sink;
     clickRow(table, row, 0, sink);
-    if (!sink.messages.empty()) {
-        EditorUpdate update;
-        update.messages = sink.messages;
-        tell(update);
-    }
+    EditorUpdate update;
+    update.grid(table); // refilled when its filters were widened
+    update.messages = sink.messages;
+    tell(update);
     return true;
 }
 

@@ -187,7 +187,7 @@ RowEdit EditorSession::runRowCommand(RowCommand command, std::string_view answer
         EditorGridView& units = editor_.grid(EditorGrid::Units);
         units.currentRow = units.rowCount() - 1;
         units.currentColumn = 0;
-        update.grid(EditorGrid::Units);
+        update.cursor(EditorGrid::Units);
         if (editor_.selectionKind == EditorSelectionKind::Unit)
             refreshDisplay(update);
     }

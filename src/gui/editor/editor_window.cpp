@@ -499,6 +499,16 @@ void EditorWindow::refreshGrid(EditorGrid grid)
         shown += column == 0 ? view->columnWidth(0) : widest + 8;
     }
     view->setMinimumWidth(std::clamp(shown, 120, 230));
+    showCursor(grid);
+}
+
+void EditorWindow::showCursor(EditorGrid grid)
+{
+    const auto i = static_cast<std::size_t>(grid);
+    QTableView* view = grids_[i];
+    const EditorGridView& core = session_->grid(grid);
+    // The window moves the cursor itself here: no display runs.
+    const QScopedValueRollback<bool> moving(movingCursor_, true);
     if (core.currentRow >= 1)
         view->setCurrentIndex(models_[i]->index(core.currentRow - 1, core.currentColumn));
     else
@@ -568,11 +578,15 @@ void EditorWindow::editorChanged(const EditorUpdate& update)
 {
     bool anyGrid = false;
     for (EditorGrid grid :
-         {EditorGrid::Compressors, EditorGrid::Condensers, EditorGrid::Units, EditorGrid::Frames})
-        if (update.grids[static_cast<std::size_t>(grid)]) {
+         {EditorGrid::Compressors, EditorGrid::Condensers, EditorGrid::Units, EditorGrid::Frames}) {
+        const auto i = static_cast<std::size_t>(grid);
+        if (update.grids[i]) {
             refreshGrid(grid);
             anyGrid = true;
+        } else if (update.cursors[i]) {
+            showCursor(grid);
         }
+    }
     if (anyGrid)
         for (QAction* action : refrigerantActions_)
             action->setChecked(toCatalogueText(action->text()) ==

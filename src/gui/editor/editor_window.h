@@ -99,6 +99,7 @@ class EditorWindow : public QMainWindow, private EditorObserver
     void buildMenus();
 
     void refreshGrid(EditorGrid grid);
+    void showCursor(EditorGrid grid);
     void refreshAllGrids();
     void showPanels();
     void showInputs();
