@@ -54,7 +54,7 @@ bool wantsCommandLine(int argc, char** argv)
 }
 
 int runCommandLine(int argc, char** argv, std::ostream& out, std::ostream& err,
-                   const ToolkitServices& toolkit)
+                   const ToolkitServices& toolkit, const RefrigerantRegistry& refrigerants)
 {
     CLI::App app{"KelvoSoftware: selection of air-cooled condensing units", "kelvo"};
     app.set_version_flag("--version", std::string("kelvo ") + KELVO_VERSION);
@@ -66,7 +66,7 @@ int runCommandLine(int argc, char** argv, std::ostream& out, std::ostream& err,
                "                $KELVO_DATA, the data folder next to the program, or the\n"
                "                installed share/kelvosoftware\n"
                "Run kelvo COMMAND --help for the options of a command.");
-    CommandContext context{out, err, toolkit};
+    CommandContext context{out, err, toolkit, 0, refrigerants};
     registerCommands(app, context);
     refuseEmptyValues(app);
     // For the build, which makes the manual page from it; not listed in --help.

@@ -2,6 +2,8 @@
 
 #include <iosfwd>
 
+#include "core/refrigerant/refrigerant_registry.h"
+
 namespace CLI
 {
 class App;
@@ -15,9 +17,10 @@ struct ToolkitServices;
 // True when the arguments ask for the command line rather than the desktop program.
 bool wantsCommandLine(int argc, char** argv);
 
-// Runs the command-line front end. Exit status 0 when the result asked for was produced, 1 when
-// it failed or was refused, 2 for a bad command line.
+// Runs the command-line front end with the refrigerants of the registry. Exit status 0 when the
+// result asked for was produced, 1 when it failed or was refused, 2 for a bad command line.
 int runCommandLine(int argc, char** argv, std::ostream& out, std::ostream& err,
-                   const ToolkitServices& toolkit);
+                   const ToolkitServices& toolkit,
+                   const RefrigerantRegistry& refrigerants = RefrigerantRegistry::builtIn());
 
 } // namespace kelvo::cli
