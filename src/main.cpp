@@ -34,9 +34,9 @@ int main(int argc, char** argv)
     if (kelvo::cli::wantsCommandLine(argc, argv))
         return kelvo::cli::runCommandLine(argc, argv, std::cout, std::cerr, toolkitServices());
 #ifdef KELVO_WITH_GUI
-    // The desktop program's whole state, owned here for the run.
-    auto state = std::make_unique<kelvo::ApplicationState>();
-    return kelvo::gui::runDesktopProgram(argc, argv, *state);
+    // The catalogue editor's state, owned here for the run.
+    auto editorState = std::make_unique<kelvo::ApplicationState>();
+    return kelvo::gui::runDesktopProgram(argc, argv, *editorState);
 #else
     return kelvo::cli::runCommandLine(argc, argv, std::cout, std::cerr, toolkitServices());
 #endif

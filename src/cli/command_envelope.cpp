@@ -11,7 +11,6 @@
 #include "cli/command_error.h"
 #include "cli/editor_options.h"
 #include "cli/number_options.h"
-#include "core/app/application_state.h"
 #include "core/io/file_io.h"
 
 namespace kelvo::cli
@@ -119,13 +118,12 @@ void runEnvelope(const EnvelopeOptions& options, CommandContext& context)
     if (options.png && !context.toolkit.chartPng)
         throw CommandFailure("PNG output needs the desktop build");
 
-    auto state = std::make_unique<ApplicationState>();
-    openEditorCatalogue(*state, options.dataFolder);
+    const auto workspace = openWorkspace(options.dataFolder, context.refrigerants);
+    const CompressorTable& compressors = workspace->catalogue().compressors;
     const int compressor =
-        tableIndexOption("--compressor", options.compressor, state->catalogue.compressors.count());
-    const auto primitives =
-        drawChart(state->catalogue.compressors[compressor], options.pointTo.has_value(), tk, to,
-                  width, height, state->displayDecimalSeparator);
+        tableIndexOption("--compressor", options.compressor, compressors.count());
+    const auto primitives = drawChart(compressors[compressor], options.pointTo.has_value(), tk, to,
+                                      width, height, workspace->displaySeparator());
 
     if (options.json) {
         nlohmann::ordered_json list = nlohmann::ordered_json::array();

@@ -13,6 +13,7 @@
 #include "core/app/application_state.h"
 #include "core/catalogue/catalogue_files.h"
 #include "core/editor/catalogue_saving.h"
+#include "core/workspace/workspace.h"
 #include "gui/app/start_window.h"
 #include "gui/editor/editor_window.h"
 #include "gui/ui/clickable_picture.h"
@@ -31,12 +32,15 @@ class EditorWindowTest : public QObject
     // A copy of the shipped data with the editor's marker file, so that saving writes there.
     std::unique_ptr<kelvo::test::TempFolder> folder_;
     std::unique_ptr<ApplicationState> state_;
+    std::unique_ptr<kelvo::Workspace> workspace_;
     std::unique_ptr<StartWindow> start_;
     QStringList messages_;
 
     EditorWindow* openFromStartWindow()
     {
-        start_ = std::make_unique<StartWindow>(*state_);
+        start_.reset();
+        workspace_ = std::make_unique<kelvo::Workspace>(state_->programDir);
+        start_ = std::make_unique<StartWindow>(*workspace_, *state_);
         start_->show();
         auto* picture = start_->findChild<kelvo::gui::ClickablePicture*>("Image4");
         if (!picture || !picture->isVisible())

@@ -4,6 +4,8 @@
 #include <QPointer>
 #include <array>
 
+#include "core/app/language_table.h"
+
 class QAction;
 class QLabel;
 class QMenu;
@@ -12,7 +14,8 @@ class QSvgRenderer;
 namespace kelvo
 {
 struct ApplicationState;
-}
+class Workspace;
+} // namespace kelvo
 
 namespace kelvo::gui
 {
@@ -20,12 +23,16 @@ namespace kelvo::gui
 class ClickablePicture;
 
 // The first window: the two unit families, the catalogue editor (where the catalogue marker
-// file is present), the language menu and the information window.
+// file is present), the language menu and the information window. It keeps the language chosen
+// for the windows it opens.
 class StartWindow : public QMainWindow
 {
     Q_OBJECT
   public:
-    explicit StartWindow(ApplicationState& state, QWidget* parent = nullptr);
+    // The selection windows work on `workspace`; the editor on `editorState`.
+    StartWindow(Workspace& workspace, ApplicationState& editorState, QWidget* parent = nullptr);
+
+    [[nodiscard]] const LanguageTable& languages() const { return languages_; }
 
     // The window a family picture opened, while it is open.
     [[nodiscard]] QWidget* selectionWindow() const { return selectionWindow_; }
@@ -45,7 +52,9 @@ class StartWindow : public QMainWindow
     void openInformation();
     QString artPath(const char* name) const;
 
-    ApplicationState& state_;
+    Workspace& workspace_;
+    ApplicationState& editorState_;
+    LanguageTable languages_;
     // The background picture, read once when the window is made.
     QSvgRenderer* background_ = nullptr;
     QMenu* programMenu_ = nullptr;

@@ -3,21 +3,27 @@
 #include <QLabel>
 #include <QStatusBar>
 #include <QStringList>
+#include <string>
+#include <vector>
 
 #include "core/app/application_state.h"
+#include "core/workspace/workspace.h"
 #include "gui/ui/qt_text.h"
 
 namespace kelvo::gui
 {
+namespace
+{
 
-void showLoadNotes(QStatusBar* bar, const ApplicationState& state)
+void showNotes(QStatusBar* bar, const std::vector<std::string>& catalogueNotes,
+               std::string_view tableNote)
 {
     auto* label = bar->findChild<QLabel*>("LoadNotes");
     QStringList notes;
-    for (const std::string& note : state.catalogue.loadNotes)
+    for (const std::string& note : catalogueNotes)
         notes << fromUtf8Text(note);
-    if (!state.refrigerant.tableNote.empty())
-        notes << fromUtf8Text(state.refrigerant.tableNote);
+    if (!tableNote.empty())
+        notes << fromUtf8Text(tableNote);
     if (notes.isEmpty()) {
         delete label;
         return;
@@ -29,6 +35,19 @@ void showLoadNotes(QStatusBar* bar, const ApplicationState& state)
     }
     label->setText(notes.join("; "));
     label->setToolTip(notes.join("\n"));
+}
+
+} // namespace
+
+void showLoadNotes(QStatusBar* bar, const Workspace& workspace, std::string_view refrigerant)
+{
+    const PropertyTable* table = workspace.propertyTable(refrigerant);
+    showNotes(bar, workspace.catalogue().loadNotes, table ? table->note : std::string());
+}
+
+void showLoadNotes(QStatusBar* bar, const ApplicationState& state)
+{
+    showNotes(bar, state.catalogue.loadNotes, state.refrigerant.tableNote);
 }
 
 } // namespace kelvo::gui
