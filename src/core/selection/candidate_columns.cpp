@@ -113,6 +113,7 @@ std::string CandidateColumn::headerIn(CandidateOutput output, const LanguageTabl
 // The export's columns come in the order of its sheet, the JSON's keys in theirs; the window
 // numbers its rows under "Poz." where the others name them "Row" beside the unit's "Poz.".
 const std::array<CandidateColumn, 15> kCandidateColumns{{
+    // The window's row number.
     {"", "", 140, kWindow, false, [](const Candidate&, int row, Output) { return integer(row); }},
     {"row", "Row", 0, kTextTable | kJson | kSheet, true,
      [](const Candidate&, int row, Output) { return integer(row); }},
@@ -151,6 +152,7 @@ const std::array<CandidateColumn, 15> kCandidateColumns{{
     {"", "mark", 0, kSheet, false, [](const Candidate& c, int, Output) { return text(marks(c)); }},
     {"", "reason", 0, kSheet, false,
      [](const Candidate& c, int, Output) { return text(reasons(c)); }},
+    // A text table's last column: the marks and each reason on the same line.
     {"", "", 0, kTextTable, false,
      [](const Candidate& c, int, Output) { return text(marksAndReasons(c)); }},
 }};

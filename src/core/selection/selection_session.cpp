@@ -8,7 +8,6 @@
 #include "core/io/file_io.h"
 #include "core/selection/capacity_search.h"
 #include "core/selection/unit_details.h"
-#include "core/selection/window_captions.h"
 
 namespace kelvo
 {
