@@ -3,9 +3,6 @@
 #include <vector>
 
 #include "core/app/message_sink.h"
-#include "core/catalogue/catalogue_files.h"
-#include "core/refrigerant/table_loader.h"
-#include "core/selection/candidate_list.h"
 
 namespace kelvo::bench
 {
@@ -13,52 +10,51 @@ namespace kelvo::bench
 namespace
 {
 
-std::unique_ptr<ApplicationState> sampleCatalogue(UnitFamily family)
+std::unique_ptr<BenchSelection> sampleCatalogue(UnitFamily family, double to)
 {
-    auto state = std::make_unique<ApplicationState>();
-    state->programDir = KELVO_SOURCE_DATA_DIR;
-    loadCatalogue(state->catalogue, state->programDir);
-    state->currentRefrigerant = "R404A";
-    loadRefrigerantTable(state->refrigerant, state->programDir, "R404A.txt");
-    state->selection = initialSelection(family);
-    tickAllFilters(state->selection);
-    return state;
+    auto bench = std::make_unique<BenchSelection>(family);
+    DiscardingMessageSink sink;
+    bench->session.open(sink);
+    SelectionInputs inputs;
+    tickAllFilters(inputs);
+    inputs.evaporatingTemperature = to;
+    inputs.ambientTemperature = 32;
+    bench->session.setInputs(inputs, sink);
+    return bench;
 }
 
-// Fills the unit table up to its capacity with copies of `units`, in turn.
-void repeatUnits(UnitTable& table, const std::vector<CondensingUnitRecord>& units)
+// The workspace's unit table filled up to its capacity with copies of `units`, in turn.
+void repeatUnits(Workspace& workspace, const std::vector<CondensingUnitRecord>& units)
 {
+    Catalogue catalogue = workspace.catalogue();
     for (int i = 1; i <= UnitTable::capacity; ++i)
-        table.at(i) = units[static_cast<std::size_t>(i - 1) % units.size()];
-    table.setCount(UnitTable::capacity);
+        catalogue.units.at(i) = units[static_cast<std::size_t>(i - 1) % units.size()];
+    catalogue.units.setCount(UnitTable::capacity);
+    workspace.replaceCatalogue(std::move(catalogue));
 }
 
 } // namespace
 
-std::unique_ptr<ApplicationState> fullCatalogue(UnitFamily family)
+std::unique_ptr<BenchSelection> fullCatalogue(UnitFamily family)
 {
-    auto state = sampleCatalogue(family);
-    auto& units = state->catalogue.units;
+    auto bench = sampleCatalogue(family, 0);
+    const auto& units = bench->workspace.catalogue().units;
     std::vector<CondensingUnitRecord> sample;
     for (int i = 1; i <= units.count(); ++i)
         sample.push_back(units[i]);
-    repeatUnits(units, sample);
-    return state;
+    repeatUnits(bench->workspace, sample);
+    return bench;
 }
 
-std::unique_ptr<ApplicationState> eightHundredListedUnits()
+std::unique_ptr<BenchSelection> eightHundredListedUnits()
 {
-    auto state = sampleCatalogue(UnitFamily::Box);
-    state->selection.evaporatingTemperature = -10;
-    state->selection.ambientTemperature = 32;
-    DiscardingMessageSink sink;
-    rebuildCandidateList(*state, sink);
+    auto bench = sampleCatalogue(UnitFamily::Box, -10);
     std::vector<CondensingUnitRecord> listed;
-    for (const auto& row : state->selection.candidates.rows)
+    for (const auto& row : bench->session.state().candidates.rows)
         if (row.evaluated)
-            listed.push_back(state->catalogue.units[row.unitIndex]);
-    repeatUnits(state->catalogue.units, listed);
-    return state;
+            listed.push_back(bench->workspace.catalogue().units[row.unitIndex]);
+    repeatUnits(bench->workspace, listed);
+    return bench;
 }
 
 } // namespace kelvo::bench

@@ -4,9 +4,9 @@
 #include <random>
 #include <vector>
 
-#include "core/app/state_evaluation.h"
 #include "core/app/application_state.h"
 #include "core/app/message_sink.h"
+#include "core/app/state_evaluation.h"
 #include "core/catalogue/catalogue_files.h"
 #include "core/catalogue/lookups.h"
 #include "core/performance/balance_point.h"

@@ -71,9 +71,9 @@ double pressureToTenth(double t)
 
 } // namespace
 
-RebuildFloor::RebuildFloor(const ApplicationState& state) : state_(state)
+RebuildFloor::RebuildFloor(const Catalogue& catalogue, const RefrigerantTable& table)
+    : table_(table)
 {
-    const Catalogue& catalogue = state.catalogue;
     for (int s = 1; s <= catalogue.units.count(); ++s) {
         const CondensingUnitRecord& record = catalogue.units[s];
         const CompressorRecord& compressor =
@@ -116,7 +116,7 @@ RebuildFloor::RebuildFloor(const ApplicationState& state) : state_(state)
 
 void RebuildFloor::run(double to, double air)
 {
-    const RefrigerantTable& table = state_.refrigerant.table;
+    const RefrigerantTable& table = table_;
     const auto& liquid = r404a().liquid;
     const double po = pressureToTenth(to);
     const double saturated = table.findVapourEnthalpy(to, po);

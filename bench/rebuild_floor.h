@@ -3,7 +3,8 @@
 #include <array>
 #include <vector>
 
-#include "core/app/application_state.h"
+#include "core/catalogue/catalogue.h"
+#include "core/refrigerant/refrigerant_table.h"
 
 namespace kelvo::bench
 {
@@ -23,9 +24,9 @@ class RebuildFloor
         double pressure = 0; // pk, bar abs
     };
 
-    // Converts the texts of every unit of the state's catalogue, its compressor and its
-    // condenser (R404A, the ten-coefficient form, either condenser model).
-    explicit RebuildFloor(const ApplicationState& state);
+    // Converts the texts of every unit of the catalogue, its compressor and its condenser (R404A
+    // with its property table, the ten-coefficient form, either condenser model).
+    RebuildFloor(const Catalogue& catalogue, const RefrigerantTable& table);
 
     // The timed work: every unit's balance point at (to, air).
     void run(double to, double air);
@@ -56,7 +57,7 @@ class RebuildFloor
         double coefficientA = 1;
     };
 
-    const ApplicationState& state_;
+    const RefrigerantTable& table_;
     std::vector<Unit> units_;
     std::vector<Figures> figures_;
     double steps_ = 0;

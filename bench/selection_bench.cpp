@@ -9,7 +9,6 @@
 #include "bench_catalogues.h"
 #include "rebuild_floor.h"
 
-#include "core/app/application_state.h"
 #include "core/app/message_sink.h"
 #include "core/catalogue/lookups.h"
 #include "core/selection/candidate_list.h"
@@ -23,29 +22,38 @@ namespace
 using kelvo::bench::eightHundredListedUnits;
 using kelvo::bench::fullCatalogue;
 
+// The list built again at the inputs it has.
+void rebuild(kelvo::SelectionSession& session, kelvo::MessageSink& sink)
+{
+    const kelvo::SelectionInputs inputs = session.state();
+    session.setInputs(inputs, sink);
+}
+
 void rebuildFullList(benchmark::State& bench, kelvo::UnitFamily family)
 {
-    auto state = fullCatalogue(family);
+    auto selection = fullCatalogue(family);
+    auto& session = selection->session;
     kelvo::DiscardingMessageSink sink;
     for (auto _ : bench) {
-        kelvo::rebuildCandidateList(*state, sink);
-        benchmark::DoNotOptimize(state->selection.candidates.rows.data());
+        rebuild(session, sink);
+        benchmark::DoNotOptimize(session.state().candidates.rows.data());
     }
-    bench.counters["candidates"] = static_cast<double>(state->selection.candidates.rows.size());
-    bench.counters["units evaluated"] = state->selection.candidates.evaluatedCount;
+    bench.counters["candidates"] = static_cast<double>(session.state().candidates.rows.size());
+    bench.counters["units evaluated"] = session.state().candidates.evaluatedCount;
 }
 BENCHMARK_CAPTURE(rebuildFullList, box, kelvo::UnitFamily::Box)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(rebuildFullList, base, kelvo::UnitFamily::Base)->Unit(benchmark::kMillisecond);
 
 void rebuildOf800EvaluatedUnits(benchmark::State& bench)
 {
-    auto state = eightHundredListedUnits();
+    auto selection = eightHundredListedUnits();
+    auto& session = selection->session;
     kelvo::DiscardingMessageSink sink;
     for (auto _ : bench) {
-        kelvo::rebuildCandidateList(*state, sink);
-        benchmark::DoNotOptimize(state->selection.candidates.rows.data());
+        rebuild(session, sink);
+        benchmark::DoNotOptimize(session.state().candidates.rows.data());
     }
-    const auto& list = state->selection.candidates;
+    const auto& list = session.state().candidates;
     if (list.evaluatedCount != kelvo::UnitTable::capacity)
         bench.SkipWithError("not every unit was evaluated");
     // The balance search raises the condensing temperature in 0.1 K steps from the ambient.
@@ -63,17 +71,18 @@ bool sameBits(double a, double b)
 }
 
 // Whether the floor's figures are the program's, bit for bit, unit by unit.
-bool floorMatchesTheProgram(kelvo::ApplicationState& state, const kelvo::bench::RebuildFloor& floor)
+bool floorMatchesTheProgram(kelvo::Workspace& workspace, const kelvo::bench::RebuildFloor& floor)
 {
     kelvo::DiscardingMessageSink sink;
-    const auto& catalogue = state.catalogue;
+    kelvo::PerformanceResult result;
+    const kelvo::SelectionCalculation calculation{workspace, "R404A", result};
+    const auto& catalogue = workspace.catalogue();
     for (int s = 1; s <= catalogue.units.count(); ++s) {
         const auto conditions = kelvo::readUnitConditions(catalogue.units[s]);
         const auto point = kelvo::evaluateUnitPoint(
-            state, s, kelvo::findCompressorOfUnit(catalogue, s),
+            calculation, s, kelvo::findCompressorOfUnit(catalogue, s),
             kelvo::findCondenserOfUnit(catalogue, s), conditions, -10, 32, sink);
         const auto& figures = floor.figures()[static_cast<std::size_t>(s - 1)];
-        const auto& result = state.refrigerant.result;
         if (!point.succeeded || !sameBits(point.refrigeratingCapacity, figures.capacity) ||
             !sameBits(point.powerInput, figures.power) ||
             !sameBits(point.condensingDeltaT, figures.deltaT) ||
@@ -94,10 +103,13 @@ double median(std::vector<double> values)
 // machine. Counters: each one's median in ms and the ratio of the medians.
 void rebuildAgainstItsFloor(benchmark::State& bench)
 {
-    auto state = eightHundredListedUnits();
-    kelvo::bench::RebuildFloor floor(*state);
+    auto selection = eightHundredListedUnits();
+    auto& session = selection->session;
+    kelvo::Workspace& workspace = selection->workspace;
+    kelvo::bench::RebuildFloor floor(workspace.catalogue(),
+                                     workspace.propertyTable("R404A")->table);
     floor.run(-10, 32);
-    if (!floor.usable() || !floorMatchesTheProgram(*state, floor)) {
+    if (!floor.usable() || !floorMatchesTheProgram(workspace, floor)) {
         bench.SkipWithError("the floor does not give the program's figures");
         return;
     }
@@ -107,8 +119,8 @@ void rebuildAgainstItsFloor(benchmark::State& bench)
     using Clock = std::chrono::steady_clock;
     for (auto _ : bench) {
         const auto start = Clock::now();
-        kelvo::rebuildCandidateList(*state, sink);
-        benchmark::DoNotOptimize(state->selection.candidates.rows.data());
+        rebuild(session, sink);
+        benchmark::DoNotOptimize(session.state().candidates.rows.data());
         const auto rebuilt = Clock::now();
         floor.run(-10, 32);
         benchmark::DoNotOptimize(floor.figures().data());
@@ -124,7 +136,7 @@ void rebuildAgainstItsFloor(benchmark::State& bench)
     bench.counters["rebuild ms"] = rebuildMs;
     bench.counters["floor ms"] = floorMs;
     bench.counters["ratio"] = rebuildMs / floorMs;
-    bench.counters["units evaluated"] = state->selection.candidates.evaluatedCount;
+    bench.counters["units evaluated"] = session.state().candidates.evaluatedCount;
     bench.counters["search steps"] = floor.steps();
 }
 BENCHMARK(rebuildAgainstItsFloor)->UseManualTime()->Unit(benchmark::kMillisecond);
@@ -134,14 +146,14 @@ BENCHMARK(rebuildAgainstItsFloor)->UseManualTime()->Unit(benchmark::kMillisecond
 // evaluated and their search steps.
 void detailsOfTheWidestRangeUnit(benchmark::State& bench)
 {
-    auto state = fullCatalogue(kelvo::UnitFamily::Box);
+    auto selection = fullCatalogue(kelvo::UnitFamily::Box);
+    auto& session = selection->session;
     kelvo::DiscardingMessageSink sink;
-    kelvo::rebuildCandidateList(*state, sink);
-    const auto& list = state->selection.candidates;
+    const auto& list = session.state().candidates;
     int widestRow = 0;
     double widest = -1;
     for (int row = 1; row <= list.evaluatedCount; ++row) {
-        const auto& unit = state->catalogue.units[list.row(row)->unitIndex];
+        const auto& unit = selection->workspace.catalogue().units[list.row(row)->unitIndex];
         const double width =
             kelvo::toNumber(unit.toMax.view()) - kelvo::toNumber(unit.toMin.view());
         if (width > widest) {
@@ -152,7 +164,7 @@ void detailsOfTheWidestRangeUnit(benchmark::State& bench)
     int columns = 0;
     double steps = 0;
     for (auto _ : bench) {
-        const auto details = kelvo::computeUnitDetails(*state, widestRow, sink);
+        const auto details = session.computeDetails(widestRow, sink);
         columns = static_cast<int>(details.range.columns.size());
         benchmark::DoNotOptimize(details.staging.rangeColumnCount);
         bench.PauseTiming();

@@ -3,7 +3,6 @@
 
 #include "cli/command_line.h"
 #include "cli/toolkit_services.h"
-#include "core/app/application_state.h"
 
 #ifdef KELVO_WITH_GUI
 #include "gui/desktop_program.h"
@@ -34,9 +33,7 @@ int main(int argc, char** argv)
     if (kelvo::cli::wantsCommandLine(argc, argv))
         return kelvo::cli::runCommandLine(argc, argv, std::cout, std::cerr, toolkitServices());
 #ifdef KELVO_WITH_GUI
-    // The desktop program's whole state, owned here for the run.
-    auto state = std::make_unique<kelvo::ApplicationState>();
-    return kelvo::gui::runDesktopProgram(argc, argv, *state);
+    return kelvo::gui::runDesktopProgram(argc, argv);
 #else
     return kelvo::cli::runCommandLine(argc, argv, std::cout, std::cerr, toolkitServices());
 #endif

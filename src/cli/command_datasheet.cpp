@@ -10,7 +10,6 @@
 
 #include "cli/command_base.h"
 #include "cli/command_error.h"
-#include "cli/property_tables.h"
 #include "cli/selection_options.h"
 #include "cli/text_table.h"
 #include "core/app/message_sink.h"
@@ -90,28 +89,30 @@ void runDatasheet(const DatasheetOptions& options, CommandContext& context)
 {
     if (options.pdf.empty() && !options.params)
         throw CommandError("nothing to do: give --pdf FILE, --params or both");
-    auto state = std::make_unique<ApplicationState>();
-    buildSelection(*state, options);
-    sayPropertyTableNote(*state, "datasheet", context.err);
-    const int row = chosenListRow(*state, options.unit);
+    const UnitFamily family = checkSelectionOptions(options);
+    const auto workspace = openWorkspace(options.dataFolder, context.refrigerants);
+    const LanguageTable languages = optionLanguages(options);
+    SelectionSession session(*workspace, languages, family);
+    fillSelection(session, options, "datasheet", context.err);
+    const int row = chosenListRow(session, options.unit);
     const AdditionalAccessoryChoices choices =
-        accessoryChoices(options.accessories, state->selection.familyIsBase);
+        accessoryChoices(options.accessories, family == UnitFamily::Base);
     DiscardingMessageSink sink;
-    const UnitDetails& details = showUnitDetails(*state, row, sink);
+    const UnitDetails& details = session.chooseRow(row, sink);
 
     if (options.params) {
         DatasheetInputs inputs;
         inputs.language = options.language;
         inputs.date = context.toolkit.datasheetDate ? context.toolkit.datasheetDate() : isoDate();
         inputs.accessories = choices;
-        printParameters(context.out, unitDatasheetParameters(*state, inputs, sink));
+        printParameters(context.out, session.datasheetParameters(inputs, sink));
     }
     if (!options.pdf.empty()) {
         // A PDF that cannot be made or written is a failed command, not a bad option.
         if (!context.toolkit.writeDatasheetPdf)
             throw CommandFailure("--pdf: this program is built without the desktop toolkit");
         const std::string error =
-            context.toolkit.writeDatasheetPdf(*state, choices, options.language, options.pdf);
+            context.toolkit.writeDatasheetPdf(session, choices, options.language, options.pdf);
         if (!error.empty())
             throw CommandFailure(error);
     }
@@ -130,7 +131,7 @@ void addDatasheetCommand(CLI::App& app, CommandContext& context)
         addCommand(app, context, "datasheet",
                    "Write the datasheet of one unit of the list as PDF or print its parameters",
                    options, runDatasheet, JsonSwitch::NotOffered);
-    addSelectionOptions(command, *options);
+    addSelectionOptions(command, *options, context.refrigerants);
     addUnitChoiceOptions(command, options->unit);
     command->add_option("--accessory", options->accessories,
                         "Additional accessory ticked: ADn, or ADn=quantity for AD4, AD5, AD6 "

@@ -8,7 +8,6 @@
 #include <ostream>
 
 #include "cli/command_error.h"
-#include "cli/property_tables.h"
 #include "cli/selection_options.h"
 #include "cli/text_table.h"
 #include "core/app/message_sink.h"
@@ -135,10 +134,13 @@ void printRangeTable(std::ostream& out, const UnitDetails& d, const std::string&
     printTable(out, rows, std::vector<bool>(rows[0].size(), true));
 }
 
-void printDetails(std::ostream& out, const ApplicationState& state, const SelectionOptions& options,
-                  const UnitDetails& d, const std::vector<std::string>& messages)
+void printDetails(std::ostream& out, const SelectionSession& session,
+                  const SelectionOptions& options, const UnitDetails& d,
+                  const std::vector<std::string>& messages)
 {
-    const auto label = [&](int entry) { return languageText(state, options, entry); };
+    const auto label = [&](int entry) {
+        return std::string(session.languages().text(options.language, entry));
+    };
     std::vector<std::vector<std::string>> rows;
     for (const DetailLine& line : kUnitDataPage.lines)
         rows.push_back({label(line.entry), toUtf8(line.text(d)), std::string(line.unitLabel)});
@@ -168,7 +170,7 @@ void printDetails(std::ostream& out, const ApplicationState& state, const Select
     if (!d.range.failure.empty())
         out << "Range tables: " << oneLine(toUtf8(d.range.failure)) << "\n";
     if (anyCellMarked(d.range))
-        for (const std::string& line : markLegend(state.languages.currentLanguage()))
+        for (const std::string& line : markLegend(session.languages().currentLanguage()))
             out << line << "\n";
     if (!messages.empty()) {
         out << "\n";
@@ -179,17 +181,19 @@ void printDetails(std::ostream& out, const ApplicationState& state, const Select
 
 void runDetails(const DetailsOptions& options, CommandContext& context)
 {
-    auto state = std::make_unique<ApplicationState>();
-    buildSelection(*state, options);
-    sayPropertyTableNote(*state, "details", context.err);
-    const int row = chosenListRow(*state, options.unit);
+    const UnitFamily family = checkSelectionOptions(options);
+    const auto workspace = openWorkspace(options.dataFolder, context.refrigerants);
+    const LanguageTable languages = optionLanguages(options);
+    SelectionSession session(*workspace, languages, family);
+    fillSelection(session, options, "details", context.err);
+    const int row = chosenListRow(session, options.unit);
     CollectingMessageSink messages;
-    const UnitDetails& details = showUnitDetails(*state, row, messages);
-    writeExports(*state, options.exports, false, &details);
+    const UnitDetails& details = session.chooseRow(row, messages);
+    writeExports(session, options.exports, false, &details);
     if (options.json)
         context.out << detailsJson(details, messages.messages).dump() << "\n";
     else
-        printDetails(context.out, *state, options, details, messages.messages);
+        printDetails(context.out, session, options, details, messages.messages);
     // The details are shown, but the unit's figures could not be computed.
     if (!details.failure.empty())
         throw CommandFailure(toUtf8(details.failure));
@@ -203,7 +207,7 @@ void addDetailsCommand(CLI::App& app, CommandContext& context)
     auto* command = addCommand(app, context, "details",
                                "Show the data and operating-range tables of one unit of the list",
                                options, runDetails);
-    addSelectionOptions(command, *options);
+    addSelectionOptions(command, *options, context.refrigerants);
     addUnitChoiceOptions(command, options->unit);
     addExportOptions(command, options->exports);
 }

@@ -1,6 +1,5 @@
 #include "cli/command_select.h"
 
-#include <cmath>
 #include <cstdint>
 #include <memory>
 #include <nlohmann/json.hpp>
@@ -9,11 +8,11 @@
 
 #include "cli/command_error.h"
 #include "cli/number_options.h"
-#include "cli/property_tables.h"
 #include "cli/selection_options.h"
 #include "cli/text_table.h"
+#include "core/app/message_sink.h"
+#include "core/selection/candidate_columns.h"
 #include "core/selection/candidate_list.h"
-#include "core/selection/capacity_search.h"
 #include "core/selection/selection_feedback.h"
 #include "core/text/code_page.h"
 
@@ -28,32 +27,32 @@ struct SelectOptions : SelectionOptions {
     CLI::Option* capacityOption = nullptr;
 };
 
-// A shown capacity is a whole number of watts.
-nlohmann::ordered_json wholeNumber(double value)
+nlohmann::ordered_json cellJson(const CandidateCell& cell)
 {
-    if (std::fabs(value) < 9e15)
-        return static_cast<std::int64_t>(value);
-    return value;
+    switch (cell.kind) {
+    case CandidateCell::Kind::Text:
+        return cell.text;
+    case CandidateCell::Kind::Integer:
+        return static_cast<std::int64_t>(cell.number);
+    case CandidateCell::Kind::Number:
+        return cell.number;
+    case CandidateCell::Kind::Flag:
+        return cell.flag;
+    case CandidateCell::Kind::None:
+        break;
+    }
+    return nullptr;
 }
 
 nlohmann::ordered_json candidatesJson(const CandidateList& list, std::optional<int> chosen)
 {
+    const auto columns = candidateColumns(CandidateOutput::Json);
     nlohmann::ordered_json rows = nlohmann::ordered_json::array();
     for (std::size_t i = 0; i < list.rows.size(); ++i) {
-        const Candidate& c = list.rows[i];
         nlohmann::ordered_json row;
-        row["row"] = i + 1;
-        row["unitIndex"] = c.unitIndex;
-        row["name"] = toUtf8(c.unitName.view());
-        row["capacityW"] = c.evaluated ? wholeNumber(c.capacityW) : nullptr;
-        row["powerKW"] = c.evaluated ? nlohmann::ordered_json(c.powerKW) : nullptr;
-        row["ok"] = c.evaluated;
-        row["gaveUp"] = c.gaveUp;
-        row["reason"] = c.evaluated ? nlohmann::ordered_json(nullptr)
-                                    : nlohmann::ordered_json(toUtf8(c.reason));
-        row["envelope"] =
-            c.evaluated ? nlohmann::ordered_json(envelopePositionName(c.envelope)) : nullptr;
-        row["tk"] = c.evaluated ? nlohmann::ordered_json(c.condensingTemperature) : nullptr;
+        for (const CandidateColumn* column : columns)
+            row[std::string(column->key)] = cellJson(
+                column->cell(list.rows[i], static_cast<int>(i) + 1, CandidateOutput::Json));
         rows.push_back(std::move(row));
     }
     nlohmann::ordered_json doc;
@@ -62,25 +61,28 @@ nlohmann::ordered_json candidatesJson(const CandidateList& list, std::optional<i
     return doc;
 }
 
-void printCandidates(std::ostream& out, const ApplicationState& state, const SelectOptions& options,
-                     std::optional<int> chosen)
+void printCandidates(std::ostream& out, const SelectionSession& session,
+                     const SelectOptions& options, std::optional<int> chosen)
 {
-    const CandidateList& list = state.selection.candidates;
-    const auto headers = candidateListHeaders(state.languages, options.language);
-    // The two numbers that "details" and "datasheet" take: --row and --unit-index.
-    std::vector<std::vector<std::string>> rows{
-        {"Row", "Poz.", headers[1], headers[2], headers[3], ""}};
-    for (std::size_t i = 0; i < list.rows.size(); ++i) {
-        const Candidate& c = list.rows[i];
-        std::string mark = c.mark + c.envelopeMark;
-        if (!c.reason.empty())
-            mark += " " + oneLine(toUtf8(c.reason));
-        if (!c.envelopeReason.empty())
-            mark += " " + oneLine(toUtf8(c.envelopeReason));
-        rows.push_back({std::to_string(i + 1), std::to_string(c.unitIndex),
-                        toUtf8(c.unitName.view()), c.capacityText, c.powerText, mark});
+    const CandidateList& list = session.state().candidates;
+    const auto columns = candidateColumns(CandidateOutput::TextTable);
+    // Row and Poz. are the two numbers that "details" and "datasheet" take: --row and
+    // --unit-index.
+    std::vector<std::vector<std::string>> rows(1);
+    std::vector<bool> rightAligned;
+    for (const CandidateColumn* column : columns) {
+        rows[0].push_back(
+            column->headerIn(CandidateOutput::TextTable, session.languages(), options.language));
+        rightAligned.push_back(column->rightAligned);
     }
-    printTable(out, rows, {true, true, false, true, true, false});
+    for (std::size_t i = 0; i < list.rows.size(); ++i) {
+        std::vector<std::string>& cells = rows.emplace_back();
+        for (const CandidateColumn* column : columns)
+            cells.push_back(
+                column->cell(list.rows[i], static_cast<int>(i) + 1, CandidateOutput::TextTable)
+                    .shown());
+    }
+    printTable(out, rows, rightAligned);
     if (options.capacityOption->count() > 0) {
         if (chosen)
             out << "\nChosen row: " << *chosen << " (Poz. " << list.row(*chosen)->unitIndex << ") "
@@ -100,25 +102,27 @@ void runSelect(const SelectOptions& options, CommandContext& context)
     std::optional<double> required;
     if (options.capacityOption->count() > 0)
         required = numberOption("--capacity", options.capacity);
-    auto state = std::make_unique<ApplicationState>();
-    buildSelection(*state, options);
-    sayPropertyTableNote(*state, "select", context.err);
-    std::optional<int> chosen;
+    const UnitFamily family = checkSelectionOptions(options);
+    const auto workspace = openWorkspace(options.dataFolder, context.refrigerants);
+    const LanguageTable languages = optionLanguages(options);
+    SelectionSession session(*workspace, languages, family);
+    fillSelection(session, options, "select", context.err);
+    // The best match is chosen as the window's search chooses it; its details stay unprinted.
+    DiscardingMessageSink sink;
     if (required)
-        chosen = searchByCapacity(state->selection.candidates, options.capacity);
-    writeExports(*state, options.exports, true, nullptr);
+        session.selectByCapacity(options.capacity, sink);
+    const std::optional<int> chosen = session.state().selectedRow;
+    writeExports(session, options.exports, true, nullptr);
     if (options.json)
-        context.out << candidatesJson(state->selection.candidates, chosen).dump() << "\n";
+        context.out << candidatesJson(session.state().candidates, chosen).dump() << "\n";
     else
-        printCandidates(context.out, *state, options, chosen);
+        printCandidates(context.out, session, options, chosen);
     // What the window's list area and status bar say: why the list is empty, or that no unit
     // reaches the capacity.
-    const int language = state->languages.currentLanguage();
-    if (const std::string hint = emptyListHint(*state, language); !hint.empty())
+    if (const std::string hint = emptyListHint(session, options.language); !hint.empty())
         context.err << "kelvo select: " << hint << "\n";
-    state->selection.selectedRow = chosen;
     if (required)
-        if (const auto note = capacitySearchNote(*state, options.capacity, language))
+        if (const auto note = capacitySearchNote(session, options.capacity, options.language))
             context.err << "kelvo select: " << *note << "\n";
 }
 
@@ -131,7 +135,7 @@ void addSelectCommand(CLI::App& app, CommandContext& context)
         addCommand(app, context, "select",
                    "List the condensing units that fit the inputs, sorted by cooling capacity",
                    options, runSelect);
-    addSelectionOptions(command, *options);
+    addSelectionOptions(command, *options, context.refrigerants);
     addExportOptions(command, options->exports);
     options->capacityOption =
         command

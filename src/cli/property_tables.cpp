@@ -40,6 +40,14 @@ void sayPropertyTableNote(const ApplicationState& state, const char* command, st
         err << "kelvo " << command << ": " << oneLine(state.refrigerant.tableNote) << "\n";
 }
 
+void sayPropertyTableNote(const Workspace& workspace, const std::string& refrigerant,
+                          const char* command, std::ostream& err)
+{
+    const PropertyTable* table = workspace.propertyTable(refrigerant);
+    if (table && !table->note.empty())
+        err << "kelvo " << command << ": " << oneLine(table->note) << "\n";
+}
+
 bool checkPropertyTables(const Workspace& workspace, std::ostream& err)
 {
     bool whole = true;

@@ -22,6 +22,10 @@ void loadPropertyTable(Workspace& workspace, const std::string& refrigerant, con
 // "kelvo <command>: <note>".
 void sayPropertyTableNote(const ApplicationState& state, const char* command, std::ostream& err);
 
+// The same for the table of `refrigerant` last read into the workspace.
+void sayPropertyTableNote(const Workspace& workspace, const std::string& refrigerant,
+                          const char* command, std::ostream& err);
+
 // Reads each refrigerant's table in turn and says on `err` what is wrong with each ("kelvo
 // check: ..."): one that cannot be used, one with unusable rows. Returns whether every table
 // loaded whole.

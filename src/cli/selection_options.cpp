@@ -6,13 +6,12 @@
 #include <vector>
 
 #include "cli/command_error.h"
-#include "cli/data_option.h"
 #include "cli/language_option.h"
 #include "cli/number_options.h"
+#include "cli/property_tables.h"
 #include "core/app/message_sink.h"
 #include "core/io/file_io.h"
 #include "core/selection/selection_export.h"
-#include "core/selection/selection_session.h"
 #include "core/spreadsheet/first_row_cells.h"
 #include "core/text/untrusted_text.h"
 
@@ -84,24 +83,25 @@ UnitFamily familyOption(const std::string& text)
     throw CommandError("--family: unknown family '" + quotedText(text) + "' (known: BOX, BASE)");
 }
 
-std::string refrigerantOption(const ApplicationState& state, const std::string& text)
+std::string refrigerantOption(const RefrigerantRegistry& refrigerants, const std::string& text)
 {
-    for (int i = 1; i < kRefrigerantNameCount; ++i) {
-        const auto name = state.refrigerant.refrigerantNames[i].view();
+    const std::vector<std::string> names = refrigerants.selectionNames();
+    for (const std::string& name : names)
         if (sameIgnoringCase(text, name))
-            return std::string(name);
-    }
+            return name;
     throw CommandError("--refrigerant: unknown refrigerant '" + quotedText(text) +
-                       "' (known: R404A, R407C, R22, R134a)");
+                       "' (known: " + nameList(names, ", ") + ")");
 }
 
 } // namespace
 
-void addSelectionOptions(CLI::App* command, SelectionOptions& options)
+void addSelectionOptions(CLI::App* command, SelectionOptions& options,
+                         const RefrigerantRegistry& refrigerants)
 {
     command->add_option("--family", options.family, "Unit family: BOX or BASE")->required();
     command->add_option("--refrigerant", options.refrigerant,
-                        "Refrigerant: R404A, R407C, R22 or R134a (default R404A)");
+                        "Refrigerant: " + nameList(refrigerants.selectionNames()) + " (default " +
+                            kDefaultRefrigerant + ")");
     command
         ->add_option("--to", options.to,
                      "Evaporating temperature in C, \"12,5\" or \"12.5\" (default 0)")
@@ -134,10 +134,10 @@ void addExportOptions(CLI::App* command, ExportOptions& options)
         "Also write the figures to this .csv file (\";\" separated, \",\" decimals)");
 }
 
-void writeExports(const ApplicationState& state, const ExportOptions& options, bool withList,
+void writeExports(const SelectionSession& session, const ExportOptions& options, bool withList,
                   const UnitDetails* details)
 {
-    const auto cells = selectionExportCells(state, withList, details);
+    const auto cells = selectionExportCells(session, withList, details);
     // The option names the format, whatever the file is called.
     for (const auto& [file, format] :
          {std::pair{options.xlsx, ExportFormat::Xlsx}, {options.csv, ExportFormat::Csv}}) {
@@ -163,7 +163,7 @@ void addUnitChoiceOptions(CLI::App* command, UnitChoice& choice)
         "Row of the unit in the list for these inputs (column Row of kelvo select)");
 }
 
-int chosenListRow(const ApplicationState& state, const UnitChoice& choice)
+int chosenListRow(const SelectionSession& session, const UnitChoice& choice)
 {
     const bool byIndex = choice.unitIndexOption->count() > 0;
     const bool byRow = choice.rowOption->count() > 0;
@@ -171,9 +171,9 @@ int chosenListRow(const ApplicationState& state, const UnitChoice& choice)
         throw CommandError(byIndex ? "give --unit-index or --row, not both"
                                    : "give the unit: --unit-index N or --row N");
     if (byIndex)
-        return listRowOfUnit(state, choice.unitIndex);
+        return listRowOfUnit(session, choice.unitIndex);
     // A row the list does not have is a refusal, as an index beyond its table is.
-    const int rows = static_cast<int>(state.selection.candidates.rows.size());
+    const int rows = static_cast<int>(session.state().candidates.rows.size());
     if (rows == 0)
         throw CommandFailure("--row: the list is empty for these inputs");
     if (choice.row < 1 || choice.row > rows)
@@ -182,49 +182,56 @@ int chosenListRow(const ApplicationState& state, const UnitChoice& choice)
     return choice.row;
 }
 
-int listRowOfUnit(const ApplicationState& state, int unitIndex)
+int listRowOfUnit(const SelectionSession& session, int unitIndex)
 {
-    const int unitCount = state.catalogue.units.count();
+    const int unitCount = session.workspace().catalogue().units.count();
     if (unitIndex < 1 || unitIndex > unitCount)
         throw CommandFailure("--unit-index: " + std::to_string(unitIndex) + " is outside 1 .. " +
                              std::to_string(unitCount));
-    const int row = state.selection.candidates.rowOfUnit(unitIndex);
+    const int row = session.state().candidates.rowOfUnit(unitIndex);
     if (row == 0)
         throw CommandFailure("--unit-index: unit " + std::to_string(unitIndex) +
                              " is not in the list for these inputs");
     return row;
 }
 
-void buildSelection(ApplicationState& state, const SelectionOptions& options)
+UnitFamily checkSelectionOptions(const SelectionOptions& options)
 {
     const UnitFamily family = familyOption(options.family);
-    const double to = numberOption("--to", options.to);
-    const double ambient = numberOption("--ambient", options.ambient);
-    openCatalogue(state, options.dataFolder);
-    const std::string refrigerant = refrigerantOption(state, options.refrigerant);
-
-    SelectionState& selection = state.selection;
-    selection = initialSelection(family);
-    selection.evaporatingTemperature = to;
-    selection.ambientTemperature = ambient;
-    selection.insideEnvelopeOnly = options.insideEnvelope;
-    applyFilter(selection.kinds, "--kind", options.kindOption, options.kinds, kSelectionKindFilter);
-    applyFilter(selection.brands, "--brand", options.brandOption, options.brands,
-                kSelectionBrandFilter);
-    applyFilter(selection.versions, "--version", options.versionOption, options.versions,
-                kSelectionVersionFilter);
-
-    // The program's own reasons in the list follow the language asked for.
-    state.languages.chooseLanguage(options.language);
-    // The list keeps the calculation's messages; nothing is shown while it is built.
-    DiscardingMessageSink sink;
-    if (const auto failure = changeRefrigerant(state, refrigerant, sink))
-        throw CommandFailure("cannot load the property table: " + *failure);
+    numberOption("--to", options.to);
+    numberOption("--ambient", options.ambient);
+    return family;
 }
 
-std::string languageText(const ApplicationState& state, const SelectionOptions& options, int entry)
+LanguageTable optionLanguages(const SelectionOptions& options)
 {
-    return std::string(state.languages.text(options.language, entry));
+    LanguageTable languages;
+    languages.chooseLanguage(options.language);
+    return languages;
+}
+
+void fillSelection(SelectionSession& session, const SelectionOptions& options, const char* command,
+                   std::ostream& err)
+{
+    const std::string refrigerant =
+        refrigerantOption(session.workspace().refrigerants(), options.refrigerant);
+    SelectionInputs inputs;
+    inputs.evaporatingTemperature = numberOption("--to", options.to);
+    inputs.ambientTemperature = numberOption("--ambient", options.ambient);
+    inputs.insideEnvelopeOnly = options.insideEnvelope;
+    applyFilter(inputs.kinds, "--kind", options.kindOption, options.kinds, kSelectionKindFilter);
+    applyFilter(inputs.brands, "--brand", options.brandOption, options.brands,
+                kSelectionBrandFilter);
+    applyFilter(inputs.versions, "--version", options.versionOption, options.versions,
+                kSelectionVersionFilter);
+
+    // The list keeps the calculation's messages; nothing is shown while it is built. Nothing is
+    // ticked yet, so the refrigerant's list is built without a figure.
+    DiscardingMessageSink sink;
+    if (const auto failure = session.chooseRefrigerant(refrigerant, sink))
+        throw CommandFailure("cannot load the property table: " + *failure);
+    sayPropertyTableNote(session.workspace(), session.refrigerant(), command, err);
+    session.setInputs(inputs, sink);
 }
 
 } // namespace kelvo::cli

@@ -1,10 +1,12 @@
 #pragma once
 
 #include <CLI/CLI.hpp>
+#include <iosfwd>
 #include <string>
 
 #include "cli/command_base.h"
-#include "core/app/application_state.h"
+#include "core/app/language_table.h"
+#include "core/selection/selection_session.h"
 #include "core/selection/unit_details.h"
 
 namespace kelvo::cli
@@ -28,7 +30,9 @@ struct SelectionOptions : CommonOptions {
     CLI::Option* versionOption = nullptr;
 };
 
-void addSelectionOptions(CLI::App* command, SelectionOptions& options);
+// The refrigerants offered are those of the selection window's list.
+void addSelectionOptions(CLI::App* command, SelectionOptions& options,
+                         const RefrigerantRegistry& refrigerants);
 
 // --xlsx FILE and --csv FILE of "select" and "details": the list and / or the unit's range
 // tables written as a spreadsheet, besides what the command prints.
@@ -38,7 +42,7 @@ struct ExportOptions {
 };
 void addExportOptions(CLI::App* command, ExportOptions& options);
 // Writes what the options ask for; a file that cannot be written is a CommandFailure naming it.
-void writeExports(const ApplicationState& state, const ExportOptions& options, bool withList,
+void writeExports(const SelectionSession& session, const ExportOptions& options, bool withList,
                   const UnitDetails* details);
 
 // Which unit "details" and "datasheet" take: its catalogue index (column Poz. of "select")
@@ -52,20 +56,27 @@ struct UnitChoice {
 
 void addUnitChoiceOptions(CLI::App* command, UnitChoice& choice);
 
-// Loads the catalogue and the refrigerant's property table, sets the selection from the
-// options and builds the candidate list. Throws CommandError naming a bad option, and
-// CommandFailure for a property table that cannot be loaded.
-void buildSelection(ApplicationState& state, const SelectionOptions& options);
+// The family of --family, checked with --to and --ambient before anything is read; CommandError
+// names a bad option.
+UnitFamily checkSelectionOptions(const SelectionOptions& options);
+
+// The language table with the language of --language chosen: the headers and the program's own
+// reasons follow it.
+LanguageTable optionLanguages(const SelectionOptions& options);
+
+// Sets the session's refrigerant (its property table read; a note about unusable rows goes to
+// `err` as "kelvo <command>: ...") and inputs from the options, building the list once with
+// figures. Throws CommandError naming a bad option, and CommandFailure for a property table that
+// cannot be read.
+void fillSelection(SelectionSession& session, const SelectionOptions& options, const char* command,
+                   std::ostream& err);
 
 // The list row of unit `unitIndex` (--unit-index); throws CommandFailure when the catalogue has
 // no such unit or the list does not hold it.
-int listRowOfUnit(const ApplicationState& state, int unitIndex);
+int listRowOfUnit(const SelectionSession& session, int unitIndex);
 
 // The list row the choice names; throws CommandError when neither or both options are given,
 // CommandFailure when the row or unit is not in the list.
-int chosenListRow(const ApplicationState& state, const UnitChoice& choice);
-
-// The state's text in the language of --language, as UTF-8.
-std::string languageText(const ApplicationState& state, const SelectionOptions& options, int entry);
+int chosenListRow(const SelectionSession& session, const UnitChoice& choice);
 
 } // namespace kelvo::cli

@@ -46,10 +46,8 @@ void printTable(std::ostream& out, const std::vector<std::vector<std::string>>& 
 
 std::string oneLine(std::string text)
 {
-    std::replace(text.begin(), text.end(), '\r', ' ');
-    std::replace(text.begin(), text.end(), '\n', ' ');
     // No byte of a quoted file or option may reach the terminal as a control sequence.
-    return printableText(text);
+    return printableLine(text);
 }
 
 } // namespace kelvo::cli

@@ -8,7 +8,7 @@
 
 namespace kelvo
 {
-struct ApplicationState;
+class SelectionSession;
 struct AdditionalAccessoryChoices;
 } // namespace kelvo
 
@@ -18,8 +18,8 @@ namespace kelvo::cli
 // Output that needs the desktop toolkit, supplied by the program when it is built with it.
 // The writers return an empty text on success and the reason otherwise.
 struct ToolkitServices {
-    // The datasheet of the chosen unit (state.selection.selectedRow) as a PDF file.
-    std::function<std::string(ApplicationState& state, const AdditionalAccessoryChoices& choices,
+    // The datasheet of the session's chosen unit as a PDF file.
+    std::function<std::string(SelectionSession& session, const AdditionalAccessoryChoices& choices,
                               int language, const std::string& path)>
         writeDatasheetPdf;
     // Today's date as the datasheet prints it, in the user's short numeric form.

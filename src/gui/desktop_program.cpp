@@ -6,8 +6,8 @@
 #include <iostream>
 #include <string>
 
-#include "core/app/application_state.h"
 #include "core/app/data_folder.h"
+#include "core/workspace/workspace.h"
 #include "gui/app/start_window.h"
 
 namespace kelvo::gui
@@ -39,7 +39,7 @@ std::string dataFolderArgument(int argc, char** argv)
 
 } // namespace
 
-int runDesktopProgram(int argc, char** argv, ApplicationState& state)
+int runDesktopProgram(int argc, char** argv)
 {
     if (!haveDisplay()) {
         std::cerr << "kelvo: no display found; the desktop program needs one. Use the command "
@@ -59,9 +59,9 @@ int runDesktopProgram(int argc, char** argv, ApplicationState& state)
                               "Start the program with --data FOLDER or set KELVO_DATA.");
         return 2;
     }
-    state.programDir = *folder;
+    Workspace workspace(*folder);
 
-    StartWindow window(state);
+    StartWindow window(workspace);
     window.show();
     return QApplication::exec();
 }

@@ -1,14 +1,10 @@
 #pragma once
 
-namespace kelvo
-{
-struct ApplicationState;
-}
-
 namespace kelvo::gui
 {
 
-// Runs the desktop program on the given state until its start window is closed.
-int runDesktopProgram(int argc, char** argv, ApplicationState& state);
+// Runs the desktop program until its start window is closed, its windows on one workspace of the
+// data folder.
+int runDesktopProgram(int argc, char** argv);
 
 } // namespace kelvo::gui

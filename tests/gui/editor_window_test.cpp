@@ -10,7 +10,6 @@
 #include <fstream>
 #include <memory>
 
-#include "core/app/application_state.h"
 #include "core/catalogue/catalogue_files.h"
 #include "core/editor/catalogue_saving.h"
 #include "core/workspace/workspace.h"
@@ -20,7 +19,6 @@
 #include "support/temp_folder.h"
 #include "support/workspace_edits.h"
 
-using kelvo::ApplicationState;
 using kelvo::EditorGrid;
 using kelvo::gui::EditorWindow;
 using kelvo::gui::StartWindow;
@@ -32,13 +30,15 @@ class EditorWindowTest : public QObject
   private:
     // A copy of the shipped data with the editor's marker file, so that saving writes there.
     std::unique_ptr<kelvo::test::TempFolder> folder_;
-    std::unique_ptr<ApplicationState> state_;
+    std::unique_ptr<kelvo::Workspace> workspace_;
     std::unique_ptr<StartWindow> start_;
     QStringList messages_;
 
     EditorWindow* openFromStartWindow()
     {
-        start_ = std::make_unique<StartWindow>(*state_);
+        start_.reset();
+        workspace_ = std::make_unique<kelvo::Workspace>(folder_->path());
+        start_ = std::make_unique<StartWindow>(*workspace_);
         start_->show();
         auto* picture = start_->findChild<kelvo::gui::ClickablePicture*>("Image4");
         if (!picture || !picture->isVisible())
@@ -82,8 +82,6 @@ class EditorWindowTest : public QObject
     {
         folder_ = kelvo::test::copyOfSampleData();
         folder_->write("KelvoSoftwareBazaDanych.txt", "");
-        state_ = std::make_unique<ApplicationState>();
-        state_->programDir = folder_->path();
         messages_.clear();
     }
 
@@ -93,7 +91,6 @@ class EditorWindowTest : public QObject
             start_->editorWindow()->deleteLater();
         QTest::qWait(0);
         start_.reset();
-        state_.reset();
         folder_.reset();
     }
 

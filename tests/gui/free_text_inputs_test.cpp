@@ -12,6 +12,7 @@
 #include <memory>
 
 #include "core/app/application_state.h"
+#include "core/app/language_table.h"
 #include "core/workspace/workspace.h"
 #include "gui/editor/editor_window.h"
 #include "gui/editor/record_editor_window.h"
@@ -73,9 +74,9 @@ class FreeTextInputsTest : public QObject
   private slots:
     void theRequiredCapacity()
     {
-        auto state = std::make_unique<ApplicationState>();
-        state->programDir = kelvo::test::sampleDataFolder();
-        SelectionWindow window(*state, UnitFamily::Box);
+        kelvo::Workspace workspace(kelvo::test::sampleDataFolder());
+        const kelvo::LanguageTable languages;
+        SelectionWindow window(workspace, languages, UnitFamily::Box);
         QStringList messages;
         window.setMessagePresenter([&](const QStringList& m) { messages << m; });
         window.open();

@@ -9,17 +9,19 @@
 #include <filesystem>
 #include <memory>
 
-#include "core/app/application_state.h"
+#include "core/app/language_table.h"
 #include "core/app/message_sink.h"
 #include "core/selection/candidate_list.h"
 #include "core/selection/capacity_search.h"
 #include "core/selection/selection_session.h"
+#include "core/workspace/workspace.h"
 #include "gui/selection/selection_window.h"
 #include "gui/ui/picture_button.h"
 #include "support/temp_folder.h"
 
-using kelvo::ApplicationState;
+using kelvo::LanguageTable;
 using kelvo::UnitFamily;
+using kelvo::Workspace;
 using kelvo::gui::SelectionWindow;
 
 class SelectionWindowTest : public QObject
@@ -27,19 +29,21 @@ class SelectionWindowTest : public QObject
     Q_OBJECT
 
   private:
-    std::unique_ptr<ApplicationState> state_;
+    LanguageTable languages_;
+    std::unique_ptr<Workspace> workspace_;
     std::unique_ptr<SelectionWindow> window_;
     QStringList messages_;
 
-    void openWindow(UnitFamily family)
+    void openWindow(UnitFamily family, const std::filesystem::path& folder = KELVO_SOURCE_DATA_DIR)
     {
         window_.reset();
-        state_ = std::make_unique<ApplicationState>();
-        state_->programDir = KELVO_SOURCE_DATA_DIR;
-        window_ = std::make_unique<SelectionWindow>(*state_, family);
+        workspace_ = std::make_unique<Workspace>(folder);
+        window_ = std::make_unique<SelectionWindow>(*workspace_, languages_, family);
         window_->setMessagePresenter([this](const QStringList& m) { messages_ << m; });
         window_->open();
     }
+
+    const kelvo::SelectionState& selection() const { return window_->session().state(); }
 
     template <class T> T* child(const char* name)
     {
@@ -62,16 +66,18 @@ class SelectionWindowTest : public QObject
 
     // The list the core builds for the same inputs, independently of the window.
     QStringList coreNames(UnitFamily family, const char* refrigerant,
-                          const std::function<void(kelvo::SelectionState&)>& filters)
+                          const std::function<void(kelvo::SelectionInputs&)>& filters)
     {
-        auto state = std::make_unique<ApplicationState>();
-        state->programDir = KELVO_SOURCE_DATA_DIR;
+        Workspace workspace(KELVO_SOURCE_DATA_DIR);
+        kelvo::SelectionSession session(workspace, languages_, family);
         kelvo::DiscardingMessageSink sink;
-        kelvo::openSelection(*state, family, sink);
-        filters(state->selection);
-        kelvo::changeRefrigerant(*state, refrigerant, sink);
+        session.open(sink);
+        kelvo::SelectionInputs inputs = session.state();
+        filters(inputs);
+        session.setInputs(inputs, sink);
+        session.chooseRefrigerant(refrigerant, sink);
         QStringList names;
-        for (const auto& row : state->selection.candidates.rows)
+        for (const auto& row : session.state().candidates.rows)
             names << QString::fromLatin1(row.unitName.view().data(),
                                          static_cast<int>(row.unitName.size()));
         return names;
@@ -132,9 +138,9 @@ class SelectionWindowTest : public QObject
         openWindow(UnitFamily::Box);
         tickEverything();
         child<QComboBox>("ComboBox1")->setCurrentText("-10");
-        QCOMPARE(state_->selection.evaporatingTemperature, -10.0);
+        QCOMPARE(selection().evaporatingTemperature, -10.0);
         const auto* list = child<QTableView>("StringGrid1")->model();
-        const int row = state_->selection.candidates.rowOfUnit(21) - 1;
+        const int row = selection().candidates.rowOfUnit(21) - 1;
         QVERIFY(row >= 0);
         QCOMPARE(list->index(row, 2).data().toString(), QString("2900#"));
         QCOMPARE(list->index(row, 3).data().toString(), QString("2,1#"));
@@ -177,7 +183,7 @@ class SelectionWindowTest : public QObject
             suggested = path;
             return file;
         });
-        window_->chooseRow(state_->selection.candidates.rowOfUnit(21));
+        window_->chooseRow(selection().candidates.rowOfUnit(21));
         window_->exportFigures();
         QVERIFY(suggested.endsWith("R404A -10 32.xlsx"));
         const std::string csv = folder.read("units.csv");
@@ -194,11 +200,12 @@ class SelectionWindowTest : public QObject
             tick(box);
         QVERIFY(!child<QTableView>("StringGrid1")->isEnabled());
         tick("CheckBox44"); // SB
-        const auto& rows = state_->selection.candidates.rows;
+        const auto& rows = selection().candidates.rows;
         QVERIFY(!rows.empty());
         QCOMPARE(gridColumn(1).size(), static_cast<qsizetype>(rows.size()));
         for (const auto& row : rows)
-            QCOMPARE(state_->catalogue.units[row.unitIndex].version.view(), std::string_view("SB"));
+            QCOMPARE(workspace_->catalogue().units[row.unitIndex].version.view(),
+                     std::string_view("SB"));
     }
 
     void theCapacitySearchChoosesTheCoreRowAndShowsItsDetails()
@@ -207,7 +214,7 @@ class SelectionWindowTest : public QObject
         for (const char* box :
              {"CheckBox38", "CheckBox39", "CheckBox40", "CheckBox41", "CheckBox42", "CheckBox43"})
             tick(box);
-        const auto expected = kelvo::searchByCapacity(state_->selection.candidates, "10000");
+        const auto expected = kelvo::searchByCapacity(selection().candidates, "10000");
         QVERIFY(expected);
         child<QLineEdit>("Edit1")->setText("10000");
         window_->searchCapacity();
@@ -264,14 +271,14 @@ class SelectionWindowTest : public QObject
         auto* search = child<kelvo::gui::PictureButton>("Panel5");
         search->setFocus();
         QTest::keyClick(search, Qt::Key_Return);
-        QVERIFY(state_->selection.selectedRow);
+        QVERIFY(selection().selectedRow);
     }
 
     void enterSearchesAndTheArrowKeysShowEachUnit()
     {
         openWindow(UnitFamily::Box);
         tickEverything();
-        const auto expected = kelvo::searchByCapacity(state_->selection.candidates, "10000");
+        const auto expected = kelvo::searchByCapacity(selection().candidates, "10000");
         QVERIFY(expected && *expected > 1);
         auto* edit = child<QLineEdit>("Edit1");
         edit->setText("10000");
@@ -280,11 +287,11 @@ class SelectionWindowTest : public QObject
         QCOMPARE(grid->currentIndex().row() + 1, *expected);
 
         QTest::keyClick(grid, Qt::Key_Up);
-        QCOMPARE(*state_->selection.selectedRow, *expected - 1);
+        QCOMPARE(*selection().selectedRow, *expected - 1);
         QCOMPARE(child<QLabel>("Panel3")->text(),
                  grid->model()->index(*expected - 2, 1).data().toString());
         QTest::keyClick(grid, Qt::Key_Home);
-        QCOMPARE(*state_->selection.selectedRow, 1);
+        QCOMPARE(*selection().selectedRow, 1);
         QCOMPARE(child<QLabel>("Panel3")->text(), grid->model()->index(0, 1).data().toString());
     }
 
@@ -293,19 +300,19 @@ class SelectionWindowTest : public QObject
         openWindow(UnitFamily::Box);
         tickEverything();
         window_->chooseRow(1);
-        const int unit = state_->selection.details->unitIndex;
+        const int unit = selection().details->unitIndex;
         auto* pages = child<QTabWidget>("PageControl1");
         auto* evaporating = child<QComboBox>("ComboBox1");
         evaporating->setCurrentText("-5");
-        if (state_->selection.candidates.rowOfUnit(unit) != 0) {
-            QCOMPARE(state_->selection.details->unitIndex, unit);
-            QCOMPARE(state_->selection.details->data.evaporatingTemperature, std::string("-5"));
+        if (selection().candidates.rowOfUnit(unit) != 0) {
+            QCOMPARE(selection().details->unitIndex, unit);
+            QCOMPARE(selection().details->data.evaporatingTemperature, std::string("-5"));
             QVERIFY(pages->isEnabled());
         }
         // A temperature that no unit reaches: the details stay, greyed out, and the datasheet
         // asks for a unit instead of printing the old one.
         evaporating->setCurrentText("12,5");
-        if (state_->selection.candidates.rowOfUnit(unit) == 0) {
+        if (selection().candidates.rowOfUnit(unit) == 0) {
             QVERIFY(!pages->isEnabled());
             QVERIFY(!child<QLabel>("OutdatedDetailsNote")->isHidden());
             messages_.clear();
@@ -340,12 +347,7 @@ class SelectionWindowTest : public QObject
         const auto folder = kelvo::test::copyOfSampleData();
         const auto units = folder->path() / "Agregaty.txt";
         std::filesystem::resize_file(units, std::filesystem::file_size(units) - 2000);
-        window_.reset();
-        state_ = std::make_unique<ApplicationState>();
-        state_->programDir = folder->path();
-        window_ = std::make_unique<SelectionWindow>(*state_, UnitFamily::Box);
-        window_->setMessagePresenter([this](const QStringList& m) { messages_ << m; });
-        window_->open();
+        openWindow(UnitFamily::Box, folder->path());
         auto* note = child<QLabel>("LoadNotes");
         QVERIFY(note->text().contains(QString::fromStdString(units.string())));
         QVERIFY(note->text().contains("announces"));
@@ -359,7 +361,7 @@ class SelectionWindowTest : public QObject
         openWindow(UnitFamily::Box);
         QCOMPARE(child<QComboBox>("ComboBox1")->currentText(), QString("0"));
         QVERIFY(!child<QCheckBox>("CheckBox41")->isChecked());
-        QVERIFY(!state_->selection.brand("Copeland"));
+        QVERIFY(!selection().brand("Copeland"));
     }
 };
 

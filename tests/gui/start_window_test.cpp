@@ -3,12 +3,12 @@
 #include <QtTest>
 #include <memory>
 
-#include "core/app/application_state.h"
+#include "core/workspace/workspace.h"
 #include "gui/app/start_window.h"
 #include "gui/selection/selection_window.h"
 #include "gui/ui/clickable_picture.h"
 
-using kelvo::ApplicationState;
+using kelvo::Workspace;
 using kelvo::gui::ClickablePicture;
 using kelvo::gui::SelectionWindow;
 using kelvo::gui::StartWindow;
@@ -18,11 +18,11 @@ class StartWindowTest : public QObject
     Q_OBJECT
 
   private:
-    std::unique_ptr<ApplicationState> freshState()
+    Workspace workspace_{KELVO_SOURCE_DATA_DIR};
+
+    static const kelvo::SelectionState& selectionOf(StartWindow& window)
     {
-        auto state = std::make_unique<ApplicationState>();
-        state->programDir = KELVO_SOURCE_DATA_DIR;
-        return state;
+        return static_cast<SelectionWindow*>(window.selectionWindow())->session().state();
     }
 
     static QStringList menuTexts(StartWindow& window)
@@ -49,8 +49,7 @@ class StartWindowTest : public QObject
   private slots:
     void startsInEnglishWithTheSecondLanguageChecked()
     {
-        auto state = freshState();
-        StartWindow window(*state);
+        StartWindow window(workspace_);
         QCOMPARE(window.objectName(), QString("TForm4"));
         QCOMPARE(shownTexts(menuTexts(window)),
                  (QStringList{"Software", "Exit", "Language", "Help", "Info"}));
@@ -61,13 +60,12 @@ class StartWindowTest : public QObject
         QVERIFY(english);
         QVERIFY(english->isChecked());
         QVERIFY(!window.findChild<QAction*>("N11")->isChecked());
-        QCOMPARE(state->languages.currentLanguage(), 2);
+        QCOMPARE(window.languages().currentLanguage(), 2);
     }
 
     void choosingALanguageRelabelsMenusAndHintsAtOnce()
     {
-        auto state = freshState();
-        StartWindow window(*state);
+        StartWindow window(workspace_);
         window.findChild<QAction*>("N41")->trigger();
         QCOMPARE(window.findChild<ClickablePicture*>("Image2")->toolTip(),
                  QString("KONDENZAČNÉ JEDNOTKY NA OCEĽOVEJ DOSKE"));
@@ -83,8 +81,7 @@ class StartWindowTest : public QObject
 
     void withoutTheMarkerFileTheEditorPictureIsHidden()
     {
-        auto state = freshState();
-        StartWindow window(*state);
+        StartWindow window(workspace_);
         window.show();
         QVERIFY(!window.findChild<ClickablePicture*>("Image4")->isVisible());
         QVERIFY(window.findChild<ClickablePicture*>("Image1")->isVisible());
@@ -93,14 +90,13 @@ class StartWindowTest : public QObject
 
     void aFamilyOpensOneSelectionWindowAndTheStartWindowComesBack()
     {
-        auto state = freshState();
-        StartWindow window(*state);
+        StartWindow window(workspace_);
         window.show();
         window.openFamily(false);
         QPointer<QWidget> first = window.selectionWindow();
         QVERIFY(first);
         QVERIFY(!window.isVisible());
-        QCOMPARE(state->selection.unitFamily.view(), std::string_view("BOX"));
+        QCOMPARE(selectionOf(window).unitFamily.view(), std::string_view("BOX"));
         window.openFamily(true); // a second click while it is open does nothing
         QCOMPARE(window.selectionWindow(), first.data());
 
@@ -109,9 +105,9 @@ class StartWindowTest : public QObject
         QVERIFY(window.isVisible());
         window.openFamily(true);
         QVERIFY(window.selectionWindow());
-        QCOMPARE(state->selection.unitFamily.view(), std::string_view("BASE"));
-        QVERIFY(state->selection.familyIsBase);
-        QVERIFY(!state->selection.familyIsBox);
+        QCOMPARE(selectionOf(window).unitFamily.view(), std::string_view("BASE"));
+        QVERIFY(selectionOf(window).familyIsBase);
+        QVERIFY(!selectionOf(window).familyIsBox);
         window.selectionWindow()->close();
         QTRY_VERIFY(!window.selectionWindow());
     }

@@ -14,19 +14,19 @@
 #include <memory>
 #include <sys/stat.h>
 
-#include "core/app/application_state.h"
+#include "core/app/language_table.h"
 #include "core/app/message_sink.h"
 #include "core/reports/datasheet_parameters.h"
 #include "core/selection/candidate_list.h"
 #include "core/selection/selection_session.h"
 #include "core/selection/unit_details.h"
+#include "core/workspace/workspace.h"
 #include "gui/reports/report_engine.h"
 #include "gui/reports/report_painter.h"
 #include "gui/reports/unit_datasheet.h"
 #include "gui/selection/accessory_groups.h"
 
 using kelvo::AdditionalAccessoryChoices;
-using kelvo::ApplicationState;
 using kelvo::UnitFamily;
 using kelvo::gui::ReportEngine;
 
@@ -39,30 +39,33 @@ class UnitDatasheetTest : public QObject
     static constexpr int kSampleUnit = 9;
     static constexpr const char* kSampleModel = "AGO-KS117M";
 
-    std::unique_ptr<ApplicationState> state_;
+    kelvo::LanguageTable languages_;
+    std::unique_ptr<kelvo::Workspace> workspace_;
+    std::unique_ptr<kelvo::SelectionSession> session_;
     QTemporaryDir folder_;
 
     void chooseUnit(int unitIndex, const std::filesystem::path& dataFolder = KELVO_SOURCE_DATA_DIR)
     {
-        state_ = std::make_unique<ApplicationState>();
-        state_->programDir = dataFolder;
+        session_.reset();
+        workspace_ = std::make_unique<kelvo::Workspace>(dataFolder);
+        session_ =
+            std::make_unique<kelvo::SelectionSession>(*workspace_, languages_, UnitFamily::Box);
         kelvo::DiscardingMessageSink sink;
-        kelvo::openSelection(*state_, UnitFamily::Box, sink);
-        kelvo::tickAllFilters(state_->selection);
-        kelvo::rebuildCandidateList(*state_, sink);
-        const auto& rows = state_->selection.candidates.rows;
-        for (std::size_t i = 0; i < rows.size(); ++i)
-            if (rows[i].unitIndex == unitIndex) {
-                kelvo::showUnitDetails(*state_, static_cast<int>(i) + 1, sink);
-                return;
-            }
+        session_->open(sink);
+        kelvo::SelectionInputs inputs = session_->state();
+        kelvo::tickAllFilters(inputs);
+        session_->setInputs(inputs, sink);
+        if (const int row = session_->state().candidates.rowOfUnit(unitIndex)) {
+            session_->chooseRow(row, sink);
+            return;
+        }
         QFAIL("the sample unit is not listed");
     }
 
     kelvo::ReportParameters parameters(int language = kelvo::kEnglish)
     {
         kelvo::DiscardingMessageSink sink;
-        return kelvo::unitDatasheetParameters(*state_, {language, "09.12.2026", {}}, sink);
+        return session_->datasheetParameters({language, "09.12.2026", {}}, sink);
     }
 
     static QString pdfText(const QString& pdf, bool layout = false)
@@ -105,13 +108,20 @@ class UnitDatasheetTest : public QObject
     }
 
     // A copy of the sample data whose unit `name` has the evaporating limit `toMin`.
-    QString dataWithLowerLimit(const QByteArray& name, const QByteArray& toMin)
+    // The sample data files copied into folder `name`.
+    QString dataCopy(const QString& name)
     {
-        const QString copy = folder_.filePath(QStringLiteral("wide-data"));
+        const QString copy = folder_.filePath(name);
         QDir().mkpath(copy);
         QDir source(QString::fromUtf8(KELVO_SOURCE_DATA_DIR));
         for (const QString& file : source.entryList(QDir::Files))
             QFile::copy(source.filePath(file), copy + QLatin1Char('/') + file);
+        return copy;
+    }
+
+    QString dataWithLowerLimit(const QByteArray& name, const QByteArray& toMin)
+    {
+        const QString copy = dataCopy(QStringLiteral("wide-data"));
         QFile units(copy + QStringLiteral("/Agregaty.txt"));
         if (!units.open(QIODevice::ReadOnly))
             return {};
@@ -143,7 +153,7 @@ class UnitDatasheetTest : public QObject
         QString error;
         QElapsedTimer timer;
         timer.start();
-        QVERIFY2(kelvo::gui::writeUnitDatasheetPdf(*state_, {}, kelvo::kEnglish, pdf, &error),
+        QVERIFY2(kelvo::gui::writeUnitDatasheetPdf(*session_, {}, kelvo::kEnglish, pdf, &error),
                  qPrintable(error));
         qInfo("one datasheet PDF in %lld ms", static_cast<long long>(timer.elapsed()));
 
@@ -157,7 +167,7 @@ class UnitDatasheetTest : public QObject
         QVERIFY(text.contains(QStringLiteral("A= ")));
 
         // Each table row carries its figures left to right, in the column order of the unit.
-        const int columns = state_->selection.details->staging.rangeColumnCount;
+        const int columns = session_->state().details->staging.rangeColumnCount;
         QCOMPARE(columns, 9);
         const QString table = pdfText(pdf, true);
         const qsizetype capacity = table.indexOf(QStringLiteral("Qo [W]"));
@@ -188,7 +198,7 @@ class UnitDatasheetTest : public QObject
         chooseUnit(kSampleUnit);
         const QString pdf = folder_.filePath(QStringLiteral("polish.pdf"));
         QString error;
-        QVERIFY2(kelvo::gui::writeUnitDatasheetPdf(*state_, {}, kelvo::kPolish, pdf, &error),
+        QVERIFY2(kelvo::gui::writeUnitDatasheetPdf(*session_, {}, kelvo::kPolish, pdf, &error),
                  qPrintable(error));
         const QString text = pdfText(pdf);
         QVERIFY(text.contains(QStringLiteral("Dane Sprężarki")));
@@ -202,10 +212,10 @@ class UnitDatasheetTest : public QObject
         const QString data = dataWithLowerLimit("AGO-KS117M", "-45");
         QVERIFY(!data.isEmpty());
         chooseUnit(kSampleUnit, data.toStdString());
-        QCOMPARE(state_->selection.details->staging.rangeColumnCount, 13);
+        QCOMPARE(session_->state().details->staging.rangeColumnCount, 13);
         const QString pdf = folder_.filePath(QStringLiteral("wide.pdf"));
         QString error;
-        QVERIFY2(kelvo::gui::writeUnitDatasheetPdf(*state_, {}, kelvo::kEnglish, pdf, &error),
+        QVERIFY2(kelvo::gui::writeUnitDatasheetPdf(*session_, {}, kelvo::kEnglish, pdf, &error),
                  qPrintable(error));
         const auto list = parameters();
         const QString table = pdfText(pdf, true);
@@ -222,48 +232,48 @@ class UnitDatasheetTest : public QObject
 
     void aMissingLayoutFileIsReportedByName()
     {
-        QTemporaryDir empty;
-        chooseUnit(kSampleUnit);
-        state_->programDir = empty.path().toStdString();
+        const QString data = dataCopy(QStringLiteral("no-layout"));
+        chooseUnit(kSampleUnit, data.toStdString());
+        const QString layout = data + QStringLiteral("/Raport1.rav");
+        QVERIFY(QFile::remove(layout));
         const QString pdf = folder_.filePath(QStringLiteral("none.pdf"));
         QString error;
-        QVERIFY(!kelvo::gui::writeUnitDatasheetPdf(*state_, {}, kelvo::kEnglish, pdf, &error));
-        QVERIFY2(error.contains(empty.filePath(QStringLiteral("Raport1.rav"))), qPrintable(error));
+        QVERIFY(!kelvo::gui::writeUnitDatasheetPdf(*session_, {}, kelvo::kEnglish, pdf, &error));
+        QVERIFY2(error.contains(layout), qPrintable(error));
         QVERIFY(!QFile::exists(pdf));
     }
 
     void aLayoutThatIsAPipeOrADeviceIsRefusedWithoutWaiting()
     {
-        chooseUnit(kSampleUnit);
-        QTemporaryDir other;
-        const QString layout = other.filePath(QStringLiteral("Raport1.rav"));
-        state_->programDir = other.path().toStdString();
+        const QString data = dataCopy(QStringLiteral("pipe-layout"));
+        chooseUnit(kSampleUnit, data.toStdString());
+        const QString layout = data + QStringLiteral("/Raport1.rav");
+        QVERIFY(QFile::remove(layout));
         const QString pdf = folder_.filePath(QStringLiteral("pipe.pdf"));
         // A named pipe without a writer would block the program; a link to /dev/zero would
         // read for ever.
         QVERIFY(mkfifo(QFile::encodeName(layout).constData(), 0600) == 0);
         QString error;
-        QVERIFY(!kelvo::gui::writeUnitDatasheetPdf(*state_, {}, kelvo::kEnglish, pdf, &error));
+        QVERIFY(!kelvo::gui::writeUnitDatasheetPdf(*session_, {}, kelvo::kEnglish, pdf, &error));
         QVERIFY2(error.contains(QStringLiteral("is a named pipe")), qPrintable(error));
         QFile::remove(layout);
         QVERIFY(QFile::link(QStringLiteral("/dev/zero"), layout));
-        QVERIFY(!kelvo::gui::writeUnitDatasheetPdf(*state_, {}, kelvo::kEnglish, pdf, &error));
+        QVERIFY(!kelvo::gui::writeUnitDatasheetPdf(*session_, {}, kelvo::kEnglish, pdf, &error));
         QVERIFY2(error.contains(QStringLiteral("is a device")), qPrintable(error));
         QVERIFY(!QFile::exists(pdf));
     }
 
     void aLayoutWithoutTheReportPrintsNothing()
     {
-        chooseUnit(kSampleUnit);
-        QTemporaryDir other;
-        QFile layout(other.filePath(QStringLiteral("Raport1.rav")));
-        QVERIFY(layout.open(QIODevice::WriteOnly));
+        const QString data = dataCopy(QStringLiteral("other-layout"));
+        chooseUnit(kSampleUnit, data.toStdString());
+        QFile layout(data + QStringLiteral("/Raport1.rav"));
+        QVERIFY(layout.open(QIODevice::WriteOnly | QIODevice::Truncate));
         layout.write(R"({"reports": [{"name": "Report2", "elements": []}]})");
         layout.close();
-        state_->programDir = other.path().toStdString();
         const QString pdf = folder_.filePath(QStringLiteral("other.pdf"));
         QString error;
-        QVERIFY(!kelvo::gui::writeUnitDatasheetPdf(*state_, {}, kelvo::kEnglish, pdf, &error));
+        QVERIFY(!kelvo::gui::writeUnitDatasheetPdf(*session_, {}, kelvo::kEnglish, pdf, &error));
         QVERIFY(!QFile::exists(pdf));
     }
 
@@ -339,15 +349,16 @@ class UnitDatasheetTest : public QObject
                 dialog->reject();
             }
         });
-        kelvo::gui::previewUnitDatasheet(nullptr, *state_, {});
+        kelvo::gui::previewUnitDatasheet(nullptr, *session_, {});
         QVERIFY(shown);
         QVERIFY2(actions.contains(QStringLiteral("PDF")), qPrintable(actions.join(", ")));
     }
 
     void accessoryChoicesAreReadFromTheWindowsGroup()
     {
-        ApplicationState state;
-        kelvo::gui::AccessoryGroup group(kelvo::gui::AccessoryGroup::Kind::AdditionalBox, state);
+        const kelvo::LanguageTable languages;
+        kelvo::gui::AccessoryGroup group(kelvo::gui::AccessoryGroup::Kind::AdditionalBox,
+                                         languages);
         const auto& lines = group.lines();
         QCOMPARE(lines.size(), std::size_t{11});
         lines[0].box->setChecked(true);

@@ -10,8 +10,10 @@
 #include <vector>
 
 #include "core/app/application_state.h"
+#include "core/app/language_table.h"
 #include "core/app/message_sink.h"
 #include "core/app/state_evaluation.h"
+#include "core/catalogue/catalogue_changes.h"
 #include "core/catalogue/catalogue_files.h"
 #include "core/catalogue/lookups.h"
 #include "core/editor/coefficient_import.h"
@@ -22,8 +24,10 @@
 #include "core/performance/compressor_model.h"
 #include "core/refrigerant/table_loader.h"
 #include "core/selection/candidate_list.h"
+#include "core/selection/selection_session.h"
 #include "core/selection/unit_point.h"
 #include "core/text/source_texts.h"
+#include "core/workspace/workspace.h"
 #include "support/temp_folder.h"
 
 namespace kelvo
@@ -42,6 +46,26 @@ std::array<std::uint64_t, 7> bitsOf(const PerformanceResult& r)
             std::bit_cast<std::uint64_t>(r.condenserCapacityAt15K)};
 }
 
+// The BOX list of the sample catalogue at -10 / 32 C with R404A, every filter ticked.
+class SampleList
+{
+  public:
+    SampleList()
+    {
+        DiscardingMessageSink sink;
+        session.open(sink);
+        SelectionInputs inputs;
+        tickAllFilters(inputs);
+        inputs.evaporatingTemperature = -10;
+        inputs.ambientTemperature = 32;
+        session.setInputs(inputs, sink);
+    }
+
+    Workspace workspace{test::sampleDataFolder()};
+    LanguageTable languages;
+    SelectionSession session{workspace, languages, UnitFamily::Box};
+};
+
 // The sample catalogue with R404A, evaluated over and over in one state, against a fresh
 // state (nothing converted yet) holding a copy of the same catalogue.
 class KeptNumbers : public ::testing::Test
@@ -52,13 +76,7 @@ class KeptNumbers : public ::testing::Test
         useRefrigerant(state);
         loadCatalogue(state.catalogue, test::sampleDataFolder());
         // A unit the list shows at -10 / 32 C whose compressor has another above it.
-        state.selection = initialSelection(UnitFamily::Box);
-        tickAllFilters(state.selection);
-        state.selection.evaporatingTemperature = -10;
-        state.selection.ambientTemperature = 32;
-        DiscardingMessageSink sink;
-        rebuildCandidateList(state, sink);
-        for (const Candidate& row : state.selection.candidates.rows)
+        for (const Candidate& row : list.session.state().candidates.rows)
             if (row.evaluated && findCompressorOfUnit(state.catalogue, row.unitIndex) > 1) {
                 unit = row.unitIndex;
                 break;
@@ -98,6 +116,7 @@ class KeptNumbers : public ::testing::Test
         EXPECT_EQ(kept, evaluate(state, unit)) << after << ", evaluated again";
     }
 
+    SampleList list;
     ApplicationState state;
     int unit = 1;
 };
@@ -170,26 +189,30 @@ TEST_F(KeptNumbers, TextsAreRewrittenAsBeforeAndRatingMessagesComeEveryTime)
 
 TEST_F(KeptNumbers, TheListFollowsAUnitsOwnTexts)
 {
-    DiscardingMessageSink sink;
-    const int row = state.selection.candidates.rowOfUnit(unit);
-    ASSERT_GT(row, 0);
-    auto& record = state.catalogue.units.at(unit);
-    const std::string toMin = record.toMin.str();
-    record.toMin = "0";
-    rebuildCandidateList(state, sink);
-    EXPECT_EQ(state.selection.candidates.rowOfUnit(unit), 0) << "-10 C is outside 0 .. to max";
-    record.toMin = toMin;
-    record.compressorCount = "two";
-    rebuildCandidateList(state, sink);
-    const Candidate* failed =
-        state.selection.candidates.row(state.selection.candidates.rowOfUnit(unit));
+    const CandidateList& candidates = list.session.state().candidates;
+    ASSERT_GT(candidates.rowOfUnit(unit), 0);
+    // Each edit is announced by the workspace, and the session builds its list again.
+    const auto editUnit = [&](auto change) {
+        CatalogueEdit edit(list.workspace);
+        CatalogueRecorder recorder(edit.catalogue());
+        CondensingUnitRecord record = recorder.catalogue().units[unit];
+        change(record);
+        recorder.setRecord(unit, record);
+        edit.done(recorder.take());
+    };
+    const std::string toMin = list.workspace.catalogue().units[unit].toMin.str();
+    editUnit([](CondensingUnitRecord& r) { r.toMin = "0"; });
+    EXPECT_EQ(candidates.rowOfUnit(unit), 0) << "-10 C is outside 0 .. to max";
+    editUnit([&](CondensingUnitRecord& r) {
+        r.toMin = toMin;
+        r.compressorCount = "two";
+    });
+    const Candidate* failed = candidates.row(candidates.rowOfUnit(unit));
     ASSERT_NE(failed, nullptr);
     EXPECT_FALSE(failed->evaluated);
     EXPECT_NE(failed->reason.find("two"), std::string::npos) << failed->reason;
-    record.compressorCount = "1";
-    rebuildCandidateList(state, sink);
-    EXPECT_TRUE(
-        state.selection.candidates.row(state.selection.candidates.rowOfUnit(unit))->evaluated);
+    editUnit([](CondensingUnitRecord& r) { r.compressorCount = "1"; });
+    EXPECT_TRUE(candidates.row(candidates.rowOfUnit(unit))->evaluated);
 }
 
 TEST(SourceTexts, MatchOnlyTheSameTextsInTheSameSplit)

@@ -7,6 +7,7 @@
 #include "core/app/message_sink.h"
 #include "core/reports/datasheet_parameters.h"
 #include "core/selection/unit_details.h"
+#include "core/selection/unit_point.h"
 #include "core/text/code_page.h"
 #include "selection/selection_fixture.h"
 
@@ -18,25 +19,30 @@ namespace
 class DatasheetParametersTest : public test::SelectionTest
 {
   protected:
-    // Builds the list and chooses the row of `unitIndex`, as a click on the list does.
+    // Chooses the row of `unitIndex`, as a click on the list does.
     const UnitDetails& choose(int unitIndex)
     {
-        rebuildCandidateList(*state, sink);
-        const auto& rows = state->selection.candidates.rows;
-        for (std::size_t i = 0; i < rows.size(); ++i)
-            if (rows[i].unitIndex == unitIndex)
-                return showUnitDetails(*state, static_cast<int>(i) + 1, sink);
+        if (const int row = selection().candidates.rowOfUnit(unitIndex))
+            return session->chooseRow(row, sink);
         throw std::runtime_error("unit not listed");
     }
-    Candidate& chosenRow()
+    static Candidate& chosenRow(SelectionState& selection)
     {
-        return state->selection.candidates.rows.at(
-            static_cast<std::size_t>(*state->selection.selectedRow - 1));
+        return selection.candidates.rows.at(static_cast<std::size_t>(*selection.selectedRow - 1));
     }
     ReportParameters parameters(int language = kEnglish)
     {
         inputs.language = language;
-        return unitDatasheetParameters(*state, inputs, sink);
+        return session->datasheetParameters(inputs, sink);
+    }
+    // The parameters of a copy of the selection that `change` made, as no screen shows it.
+    template <class Change> ReportParameters parametersOf(Change change)
+    {
+        SelectionState changed = selection();
+        change(changed);
+        PerformanceResult latest;
+        return unitDatasheetParameters({*workspace, session->refrigerant(), latest}, changed,
+                                       languages, inputs, sink);
     }
     // The text of a parameter; "<unset>" when it is not set.
     std::string text(const ReportParameters& list, const std::string& name)
@@ -62,8 +68,7 @@ class DatasheetParametersTest : public test::SelectionTest
     // A BASE unit of the given version, listed under the BASE family with every filter on.
     int addBaseUnit(const char* version)
     {
-        state->selection = initialSelection(UnitFamily::Base);
-        tickAllFilters(state->selection);
+        openSession(UnitFamily::Base);
         return addUnit([version](auto& r) {
             r.housing = "BASE";
             r.version = version;
@@ -143,8 +148,8 @@ TEST_F(DatasheetParametersTest, EveryParameterComesInTheReportsOrder)
             expected.push_back(prefix + std::to_string(c));
     EXPECT_EQ(names(list), expected);
 
-    const auto& unit = state->catalogue.units[u];
-    const Candidate& row = chosenRow();
+    const auto& unit = catalogue().units[u];
+    const Candidate& row = *selection().candidates.row(*selection().selectedRow);
     EXPECT_EQ(text(list, "DaneTechniczneAgregatu"), "Condensing unit data");
     EXPECT_EQ(text(list, "ModelAgregatu"), "Model  : " + toUtf8(unit.name.view()));
     EXPECT_EQ(text(list, "WydajnoscAgregatu"), "Cooling capacity  : " + row.capacityText + " [W]");
@@ -167,15 +172,17 @@ TEST_F(DatasheetParametersTest, CopAndTotalPowerAreRoundedToHundredths)
         k.fanCount = "2";
     });
     choose(addUnit([](auto& r) { r.condenserId = "801"; }));
-    chosenRow().capacityText = "12300";
-    chosenRow().powerText = "4,2";
-    ReportParameters list = parameters();
+    const auto figures = [](SelectionState& s) {
+        chosenRow(s).capacityText = "12300";
+        chosenRow(s).powerText = "4,2";
+    };
+    ReportParameters list = parametersOf(figures);
     // 12,3 / 4,2 = 2,928...: the compressor's power alone, unlike the window's panel.
     EXPECT_EQ(text(list, "COP"), "Efficiency coefficient ( COP)  : 2,93");
     EXPECT_EQ(text(list, "PoborMocyAgregatu"), "Total power input  : 4,7 [kW]");
 
-    state->displayDecimalSeparator = '.';
-    list = parameters();
+    workspace->setDisplaySeparator('.');
+    list = parametersOf(figures);
     EXPECT_EQ(text(list, "COP"), "Efficiency coefficient ( COP)  : 2.93");
 }
 
@@ -183,14 +190,12 @@ TEST_F(DatasheetParametersTest, FiguresThatCannotBeComputedAreLeftUnsetAndTheRes
 {
     const int u = addUnit();
     choose(u);
-    chosenRow().powerText = "0";
-    ReportParameters list = parameters();
+    ReportParameters list = parametersOf([](SelectionState& s) { chosenRow(s).powerText = "0"; });
     EXPECT_EQ(text(list, "COP"), "<unset>") << "no division by zero";
     EXPECT_NE(text(list, "PoborMocyAgregatu"), "<unset>");
 
-    chosenRow().powerText = "";
-    state->catalogue.units.at(u).subcooling = "abc";
-    list = parameters();
+    editUnit(u, [](CondensingUnitRecord& r) { r.subcooling = "abc"; });
+    list = parametersOf([](SelectionState& s) { chosenRow(s).powerText = ""; });
     EXPECT_EQ(text(list, "COP"), "<unset>");
     EXPECT_EQ(text(list, "PoborMocyAgregatu"), "<unset>");
     EXPECT_EQ(text(list, "TemperaturaSkraplania"), "<unset>");
@@ -205,8 +210,8 @@ TEST_F(DatasheetParametersTest, CondensingTemperatureIsEvaluatedForTheChosenUnit
     const UnitDetails details = choose(chosen);
     ASSERT_FALSE(details.data.condensingTemperature.empty());
     // Another unit evaluated since: the datasheet must not take its result.
-    const int chosenRowNumber = *state->selection.selectedRow;
-    const UnitDetails otherDetails = computeUnitDetails(*state, chosenRowNumber == 1 ? 2 : 1, sink);
+    const int chosenRowNumber = *selection().selectedRow;
+    const UnitDetails otherDetails = session->computeDetails(chosenRowNumber == 1 ? 2 : 1, sink);
     ASSERT_EQ(otherDetails.unitIndex, other);
     ASSERT_NE(otherDetails.data.condensingTemperature, details.data.condensingTemperature);
 
@@ -221,11 +226,10 @@ TEST_F(DatasheetParametersTest, DetailsOfAnotherUnitAreNotMixedIntoTheDatasheet)
     const UnitDetails wide = choose(other);
     const UnitDetails expected = choose(chosen);
     // The details kept are stale: those of the other unit.
-    state->selection.details = wide;
-    const ReportParameters list = parameters();
+    const ReportParameters list = parametersOf([&](SelectionState& s) { s.details = wide; });
     EXPECT_EQ(rangeParameterCount(list), 7 * expected.staging.rangeColumnCount);
     EXPECT_EQ(text(list, "ModelAgregatu"),
-              "Model  : " + toUtf8(state->catalogue.units[chosen].name.view()));
+              "Model  : " + toUtf8(catalogue().units[chosen].name.view()));
 }
 
 TEST_F(DatasheetParametersTest, ModelSuffixOfTheBaseFamily)
@@ -237,25 +241,27 @@ TEST_F(DatasheetParametersTest, ModelSuffixOfTheBaseFamily)
         r.name = "AGP-TEST-SB";
     });
     choose(kb);
-    auto& selection = state->selection;
+    // The suffix follows the version boxes as they are ticked when the datasheet is made.
+    const auto model = [&](bool kbTicked, bool sbTicked) {
+        return text(parametersOf([&](SelectionState& s) {
+                        s.version("KB") = kbTicked;
+                        s.version("SB") = sbTicked;
+                    }),
+                    "ModelAgregatu");
+    };
     EXPECT_EQ(text(parameters(), "ModelAgregatu"), "Model  : AGP-TEST-KB KB") << "both ticked";
-    selection.version("SB") = false;
-    EXPECT_EQ(text(parameters(), "ModelAgregatu"), "Model  : AGP-TEST-KB KB") << "KB only";
-    selection.version("KB") = false;
-    selection.version("SB") = true;
-    EXPECT_EQ(text(parameters(), "ModelAgregatu"), "Model  : AGP-TEST-KB SB") << "SB only";
-    selection.version("SB") = false;
-    EXPECT_EQ(text(parameters(), "ModelAgregatu"), "<unset>") << "neither";
-    EXPECT_NE(text(parameters(), "CzynnikChlodniczy"), "<unset>");
+    EXPECT_EQ(model(true, false), "Model  : AGP-TEST-KB KB") << "KB only";
+    EXPECT_EQ(model(false, true), "Model  : AGP-TEST-KB SB") << "SB only";
+    EXPECT_EQ(model(false, false), "<unset>") << "neither";
+    EXPECT_NE(text(parametersOf([](SelectionState& s) { s.versions = {}; }), "CzynnikChlodniczy"),
+              "<unset>");
 
     // With both versions admitted an SB unit is not printed as KB.
-    selection.version("KB") = selection.version("SB") = true;
     choose(sb);
     EXPECT_EQ(text(parameters(), "ModelAgregatu"), "Model  : AGP-TEST-SB SB");
 
     // A BOX unit never gets a suffix, whatever the version boxes say.
-    state->selection = initialSelection(UnitFamily::Box);
-    tickAllFilters(state->selection);
+    openSession(UnitFamily::Box);
     const int box = addUnit([](auto& r) { r.name = "AGO-TEST"; });
     choose(box);
     EXPECT_EQ(text(parameters(), "ModelAgregatu"), "Model  : AGO-TEST");
@@ -294,7 +300,9 @@ TEST_F(DatasheetParametersTest, AccessoryLinesOfTheBoxFamily)
 TEST_F(DatasheetParametersTest, AccessoryLinesOfTheBaseFamily)
 {
     const int u = addBaseUnit("KB");
-    state->catalogue.units.at(u).baseAccessories = {true, false, false, false, false, false, true};
+    editUnit(u, [](CondensingUnitRecord& r) {
+        r.baseAccessories = {true, false, false, false, false, false, true};
+    });
     choose(u);
     inputs.accessories.ticked[5] = true;
     inputs.accessories.quantities[2] = "3";
@@ -328,8 +336,7 @@ TEST_F(DatasheetParametersTest, RangeColumnsArePassedUpToEleven)
     EXPECT_EQ(text(list, "Q111"), d.staging.rangeQo[0][10]);
     EXPECT_EQ(text(list, "t12"), "<unset>");
 
-    state->selection.details->staging.rangeColumnCount = 7;
-    list = parameters();
+    list = parametersOf([](SelectionState& s) { s.details->staging.rangeColumnCount = 7; });
     EXPECT_EQ(rangeParameterCount(list), 49);
     EXPECT_EQ(list.back().name, "P37");
     EXPECT_EQ(text(list, "t8"), "<unset>");
@@ -362,7 +369,6 @@ TEST_F(DatasheetParametersTest, CaptionsFollowTheLanguageAndUnitSuffixesDoNot)
 TEST_F(DatasheetParametersTest, NoChosenUnitIsAnError)
 {
     addUnit();
-    rebuildCandidateList(*state, sink);
     EXPECT_THROW(parameters(), DatasheetError);
 }
 

@@ -6,6 +6,7 @@
 #include "core/selection/candidate_list.h"
 #include "core/selection/display_figures.h"
 #include "core/selection/selection_session.h"
+#include "core/selection/unit_point.h"
 #include "core/text/code_page.h"
 #include "core/text/numeric_text.h"
 #include "selection/selection_fixture.h"
@@ -17,27 +18,12 @@ namespace
 
 using test::SelectionTest;
 
-std::vector<int> listedUnits(const ApplicationState& state)
-{
-    std::vector<int> units;
-    for (const auto& c : state.selection.candidates.rows)
-        units.push_back(c.unitIndex);
-    return units;
-}
-
-std::vector<int> rebuild(ApplicationState& state)
-{
-    DiscardingMessageSink sink;
-    rebuildCandidateList(state, sink);
-    return listedUnits(state);
-}
-
 TEST_F(SelectionTest, NothingTickedListsNothing)
 {
     addUnit();
-    state->selection = initialSelection(UnitFamily::Box);
-    EXPECT_TRUE(rebuild(*state).empty());
-    EXPECT_FALSE(state->selection.candidates.enabled());
+    setInputs([](SelectionInputs& inputs) { inputs = SelectionInputs(); });
+    EXPECT_TRUE(listedUnits().empty());
+    EXPECT_FALSE(selection().candidates.enabled());
 }
 
 TEST_F(SelectionTest, BoxIgnoresTheVersionAndBaseNeedsItsVersionTicked)
@@ -51,16 +37,18 @@ TEST_F(SelectionTest, BoxIgnoresTheVersionAndBaseNeedsItsVersionTicked)
     });
     addUnit([](auto& u) { u.housing = "box"; });
 
-    state->selection.version("SB") = state->selection.version("KB") = false;
-    EXPECT_EQ(rebuild(*state), (std::vector{boxKb, boxOther}));
+    DiscardingMessageSink sink;
+    const auto tickVersions = [&](bool sb, bool kb) {
+        session->setFilter(SelectionFilter::Version, "SB", sb, sink);
+        session->setFilter(SelectionFilter::Version, "KB", kb, sink);
+        return listedUnits();
+    };
+    EXPECT_EQ(tickVersions(false, false), (std::vector{boxKb, boxOther}));
 
-    state->selection.familyIsBox = false;
-    state->selection.familyIsBase = true;
-    EXPECT_TRUE(rebuild(*state).empty());
-    state->selection.version("KB") = true;
-    EXPECT_EQ(rebuild(*state), (std::vector{baseKb}));
-    state->selection.version("SB") = true;
-    EXPECT_EQ(rebuild(*state), (std::vector{baseSb, baseKb}));
+    openSession(UnitFamily::Base);
+    EXPECT_TRUE(tickVersions(false, false).empty());
+    EXPECT_EQ(tickVersions(false, true), (std::vector{baseKb}));
+    EXPECT_EQ(tickVersions(true, true), (std::vector{baseSb, baseKb}));
 }
 
 TEST_F(SelectionTest, BrandKindAndRefrigerantComparisonsAreExact)
@@ -75,11 +63,12 @@ TEST_F(SelectionTest, BrandKindAndRefrigerantComparisonsAreExact)
     addCompressor("903", [](auto& c) { c.manufacturer = "Maneurop"; });
     const int maneurop = addUnit([](auto& u) { u.compressorId = "903"; });
 
-    EXPECT_EQ(rebuild(*state), (std::vector{copeland, maneurop}));
-    state->selection.brand("Maneurop") = false;
-    EXPECT_EQ(rebuild(*state), (std::vector{copeland}));
-    state->selection.kind("SPIRAL") = false;
-    EXPECT_TRUE(rebuild(*state).empty());
+    EXPECT_EQ(listedUnits(), (std::vector{copeland, maneurop}));
+    DiscardingMessageSink sink;
+    session->setFilter(SelectionFilter::Brand, "Maneurop", false, sink);
+    EXPECT_EQ(listedUnits(), (std::vector{copeland}));
+    session->setFilter(SelectionFilter::Kind, "SPIRAL", false, sink);
+    EXPECT_TRUE(listedUnits().empty());
 }
 
 TEST_F(SelectionTest, BothEvaporatingLimitsAreInclusive)
@@ -87,7 +76,7 @@ TEST_F(SelectionTest, BothEvaporatingLimitsAreInclusive)
     const int atMin = addUnit([](auto& u) { u.toMin = "0"; });
     addUnit([](auto& u) { u.toMax = "-0,5"; });
     const int atMax = addUnit([](auto& u) { u.toMax = "0.0"; });
-    EXPECT_EQ(rebuild(*state), (std::vector{atMin, atMax}));
+    EXPECT_EQ(listedUnits(), (std::vector{atMin, atMax}));
 }
 
 TEST_F(SelectionTest, RowsAreSortedByCapacityAndEqualCapacitiesKeepCatalogueOrder)
@@ -95,10 +84,9 @@ TEST_F(SelectionTest, RowsAreSortedByCapacityAndEqualCapacitiesKeepCatalogueOrde
     const int twinA = addUnit();
     const int big = addUnit([](auto& u) { u.compressorCount = "2"; });
     const int twinB = addUnit();
-    rebuild(*state);
-    const auto& list = state->selection.candidates;
+    const auto& list = selection().candidates;
     ASSERT_EQ(list.evaluatedCount, 3);
-    EXPECT_EQ(listedUnits(*state), (std::vector{twinA, twinB, big}));
+    EXPECT_EQ(listedUnits(), (std::vector{twinA, twinB, big}));
     for (const auto& c : list.rows) {
         EXPECT_EQ(c.capacityText, formatNumber(c.capacityW, ','));
         EXPECT_EQ(c.powerText, formatNumber(c.powerKW, ','));
@@ -119,9 +107,9 @@ TEST_F(SelectionTest, UnitsThatCannotBeEvaluatedFollowWithoutFiguresAndWithTheir
     addUnit([](auto& u) { u.toMin = "5"; }); // outside its range: not listed at all
 
     CollectingMessageSink sink;
-    rebuildCandidateList(*state, sink);
-    const auto& list = state->selection.candidates;
-    EXPECT_EQ(listedUnits(*state),
+    setInputs([](SelectionInputs&) {}, sink);
+    const auto& list = selection().candidates;
+    EXPECT_EQ(listedUnits(),
               (std::vector{good, badText, mismatchA, noCondenser, badLimit, mismatchB}));
     EXPECT_EQ(list.evaluatedCount, 1);
     for (std::size_t i = 1; i < list.rows.size(); ++i) {
@@ -148,8 +136,7 @@ TEST_F(SelectionTest, NoBalanceBelow70KeepsTheFiguresAndMarksThem)
         k.coeffA = "1000";
     });
     const int weak = addUnit([](auto& u) { u.condenserId = "802"; });
-    rebuild(*state);
-    const Candidate& c = state->selection.candidates.rows.at(0);
+    const Candidate& c = selection().candidates.rows.at(0);
     EXPECT_EQ(c.unitIndex, weak);
     EXPECT_TRUE(c.evaluated);
     EXPECT_TRUE(c.gaveUp);
@@ -166,9 +153,9 @@ TEST_F(SelectionTest, TheProgramsOwnReasonsFollowTheChosenLanguage)
     addUnit([](auto& u) { u.condenserId = "802"; });
     addUnit([](auto& u) { u.condenserId = "999"; });
     const auto reasons = [&](int language) {
-        state->languages.chooseLanguage(language);
-        rebuild(*state);
-        const auto& rows = state->selection.candidates.rows;
+        languages.chooseLanguage(language);
+        setInputs([](SelectionInputs&) {});
+        const auto& rows = selection().candidates.rows;
         EXPECT_EQ(rows.size(), 2U);
         return std::pair(toUtf8(rows.at(0).reason), toUtf8(rows.at(1).reason));
     };
@@ -184,50 +171,66 @@ TEST_F(SelectionTest, TheProgramsOwnReasonsFollowTheChosenLanguage)
 TEST_F(SelectionTest, ProgressCoversEveryUnitAndARebuildClearsTheChoice)
 {
     for (int i = 0; i < 4; ++i)
-        addUnit();
-    state->selection.selectedRow = 2;
+        addUnit([](auto& u) { u.toMax = "5"; });
     std::vector<std::pair<int, int>> calls;
     DiscardingMessageSink sink;
-    rebuildCandidateList(*state, sink,
-                         [&](int maximum, int position) { calls.emplace_back(maximum, position); });
+    session->chooseRow(2, sink);
+    session->setTemperatures(
+        -5, 32, sink, [&](int maximum, int position) { calls.emplace_back(maximum, position); });
     ASSERT_EQ(calls.size(), 5U);
     EXPECT_EQ(calls.front(), std::make_pair(4, 0));
     EXPECT_EQ(calls.back(), std::make_pair(4, 4));
-    EXPECT_EQ(state->selection.selectedRow, std::nullopt);
+    // The unit shown is chosen again; a list without it leaves no row chosen.
+    EXPECT_EQ(selection().selectedRow, 2);
+    session->setTemperatures(10, 32, sink);
+    EXPECT_EQ(selection().selectedRow, std::nullopt);
 
-    state->refrigerant.calculationEnabled = false;
-    EXPECT_TRUE(rebuild(*state).empty());
+    PerformanceResult latest;
+    SelectionState disabled = selection();
+    rebuildCandidateList({*workspace, "R404A", latest, kEnglish, false}, disabled, sink);
+    EXPECT_TRUE(disabled.candidates.rows.empty());
 }
 
 TEST_F(SelectionTest, AMissingPropertyTableIsReportedAndEveryUnitIsMarked)
 {
     addUnit();
     test::TempFolder empty;
-    state->programDir = empty.path();
+    Workspace elsewhere(empty.path());
+    elsewhere.replaceCatalogue(catalogue());
+    SelectionSession withoutTables(elsewhere, languages, UnitFamily::Box);
     CollectingMessageSink sink;
-    const auto failure = changeRefrigerant(*state, "R22", sink);
+    SelectionInputs inputs;
+    tickAllFilters(inputs);
+    withoutTables.setInputs(inputs, sink);
+    const auto failure = withoutTables.chooseRefrigerant("R22", sink);
     ASSERT_TRUE(failure.has_value());
     EXPECT_NE(failure->find("R22.txt"), std::string::npos);
-    EXPECT_EQ(state->currentRefrigerant, "R22");
+    EXPECT_EQ(withoutTables.refrigerant(), "R22");
     // The unit is for R404A; with R404A chosen again the table load fails as well.
-    EXPECT_TRUE(state->selection.candidates.rows.empty());
-    ASSERT_TRUE(changeRefrigerant(*state, "R404A", sink).has_value());
-    ASSERT_EQ(state->selection.candidates.rows.size(), 1U);
-    EXPECT_FALSE(state->selection.candidates.rows[0].evaluated);
+    EXPECT_TRUE(withoutTables.state().candidates.rows.empty());
+    ASSERT_TRUE(withoutTables.chooseRefrigerant("R404A", sink).has_value());
+    ASSERT_EQ(withoutTables.state().candidates.rows.size(), 1U);
+    EXPECT_FALSE(withoutTables.state().candidates.rows[0].evaluated);
+    // A name the registry does not know changes nothing.
+    EXPECT_EQ(withoutTables.chooseRefrigerant("R999", sink),
+              std::optional<std::string>("Unknown refrigerant: R999"));
+    EXPECT_EQ(withoutTables.refrigerant(), "R404A");
 }
 
 TEST_F(SelectionTest, TheSampleCatalogueListsUnitsOfBothFamiliesTheSameWayEveryTime)
 {
     for (const UnitFamily family : {UnitFamily::Box, UnitFamily::Base}) {
         DiscardingMessageSink sink;
-        openSelection(*state, family, sink);
-        EXPECT_TRUE(state->selection.candidates.rows.empty()) << "filters start unticked";
-        tickAllFilters(state->selection);
-        rebuildCandidateList(*state, sink);
-        const auto first = state->selection.candidates.rows;
+        SelectionSession opened(*workspace, languages, family);
+        opened.open(sink);
+        EXPECT_TRUE(opened.state().candidates.rows.empty()) << "filters start unticked";
+        SelectionInputs inputs = opened.state();
+        tickAllFilters(inputs);
+        opened.setInputs(inputs, sink);
+        const auto first = opened.state().candidates.rows;
         EXPECT_FALSE(first.empty());
-        rebuildCandidateList(*state, sink);
-        const auto& second = state->selection.candidates.rows;
+        opened.setInputs(inputs, sink);
+        const auto& second = opened.state().candidates.rows;
         ASSERT_EQ(first.size(), second.size());
         for (std::size_t i = 0; i < first.size(); ++i) {
             EXPECT_EQ(first[i].unitIndex, second[i].unitIndex);

@@ -1,18 +1,15 @@
 #include "core/selection/selection_export.h"
 
 #include <gtest/gtest.h>
-#include <memory>
 #include <sstream>
 #include <string>
 #include <vector>
 
-#include "core/app/application_state.h"
+#include "core/app/language_table.h"
 #include "core/app/message_sink.h"
-#include "core/catalogue/catalogue_files.h"
-#include "core/refrigerant/table_loader.h"
 #include "core/selection/candidate_list.h"
 #include "core/selection/display_figures.h"
-#include "core/selection/selection_state.h"
+#include "core/selection/selection_session.h"
 #include "core/selection/unit_details.h"
 #include "core/spreadsheet/first_row_cells.h"
 #include "core/text/code_page.h"
@@ -32,24 +29,23 @@ class SelectionAtTheEnvelopesEdge : public ::testing::Test
   protected:
     void SetUp() override
     {
-        state->programDir = test::sampleDataFolder();
-        loadCatalogue(state->catalogue, state->programDir);
-        state->currentRefrigerant = "R404A";
-        loadRefrigerantTable(state->refrigerant, state->programDir, "R404A.txt");
-        state->selection = initialSelection(UnitFamily::Box);
-        tickAllFilters(state->selection);
-        state->selection.evaporatingTemperature = -10;
-        state->selection.ambientTemperature = 32;
-        rebuildCandidateList(*state, sink);
+        session.open(sink);
+        SelectionInputs inputs;
+        tickAllFilters(inputs);
+        inputs.evaporatingTemperature = -10;
+        inputs.ambientTemperature = 32;
+        session.setInputs(inputs, sink);
     }
 
-    std::unique_ptr<ApplicationState> state = std::make_unique<ApplicationState>();
+    Workspace workspace{test::sampleDataFolder()};
+    LanguageTable languages;
+    SelectionSession session{workspace, languages, UnitFamily::Box};
     DiscardingMessageSink sink;
 };
 
 TEST_F(SelectionAtTheEnvelopesEdge, UnitsOutsideTheirEnvelopeAreMarkedAndCanBeHidden)
 {
-    const CandidateList& list = state->selection.candidates;
+    const CandidateList& list = session.state().candidates;
     const Candidate* outside = list.row(list.rowOfUnit(21));
     ASSERT_NE(outside, nullptr);
     EXPECT_EQ(outside->envelope, EnvelopePosition::Outside);
@@ -66,18 +62,17 @@ TEST_F(SelectionAtTheEnvelopesEdge, UnitsOutsideTheirEnvelopeAreMarkedAndCanBeHi
     EXPECT_EQ(outsideCount, 3);
 
     const std::size_t all = list.rows.size();
-    state->selection.insideEnvelopeOnly = true;
-    rebuildCandidateList(*state, sink);
-    EXPECT_EQ(state->selection.candidates.rows.size(), all - 3);
-    EXPECT_EQ(state->selection.candidates.rowOfUnit(21), 0);
+    session.setInsideEnvelopeOnly(true, sink);
+    EXPECT_EQ(session.state().candidates.rows.size(), all - 3);
+    EXPECT_EQ(session.state().candidates.rowOfUnit(21), 0);
 }
 
 TEST_F(SelectionAtTheEnvelopesEdge, TheExportReadsBackAsTheListAndTables)
 {
-    const int row = state->selection.candidates.rowOfUnit(21);
-    const UnitDetails& details = showUnitDetails(*state, row, sink);
+    const int row = session.state().candidates.rowOfUnit(21);
+    const UnitDetails& details = session.chooseRow(row, sink);
     ASSERT_FALSE(details.range.columns.empty());
-    const auto cells = selectionExportCells(*state, true, &details);
+    const auto cells = selectionExportCells(session, true, &details);
     const test::TempFolder folder;
     writeSelectionExport(folder.path() / "units.xlsx", cells, ExportFormat::Xlsx);
     writeSelectionExport(folder.path() / "units.csv", cells, ExportFormat::Csv);
@@ -100,7 +95,7 @@ TEST_F(SelectionAtTheEnvelopesEdge, TheExportReadsBackAsTheListAndTables)
     };
 
     // Row 3 holds the list's headers; one unit per row after it.
-    const CandidateList& list = state->selection.candidates;
+    const CandidateList& list = session.state().candidates;
     EXPECT_EQ(text(3, 3), "Model");
     for (std::size_t i = 0; i < list.rows.size(); ++i) {
         const Candidate& c = list.rows[i];

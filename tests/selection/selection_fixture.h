@@ -3,10 +3,13 @@
 #include <gtest/gtest.h>
 #include <memory>
 #include <stdexcept>
+#include <vector>
 
-#include "core/app/application_state.h"
+#include "core/app/language_table.h"
+#include "core/app/message_sink.h"
 #include "core/catalogue/catalogue_files.h"
-#include "core/refrigerant/table_loader.h"
+#include "core/selection/selection_session.h"
+#include "core/workspace/workspace.h"
 #include "support/temp_folder.h"
 
 namespace kelvo::test
@@ -22,8 +25,9 @@ template <class Table, class Id> const auto& findRecord(const Table& table, cons
 
 // A small catalogue made by hand from one sample unit that evaluates well (a Copeland scroll
 // BOX unit for R404A): its compressor, condenser and frame sit at index 1, and each test adds
-// the units it needs as tweaked copies. R404A is loaded; the BOX family with every filter
-// ticked is chosen; to 0 C, ambient 32 C.
+// the units it needs as tweaked copies. A session of the BOX family has R404A chosen and every
+// filter ticked; to 0 C, ambient 32 C. Each change of the catalogue goes through the workspace,
+// which the session follows.
 class SelectionTest : public ::testing::Test
 {
   protected:
@@ -33,23 +37,56 @@ class SelectionTest : public ::testing::Test
     {
         sample_ = std::make_unique<Catalogue>();
         loadCatalogue(*sample_, sampleDataFolder());
-        state = std::make_unique<ApplicationState>();
-        state->programDir = sampleDataFolder();
-        state->currentRefrigerant = "R404A";
-        loadRefrigerantTable(state->refrigerant, state->programDir, "R404A.txt");
+        workspace = std::make_unique<Workspace>(sampleDataFolder());
         const auto& unit = sample_->units[kTemplateUnit];
-        state->catalogue.compressors.append(findRecord(sample_->compressors, unit.compressorId));
-        state->catalogue.condensers.append(findRecord(sample_->condensers, unit.condenserId));
-        state->catalogue.frames.append(findRecord(sample_->frames, unit.frameId));
-        state->selection = initialSelection(UnitFamily::Box);
-        tickAllFilters(state->selection);
+        edit([&](Catalogue& catalogue) {
+            catalogue.compressors.append(findRecord(sample_->compressors, unit.compressorId));
+            catalogue.condensers.append(findRecord(sample_->condensers, unit.condenserId));
+            catalogue.frames.append(findRecord(sample_->frames, unit.frameId));
+        });
+        openSession(UnitFamily::Box);
+    }
+
+    // A new session of the family with R404A and every filter ticked.
+    void openSession(UnitFamily family)
+    {
+        session.reset();
+        session = std::make_unique<SelectionSession>(*workspace, languages, family);
+        DiscardingMessageSink sink;
+        session->chooseRefrigerant("R404A", sink);
+        SelectionInputs inputs;
+        tickAllFilters(inputs);
+        session->setInputs(inputs, sink);
+    }
+
+    // The session's inputs changed by `change`, with one build of the list.
+    template <class Change> void setInputs(Change change, MessageSink& sink)
+    {
+        SelectionInputs inputs = session->state();
+        change(inputs);
+        session->setInputs(inputs, sink);
+    }
+    template <class Change> void setInputs(Change change)
+    {
+        DiscardingMessageSink sink;
+        setInputs(change, sink);
+    }
+
+    // The catalogue changed by `change`, as a whole catalogue replacing the workspace's.
+    template <class Change> void edit(Change change)
+    {
+        Catalogue catalogue = workspace->catalogue();
+        change(catalogue);
+        workspace->replaceCatalogue(std::move(catalogue));
     }
 
     template <class Tweak> int addUnit(Tweak tweak)
     {
         auto unit = sample_->units[kTemplateUnit];
         tweak(unit);
-        return state->catalogue.units.append(unit);
+        int index = 0;
+        edit([&](Catalogue& catalogue) { index = catalogue.units.append(unit); });
+        return index;
     }
     int addUnit()
     {
@@ -58,31 +95,49 @@ class SelectionTest : public ::testing::Test
     // A copy of compressor 1 under a new id, tweaked.
     template <class Tweak> int addCompressor(const char* id, Tweak tweak)
     {
-        auto record = state->catalogue.compressors[1];
-        record.id = id;
-        tweak(record);
-        return state->catalogue.compressors.append(record);
+        return addCopy(&Catalogue::compressors, id, tweak);
     }
     template <class Tweak> int addCondenser(const char* id, Tweak tweak)
     {
-        auto record = state->catalogue.condensers[1];
-        record.id = id;
-        tweak(record);
-        return state->catalogue.condensers.append(record);
+        return addCopy(&Catalogue::condensers, id, tweak);
     }
     template <class Tweak> int addFrame(const char* id, Tweak tweak)
     {
-        auto record = state->catalogue.frames[1];
-        record.id = id;
-        tweak(record);
-        return state->catalogue.frames.append(record);
+        return addCopy(&Catalogue::frames, id, tweak);
+    }
+    template <class Tweak> void editUnit(int index, Tweak tweak)
+    {
+        edit([&](Catalogue& catalogue) { tweak(catalogue.units.at(index)); });
     }
 
-    CondensingUnitRecord& unit(int index) { return state->catalogue.units.at(index); }
+    [[nodiscard]] const Catalogue& catalogue() const { return workspace->catalogue(); }
+    [[nodiscard]] const SelectionState& selection() const { return session->state(); }
+    [[nodiscard]] std::vector<int> listedUnits() const
+    {
+        std::vector<int> units;
+        for (const auto& c : selection().candidates.rows)
+            units.push_back(c.unitIndex);
+        return units;
+    }
 
-    std::unique_ptr<ApplicationState> state;
+    LanguageTable languages;
+    std::unique_ptr<Workspace> workspace;
+    std::unique_ptr<SelectionSession> session;
 
   private:
+    template <class Table, class Tweak>
+    int addCopy(Table Catalogue::*table, const char* id, Tweak tweak)
+    {
+        int index = 0;
+        edit([&](Catalogue& catalogue) {
+            auto record = (catalogue.*table)[1];
+            record.id = id;
+            tweak(record);
+            index = (catalogue.*table).append(record);
+        });
+        return index;
+    }
+
     std::unique_ptr<Catalogue> sample_;
 };
 

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "core/app/message_sink.h"
-#include "core/selection/capacity_search.h"
 #include "core/selection/display_figures.h"
 #include "core/selection/unit_details.h"
 #include "core/text/numeric_text.h"
@@ -15,16 +14,12 @@ namespace
 class UnitDetailsTest : public test::SelectionTest
 {
   protected:
-    // Builds the list and shows the row of `unitIndex`; the sink keeps the messages of the
-    // details only.
+    // Chooses the row of `unitIndex`; the sink keeps the messages of the details only.
     const UnitDetails& show(int unitIndex)
     {
-        rebuildCandidateList(*state, sink);
         sink.messages.clear();
-        const auto& rows = state->selection.candidates.rows;
-        for (std::size_t i = 0; i < rows.size(); ++i)
-            if (rows[i].unitIndex == unitIndex)
-                return showUnitDetails(*state, static_cast<int>(i) + 1, sink);
+        if (const int row = selection().candidates.rowOfUnit(unitIndex))
+            return session->chooseRow(row, sink);
         throw std::runtime_error("unit not listed");
     }
     std::vector<std::string> columnTexts(const UnitDetails& d)
@@ -46,12 +41,12 @@ TEST_F(UnitDetailsTest, PanelsCopyTheListCellsAndReadFiguresBackFromTheirTexts)
     });
     const int u = addUnit([](auto& r) { r.condenserId = "801"; });
     const UnitDetails& d = show(u);
-    const Candidate& row = *state->selection.candidates.row(d.row);
-    EXPECT_EQ(state->selection.selectedRow, d.row);
+    const Candidate& row = *selection().candidates.row(d.row);
+    EXPECT_EQ(selection().selectedRow, d.row);
     EXPECT_EQ(d.data.capacity, row.capacityText);
     EXPECT_EQ(d.data.power, row.powerText);
     EXPECT_EQ(d.data.fanPower, "0,5");
-    EXPECT_EQ(state->catalogue.condensers[2].fanPower, "0,25") << "written back with a comma";
+    EXPECT_EQ(catalogue().condensers[2].fanPower, "0,25") << "written back with a comma";
     EXPECT_EQ(d.fan.power, "0,25");
     EXPECT_EQ(d.data.totalPower, formatNumber(row.powerKW + 0.5, ','));
     const double cop = roundHalfEven(row.capacityW / 1000 / (row.powerKW + 0.5) * 1000) / 1000;
@@ -61,8 +56,8 @@ TEST_F(UnitDetailsTest, PanelsCopyTheListCellsAndReadFiguresBackFromTheirTexts)
     ASSERT_TRUE(d.data.condensingTemperatureC.has_value());
     EXPECT_GT(*d.data.condensingTemperatureC, 32.0);
     EXPECT_EQ(d.data.condensingTemperature, formatNumber(*d.data.condensingTemperatureC, ','));
-    EXPECT_EQ(d.drawing, state->programDir / "wmf" /
-                             (std::string(state->catalogue.units[u].drawing.view()) + ".wmf"));
+    EXPECT_EQ(d.drawing, workspace->dataFolder() / "wmf" /
+                             (std::string(catalogue().units[u].drawing.view()) + ".wmf"));
 }
 
 TEST_F(UnitDetailsTest, DimensionCOfABasePlateGrowsWithItsCondensers)
@@ -82,7 +77,7 @@ TEST_F(UnitDetailsTest, DimensionCOfABasePlateGrowsWithItsCondensers)
     const int noFrame = addUnit([](auto& r) { r.frameId = "0"; });
 
     EXPECT_EQ(show(base).dimensions.c, "1400");
-    EXPECT_EQ(show(box).dimensions.c, state->catalogue.frames[1].dimensions.c.str());
+    EXPECT_EQ(show(box).dimensions.c, catalogue().frames[1].dimensions.c.str());
     const Dimensions d = show(noFrame).dimensions;
     for (const auto& text : {d.a, d.b, d.c, d.d, d.e, d.f, d.g, d.h})
         EXPECT_EQ(text, "?");
@@ -95,7 +90,7 @@ TEST_F(UnitDetailsTest, RangeColumnsFollowTheLimitsAndTheStagingKeepsTheFirstEle
         r.toMin = "-10";
     });
     const UnitDetails& d = show(dotted);
-    EXPECT_EQ(state->catalogue.units[dotted].toMax, "10,5");
+    EXPECT_EQ(catalogue().units[dotted].toMax, "10,5");
     EXPECT_EQ(columnTexts(d),
               (std::vector<std::string>{"10,5", "5,5", "0,5", "-4,5", "-9,5", "-10"}));
     EXPECT_EQ(d.range.ambientTexts, (std::array<std::string, 3>{"27", "32", "38"}));
@@ -126,7 +121,7 @@ TEST_F(UnitDetailsTest, SuperheatAndSuctionTemperature)
         r.superheatMode = false;
         r.suctionTemperature = "20";
     });
-    state->selection.evaporatingTemperature = -5;
+    setInputs([](SelectionInputs& inputs) { inputs.evaporatingTemperature = -5; });
     EXPECT_EQ(show(bySuperheat).data.suctionTemperature, "5");
     EXPECT_EQ(show(bySuction).data.suctionTemperature, "20");
 }
@@ -141,7 +136,7 @@ TEST_F(UnitDetailsTest, AUnitWithoutFiguresShowsItsTextsAndNoEvaluatedFigure)
     EXPECT_EQ(d.data.suctionTemperature, "?");
     EXPECT_TRUE(d.data.condensingTemperature.empty());
     EXPECT_TRUE(d.data.fanPower.empty() && d.data.totalPower.empty() && d.data.cop.empty());
-    EXPECT_EQ(d.data.unitName, state->catalogue.units[bad].name.str());
+    EXPECT_EQ(d.data.unitName, catalogue().units[bad].name.str());
     EXPECT_FALSE(d.compressor.model.empty());
 }
 
@@ -179,18 +174,18 @@ TEST_F(UnitDetailsTest, TheCapacitySearchShowsTheChosenRow)
 {
     addUnit();
     const int big = addUnit([](auto& r) { r.compressorCount = "3"; });
-    rebuildCandidateList(*state, sink);
-    EXPECT_FALSE(selectByCapacity(*state, "", sink));
-    EXPECT_FALSE(state->selection.details.has_value());
-    EXPECT_TRUE(selectByCapacity(*state, "1000000", sink));
-    ASSERT_TRUE(state->selection.details.has_value());
-    EXPECT_EQ(state->selection.details->unitIndex, big);
-    // A rebuild empties the range tables shown; the panels and the datasheet staging stay.
-    rebuildCandidateList(*state, sink);
-    EXPECT_TRUE(state->selection.details->range.columns.empty());
-    EXPECT_FALSE(state->selection.details->data.capacity.empty());
-    EXPECT_GT(state->selection.details->staging.rangeColumnCount, 0);
-    EXPECT_THROW(computeUnitDetails(*state, 3, sink), std::out_of_range);
+    EXPECT_FALSE(session->selectByCapacity("", sink));
+    EXPECT_FALSE(selection().details.has_value());
+    EXPECT_TRUE(session->selectByCapacity("1000000", sink));
+    ASSERT_TRUE(selection().details.has_value());
+    EXPECT_EQ(selection().details->unitIndex, big);
+    // A rebuild that loses the unit empties the range tables shown; the panels and the
+    // datasheet staging stay.
+    session->setTemperatures(20, 32, sink);
+    EXPECT_TRUE(selection().details->range.columns.empty());
+    EXPECT_FALSE(selection().details->data.capacity.empty());
+    EXPECT_GT(selection().details->staging.rangeColumnCount, 0);
+    EXPECT_THROW(session->chooseRow(1, sink), std::out_of_range);
 }
 
 } // namespace

@@ -31,9 +31,6 @@ struct Catalogue {
 inline constexpr int kRefrigerantNameCount = 5;
 using RefrigerantNames = std::array<FixedText<10>, kRefrigerantNameCount>;
 inline constexpr const char* kAllRefrigerants = "Wszystkie";
-// The refrigerants the program has properties for, in the order the menus offer them.
-inline constexpr std::array<std::string_view, 4> kKnownRefrigerants{"R134a", "R407C", "R404A",
-                                                                    "R22"};
 void initRefrigerantNames(RefrigerantNames& names);
 
 } // namespace kelvo

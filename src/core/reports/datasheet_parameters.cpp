@@ -3,15 +3,17 @@
 #include <algorithm>
 #include <optional>
 
-#include "core/app/application_state.h"
+#include "core/app/language_table.h"
 #include "core/app/message_sink.h"
 #include "core/catalogue/lookups.h"
 #include "core/selection/display_figures.h"
+#include "core/selection/selection_state.h"
 #include "core/selection/unit_details.h"
 #include "core/selection/unit_point.h"
 #include "core/selection/window_captions.h"
 #include "core/text/code_page.h"
 #include "core/text/numeric_text.h"
+#include "core/workspace/workspace.h"
 
 namespace kelvo
 {
@@ -27,8 +29,8 @@ template <std::size_t N> std::string utf8(const FixedText<N>& text)
 class ParameterList
 {
   public:
-    ParameterList(const ApplicationState& state, int language)
-        : state_(state), language_(language), separator_(state.displayDecimalSeparator)
+    ParameterList(const LanguageTable& languages, int language, char separator)
+        : languages_(languages), language_(language), separator_(separator)
     {
     }
 
@@ -40,7 +42,7 @@ class ParameterList
     // E(entry).
     [[nodiscard]] std::string entry(int number) const
     {
-        return std::string(state_.languages.text(language_, number));
+        return std::string(languages_.text(language_, number));
     }
     [[nodiscard]] std::string number(double value) const { return formatNumber(value, separator_); }
 
@@ -58,7 +60,7 @@ class ParameterList
     ReportParameters take() { return std::move(parameters_); }
 
   private:
-    const ApplicationState& state_;
+    const LanguageTable& languages_;
     int language_;
     char separator_;
     ReportParameters parameters_;
@@ -72,18 +74,19 @@ double roundToHundredth(double value)
 
 // The chosen row's details: those shown last when they are of that row's unit, else computed
 // now, so the datasheet never mixes two units.
-UnitDetails chosenDetails(ApplicationState& state, int row, int unitIndex, MessageSink& sink)
+UnitDetails chosenDetails(const SelectionCalculation& calculation, const SelectionState& selection,
+                          int row, int unitIndex, MessageSink& sink)
 {
-    const auto& shown = state.selection.details;
+    const auto& shown = selection.details;
     if (shown && shown->row == row && shown->unitIndex == unitIndex)
         return *shown;
-    return computeUnitDetails(state, row, sink);
+    return computeUnitDetails(calculation, selection, row, sink);
 }
 
 // " KB" / " SB" after a BASE unit's name, or nullopt when neither version is admitted. The
 // suffix names the admitted version; when both are admitted it is the unit's own version, so
 // that an SB unit is never printed as KB.
-std::optional<std::string> baseModelSuffix(const SelectionState& selection,
+std::optional<std::string> baseModelSuffix(const SelectionInputs& selection,
                                            const CondensingUnitRecord& unit)
 {
     const bool kb = selection.version("KB");
@@ -95,24 +98,25 @@ std::optional<std::string> baseModelSuffix(const SelectionState& selection,
     return kb ? " KB" : " SB";
 }
 
-std::optional<std::string> condensingTemperatureText(ApplicationState& state, int unitIndex,
+std::optional<std::string> condensingTemperatureText(const SelectionCalculation& calculation,
+                                                     const SelectionState& selection, int unitIndex,
                                                      int compressor, int condenser,
                                                      MessageSink& sink)
 {
     UnitConditions conditions;
     try {
-        conditions = readUnitConditions(state.catalogue.units[unitIndex]);
+        conditions = readUnitConditions(calculation.workspace.catalogue().units[unitIndex]);
     } catch (const ConversionError&) {
         return std::nullopt;
     }
-    const double to = state.selection.evaporatingTemperature;
-    const double air = state.selection.ambientTemperature;
+    const double to = selection.evaporatingTemperature;
+    const double air = selection.ambientTemperature;
     const UnitPoint point =
-        evaluateUnitPoint(state, unitIndex, compressor, condenser, conditions, to, air, sink);
+        evaluateUnitPoint(calculation, unitIndex, compressor, condenser, conditions, to, air, sink);
     if (!point.succeeded)
         return std::nullopt;
     const double tk = shownCondensingTemperature(air, point.condensingDeltaT);
-    return formatNumber(tk, state.displayDecimalSeparator) +
+    return formatNumber(tk, calculation.workspace.displaySeparator()) +
            std::string(point.gaveUp ? kGaveUpMark : "");
 }
 
@@ -169,26 +173,27 @@ const std::string* findParameter(const ReportParameters& parameters, std::string
     return nullptr;
 }
 
-ReportParameters unitDatasheetParameters(ApplicationState& state, const DatasheetInputs& inputs,
-                                         MessageSink& sink)
+ReportParameters unitDatasheetParameters(const SelectionCalculation& calculation,
+                                         const SelectionState& selection,
+                                         const LanguageTable& languages,
+                                         const DatasheetInputs& inputs, MessageSink& sink)
 {
-    const SelectionState& selection = state.selection;
     const Candidate* candidate =
         selection.selectedRow ? selection.candidates.row(*selection.selectedRow) : nullptr;
     if (!candidate)
         throw DatasheetError("No condensing unit is chosen: choose one in the list first.");
     const int row = *selection.selectedRow;
     const int u = candidate->unitIndex;
-    const Catalogue& catalogue = state.catalogue;
+    const Catalogue& catalogue = calculation.workspace.catalogue();
     const int ci = findCompressorOfUnit(catalogue, u);
     const int ki = findCondenserOfUnit(catalogue, u);
-    const UnitDetails details = chosenDetails(state, row, u, sink);
+    const UnitDetails details = chosenDetails(calculation, selection, row, u, sink);
     const CondensingUnitRecord& unit = catalogue.units[u];
     const CompressorRecord& compressor = catalogue.compressors[ci];
     const CondenserRecord& condenser = catalogue.condensers[ki];
     const bool base = selection.familyIsBase;
 
-    ParameterList list(state, inputs.language);
+    ParameterList list(languages, inputs.language, calculation.workspace.displaySeparator());
     const auto L = [&](std::string_view control) { return list.caption(control); };
     const auto E = [&](int entry) { return list.entry(entry); };
 
@@ -203,7 +208,7 @@ ReportParameters unitDatasheetParameters(ApplicationState& state, const Datashee
     list.line("WydajnoscAgregatu", L("Label17"), candidate->capacityText + candidate->mark, " [W]");
     list.line("TemperaturaParowania", L("Label9"), list.number(selection.evaporatingTemperature),
               " [C]");
-    if (const auto tk = condensingTemperatureText(state, u, ci, ki, sink))
+    if (const auto tk = condensingTemperatureText(calculation, selection, u, ci, ki, sink))
         list.line("TemperaturaSkraplania", L("Label31"), *tk, " [C]");
     list.line("TemperaturaPowietrza", L("Label11"), list.number(selection.ambientTemperature),
               " [C]");

@@ -11,8 +11,10 @@
 namespace kelvo
 {
 
-struct ApplicationState;
+class LanguageTable;
 class MessageSink;
+struct SelectionCalculation;
+struct SelectionState;
 
 // One named text handed to the report engine (UTF-8).
 struct ReportParameter {
@@ -59,14 +61,16 @@ class DatasheetError : public std::runtime_error
     using std::runtime_error::runtime_error;
 };
 
-// The parameters of the datasheet of the chosen unit (state.selection.selectedRow), in the
-// order the report receives them. Details, dimensions and range columns are those of the chosen
-// row (computed again when the details kept are of another unit). The condensing temperature
-// comes from an evaluation of that unit at the selection's temperatures, made now; its
-// messages go to the sink. "TemperaturaSkraplania", "PoborMocyAgregatu" and "COP" are left out
-// when their figures cannot be computed. Throws DatasheetError when no unit is chosen.
-ReportParameters unitDatasheetParameters(ApplicationState& state, const DatasheetInputs& inputs,
-                                         MessageSink& sink);
+// The parameters of the datasheet of the chosen unit (selection.selectedRow), in the order the
+// report receives them, with the captions of `languages`. Details, dimensions and range columns are
+// those of the chosen row (computed again when the details kept are of another unit). The
+// condensing temperature comes from an evaluation of that unit at the selection's temperatures,
+// made now; its messages go to the sink. "TemperaturaSkraplania", "PoborMocyAgregatu" and "COP" are
+// left out when their figures cannot be computed. Throws DatasheetError when no unit is chosen.
+ReportParameters unitDatasheetParameters(const SelectionCalculation& calculation,
+                                         const SelectionState& selection,
+                                         const LanguageTable& languages,
+                                         const DatasheetInputs& inputs, MessageSink& sink);
 
 // The text of a parameter, or nullptr when it is not set.
 const std::string* findParameter(const ReportParameters& parameters, std::string_view name);

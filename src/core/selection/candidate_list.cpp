@@ -2,16 +2,16 @@
 
 #include <algorithm>
 
-#include "core/app/application_state.h"
-#include "core/app/language_table.h"
 #include "core/app/message_sink.h"
 #include "core/app/own_texts.h"
 #include "core/catalogue/lookups.h"
 #include "core/selection/display_figures.h"
 #include "core/selection/family_filter.h"
+#include "core/selection/selection_state.h"
 #include "core/selection/unit_point.h"
 #include "core/text/code_page.h"
 #include "core/text/numeric_text.h"
+#include "core/workspace/workspace.h"
 
 namespace kelvo
 {
@@ -29,16 +29,16 @@ Candidate failedCandidate(Candidate candidate, std::string reason)
 
 // The unit's row with its figures but not yet their texts, or nothing when it lies outside
 // its evaporating range.
-std::optional<Candidate> candidateFor(ApplicationState& state, int unitIndex, int compressor,
-                                      int condenser, MessageSink& sink)
+std::optional<Candidate> candidateFor(const SelectionCalculation& calculation,
+                                      const SelectionState& selection, int unitIndex,
+                                      int compressor, int condenser, MessageSink& sink)
 {
-    const SelectionState& selection = state.selection;
-    const CondensingUnitRecord& unit = state.catalogue.units[unitIndex];
+    const CondensingUnitRecord& unit = calculation.workspace.catalogue().units[unitIndex];
     const double to = selection.evaporatingTemperature;
     Candidate candidate;
     candidate.unitIndex = unitIndex;
     candidate.unitName = unit.name;
-    const UnitNumbers& numbers = state.unitNumbers.of(unit, unitIndex);
+    const UnitNumbers& numbers = calculation.workspace.unitNumbers().of(unit, unitIndex);
     if (!numbers.rangeFailure.empty())
         return failedCandidate(std::move(candidate), numbers.rangeFailure);
     if (numbers.range.toMin > to || numbers.range.toMax < to)
@@ -46,7 +46,7 @@ std::optional<Candidate> candidateFor(ApplicationState& state, int unitIndex, in
     if (!numbers.conditionsFailure.empty())
         return failedCandidate(std::move(candidate), numbers.conditionsFailure);
     const UnitPoint point =
-        evaluateUnitPoint(state, unitIndex, compressor, condenser, numbers.conditions, to,
+        evaluateUnitPoint(calculation, unitIndex, compressor, condenser, numbers.conditions, to,
                           selection.ambientTemperature, sink);
     if (!point.succeeded)
         return failedCandidate(std::move(candidate), point.failure);
@@ -60,13 +60,14 @@ std::optional<Candidate> candidateFor(ApplicationState& state, int unitIndex, in
 }
 
 // The texts of an evaluated row: its figures, its envelope mark and why it is marked.
-void addFigureTexts(const ApplicationState& state, Candidate& candidate)
+void addFigureTexts(const SelectionCalculation& calculation, const SelectionState& selection,
+                    Candidate& candidate)
 {
-    const char separator = state.displayDecimalSeparator;
-    const int language = state.languages.currentLanguage();
+    const char separator = calculation.workspace.displaySeparator();
+    const int language = calculation.language;
     candidate.capacityText = formatNumber(candidate.capacityW, separator);
     candidate.powerText = formatNumber(candidate.powerKW, separator);
-    auto marking = envelopeMarking(candidate.envelope, state.selection.evaporatingTemperature,
+    auto marking = envelopeMarking(candidate.envelope, selection.evaporatingTemperature,
                                    candidate.condensingTemperature, separator, language);
     candidate.envelopeMark = std::move(marking.mark);
     candidate.envelopeReason = std::move(marking.reason);
@@ -94,17 +95,17 @@ const Candidate* CandidateList::row(int r) const
     return &rows[static_cast<std::size_t>(r - 1)];
 }
 
-void rebuildCandidateList(ApplicationState& state, MessageSink& sink,
-                          const ProgressCallback& progress)
+void rebuildCandidateList(const SelectionCalculation& calculation, SelectionState& selection,
+                          MessageSink& sink, const ProgressCallback& progress)
 {
-    SelectionState& selection = state.selection;
+    const Catalogue& catalogue = calculation.workspace.catalogue();
     selection.candidates = CandidateList{};
     selection.selectedRow.reset();
     // The range tables belong to the old list; the panels and the datasheet staging stay.
     if (selection.details)
         selection.details->range = RangeTables{};
     // A screen that is still setting itself up gets no list.
-    const int unitCount = state.refrigerant.calculationEnabled ? state.catalogue.units.count() : 0;
+    const int unitCount = calculation.enabled ? catalogue.units.count() : 0;
     DistinctMessageSink messages;
     // In catalogue order; the list's order is made from keys, so that each row moves once.
     std::vector<Candidate> found;
@@ -112,14 +113,14 @@ void rebuildCandidateList(ApplicationState& state, MessageSink& sink,
     if (progress)
         progress(unitCount, 0);
     // Nothing changes an id while the list is built.
-    const IdIndex compressors(state.catalogue.compressors);
-    const IdIndex condensers(state.catalogue.condensers);
+    const IdIndex compressors(catalogue.compressors);
+    const IdIndex condensers(catalogue.condensers);
     for (int s = 1; s <= unitCount; ++s) {
-        const CondensingUnitRecord& unit = state.catalogue.units[s];
+        const CondensingUnitRecord& unit = catalogue.units[s];
         const int compressor = compressors.find(unit.compressorId.view());
-        if (passesFamilyAndFilters(selection, state.currentRefrigerant, unit, state.catalogue,
+        if (passesFamilyAndFilters(selection, calculation.refrigerant, unit, catalogue,
                                    compressor)) {
-            auto candidate = candidateFor(state, s, compressor,
+            auto candidate = candidateFor(calculation, selection, s, compressor,
                                           condensers.find(unit.condenserId.view()), messages);
             const bool hidden = candidate && selection.insideEnvelopeOnly &&
                                 candidate->envelope == EnvelopePosition::Outside;
@@ -142,7 +143,7 @@ void rebuildCandidateList(ApplicationState& state, MessageSink& sink,
     list.rows.reserve(found.size());
     for (const std::size_t position : evaluated) {
         list.rows.push_back(std::move(found[position]));
-        addFigureTexts(state, list.rows.back());
+        addFigureTexts(calculation, selection, list.rows.back());
     }
     for (const std::size_t position : failed)
         list.rows.push_back(std::move(found[position]));
@@ -150,12 +151,6 @@ void rebuildCandidateList(ApplicationState& state, MessageSink& sink,
         sink.message(text);
         list.messages.push_back(fromUtf8(text));
     }
-}
-
-std::array<std::string, 4> candidateListHeaders(const LanguageTable& languages, int language)
-{
-    return {std::string(languages.text(language, 140)), std::string(languages.text(language, 141)),
-            "Qo [W]", "Pe [kW]"};
 }
 
 } // namespace kelvo

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <array>
 #include <functional>
 #include <string>
 #include <vector>
@@ -12,9 +11,9 @@
 namespace kelvo
 {
 
-struct ApplicationState;
-class LanguageTable;
 class MessageSink;
+struct SelectionCalculation;
+struct SelectionState;
 
 // One row of the candidate list. Texts are catalogue bytes (Windows-1250).
 struct Candidate {
@@ -59,17 +58,14 @@ struct CandidateList {
 // and closes it when the operation returns.
 using ProgressCallback = std::function<void(int maximum, int position)>;
 
-// Rebuilds state.selection.candidates for the family, filters, refrigerant and temperatures in
-// state.selection: every unit of the family that passes the filters and whose evaporating
-// range holds the temperature is evaluated with heat factor 1.0 and listed by capacity.
-// A unit that cannot be evaluated never stops the build. Clears the chosen row and the range
-// tables of the details shown last; their panels and staging stay. Each distinct calculation
-// message goes to the sink once (UTF-8).
-void rebuildCandidateList(ApplicationState& state, MessageSink& sink,
-                          const ProgressCallback& progress = {});
-
-// Headers of the four list columns ("Poz.", "Model" in the language; "Qo [W]", "Pe [kW]"),
-// UTF-8.
-std::array<std::string, 4> candidateListHeaders(const LanguageTable& languages, int language);
+// Rebuilds selection.candidates for the family, filters and temperatures of `selection` and the
+// refrigerant of the calculation: every unit of the family that passes the filters and whose
+// evaporating range holds the temperature is evaluated with heat factor 1.0 and listed by
+// capacity. A unit that cannot be evaluated never stops the build; while the calculation is
+// disabled the list stays empty. Clears the chosen row and the range tables of the details shown
+// last; their panels and staging stay. Each distinct calculation message goes to the sink once
+// (UTF-8).
+void rebuildCandidateList(const SelectionCalculation& calculation, SelectionState& selection,
+                          MessageSink& sink, const ProgressCallback& progress = {});
 
 } // namespace kelvo

@@ -1,8 +1,6 @@
 #include "core/selection/capacity_search.h"
 
-#include "core/app/application_state.h"
 #include "core/selection/candidate_list.h"
-#include "core/selection/unit_details.h"
 #include "core/text/numeric_text.h"
 
 namespace kelvo
@@ -26,15 +24,6 @@ std::optional<int> searchByCapacity(const CandidateList& list, std::string_view 
         return r; // no ratio against nothing
     // Q > x > 0 here, so neither ratio divides by zero.
     return q / Q >= Q / x ? r - 1 : r;
-}
-
-bool selectByCapacity(ApplicationState& state, std::string_view required, MessageSink& sink)
-{
-    const auto row = searchByCapacity(state.selection.candidates, required);
-    if (!row)
-        return false;
-    showUnitDetails(state, *row, sink);
-    return true;
 }
 
 } // namespace kelvo

@@ -6,9 +6,7 @@
 namespace kelvo
 {
 
-struct ApplicationState;
 struct CandidateList;
-class MessageSink;
 
 // The row (1 ..) that best matches the required capacity in W, or nullopt for "change
 // nothing" (empty or non-numeric text, no evaluated row). Walks the rows sorted by capacity to
@@ -16,9 +14,5 @@ class MessageSink;
 // not above the excess ratio q/Q of the larger one. All rows below Q: the last evaluated row.
 // Rows without figures are skipped; a predecessor showing 0 W (or less) is never taken.
 std::optional<int> searchByCapacity(const CandidateList& list, std::string_view required);
-
-// The search on state.selection: on a match it becomes the chosen row and its details are
-// shown. Returns whether the choice changed.
-bool selectByCapacity(ApplicationState& state, std::string_view required, MessageSink& sink);
 
 } // namespace kelvo

@@ -3,9 +3,11 @@
 #include <algorithm>
 #include <map>
 
-#include "core/app/application_state.h"
+#include "core/app/language_table.h"
 #include "core/io/file_io.h"
+#include "core/selection/candidate_columns.h"
 #include "core/selection/candidate_list.h"
+#include "core/selection/selection_session.h"
 #include "core/selection/unit_details.h"
 #include "core/text/code_page.h"
 #include "core/text/numeric_text.h"
@@ -60,35 +62,41 @@ void pointColumns(SheetBuilder& sheet, std::optional<double> tk, EnvelopePositio
     sheet.text(why);
 }
 
-void listRows(SheetBuilder& sheet, const CandidateList& list)
+void cell(SheetBuilder& sheet, const CandidateCell& cell)
 {
-    for (const char* header : {"Row", "Poz.", "Model", "Qo [W]", "Pe [kW]"})
-        sheet.text(header);
-    for (const char* header : kPointHeaders)
-        sheet.text(header);
+    switch (cell.kind) {
+    case CandidateCell::Kind::Text:
+        sheet.text(cell.text);
+        break;
+    case CandidateCell::Kind::Integer:
+    case CandidateCell::Kind::Number:
+        sheet.number(cell.number);
+        break;
+    case CandidateCell::Kind::None:
+    case CandidateCell::Kind::Flag:
+        sheet.number(std::nullopt);
+        break;
+    }
+}
+
+void listRows(SheetBuilder& sheet, const CandidateList& list, const LanguageTable& languages)
+{
+    const auto columns = candidateColumns(CandidateOutput::Sheet);
+    for (const CandidateColumn* column : columns)
+        sheet.text(column->headerIn(CandidateOutput::Sheet, languages, kEnglish));
     sheet.endRow();
     for (std::size_t i = 0; i < list.rows.size(); ++i) {
-        const Candidate& c = list.rows[i];
-        sheet.number(static_cast<double>(i + 1));
-        sheet.number(c.unitIndex);
-        sheet.text(toUtf8(c.unitName.view()));
-        if (c.evaluated) {
-            sheet.number(c.capacityW);
-            sheet.number(c.powerKW);
-        } else {
-            sheet.text("");
-            sheet.text("");
-        }
-        pointColumns(sheet, c.evaluated ? std::optional(c.condensingTemperature) : std::nullopt,
-                     c.envelope, c.mark + c.envelopeMark, c.reason, c.envelopeReason);
+        for (const CandidateColumn* column : columns)
+            cell(sheet,
+                 column->cell(list.rows[i], static_cast<int>(i) + 1, CandidateOutput::Sheet));
         sheet.endRow();
     }
 }
 
-void rangeRows(SheetBuilder& sheet, const ApplicationState& state, const UnitDetails& details)
+void rangeRows(SheetBuilder& sheet, const Catalogue& catalogue, const UnitDetails& details)
 {
     sheet.text("Model");
-    sheet.text(toUtf8(state.catalogue.units[details.unitIndex].name.view()));
+    sheet.text(toUtf8(catalogue.units[details.unitIndex].name.view()));
     sheet.endRow();
     for (const char* header : {"to [C]", "ambient [C]", "Qo [W]", "Pe [kW]"})
         sheet.text(header);
@@ -124,24 +132,25 @@ std::string csvCell(const SpreadsheetCell& cell)
 
 } // namespace
 
-std::vector<SpreadsheetCell> selectionExportCells(const ApplicationState& state, bool withList,
+std::vector<SpreadsheetCell> selectionExportCells(const SelectionSession& session, bool withList,
                                                   const UnitDetails* details)
 {
+    const SelectionState& selection = session.state();
     SheetBuilder sheet;
     sheet.text("Refrigerant");
-    sheet.text(state.currentRefrigerant);
+    sheet.text(session.refrigerant());
     sheet.text("to [C]");
-    sheet.number(state.selection.evaporatingTemperature);
+    sheet.number(selection.evaporatingTemperature);
     sheet.text("ambient [C]");
-    sheet.number(state.selection.ambientTemperature);
+    sheet.number(selection.ambientTemperature);
     sheet.endRow();
     if (withList) {
         sheet.endRow();
-        listRows(sheet, state.selection.candidates);
+        listRows(sheet, selection.candidates, session.languages());
     }
     if (details) {
         sheet.endRow();
-        rangeRows(sheet, state, *details);
+        rangeRows(sheet, session.workspace().catalogue(), *details);
     }
     return std::move(sheet).cells();
 }

@@ -9,15 +9,15 @@
 namespace kelvo
 {
 
-struct ApplicationState;
+class SelectionSession;
 struct UnitDetails;
 
 // What the selection exports to a spreadsheet, as one sheet of cells: the inputs; the
-// candidate list (one unit per row: row, Poz., model, Qo [W], Pe [kW], tk [C], envelope, mark,
-// reason; tk to one decimal) when `withList`; and, when `details` is given, that unit's operating
-// range one point per row (to, ambient, Qo [W], Pe [kW], tk [C], envelope, mark, reason). Figures
-// are numbers, the marks and reasons texts of their own columns; texts are UTF-8.
-std::vector<SpreadsheetCell> selectionExportCells(const ApplicationState& state, bool withList,
+// candidate list (one unit per row, the export's columns of kCandidateColumns) when `withList`;
+// and, when `details` is given, that unit's operating range one point per row (to, ambient, Qo [W],
+// Pe [kW], tk [C], envelope, mark, reason). Figures are numbers, the marks and reasons texts of
+// their own columns; texts are UTF-8.
+std::vector<SpreadsheetCell> selectionExportCells(const SelectionSession& session, bool withList,
                                                   const UnitDetails* details);
 
 // The cells as CSV text the way spreadsheets of a decimal-comma locale open it: UTF-8 with a

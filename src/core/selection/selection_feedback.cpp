@@ -2,12 +2,10 @@
 
 #include <array>
 
-#include "core/app/application_state.h"
 #include "core/app/language_table.h"
 #include "core/catalogue/lookups.h"
 #include "core/selection/family_filter.h"
-#include "core/selection/unit_details.h"
-#include "core/selection/unit_point.h"
+#include "core/selection/selection_session.h"
 #include "core/text/code_page.h"
 #include "core/text/numeric_text.h"
 
@@ -98,28 +96,29 @@ template <std::size_t N> bool anyTicked(const std::array<bool, N>& ticks)
 
 } // namespace
 
-EmptyListReason emptyListReason(const ApplicationState& state)
+EmptyListReason emptyListReason(const SelectionSession& session)
 {
-    const SelectionState& selection = state.selection;
+    const SelectionState& selection = session.state();
+    const Catalogue& catalogue = session.workspace().catalogue();
     if (!selection.candidates.rows.empty())
         return EmptyListReason::NotEmpty;
     if (!anyTicked(selection.kinds) || !anyTicked(selection.brands))
         return EmptyListReason::NothingTicked;
     if (selection.familyIsBase && !anyTicked(selection.versions))
         return EmptyListReason::NoVersionTicked;
-    for (int s = 1; s <= state.catalogue.units.count(); ++s) {
-        const CondensingUnitRecord& unit = state.catalogue.units[s];
-        if (passesFamilyAndFilters(selection, state.currentRefrigerant, unit, state.catalogue,
-                                   findCompressorOfUnit(state.catalogue, s)))
+    for (int s = 1; s <= catalogue.units.count(); ++s) {
+        const CondensingUnitRecord& unit = catalogue.units[s];
+        if (passesFamilyAndFilters(selection, session.refrigerant(), unit, catalogue,
+                                   findCompressorOfUnit(catalogue, s)))
             return EmptyListReason::OutsideEvaporatingRange;
     }
     return EmptyListReason::NoUnitPassesFilters;
 }
 
-std::string emptyListHint(const ApplicationState& state, int language)
+std::string emptyListHint(const SelectionSession& session, int language)
 {
-    const auto caption = [&](int entry) { return state.languages.text(language, entry); };
-    switch (emptyListReason(state)) {
+    const auto caption = [&](int entry) { return session.languages().text(language, entry); };
+    switch (emptyListReason(session)) {
     case EmptyListReason::NotEmpty:
         return {};
     case EmptyListReason::NothingTicked:
@@ -130,14 +129,14 @@ std::string emptyListHint(const ApplicationState& state, int language)
     case EmptyListReason::NoUnitPassesFilters:
         return std::string(textOf(kNoUnitPasses, language));
     case EmptyListReason::OutsideEvaporatingRange:
-        return filled(
-            textOf(kOutsideRange, language),
-            {formatNumber(state.selection.evaporatingTemperature, state.displayDecimalSeparator)});
+        return filled(textOf(kOutsideRange, language),
+                      {formatNumber(session.state().evaporatingTemperature,
+                                    session.workspace().displaySeparator())});
     }
     return {};
 }
 
-std::optional<std::string> capacitySearchNote(const ApplicationState& state,
+std::optional<std::string> capacitySearchNote(const SelectionSession& session,
                                               std::string_view required, int language)
 {
     if (required.find_first_not_of(' ') == std::string_view::npos)
@@ -145,7 +144,7 @@ std::optional<std::string> capacitySearchNote(const ApplicationState& state,
     const auto wanted = parseNumber(required);
     if (!wanted)
         return filled(textOf(kNotANumber, language), {toUtf8(required)});
-    const SelectionState& selection = state.selection;
+    const SelectionState& selection = session.state();
     const Candidate* chosen =
         selection.selectedRow ? selection.candidates.row(*selection.selectedRow) : nullptr;
     if (!chosen || !chosen->evaluated)
@@ -155,22 +154,10 @@ std::optional<std::string> capacitySearchNote(const ApplicationState& state,
     for (const Candidate& candidate : selection.candidates.rows)
         if (candidate.evaluated && candidate.capacityW >= *wanted)
             return std::nullopt;
-    const char separator = state.displayDecimalSeparator;
+    const char separator = session.workspace().displaySeparator();
     return filled(
         textOf(kLargestChosen, language),
         {formatNumber(*wanted, separator), toUtf8(chosen->unitName.view()), chosen->capacityText});
-}
-
-bool followChosenUnit(ApplicationState& state, MessageSink& sink)
-{
-    SelectionState& selection = state.selection;
-    if (!selection.details || selection.selectedRow)
-        return false;
-    const int row = selection.candidates.rowOfUnit(selection.details->unitIndex);
-    if (row == 0)
-        return false;
-    showUnitDetails(state, row, sink);
-    return true;
 }
 
 bool detailsOutdated(const SelectionState& selection)

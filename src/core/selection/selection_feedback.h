@@ -7,9 +7,8 @@
 namespace kelvo
 {
 
-struct ApplicationState;
+class SelectionSession;
 struct SelectionState;
-class MessageSink;
 
 // What the selection screen says instead of keeping silent: why the list is empty, what the
 // capacity search did, and whether the details shown belong to the inputs. The texts are the
@@ -22,20 +21,16 @@ enum class EmptyListReason {
     NoUnitPassesFilters,    // ticks made, but no unit of the family and refrigerant passes
     OutsideEvaporatingRange // units pass the filters, none works at the chosen temperature
 };
-EmptyListReason emptyListReason(const ApplicationState& state);
+EmptyListReason emptyListReason(const SelectionSession& session);
 
 // One line for the empty list area; empty text when the list has rows.
-std::string emptyListHint(const ApplicationState& state, int language);
+std::string emptyListHint(const SelectionSession& session, int language);
 
 // The status line after the capacity search for `required` (the text typed): that it is no
 // number, or that no unit reaches it and the largest was chosen, with both capacities;
 // nullopt when there is nothing to say.
-std::optional<std::string> capacitySearchNote(const ApplicationState& state,
+std::optional<std::string> capacitySearchNote(const SelectionSession& session,
                                               std::string_view required, int language);
-
-// After a rebuild: the unit whose details are shown is chosen again at the new inputs when the
-// new list holds it. Returns true when it was.
-bool followChosenUnit(ApplicationState& state, MessageSink& sink);
 
 // The details shown belong to inputs that the list no longer reflects: a unit was shown, and
 // no row is chosen since the last rebuild.

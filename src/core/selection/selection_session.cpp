@@ -1,52 +1,245 @@
 #include "core/selection/selection_session.h"
 
 #include <algorithm>
-#include <array>
 
-#include "core/app/application_state.h"
-#include "core/app/calculation_pause.h"
+#include "core/app/language_table.h"
 #include "core/app/message_sink.h"
 #include "core/catalogue/catalogue_files.h"
 #include "core/io/file_io.h"
-#include "core/refrigerant/table_loader.h"
+#include "core/selection/capacity_search.h"
+#include "core/selection/unit_details.h"
 
 namespace kelvo
 {
-
-void openSelection(ApplicationState& state, UnitFamily family, MessageSink& sink,
-                   const ProgressCallback& progress)
+namespace
 {
-    {
-        const CalculationPause pause(state);
-        initRefrigerantNames(state.refrigerant.refrigerantNames);
-        if (const CatalogueLoad load = loadCatalogue(state.catalogue, state.programDir);
-            !load.recovery.empty())
-            sink.message(load.recovery);
-        state.selection = initialSelection(family);
-    }
-    state.refrigerant.calculationEnabled = true;
-    changeRefrigerant(state, kDefaultRefrigerant, sink, progress);
+
+// Clears a flag for its lifetime and restores its value on every exit, also on an exception.
+class Pause
+{
+  public:
+    explicit Pause(bool& flag) : flag_(flag), previous_(flag) { flag_ = false; }
+    ~Pause() { flag_ = previous_; }
+    Pause(const Pause&) = delete;
+    Pause& operator=(const Pause&) = delete;
+
+  private:
+    bool& flag_;
+    bool previous_;
+};
+
+void forward(const DistinctMessageSink& messages, MessageSink& sink)
+{
+    for (const std::string& text : messages.messages)
+        sink.message(text);
 }
 
-std::optional<std::string> changeRefrigerant(ApplicationState& state, std::string_view name,
-                                             MessageSink& sink, const ProgressCallback& progress)
+} // namespace
+
+SelectionSession::SelectionSession(Workspace& workspace, const LanguageTable& languages,
+                                   UnitFamily family)
+    : workspace_(workspace), languages_(languages), family_(family),
+      state_(initialSelection(family)), refrigerant_(kDefaultRefrigerant)
 {
-    const auto known = std::find(kKnownRefrigerants.begin(), kKnownRefrigerants.end(), name);
-    if (known == kKnownRefrigerants.end()) {
+    workspace_.subscribe(*this);
+}
+
+SelectionSession::~SelectionSession()
+{
+    workspace_.unsubscribe(*this);
+}
+
+void SelectionSession::open(MessageSink& sink, const ProgressCallback& progress)
+{
+    {
+        const Pause pause(calculationEnabled_);
+        if (const CatalogueLoad load = workspace_.loadCatalogue(); !load.recovery.empty())
+            sink.message(load.recovery);
+        state_ = initialSelection(family_);
+    }
+    calculationEnabled_ = true;
+    chooseRefrigerant(kDefaultRefrigerant, sink, progress);
+}
+
+std::optional<std::string> SelectionSession::chooseRefrigerant(std::string_view name,
+                                                               MessageSink& sink,
+                                                               const ProgressCallback& progress)
+{
+    const RefrigerantEntry* entry = workspace_.refrigerants().find(name);
+    if (!entry) {
         std::string failure = "Unknown refrigerant: " + std::string(name);
         sink.message(failure);
         return failure;
     }
+    refrigerant_ = entry->name;
+    DistinctMessageSink listMessages;
     std::optional<std::string> failure;
-    state.currentRefrigerant = *known;
-    try {
-        loadRefrigerantTable(state.refrigerant, state.programDir, refrigerantTableFileName(*known));
-    } catch (const FileError& error) {
-        failure = error.what();
-        sink.message(*failure);
+    {
+        // The list is built below, once.
+        const Pause pause(calculationEnabled_);
+        try {
+            workspace_.loadPropertyTable(refrigerant_);
+        } catch (const FileError& error) {
+            failure = error.what();
+            listMessages.message(*failure);
+        }
     }
-    rebuildCandidateList(state, sink, progress);
+    SelectionChange change = rebuild(listMessages, sink, progress);
+    change.loads = true;
+    tell(change);
     return failure;
+}
+
+void SelectionSession::setFilter(SelectionFilter group, std::string_view value, bool ticked,
+                                 MessageSink& sink, const ProgressCallback& progress)
+{
+    switch (group) {
+    case SelectionFilter::Kind:
+        state_.kind(value) = ticked;
+        break;
+    case SelectionFilter::Brand:
+        state_.brand(value) = ticked;
+        break;
+    case SelectionFilter::Version:
+        state_.version(value) = ticked;
+        break;
+    }
+    rebuildAndTell(sink, progress);
+}
+
+void SelectionSession::setTemperatures(double to, double ambient, MessageSink& sink,
+                                       const ProgressCallback& progress)
+{
+    state_.evaporatingTemperature = to;
+    state_.ambientTemperature = ambient;
+    rebuildAndTell(sink, progress);
+}
+
+void SelectionSession::setInsideEnvelopeOnly(bool only, MessageSink& sink,
+                                             const ProgressCallback& progress)
+{
+    state_.insideEnvelopeOnly = only;
+    rebuildAndTell(sink, progress);
+}
+
+void SelectionSession::setInputs(const SelectionInputs& inputs, MessageSink& sink,
+                                 const ProgressCallback& progress)
+{
+    static_cast<SelectionInputs&>(state_) = inputs;
+    rebuildAndTell(sink, progress);
+}
+
+const UnitDetails& SelectionSession::chooseRow(int row, MessageSink& sink)
+{
+    UnitDetails details = computeDetails(row, sink);
+    state_.selectedRow = row;
+    state_.details = std::move(details);
+    tell({.details = true});
+    return *state_.details;
+}
+
+bool SelectionSession::selectByCapacity(std::string_view required, MessageSink& sink)
+{
+    const auto row = searchByCapacity(state_.candidates, required);
+    if (!row)
+        return false;
+    chooseRow(*row, sink);
+    return true;
+}
+
+UnitDetails SelectionSession::computeDetails(int row, MessageSink& sink)
+{
+    return computeUnitDetails(calculation(), state_, row, sink);
+}
+
+ReportParameters SelectionSession::datasheetParameters(const DatasheetInputs& inputs,
+                                                       MessageSink& sink)
+{
+    return unitDatasheetParameters(calculation(), state_, languages_, inputs, sink);
+}
+
+void SelectionSession::subscribe(SelectionObserver& observer)
+{
+    if (std::find(observers_.begin(), observers_.end(), &observer) == observers_.end())
+        observers_.push_back(&observer);
+}
+
+void SelectionSession::unsubscribe(SelectionObserver& observer)
+{
+    observers_.erase(std::remove(observers_.begin(), observers_.end(), &observer),
+                     observers_.end());
+}
+
+void SelectionSession::workspaceChanged(const WorkspaceChange& change)
+{
+    if (!calculationEnabled_)
+        return;
+    bool figuresChanged = false;
+    switch (change.kind) {
+    case WorkspaceChange::Kind::Records:
+    case WorkspaceChange::Kind::Reload:
+        figuresChanged = change.touches(CatalogueTable::Units) ||
+                         change.touches(CatalogueTable::Compressors) ||
+                         change.touches(CatalogueTable::Condensers);
+        break;
+    case WorkspaceChange::Kind::PropertyTable:
+        figuresChanged = change.refrigerant == refrigerant_;
+        break;
+    case WorkspaceChange::Kind::TextsRewritten:
+        break;
+    }
+    if (!figuresChanged)
+        return;
+    // The unit shown is followed to its new slot; one that left the table is followed no more.
+    if (state_.details && change.touches(CatalogueTable::Units))
+        state_.details->unitIndex = change
+                                        .slotAfter(CatalogueTable::Units, state_.details->unitIndex,
+                                                   workspace_.catalogue().units.count())
+                                        .value_or(0);
+    DistinctMessageSink listMessages;
+    DiscardingMessageSink detailsMessages;
+    SelectionChange what = rebuild(listMessages, detailsMessages, {});
+    what.loads = change.kind != WorkspaceChange::Kind::Records;
+    tell(what);
+}
+
+SelectionCalculation SelectionSession::calculation()
+{
+    return {workspace_, refrigerant_, latest_, languages_.currentLanguage(), calculationEnabled_};
+}
+
+SelectionChange SelectionSession::rebuild(DistinctMessageSink& listMessages, MessageSink& sink,
+                                          const ProgressCallback& progress)
+{
+    rebuildCandidateList(calculation(), state_, listMessages, progress);
+    SelectionChange change{.list = true};
+    DistinctMessageSink detailsMessages;
+    if (state_.details) {
+        if (const int row = state_.candidates.rowOfUnit(state_.details->unitIndex); row != 0) {
+            UnitDetails details = computeDetails(row, detailsMessages);
+            state_.selectedRow = row;
+            state_.details = std::move(details);
+            change.details = true;
+        }
+    }
+    forward(detailsMessages, sink);
+    forward(listMessages, sink);
+    return change;
+}
+
+void SelectionSession::rebuildAndTell(MessageSink& sink, const ProgressCallback& progress)
+{
+    DistinctMessageSink listMessages;
+    tell(rebuild(listMessages, sink, progress));
+}
+
+void SelectionSession::tell(const SelectionChange& change)
+{
+    // An observer may unsubscribe while being told; the others are still told.
+    const std::vector<SelectionObserver*> observers = observers_;
+    for (SelectionObserver* observer : observers)
+        if (std::find(observers_.begin(), observers_.end(), observer) != observers_.end())
+            observer->selectionChanged(change);
 }
 
 } // namespace kelvo

@@ -3,29 +3,126 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "core/performance/balance_point.h"
+#include "core/reports/datasheet_parameters.h"
 #include "core/selection/candidate_list.h"
 #include "core/selection/selection_state.h"
+#include "core/selection/unit_point.h"
+#include "core/workspace/workspace.h"
 
 namespace kelvo
 {
 
-struct ApplicationState;
+class DistinctMessageSink;
+class LanguageTable;
 class MessageSink;
 
-// Opening the selection screen for a family: reloads the catalogue from state.programDir
-// (throws CatalogueFileError, leaving the selection as it was), resets the selection to its
-// defaults and changes to the default refrigerant, which builds the (empty: no filter is
-// ticked yet) list.
-void openSelection(ApplicationState& state, UnitFamily family, MessageSink& sink,
+// The filter groups of the selection screen.
+enum class SelectionFilter { Kind, Brand, Version };
+
+// What one operation of a session changed; its observers are told once, when it ends.
+struct SelectionChange {
+    bool list = false;    // the list was built again: no row is chosen unless `details` is set
+    bool details = false; // a row was chosen and its details are shown
+    bool loads = false;   // the catalogue or the property table was read again: their notes
+};
+
+class SelectionObserver
+{
+  public:
+    virtual void selectionChanged(const SelectionChange& change) = 0;
+
+  protected:
+    ~SelectionObserver() = default;
+};
+
+// The unit selection screen of one family over a workspace: its inputs, the refrigerant in use,
+// the candidate list, the chosen unit and the latest result the calculation starts from. Each
+// operation is one action of the screen or of a command; its messages go to the sink it is
+// given. The session follows the workspace: when the units, compressors or condensers change,
+// or the property table of its refrigerant is read again, the list is built again (the unit
+// shown is chosen again when the list still holds it) and the observers are told; the list
+// keeps the messages of such a build.
+class SelectionSession : private WorkspaceObserver
+{
+  public:
+    // A screen that is not opened yet: default inputs, every filter off, R404A chosen but its
+    // table not read, an empty list.
+    SelectionSession(Workspace& workspace, const LanguageTable& languages, UnitFamily family);
+    ~SelectionSession();
+    SelectionSession(const SelectionSession&) = delete;
+    SelectionSession& operator=(const SelectionSession&) = delete;
+
+    [[nodiscard]] const SelectionState& state() const { return state_; }
+    // The refrigerant in use, a registry name.
+    [[nodiscard]] const std::string& refrigerant() const { return refrigerant_; }
+    [[nodiscard]] const Workspace& workspace() const { return workspace_; }
+    [[nodiscard]] const LanguageTable& languages() const { return languages_; }
+    [[nodiscard]] UnitFamily family() const { return family_; }
+
+    // Opening the screen: reloads the catalogue (throws CatalogueFileError, leaving the
+    // selection as it was; a save that the load finished or undid is said to the sink), resets
+    // the inputs to their defaults and chooses the default refrigerant, which builds the (empty:
+    // no filter is ticked yet) list.
+    void open(MessageSink& sink, const ProgressCallback& progress = {});
+
+    // The refrigerant choice: a registry refrigerant becomes the one in use and its property
+    // table is read, then the list is built. Any other name changes nothing and is returned as
+    // the failure. Returns the failure of the table read (also said to the sink); the list is
+    // built either way, its units then marked as not evaluated.
+    std::optional<std::string> chooseRefrigerant(std::string_view name, MessageSink& sink,
+                                                 const ProgressCallback& progress = {});
+
+    // The inputs, each followed by a build of the list. `value` names an option of the group
+    // (kSelectionKindFilter ...); an unknown one throws std::out_of_range.
+    void setFilter(SelectionFilter group, std::string_view value, bool ticked, MessageSink& sink,
+                   const ProgressCallback& progress = {});
+    void setTemperatures(double to, double ambient, MessageSink& sink,
+                         const ProgressCallback& progress = {});
+    void setInsideEnvelopeOnly(bool only, MessageSink& sink, const ProgressCallback& progress = {});
+    // Every input at once, with one build (the command line's way).
+    void setInputs(const SelectionInputs& inputs, MessageSink& sink,
                    const ProgressCallback& progress = {});
 
-// The refrigerant choice: one of the four known refrigerants becomes currentRefrigerant and its
-// property table is loaded; then the list is rebuilt. Any other name changes nothing and is
-// returned as the failure. Returns the failure of the table load (also sent to the sink); the list
-// is rebuilt either way, its units then marked as not evaluated.
-std::optional<std::string> changeRefrigerant(ApplicationState& state, std::string_view name,
-                                             MessageSink& sink,
-                                             const ProgressCallback& progress = {});
+    // Chooses list row `row` (1 ..) and shows its details. Throws std::out_of_range for a row
+    // not in the list.
+    const UnitDetails& chooseRow(int row, MessageSink& sink);
+    // The capacity search (searchByCapacity) for the text typed: a match is chosen as by
+    // chooseRow. Returns whether the choice changed.
+    bool selectByCapacity(std::string_view required, MessageSink& sink);
+
+    // These evaluate, so the latest result and the catalogue's texts move on as with any
+    // evaluation of the screen; the selection stays as it is.
+    // The details of list row `row` without choosing it.
+    UnitDetails computeDetails(int row, MessageSink& sink);
+    // The datasheet of the chosen unit (unitDatasheetParameters).
+    ReportParameters datasheetParameters(const DatasheetInputs& inputs, MessageSink& sink);
+
+    void subscribe(SelectionObserver& observer);
+    void unsubscribe(SelectionObserver& observer);
+
+  private:
+    void workspaceChanged(const WorkspaceChange& change) override;
+    [[nodiscard]] SelectionCalculation calculation();
+    // Builds the list again and chooses the unit shown before when the list holds it. The
+    // details' messages come first, then the list's, as the screen has always shown them.
+    SelectionChange rebuild(DistinctMessageSink& listMessages, MessageSink& sink,
+                            const ProgressCallback& progress);
+    void rebuildAndTell(MessageSink& sink, const ProgressCallback& progress);
+    void tell(const SelectionChange& change);
+
+    Workspace& workspace_;
+    const LanguageTable& languages_;
+    UnitFamily family_;
+    SelectionState state_;
+    std::string refrigerant_;
+    PerformanceResult latest_;
+    // The calculation does nothing while false: while the session opens or reads a table, what
+    // the workspace announces is not followed either.
+    bool calculationEnabled_ = true;
+    std::vector<SelectionObserver*> observers_;
+};
 
 } // namespace kelvo

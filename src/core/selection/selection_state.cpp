@@ -14,11 +14,11 @@ SelectionState initialSelection(UnitFamily family)
     return selection;
 }
 
-void tickAllFilters(SelectionState& selection)
+void tickAllFilters(SelectionInputs& inputs)
 {
-    selection.kinds.fill(true);
-    selection.brands.fill(true);
-    selection.versions.fill(true);
+    inputs.kinds.fill(true);
+    inputs.brands.fill(true);
+    inputs.versions.fill(true);
 }
 
 std::vector<double> evaporatingTemperatureChoices()

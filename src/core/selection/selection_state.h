@@ -14,14 +14,10 @@ namespace kelvo
 
 enum class UnitFamily { Box, Base };
 
-// What the selection screen has chosen. Each filter flag mirrors its check box; all of them
-// are off when the screen opens, so the list stays empty until the user ticks a brand and a
-// kind (and, for BASE, a version).
-struct SelectionState {
-    FixedText<10> unitFamily; // "BOX" or "BASE"
-    bool familyIsBase = false;
-    bool familyIsBox = false;
-
+// The inputs of the selection screen. Each filter flag mirrors its check box; all of them are
+// off when the screen opens, so the list stays empty until the user ticks a brand and a kind
+// (and, for BASE, a version).
+struct SelectionInputs {
     // One tick per option of kSelectionKindFilter, kSelectionBrandFilter and
     // kSelectionVersionFilter (BASE only: BOX units ignore their version).
     FilterTicks<3> kinds{};
@@ -33,6 +29,14 @@ struct SelectionState {
     {
         return tickOf(kSelectionVersionFilter, versions, value);
     }
+    [[nodiscard]] bool kind(std::string_view value) const
+    {
+        return tickOf(kSelectionKindFilter, kinds, value);
+    }
+    [[nodiscard]] bool brand(std::string_view value) const
+    {
+        return tickOf(kSelectionBrandFilter, brands, value);
+    }
     [[nodiscard]] bool version(std::string_view value) const
     {
         return tickOf(kSelectionVersionFilter, versions, value);
@@ -42,6 +46,13 @@ struct SelectionState {
     double ambientTemperature = 32;    // C
     // Units whose working point lies outside their compressor's envelope are left out.
     bool insideEnvelopeOnly = false;
+};
+
+// What the selection screen has chosen and shows.
+struct SelectionState : SelectionInputs {
+    FixedText<10> unitFamily; // "BOX" or "BASE"
+    bool familyIsBase = false;
+    bool familyIsBox = false;
 
     CandidateList candidates;
     // Row 1 .. candidates.rows.size() of the chosen unit; nullopt before the first choice.
@@ -54,11 +65,11 @@ inline constexpr const char* kBoxFamily = "BOX";
 inline constexpr const char* kBaseFamily = "BASE";
 inline constexpr const char* kDefaultRefrigerant = "R404A";
 
-// The state of a freshly opened selection screen for the family: default inputs (R404A,
-// 0 C, 32 C), every filter off, no candidates, nothing chosen.
+// The state of a freshly opened selection screen for the family: default inputs (0 C, 32 C),
+// every filter off, no candidates, nothing chosen.
 SelectionState initialSelection(UnitFamily family);
 
-void tickAllFilters(SelectionState& selection);
+void tickAllFilters(SelectionInputs& inputs);
 
 // Choices of the evaporating-temperature list: 12.5, then 12, 11, ... -45.
 std::vector<double> evaporatingTemperatureChoices();

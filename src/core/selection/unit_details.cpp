@@ -3,10 +3,8 @@
 #include <algorithm>
 #include <stdexcept>
 
-#include "core/app/application_state.h"
 #include "core/app/message_sink.h"
 #include "core/app/own_texts.h"
-#include "core/catalogue/decimal_commas.h"
 #include "core/catalogue/lookups.h"
 #include "core/selection/display_figures.h"
 #include "core/selection/range_columns.h"
@@ -14,6 +12,7 @@
 #include "core/selection/unit_point.h"
 #include "core/text/code_page.h"
 #include "core/text/numeric_text.h"
+#include "core/workspace/workspace.h"
 
 namespace kelvo
 {
@@ -24,7 +23,8 @@ constexpr const char* kUnknown = "?";
 
 // Everything the steps below share.
 struct DetailsContext {
-    ApplicationState& state;
+    const SelectionCalculation& calculation;
+    const SelectionState& selection;
     MessageSink& sink;
     int unitIndex = 0;
     int compressor = 0;
@@ -33,6 +33,8 @@ struct DetailsContext {
     char separator = ',';
 
     [[nodiscard]] std::string text(double value) const { return formatNumber(value, separator); }
+    [[nodiscard]] const Catalogue& catalogue() const { return calculation.workspace.catalogue(); }
+    [[nodiscard]] int language() const { return calculation.language; }
 };
 
 RangeCell figureCell(const UnitPoint& point, double to, double figure,
@@ -50,13 +52,12 @@ RangeCell figureCell(const UnitPoint& point, double to, double figure,
     cell.condensingTemperature = point.condensingTemperature;
     cell.envelope = point.envelope;
     auto marking = envelopeMarking(point.envelope, to, point.condensingTemperature,
-                                   context.separator, context.state.languages.currentLanguage());
+                                   context.separator, context.language());
     cell.envelopeMark = std::move(marking.mark);
     cell.envelopeReason = std::move(marking.reason);
     if (point.gaveUp) {
         cell.mark = kGaveUpMark;
-        cell.reason = ownTextInCatalogueCodePage(OwnText::CondensingAbove70,
-                                                 context.state.languages.currentLanguage());
+        cell.reason = ownTextInCatalogueCodePage(OwnText::CondensingAbove70, context.language());
     }
     return cell;
 }
@@ -68,7 +69,7 @@ RangeColumn rangeColumn(DetailsContext& context, const UnitConditions& condition
     column.toText = context.text(to);
     for (int k = 0; k < kRangeAmbientCount; ++k) {
         const UnitPoint point =
-            evaluateUnitPoint(context.state, context.unitIndex, context.compressor,
+            evaluateUnitPoint(context.calculation, context.unitIndex, context.compressor,
                               context.condenser, conditions, to, kRangeAmbients[k], context.sink);
         const auto i = static_cast<std::size_t>(k);
         column.capacity[i] =
@@ -80,7 +81,7 @@ RangeColumn rangeColumn(DetailsContext& context, const UnitConditions& condition
 
 void fillRangeTables(DetailsContext& context, const UnitConditions& conditions, RangeTables& tables)
 {
-    const auto& unit = context.state.catalogue.units[context.unitIndex];
+    const auto& unit = context.catalogue().units[context.unitIndex];
     EvaporatingRange range;
     try {
         range = readEvaporatingRange(unit);
@@ -92,8 +93,7 @@ void fillRangeTables(DetailsContext& context, const UnitConditions& conditions, 
     for (const double t : plan.temperatures)
         tables.columns.push_back(rangeColumn(context, conditions, t));
     if (plan.cut)
-        tables.failure = ownTextInCatalogueCodePage(OwnText::RangeColumnsCut,
-                                                    context.state.languages.currentLanguage(),
+        tables.failure = ownTextInCatalogueCodePage(OwnText::RangeColumnsCut, context.language(),
                                                     std::to_string(kMaxRangeColumns));
 }
 
@@ -123,8 +123,8 @@ void fillPowerPanels(DetailsContext& context, UnitDataPanels& panels)
 {
     if (context.condenser < 1)
         return;
-    auto& condenser = context.state.catalogue.condensers.at(context.condenser);
-    writeDetailTextsWithCommas(condenser);
+    context.calculation.workspace.keepDetailTexts(context.condenser, 0);
+    const auto& condenser = context.catalogue().condensers[context.condenser];
     const auto fanPower = parseNumber(condenser.fanPower.view());
     const auto fanCount = parseNumber(condenser.fanCount.view());
     if (!fanPower || !fanCount)
@@ -152,11 +152,11 @@ void fillPowerPanels(DetailsContext& context, UnitDataPanels& panels)
 void fillCondensingTemperature(DetailsContext& context, const UnitConditions& conditions,
                                UnitDataPanels& panels)
 {
-    const SelectionState& selection = context.state.selection;
+    const SelectionState& selection = context.selection;
     const double air = selection.ambientTemperature;
-    const UnitPoint point =
-        evaluateUnitPoint(context.state, context.unitIndex, context.compressor, context.condenser,
-                          conditions, selection.evaporatingTemperature, air, context.sink);
+    const UnitPoint point = evaluateUnitPoint(context.calculation, context.unitIndex,
+                                              context.compressor, context.condenser, conditions,
+                                              selection.evaporatingTemperature, air, context.sink);
     if (!point.succeeded)
         return;
     const double tk = shownCondensingTemperature(air, point.condensingDeltaT);
@@ -166,9 +166,9 @@ void fillCondensingTemperature(DetailsContext& context, const UnitConditions& co
         panels.condensingTemperatureMark = kGaveUpMark;
     panels.condensingTemperatureUnrounded = point.condensingTemperature;
     panels.condensingEnvelope = point.envelope;
-    auto marking = envelopeMarking(point.envelope, selection.evaporatingTemperature,
-                                   point.condensingTemperature, context.separator,
-                                   context.state.languages.currentLanguage());
+    auto marking =
+        envelopeMarking(point.envelope, selection.evaporatingTemperature,
+                        point.condensingTemperature, context.separator, context.language());
     panels.condensingEnvelopeMark = std::move(marking.mark);
     panels.condensingEnvelopeReason = std::move(marking.reason);
 }
@@ -180,14 +180,14 @@ std::string suctionTemperatureText(const DetailsContext& context, const Condensi
     const auto superheat = parseNumber(unit.superheat.view());
     if (!superheat)
         return kUnknown;
-    return context.text(*superheat + context.state.selection.evaporatingTemperature);
+    return context.text(*superheat + context.selection.evaporatingTemperature);
 }
 
 Dimensions dimensionsOf(const DetailsContext& context, const CondensingUnitRecord& unit)
 {
     if (context.frame < 1)
         return {kUnknown, kUnknown, kUnknown, kUnknown, kUnknown, kUnknown, kUnknown, kUnknown};
-    const FrameRecord& frame = context.state.catalogue.frames[context.frame];
+    const FrameRecord& frame = context.catalogue().frames[context.frame];
     const DimensionTexts& f = frame.dimensions;
     Dimensions d{f.a.str(), f.b.str(), f.c.str(), f.d.str(),
                  f.e.str(), f.f.str(), f.g.str(), f.h.str()};
@@ -196,7 +196,7 @@ Dimensions dimensionsOf(const DetailsContext& context, const CondensingUnitRecor
     // A base-plate unit grows with its stacked condensers.
     const auto plate = parseNumber(frame.dimensions.d.view());
     const auto height =
-        parseNumber(context.state.catalogue.condensers[context.condenser].height.view());
+        parseNumber(context.catalogue().condensers[context.condenser].height.view());
     const auto count = parseNumber(unit.condenserCount.view());
     d.c = plate && height && count ? context.text(*plate + *height * *count) : kUnknown;
     return d;
@@ -216,19 +216,21 @@ CompressorPanels compressorPanelsOf(const CompressorRecord& c)
 
 } // namespace
 
-UnitDetails computeUnitDetails(ApplicationState& state, int row, MessageSink& sink)
+UnitDetails computeUnitDetails(const SelectionCalculation& calculation,
+                               const SelectionState& selection, int row, MessageSink& sink)
 {
-    const Candidate* candidate = state.selection.candidates.row(row);
+    const Candidate* candidate = selection.candidates.row(row);
     if (!candidate)
         throw std::out_of_range("list row " + std::to_string(row) + " is not in the list");
     DistinctMessageSink messages;
-    DetailsContext context{state, messages};
-    const Catalogue& catalogue = state.catalogue;
+    DetailsContext context{calculation, selection, messages};
+    Workspace& workspace = calculation.workspace;
+    const Catalogue& catalogue = workspace.catalogue();
     context.unitIndex = candidate->unitIndex;
     context.compressor = findCompressorOfUnit(catalogue, context.unitIndex);
     context.condenser = findCondenserOfUnit(catalogue, context.unitIndex);
     context.frame = findFrameOfUnit(catalogue, context.unitIndex);
-    context.separator = state.displayDecimalSeparator;
+    context.separator = workspace.displaySeparator();
 
     UnitDetails details;
     details.row = row;
@@ -249,17 +251,17 @@ UnitDetails computeUnitDetails(ApplicationState& state, int row, MessageSink& si
     if (details.failure.empty() && !candidate->evaluated)
         details.failure = candidate->reason;
     if (conditions) {
-        writeDetailTextsWithCommas(state.catalogue.units.at(context.unitIndex));
+        workspace.keepDetailTexts(0, context.unitIndex);
         fillRangeTables(context, *conditions, details.range);
     }
     details.staging = stagingOf(details.range);
 
     const CondensingUnitRecord& unit = catalogue.units[context.unitIndex];
-    details.drawing = state.programDir / "wmf" / (toUtf8(unit.drawing.view()) + ".wmf");
+    details.drawing = workspace.dataFolder() / "wmf" / (toUtf8(unit.drawing.view()) + ".wmf");
 
     UnitDataPanels& panels = details.data;
-    panels.evaporatingTemperature = context.text(state.selection.evaporatingTemperature);
-    panels.ambientTemperature = context.text(state.selection.ambientTemperature);
+    panels.evaporatingTemperature = context.text(selection.evaporatingTemperature);
+    panels.ambientTemperature = context.text(selection.ambientTemperature);
     panels.unitName = unit.name.str();
     panels.compressorModel = catalogue.compressors[context.compressor].model.str();
     panels.capacity = candidate->capacityText;
@@ -280,14 +282,6 @@ UnitDetails computeUnitDetails(ApplicationState& state, int row, MessageSink& si
     for (const auto& text : messages.messages)
         sink.message(text);
     return details;
-}
-
-const UnitDetails& showUnitDetails(ApplicationState& state, int row, MessageSink& sink)
-{
-    UnitDetails details = computeUnitDetails(state, row, sink);
-    state.selection.selectedRow = row;
-    state.selection.details = std::move(details);
-    return *state.selection.details;
 }
 
 bool anyCellMarked(const RangeTables& range)

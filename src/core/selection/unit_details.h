@@ -12,8 +12,9 @@
 namespace kelvo
 {
 
-struct ApplicationState;
 class MessageSink;
+struct SelectionCalculation;
+struct SelectionState;
 
 // Texts below are catalogue bytes (Windows-1250) or number texts with the display separator.
 
@@ -144,14 +145,11 @@ struct UnitDetails {
     std::string failure;
 };
 
-// The details of list row `row` (1 ..) of state.selection.candidates at the selection's
-// temperatures. Evaluates the range tables and the condensing temperature; rewrites the
-// unit's limits and its condenser's fanPower with "," as the catalogue keeps them. Each
-// distinct message goes to the sink once (UTF-8). Throws std::out_of_range for a row not in the
-// list.
-UnitDetails computeUnitDetails(ApplicationState& state, int row, MessageSink& sink);
-
-// computeUnitDetails, kept as the chosen row and the details shown (for the datasheet).
-const UnitDetails& showUnitDetails(ApplicationState& state, int row, MessageSink& sink);
+// The details of list row `row` (1 ..) of selection.candidates at the selection's temperatures.
+// Evaluates the range tables and the condensing temperature; rewrites the unit's limits and its
+// condenser's fanPower with "," as the catalogue keeps them. Each distinct message goes to the
+// sink once (UTF-8). Throws std::out_of_range for a row not in the list.
+UnitDetails computeUnitDetails(const SelectionCalculation& calculation,
+                               const SelectionState& selection, int row, MessageSink& sink);
 
 } // namespace kelvo

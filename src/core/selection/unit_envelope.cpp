@@ -1,20 +1,20 @@
 #include "core/selection/unit_envelope.h"
 
-#include "core/app/application_state.h"
 #include "core/catalogue/lookups.h"
+#include "core/selection/selection_session.h"
 #include "core/selection/unit_details.h"
 
 namespace kelvo
 {
 
-UnitEnvelopeView unitEnvelopeView(const ApplicationState& state, const UnitDetails& details)
+UnitEnvelopeView unitEnvelopeView(const SelectionSession& session, const UnitDetails& details)
 {
+    const Catalogue& catalogue = session.workspace().catalogue();
     UnitEnvelopeView view;
-    view.compressor =
-        state.catalogue.compressors[findCompressorOfUnit(state.catalogue, details.unitIndex)];
+    view.compressor = catalogue.compressors[findCompressorOfUnit(catalogue, details.unitIndex)];
     if (const auto& tk = details.data.condensingTemperatureUnrounded) {
         view.hasPoint = true;
-        view.to = state.selection.evaporatingTemperature;
+        view.to = session.state().evaporatingTemperature;
         view.tk = *tk;
         view.position = details.data.condensingEnvelope;
     }

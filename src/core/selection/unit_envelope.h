@@ -9,7 +9,7 @@
 namespace kelvo
 {
 
-struct ApplicationState;
+class SelectionSession;
 struct UnitDetails;
 
 // What the details' envelope chart shows for the unit shown: its compressor's envelopes, the
@@ -24,7 +24,7 @@ struct UnitEnvelopeView {
     std::vector<ChartMarker> rangePoints;
 };
 
-UnitEnvelopeView unitEnvelopeView(const ApplicationState& state, const UnitDetails& details);
+UnitEnvelopeView unitEnvelopeView(const SelectionSession& session, const UnitDetails& details);
 
 // The chart's primitives for a canvas of width x height.
 std::vector<ChartPrimitive> drawUnitEnvelope(const UnitEnvelopeView& view, int width, int height,

@@ -1,15 +1,14 @@
-#include "core/app/state_evaluation.h"
 #include "core/selection/unit_point.h"
 
 #include <array>
 #include <cmath>
 #include <exception>
 
-#include "core/app/application_state.h"
 #include "core/app/message_sink.h"
 #include "core/app/own_texts.h"
 #include "core/text/code_page.h"
 #include "core/text/numeric_text.h"
+#include "core/workspace/workspace.h"
 
 namespace kelvo
 {
@@ -47,6 +46,16 @@ std::string failureText(const EvaluationOutcome& outcome, const std::string& mes
 
 } // namespace
 
+EvaluationOutcome SelectionCalculation::evaluate(const PairInputs& inputs, MessageSink& sink) const
+{
+    if (!enabled)
+        return {};
+    const PairEvaluation evaluation = workspace.evaluate(refrigerant, inputs, latest, sink);
+    workspace.keepEvaluatedTexts(inputs, evaluation);
+    latest = evaluation.result;
+    return evaluation.outcome;
+}
+
 PairInputs unitPairInputs(int compressor, int condenser, const UnitConditions& conditions,
                           double to, double airTemperature)
 {
@@ -63,13 +72,13 @@ PairInputs unitPairInputs(int compressor, int condenser, const UnitConditions& c
     return inputs;
 }
 
-UnitPoint evaluateUnitPoint(ApplicationState& state, int unitIndex, int compressor, int condenser,
-                            const UnitConditions& conditions, double to, double airTemperature,
-                            MessageSink& sink)
+UnitPoint evaluateUnitPoint(const SelectionCalculation& calculation, int unitIndex, int compressor,
+                            int condenser, const UnitConditions& conditions, double to,
+                            double airTemperature, MessageSink& sink)
 {
     UnitPoint point;
-    const auto& unit = state.catalogue.units[unitIndex];
-    const int language = state.languages.currentLanguage();
+    const auto& unit = calculation.workspace.catalogue().units[unitIndex];
+    const int language = calculation.language;
     if (compressor < 1) {
         point.failure = ownTextInCatalogueCodePage(OwnText::CompressorNotFound, language,
                                                    unit.compressorId.view());
@@ -84,8 +93,8 @@ UnitPoint evaluateUnitPoint(ApplicationState& state, int unitIndex, int compress
     const PairInputs inputs = unitPairInputs(compressor, condenser, conditions, to, airTemperature);
     RecordingSink recording(sink);
     try {
-        const EvaluationOutcome outcome = evaluateWithState(state, inputs, recording);
-        const PerformanceResult& result = state.refrigerant.result;
+        const EvaluationOutcome outcome = calculation.evaluate(inputs, recording);
+        const PerformanceResult& result = calculation.latest;
         point.gaveUp = outcome.gaveUp;
         if (!outcome.succeeded()) {
             point.failure = failureText(outcome, recording.joined, language);

@@ -1,18 +1,34 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
+#include "core/app/language_table.h"
 #include "core/catalogue/records.h"
 #include "core/performance/balance_point.h"
-
 #include "core/performance/operating_envelope.h"
 #include "core/performance/unit_numbers.h"
 
 namespace kelvo
 {
 
-struct ApplicationState;
 class MessageSink;
+class Workspace;
+
+// How the selection evaluates its balance points: in the workspace with the refrigerant in use,
+// each evaluation starting from the latest result and leaving its own there, the record texts it
+// read kept as the catalogue keeps them. Nothing is evaluated while `enabled` is false (a screen
+// that is still setting itself up). The program's own texts are in `language`.
+struct SelectionCalculation {
+    Workspace& workspace;
+    std::string_view refrigerant;
+    PerformanceResult& latest;
+    int language = kEnglish;
+    bool enabled = true;
+
+    // One evaluation as described; an outcome without figures while disabled.
+    EvaluationOutcome evaluate(const PairInputs& inputs, MessageSink& sink) const;
+};
 
 // One balance point of a unit at (to, air temperature), heat factor 1.0.
 struct UnitPoint {
@@ -34,8 +50,8 @@ PairInputs unitPairInputs(int compressor, int condenser, const UnitConditions& c
 // Evaluates without ever throwing. A unit without compressor or condenser is not evaluated
 // (its failure names the missing link); every message of the calculation goes to the sink
 // (UTF-8) and a failure without an arithmetic error carries the messages of this evaluation.
-UnitPoint evaluateUnitPoint(ApplicationState& state, int unitIndex, int compressor, int condenser,
-                            const UnitConditions& conditions, double to, double airTemperature,
-                            MessageSink& sink);
+UnitPoint evaluateUnitPoint(const SelectionCalculation& calculation, int unitIndex, int compressor,
+                            int condenser, const UnitConditions& conditions, double to,
+                            double airTemperature, MessageSink& sink);
 
 } // namespace kelvo

@@ -50,6 +50,18 @@ std::string printableText(std::string_view text)
     return out;
 }
 
+std::string printableLine(std::string_view text)
+{
+    std::string out;
+    out.reserve(text.size());
+    for (const char c : text)
+        if (c == '\r' || c == '\n')
+            out += ' ';
+        else
+            appendPrintable(out, static_cast<unsigned char>(c));
+    return out;
+}
+
 bool holdsControlByte(std::string_view text)
 {
     for (const char c : text)

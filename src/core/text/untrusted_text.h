@@ -15,6 +15,9 @@ inline constexpr std::size_t kQuotedCharacters = 60;
 // Control bytes (below 0x20, and 0x7F) as "\xNN"; everything else as it is.
 std::string printableText(std::string_view text);
 
+// The text for a one-line display: line breaks become blanks, other control bytes "\xNN".
+std::string printableLine(std::string_view text);
+
 // Whether the text holds a control byte (a line break among them).
 bool holdsControlByte(std::string_view text);
 

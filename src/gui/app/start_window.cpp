@@ -10,8 +10,6 @@
 #include <QStatusBar>
 #include <QSvgRenderer>
 
-#include "core/app/application_state.h"
-#include "core/app/language_table.h"
 #include "core/workspace/workspace.h"
 #include "gui/app/information_window.h"
 #include "gui/editor/editor_window.h"
@@ -45,8 +43,8 @@ QLabel* captionLabel(QWidget* parent)
 
 } // namespace
 
-StartWindow::StartWindow(ApplicationState& state, QWidget* parent)
-    : QMainWindow(parent), state_(state)
+StartWindow::StartWindow(Workspace& workspace, QWidget* parent)
+    : QMainWindow(parent), workspace_(workspace)
 {
     setObjectName("TForm4");
     setWindowTitle("KelvoSoftware");
@@ -64,7 +62,7 @@ StartWindow::StartWindow(ApplicationState& state, QWidget* parent)
 
 QString StartWindow::artPath(const char* name) const
 {
-    return QString::fromStdString((state_.programDir / "art" / name).string());
+    return QString::fromStdString((workspace_.dataFolder() / "art" / name).string());
 }
 
 void StartWindow::buildMenus()
@@ -124,43 +122,44 @@ void StartWindow::buildPictures()
     connect(editorPicture_, &ClickablePicture::clicked, this, &StartWindow::openEditor);
 
     // The editor is offered only where the catalogue marker file can be opened.
-    QFile marker(QString::fromStdString((state_.programDir / kEditorMarkerFile).string()));
+    QFile marker(QString::fromStdString((workspace_.dataFolder() / kEditorMarkerFile).string()));
     if (!marker.open(QIODevice::ReadOnly))
         editorPicture_->setVisible(false);
 }
 
 void StartWindow::chooseLanguage(int language)
 {
-    state_.languages.chooseLanguage(language);
+    languages_.chooseLanguage(language);
     applyLanguage();
 }
 
 void StartWindow::applyLanguage()
 {
-    const int current = state_.languages.currentLanguage();
+    const int current = languages_.currentLanguage();
     for (int k = 1; k <= kLanguageCount; ++k)
         languageActions_[static_cast<std::size_t>(k - 1)]->setChecked(k == current);
     // Alt and a letter open each menu.
-    const QStringList titles =
-        withMnemonics({languageText(state_, 1), languageText(state_, 3), languageText(state_, 4)});
+    const QStringList titles = withMnemonics(
+        {languageText(languages_, 1), languageText(languages_, 3), languageText(languages_, 4)});
     programMenu_->setTitle(titles[0]);
     languageMenu_->setTitle(titles[1]);
     helpMenu_->setTitle(titles[2]);
-    exitAction_->setText(withMnemonics({languageText(state_, 2)})[0]);
-    informationAction_->setText(withMnemonics({languageText(state_, 5)})[0]);
-    basePicture_->setToolTip(languageText(state_, kBaseEntry));
-    boxPicture_->setToolTip(languageText(state_, kBoxEntry));
-    baseCaption_->setText(languageText(state_, kBaseEntry));
-    boxCaption_->setText(languageText(state_, kBoxEntry));
+    exitAction_->setText(withMnemonics({languageText(languages_, 2)})[0]);
+    informationAction_->setText(withMnemonics({languageText(languages_, 5)})[0]);
+    basePicture_->setToolTip(languageText(languages_, kBaseEntry));
+    boxPicture_->setToolTip(languageText(languages_, kBoxEntry));
+    baseCaption_->setText(languageText(languages_, kBaseEntry));
+    boxCaption_->setText(languageText(languages_, kBoxEntry));
     for (ClickablePicture* picture : unavailablePictures_)
-        picture->setToolTip(languageText(state_, kNotAvailableEntry));
+        picture->setToolTip(languageText(languages_, kNotAvailableEntry));
 }
 
 void StartWindow::openFamily(bool base)
 {
     if (selectionWindow_)
         return;
-    auto* window = new SelectionWindow(state_, base ? UnitFamily::Base : UnitFamily::Box);
+    auto* window =
+        new SelectionWindow(workspace_, languages_, base ? UnitFamily::Base : UnitFamily::Box);
     window->setAttribute(Qt::WA_DeleteOnClose);
     selectionWindow_ = window;
     connect(window, &QObject::destroyed, this, [this] { show(); });
@@ -168,19 +167,11 @@ void StartWindow::openFamily(bool base)
     window->open();
 }
 
-StartWindow::~StartWindow()
-{
-    // The editor's window works on the workspace this window owns.
-    delete editorWindow_.data();
-}
-
 void StartWindow::openEditor()
 {
     if (editorWindow_ || selectionWindow_)
         return;
-    // The editor works on a workspace of its own data folder, read when it opens.
-    editorWorkspace_ = std::make_unique<Workspace>(state_.programDir);
-    auto* window = new EditorWindow(*editorWorkspace_);
+    auto* window = new EditorWindow(workspace_);
     window->setAttribute(Qt::WA_DeleteOnClose);
     editorWindow_ = window;
     connect(window, &QObject::destroyed, this, [this] { show(); });
@@ -192,7 +183,7 @@ void StartWindow::openInformation()
 {
     if (informationWindow_)
         return;
-    auto* window = new InformationWindow(state_.programDir, this);
+    auto* window = new InformationWindow(workspace_.dataFolder(), this);
     informationWindow_ = window;
     window->show();
 }

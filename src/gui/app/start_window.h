@@ -1,10 +1,10 @@
 #pragma once
 
-#include <memory>
-
 #include <QMainWindow>
 #include <QPointer>
 #include <array>
+
+#include "core/app/language_table.h"
 
 class QAction;
 class QLabel;
@@ -13,7 +13,6 @@ class QSvgRenderer;
 
 namespace kelvo
 {
-struct ApplicationState;
 class Workspace;
 } // namespace kelvo
 
@@ -23,13 +22,16 @@ namespace kelvo::gui
 class ClickablePicture;
 
 // The first window: the two unit families, the catalogue editor (where the catalogue marker
-// file is present), the language menu and the information window.
+// file is present), the language menu and the information window. It keeps the language chosen
+// for the windows it opens.
 class StartWindow : public QMainWindow
 {
     Q_OBJECT
   public:
-    explicit StartWindow(ApplicationState& state, QWidget* parent = nullptr);
-    ~StartWindow() override;
+    // The selection windows and the editor work on `workspace`.
+    explicit StartWindow(Workspace& workspace, QWidget* parent = nullptr);
+
+    [[nodiscard]] const LanguageTable& languages() const { return languages_; }
 
     // The window a family picture opened, while it is open.
     [[nodiscard]] QWidget* selectionWindow() const { return selectionWindow_; }
@@ -49,7 +51,8 @@ class StartWindow : public QMainWindow
     void openInformation();
     QString artPath(const char* name) const;
 
-    ApplicationState& state_;
+    Workspace& workspace_;
+    LanguageTable languages_;
     // The background picture, read once when the window is made.
     QSvgRenderer* background_ = nullptr;
     QMenu* programMenu_ = nullptr;
@@ -67,7 +70,6 @@ class StartWindow : public QMainWindow
     QPointer<QWidget> selectionWindow_;
     QPointer<QWidget> informationWindow_;
     QPointer<QWidget> editorWindow_;
-    std::unique_ptr<Workspace> editorWorkspace_;
 };
 
 } // namespace kelvo::gui

@@ -6,13 +6,13 @@
 namespace kelvo::gui
 {
 
-std::string writeDatasheetPdfWithoutWindow(ApplicationState& state,
+std::string writeDatasheetPdfWithoutWindow(SelectionSession& session,
                                            const AdditionalAccessoryChoices& choices, int language,
                                            const std::string& path)
 {
     HeadlessApplication application;
     QString error;
-    if (!writeUnitDatasheetPdf(state, choices, language, QString::fromStdString(path), &error))
+    if (!writeUnitDatasheetPdf(session, choices, language, QString::fromStdString(path), &error))
         return error.isEmpty() ? std::string("the PDF could not be written") : error.toStdString();
     return {};
 }

@@ -4,17 +4,17 @@
 
 namespace kelvo
 {
-struct ApplicationState;
+class SelectionSession;
 struct AdditionalAccessoryChoices;
 } // namespace kelvo
 
 namespace kelvo::gui
 {
 
-// The chosen unit's datasheet written as a PDF file without a window, for the command line:
-// starts the toolkit offscreen when no application runs. Returns the reason of a failure, or
+// The session's chosen unit's datasheet written as a PDF file without a window, for the command
+// line: starts the toolkit offscreen when no application runs. Returns the reason of a failure, or
 // an empty text.
-std::string writeDatasheetPdfWithoutWindow(ApplicationState& state,
+std::string writeDatasheetPdfWithoutWindow(SelectionSession& session,
                                            const AdditionalAccessoryChoices& choices, int language,
                                            const std::string& path);
 

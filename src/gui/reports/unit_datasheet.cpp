@@ -8,8 +8,9 @@
 #include <QMessageBox>
 #include <functional>
 
-#include "core/app/application_state.h"
+#include "core/app/language_table.h"
 #include "core/app/message_sink.h"
+#include "core/selection/selection_session.h"
 #include "gui/reports/report_engine.h"
 #include "gui/selection/accessory_groups.h"
 
@@ -22,20 +23,21 @@ enum class Outcome { Done, NoReport, Failed };
 
 // The five engine steps around the datasheet's parameters: open the layout, choose the report,
 // hand over the parameters, execute, close (also when the report is not there).
-Outcome runDatasheet(ApplicationState& state, const DatasheetInputs& inputs,
+Outcome runDatasheet(SelectionSession& session, const DatasheetInputs& inputs,
                      const std::function<bool(ReportEngine&)>& execute, QString* error)
 {
     ReportParameters parameters;
     try {
         // The details were shown with their messages already; the datasheet adds none.
         DiscardingMessageSink sink;
-        parameters = unitDatasheetParameters(state, inputs, sink);
+        parameters = session.datasheetParameters(inputs, sink);
     } catch (const DatasheetError& fault) {
         *error = QString::fromUtf8(fault.what());
         return Outcome::Failed;
     }
+    const QString layout = datasheetLayoutPath(session.workspace().dataFolder());
     ReportEngine engine;
-    if (!engine.openProject(datasheetLayoutPath(state))) {
+    if (!engine.openProject(layout)) {
         *error = engine.errorText();
         return Outcome::Failed;
     }
@@ -43,7 +45,7 @@ Outcome runDatasheet(ApplicationState& state, const DatasheetInputs& inputs,
                                              static_cast<qsizetype>(kDatasheetReportName.size()));
     if (!engine.selectReport(report)) {
         *error = QStringLiteral("The report layout file %1 has no report \"%2\".")
-                     .arg(QDir::toNativeSeparators(datasheetLayoutPath(state)), report);
+                     .arg(QDir::toNativeSeparators(layout), report);
         engine.closeProject();
         return Outcome::NoReport;
     }
@@ -82,22 +84,22 @@ std::string datasheetDate()
     return locale.toString(QDate::currentDate(), format).toStdString();
 }
 
-QString datasheetLayoutPath(const ApplicationState& state)
+QString datasheetLayoutPath(const std::filesystem::path& dataFolder)
 {
-    const auto path = state.programDir / std::string(kDatasheetLayoutFile);
+    const auto path = dataFolder / std::string(kDatasheetLayoutFile);
     return QString::fromStdString(path.string());
 }
 
-void previewUnitDatasheet(QWidget* parent, ApplicationState& state,
+void previewUnitDatasheet(QWidget* parent, SelectionSession& session,
                           const AdditionalAccessoryChoices& choices)
 {
     DatasheetInputs inputs;
-    inputs.language = state.languages.currentLanguage();
+    inputs.language = session.languages().currentLanguage();
     inputs.date = datasheetDate();
     inputs.accessories = choices;
     QString error;
     const Outcome outcome = runDatasheet(
-        state, inputs,
+        session, inputs,
         [parent](ReportEngine& engine) {
             engine.executeToPreview(parent);
             return true;
@@ -107,7 +109,7 @@ void previewUnitDatasheet(QWidget* parent, ApplicationState& state,
         QMessageBox::warning(parent, QStringLiteral("KelvoSoftware"), error);
 }
 
-bool writeUnitDatasheetPdf(ApplicationState& state, const AdditionalAccessoryChoices& choices,
+bool writeUnitDatasheetPdf(SelectionSession& session, const AdditionalAccessoryChoices& choices,
                            int language, const QString& path, QString* error)
 {
     DatasheetInputs inputs;
@@ -116,7 +118,8 @@ bool writeUnitDatasheetPdf(ApplicationState& state, const AdditionalAccessoryCho
     inputs.accessories = choices;
     QString fault;
     const Outcome outcome = runDatasheet(
-        state, inputs, [&path](ReportEngine& engine) { return engine.executeToPdf(path); }, &fault);
+        session, inputs, [&path](ReportEngine& engine) { return engine.executeToPdf(path); },
+        &fault);
     if (error)
         *error = fault;
     return outcome == Outcome::Done;

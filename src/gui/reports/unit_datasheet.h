@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <filesystem>
 #include <string>
 
 #include "core/reports/datasheet_parameters.h"
@@ -9,7 +10,7 @@ class QWidget;
 
 namespace kelvo
 {
-struct ApplicationState;
+class SelectionSession;
 }
 
 namespace kelvo::gui
@@ -23,18 +24,18 @@ AdditionalAccessoryChoices accessoryChoicesOf(const AccessoryGroup& group);
 // Today's date in the short numeric form of the user's regional settings.
 std::string datasheetDate();
 
-// The layout file of the datasheet: programDir / "Raport1.rav".
-QString datasheetLayoutPath(const ApplicationState& state);
+// The layout file of the datasheet in the data folder: "Raport1.rav".
+QString datasheetLayoutPath(const std::filesystem::path& dataFolder);
 
-// The datasheet of the chosen unit in the current language, in a preview from which it is
-// printed or saved as PDF. A missing layout file or no chosen unit is reported in a message
-// box; a layout without the datasheet report shows nothing.
-void previewUnitDatasheet(QWidget* parent, ApplicationState& state,
+// The datasheet of the session's chosen unit in the current language, in a preview from which
+// it is printed or saved as PDF. A missing layout file or no chosen unit is reported in a
+// message box; a layout without the datasheet report shows nothing.
+void previewUnitDatasheet(QWidget* parent, SelectionSession& session,
                           const AdditionalAccessoryChoices& choices);
 
 // The datasheet of the chosen unit in `language` (1 .. 5) written to a PDF file without any
 // window. False with `error` set when nothing was written.
-bool writeUnitDatasheetPdf(ApplicationState& state, const AdditionalAccessoryChoices& choices,
+bool writeUnitDatasheetPdf(SelectionSession& session, const AdditionalAccessoryChoices& choices,
                            int language, const QString& path, QString* error);
 
 } // namespace kelvo::gui

@@ -7,7 +7,7 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 
-#include "core/app/application_state.h"
+#include "core/app/language_table.h"
 #include "core/selection/window_captions.h"
 #include "gui/ui/language_text.h"
 #include "gui/ui/qt_text.h"
@@ -59,12 +59,12 @@ class BoxCaption : public QLabel
 
 } // namespace
 
-AccessoryGroup::AccessoryGroup(Kind kind, const ApplicationState& state, QWidget* parent)
+AccessoryGroup::AccessoryGroup(Kind kind, const LanguageTable& languages, QWidget* parent)
     : QGroupBox(parent), kind_(kind)
 {
     const AccessoryGroupCaption& group = design(kind);
     setObjectName(fromUtf8Text(group.groupName));
-    setTitle(languageText(state, group.entry));
+    setTitle(languageText(languages, group.entry));
     const bool standard = kind == Kind::StandardBase || kind == Kind::StandardBox;
 
     auto* grid = new QGridLayout(this);
@@ -73,7 +73,7 @@ AccessoryGroup::AccessoryGroup(Kind kind, const ApplicationState& state, QWidget
     int row = 0;
     for (const AccessoryLineCaption& d : group.lines) {
         AccessoryLine line;
-        const QString caption = languageText(state, d.entry);
+        const QString caption = languageText(languages, d.entry);
         line.box = new QCheckBox(this);
         line.box->setObjectName(fromUtf8Text(d.boxName));
         line.box->setAccessibleName(caption);
@@ -92,7 +92,7 @@ AccessoryGroup::AccessoryGroup(Kind kind, const ApplicationState& state, QWidget
             line.quantity->setObjectName(fromUtf8Text(d.quantityName));
             line.quantity->setValidator(new QIntValidator(0, 999, line.quantity));
             line.quantity->setMaximumWidth(36);
-            line.unitLabel = new QLabel(languageText(state, d.unitLabelEntry), this);
+            line.unitLabel = new QLabel(languageText(languages, d.unitLabelEntry), this);
             line.unitLabel->setObjectName(fromUtf8Text(d.unitLabelName));
             grid->addWidget(line.quantity, row, 2, Qt::AlignTop);
             grid->addWidget(line.unitLabel, row, 3, Qt::AlignTop);

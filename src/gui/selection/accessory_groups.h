@@ -11,7 +11,7 @@ class QLineEdit;
 
 namespace kelvo
 {
-struct ApplicationState;
+class LanguageTable;
 }
 
 namespace kelvo::gui
@@ -35,7 +35,7 @@ class AccessoryGroup : public QGroupBox
   public:
     enum class Kind { StandardBase, AdditionalBase, StandardBox, AdditionalBox };
 
-    AccessoryGroup(Kind kind, const ApplicationState& state, QWidget* parent = nullptr);
+    AccessoryGroup(Kind kind, const LanguageTable& languages, QWidget* parent = nullptr);
 
     [[nodiscard]] Kind kind() const { return kind_; }
     [[nodiscard]] const std::vector<AccessoryLine>& lines() const { return lines_; }

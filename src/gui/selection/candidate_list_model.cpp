@@ -2,6 +2,8 @@
 
 #include <QColor>
 
+#include "core/app/language_table.h"
+#include "core/selection/candidate_columns.h"
 #include "core/selection/candidate_list.h"
 #include "gui/ui/qt_text.h"
 
@@ -17,16 +19,17 @@ const QColor kOutsideEnvelopeRow{228, 222, 246};
 
 } // namespace
 
-CandidateListModel::CandidateListModel(const CandidateList& list, QObject* parent)
-    : CoreTableModel(parent), list_(list)
+CandidateListModel::CandidateListModel(const CandidateList& list, const LanguageTable& languages,
+                                       QObject* parent)
+    : CoreTableModel(parent), list_(list), languages_(languages),
+      columns_(candidateColumns(CandidateOutput::Window))
 {
     refresh();
 }
 
-void CandidateListModel::setHeaders(const QStringList& headers)
+void CandidateListModel::applyLanguage()
 {
-    headers_ = headers;
-    emit headerDataChanged(Qt::Horizontal, 0, ColumnCount - 1);
+    emit headerDataChanged(Qt::Horizontal, 0, columnCount() - 1);
 }
 
 int CandidateListModel::currentRowCount() const
@@ -36,30 +39,20 @@ int CandidateListModel::currentRowCount() const
 
 int CandidateListModel::columnCount(const QModelIndex& parent) const
 {
-    return parent.isValid() ? 0 : ColumnCount;
+    return parent.isValid() ? 0 : static_cast<int>(columns_.size());
 }
 
 QVariant CandidateListModel::data(const QModelIndex& index, int role) const
 {
     const Candidate* c = list_.row(index.row() + 1);
-    if (!c || !index.isValid())
+    if (!c || !index.isValid() || index.column() >= columnCount())
         return role == UnitIndexRole || role == ListRowRole ? QVariant(0) : QVariant();
+    const CandidateColumn& column = *columns_[static_cast<std::size_t>(index.column())];
     switch (role) {
     case Qt::DisplayRole:
-        switch (index.column()) {
-        case Position:
-            return QString::number(index.row() + 1);
-        case Unit:
-            return fromCatalogueText(c->unitName.view());
-        case Capacity:
-            return QString::fromStdString(c->capacityText + c->mark + c->envelopeMark);
-        case Power:
-            return QString::fromStdString(c->powerText + c->mark + c->envelopeMark);
-        default:
-            return {};
-        }
+        return fromUtf8Text(column.cell(*c, index.row() + 1, CandidateOutput::Window).shown());
     case Qt::TextAlignmentRole:
-        if (index.column() >= Capacity)
+        if (column.rightAligned)
             return QVariant::fromValue(Qt::Alignment(Qt::AlignRight | Qt::AlignVCenter));
         return {};
     case Qt::BackgroundRole:
@@ -86,9 +79,10 @@ QVariant CandidateListModel::data(const QModelIndex& index, int role) const
 QVariant CandidateListModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 ||
-        section >= headers_.size())
+        section >= columnCount())
         return {};
-    return headers_[section];
+    return fromUtf8Text(columns_[static_cast<std::size_t>(section)]->headerIn(
+        CandidateOutput::Window, languages_, languages_.currentLanguage()));
 }
 
 } // namespace kelvo::gui

@@ -1,32 +1,34 @@
 #pragma once
 
-#include <QStringList>
+#include <vector>
 
 #include "gui/ui/core_table_model.h"
 
 namespace kelvo
 {
+struct CandidateColumn;
 struct CandidateList;
-}
+class LanguageTable;
+} // namespace kelvo
 
 namespace kelvo::gui
 {
 
-// The candidate list "StringGrid1": position, unit, capacity and power of every listed unit.
-// An empty list shows one blank row, as the window always has a data row.
+// The candidate list "StringGrid1": the window's columns of kCandidateColumns for every listed
+// unit. An empty list shows one blank row, as the window always has a data row.
 class CandidateListModel : public CoreTableModel
 {
     Q_OBJECT
   public:
-    enum Column { Position, Unit, Capacity, Power, ColumnCount };
     enum Role {
         UnitIndexRole = Qt::UserRole + 1, // the unit's index in the catalogue, 0 on a blank row
         ListRowRole,                      // the row's number 1 .., 0 on a blank row
     };
 
-    CandidateListModel(const CandidateList& list, QObject* parent);
+    CandidateListModel(const CandidateList& list, const LanguageTable& languages, QObject* parent);
 
-    void setHeaders(const QStringList& headers);
+    // The headers follow the language table's current language.
+    void applyLanguage();
 
     int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
@@ -37,7 +39,8 @@ class CandidateListModel : public CoreTableModel
 
   private:
     const CandidateList& list_;
-    QStringList headers_;
+    const LanguageTable& languages_;
+    std::vector<const CandidateColumn*> columns_;
 };
 
 } // namespace kelvo::gui

@@ -2,14 +2,14 @@
 
 #include <QPainter>
 
-#include "core/app/application_state.h"
+#include "core/workspace/workspace.h"
 #include "gui/editor/chart_painter.h"
 
 namespace kelvo::gui
 {
 
-EnvelopeChartPage::EnvelopeChartPage(const ApplicationState& state, QWidget* parent)
-    : QWidget(parent), state_(state)
+EnvelopeChartPage::EnvelopeChartPage(const Workspace& workspace, QWidget* parent)
+    : QWidget(parent), workspace_(workspace)
 {
     setObjectName("EnvelopeChart");
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
@@ -41,7 +41,7 @@ void EnvelopeChartPage::paintEvent(QPaintEvent*)
     painter.fillRect(rect(), Qt::white);
     if (view_)
         paintChart(painter,
-                   drawUnitEnvelope(*view_, width(), height(), state_.displayDecimalSeparator));
+                   drawUnitEnvelope(*view_, width(), height(), workspace_.displaySeparator()));
 }
 
 } // namespace kelvo::gui

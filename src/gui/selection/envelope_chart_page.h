@@ -7,7 +7,7 @@
 
 namespace kelvo
 {
-struct ApplicationState;
+class Workspace;
 }
 
 namespace kelvo::gui
@@ -20,7 +20,7 @@ class EnvelopeChartPage : public QWidget
 {
     Q_OBJECT
   public:
-    EnvelopeChartPage(const ApplicationState& state, QWidget* parent = nullptr);
+    EnvelopeChartPage(const Workspace& workspace, QWidget* parent = nullptr);
 
     void show(const UnitEnvelopeView& view);
     void clearRangePoints();
@@ -33,7 +33,7 @@ class EnvelopeChartPage : public QWidget
     void paintEvent(QPaintEvent* event) override;
 
   private:
-    const ApplicationState& state_;
+    const Workspace& workspace_;
     std::optional<UnitEnvelopeView> view_;
 };
 

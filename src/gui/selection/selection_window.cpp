@@ -25,16 +25,14 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "core/app/application_state.h"
+#include "core/app/language_table.h"
 #include "core/app/message_sink.h"
 #include "core/app/own_texts.h"
 #include "core/catalogue/catalogue_files.h"
 #include "core/io/file_io.h"
 #include "core/selection/candidate_list.h"
-#include "core/selection/capacity_search.h"
 #include "core/selection/selection_export.h"
 #include "core/selection/selection_feedback.h"
-#include "core/selection/selection_session.h"
 #include "core/selection/unit_details.h"
 #include "core/selection/window_captions.h"
 #include "core/spreadsheet/first_row_cells.h"
@@ -76,8 +74,10 @@ QWidget* inputRow(QGroupBox* box, QWidget* input, const char* unit)
 
 } // namespace
 
-SelectionWindow::SelectionWindow(ApplicationState& state, UnitFamily family, QWidget* parent)
-    : QWidget(parent, Qt::Window), state_(state), family_(family)
+SelectionWindow::SelectionWindow(Workspace& workspace, const LanguageTable& languages,
+                                 UnitFamily family, QWidget* parent)
+    : QWidget(parent, Qt::Window),
+      session_(std::make_unique<SelectionSession>(workspace, languages, family)), family_(family)
 {
     setObjectName("TForm5");
     setWindowTitle("KelvoSoftware");
@@ -106,7 +106,7 @@ SelectionWindow::SelectionWindow(ApplicationState& state, UnitFamily family, QWi
     content->setObjectName("SelectionContent");
     content->setAutoFillBackground(true);
     content->setPalette(p);
-    details_ = new UnitDetailsView(state_, content);
+    details_ = new UnitDetailsView(*session_, content);
     auto* bottom = new QHBoxLayout;
     auto* lowerLeft = new QVBoxLayout;
     lowerLeft->addWidget(details_->dimensionsGroup());
@@ -144,6 +144,14 @@ SelectionWindow::SelectionWindow(ApplicationState& state, UnitFamily family, QWi
 
     setTabOrder();
     fitIntoScreen();
+    session_->subscribe(*this);
+}
+
+SelectionWindow::~SelectionWindow()
+{
+    session_->unsubscribe(*this);
+    // The models and panels read the session's list and details: they go before it does.
+    qDeleteAll(findChildren<QObject*>(Qt::FindDirectChildrenOnly));
 }
 
 void SelectionWindow::fitIntoScreen()
@@ -210,8 +218,8 @@ QWidget* SelectionWindow::buildFilters()
     auto* column = new QWidget(this);
     auto* layout = new QVBoxLayout(column);
     layout->setContentsMargins(0, 0, 0, 0);
-    const auto fill = [&](QGroupBox*& box, std::string_view name, std::vector<FilterBox>& boxes,
-                          const auto& options, auto& ticks) {
+    const auto fill = [&](QGroupBox*& box, std::string_view name, SelectionFilter filter,
+                          const auto& options) {
         box = group(name, column);
         auto* inner = new QVBoxLayout(box);
         inner->setContentsMargins(6, 2, 6, 4);
@@ -219,15 +227,14 @@ QWidget* SelectionWindow::buildFilters()
         for (std::size_t i = 0; i < options.size(); ++i) {
             auto* check = new QCheckBox(box);
             check->setObjectName(fromUtf8Text(options[i].objectName));
-            boxes.push_back({check, options[i].captionEntry, &ticks[i]});
+            filterBoxes_.push_back({check, options[i].captionEntry, filter, options[i].value});
             inner->addWidget(check);
         }
         layout->addWidget(box);
     };
-    SelectionState& s = state_.selection;
-    fill(kindGroup_, kKindFilterGroup, filterBoxes_, kSelectionKindFilter, s.kinds);
-    fill(brandGroup_, kBrandFilterGroup, filterBoxes_, kSelectionBrandFilter, s.brands);
-    fill(versionGroup_, kVersionFilterGroup, filterBoxes_, kSelectionVersionFilter, s.versions);
+    fill(kindGroup_, kKindFilterGroup, SelectionFilter::Kind, kSelectionKindFilter);
+    fill(brandGroup_, kBrandFilterGroup, SelectionFilter::Brand, kSelectionBrandFilter);
+    fill(versionGroup_, kVersionFilterGroup, SelectionFilter::Version, kSelectionVersionFilter);
     versionGroup_->setVisible(family_ == UnitFamily::Base);
     insideEnvelopeBox_ = new QCheckBox(column);
     insideEnvelopeBox_->setObjectName("InsideEnvelopeOnly");
@@ -238,7 +245,7 @@ QWidget* SelectionWindow::buildFilters()
 
 QWidget* SelectionWindow::buildList()
 {
-    candidates_ = new CandidateListModel(state_.selection.candidates, this);
+    candidates_ = new CandidateListModel(session_->state().candidates, session_->languages(), this);
     candidateGrid_ = new CandidateListView(this);
     candidateGrid_->setObjectName("StringGrid1");
     candidateGrid_->setModel(candidates_);
@@ -282,7 +289,7 @@ QWidget* SelectionWindow::buildAccessories()
     const bool base = family_ == UnitFamily::Base;
     for (auto kind : {AccessoryGroup::Kind::StandardBase, AccessoryGroup::Kind::AdditionalBase,
                       AccessoryGroup::Kind::StandardBox, AccessoryGroup::Kind::AdditionalBox}) {
-        auto* g = new AccessoryGroup(kind, state_, pages);
+        auto* g = new AccessoryGroup(kind, session_->languages(), pages);
         accessoryGroups_.push_back(g);
         const bool baseGroup = kind == AccessoryGroup::Kind::StandardBase ||
                                kind == AccessoryGroup::Kind::AdditionalBase;
@@ -310,7 +317,7 @@ QWidget* SelectionWindow::buildButtons()
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
     const auto art = [this](const char* name) {
-        return QString::fromStdString((state_.programDir / "art" / name).string());
+        return QString::fromStdString((session_->workspace().dataFolder() / "art" / name).string());
     };
     exitButton_ = new PictureButton("Panel10", "Image3", art("exit.svg"), row);
     datasheetButton_ = new PictureButton("Panel41", "Image4", art("datasheet.svg"), row);
@@ -336,7 +343,7 @@ void SelectionWindow::open()
     DistinctMessageSink sink;
     try {
         ProgressScope progress(this);
-        openSelection(state_, family_, sink, progress.reporter());
+        session_->open(sink, progress.reporter());
     } catch (const CatalogueFileError& error) {
         show();
         presentMessages_(
@@ -347,15 +354,13 @@ void SelectionWindow::open()
     fillInputLists();
     connectInputs();
     applyCaptions();
-    showList();
-    showLoadNotes(statusBar_, state_);
     show();
     report(sink);
 }
 
 void SelectionWindow::fillInputLists()
 {
-    const char separator = state_.displayDecimalSeparator;
+    const char separator = session_->workspace().displaySeparator();
     evaporatingChoices_ = evaporatingTemperatureChoices();
     ambientChoices_ = ambientTemperatureChoices();
     for (const std::string& text : choiceTexts(evaporatingChoices_, separator))
@@ -364,9 +369,9 @@ void SelectionWindow::fillInputLists()
         ambientBox_->addItem(QString::fromStdString(text));
     evaporatingBox_->setCurrentIndex(kDefaultEvaporatingChoice);
     ambientBox_->setCurrentIndex(kDefaultAmbientChoice);
-    for (int i = 1; i < kRefrigerantNameCount; ++i)
-        refrigerantBox_->addItem(fromCatalogueText(state_.refrigerant.refrigerantNames[i].view()));
-    refrigerantBox_->setCurrentIndex(0);
+    for (const std::string& name : session_->workspace().refrigerants().selectionNames())
+        refrigerantBox_->addItem(fromCatalogueText(name));
+    refrigerantBox_->setCurrentText(fromCatalogueText(session_->refrigerant()));
 }
 
 void SelectionWindow::connectInputs()
@@ -377,28 +382,30 @@ void SelectionWindow::connectInputs()
             &SelectionWindow::changeTemperatures);
     connect(ambientBox_, &QComboBox::currentIndexChanged, this,
             &SelectionWindow::changeTemperatures);
+    const SelectionInputs& shown = session_->state();
     for (const FilterBox& filter : filterBoxes_) {
-        filter.box->setChecked(*filter.tick);
-        connect(filter.box, &QCheckBox::toggled, this,
-                [this, filter] { changeFilter(filter.box, *filter.tick); });
+        const bool ticked = filter.group == SelectionFilter::Kind    ? shown.kind(filter.value)
+                            : filter.group == SelectionFilter::Brand ? shown.brand(filter.value)
+                                                                     : shown.version(filter.value);
+        filter.box->setChecked(ticked);
+        connect(filter.box, &QCheckBox::toggled, this, [this, filter](bool checked) {
+            changeFilter(filter.group, filter.value, checked);
+        });
     }
-    insideEnvelopeBox_->setChecked(state_.selection.insideEnvelopeOnly);
+    insideEnvelopeBox_->setChecked(shown.insideEnvelopeOnly);
     connect(insideEnvelopeBox_, &QCheckBox::toggled, this,
-            [this] { changeFilter(insideEnvelopeBox_, state_.selection.insideEnvelopeOnly); });
+            &SelectionWindow::changeInsideEnvelopeOnly);
 }
 
 void SelectionWindow::applyCaptions()
 {
+    const LanguageTable& languages = session_->languages();
     for (const FilterBox& filter : filterBoxes_)
-        filter.box->setText(languageText(state_, filter.captionEntry));
-    const int language = state_.languages.currentLanguage();
+        filter.box->setText(languageText(languages, filter.captionEntry));
+    const int language = languages.currentLanguage();
     insideEnvelopeBox_->setText(fromUtf8Text(ownText(OwnText::OnlyInsideEnvelope, language)));
     exportButton_->setHint(fromUtf8Text(ownText(OwnText::ExportHint, language)));
-    const auto headers = candidateListHeaders(state_.languages, state_.languages.currentLanguage());
-    QStringList labels;
-    for (const auto& header : headers)
-        labels << fromUtf8Text(header);
-    candidates_->setHeaders(labels);
+    candidates_->applyLanguage();
     details_->applyCaptions();
 }
 
@@ -407,12 +414,9 @@ void SelectionWindow::changeRefrigerant()
     DistinctMessageSink sink;
     {
         ProgressScope progress(this);
-        kelvo::changeRefrigerant(state_, toCatalogueText(refrigerantBox_->currentText()), sink,
-                                 progress.reporter());
+        session_->chooseRefrigerant(toCatalogueText(refrigerantBox_->currentText()), sink,
+                                    progress.reporter());
     }
-    showList();
-    followChosenUnitAfterRebuild();
-    showLoadNotes(statusBar_, state_);
     report(sink);
 }
 
@@ -422,49 +426,56 @@ void SelectionWindow::changeTemperatures()
     const int a = ambientBox_->currentIndex();
     if (e < 0 || a < 0)
         return;
-    state_.selection.evaporatingTemperature = evaporatingChoices_[static_cast<std::size_t>(e)];
-    state_.selection.ambientTemperature = ambientChoices_[static_cast<std::size_t>(a)];
-    rebuildList();
+    DistinctMessageSink sink;
+    {
+        ProgressScope progress(this);
+        session_->setTemperatures(evaporatingChoices_[static_cast<std::size_t>(e)],
+                                  ambientChoices_[static_cast<std::size_t>(a)], sink,
+                                  progress.reporter());
+    }
+    report(sink);
 }
 
-void SelectionWindow::changeFilter(QCheckBox* box, bool& flag)
-{
-    flag = box->isChecked();
-    rebuildList();
-}
-
-void SelectionWindow::rebuildList()
+void SelectionWindow::changeFilter(SelectionFilter group, std::string_view value, bool ticked)
 {
     DistinctMessageSink sink;
     {
         ProgressScope progress(this);
-        rebuildCandidateList(state_, sink, progress.reporter());
+        session_->setFilter(group, value, ticked, sink, progress.reporter());
     }
-    showList();
-    followChosenUnitAfterRebuild();
     report(sink);
 }
 
-// The unit shown before is chosen again when the new list holds it, so its details follow
-// the inputs; otherwise they are greyed out as belonging to the previous inputs.
-void SelectionWindow::followChosenUnitAfterRebuild()
+void SelectionWindow::changeInsideEnvelopeOnly(bool only)
 {
     DistinctMessageSink sink;
-    if (followChosenUnit(state_, sink) && state_.selection.selectedRow) {
-        {
-            const QScopedValueRollback guard(choosing_, true);
-            candidateGrid_->selectRow(*state_.selection.selectedRow - 1);
-        }
-        showDetails();
-    } else {
-        showOutdatedDetails(detailsOutdated(state_.selection));
+    {
+        ProgressScope progress(this);
+        session_->setInsideEnvelopeOnly(only, sink, progress.reporter());
     }
     report(sink);
+}
+
+// After a rebuild the unit shown before is chosen again when the new list holds it, so its
+// details follow the inputs; otherwise they are greyed out as belonging to the previous inputs.
+void SelectionWindow::selectionChanged(const SelectionChange& change)
+{
+    if (change.list)
+        showList();
+    if (change.details) {
+        showChosenRow();
+        showDetails();
+    } else if (change.list) {
+        showOutdatedDetails(detailsOutdated(session_->state()));
+    }
+    if (change.loads)
+        showLoadNotes(statusBar_, session_->workspace(), session_->refrigerant());
 }
 
 void SelectionWindow::showOutdatedDetails(bool outdated)
 {
-    outdatedNote_->setText(fromUtf8Text(outdatedDetailsNote(state_.languages.currentLanguage())));
+    outdatedNote_->setText(
+        fromUtf8Text(outdatedDetailsNote(session_->languages().currentLanguage())));
     outdatedNote_->setVisible(outdated);
     details_->pages()->setEnabled(!outdated);
     details_->dimensionsGroup()->setEnabled(!outdated);
@@ -483,42 +494,39 @@ void SelectionWindow::listCurrentRowChanged(const QModelIndex& current)
 void SelectionWindow::showList()
 {
     candidates_->refresh();
-    candidateGrid_->setEnabled(state_.selection.candidates.enabled());
+    candidateGrid_->setEnabled(session_->state().candidates.enabled());
     details_->clearRangeTables();
-    const QString hint = fromUtf8Text(emptyListHint(state_, state_.languages.currentLanguage()));
+    const QString hint =
+        fromUtf8Text(emptyListHint(*session_, session_->languages().currentLanguage()));
     emptyListHint_->setText(hint);
     emptyListHint_->setVisible(!hint.isEmpty());
 }
 
+void SelectionWindow::showChosenRow()
+{
+    if (const auto row = session_->state().selectedRow) {
+        const QScopedValueRollback guard(choosing_, true);
+        candidateGrid_->selectRow(*row - 1);
+    }
+}
+
 void SelectionWindow::chooseRow(int row)
 {
-    const CandidateList& list = state_.selection.candidates;
+    const CandidateList& list = session_->state().candidates;
     if (row < 1 || row > static_cast<int>(list.rows.size()))
         return;
     DistinctMessageSink sink;
-    showUnitDetails(state_, row, sink);
-    {
-        const QScopedValueRollback guard(choosing_, true);
-        candidateGrid_->selectRow(row - 1);
-    }
-    showDetails();
+    session_->chooseRow(row, sink);
     report(sink);
 }
 
 void SelectionWindow::searchCapacity()
 {
     DistinctMessageSink sink;
-    const bool changed =
-        selectByCapacity(state_, toCatalogueText(requiredCapacityEdit_->text()), sink);
-    if (changed && state_.selection.selectedRow) {
-        {
-            const QScopedValueRollback guard(choosing_, true);
-            candidateGrid_->selectRow(*state_.selection.selectedRow - 1);
-        }
-        showDetails();
-    }
     const std::string required = toCatalogueText(requiredCapacityEdit_->text());
-    if (const auto note = capacitySearchNote(state_, required, state_.languages.currentLanguage()))
+    session_->selectByCapacity(required, sink);
+    const int language = session_->languages().currentLanguage();
+    if (const auto note = capacitySearchNote(*session_, required, language))
         statusBar_->showMessage(fromUtf8Text(*note), 15000);
     else
         statusBar_->clearMessage();
@@ -527,9 +535,9 @@ void SelectionWindow::searchCapacity()
 
 void SelectionWindow::showDetails()
 {
-    if (!state_.selection.details)
+    if (!session_->state().details)
         return;
-    const UnitDetails& d = *state_.selection.details;
+    const UnitDetails& d = *session_->state().details;
     details_->show(d);
     showOutdatedDetails(false);
     for (AccessoryGroup* g : accessoryGroups_) {
@@ -543,8 +551,9 @@ void SelectionWindow::showDetails()
 void SelectionWindow::printDatasheet()
 {
     // A datasheet prints one unit at the inputs shown.
-    if (!state_.selection.details || detailsOutdated(state_.selection)) {
-        presentMessages_({fromUtf8Text(chooseUnitNote(state_.languages.currentLanguage()))});
+    const SelectionState& selection = session_->state();
+    if (!selection.details || detailsOutdated(selection)) {
+        presentMessages_({fromUtf8Text(chooseUnitNote(session_->languages().currentLanguage()))});
         return;
     }
     const bool base = family_ == UnitFamily::Base;
@@ -552,28 +561,28 @@ void SelectionWindow::printDatasheet()
         base ? AccessoryGroup::Kind::AdditionalBase : AccessoryGroup::Kind::AdditionalBox;
     for (const AccessoryGroup* g : accessoryGroups_)
         if (g->kind() == additional)
-            previewUnitDatasheet(this, state_, accessoryChoicesOf(*g));
+            previewUnitDatasheet(this, *session_, accessoryChoicesOf(*g));
 }
 
 // The list and, when the details belong to the inputs shown, the unit's range tables.
 void SelectionWindow::exportFigures()
 {
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const SelectionState& selection = session_->state();
     const QString name = QStringLiteral("%1 %2 %3.xlsx")
-                             .arg(fromCatalogueText(state_.currentRefrigerant))
-                             .arg(state_.selection.evaporatingTemperature)
-                             .arg(state_.selection.ambientTemperature);
+                             .arg(fromCatalogueText(session_->refrigerant()))
+                             .arg(selection.evaporatingTemperature)
+                             .arg(selection.ambientTemperature);
     const auto file = chooseExportFile_(QDir(folder).filePath(name));
     if (!file)
         return;
-    const UnitDetails* details = state_.selection.details && !detailsOutdated(state_.selection)
-                                     ? &*state_.selection.details
-                                     : nullptr;
+    const UnitDetails* details =
+        selection.details && !detailsOutdated(selection) ? &*selection.details : nullptr;
     const ExportFormat format =
         file->endsWith(".csv", Qt::CaseInsensitive) ? ExportFormat::Csv : ExportFormat::Xlsx;
     try {
         writeSelectionExport(std::filesystem::path(QFile::encodeName(*file).data()),
-                             selectionExportCells(state_, true, details), format);
+                             selectionExportCells(*session_, true, details), format);
     } catch (const SpreadsheetError& error) {
         presentMessages_({fromUtf8Text(error.what())});
     } catch (const FileError& error) {

@@ -4,9 +4,12 @@
 #include <QStringList>
 #include <QWidget>
 #include <functional>
+#include <memory>
 #include <optional>
+#include <string_view>
 #include <vector>
 
+#include "core/selection/selection_session.h"
 #include "core/selection/selection_state.h"
 
 class QCheckBox;
@@ -19,8 +22,9 @@ class QTableView;
 
 namespace kelvo
 {
-struct ApplicationState;
 class DistinctMessageSink;
+class LanguageTable;
+class Workspace;
 } // namespace kelvo
 
 namespace kelvo::gui
@@ -32,12 +36,17 @@ class PictureButton;
 class UnitDetailsView;
 
 // The selection window: inputs and filters, the candidate list, the capacity search and the
-// chosen unit's details. Every figure comes from the core; this class only shows it.
-class SelectionWindow : public QWidget
+// chosen unit's details. Every figure comes from its selection session; this class only shows
+// it, refreshing what the session says changed.
+class SelectionWindow : public QWidget, private SelectionObserver
 {
     Q_OBJECT
   public:
-    SelectionWindow(ApplicationState& state, UnitFamily family, QWidget* parent = nullptr);
+    SelectionWindow(Workspace& workspace, const LanguageTable& languages, UnitFamily family,
+                    QWidget* parent = nullptr);
+    ~SelectionWindow() override;
+
+    [[nodiscard]] const SelectionSession& session() const { return *session_; }
 
     // Loads the catalogue, resets the inputs and builds the (empty) list, then shows the
     // window. A catalogue that cannot be loaded is reported and the window stays empty.
@@ -71,19 +80,20 @@ class SelectionWindow : public QWidget
 
     void changeRefrigerant();
     void changeTemperatures();
-    void changeFilter(QCheckBox* box, bool& flag);
-    void rebuildList();
+    void changeFilter(SelectionFilter group, std::string_view value, bool ticked);
+    void changeInsideEnvelopeOnly(bool only);
+    void selectionChanged(const SelectionChange& change) override;
     void showList();
+    void showChosenRow();
     void showDetails();
     void printDatasheet();
     void report(const DistinctMessageSink& sink);
     void listCurrentRowChanged(const QModelIndex& current);
-    void followChosenUnitAfterRebuild();
     void showOutdatedDetails(bool outdated);
     void setTabOrder();
     void fitIntoScreen();
 
-    ApplicationState& state_;
+    std::unique_ptr<SelectionSession> session_;
     UnitFamily family_;
     ExportChooser chooseExportFile_;
     MessagePresenter presentMessages_;
@@ -99,11 +109,12 @@ class SelectionWindow : public QWidget
     QGroupBox* kindGroup_ = nullptr;
     QGroupBox* brandGroup_ = nullptr;
     QGroupBox* versionGroup_ = nullptr;
-    // A filter check box, its caption and the tick it sets in the selection state.
+    // A filter check box, its caption and the option it ticks.
     struct FilterBox {
         QCheckBox* box;
         int captionEntry;
-        bool* tick;
+        SelectionFilter group;
+        std::string_view value;
     };
     std::vector<FilterBox> filterBoxes_; // kinds, brands, versions in their tables' order
     CandidateListModel* candidates_ = nullptr;

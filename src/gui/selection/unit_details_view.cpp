@@ -8,9 +8,10 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
-#include "core/app/application_state.h"
+#include "core/app/language_table.h"
 #include "core/app/own_texts.h"
 #include "core/selection/display_figures.h"
+#include "core/selection/selection_session.h"
 #include "core/selection/unit_details.h"
 #include "core/selection/unit_envelope.h"
 #include "core/selection/window_captions.h"
@@ -62,8 +63,8 @@ QString fromBytes(const std::string& text)
 
 } // namespace
 
-UnitDetailsView::UnitDetailsView(const ApplicationState& state, QWidget* parent)
-    : QObject(parent), state_(state), parent_(parent)
+UnitDetailsView::UnitDetailsView(const SelectionSession& session, QWidget* parent)
+    : QObject(parent), session_(session), parent_(parent)
 {
     pages_ = new QTabWidget(parent);
     pages_->setObjectName("PageControl1");
@@ -73,7 +74,7 @@ UnitDetailsView::UnitDetailsView(const ApplicationState& state, QWidget* parent)
         dataPages_.push_back(buildPage(*design));
         pages_->addTab(dataPages_.back().widget, QString());
     }
-    envelope_ = new EnvelopeChartPage(state_);
+    envelope_ = new EnvelopeChartPage(session_.workspace());
     pages_->addTab(envelope_, QString());
     pages_->setCurrentWidget(rangePage_);
     buildDimensions();
@@ -157,7 +158,7 @@ void UnitDetailsView::buildDimensions()
 
 void UnitDetailsView::applyCaptions()
 {
-    const auto text = [this](int entry) { return languageText(state_, entry); };
+    const auto text = [this](int entry) { return languageText(session_.languages(), entry); };
     for (const CaptionedControl& caption : kSelectionWindowCaptions) {
         QWidget* control = parent_->findChild<QWidget*>(fromUtf8Text(caption.objectName));
         if (auto* box = qobject_cast<QGroupBox*>(control))
@@ -168,7 +169,7 @@ void UnitDetailsView::applyCaptions()
     for (const Page& page : dataPages_)
         for (std::size_t i = 0; i < page.labels.size(); ++i)
             page.labels[i]->setText(text(page.design->lines[i].entry));
-    const int language = state_.languages.currentLanguage();
+    const int language = session_.languages().currentLanguage();
     pages_->setTabText(pages_->indexOf(envelope_),
                        fromUtf8Text(ownText(OwnText::EnvelopeTab, language)));
     legend_->setText(fromUtf8Text(markLegendLine(language)));
@@ -183,7 +184,7 @@ void UnitDetailsView::show(const UnitDetails& details)
     for (std::size_t i = 0; i < kDimensionFields.size(); ++i)
         dimensionPanels_[i]->setText(fromBytes(details.dimensions.*kDimensionFields[i].value));
     drawing_->load(details.drawing);
-    envelope_->show(unitEnvelopeView(state_, details));
+    envelope_->show(unitEnvelopeView(session_, details));
 }
 
 void UnitDetailsView::showRange(const RangeTables& range)

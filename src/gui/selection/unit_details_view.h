@@ -12,7 +12,7 @@ class QWidget;
 
 namespace kelvo
 {
-struct ApplicationState;
+class SelectionSession;
 struct UnitDetails;
 struct RangeTables;
 struct DetailPage;
@@ -31,7 +31,7 @@ class UnitDetailsView : public QObject
 {
     Q_OBJECT
   public:
-    UnitDetailsView(const ApplicationState& state, QWidget* parent);
+    UnitDetailsView(const SelectionSession& session, QWidget* parent);
 
     [[nodiscard]] QTabWidget* pages() const { return pages_; }
     [[nodiscard]] QGroupBox* dimensionsGroup() const { return dimensions_; }
@@ -55,7 +55,7 @@ class UnitDetailsView : public QObject
     void buildDimensions();
     void showRange(const RangeTables& range);
 
-    const ApplicationState& state_;
+    const SelectionSession& session_;
     QWidget* parent_;
     QTabWidget* pages_ = nullptr;
     QWidget* rangePage_ = nullptr;

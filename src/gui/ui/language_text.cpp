@@ -1,14 +1,14 @@
 #include "gui/ui/language_text.h"
 
-#include "core/app/application_state.h"
+#include "core/app/language_table.h"
 #include "gui/ui/qt_text.h"
 
 namespace kelvo::gui
 {
 
-QString languageText(const ApplicationState& state, int entry)
+QString languageText(const LanguageTable& languages, int entry)
 {
-    return fromUtf8Text(state.languages.text(entry));
+    return fromUtf8Text(languages.text(entry));
 }
 
 } // namespace kelvo::gui

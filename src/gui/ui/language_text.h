@@ -4,13 +4,13 @@
 
 namespace kelvo
 {
-struct ApplicationState;
+class LanguageTable;
 }
 
 namespace kelvo::gui
 {
 
-// Entry k of the language table in the current language.
-QString languageText(const ApplicationState& state, int entry);
+// Entry k of the language table in its current language.
+QString languageText(const LanguageTable& languages, int entry);
 
 } // namespace kelvo::gui

@@ -3,19 +3,19 @@
 #include <QLabel>
 #include <QStatusBar>
 #include <QStringList>
+#include <string>
+#include <vector>
 
-#include "core/app/application_state.h"
 #include "core/workspace/workspace.h"
 #include "gui/ui/qt_text.h"
 
 namespace kelvo::gui
 {
-
 namespace
 {
 
 void showNotes(QStatusBar* bar, const std::vector<std::string>& catalogueNotes,
-               const std::string& tableNote)
+               std::string_view tableNote)
 {
     auto* label = bar->findChild<QLabel*>("LoadNotes");
     QStringList notes;
@@ -37,11 +37,6 @@ void showNotes(QStatusBar* bar, const std::vector<std::string>& catalogueNotes,
 }
 
 } // namespace
-
-void showLoadNotes(QStatusBar* bar, const ApplicationState& state)
-{
-    showNotes(bar, state.catalogue.loadNotes, state.refrigerant.tableNote);
-}
 
 void showLoadNotes(QStatusBar* bar, const Workspace& workspace, std::string_view refrigerant)
 {
