@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "core/app/message_sink.h"
+#include "core/text/message_sink.h"
 
 namespace kelvo::bench
 {

@@ -2,12 +2,12 @@
 #include <memory>
 #include <string>
 
-#include "core/app/message_sink.h"
 #include "core/catalogue/catalogue_files.h"
+#include "core/chart/envelope_chart.h"
 #include "core/editor/balance_display.h"
 #include "core/editor/editor_grids.h"
 #include "core/editor/editor_session.h"
-#include "core/editor/envelope_chart.h"
+#include "core/text/message_sink.h"
 
 namespace
 {

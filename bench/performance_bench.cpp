@@ -4,32 +4,30 @@
 #include <random>
 #include <vector>
 
-#include "core/app/application_state.h"
-#include "core/app/message_sink.h"
-#include "core/app/state_evaluation.h"
 #include "core/catalogue/catalogue_files.h"
 #include "core/catalogue/lookups.h"
 #include "core/performance/balance_point.h"
 #include "core/refrigerant/table_loader.h"
+#include "core/text/message_sink.h"
 #include "core/text/numeric_text.h"
+#include "support/pair_bench.h"
 
 namespace
 {
 
 using namespace kelvo;
 
-std::unique_ptr<ApplicationState> sampleState(const char* refrigerant)
+std::unique_ptr<test::PairBench> sampleState(const char* refrigerant)
 {
-    auto state = std::make_unique<ApplicationState>();
+    auto state = std::make_unique<test::PairBench>();
     loadCatalogue(state->catalogue, KELVO_SOURCE_DATA_DIR);
-    initRefrigerantNames(state->refrigerant.refrigerantNames);
     state->currentRefrigerant = refrigerant;
-    loadRefrigerantTable(state->refrigerant, KELVO_SOURCE_DATA_DIR,
-                         refrigerantTableFileName(refrigerant));
+    test::loadRefrigerantTable(state->refrigerant, KELVO_SOURCE_DATA_DIR,
+                               test::refrigerantTableFileName(refrigerant));
     return state;
 }
 
-PairInputs unitInputs(const ApplicationState& state, int unitIndex, double to, double air)
+PairInputs unitInputs(const test::PairBench& state, int unitIndex, double to, double air)
 {
     const auto& unit = state.catalogue.units[unitIndex];
     PairInputs in;
@@ -53,7 +51,7 @@ void evaluateSampleUnit(benchmark::State& bench)
     DiscardingMessageSink sink;
     bool succeeded = false;
     for (auto _ : bench)
-        succeeded = evaluateWithState(*state, in, sink).succeeded();
+        succeeded = test::evaluateWithState(*state, in, sink).succeeded();
     if (!succeeded)
         bench.SkipWithError("the unit has no balance point");
     bench.counters["dT"] = state->refrigerant.result.condensingDeltaT;
@@ -69,7 +67,7 @@ void evaluateUntilTheLimit(benchmark::State& bench)
     in.heatFactor = 1000;
     DiscardingMessageSink sink;
     for (auto _ : bench)
-        benchmark::DoNotOptimize(evaluateWithState(*state, in, sink).gaveUp);
+        benchmark::DoNotOptimize(test::evaluateWithState(*state, in, sink).gaveUp);
 }
 BENCHMARK(evaluateUntilTheLimit)->Unit(benchmark::kMicrosecond);
 
@@ -84,15 +82,15 @@ void evaluateAllR404AUnits(benchmark::State& bench)
     DiscardingMessageSink sink;
     for (auto _ : bench)
         for (const auto& in : pairs)
-            benchmark::DoNotOptimize(evaluateWithState(*state, in, sink).ok);
+            benchmark::DoNotOptimize(test::evaluateWithState(*state, in, sink).ok);
     bench.SetItemsProcessed(bench.iterations() * static_cast<std::int64_t>(pairs.size()));
 }
 BENCHMARK(evaluateAllR404AUnits)->Unit(benchmark::kMicrosecond);
 
 template <bool Scan> void findVapourEnthalpy(benchmark::State& bench)
 {
-    RefrigerantData data;
-    loadRefrigerantTable(data, KELVO_SOURCE_DATA_DIR, "R404A.txt");
+    test::PairRefrigerant data;
+    test::loadRefrigerantTable(data, KELVO_SOURCE_DATA_DIR, "R404A.txt");
     std::mt19937 random(1);
     std::uniform_real_distribution<double> t(-50, 80);
     std::uniform_real_distribution<double> p(0.8, 9.6);

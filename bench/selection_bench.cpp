@@ -9,11 +9,11 @@
 #include "bench_catalogues.h"
 #include "rebuild_floor.h"
 
-#include "core/app/message_sink.h"
 #include "core/catalogue/lookups.h"
 #include "core/selection/candidate_list.h"
 #include "core/selection/unit_details.h"
 #include "core/selection/unit_point.h"
+#include "core/text/message_sink.h"
 #include "core/text/numeric_text.h"
 
 namespace

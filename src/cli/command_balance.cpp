@@ -13,10 +13,10 @@
 #include "cli/number_options.h"
 #include "cli/property_tables.h"
 #include "cli/text_table.h"
-#include "core/app/message_sink.h"
 #include "core/editor/balance_display.h"
 #include "core/editor/editor_session.h"
 #include "core/text/code_page.h"
+#include "core/text/message_sink.h"
 #include "core/workspace/workspace.h"
 
 namespace kelvo::cli

@@ -12,9 +12,9 @@
 #include "cli/command_error.h"
 #include "cli/selection_options.h"
 #include "cli/text_table.h"
-#include "core/app/message_sink.h"
-#include "core/reports/datasheet_parameters.h"
+#include "core/selection/datasheet_parameters.h"
 #include "core/selection/unit_details.h"
+#include "core/text/message_sink.h"
 #include "core/text/numeric_text.h"
 #include "core/text/untrusted_text.h"
 

@@ -10,11 +10,11 @@
 #include "cli/command_error.h"
 #include "cli/selection_options.h"
 #include "cli/text_table.h"
-#include "core/app/message_sink.h"
 #include "core/selection/display_figures.h"
 #include "core/selection/unit_details.h"
 #include "core/selection/window_captions.h"
 #include "core/text/code_page.h"
+#include "core/text/message_sink.h"
 
 namespace kelvo::cli
 {

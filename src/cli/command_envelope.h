@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "cli/commands.h"
-#include "core/editor/envelope_chart.h"
+#include "core/chart/envelope_chart.h"
 
 namespace kelvo::cli
 {

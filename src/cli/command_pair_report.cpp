@@ -17,7 +17,6 @@
 #include "cli/property_tables.h"
 #include "cli/refrigerant_option.h"
 #include "cli/text_table.h"
-#include "core/app/message_sink.h"
 #include "core/editor/editor_inputs.h"
 #include "core/io/file_io.h"
 #include "core/refrigerant/correlations.h"
@@ -26,6 +25,7 @@
 #include "core/reports/pair_report.h"
 #include "core/spreadsheet/first_row_cells.h"
 #include "core/spreadsheet/workbook_writer.h"
+#include "core/text/message_sink.h"
 #include "core/text/untrusted_text.h"
 
 namespace kelvo::cli

@@ -10,11 +10,11 @@
 #include "cli/number_options.h"
 #include "cli/selection_options.h"
 #include "cli/text_table.h"
-#include "core/app/message_sink.h"
 #include "core/selection/candidate_columns.h"
 #include "core/selection/candidate_list.h"
 #include "core/selection/selection_feedback.h"
 #include "core/text/code_page.h"
+#include "core/text/message_sink.h"
 
 namespace kelvo::cli
 {

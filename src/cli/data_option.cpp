@@ -45,12 +45,6 @@ std::filesystem::path dataFolder(const std::string& folder)
     return *dir;
 }
 
-void findFolder(ApplicationState& state, const std::string& folder)
-{
-    state.programDir = dataFolder(folder);
-    initRefrigerantNames(state.refrigerant.refrigerantNames);
-}
-
 // A catalogue that cannot be read is a failure, not a bad command line; a save cut short that
 // the load finished or undid is told once, on stderr.
 template <class Load> CatalogueLoad loaded(const Load& loadFiles)
@@ -64,11 +58,6 @@ template <class Load> CatalogueLoad loaded(const Load& loadFiles)
     if (!result.recovery.empty())
         std::cerr << "kelvo: " << result.recovery << "\n";
     return result;
-}
-
-template <class Load> void load(ApplicationState& state, const Load& loadFiles)
-{
-    state.editor.filesOnDisk = loaded(loadFiles).files;
 }
 
 std::unique_ptr<FolderLock> writerLock(const std::filesystem::path& folder)
@@ -102,21 +91,6 @@ std::unique_ptr<Workspace> openWorkspaceForWriting(const std::string& folder,
     lock = writerLock(workspace->dataFolder());
     files = loaded([&] { return workspace->loadCatalogue(*lock); }).files;
     return workspace;
-}
-
-void openCatalogue(ApplicationState& state, const std::string& folder)
-{
-    findFolder(state, folder);
-    load(state, [&] { return loadCatalogue(state.catalogue, state.programDir); });
-}
-
-std::unique_ptr<FolderLock> openCatalogueForWriting(ApplicationState& state,
-                                                    const std::string& folder)
-{
-    findFolder(state, folder);
-    std::unique_ptr<FolderLock> lock = writerLock(state.programDir);
-    load(state, [&] { return loadCatalogue(state.catalogue, state.programDir, *lock); });
-    return lock;
 }
 
 } // namespace kelvo::cli

@@ -4,7 +4,6 @@
 #include <memory>
 #include <string>
 
-#include "core/app/application_state.h"
 #include "core/io/folder_lock.h"
 #include "core/workspace/workspace.h"
 
@@ -27,15 +26,5 @@ std::unique_ptr<Workspace> openWorkspaceForWriting(const std::string& folder,
                                                    const RefrigerantRegistry& refrigerants,
                                                    std::unique_ptr<FolderLock>& lock,
                                                    CatalogueStamps& files);
-
-// Sets programDir from --data, $KELVO_DATA, the folder next to the program or the installed
-// share folder (findDataFolder), and loads the catalogue. Throws CommandError for a folder not
-// found, CommandFailure for a catalogue that cannot be read.
-void openCatalogue(ApplicationState& state, const std::string& folder);
-
-// The same holding the catalogue's writer lock from before the load until the lock returned
-// goes, so that no other program writes the catalogue in between.
-std::unique_ptr<FolderLock> openCatalogueForWriting(ApplicationState& state,
-                                                    const std::string& folder);
 
 } // namespace kelvo::cli

@@ -10,17 +10,6 @@
 namespace kelvo::cli
 {
 
-void loadPropertyTable(ApplicationState& state, const std::string& refrigerant)
-{
-    state.currentRefrigerant = refrigerant;
-    try {
-        loadRefrigerantTable(state.refrigerant, state.programDir,
-                             refrigerantTableFileName(refrigerant));
-    } catch (const FileError& error) {
-        throw CommandFailure("cannot load " + error.path().string() + ": " + error.reason());
-    }
-}
-
 void loadPropertyTable(Workspace& workspace, const std::string& refrigerant, const char* command,
                        std::ostream& err)
 {
@@ -32,12 +21,6 @@ void loadPropertyTable(Workspace& workspace, const std::string& refrigerant, con
     }
     if (!table->note.empty())
         err << "kelvo " << command << ": " << oneLine(table->note) << "\n";
-}
-
-void sayPropertyTableNote(const ApplicationState& state, const char* command, std::ostream& err)
-{
-    if (!state.refrigerant.tableNote.empty())
-        err << "kelvo " << command << ": " << oneLine(state.refrigerant.tableNote) << "\n";
 }
 
 void sayPropertyTableNote(const Workspace& workspace, const std::string& refrigerant,

@@ -9,10 +9,10 @@
 #include "cli/language_option.h"
 #include "cli/number_options.h"
 #include "cli/property_tables.h"
-#include "core/app/message_sink.h"
 #include "core/io/file_io.h"
 #include "core/selection/selection_export.h"
 #include "core/spreadsheet/first_row_cells.h"
+#include "core/text/message_sink.h"
 #include "core/text/untrusted_text.h"
 
 namespace kelvo::cli

@@ -5,10 +5,9 @@
 #include <vector>
 
 #include "cli/run_program.h"
-#include "core/app/application_state.h"
 #include "core/catalogue/catalogue_files.h"
+#include "core/chart/envelope_chart.h"
 #include "core/editor/editor_grids.h"
-#include "core/editor/envelope_chart.h"
 #include "core/text/code_page.h"
 
 namespace kelvo

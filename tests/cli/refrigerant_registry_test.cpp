@@ -55,7 +55,7 @@ TEST(RefrigerantEntries, AMadeUpEntryIsKnownEverywhere)
     const std::string data = test::sampleDataFolder().string();
 
     // Options and their help.
-    for (const char* command : {"pair", "pair-report", "balance", "list"})
+    for (const char* command : {"select", "details", "pair", "pair-report", "balance", "list"})
         EXPECT_NE(kelvo(refrigerants, {command, "--help"}).out.find("R999X"), std::string::npos)
             << command;
     const CommandRun listed = kelvo(

@@ -2,10 +2,10 @@
 #include <memory>
 #include <string>
 
-#include "core/app/message_sink.h"
 #include "core/catalogue/lookups.h"
 #include "core/editor/balance_display.h"
 #include "core/editor/editor_session.h"
+#include "core/text/message_sink.h"
 #include "support/temp_folder.h"
 #include "support/workspace_edits.h"
 

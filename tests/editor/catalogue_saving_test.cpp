@@ -2,11 +2,11 @@
 #include <gtest/gtest.h>
 #include <memory>
 
-#include "core/app/message_sink.h"
 #include "core/catalogue/catalogue_files.h"
 #include "core/catalogue/lookups.h"
 #include "core/editor/catalogue_saving.h"
 #include "core/editor/editor_session.h"
+#include "core/text/message_sink.h"
 #include "support/failing_file_system.h"
 #include "support/temp_folder.h"
 #include "support/workspace_edits.h"

@@ -3,11 +3,11 @@
 #include <set>
 #include <string>
 
-#include "core/app/message_sink.h"
 #include "core/editor/editor_filters.h"
 #include "core/editor/editor_grids.h"
 #include "core/editor/editor_inputs.h"
 #include "core/editor/editor_session.h"
+#include "core/text/message_sink.h"
 
 namespace kelvo
 {

@@ -5,10 +5,10 @@
 #include <memory>
 #include <string>
 
-#include "core/app/message_sink.h"
 #include "core/catalogue/lookups.h"
 #include "core/editor/editor_session.h"
 #include "core/editor/record_editor_session.h"
+#include "core/text/message_sink.h"
 #include "support/fresh_look.h"
 #include "support/temp_folder.h"
 
@@ -108,9 +108,8 @@ TEST_F(EditorFollowsChanges, EditUndoRedoDeleteMoveAndSwitch)
 TEST_F(EditorFollowsChanges, APairDisplayFollowsItsCondenser)
 {
     DiscardingMessageSink sink;
-    session.clickRow(EditorGrid::Compressors, rowListing(session.grid(EditorGrid::Compressors),
-                                                    compressor),
-                     0, sink);
+    session.clickRow(EditorGrid::Compressors,
+                     rowListing(session.grid(EditorGrid::Compressors), compressor), 0, sink);
     const auto condenser = session.grid(EditorGrid::Condensers).currentIndex();
     ASSERT_TRUE(condenser);
     auto record = session.openRecordEditor(EditorGrid::Condensers);

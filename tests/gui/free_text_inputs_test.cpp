@@ -11,7 +11,6 @@
 #include <filesystem>
 #include <memory>
 
-#include "core/app/application_state.h"
 #include "core/app/language_table.h"
 #include "core/workspace/workspace.h"
 #include "gui/editor/editor_window.h"
@@ -19,7 +18,6 @@
 #include "gui/selection/selection_window.h"
 #include "support/temp_folder.h"
 
-using kelvo::ApplicationState;
 using kelvo::EditorGrid;
 using kelvo::RowCommand;
 using kelvo::UnitFamily;

@@ -10,10 +10,10 @@
 #include <memory>
 
 #include "core/app/language_table.h"
-#include "core/app/message_sink.h"
 #include "core/selection/candidate_list.h"
 #include "core/selection/capacity_search.h"
 #include "core/selection/selection_session.h"
+#include "core/text/message_sink.h"
 #include "core/workspace/workspace.h"
 #include "gui/selection/selection_window.h"
 #include "gui/ui/picture_button.h"

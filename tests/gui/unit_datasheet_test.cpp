@@ -15,11 +15,11 @@
 #include <sys/stat.h>
 
 #include "core/app/language_table.h"
-#include "core/app/message_sink.h"
-#include "core/reports/datasheet_parameters.h"
 #include "core/selection/candidate_list.h"
+#include "core/selection/datasheet_parameters.h"
 #include "core/selection/selection_session.h"
 #include "core/selection/unit_details.h"
+#include "core/text/message_sink.h"
 #include "core/workspace/workspace.h"
 #include "gui/reports/report_engine.h"
 #include "gui/reports/report_painter.h"

@@ -2,11 +2,10 @@
 #include <limits>
 #include <memory>
 
-#include "core/app/state_evaluation.h"
-#include "core/app/application_state.h"
-#include "core/app/message_sink.h"
 #include "core/performance/balance_point.h"
 #include "core/refrigerant/table_loader.h"
+#include "core/text/message_sink.h"
+#include "support/pair_bench.h"
 #include "support/temp_folder.h"
 
 namespace kelvo
@@ -26,7 +25,7 @@ class BalancePointTest : public ::testing::Test
     void SetUp() override
     {
         state->currentRefrigerant = "R404A";
-        loadRefrigerantTable(state->refrigerant, test::sampleDataFolder(), "R404A.txt");
+        test::loadRefrigerantTable(state->refrigerant, test::sampleDataFolder(), "R404A.txt");
         state->catalogue.compressors.setCount(1);
         state->catalogue.condensers.setCount(1);
         auto& c = compressor();
@@ -55,10 +54,10 @@ class BalancePointTest : public ::testing::Test
     EvaluationOutcome evaluate()
     {
         sink.messages.clear();
-        return evaluateWithState(*state, inputs, sink);
+        return test::evaluateWithState(*state, inputs, sink);
     }
 
-    std::unique_ptr<ApplicationState> state = std::make_unique<ApplicationState>();
+    std::unique_ptr<test::PairBench> state = std::make_unique<test::PairBench>();
     PairInputs inputs;
     CollectingMessageSink sink;
 };
@@ -166,7 +165,7 @@ TEST_F(BalancePointTest, EvaluationsThatStopBeforeTheSearch)
     EXPECT_EQ(result().evaporatingPressure, before.evaporatingPressure);
 
     state->refrigerant.calculationEnabled = true;
-    loadRefrigerantTable(state->refrigerant, test::sampleDataFolder(), "");
+    test::loadRefrigerantTable(state->refrigerant, test::sampleDataFolder(), "");
     inputs.to = 0;
     const auto outcome = evaluate();
     EXPECT_FALSE(outcome.ok);
@@ -176,7 +175,7 @@ TEST_F(BalancePointTest, EvaluationsThatStopBeforeTheSearch)
     EXPECT_NE(result().evaporatingPressure, before.evaporatingPressure);
     EXPECT_EQ(result().refrigeratingCapacity, before.refrigeratingCapacity);
 
-    loadRefrigerantTable(state->refrigerant, test::sampleDataFolder(), "R404A.txt");
+    test::loadRefrigerantTable(state->refrigerant, test::sampleDataFolder(), "R404A.txt");
     inputs.airTemperature = -1e12; // would search for ever
     EXPECT_FALSE(evaluate().ok);
     EXPECT_EQ(sink.messages.size(), 1U);

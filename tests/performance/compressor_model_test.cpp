@@ -1,11 +1,12 @@
 #include <gtest/gtest.h>
 #include <random>
 
-#include "core/app/message_sink.h"
 #include "core/catalogue/decimal_commas.h"
 #include "core/performance/compressor_model.h"
 #include "core/refrigerant/refrigerant_registry.h"
 #include "core/refrigerant/table_loader.h"
+#include "core/text/message_sink.h"
+#include "support/pair_bench.h"
 #include "support/temp_folder.h"
 
 namespace kelvo
@@ -109,17 +110,19 @@ TEST(CompressorModel, RatingConditionsAndTheirFallbacks)
 
 TEST(CompressorModel, AtRatingConditionsTheCorrectionChangesNothing)
 {
-    RefrigerantData data;
-    loadRefrigerantTable(data, test::sampleDataFolder(), "R404A.txt");
+    test::PairRefrigerant data;
+    test::loadRefrigerantTable(data, test::sampleDataFolder(), "R404A.txt");
     for (const double tk : {30.0, 45.0, 60.0}) {
         // Suction gas -10 + 30 = 20 C and subcooling 5 K, as rated.
         const auto one =
-            correctToActual(5.0, 2.0, RefrigerantRegistry::builtIn().correlationsOf("R404A"), data.table, -10, tk, 4.3, 30, 5, {20, 5});
+            correctToActual(5.0, 2.0, RefrigerantRegistry::builtIn().correlationsOf("R404A"),
+                            data.table, -10, tk, 4.3, 30, 5, {20, 5});
         EXPECT_NEAR(one.capacity, 5.0, 1e-12) << tk;
         EXPECT_NEAR(one.power, 2.0, 1e-12) << tk;
     }
     const auto subcooled =
-        correctToActual(5.0, 2.0, RefrigerantRegistry::builtIn().correlationsOf("R404A"), data.table, -10, 45, 4.3, 30, 10, {20, 5});
+        correctToActual(5.0, 2.0, RefrigerantRegistry::builtIn().correlationsOf("R404A"),
+                        data.table, -10, 45, 4.3, 30, 10, {20, 5});
     EXPECT_GT(subcooled.capacity, 5.0);
     EXPECT_NEAR(subcooled.power / subcooled.capacity, 2.0 / 5.0, 1e-12);
 }

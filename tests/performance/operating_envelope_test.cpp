@@ -1,4 +1,5 @@
 #include "core/performance/operating_envelope.h"
+#include "support/pair_bench.h"
 
 #include <gtest/gtest.h>
 #include <string>

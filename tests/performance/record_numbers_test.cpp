@@ -9,10 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "core/app/application_state.h"
 #include "core/app/language_table.h"
-#include "core/app/message_sink.h"
-#include "core/app/state_evaluation.h"
 #include "core/catalogue/catalogue_changes.h"
 #include "core/catalogue/catalogue_files.h"
 #include "core/catalogue/lookups.h"
@@ -26,8 +23,10 @@
 #include "core/selection/candidate_list.h"
 #include "core/selection/selection_session.h"
 #include "core/selection/unit_point.h"
+#include "core/text/message_sink.h"
 #include "core/text/source_texts.h"
 #include "core/workspace/workspace.h"
+#include "support/pair_bench.h"
 #include "support/temp_folder.h"
 
 namespace kelvo
@@ -84,16 +83,16 @@ class KeptNumbers : public ::testing::Test
         ASSERT_GT(compressor(), 1);
     }
 
-    static void useRefrigerant(ApplicationState& s)
+    static void useRefrigerant(test::PairBench& s)
     {
         s.currentRefrigerant = "R404A";
-        loadRefrigerantTable(s.refrigerant, test::sampleDataFolder(), "R404A.txt");
+        test::loadRefrigerantTable(s.refrigerant, test::sampleDataFolder(), "R404A.txt");
     }
 
     int compressor() const { return findCompressorOfUnit(state.catalogue, unit); }
     int condenser() const { return findCondenserOfUnit(state.catalogue, unit); }
 
-    static std::array<std::uint64_t, 7> evaluate(ApplicationState& s, int unitIndex)
+    static std::array<std::uint64_t, 7> evaluate(test::PairBench& s, int unitIndex)
     {
         const UnitConditions conditions = readUnitConditions(s.catalogue.units[unitIndex]);
         const PairInputs in =
@@ -101,7 +100,7 @@ class KeptNumbers : public ::testing::Test
                            findCondenserOfUnit(s.catalogue, unitIndex), conditions, -10, 32);
         DiscardingMessageSink sink;
         s.refrigerant.result = {};
-        evaluateWithState(s, in, sink);
+        test::evaluateWithState(s, in, sink);
         return bitsOf(s.refrigerant.result);
     }
 
@@ -109,7 +108,7 @@ class KeptNumbers : public ::testing::Test
     void expectFreshFigures(const char* after)
     {
         const auto kept = evaluate(state, unit);
-        ApplicationState fresh;
+        test::PairBench fresh;
         useRefrigerant(fresh);
         fresh.catalogue = state.catalogue;
         EXPECT_EQ(kept, evaluate(fresh, unit)) << after;
@@ -117,7 +116,7 @@ class KeptNumbers : public ::testing::Test
     }
 
     SampleList list;
-    ApplicationState state;
+    test::PairBench state;
     int unit = 1;
 };
 
@@ -179,7 +178,7 @@ TEST_F(KeptNumbers, TextsAreRewrittenAsBeforeAndRatingMessagesComeEveryTime)
         const UnitConditions conditions = readUnitConditions(state.catalogue.units[unit]);
         const PairInputs in = unitPairInputs(compressor(), condenser(), conditions, -10, 32);
         CollectingMessageSink sink;
-        evaluateWithState(state, in, sink);
+        test::evaluateWithState(state, in, sink);
         EXPECT_EQ(sink.messages, std::vector<std::string>{kBadRatedSubcoolingMessage})
             << "evaluation " << evaluation;
         EXPECT_EQ(record.capacitySet().c[1], "512,7");

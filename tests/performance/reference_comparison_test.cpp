@@ -10,15 +10,14 @@
 #include <string>
 #include <vector>
 
-#include "core/app/state_evaluation.h"
-#include "core/app/application_state.h"
-#include "core/app/message_sink.h"
 #include "core/catalogue/catalogue_files.h"
 #include "core/catalogue/lookups.h"
 #include "core/performance/balance_point.h"
 #include "core/refrigerant/table_loader.h"
+#include "core/text/message_sink.h"
 #include "core/text/numeric_text.h"
 #include "performance/reference_evaluation.h"
+#include "support/pair_bench.h"
 #include "support/temp_folder.h"
 
 namespace kelvo
@@ -125,26 +124,25 @@ class PairComparer
 {
   public:
     PairComparer()
-        : state_(std::make_unique<ApplicationState>()),
-          checked_(std::make_unique<ApplicationState>())
+        : state_(std::make_unique<test::PairBench>()), checked_(std::make_unique<test::PairBench>())
     {
     }
 
-    ApplicationState& state() { return *state_; }
+    test::PairBench& state() { return *state_; }
 
     void useRefrigerant(const std::string& refrigerant, const std::string& tableFile)
     {
         for (auto* state : {state_.get(), checked_.get()})
             state->currentRefrigerant = refrigerant;
         if (loadedTable_ != tableFile) {
-            loadRefrigerantTable(state_->refrigerant, test::sampleDataFolder(), tableFile);
+            test::loadRefrigerantTable(state_->refrigerant, test::sampleDataFolder(), tableFile);
             checked_->refrigerant = state_->refrigerant;
             loadedTable_ = tableFile;
         }
     }
     void useRefrigerant(const std::string& refrigerant)
     {
-        useRefrigerant(refrigerant, refrigerantTableFileName(refrigerant));
+        useRefrigerant(refrigerant, test::refrigerantTableFileName(refrigerant));
     }
     void useTable(const std::string& refrigerant, const RefrigerantTable& table)
     {
@@ -186,7 +184,7 @@ class PairComparer
                 catalogue.condensers.at(in.condenser) = pristine.condensers[in.condenser];
             const bool checked = state == checked_.get();
             CollectingMessageSink sink;
-            const EvaluationOutcome got = evaluateWithState(
+            const EvaluationOutcome got = test::evaluateWithState(
                 *state, in, sink, checked ? SearchChecks::Always : SearchChecks::WhenNeeded);
             std::string differs =
                 differences(got, state->refrigerant.result, sink.messages, want, figures);
@@ -202,8 +200,8 @@ class PairComparer
     }
 
   private:
-    std::unique_ptr<ApplicationState> state_;
-    std::unique_ptr<ApplicationState> checked_;
+    std::unique_ptr<test::PairBench> state_;
+    std::unique_ptr<test::PairBench> checked_;
     std::string loadedTable_ = "<none>";
 };
 

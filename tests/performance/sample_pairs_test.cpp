@@ -3,16 +3,15 @@
 #include <gtest/gtest.h>
 #include <memory>
 
-#include "core/app/state_evaluation.h"
-#include "core/app/application_state.h"
-#include "core/app/message_sink.h"
 #include "core/catalogue/catalogue_files.h"
 #include "core/catalogue/lookups.h"
 #include "core/performance/compressor_model.h"
 #include "core/performance/condenser_model.h"
 #include "core/refrigerant/refrigerant_registry.h"
 #include "core/refrigerant/table_loader.h"
+#include "core/text/message_sink.h"
 #include "core/text/numeric_text.h"
+#include "support/pair_bench.h"
 #include "support/temp_folder.h"
 
 namespace kelvo
@@ -21,18 +20,17 @@ namespace
 {
 
 // (Qo + Pe) x heatFactor and Qk at one step, without the search.
-std::pair<double, double> heatAndCapacity(ApplicationState& state, const PairInputs& in, double dT)
+std::pair<double, double> heatAndCapacity(test::PairBench& state, const PairInputs& in, double dT)
 {
     auto& compressor = state.catalogue.compressors.at(in.compressor);
     DiscardingMessageSink quiet;
     const double tk = in.airTemperature + dT;
-    const auto one = correctToActual(ratedCapacity(readCoefficientSet(compressor, 1), in.to, tk).kW,
-                                     ratedPower(readCoefficientSet(compressor, 2), in.to, tk).kW,
-                                     RefrigerantRegistry::builtIn().correlationsOf(
-                                         state.currentRefrigerant),
-                                     state.refrigerant.table, in.to, tk,
-                                     state.refrigerant.result.evaporatingPressure, in.superheat,
-                                     in.subcooling, ratedConditions(compressor, in.to, quiet));
+    const auto one = correctToActual(
+        ratedCapacity(readCoefficientSet(compressor, 1), in.to, tk).kW,
+        ratedPower(readCoefficientSet(compressor, 2), in.to, tk).kW,
+        RefrigerantRegistry::builtIn().correlationsOf(state.currentRefrigerant),
+        state.refrigerant.table, in.to, tk, state.refrigerant.result.evaporatingPressure,
+        in.superheat, in.subcooling, ratedConditions(compressor, in.to, quiet));
     const auto condenser = CondenserModel::read(state.catalogue.condensers.at(in.condenser));
     return {(one.capacity * in.compressorQuantity + one.power * in.compressorQuantity) *
                 in.heatFactor,
@@ -41,7 +39,7 @@ std::pair<double, double> heatAndCapacity(ApplicationState& state, const PairInp
 
 TEST(SamplePairs, TheReportedStepIsTheFirstWhereTheCondensersHold)
 {
-    auto state = std::make_unique<ApplicationState>();
+    auto state = std::make_unique<test::PairBench>();
     loadCatalogue(state->catalogue, test::sampleDataFolder());
     const auto number = [](const auto& text) { return parseNumber(text.view()).value(); };
     int balanced = 0;
@@ -49,8 +47,8 @@ TEST(SamplePairs, TheReportedStepIsTheFirstWhereTheCondensersHold)
         const auto& unit = state->catalogue.units[u];
         if (state->currentRefrigerant != unit.refrigerant.view()) {
             state->currentRefrigerant = unit.refrigerant.str();
-            loadRefrigerantTable(state->refrigerant, test::sampleDataFolder(),
-                                 refrigerantTableFileName(state->currentRefrigerant));
+            test::loadRefrigerantTable(state->refrigerant, test::sampleDataFolder(),
+                                       test::refrigerantTableFileName(state->currentRefrigerant));
         }
         for (const double to : {-15.0, -5.0, 5.0}) {
             for (const double air : {27.0, 32.0, 38.0}) {
@@ -70,14 +68,15 @@ TEST(SamplePairs, TheReportedStepIsTheFirstWhereTheCondensersHold)
                                         number(unit.condenserCount),
                                         heatFactor};
                     DiscardingMessageSink sink;
-                    const auto outcome = evaluateWithState(*state, in, sink);
+                    const auto outcome = test::evaluateWithState(*state, in, sink);
                     ASSERT_TRUE(outcome.succeeded());
                     const PerformanceResult r = state->refrigerant.result;
                     const double dT = r.condensingDeltaT;
-                    EXPECT_EQ(r.condensingPressure, roundToTenth(saturationPressure(
-                                                        *RefrigerantRegistry::builtIn().correlationsOf(
-                                                            state->currentRefrigerant),
-                                                        air + dT)));
+                    EXPECT_EQ(r.condensingPressure,
+                              roundToTenth(
+                                  saturationPressure(*RefrigerantRegistry::builtIn().correlationsOf(
+                                                         state->currentRefrigerant),
+                                                     air + dT)));
                     const auto [heat, capacity] = heatAndCapacity(*state, in, dT);
                     EXPECT_EQ(heat, (r.refrigeratingCapacity + r.powerInput) * heatFactor);
                     EXPECT_EQ(capacity, r.condenserCapacity);

@@ -10,9 +10,6 @@
 #include <sstream>
 #include <string>
 
-#include "core/app/state_evaluation.h"
-#include "core/app/application_state.h"
-#include "core/app/message_sink.h"
 #include "core/catalogue/catalogue_files.h"
 #include "core/catalogue/lookups.h"
 #include "core/performance/balance_point.h"
@@ -20,6 +17,8 @@
 #include "core/refrigerant/table_loader.h"
 #include "core/selection/selection_state.h"
 #include "core/selection/unit_point.h"
+#include "core/text/message_sink.h"
+#include "support/pair_bench.h"
 #include "support/temp_folder.h"
 
 namespace kelvo
@@ -61,8 +60,8 @@ std::string differences(const EvaluationOutcome& a, const PerformanceResult& ra,
 TEST(UncheckedSearch, GivesTheCheckedFiguresForEveryUnitAtEveryListedCondition)
 {
     const auto data = test::sampleDataFolder();
-    auto fast = std::make_unique<ApplicationState>();
-    auto checked = std::make_unique<ApplicationState>();
+    auto fast = std::make_unique<test::PairBench>();
+    auto checked = std::make_unique<test::PairBench>();
     loadCatalogue(fast->catalogue, data);
     checked->catalogue = fast->catalogue;
     const Catalogue& catalogue = fast->catalogue;
@@ -74,7 +73,8 @@ TEST(UncheckedSearch, GivesTheCheckedFiguresForEveryUnitAtEveryListedCondition)
     int differing = 0;
     for (const std::string refrigerant : {"R404A", "R407C", "R22", "R134a"}) {
         fast->currentRefrigerant = refrigerant;
-        loadRefrigerantTable(fast->refrigerant, data, refrigerantTableFileName(refrigerant));
+        test::loadRefrigerantTable(fast->refrigerant, data,
+                                   test::refrigerantTableFileName(refrigerant));
         checked->currentRefrigerant = refrigerant;
         checked->refrigerant = fast->refrigerant;
         for (int u = 1; u <= catalogue.units.count(); ++u) {
@@ -93,9 +93,10 @@ TEST(UncheckedSearch, GivesTheCheckedFiguresForEveryUnitAtEveryListedCondition)
                     checked->refrigerant.result = fast->refrigerant.result;
                     CollectingMessageSink fastMessages;
                     CollectingMessageSink checkedMessages;
-                    const auto a = evaluateWithState(*fast, in, fastMessages, SearchChecks::WhenNeeded);
-                    const auto b =
-                        evaluateWithState(*checked, in, checkedMessages, SearchChecks::Always);
+                    const auto a =
+                        test::evaluateWithState(*fast, in, fastMessages, SearchChecks::WhenNeeded);
+                    const auto b = test::evaluateWithState(*checked, in, checkedMessages,
+                                                           SearchChecks::Always);
                     ++evaluations;
                     succeeded += a.succeeded() ? 1 : 0;
                     gaveUp += a.gaveUp ? 1 : 0;
@@ -160,10 +161,10 @@ TEST(FaultFlagWatch, SeesDivisionByZeroOverflowAndInvalidOperationsOnly)
 TEST(UncheckedSearch, FlagsLeftRaisedBeforeAnEvaluationChangeNothing)
 {
     const auto data = test::sampleDataFolder();
-    ApplicationState state;
+    test::PairBench state;
     loadCatalogue(state.catalogue, data);
     state.currentRefrigerant = "R404A";
-    loadRefrigerantTable(state.refrigerant, data, "R404A.txt");
+    test::loadRefrigerantTable(state.refrigerant, data, "R404A.txt");
     int unit = 1;
     while (state.catalogue.units[unit].refrigerant.view() != "R404A")
         ++unit;
@@ -172,11 +173,11 @@ TEST(UncheckedSearch, FlagsLeftRaisedBeforeAnEvaluationChangeNothing)
         unitPairInputs(findCompressorOfUnit(state.catalogue, unit),
                        findCondenserOfUnit(state.catalogue, unit), conditions, -10, 32);
     DiscardingMessageSink sink;
-    ASSERT_TRUE(evaluateWithState(state, in, sink, SearchChecks::Always).succeeded());
+    ASSERT_TRUE(test::evaluateWithState(state, in, sink, SearchChecks::Always).succeeded());
     const PerformanceResult want = state.refrigerant.result;
     std::feraiseexcept(FE_DIVBYZERO | FE_OVERFLOW | FE_INVALID);
     state.refrigerant.result = {};
-    ASSERT_TRUE(evaluateWithState(state, in, sink).succeeded());
+    ASSERT_TRUE(test::evaluateWithState(state, in, sink).succeeded());
     EXPECT_EQ(differences({}, state.refrigerant.result, {}, {}, want, {}), "");
 }
 

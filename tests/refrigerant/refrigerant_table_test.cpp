@@ -8,6 +8,7 @@
 #include "core/refrigerant/correlations.h"
 #include "core/refrigerant/refrigerant_registry.h"
 #include "core/refrigerant/table_loader.h"
+#include "support/pair_bench.h"
 #include "support/temp_folder.h"
 
 namespace kelvo
@@ -64,9 +65,9 @@ TEST(RefrigerantTableFile, LoadsReportsProgressAndFailsToNoTable)
     for (int i = 0; i < 28; ++i)
         content += std::to_string(i) + ";1,0;0;0;" + std::to_string(300 + i) + ";0;0\r\n";
     folder.write("R22.txt", content);
-    RefrigerantData data;
+    test::PairRefrigerant data;
     std::vector<std::pair<int, int>> reports;
-    loadRefrigerantTable(data, folder.path(), "R22.txt", [&](int position, int maximum) {
+    test::loadRefrigerantTable(data, folder.path(), "R22.txt", [&](int position, int maximum) {
         reports.emplace_back(position, maximum);
     });
     EXPECT_EQ(data.table.rowCount(), 28);
@@ -78,13 +79,13 @@ TEST(RefrigerantTableFile, LoadsReportsProgressAndFailsToNoTable)
         EXPECT_EQ(reports[i], std::make_pair(positions[i], 4)) << i;
     EXPECT_EQ(reports.back(), std::make_pair(0, 4));
 
-    loadRefrigerantTable(data, folder.path(), "");
+    test::loadRefrigerantTable(data, folder.path(), "");
     EXPECT_EQ(data.table.rowCount(), 0);
     EXPECT_EQ(data.table.findVapourEnthalpy(0, 0), 0);
 
-    loadRefrigerantTable(data, folder.path(), "R22.txt");
+    test::loadRefrigerantTable(data, folder.path(), "R22.txt");
     try {
-        loadRefrigerantTable(data, folder.path(), "R404A.txt");
+        test::loadRefrigerantTable(data, folder.path(), "R404A.txt");
         FAIL() << "a missing file must throw";
     } catch (const FileError& error) {
         EXPECT_EQ(error.path(), folder.path() / "R404A.txt");
@@ -96,11 +97,11 @@ TEST(RefrigerantTableFile, LoadsReportsProgressAndFailsToNoTable)
 TEST(RefrigerantTableFile, ATableWithoutUsableDataIsRefusedAndAPartlyUsableOneSaysSo)
 {
     test::TempFolder folder;
-    RefrigerantData data;
+    test::PairRefrigerant data;
     const auto refused = [&](const std::string& content, const std::string& reason) {
         folder.write("R22.txt", content);
         try {
-            loadRefrigerantTable(data, folder.path(), "R22.txt");
+            test::loadRefrigerantTable(data, folder.path(), "R22.txt");
             ADD_FAILURE() << "accepted " << reason;
         } catch (const FileError& error) {
             EXPECT_NE(error.reason().find(reason), std::string::npos) << error.reason();
@@ -126,7 +127,7 @@ TEST(RefrigerantTableFile, ATableWithoutUsableDataIsRefusedAndAPartlyUsableOneSa
         mostly += i == 3 ? "N/A;1;0;0;N/A;0;0\r\n"
                          : std::to_string(i) + ";1,0;0;0;" + std::to_string(300 + i) + ";0;0\r\n";
     folder.write("R22.txt", mostly);
-    loadRefrigerantTable(data, folder.path(), "R22.txt");
+    test::loadRefrigerantTable(data, folder.path(), "R22.txt");
     EXPECT_EQ(data.table.rowCount(), 10);
     EXPECT_NE(data.tableNote.find("1 of 10 rows are not usable (the first is line 5)"),
               std::string::npos)
@@ -181,8 +182,8 @@ TEST(VapourEnthalpyLookup, FastLookupEqualsTheScan)
     std::mt19937 random(20240611);
     for (const char* file : {"R404A.txt", "R407C.txt", "R22.txt", "R134a.txt"}) {
         SCOPED_TRACE(file);
-        RefrigerantData data;
-        loadRefrigerantTable(data, test::sampleDataFolder(), file);
+        test::PairRefrigerant data;
+        test::loadRefrigerantTable(data, test::sampleDataFolder(), file);
         expectLookupMatchesScan(data.table, random, 3000);
     }
     // Repeated and falling pressures and temperatures: any file must give the scan's answer.

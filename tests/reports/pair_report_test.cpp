@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
-#include "core/app/message_sink.h"
 #include "core/refrigerant/table_loader.h"
 #include "core/reports/pair_report.h"
 #include "core/spreadsheet/workbook_writer.h"
+#include "core/text/message_sink.h"
 #include "core/text/numeric_text.h"
 #include "core/workspace/workspace.h"
 #include "support/temp_folder.h"

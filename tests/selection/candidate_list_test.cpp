@@ -1,13 +1,13 @@
 #include <gtest/gtest.h>
 
 #include "core/app/language_table.h"
-#include "core/app/message_sink.h"
 #include "core/catalogue/catalogue_files.h"
 #include "core/selection/candidate_list.h"
 #include "core/selection/display_figures.h"
 #include "core/selection/selection_session.h"
 #include "core/selection/unit_point.h"
 #include "core/text/code_page.h"
+#include "core/text/message_sink.h"
 #include "core/text/numeric_text.h"
 #include "selection/selection_fixture.h"
 

@@ -6,13 +6,13 @@
 #include <vector>
 
 #include "core/app/language_table.h"
-#include "core/app/message_sink.h"
 #include "core/selection/candidate_list.h"
 #include "core/selection/display_figures.h"
 #include "core/selection/selection_session.h"
 #include "core/selection/unit_details.h"
 #include "core/spreadsheet/first_row_cells.h"
 #include "core/text/code_page.h"
+#include "core/text/message_sink.h"
 #include "core/text/numeric_text.h"
 #include "support/temp_folder.h"
 #include "support/workbook_cells.h"

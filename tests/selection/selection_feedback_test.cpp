@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "core/app/language_table.h"
-#include "core/app/message_sink.h"
 #include "core/selection/candidate_list.h"
 #include "core/selection/selection_feedback.h"
+#include "core/text/message_sink.h"
 #include "selection/selection_fixture.h"
 
 namespace kelvo

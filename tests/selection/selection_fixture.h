@@ -6,9 +6,9 @@
 #include <vector>
 
 #include "core/app/language_table.h"
-#include "core/app/message_sink.h"
 #include "core/catalogue/catalogue_files.h"
 #include "core/selection/selection_session.h"
+#include "core/text/message_sink.h"
 #include "core/workspace/workspace.h"
 #include "support/temp_folder.h"
 

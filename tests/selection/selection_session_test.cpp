@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 
 #include "core/app/language_table.h"
-#include "core/app/message_sink.h"
 #include "core/catalogue/catalogue_changes.h"
 #include "core/catalogue/lookups.h"
 #include "core/selection/selection_session.h"
 #include "core/selection/window_captions.h"
+#include "core/text/message_sink.h"
 #include "support/temp_folder.h"
 
 namespace kelvo

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "core/app/message_sink.h"
 #include "core/selection/display_figures.h"
 #include "core/selection/unit_details.h"
+#include "core/text/message_sink.h"
 #include "core/text/numeric_text.h"
 #include "selection/selection_fixture.h"
 

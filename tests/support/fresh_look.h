@@ -3,8 +3,8 @@
 #include <optional>
 #include <string>
 
-#include "core/app/message_sink.h"
 #include "core/editor/editor_session.h"
+#include "core/text/message_sink.h"
 
 namespace kelvo::test
 {
@@ -12,11 +12,10 @@ namespace kelvo::test
 // The balance panels and the chart of an editor, as one text to compare.
 inline std::string lookOf(const BalancePanels& p, const std::optional<ChartRequest>& chart)
 {
-    std::string text = p.compressorIndex + "|" + p.condenserIndex + "|" + p.compressorModel +
-                       "|" + p.condenserModel + "|" + p.refrigerant + "|" +
-                       p.evaporatingPressure + "|" + p.condensingPressure + "|" +
-                       p.condenserAt15K + "|" + p.capacity + "|" + p.power + "|" +
-                       p.condensingTemperature + "|" + p.frameName + "|" +
+    std::string text = p.compressorIndex + "|" + p.condenserIndex + "|" + p.compressorModel + "|" +
+                       p.condenserModel + "|" + p.refrigerant + "|" + p.evaporatingPressure + "|" +
+                       p.condensingPressure + "|" + p.condenserAt15K + "|" + p.capacity + "|" +
+                       p.power + "|" + p.condensingTemperature + "|" + p.frameName + "|" +
                        (p.compressorModelDiffers ? "red" : "") + "|" +
                        (p.condenserModelDiffers ? "red" : "");
     if (chart)
@@ -54,7 +53,8 @@ inline std::string freshLook(const EditorSession& shown, EditorGrid display)
     look.chooseRefrigerant(shown.refrigerant());
     const auto boxes = editorFilterBoxes();
     for (std::size_t i = 0; i < boxes.size(); ++i)
-        look.setFilter(i, *findEditorFilterTick(shown.state().filters, boxes[i].option->objectName));
+        look.setFilter(i,
+                       *findEditorFilterTick(shown.state().filters, boxes[i].option->objectName));
     DiscardingMessageSink sink;
     const auto click = [&](EditorGrid grid) {
         if (const auto index = shown.grid(grid).currentIndex())

@@ -27,10 +27,7 @@ struct Catalogue {
     std::vector<std::string> loadNotes;
 };
 
-// Index 0 is "all refrigerants"; 1 .. 4 are the known refrigerants, spelled as their files.
-inline constexpr int kRefrigerantNameCount = 5;
-using RefrigerantNames = std::array<FixedText<10>, kRefrigerantNameCount>;
+// The first item of the selection window's refrigerant list: no refrigerant chosen.
 inline constexpr const char* kAllRefrigerants = "Wszystkie";
-void initRefrigerantNames(RefrigerantNames& names);
 
 } // namespace kelvo

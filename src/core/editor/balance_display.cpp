@@ -1,13 +1,12 @@
 #include "core/editor/balance_display.h"
-#include "core/app/state_evaluation.h"
 
 #include <cmath>
 #include <cstdio>
 #include <optional>
 
-#include "core/app/message_sink.h"
 #include "core/catalogue/lookups.h"
 #include "core/editor/editor_session.h"
+#include "core/text/message_sink.h"
 #include "core/text/numeric_text.h"
 
 namespace kelvo

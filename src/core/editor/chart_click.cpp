@@ -4,8 +4,8 @@
 #include <cmath>
 #include <limits>
 
-#include "core/app/message_sink.h"
 #include "core/editor/editor_session.h"
+#include "core/text/message_sink.h"
 #include "core/text/numeric_text.h"
 
 namespace kelvo

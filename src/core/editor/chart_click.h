@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "core/editor/envelope_chart.h"
+#include "core/chart/envelope_chart.h"
 
 namespace kelvo
 {

@@ -1,6 +1,6 @@
 #include "core/editor/editor_inputs.h"
 
-#include "core/selection/selection_state.h"
+#include "core/app/temperature_lists.h"
 #include "core/text/numeric_text.h"
 
 namespace kelvo

@@ -7,11 +7,11 @@
 #include <string_view>
 #include <vector>
 
-#include "core/app/message_sink.h"
 #include "core/editor/balance_display.h"
 #include "core/editor/catalogue_saving.h"
 #include "core/editor/editor_state.h"
 #include "core/editor/row_commands.h"
+#include "core/text/message_sink.h"
 #include "core/workspace/workspace.h"
 
 namespace kelvo
@@ -25,8 +25,8 @@ class RecordEditorSession;
 struct EditorUpdate {
     std::array<bool, kEditorGridCount> grids{};   // grids whose rows were listed again
     std::array<bool, kEditorGridCount> cursors{}; // grids whose highlighted row may have moved
-    bool panels = false;                        // the information group and the chart
-    bool inputs = false;                        // the input boxes
+    bool panels = false;                          // the information group and the chart
+    bool inputs = false;                          // the input boxes
     bool history = false;     // Cofnij / Ponów, and whether an edit waits to be saved
     bool rowsChanged = false; // records were added, removed, moved or changed
     // What the calculation said while the session brought its display up to date by itself

@@ -4,12 +4,12 @@
 #include <optional>
 
 #include "core/catalogue/catalogue_files.h"
+#include "core/chart/envelope_chart.h"
 #include "core/editor/balance_display.h"
 #include "core/editor/edit_history.h"
 #include "core/editor/editor_filters.h"
 #include "core/editor/editor_grids.h"
 #include "core/editor/editor_inputs.h"
-#include "core/editor/envelope_chart.h"
 
 namespace kelvo
 {

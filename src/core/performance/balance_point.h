@@ -2,7 +2,6 @@
 
 #include <string>
 
-#include "core/app/message_sink.h"
 #include "core/catalogue/records.h"
 #include "core/performance/condenser_model.h"
 #include "core/performance/evaluation_fault.h"
@@ -10,6 +9,7 @@
 #include "core/performance/record_numbers.h"
 #include "core/refrigerant/correlations.h"
 #include "core/refrigerant/refrigerant_table.h"
+#include "core/text/message_sink.h"
 
 namespace kelvo
 {

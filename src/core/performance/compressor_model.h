@@ -4,11 +4,11 @@
 #include <optional>
 #include <string_view>
 
-#include "core/app/message_sink.h"
 #include "core/catalogue/records.h"
 #include "core/performance/evaluation_fault.h"
 #include "core/refrigerant/correlations.h"
 #include "core/refrigerant/refrigerant_table.h"
+#include "core/text/message_sink.h"
 
 namespace kelvo
 {
@@ -190,8 +190,8 @@ SuperheatCorrection::apply(double ratedCapacity, double ratedPower, double tk) c
 // The correction at one tk with the lookups done in place (t in C, po in bar abs).
 CompressorPerformance correctToActual(double ratedCapacity, double ratedPower,
                                       const RefrigerantCorrelations* refrigerant,
-                                      const RefrigerantTable& table,
-                                      double to, double tk, double po, double actualSuperheat,
-                                      double actualSubcooling, const RatingConditions& rating);
+                                      const RefrigerantTable& table, double to, double tk,
+                                      double po, double actualSuperheat, double actualSubcooling,
+                                      const RatingConditions& rating);
 
 } // namespace kelvo

@@ -111,18 +111,6 @@ RefrigerantTable parseRefrigerantTable(std::string_view content, int progressMax
     return table;
 }
 
-void loadRefrigerantTable(RefrigerantData& data, const std::filesystem::path& programDir,
-                          const std::string& fileName, const LoadProgress& progress)
-{
-    data.table = RefrigerantTable();
-    data.tableFileName.clear();
-    data.tableNote.clear();
-    PropertyTable loaded = readPropertyTable(programDir, fileName, progress);
-    data.table = std::move(loaded.table);
-    data.tableFileName = std::move(loaded.fileName);
-    data.tableNote = std::move(loaded.note);
-}
-
 PropertyTable readPropertyTable(const std::filesystem::path& programDir,
                                 const std::string& fileName, const LoadProgress& progress)
 {
@@ -147,10 +135,10 @@ PropertyTable readPropertyTable(const std::filesystem::path& programDir,
                                       " rows usable; the first that is not is line " +
                                       std::to_string(usability.firstUnusableLine) + ")");
         if (usability.usable < usability.rows)
-            data.note =
-                path.string() + ": " + std::to_string(usability.rows - usability.usable) + " of " +
-                std::to_string(usability.rows) + " rows are not usable (the first is line " +
-                std::to_string(usability.firstUnusableLine) + ")";
+            data.note = path.string() + ": " + std::to_string(usability.rows - usability.usable) +
+                        " of " + std::to_string(usability.rows) +
+                        " rows are not usable (the first is line " +
+                        std::to_string(usability.firstUnusableLine) + ")";
         maximum = static_cast<int>(std::min<std::size_t>(content.size() / 128, INT_MAX));
         data.table = parseRefrigerantTable(content, maximum, progress);
         data.fileName = fileName;
@@ -158,11 +146,6 @@ PropertyTable readPropertyTable(const std::filesystem::path& programDir,
     if (progress)
         progress(0, maximum);
     return data;
-}
-
-std::string refrigerantTableFileName(std::string_view refrigerant)
-{
-    return std::string(refrigerant) + ".txt";
 }
 
 } // namespace kelvo

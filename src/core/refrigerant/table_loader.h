@@ -5,7 +5,6 @@
 #include <string>
 #include <string_view>
 
-#include "core/refrigerant/refrigerant_data.h"
 #include "core/refrigerant/refrigerant_table.h"
 
 namespace kelvo
@@ -45,12 +44,4 @@ struct PropertyTable {
 // loads, and its note says how many.
 PropertyTable readPropertyTable(const std::filesystem::path& programDir,
                                 const std::string& fileName, const LoadProgress& progress = {});
-// The same into data.table, data.tableFileName and data.tableNote; a failure leaves the empty
-// table and no file name.
-void loadRefrigerantTable(RefrigerantData& data, const std::filesystem::path& programDir,
-                          const std::string& fileName, const LoadProgress& progress = {});
-
-// "R404A" -> "R404A.txt".
-std::string refrigerantTableFileName(std::string_view refrigerant);
-
 } // namespace kelvo

@@ -6,11 +6,11 @@
 #include <string_view>
 
 #include "core/app/language_table.h"
-#include "core/app/message_sink.h"
 #include "core/app/own_texts.h"
 #include "core/performance/balance_point.h"
 #include "core/selection/display_figures.h"
 #include "core/text/code_page.h"
+#include "core/text/message_sink.h"
 #include "core/text/numeric_text.h"
 #include "core/workspace/workspace.h"
 

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "core/app/message_sink.h"
 #include "core/app/own_texts.h"
 #include "core/catalogue/lookups.h"
 #include "core/selection/display_figures.h"
@@ -10,6 +9,7 @@
 #include "core/selection/selection_state.h"
 #include "core/selection/unit_point.h"
 #include "core/text/code_page.h"
+#include "core/text/message_sink.h"
 #include "core/text/numeric_text.h"
 #include "core/workspace/workspace.h"
 

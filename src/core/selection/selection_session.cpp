@@ -3,11 +3,11 @@
 #include <algorithm>
 
 #include "core/app/language_table.h"
-#include "core/app/message_sink.h"
 #include "core/catalogue/catalogue_files.h"
 #include "core/io/file_io.h"
 #include "core/selection/capacity_search.h"
 #include "core/selection/unit_details.h"
+#include "core/text/message_sink.h"
 
 namespace kelvo
 {

@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "core/performance/balance_point.h"
-#include "core/reports/datasheet_parameters.h"
 #include "core/selection/candidate_list.h"
+#include "core/selection/datasheet_parameters.h"
 #include "core/selection/selection_state.h"
 #include "core/selection/unit_point.h"
 #include "core/workspace/workspace.h"

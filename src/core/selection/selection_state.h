@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "core/app/temperature_lists.h"
 #include "core/catalogue/fixed_text.h"
 #include "core/selection/candidate_list.h"
 #include "core/selection/unit_details.h"
@@ -70,14 +71,5 @@ inline constexpr const char* kDefaultRefrigerant = "R404A";
 SelectionState initialSelection(UnitFamily family);
 
 void tickAllFilters(SelectionInputs& inputs);
-
-// Choices of the evaporating-temperature list: 12.5, then 12, 11, ... -45.
-std::vector<double> evaporatingTemperatureChoices();
-inline constexpr int kDefaultEvaporatingChoice = 13; // 0 C
-// Choices of the ambient-temperature list: 50, 49, ... 0.
-std::vector<double> ambientTemperatureChoices();
-inline constexpr int kDefaultAmbientChoice = 18; // 32 C
-// The texts of such a list, with the display decimal separator ("12,5").
-std::vector<std::string> choiceTexts(const std::vector<double>& choices, char separator);
 
 } // namespace kelvo

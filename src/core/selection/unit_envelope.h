@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "core/catalogue/records.h"
-#include "core/editor/envelope_chart.h"
+#include "core/chart/envelope_chart.h"
 #include "core/performance/operating_envelope.h"
 
 namespace kelvo

@@ -4,9 +4,9 @@
 #include <cmath>
 #include <exception>
 
-#include "core/app/message_sink.h"
 #include "core/app/own_texts.h"
 #include "core/text/code_page.h"
+#include "core/text/message_sink.h"
 #include "core/text/numeric_text.h"
 #include "core/workspace/workspace.h"
 

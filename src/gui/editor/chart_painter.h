@@ -3,7 +3,7 @@
 #include <QString>
 #include <vector>
 
-#include "core/editor/envelope_chart.h"
+#include "core/chart/envelope_chart.h"
 
 class QPainter;
 

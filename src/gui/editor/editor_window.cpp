@@ -28,7 +28,6 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
-#include "core/app/message_sink.h"
 #include "core/editor/catalogue_saving.h"
 #include "core/editor/chart_click.h"
 #include "core/editor/coefficient_import.h"
@@ -37,6 +36,7 @@
 #include "core/editor/editor_grids.h"
 #include "core/editor/editor_session.h"
 #include "core/reports/editor_pair_report.h"
+#include "core/text/message_sink.h"
 #include "gui/app/information_window.h"
 #include "gui/editor/editor_grid_model.h"
 #include "gui/editor/envelope_chart_view.h"

@@ -4,9 +4,9 @@
 #include <QPainter>
 #include <QToolTip>
 
+#include "core/chart/envelope_chart.h"
 #include "core/editor/chart_click.h"
 #include "core/editor/editor_session.h"
-#include "core/editor/envelope_chart.h"
 #include "gui/editor/chart_painter.h"
 
 namespace kelvo::gui

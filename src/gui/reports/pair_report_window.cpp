@@ -18,10 +18,10 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
-#include "core/app/message_sink.h"
 #include "core/editor/editor_session.h"
 #include "core/spreadsheet/first_row_cells.h"
 #include "core/spreadsheet/workbook_writer.h"
+#include "core/text/message_sink.h"
 #include "gui/ui/palette.h"
 #include "gui/ui/picture_button.h"
 #include "gui/ui/qt_text.h"

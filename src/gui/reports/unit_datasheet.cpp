@@ -9,8 +9,8 @@
 #include <functional>
 
 #include "core/app/language_table.h"
-#include "core/app/message_sink.h"
 #include "core/selection/selection_session.h"
+#include "core/text/message_sink.h"
 #include "gui/reports/report_engine.h"
 #include "gui/selection/accessory_groups.h"
 

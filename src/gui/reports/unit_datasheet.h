@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <string>
 
-#include "core/reports/datasheet_parameters.h"
+#include "core/selection/datasheet_parameters.h"
 
 class QWidget;
 

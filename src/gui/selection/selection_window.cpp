@@ -26,7 +26,6 @@
 #include <algorithm>
 
 #include "core/app/language_table.h"
-#include "core/app/message_sink.h"
 #include "core/app/own_texts.h"
 #include "core/catalogue/catalogue_files.h"
 #include "core/io/file_io.h"
@@ -36,6 +35,7 @@
 #include "core/selection/unit_details.h"
 #include "core/selection/window_captions.h"
 #include "core/spreadsheet/first_row_cells.h"
+#include "core/text/message_sink.h"
 #include "core/text/numeric_text.h"
 #include "gui/reports/unit_datasheet.h"
 #include "gui/selection/accessory_groups.h"

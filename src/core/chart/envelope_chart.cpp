@@ -1,4 +1,4 @@
-#include "core/editor/envelope_chart.h"
+#include "core/chart/envelope_chart.h"
 
 #include <algorithm>
 

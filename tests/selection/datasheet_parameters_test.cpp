@@ -4,11 +4,11 @@
 #include <string>
 #include <vector>
 
-#include "core/app/message_sink.h"
-#include "core/reports/datasheet_parameters.h"
+#include "core/selection/datasheet_parameters.h"
 #include "core/selection/unit_details.h"
 #include "core/selection/unit_point.h"
 #include "core/text/code_page.h"
+#include "core/text/message_sink.h"
 #include "selection/selection_fixture.h"
 
 namespace kelvo

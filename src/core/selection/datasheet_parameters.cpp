@@ -1,10 +1,9 @@
-#include "core/reports/datasheet_parameters.h"
+#include "core/selection/datasheet_parameters.h"
 
 #include <algorithm>
 #include <optional>
 
 #include "core/app/language_table.h"
-#include "core/app/message_sink.h"
 #include "core/catalogue/lookups.h"
 #include "core/selection/display_figures.h"
 #include "core/selection/selection_state.h"
@@ -12,6 +11,7 @@
 #include "core/selection/unit_point.h"
 #include "core/selection/window_captions.h"
 #include "core/text/code_page.h"
+#include "core/text/message_sink.h"
 #include "core/text/numeric_text.h"
 #include "core/workspace/workspace.h"
 
