@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <stdexcept>
 
-#include "core/catalogue/record_layouts.h"
 #include "core/catalogue/catalogue_tables.h"
+#include "core/catalogue/record_layouts.h"
 
 namespace kelvo
 {

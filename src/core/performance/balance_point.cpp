@@ -4,13 +4,13 @@
 #include <optional>
 #include <type_traits>
 
+#include "core/catalogue/catalogue.h"
 #include "core/performance/compressor_model.h"
 #include "core/performance/condenser_model.h"
 #include "core/performance/evaluation_fault.h"
 #include "core/performance/fault_flag_watch.h"
 #include "core/performance/record_numbers.h"
 #include "core/refrigerant/correlations.h"
-#include "core/catalogue/catalogue.h"
 #include "core/text/numeric_text.h"
 
 namespace kelvo

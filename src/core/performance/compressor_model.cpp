@@ -166,13 +166,12 @@ SuperheatCorrection::SuperheatCorrection(const RefrigerantCorrelations* refriger
 
 CompressorPerformance correctToActual(double ratedCapacity, double ratedPower,
                                       const RefrigerantCorrelations* refrigerant,
-                                      const RefrigerantTable& table,
-                                      double to, double tk, double po, double actualSuperheat,
-                                      double actualSubcooling, const RatingConditions& rating)
+                                      const RefrigerantTable& table, double to, double tk,
+                                      double po, double actualSuperheat, double actualSubcooling,
+                                      const RatingConditions& rating)
 {
-    const SuperheatCorrection correction(refrigerant, table, to, po,
-                                         finiteOrFault(to + actualSuperheat), actualSubcooling,
-                                         rating);
+    const SuperheatCorrection correction(
+        refrigerant, table, to, po, finiteOrFault(to + actualSuperheat), actualSubcooling, rating);
     return correction.apply(ratedCapacity, ratedPower, tk);
 }
 

@@ -31,9 +31,7 @@ std::optional<int> WorkspaceChange::slotAfter(CatalogueTable table, int index, i
     return slot;
 }
 
-CatalogueEdit::CatalogueEdit(Workspace& workspace) : workspace_(workspace)
-{
-}
+CatalogueEdit::CatalogueEdit(Workspace& workspace) : workspace_(workspace) {}
 
 CatalogueEdit::~CatalogueEdit()
 {
@@ -102,8 +100,7 @@ PairEvaluation Workspace::evaluate(std::string_view refrigerant, const PairInput
     const std::string tableFile = propertyTableFile(refrigerant);
     const RefrigerantInUse inUse{refrigerant, refrigerants_->correlationsOf(refrigerant),
                                  table ? &table->table : nullptr, tableFile};
-    return evaluateCataloguePair(catalogue_, recordNumbers_, inUse, inputs, previous, sink,
-                                 checks);
+    return evaluateCataloguePair(catalogue_, recordNumbers_, inUse, inputs, previous, sink, checks);
 }
 
 void Workspace::keepEvaluatedTexts(const PairInputs& inputs, const PairEvaluation& evaluation)

@@ -39,8 +39,7 @@ struct WorkspaceChange {
     [[nodiscard]] bool touches(CatalogueTable table) const;
     // Where the record of slot `index` of `table` is now; nullopt when it left the table. After
     // a reload a slot keeps its number while the table still has it.
-    [[nodiscard]] std::optional<int> slotAfter(CatalogueTable table, int index,
-                                               int countNow) const;
+    [[nodiscard]] std::optional<int> slotAfter(CatalogueTable table, int index, int countNow) const;
 };
 
 class WorkspaceObserver
