@@ -250,12 +250,18 @@ BalanceDisplay EditorSession::clickRow(EditorGrid grid, int row, int column, Mes
         frameRowClicked();
         break;
     }
+    tellDisplayShown();
+    return display;
+}
+
+void EditorSession::tellDisplayShown()
+{
+    // A unit display moves the highlight of the grids of its compressor, condenser and frame.
     EditorUpdate update;
     update.cursors.fill(true);
     update.panels = true;
     update.inputs = true;
     tell(update);
-    return display;
 }
 
 void EditorSession::showUnitPanels(int unitIndex)
@@ -309,11 +315,7 @@ BalanceDisplay EditorSession::setInputs(const EditorInputs& typed, MessageSink& 
 {
     typeInputs(typed);
     const BalanceDisplay display = runDisplay(sink);
-    EditorUpdate update;
-    update.cursors.fill(true);
-    update.panels = true;
-    update.inputs = true;
-    tell(update);
+    tellDisplayShown();
     return display;
 }
 

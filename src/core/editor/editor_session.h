@@ -189,6 +189,8 @@ class EditorSession final : public WorkspaceObserver
     RowEdit recordEdit(RowEdit edit);
     void rememberSaved();
     void showFrameOfCurrentUnit(const std::vector<EditorGrid>& tables);
+    bool stepTaken(const std::optional<std::vector<EditorGrid>>& tables);
+    void tellDisplayShown();
     void tell(const EditorUpdate& update);
 
     Workspace& workspace_;

@@ -217,21 +217,18 @@ void EditorSession::showFrameOfCurrentUnit(const std::vector<EditorGrid>& tables
 
 bool EditorSession::undo()
 {
-    const auto tables =
-        editor_.history.undo([this](const ChangeSet& set) { workspace_.revert(set); });
-    if (tables)
-        showFrameOfCurrentUnit(*tables);
-    EditorUpdate update;
-    update.history = true;
-    update.panels = true;
-    tell(update);
-    return tables.has_value();
+    return stepTaken(
+        editor_.history.undo([this](const ChangeSet& set) { workspace_.revert(set); }));
 }
 
 bool EditorSession::redo()
 {
-    const auto tables =
-        editor_.history.redo([this](const ChangeSet& set) { workspace_.reapply(set); });
+    return stepTaken(
+        editor_.history.redo([this](const ChangeSet& set) { workspace_.reapply(set); }));
+}
+
+bool EditorSession::stepTaken(const std::optional<std::vector<EditorGrid>>& tables)
+{
     if (tables)
         showFrameOfCurrentUnit(*tables);
     EditorUpdate update;
