@@ -432,22 +432,17 @@ void EditorSession::workspaceChanged(const WorkspaceChange& change)
 
 void EditorSession::subscribe(EditorObserver& observer)
 {
-    if (std::find(observers_.begin(), observers_.end(), &observer) == observers_.end())
-        observers_.push_back(&observer);
+    observers_.add(observer);
 }
 
 void EditorSession::unsubscribe(EditorObserver& observer)
 {
-    observers_.erase(std::remove(observers_.begin(), observers_.end(), &observer),
-                     observers_.end());
+    observers_.remove(observer);
 }
 
 void EditorSession::tell(const EditorUpdate& update)
 {
-    const std::vector<EditorObserver*> observers = observers_;
-    for (EditorObserver* observer : observers)
-        if (std::find(observers_.begin(), observers_.end(), observer) != observers_.end())
-            observer->editorChanged(update);
+    observers_.each([&](EditorObserver& observer) { observer.editorChanged(update); });
 }
 
 } // namespace kelvo

@@ -12,6 +12,7 @@
 #include "core/editor/editor_state.h"
 #include "core/editor/row_commands.h"
 #include "core/text/message_sink.h"
+#include "core/text/observer_list.h"
 #include "core/workspace/workspace.h"
 
 namespace kelvo
@@ -204,7 +205,7 @@ class EditorSession final : public WorkspaceObserver
     bool calculating_ = true;
     // The session's own edit is being announced: it brings its screen up to date itself.
     bool editing_ = false;
-    std::vector<EditorObserver*> observers_;
+    ObserverList<EditorObserver> observers_;
 };
 
 // Clears a session's calculation guard for its lifetime and restores it on every exit: while a

@@ -160,14 +160,12 @@ ReportParameters SelectionSession::datasheetParameters(const DatasheetInputs& in
 
 void SelectionSession::subscribe(SelectionObserver& observer)
 {
-    if (std::find(observers_.begin(), observers_.end(), &observer) == observers_.end())
-        observers_.push_back(&observer);
+    observers_.add(observer);
 }
 
 void SelectionSession::unsubscribe(SelectionObserver& observer)
 {
-    observers_.erase(std::remove(observers_.begin(), observers_.end(), &observer),
-                     observers_.end());
+    observers_.remove(observer);
 }
 
 void SelectionSession::workspaceChanged(const WorkspaceChange& change)
@@ -235,11 +233,7 @@ void SelectionSession::rebuildAndTell(MessageSink& sink, const ProgressCallback&
 
 void SelectionSession::tell(const SelectionChange& change)
 {
-    // An observer may unsubscribe while being told; the others are still told.
-    const std::vector<SelectionObserver*> observers = observers_;
-    for (SelectionObserver* observer : observers)
-        if (std::find(observers_.begin(), observers_.end(), observer) != observers_.end())
-            observer->selectionChanged(change);
+    observers_.each([&](SelectionObserver& observer) { observer.selectionChanged(change); });
 }
 
 } // namespace kelvo

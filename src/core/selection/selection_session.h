@@ -10,6 +10,7 @@
 #include "core/selection/datasheet_parameters.h"
 #include "core/selection/selection_state.h"
 #include "core/selection/unit_point.h"
+#include "core/text/observer_list.h"
 #include "core/workspace/workspace.h"
 
 namespace kelvo
@@ -122,7 +123,7 @@ class SelectionSession : private WorkspaceObserver
     // The calculation does nothing while false: while the session opens or reads a table, what
     // the workspace announces is not followed either.
     bool calculationEnabled_ = true;
-    std::vector<SelectionObserver*> observers_;
+    ObserverList<SelectionObserver> observers_;
 };
 
 } // namespace kelvo

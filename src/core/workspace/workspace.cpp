@@ -168,23 +168,17 @@ std::string Workspace::propertyTableFile(std::string_view refrigerant) const
 
 void Workspace::subscribe(WorkspaceObserver& observer)
 {
-    if (std::find(observers_.begin(), observers_.end(), &observer) == observers_.end())
-        observers_.push_back(&observer);
+    observers_.add(observer);
 }
 
 void Workspace::unsubscribe(WorkspaceObserver& observer)
 {
-    observers_.erase(std::remove(observers_.begin(), observers_.end(), &observer),
-                     observers_.end());
+    observers_.remove(observer);
 }
 
 void Workspace::announce(const WorkspaceChange& change)
 {
-    // An observer may unsubscribe while being told; the others are still told.
-    const std::vector<WorkspaceObserver*> observers = observers_;
-    for (WorkspaceObserver* observer : observers)
-        if (std::find(observers_.begin(), observers_.end(), observer) != observers_.end())
-            observer->workspaceChanged(change);
+    observers_.each([&](WorkspaceObserver& observer) { observer.workspaceChanged(change); });
 }
 
 void Workspace::announceEdit(const ChangeSet& changes, bool reverted)

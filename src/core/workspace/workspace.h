@@ -15,6 +15,7 @@
 #include "core/performance/unit_numbers.h"
 #include "core/refrigerant/refrigerant_registry.h"
 #include "core/refrigerant/table_loader.h"
+#include "core/text/observer_list.h"
 
 namespace kelvo
 {
@@ -143,7 +144,7 @@ class Workspace
     mutable RecordNumbers recordNumbers_;
     mutable UnitNumberSlots unitNumbers_;
     std::map<std::string, PropertyTable, std::less<>> propertyTables_;
-    std::vector<WorkspaceObserver*> observers_;
+    ObserverList<WorkspaceObserver> observers_;
 };
 
 } // namespace kelvo
