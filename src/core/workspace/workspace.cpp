@@ -56,22 +56,18 @@ Workspace::Workspace(std::filesystem::path dataFolder, const RefrigerantRegistry
 {
 }
 
+// A load is an edit without a record of its changes: every table is announced as read again,
+// also after a file that fails.
 CatalogueLoad Workspace::loadCatalogue()
 {
-    struct Announce {
-        Workspace& workspace;
-        ~Announce() { workspace.announceEveryTable(WorkspaceChange::Kind::Reload); }
-    } announce{*this};
-    return kelvo::loadCatalogue(catalogue_, dataFolder_);
+    CatalogueEdit load(*this);
+    return kelvo::loadCatalogue(load.catalogue(), dataFolder_);
 }
 
 CatalogueLoad Workspace::loadCatalogue(const FolderLock& writerLock)
 {
-    struct Announce {
-        Workspace& workspace;
-        ~Announce() { workspace.announceEveryTable(WorkspaceChange::Kind::Reload); }
-    } announce{*this};
-    return kelvo::loadCatalogue(catalogue_, dataFolder_, writerLock);
+    CatalogueEdit load(*this);
+    return kelvo::loadCatalogue(load.catalogue(), dataFolder_, writerLock);
 }
 
 void Workspace::replaceCatalogue(Catalogue catalogue)
