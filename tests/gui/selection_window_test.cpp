@@ -1,8 +1,12 @@
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QStatusBar>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTableView>
 #include <QtTest>
@@ -156,7 +160,8 @@ class SelectionWindowTest : public QObject
         QVERIFY(child<QLabel>("MarkLegend")->text().contains("# outside the compressor"));
         auto* pages = child<QTabWidget>("PageControl1");
         auto* chart = child<QWidget>("EnvelopeChart");
-        QCOMPARE(pages->tabText(pages->indexOf(chart)), QString("Operating envelope"));
+        QCOMPARE(pages->tabText(pages->indexOf(chart)).replace(QChar('\n'), QChar(' ')),
+                 QString("Operating envelope"));
         pages->setCurrentWidget(chart);
         chart->resize(489, 300);
         const QImage drawn = chart->grab().toImage();
@@ -243,6 +248,47 @@ class SelectionWindowTest : public QObject
             tick(box);
     }
 
+    // At its first size, in every language and family: no scroll bar, every button and the
+    // legend inside the window, no caption cut short, no tab behind scroll arrows.
+    void everythingFitsTheFirstSizeInEveryLanguage()
+    {
+        for (const UnitFamily family : {UnitFamily::Box, UnitFamily::Base})
+            for (int language = 1; language <= kelvo::kLanguageCount; ++language) {
+                languages_.chooseLanguage(language);
+                openWindow(family);
+                window_->resize(1183, 658);
+                window_->show();
+                QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+                const QString where = QString("language %1, %2")
+                                          .arg(language)
+                                          .arg(family == UnitFamily::Base ? "BASE" : "BOX");
+                auto* scroll = child<QScrollArea>("SelectionScroll");
+                QApplication::processEvents();
+                QVERIFY2(!scroll->verticalScrollBar()->isVisible(), qPrintable(where));
+                QVERIFY2(!scroll->horizontalScrollBar()->isVisible(), qPrintable(where));
+                const QRect inside = window_->rect();
+                for (const char* name :
+                     {"Panel10", "Panel41", "ExportPanel", "Panel5", "MarkLegend", "StringGrid3"}) {
+                    const auto* widget = child<QWidget>(name);
+                    const QRect at(widget->mapTo(window_.get(), QPoint(0, 0)), widget->size());
+                    QVERIFY2(inside.contains(at), qPrintable(where + ": " + name));
+                }
+                for (const QTabBar* bar : window_->findChildren<QTabBar*>()) {
+                    const QRect last = bar->tabRect(bar->count() - 1);
+                    QVERIFY2(last.right() < bar->width(), qPrintable(where));
+                }
+                for (const QCheckBox* box : window_->findChildren<QCheckBox*>())
+                    if (box->isVisibleTo(window_.get()) && !box->text().isEmpty())
+                        QVERIFY2(box->width() >= box->sizeHint().width(),
+                                 qPrintable(where + ": " + box->text()));
+                for (const QGroupBox* box : window_->findChildren<QGroupBox*>())
+                    if (box->isVisibleTo(window_.get()))
+                        QVERIFY2(box->width() >= box->fontMetrics().horizontalAdvance(box->title()),
+                                 qPrintable(where + ": " + box->title()));
+            }
+        languages_.chooseLanguage(kelvo::kEnglish);
+    }
+
     void tabReachesEveryControlInOrderAndLeavesTheList()
     {
         openWindow(UnitFamily::Box);
@@ -251,20 +297,27 @@ class SelectionWindowTest : public QObject
         QVERIFY(QTest::qWaitForWindowActive(window_.get()));
         child<QComboBox>("ComboBox3")->setFocus();
         QStringList reached;
-        for (int i = 0; i < 16; ++i) {
+        for (int i = 0; i < 40; ++i) {
             reached << QApplication::focusWidget()->objectName();
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         }
-        const QStringList expected{"ComboBox3", "ComboBox1", "ComboBox2", "Edit1"};
-        QCOMPARE(reached.mid(0, 4), expected);
+        // In reading order: inputs, filters, the buttons under them, the list; every table is
+        // one stop, so one Tab leaves each range table.
+        const QStringList expected{
+            "ComboBox3",          "ComboBox1",  "ComboBox2",  "Edit1",       "CheckBox38",
+            "CheckBox39",         "CheckBox40", "CheckBox41", "CheckBox42",  "CheckBox43",
+            "InsideEnvelopeOnly", "Panel10",    "Panel41",    "ExportPanel", "Panel5",
+            "StringGrid1"};
+        QCOMPARE(reached.mid(0, expected.size()), expected);
         const auto at = [&](const char* name) { return reached.indexOf(name); };
-        QVERIFY(at("CheckBox38") > at("Edit1"));
-        QVERIFY(at("StringGrid1") > at("CheckBox43"));
-        // One Tab leaves the list for the picture buttons.
-        QCOMPARE(at("Panel10"), at("StringGrid1") + 1);
-        QCOMPARE(at("Panel41"), at("Panel10") + 1);
-        QCOMPARE(at("ExportPanel"), at("Panel41") + 1);
-        QCOMPARE(at("Panel5"), at("ExportPanel") + 1);
+        QVERIFY2(at("StringGrid2") > at("StringGrid1"), qPrintable(reached.join(" ")));
+        QCOMPARE(at("StringGrid3"), at("StringGrid2") + 1);
+        QCOMPARE(reached.count("StringGrid2"), reached.count("StringGrid3"));
+        QCOMPARE(reached[at("StringGrid3") + 1], QStringLiteral("ComboBox3"));
+
+        // Alt and a button's underlined letter click it.
+        const auto* datasheet = child<kelvo::gui::PictureButton>("Panel41");
+        QVERIFY(datasheet->findChild<QLabel*>()->text().contains("<u>"));
 
         // A focused picture button answers Enter as a click.
         child<QLineEdit>("Edit1")->setText("10000");

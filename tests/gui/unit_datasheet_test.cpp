@@ -5,11 +5,10 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QPrintPreviewDialog>
 #include <QProcess>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
-#include <QToolBar>
 #include <QtTest>
 #include <memory>
 #include <sys/stat.h>
@@ -23,6 +22,7 @@
 #include "core/workspace/workspace.h"
 #include "gui/reports/report_engine.h"
 #include "gui/reports/report_painter.h"
+#include "gui/reports/report_preview.h"
 #include "gui/reports/unit_datasheet.h"
 #include "gui/selection/accessory_groups.h"
 
@@ -333,25 +333,38 @@ class UnitDatasheetTest : public QObject
         QVERIFY(engine.errorText().contains(path));
     }
 
-    void previewOffersPrintAndPdf()
+    void previewOffersPrintAndPdfByKeyboardInTheLanguageAndEscapeClosesIt()
     {
         chooseUnit(kSampleUnit);
         bool shown = false;
-        QStringList actions;
+        bool closedByEscape = false;
+        QStringList buttons;
         QTimer::singleShot(0, this, [&] {
-            auto* dialog = qobject_cast<QPrintPreviewDialog*>(QApplication::activeModalWidget());
-            if (dialog) {
-                shown = true;
-                for (const QAction* action : dialog->findChild<QToolBar*>()->actions())
-                    actions << action->text();
-                if (!qEnvironmentVariableIsEmpty("KELVO_PREVIEW_SHOT"))
-                    dialog->grab().save(qEnvironmentVariable("KELVO_PREVIEW_SHOT"));
-                dialog->reject();
-            }
+            auto* dialog =
+                qobject_cast<kelvo::gui::ReportPreview*>(QApplication::activeModalWidget());
+            if (!dialog)
+                return;
+            shown = true;
+            for (const QPushButton* button : dialog->findChildren<QPushButton*>())
+                if (button->focusPolicy() & Qt::TabFocus)
+                    buttons << button->text();
+            if (!qEnvironmentVariableIsEmpty("KELVO_PREVIEW_SHOT"))
+                dialog->grab().save(qEnvironmentVariable("KELVO_PREVIEW_SHOT"));
+            QTest::keyClick(dialog, Qt::Key_Escape);
+            closedByEscape = !dialog->isVisible();
+            dialog->reject();
         });
+        languages_.chooseLanguage(kelvo::kPolish);
         kelvo::gui::previewUnitDatasheet(nullptr, *session_, {});
         QVERIFY(shown);
-        QVERIFY2(actions.contains(QStringLiteral("PDF")), qPrintable(actions.join(", ")));
+        QVERIFY(closedByEscape);
+        // Every button has its Alt letter.
+        for (const QString& text : buttons)
+            QVERIFY2(text.contains('&'), qPrintable(text));
+        QVERIFY2(buttons.contains(QStringLiteral("&Zapisz jako PDF")),
+                 qPrintable(buttons.join(", ")));
+        QVERIFY2(buttons.contains(QStringLiteral("&Drukuj")), qPrintable(buttons.join(", ")));
+        languages_.chooseLanguage(kelvo::kEnglish);
     }
 
     void accessoryChoicesAreReadFromTheWindowsGroup()

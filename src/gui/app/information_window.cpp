@@ -6,11 +6,13 @@
 #include <QVBoxLayout>
 
 #include "gui/ui/palette.h"
+#include "gui/ui/secondary_window.h"
 
 namespace kelvo::gui
 {
 
-InformationWindow::InformationWindow(const std::filesystem::path& programDir, QWidget* parent)
+InformationWindow::InformationWindow(const std::filesystem::path& programDir, int language,
+                                     QWidget* parent)
     : QWidget(parent, Qt::Dialog)
 {
     setObjectName("InformationWindow");
@@ -21,7 +23,11 @@ InformationWindow::InformationWindow(const std::filesystem::path& programDir, QW
     p.setColor(QPalette::Window, Qt::white);
     setPalette(p);
 
-    auto* layout = new QHBoxLayout(this);
+    auto* outer = new QVBoxLayout(this);
+    auto* layout = new QHBoxLayout;
+    outer->addLayout(layout);
+    outer->addLayout(closeButtonRow(this, language));
+    closeWithEscape(this);
     auto* picture = new QSvgWidget(
         QString::fromStdString((programDir / "art" / "unit-box.svg").string()), this);
     picture->setFixedSize(120, 100);

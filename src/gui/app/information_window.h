@@ -6,12 +6,14 @@
 namespace kelvo::gui
 {
 
-// Program name, version and licence; a click anywhere closes it.
+// Program name, version and licence; a click anywhere, Escape or its button closes it.
 class InformationWindow : public QWidget
 {
     Q_OBJECT
   public:
-    InformationWindow(const std::filesystem::path& programDir, QWidget* parent = nullptr);
+    // `language`: of the close button's caption.
+    InformationWindow(const std::filesystem::path& programDir, int language,
+                      QWidget* parent = nullptr);
 
   protected:
     void mouseReleaseEvent(QMouseEvent* event) override;

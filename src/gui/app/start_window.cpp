@@ -100,6 +100,9 @@ void StartWindow::buildPictures()
             QString("Image%1").arg(6 + i), artPath("unavailable.svg"), central);
     for (ClickablePicture* picture : {boxPicture_, basePicture_, editorPicture_})
         picture->setCursor(Qt::PointingHandCursor);
+    // Pictures of what is not available are no stops for Tab.
+    for (ClickablePicture* picture : unavailablePictures_)
+        picture->setFocusPolicy(Qt::NoFocus);
     for (ClickablePicture* picture : {boxPicture_, basePicture_, editorPicture_,
                                       unavailablePictures_[0], unavailablePictures_[1]})
         picture->setMinimumSize(150, 120);
@@ -109,6 +112,8 @@ void StartWindow::buildPictures()
     grid->addWidget(boxPicture_, 0, 0);
     grid->addWidget(basePicture_, 0, 1);
     grid->addWidget(editorPicture_, 0, 2);
+    boxCaption_->setBuddy(boxPicture_);
+    baseCaption_->setBuddy(basePicture_);
     grid->addWidget(boxCaption_, 1, 0);
     grid->addWidget(baseCaption_, 1, 1);
     grid->addWidget(unavailablePictures_[0], 2, 0);
@@ -138,9 +143,10 @@ void StartWindow::applyLanguage()
     const int current = languages_.currentLanguage();
     for (int k = 1; k <= kLanguageCount; ++k)
         languageActions_[static_cast<std::size_t>(k - 1)]->setChecked(k == current);
-    // Alt and a letter open each menu.
+    // Alt and a letter open each menu, or move to a family's picture (Enter opens it).
     const QStringList titles = withMnemonics(
-        {languageText(languages_, 1), languageText(languages_, 3), languageText(languages_, 4)});
+        {languageText(languages_, 1), languageText(languages_, 3), languageText(languages_, 4),
+         languageText(languages_, kBoxEntry), languageText(languages_, kBaseEntry)});
     programMenu_->setTitle(titles[0]);
     languageMenu_->setTitle(titles[1]);
     helpMenu_->setTitle(titles[2]);
@@ -148,8 +154,8 @@ void StartWindow::applyLanguage()
     informationAction_->setText(withMnemonics({languageText(languages_, 5)})[0]);
     basePicture_->setToolTip(languageText(languages_, kBaseEntry));
     boxPicture_->setToolTip(languageText(languages_, kBoxEntry));
-    baseCaption_->setText(languageText(languages_, kBaseEntry));
-    boxCaption_->setText(languageText(languages_, kBoxEntry));
+    boxCaption_->setText(titles[3]);
+    baseCaption_->setText(titles[4]);
     for (ClickablePicture* picture : unavailablePictures_)
         picture->setToolTip(languageText(languages_, kNotAvailableEntry));
 }
@@ -183,7 +189,8 @@ void StartWindow::openInformation()
 {
     if (informationWindow_)
         return;
-    auto* window = new InformationWindow(workspace_.dataFolder(), this);
+    auto* window =
+        new InformationWindow(workspace_.dataFolder(), languages_.currentLanguage(), this);
     informationWindow_ = window;
     window->show();
 }

@@ -28,6 +28,7 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include "core/app/language_table.h"
 #include "core/editor/catalogue_saving.h"
 #include "core/editor/chart_click.h"
 #include "core/editor/coefficient_import.h"
@@ -738,7 +739,7 @@ void EditorWindow::openAbout()
 {
     if (about_)
         return;
-    auto* window = new InformationWindow(session_->workspace().dataFolder(), this);
+    auto* window = new InformationWindow(session_->workspace().dataFolder(), kPolish, this);
     about_ = window;
     window->show();
 }

@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "gui/ui/qt_text.h"
+#include "gui/ui/secondary_window.h"
 
 namespace kelvo::gui
 {
@@ -55,6 +56,7 @@ ErrorListWindow::ErrorListWindow(const std::vector<CheckLine>& lines, Section se
         if (index > 0 && !outdated_)
             emit recordChosen(static_cast<EditorGrid>(item->data(kTableRole).toInt()), index);
     });
+    closeWithEscape(this);
     resize(560, 160 + status->sizeHint().height());
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());

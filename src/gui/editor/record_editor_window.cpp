@@ -14,9 +14,11 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "core/app/language_table.h"
 #include "core/editor/editor_session.h"
 #include "gui/drawing/drawing_view.h"
 #include "gui/ui/qt_text.h"
+#include "gui/ui/secondary_window.h"
 
 namespace kelvo::gui
 {
@@ -146,11 +148,14 @@ RecordEditorWindow::RecordEditorWindow(EditorSession& editor,
     scroll->setWidget(content);
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);
-    outer->addWidget(scroll);
+    outer->addWidget(scroll, 1);
+    outer->addLayout(closeButtonRow(this, kPolish));
+    closeWithEscape(this);
 
     fill();
     content->adjustSize();
-    resize(content->sizeHint() + QSize(24, 24));
+    fitIntoScreen(this,
+                  content->sizeHint() + QSize(24, 24 + outer->itemAt(1)->sizeHint().height()));
 }
 
 RecordEditorWindow::~RecordEditorWindow()

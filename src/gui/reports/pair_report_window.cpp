@@ -25,6 +25,7 @@
 #include "gui/ui/palette.h"
 #include "gui/ui/picture_button.h"
 #include "gui/ui/qt_text.h"
+#include "gui/ui/secondary_window.h"
 
 namespace kelvo::gui
 {
@@ -102,10 +103,12 @@ PairReportWindow::PairReportWindow(EditorSession& session, const ReportPair& pai
         (session_.workspace().dataFolder() / "art" / "spreadsheet.svg").string());
     auto* button = new PictureButton("Panel1", "Image1", picture, this);
     button->setHint("Microsoft Office Excel");
-    button->setFixedSize(96, 96);
+    button->setCaption(QString::fromUtf8("&Raport"));
+    button->setFixedSize(96, 112);
     connect(button, &PictureButton::clicked, this, &PairReportWindow::produceReport);
     columns->addWidget(button, 0, Qt::AlignCenter);
 
+    closeWithEscape(this);
     resize(640, 344);
 }
 

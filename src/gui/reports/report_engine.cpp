@@ -1,6 +1,6 @@
 #include "gui/reports/report_engine.h"
 
-#include <QAction>
+#include <QApplication>
 #include <QBuffer>
 #include <QFile>
 #include <QFileDialog>
@@ -8,14 +8,13 @@
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QPrintPreviewDialog>
 #include <QPrinter>
-#include <QToolBar>
 #include <filesystem>
 #include <string_view>
 
 #include "core/io/file_io.h"
 #include "gui/reports/report_painter.h"
+#include "gui/reports/report_preview.h"
 
 namespace kelvo::gui
 {
@@ -149,7 +148,7 @@ bool ReportEngine::executeToPdf(const QString& path)
     return true;
 }
 
-void ReportEngine::executeToPreview(QWidget* parent)
+void ReportEngine::executeToPreview(QWidget* parent, int language)
 {
     const ReportDefinition* report = selectedReport();
     if (!report)
@@ -159,31 +158,21 @@ void ReportEngine::executeToPreview(QWidget* parent)
     printer.setPageLayout(fullPageLayout(*report));
     printer.setDocName(expandedTitle(*report));
     printer.setCreator(QStringLiteral("KelvoSoftware"));
-    QPrintPreviewDialog dialog(&printer, parent);
-    dialog.setWindowTitle(expandedTitle(*report));
-    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
-                     [this](QPrinter* target) {
-                         QPainter painter(target);
-                         paintPage(painter);
-                     });
-    // Saving as PDF next to printing, without going through the print dialog.
-    if (auto* toolBar = dialog.findChild<QToolBar*>()) {
-        toolBar->addSeparator();
-        QAction* save = toolBar->addAction(QStringLiteral("PDF"));
-        save->setToolTip(QStringLiteral("Save as PDF"));
-        QObject::connect(save, &QAction::triggered, &dialog, [this, &dialog, report] {
-            QString path = QFileDialog::getSaveFileName(&dialog, QStringLiteral("Save as PDF"),
-                                                        suggestedFileName(expandedTitle(*report)),
-                                                        QStringLiteral("PDF (*.pdf)"));
-            if (path.isEmpty())
-                return;
-            if (!path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
-                path += QStringLiteral(".pdf");
-            if (!executeToPdf(path))
-                QMessageBox::warning(&dialog, dialog.windowTitle(), errorText());
-        });
-    }
-    dialog.exec();
+    const auto savePdf = [this, parent, report] {
+        QString path = QFileDialog::getSaveFileName(QApplication::activeWindow(), QString(),
+                                                    suggestedFileName(expandedTitle(*report)),
+                                                    QStringLiteral("PDF (*.pdf)"));
+        if (path.isEmpty())
+            return;
+        if (!path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
+            path += QStringLiteral(".pdf");
+        if (!executeToPdf(path))
+            QMessageBox::warning(QApplication::activeWindow(), expandedTitle(*report), errorText());
+    };
+    ReportPreview preview(
+        printer, [this](QPainter& painter) { paintPage(painter); }, savePdf, language, parent);
+    preview.setWindowTitle(expandedTitle(*report));
+    preview.exec();
 }
 
 void ReportEngine::closeProject()

@@ -33,8 +33,9 @@ class ReportEngine
     bool executeToPdf(const QString& path);
     // Paints the chosen report on a printer or another paged device (full page, our margins).
     bool executeToDevice(QPagedPaintDevice& device);
-    // Shows the chosen report in a modal preview with printing and saving as PDF.
-    void executeToPreview(QWidget* parent);
+    // Shows the chosen report in a modal preview with printing and saving as PDF; its buttons
+    // are captioned in `language`.
+    void executeToPreview(QWidget* parent, int language);
     // Forgets the layout, the chosen report and the parameters.
     void closeProject();
 

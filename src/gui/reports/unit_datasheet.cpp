@@ -100,8 +100,8 @@ void previewUnitDatasheet(QWidget* parent, SelectionSession& session,
     QString error;
     const Outcome outcome = runDatasheet(
         session, inputs,
-        [parent](ReportEngine& engine) {
-            engine.executeToPreview(parent);
+        [parent, &inputs](ReportEngine& engine) {
+            engine.executeToPreview(parent, inputs.language);
             return true;
         },
         &error);

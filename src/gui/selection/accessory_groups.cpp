@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <algorithm>
 
 #include "core/app/language_table.h"
 #include "core/selection/window_captions.h"
@@ -40,6 +41,8 @@ class BoxCaption : public QLabel
         : QLabel(text, parent), box_(box)
     {
         setWordWrap(true);
+        // On one line where that leaves the list room; a longer caption takes a second line.
+        setMinimumWidth(std::min(fontMetrics().horizontalAdvance(text) + 2, 300));
         setBuddy(box);
         setToolTip(text);
     }

@@ -25,6 +25,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "core/app/control_captions.h"
 #include "core/app/language_table.h"
 #include "core/app/own_texts.h"
 #include "core/catalogue/catalogue_files.h"
@@ -44,10 +45,13 @@
 #include "gui/selection/unit_details_view.h"
 #include "gui/ui/language_text.h"
 #include "gui/ui/load_notes.h"
+#include "gui/ui/mnemonics.h"
 #include "gui/ui/palette.h"
 #include "gui/ui/picture_button.h"
 #include "gui/ui/progress_window.h"
 #include "gui/ui/qt_text.h"
+#include "gui/ui/secondary_window.h"
+#include "gui/ui/tab_caption_fitter.h"
 
 namespace kelvo::gui
 {
@@ -95,24 +99,30 @@ SelectionWindow::SelectionWindow(Workspace& workspace, const LanguageTable& lang
         return file.isEmpty() ? std::nullopt : std::optional(file);
     };
 
-    auto* top = new QHBoxLayout;
-    top->addWidget(buildInputs());
-    top->addWidget(buildFilters());
-    top->addWidget(buildList(), 1);
-    top->addWidget(buildAccessories());
-
-    // The window's content scrolls rather than overlapping on a screen too small for it.
+    // Three zones, read left to right and top to bottom: the inputs and filters with the
+    // buttons under them; the list beside the accessories; the unit's drawing beside its detail
+    // pages. Everything fits the window's first size; a larger window gives the room to the
+    // list, the pages and the drawing.
     auto* content = new QWidget;
     content->setObjectName("SelectionContent");
     content->setAutoFillBackground(true);
     content->setPalette(p);
     details_ = new UnitDetailsView(*session_, content);
-    auto* bottom = new QHBoxLayout;
-    auto* lowerLeft = new QVBoxLayout;
-    lowerLeft->addWidget(details_->dimensionsGroup());
-    lowerLeft->addWidget(details_->drawingView(), 1);
-    lowerLeft->addWidget(buildButtons());
-    bottom->addLayout(lowerLeft, 2);
+
+    auto* controls = new QVBoxLayout;
+    controls->setSpacing(2);
+    controls->addWidget(buildInputs());
+    controls->addWidget(buildFilters());
+    controls->addStretch(1);
+    controls->addWidget(buildButtons());
+
+    auto* top = new QHBoxLayout;
+    top->addWidget(buildList(), 1);
+    top->addWidget(buildAccessories());
+
+    auto* drawingColumn = new QVBoxLayout;
+    drawingColumn->addWidget(details_->dimensionsGroup());
+    drawingColumn->addWidget(details_->drawingView(), 1);
     auto* detailsColumn = new QVBoxLayout;
     outdatedNote_ = new QLabel(content);
     outdatedNote_->setObjectName("OutdatedDetailsNote");
@@ -120,14 +130,22 @@ SelectionWindow::SelectionWindow(Workspace& workspace, const LanguageTable& lang
     outdatedNote_->setVisible(false);
     detailsColumn->addWidget(outdatedNote_);
     detailsColumn->addWidget(details_->pages(), 1);
+    auto* bottom = new QHBoxLayout;
+    bottom->addLayout(drawingColumn, 1);
     bottom->addLayout(detailsColumn, 3);
 
-    auto* contentLayout = new QVBoxLayout(content);
-    contentLayout->setContentsMargins(8, 8, 8, 0);
-    contentLayout->addLayout(top, 5);
-    contentLayout->addLayout(bottom, 6);
+    auto* right = new QVBoxLayout;
+    right->addLayout(top, 2);
+    right->addLayout(bottom, 3);
+
+    auto* contentLayout = new QHBoxLayout(content);
+    contentLayout->setContentsMargins(6, 6, 6, 4);
+    contentLayout->addLayout(controls);
+    contentLayout->addLayout(right, 1);
+    // Only a screen smaller than the window's first size needs the scroll bars.
     auto* scroll = new QScrollArea(this);
     scroll->setObjectName("SelectionScroll");
+    scroll->setFocusPolicy(Qt::NoFocus);
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setWidgetResizable(true);
     scroll->setWidget(content);
@@ -143,7 +161,7 @@ SelectionWindow::SelectionWindow(Workspace& workspace, const LanguageTable& lang
     layout->addWidget(statusBar_);
 
     setTabOrder();
-    fitIntoScreen();
+    fitIntoScreen(this, QSize(1183, 658));
     session_->subscribe(*this);
 }
 
@@ -154,33 +172,18 @@ SelectionWindow::~SelectionWindow()
     qDeleteAll(findChildren<QObject*>(Qt::FindDirectChildrenOnly));
 }
 
-void SelectionWindow::fitIntoScreen()
-{
-    QSize size(1183, 658);
-    const QScreen* screen = this->screen();
-    if (!screen) {
-        resize(size);
-        return;
-    }
-    // Room for the window's frame and title bar, which the window manager adds.
-    const QRect available = screen->availableGeometry().adjusted(0, 0, -16, -48);
-    size = size.boundedTo(available.size());
-    resize(size);
-    QRect frame(QPoint(0, 0), size);
-    frame.moveCenter(available.center());
-    move(std::max(frame.left(), available.left()), std::max(frame.top(), available.top()));
-}
-
-// Inputs, filters, the list, the three picture buttons, then the detail pages.
+// In reading order: the inputs, the filters and the buttons under them, then the list, the
+// accessories and the detail pages.
 void SelectionWindow::setTabOrder()
 {
     std::vector<QWidget*> order{refrigerantBox_, evaporatingBox_, ambientBox_,
                                 requiredCapacityEdit_};
     for (const FilterBox& filter : filterBoxes_)
         order.push_back(filter.box);
-    order.push_back(insideEnvelopeBox_);
-    order.insert(order.end(), {candidateGrid_, exitButton_, datasheetButton_, exportButton_,
-                               searchButton_, details_->pages(), accessoryPages_});
+    order.insert(order.end(), {insideEnvelopeBox_, exitButton_, datasheetButton_, exportButton_,
+                               searchButton_, candidateGrid_, accessoryPages_, details_->pages()});
+    for (QWidget* grid : details_->rangeGrids())
+        order.push_back(grid);
     for (std::size_t i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
 }
@@ -287,6 +290,7 @@ QWidget* SelectionWindow::buildAccessories()
     pages->setObjectName("AccessoryPages");
     accessoryPages_ = pages;
     const bool base = family_ == UnitFamily::Base;
+    QStringList captions;
     for (auto kind : {AccessoryGroup::Kind::StandardBase, AccessoryGroup::Kind::AdditionalBase,
                       AccessoryGroup::Kind::StandardBox, AccessoryGroup::Kind::AdditionalBox}) {
         auto* g = new AccessoryGroup(kind, session_->languages(), pages);
@@ -295,18 +299,17 @@ QWidget* SelectionWindow::buildAccessories()
                                kind == AccessoryGroup::Kind::AdditionalBase;
         if (baseGroup == base) {
             // Only the family's groups are shown, so the tab drops the " - BASE"/" - BOX" part
-            // of the caption to fit; the full caption is the tab's hint.
+            // of the caption to fit.
             const QString caption = g->title();
             const qsizetype dash = caption.lastIndexOf(" - ");
-            const int tab = pages->addTab(g, dash > 0 ? caption.left(dash) : caption);
-            pages->setTabToolTip(tab, caption);
+            pages->addTab(g, QString());
+            captions << (dash > 0 ? caption.left(dash) : caption);
             g->setTitle(QString());
         } else {
             g->setVisible(false);
         }
     }
-    pages->tabBar()->setElideMode(Qt::ElideRight);
-    pages->tabBar()->setUsesScrollButtons(false);
+    (new TabCaptionFitter(pages))->setCaptions(captions);
     pages->setMinimumWidth(260);
     return pages;
 }
@@ -327,7 +330,7 @@ QWidget* SelectionWindow::buildButtons()
     datasheetButton_->setHint("Dane techniczne");
     searchButton_->setHint("Start");
     for (PictureButton* button : {exitButton_, datasheetButton_, exportButton_, searchButton_}) {
-        button->setFixedSize(64, 56);
+        button->setFixedSize(66, 84);
         layout->addWidget(button);
     }
     layout->addStretch(1);
@@ -405,6 +408,16 @@ void SelectionWindow::applyCaptions()
     const int language = languages.currentLanguage();
     insideEnvelopeBox_->setText(fromUtf8Text(ownText(OwnText::OnlyInsideEnvelope, language)));
     exportButton_->setHint(fromUtf8Text(ownText(OwnText::ExportHint, language)));
+    const QStringList captions = withMnemonics({
+        fromUtf8Text(controlCaption(ControlCaption::Exit, language)),
+        fromUtf8Text(controlCaption(ControlCaption::Datasheet, language)),
+        fromUtf8Text(controlCaption(ControlCaption::Export, language)),
+        fromUtf8Text(controlCaption(ControlCaption::Find, language)),
+    });
+    exitButton_->setCaption(captions[0]);
+    datasheetButton_->setCaption(captions[1]);
+    exportButton_->setCaption(captions[2]);
+    searchButton_->setCaption(captions[3]);
     candidates_->applyLanguage();
     details_->applyCaptions();
 }

@@ -91,7 +91,6 @@ class SelectionWindow : public QWidget, private SelectionObserver
     void listCurrentRowChanged(const QModelIndex& current);
     void showOutdatedDetails(bool outdated);
     void setTabOrder();
-    void fitIntoScreen();
 
     std::unique_ptr<SelectionSession> session_;
     UnitFamily family_;

@@ -4,6 +4,7 @@
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QStyle>
 #include <QTabWidget>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -20,6 +21,7 @@
 #include "gui/selection/range_table_model.h"
 #include "gui/ui/language_text.h"
 #include "gui/ui/qt_text.h"
+#include "gui/ui/tab_caption_fitter.h"
 
 namespace kelvo::gui
 {
@@ -53,6 +55,14 @@ QTableView* rangeGrid(const char* name, RangeTableModel* model, QWidget* parent)
     grid->verticalHeader()->setDefaultSectionSize(20);
     grid->horizontalHeader()->setDefaultSectionSize(56);
     grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    // One Tab stop: the arrows move within the table, Tab leaves it.
+    grid->setTabKeyNavigation(false);
+    // As tall as its rows, with room kept for the scroll bar a wide range needs.
+    const int frame = 2 * grid->frameWidth();
+    const int rows = model->rowCount() * grid->verticalHeader()->defaultSectionSize();
+    grid->setFixedHeight(frame + rows + grid->style()->pixelMetric(QStyle::PM_ScrollBarExtent));
+    grid->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     return grid;
 }
 
@@ -77,6 +87,7 @@ UnitDetailsView::UnitDetailsView(const SelectionSession& session, QWidget* paren
     envelope_ = new EnvelopeChartPage(session_.workspace());
     pages_->addTab(envelope_, QString());
     pages_->setCurrentWidget(rangePage_);
+    tabCaptions_ = new TabCaptionFitter(pages_);
     buildDimensions();
     drawing_ = new DrawingView(parent);
     drawing_->setObjectName("Image1");
@@ -88,6 +99,11 @@ QWidget* UnitDetailsView::drawingView() const
     return drawing_;
 }
 
+std::vector<QWidget*> UnitDetailsView::rangeGrids() const
+{
+    return {capacityGrid_, powerGrid_};
+}
+
 UnitDetailsView::Page UnitDetailsView::buildPage(const DetailPage& design)
 {
     Page page;
@@ -95,7 +111,8 @@ UnitDetailsView::Page UnitDetailsView::buildPage(const DetailPage& design)
     page.widget = new QWidget;
     page.widget->setObjectName(fromUtf8Text(design.objectName));
     auto* grid = new QGridLayout(page.widget);
-    grid->setVerticalSpacing(3);
+    grid->setContentsMargins(8, 6, 8, 6);
+    grid->setVerticalSpacing(2);
     int row = 0;
     for (const DetailLine& line : design.lines) {
         auto* label = new QLabel(page.widget);
@@ -118,6 +135,8 @@ QWidget* UnitDetailsView::buildRangePage()
     auto* page = new QWidget;
     page->setObjectName("TabSheet2");
     auto* layout = new QVBoxLayout(page);
+    layout->setContentsMargins(6, 4, 6, 4);
+    layout->setSpacing(4);
     capacityGroup_ = new QGroupBox(page);
     capacityGroup_->setObjectName("GroupBox14");
     powerGroup_ = new QGroupBox(page);
@@ -136,6 +155,7 @@ QWidget* UnitDetailsView::buildRangePage()
     legend_->setObjectName("MarkLegend");
     legend_->setWordWrap(true);
     layout->addWidget(legend_);
+    layout->addStretch(1);
     return page;
 }
 
@@ -173,6 +193,10 @@ void UnitDetailsView::applyCaptions()
     pages_->setTabText(pages_->indexOf(envelope_),
                        fromUtf8Text(ownText(OwnText::EnvelopeTab, language)));
     legend_->setText(fromUtf8Text(markLegendLine(language)));
+    QStringList captions;
+    for (int tab = 0; tab < pages_->count(); ++tab)
+        captions << pages_->tabText(tab);
+    tabCaptions_->setCaptions(captions);
 }
 
 void UnitDetailsView::show(const UnitDetails& details)

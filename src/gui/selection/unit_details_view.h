@@ -24,6 +24,7 @@ namespace kelvo::gui
 class DrawingView;
 class RangeTableModel;
 class EnvelopeChartPage;
+class TabCaptionFitter;
 
 // The lower half of the selection window: operating-range tables, unit, fan and compressor
 // data, dimensions and drawing of the chosen unit.
@@ -36,6 +37,7 @@ class UnitDetailsView : public QObject
     [[nodiscard]] QTabWidget* pages() const { return pages_; }
     [[nodiscard]] QGroupBox* dimensionsGroup() const { return dimensions_; }
     [[nodiscard]] QWidget* drawingView() const;
+    [[nodiscard]] std::vector<QWidget*> rangeGrids() const;
 
     void applyCaptions();
     void show(const UnitDetails& details);
@@ -71,6 +73,7 @@ class UnitDetailsView : public QObject
     std::vector<Page> dataPages_;           // unit, fan and compressor data
     QLabel* legend_ = nullptr;              // the marks of the range tables
     EnvelopeChartPage* envelope_ = nullptr; // the compressor's envelope with the points
+    TabCaptionFitter* tabCaptions_ = nullptr;
 };
 
 } // namespace kelvo::gui

@@ -1,7 +1,9 @@
 #include "gui/ui/picture_button.h"
 
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMouseEvent>
+#include <QShortcut>
 #include <QSvgWidget>
 #include <QVBoxLayout>
 
@@ -35,6 +37,36 @@ void PictureButton::setHint(const QString& hint)
     setToolTip(hint);
     setAccessibleName(hint);
     picture_->setToolTip(hint);
+}
+
+void PictureButton::setCaption(const QString& caption)
+{
+    if (!caption_) {
+        caption_ = new QLabel(this);
+        caption_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        caption_->setWordWrap(true);
+        caption_->setAttribute(Qt::WA_TransparentForMouseEvents);
+        layout()->addWidget(caption_);
+        shortcut_ = new QShortcut(this);
+        shortcut_->setContext(Qt::WindowShortcut);
+        connect(shortcut_, &QShortcut::activated, this, [this] {
+            setFocus(Qt::ShortcutFocusReason);
+            emit clicked();
+        });
+    }
+    caption_->setTextFormat(Qt::PlainText);
+    // A label without a buddy shows "&" as it is: the mnemonic letter is underlined by hand.
+    QString shown = caption;
+    const qsizetype at = shown.indexOf('&');
+    if (at >= 0 && at + 1 < shown.size()) {
+        caption_->setTextFormat(Qt::RichText);
+        shown = caption.left(at).toHtmlEscaped() + "<u>" + caption.mid(at + 1, 1).toHtmlEscaped() +
+                "</u>" + caption.mid(at + 2).toHtmlEscaped();
+    }
+    caption_->setText(shown);
+    shortcut_->setKey(QKeySequence::mnemonic(caption));
+    if (accessibleName().isEmpty())
+        setAccessibleName(QString(caption).remove('&'));
 }
 
 void PictureButton::enterEvent(QEnterEvent* event)

@@ -3,6 +3,8 @@
 #include <QFrame>
 #include <QString>
 
+class QLabel;
+class QShortcut;
 class QSvgWidget;
 
 namespace kelvo::gui
@@ -18,6 +20,9 @@ class PictureButton : public QFrame
     PictureButton(const QString& panelName, const QString& imageName, const QString& picturePath,
                   QWidget* parent = nullptr);
     void setHint(const QString& hint);
+    // A caption under the picture; an "&" in it marks the letter that, with Alt, clicks the
+    // button from anywhere in its window.
+    void setCaption(const QString& caption);
 
   signals:
     void clicked();
@@ -32,6 +37,8 @@ class PictureButton : public QFrame
   private:
     void setPanelColour(const QColor& colour);
     QSvgWidget* picture_;
+    QLabel* caption_ = nullptr;
+    QShortcut* shortcut_ = nullptr;
 };
 
 } // namespace kelvo::gui
