@@ -12,7 +12,7 @@ namespace
 
 constexpr OwnText kAll[] = {OwnText::CondensingAbove70, OwnText::CompressorNotFound,
                             OwnText::CondenserNotFound, OwnText::IncompleteData,
-                            OwnText::RangeColumnsCut};
+                            OwnText::RangeColumnsCut,   OwnText::UnitCop};
 
 bool takesArgument(OwnText text)
 {

@@ -1,3 +1,5 @@
+#include <algorithm>
+#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 #include <string>
@@ -99,6 +101,50 @@ TEST(DataChecks, TheShippedCatalogueIsCheckedWithoutChangingIt)
     const std::size_t before = catalogueFingerprint(*c);
     checkData(*c);
     EXPECT_EQ(catalogueFingerprint(*c), before);
+}
+
+TEST(DataChecks, EveryFieldReadAsANumberIsNamedWhenItWouldNotConvert)
+{
+    auto sample = std::make_unique<Catalogue>();
+    loadCatalogue(*sample, test::sampleDataFolder());
+    const auto before = checkData(*sample);
+    EXPECT_EQ(joined(before).find("pole „"), std::string::npos) << "the sample is clean";
+    const std::string compressor = "Sprężarki: wiersz 1 (KS-041M) – pole „";
+    const std::string needed = "” jest puste, a obliczenia potrzebują liczby";
+    struct Case {
+        std::function<void(Catalogue&)> spoil;
+        std::string expected; // the one new line naming a field; empty for none
+    };
+    const Case cases[] = {
+        {[](Catalogue& c) { c.compressors.at(1).coeffSets[0].c[7] = "1,2,3"; },
+         compressor + "Współczynniki - Qo: C7”: \"1,2,3\" nie jest liczbą"},
+        {[](Catalogue& c) { c.compressors.at(1).envelopes[1].tk[9] = "x"; },
+         compressor + "Koperta pracy 2: tk 10”: \"x\" nie jest liczbą"},
+        {[](Catalogue& c) { c.compressors.at(1).suctionTemperature = ""; },
+         compressor + "Na ssaniu sprężarki: Temperatura na ssaniu sprężarki" + needed},
+        {[](Catalogue& c) { c.compressors.at(1).superheat = ""; }, ""}, // not the one in use
+        {[](Catalogue& c) { c.condensers.at(3).mass = "abc"; },
+         "Skraplacze: wiersz 3 (SKR-041-R404A) – pole „Masa”: \"abc\" nie jest liczbą"},
+        {[](Catalogue& c) { c.condensers.at(3).fanPower = ""; }, ""},
+        {[](Catalogue& c) { c.units.at(1).condenserCount = ""; },
+         "Agregaty: wiersz 1 (AGP-KS041M-SB) – pole „Skraplacz: Ilość" + needed},
+        {[](Catalogue& c) { c.units.at(1).dimensions.c = "12 mm"; },
+         "Agregaty: wiersz 1 (AGP-KS041M-SB) – pole „Wymiary: C”: \"12 mm\" nie jest liczbą"},
+        {[](Catalogue& c) { c.frames.at(2).id = "B2"; },
+         "Ramy: wiersz 2 (Rama BASE 2) – pole „identyfikator”: \"B2\" nie jest liczbą całkowitą"},
+        {[](Catalogue& c) { c.frames.at(2).mass = "1.5"; }, ""},
+    };
+    for (const Case& test : cases) {
+        auto spoiled = std::make_unique<Catalogue>(*sample);
+        test.spoil(*spoiled);
+        std::string added;
+        for (const CheckLine& line : checkData(*spoiled))
+            if (line.text.find("pole „") != std::string::npos &&
+                std::none_of(before.begin(), before.end(),
+                             [&](const CheckLine& old) { return old.text == line.text; }))
+                added += line.text;
+        EXPECT_EQ(added, test.expected);
+    }
 }
 
 } // namespace

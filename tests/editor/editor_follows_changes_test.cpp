@@ -5,6 +5,7 @@
 #include <memory>
 #include <string>
 
+#include "core/catalogue/catalogue_files.h"
 #include "core/catalogue/lookups.h"
 #include "core/editor/editor_session.h"
 #include "core/editor/record_editor_session.h"
@@ -118,6 +119,17 @@ TEST_F(EditorFollowsChanges, APairDisplayFollowsItsCondenser)
     values.texts.at(static_cast<std::size_t>(record->layout().controlOf("Edit5"))) = "0,05";
     record->store(values);
     EXPECT_EQ(shown(), freshLook(session, EditorGrid::Compressors));
+}
+
+TEST_F(EditorFollowsChanges, AskingChangesNothingAndAssignmentsOfferTheHighlightedRows)
+{
+    EXPECT_EQ(session.promptDefault(RowCommand::AssignCompressor), std::to_string(compressor));
+    EXPECT_EQ(session.promptDefault(RowCommand::MoveUnit), "");
+    // The unit's compressor is in use: the delete asks, and asking changes nothing ("No").
+    const std::size_t before = catalogueFingerprint(workspace.catalogue());
+    EXPECT_TRUE(session.questionBefore(RowCommand::DeleteCompressor).has_value());
+    EXPECT_EQ(catalogueFingerprint(workspace.catalogue()), before);
+    EXPECT_FALSE(session.state().history.canUndo());
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
+#include <iterator>
 #include <memory>
+#include <optional>
 #include <string>
 #include <utility>
 
@@ -187,6 +189,48 @@ TEST_F(RowOperations, DeletingACompressorUnlinksItsUnitsAndLeavesACopyPastTheCou
     }
     EXPECT_EQ(c.units[2].compressorId, "3");
     EXPECT_FALSE(deleteRecord(c, EditorGrid::Units, 9).done);
+}
+
+TEST_F(RowOperations, DeletesOfUsedRecordsAndCopiesOverRecordsWithDataAskFirst)
+{
+    for (int u = 0; u < 5; ++u)
+        c.units.append(unit("B", "4"));
+    c.units.append(unit("C", "5"));
+    c.compressors.at(5).model = "";
+    ASSERT_TRUE(addEmptyRecord(c, EditorGrid::Compressors, "R404A").done); // row 6
+    c.compressors.at(2).envelopes[1].to[9] = "-10";
+    const auto whole = CompressorCopy::WholeRecord;
+    const auto envelopes = CompressorCopy::Envelopes;
+    const std::string used = " Usunąć?";
+    const std::string overwrite = "Sprężarka ZB1 nie jest pusta. Nadpisać ją sprężarką z wiersza ";
+    struct Case {
+        std::optional<std::string> asked;
+        std::optional<std::string> expected;
+    };
+    const Case cases[] = {
+        {deleteQuestion(c, EditorGrid::Compressors, 2),
+         "Sprężarka ZB2 jest używana przez 3 agregaty." + used},
+        {deleteQuestion(c, EditorGrid::Compressors, 3),
+         "Sprężarka ZB3 jest używana przez 1 agregat." + used},
+        {deleteQuestion(c, EditorGrid::Compressors, 4),
+         "Sprężarka ZB4 jest używana przez 5 agregatów." + used},
+        {deleteQuestion(c, EditorGrid::Compressors, 5),
+         "Sprężarka z wiersza 5 jest używana przez 1 agregat." + used},
+        {deleteQuestion(c, EditorGrid::Condensers, 1),
+         "Skraplacz Skraplacz 1 jest używany przez 10 agregatów." + used},
+        {deleteQuestion(c, EditorGrid::Compressors, 1), std::nullopt},
+        {deleteQuestion(c, EditorGrid::Units, 1), std::nullopt},
+        {deleteQuestion(c, EditorGrid::Compressors, 9), std::nullopt},
+        {copyQuestion(c, whole, 1, "2"), overwrite + "2?"},
+        {copyQuestion(c, whole, 6, "2"), std::nullopt}, // as "Dodaj wolny wiersz" left it
+        {copyQuestion(c, whole, 1, "1"), std::nullopt},
+        {copyQuestion(c, whole, 1, "abc"), std::nullopt},
+        {copyQuestion(c, envelopes, 1, "2"), std::nullopt},
+        {copyQuestion(c, envelopes, 2, "1"),
+         "Sprężarka ZB2 ma już koperty pracy. Nadpisać je kopertami sprężarki z wiersza 1?"},
+    };
+    for (std::size_t i = 0; i < std::size(cases); ++i)
+        EXPECT_EQ(cases[i].asked, cases[i].expected) << "case " << i;
 }
 
 TEST_F(RowOperations, MovesShiftTheRecordsBetweenBothWays)

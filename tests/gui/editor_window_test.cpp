@@ -1,10 +1,13 @@
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QTableView>
+#include <QTimer>
 #include <QtTest>
 #include <filesystem>
 #include <fstream>
@@ -286,6 +289,34 @@ class EditorWindowTest : public QObject
         QVERIFY(!editor->isWindowModified());
         QVERIFY(editor->close());
         QCOMPARE(asked, 0);
+    }
+
+    void deletingAUsedCompressorAsksAndNoChangesNothing()
+    {
+        EditorWindow* editor = openFromStartWindow();
+        QVERIFY(editor);
+        child<QCheckBox>(editor, "CheckBox15")->click();
+        child<QCheckBox>(editor, "CheckBox16")->click();
+        editor->clickGridRow(EditorGrid::Units, 0); // highlights the unit's compressor
+        const kelvo::Catalogue& catalogue = editor->session().workspace().catalogue();
+        const std::size_t before = kelvo::catalogueFingerprint(catalogue);
+        messages_.clear();
+        // The window's own question box, answered with Enter: its default button is "Nie".
+        QString asked;
+        QTimer answer;
+        connect(&answer, &QTimer::timeout, [&] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                asked = box->text();
+                QTest::keyClick(box, Qt::Key_Enter);
+            }
+        });
+        answer.start(10);
+        editor->runCommand(kelvo::RowCommand::DeleteCompressor);
+        answer.stop();
+        QVERIFY2(asked.endsWith(QString::fromUtf8(". Usunąć?")), qPrintable(asked));
+        QCOMPARE(kelvo::catalogueFingerprint(catalogue), before);
+        QVERIFY(!editor->session().state().history.canUndo());
+        QVERIFY(messages_.isEmpty());
     }
 
     void withoutChangesClosingAsksNothing()

@@ -97,7 +97,8 @@ class FreeTextInputsTest : public QObject
         QStringList messages;
         QString answer;
         editor.setMessagePresenter([&](const QString& text) { messages << text; });
-        editor.setPrompt([&](const QString&, const QString&) { return std::optional(answer); });
+        editor.setPrompt(
+            [&](const QString&, const QString&, const QString&) { return std::optional(answer); });
         editor.open();
         editor.findChild<QCheckBox*>("CheckBox16")->click();
         editor.findChild<QCheckBox*>("CheckBox15")->click();

@@ -90,10 +90,12 @@ class RecordEditorsTest : public QObject
         workspace_ = std::make_unique<kelvo::Workspace>(folder_->path());
         editor_ = std::make_unique<EditorWindow>(*workspace_);
         editor_->setMessagePresenter([this](const QString& text) { messages_ << text; });
-        editor_->setPrompt([this](const QString& caption, const QString& prompt) {
+        editor_->setPrompt([this](const QString& caption, const QString& prompt, const QString&) {
             prompts_ << caption + " " + prompt;
             return answer_.isNull() ? std::optional<QString>() : std::optional<QString>(answer_);
         });
+        // The questions before deleting a used record or copying over one are answered Yes.
+        editor_->setConfirmation([](const QString&) { return true; });
         editor_->open();
         messages_.clear();
         prompts_.clear();

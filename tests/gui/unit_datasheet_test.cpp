@@ -165,6 +165,9 @@ class UnitDatasheetTest : public QObject
         QVERIFY(text.contains(QStringLiteral("Noise level")));
         QVERIFY(text.contains(QStringLiteral("[dB(A) 10m]")));
         QVERIFY(text.contains(QStringLiteral("A= ")));
+        // The header's COP is the unit's, the figure the details show.
+        QVERIFY(text.contains(QStringLiteral("Unit COP")));
+        QVERIFY(text.contains(QString::fromStdString(session_->state().details->data.cop)));
 
         // Each table row carries its figures left to right, in the column order of the unit.
         const int columns = session_->state().details->staging.rangeColumnCount;

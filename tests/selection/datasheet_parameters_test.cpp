@@ -146,6 +146,7 @@ TEST_F(DatasheetParametersTest, EveryParameterComesInTheReportsOrder)
     for (int c = 1; c <= d.staging.rangeColumnCount; ++c)
         for (const char* prefix : {"t", "Q1", "Q2", "Q3", "P1", "P2", "P3"})
             expected.push_back(prefix + std::to_string(c));
+    expected.push_back("COPAgregatu");
     EXPECT_EQ(names(list), expected);
 
     const auto& unit = catalogue().units[u];
@@ -156,6 +157,9 @@ TEST_F(DatasheetParametersTest, EveryParameterComesInTheReportsOrder)
     EXPECT_EQ(text(list, "TemperaturaParowania"), "Evaporation temperature  : 0 [C]");
     EXPECT_EQ(text(list, "TemperaturaPowietrza"), "Ambient temperature  : 32 [C]");
     EXPECT_EQ(text(list, "PoborMocySprezarka"), "Power input  : " + row.powerText + " [kW]");
+    // The unit's COP is the window's, beside the compressor's own "COP".
+    EXPECT_EQ(text(list, "COPAgregatu"), "Unit COP  : " + d.data.cop);
+    EXPECT_EQ(text(parameters(kPolish), "COPAgregatu"), "COP agregatu  : " + d.data.cop);
     EXPECT_EQ(text(list, "pMyReportImage"), d.drawing.string());
     EXPECT_EQ(text(list, "data"), "09.12.2026");
     EXPECT_EQ(text(list, "A"), "A= " + d.dimensions.a + "mm");
@@ -331,14 +335,15 @@ TEST_F(DatasheetParametersTest, RangeColumnsArePassedUpToEleven)
     ASSERT_EQ(d.staging.rangeColumnCount, 13);
     ReportParameters list = parameters();
     EXPECT_EQ(rangeParameterCount(list), 77);
-    EXPECT_EQ(list.back().name, "P311");
+    // The last range figure, before the unit's COP that follows every specified parameter.
+    EXPECT_EQ(list.end()[-2].name, "P311");
     EXPECT_EQ(text(list, "t11"), "-35");
     EXPECT_EQ(text(list, "Q111"), d.staging.rangeQo[0][10]);
     EXPECT_EQ(text(list, "t12"), "<unset>");
 
     list = parametersOf([](SelectionState& s) { s.details->staging.rangeColumnCount = 7; });
     EXPECT_EQ(rangeParameterCount(list), 49);
-    EXPECT_EQ(list.back().name, "P37");
+    EXPECT_EQ(list.end()[-2].name, "P37");
     EXPECT_EQ(text(list, "t8"), "<unset>");
 }
 

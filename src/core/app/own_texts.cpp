@@ -16,7 +16,7 @@ using Texts = std::array<std::string_view, kLanguageCount>;
 
 // Polish, English, Czech, Slovak, Lithuanian; in the order of OwnText.
 // clang-format off
-constexpr std::array<Texts, 12> kTexts = {{
+constexpr std::array<Texts, 13> kTexts = {{
     {"Temperatura skraplania > 70 C",
      "Condensing temperature > 70 C",
      "Kondenzační teplota > 70 C",
@@ -77,6 +77,11 @@ constexpr std::array<Texts, 12> kTexts = {{
      "Export seznamu a tabulek",
      "Export zoznamu a tabuliek",
      "Sąrašo ir lentelių eksportas"},
+    {"COP agregatu",
+     "Unit COP",
+     "COP jednotky",
+     "COP jednotky",
+     "Agregato COP"},
 }};
 // clang-format on
 

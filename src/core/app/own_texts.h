@@ -21,6 +21,7 @@ enum class OwnText {
     LegendGaveUp,       // ... for kGaveUpMark
     LegendOutside,      // ... for kOutsideEnvelopeMark
     ExportHint,         // the hint of the selection's export button
+    UnitCop,            // the datasheet's caption of the unit's COP (capacity / total power)
 };
 
 // The text in language 1 .. kLanguageCount (English outside that range), UTF-8.

@@ -4,11 +4,15 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <type_traits>
+#include <utility>
 
+#include "core/editor/record_field_maps.h"
 #include "core/performance/compressor_model.h"
 #include "core/performance/condenser_model.h"
 #include "core/text/code_page.h"
 #include "core/text/numeric_text.h"
+#include "core/text/untrusted_text.h"
 
 namespace kelvo
 {
@@ -17,6 +21,8 @@ namespace
 
 constexpr double kLowestCop = 0.5;
 constexpr double kHighestCop = 15.0;
+// The compressor editor shows points 1 .. 8 of each envelope; the envelope reads all ten.
+constexpr int kEnvelopeEditorPoints = 8;
 
 std::string quoted(std::string_view recordText)
 {
@@ -155,6 +161,94 @@ void compressorFigures(std::vector<CheckLine>& lines, const CompressorRecord& re
     }
 }
 
+// The name a record is listed by.
+std::string_view shownName(const CompressorRecord& r)
+{
+    return r.model.view();
+}
+std::string_view shownName(const CondenserRecord& r)
+{
+    return r.model.view();
+}
+std::string_view shownName(const CondensingUnitRecord& r)
+{
+    return r.name.view();
+}
+std::string_view shownName(const FrameRecord& r)
+{
+    return r.name.view();
+}
+
+// A numeric row as its record editor shows it; the suction rows have no caption of their own
+// but their radio button's, the subcooling row only its group's.
+template <class Record>
+std::string numberName(const EditorForm<Record>& form, const FieldRow<Record>& row)
+{
+    if (!row.label.empty() || !row.column.empty())
+        return fieldName(row);
+    if (form.suctionMode && row.shown != SuctionVisibility::Always) {
+        const auto& mode = *form.suctionMode;
+        return std::string(row.group) + ": " +
+               std::string(row.shown == SuctionVisibility::WhenSuperheatGiven
+                               ? mode.superheatGiven.caption
+                               : mode.temperatureGiven.caption);
+    }
+    return std::string(row.group);
+}
+
+// One line for each field of a table's records that the program reads as a number and would
+// not convert: every numeric row of the record editor (parseNumber, which takes the same texts
+// as the calculation's reading with "." turned into ","), the envelope points the editor does
+// not show, and the identifier that "Dodaj wolny wiersz" reads as a whole number. An empty
+// field is a finding only where it is read all the same (a unit's range and counts, the
+// suction state and subcooling the record uses, the identifier); elsewhere it means not given.
+template <class Table, class Record>
+void unconvertedNumbers(std::vector<CheckLine>& lines, const Table& table,
+                        const EditorForm<Record>& form, EditorGrid grid, std::string_view name)
+{
+    for (int i = 1; i <= table.count(); ++i) {
+        const Record& record = table[i];
+        std::string row = std::string(name) + ": wiersz " + std::to_string(i);
+        if (const std::string_view shown = shownName(record); !shown.empty())
+            row += " (" + quotedText(toUtf8(shown)) + ")";
+        // A field whose text does not convert, or that is empty where a number is needed.
+        const auto line = [&](const std::string& field, std::string_view text,
+                              std::string_view notConverted, std::string_view emptyNeeded) {
+            lines.push_back({row + " – pole „" + field + "”" +
+                                 (text.empty() ? " jest puste, a " + std::string(emptyNeeded)
+                                               : ": \"" + quotedText(toUtf8(text)) + "\" " +
+                                                     std::string(notConverted)),
+                             grid, i});
+        };
+        constexpr std::string_view kNotANumber = "nie jest liczbą";
+        constexpr std::string_view kNeeded = "obliczenia potrzebują liczby";
+        if constexpr (requires { record.id; })
+            if (!parseInteger(record.id.view()))
+                line("identyfikator", record.id.view(), "nie jest liczbą całkowitą",
+                     "„Dodaj wolny wiersz” potrzebuje liczby całkowitej");
+        for (const FieldRow<Record>& field : form.rows) {
+            if (field.number == FieldNumber::None)
+                continue;
+            const std::string_view text = field.field.read(record);
+            if (text.empty()
+                    ? field.number == FieldNumber::Required && rowShown(form, field, record)
+                    : !parseNumber(text))
+                line(numberName(form, field), text, kNotANumber, kNeeded);
+        }
+        if constexpr (std::is_same_v<Record, CompressorRecord>)
+            for (std::size_t e = 0; e < record.envelopes.size(); ++e)
+                for (int p = kEnvelopeEditorPoints; p < Envelope::pointCount; ++p)
+                    for (const auto& [column, texts] : {std::pair{"to", &record.envelopes[e].to},
+                                                        std::pair{"tk", &record.envelopes[e].tk}}) {
+                        const std::string_view text = (*texts)[static_cast<std::size_t>(p)].view();
+                        if (!text.empty() && !parseNumber(text))
+                            line("Koperta pracy " + std::to_string(e + 1) + ": " + column + " " +
+                                     std::to_string(p + 1),
+                                 text, kNotANumber, kNeeded);
+                    }
+    }
+}
+
 } // namespace
 
 std::vector<CheckLine> checkData(const Catalogue& catalogue)
@@ -186,6 +280,12 @@ std::vector<CheckLine> checkData(const Catalogue& catalogue)
                                  " – dwa punkty dają Qk15 = " + number(at15) + " kW",
                              EditorGrid::Condensers, k});
     }
+    unconvertedNumbers(lines, catalogue.compressors, compressorEditorForm(),
+                       EditorGrid::Compressors, "Sprężarki");
+    unconvertedNumbers(lines, catalogue.condensers, condenserEditorForm(), EditorGrid::Condensers,
+                       "Skraplacze");
+    unconvertedNumbers(lines, catalogue.units, unitEditorForm(), EditorGrid::Units, "Agregaty");
+    unconvertedNumbers(lines, catalogue.frames, frameEditorForm(), EditorGrid::Frames, "Ramy");
     return lines;
 }
 

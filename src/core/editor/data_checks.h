@@ -16,7 +16,11 @@ namespace kelvo
 //  - a capacity or power that is 0, negative or not finite at a point of envelope 1, and a
 //    COP (capacity / power) below 0.5 or above 15 there (the first such point per compressor);
 //  - a condenser whose two-point line gives no positive capacity at 15 K;
-//  - a multiplier text that is no number (the calculation silently takes 1 for it).
+//  - a multiplier text that is no number (the calculation silently takes 1 for it);
+//  - every other field the program reads as a number whose text would not convert (the
+//    identifiers as whole numbers); an empty one only where it is read all the same (a unit's
+//    "to" range and counts, the suction state and subcooling a compressor or unit uses, the
+//    identifiers), since elsewhere empty means not given.
 std::vector<CheckLine> checkData(const Catalogue& catalogue);
 
 // The lines of checkData for the menu of one table: its own lines; the unit menu's also

@@ -121,6 +121,16 @@ class EditorSession final : public WorkspaceObserver
     // show instead (a grid it reads has no current row: nothing happens, and the copy commands
     // say "Akcja anulowana !" and why, as they do for every failed answer).
     [[nodiscard]] std::optional<RowEdit> rowCommandUnavailable(RowCommand command) const;
+    // The text the command's prompt starts with: for the assignments the position ("Poz.") of
+    // the highlighted row of the grid they assign from, so that Enter takes it; empty for the
+    // other prompts and without a highlighted row.
+    [[nodiscard]] std::string promptDefault(RowCommand command) const;
+    // The Yes / No question to ask before the command runs with this answer (the window runs
+    // it only on Yes): deleting a compressor or condenser that units use, copying over a
+    // compressor that holds what the copy overwrites. Nullopt when it runs without asking or
+    // would be refused anyway. The command line's edit never asks.
+    [[nodiscard]] std::optional<std::string> questionBefore(RowCommand command,
+                                                            std::string_view answer = {}) const;
     // Runs the command on the current rows with the prompt's answer (empty when cancelled or
     // when it has none) and records its step. "Dodaj nowy agregat" then highlights the new
     // unit, "Przyporządkuj ramę" shows the frame now linked in Panel15.

@@ -44,7 +44,8 @@ void addCoefficientSet(CompressorRows& rows, std::string_view group, std::size_t
     (rows.push_back({.group = group,
                      .label = kCoefficientLabels[C],
                      .objectName = edit(firstEdit + C),
-                     .field = FIELD(coeffSets[Set].c[C])}),
+                     .field = FIELD(coeffSets[Set].c[C]),
+                     .number = FieldNumber::Optional}),
      ...);
     rows.push_back({.group = group,
                     .label = "Mnożnik",
@@ -65,12 +66,14 @@ void addEnvelope(CompressorRows& rows, std::string_view group, std::size_t first
                             .label = kPointLabels[P],
                             .objectName = edit(firstEdit + 2 * P),
                             .field = FIELD(envelopes[Env].to[P]),
-                            .column = "to"});
+                            .column = "to",
+                            .number = FieldNumber::Optional});
             rows.push_back({.group = group,
                             .label = kPointLabels[P],
                             .objectName = edit(firstEdit + 2 * P + 1),
                             .field = FIELD(envelopes[Env].tk[P]),
-                            .column = "tk"});
+                            .column = "tk",
+                            .number = FieldNumber::Optional});
         }(),
         ...);
 }
@@ -87,17 +90,20 @@ void addSuctionFields(EditorForm<Record>& form, std::string_view temperatureUnit
                          .field = FIELD(suctionTemperature),
                          .unitLabel = "[C]",
                          .unitLabelName = temperatureUnitName,
-                         .shown = SuctionVisibility::WhenTemperatureGiven});
+                         .shown = SuctionVisibility::WhenTemperatureGiven,
+                         .number = FieldNumber::Required});
     form.rows.push_back({.group = kSuctionGroup,
                          .objectName = "Edit75",
                          .field = FIELD(superheat),
                          .unitLabel = "[K]",
                          .unitLabelName = superheatUnitName,
-                         .shown = SuctionVisibility::WhenSuperheatGiven});
+                         .shown = SuctionVisibility::WhenSuperheatGiven,
+                         .number = FieldNumber::Required});
     form.rows.push_back({.group = "Dochłodzenie",
                          .objectName = "Edit76",
                          .field = FIELD(subcooling),
-                         .unitLabel = "[K]"});
+                         .unitLabel = "[K]",
+                         .number = FieldNumber::Required});
     form.suctionMode = SuctionModeSwitch<Record>{kSuctionGroup, FLAG(superheatMode),
                                                  kTemperatureGiven, kSuperheatGiven};
 }
@@ -135,48 +141,57 @@ EditorForm<CompressorRecord> makeCompressorForm()
          .label = "Masa sprężarki",
          .objectName = "Edit6",
          .field = FIELD(mass),
-         .unitLabel = "kg]"},
+         .unitLabel = "kg]",
+         .number = FieldNumber::Optional},
         {.group = compressor,
          .label = "Temp gaz",
          .objectName = "Edit10",
          .field = FIELD(gasTemperature),
-         .unitLabel = "[C]"},
+         .unitLabel = "[C]",
+         .number = FieldNumber::Optional},
         {.group = compressor,
          .label = "Przegrzanie",
          .objectName = "Edit11",
          .field = FIELD(nominalSuperheat),
-         .unitLabel = "[K]"},
+         .unitLabel = "[K]",
+         .number = FieldNumber::Optional},
         {.group = compressor,
          .label = "Dochłodzenie",
          .objectName = "Edit12",
          .field = FIELD(nominalSubcooling),
-         .unitLabel = "[K]"},
+         .unitLabel = "[K]",
+         .number = FieldNumber::Optional},
         {.group = compressor,
          .label = "Wydajność skokowa",
          .objectName = "Edit13",
          .field = FIELD(displacement),
-         .unitLabel = "[m3/h]"},
+         .unitLabel = "[m3/h]",
+         .number = FieldNumber::Optional},
         {.group = oil, .label = "Typ oleju", .objectName = "Edit7", .field = FIELD(oilType)},
         {.group = oil,
          .label = "Ilość oleju",
          .objectName = "Edit8",
          .field = FIELD(oilVolume),
-         .unitLabel = "[dm3]"},
+         .unitLabel = "[dm3]",
+         .number = FieldNumber::Optional},
         {.group = motor,
          .label = "Moc silnika",
          .objectName = "Edit9",
          .field = FIELD(motorPower),
-         .unitLabel = "[kW]"},
+         .unitLabel = "[kW]",
+         .number = FieldNumber::Optional},
         {.group = motor,
          .label = "Max prąd",
          .objectName = "Edit14",
          .field = FIELD(maxCurrent),
-         .unitLabel = "[A]"},
+         .unitLabel = "[A]",
+         .number = FieldNumber::Optional},
         {.group = motor,
          .label = "Max prąd Z",
          .objectName = "Edit15",
          .field = FIELD(maxCurrentZ),
-         .unitLabel = "[A]"},
+         .unitLabel = "[A]",
+         .number = FieldNumber::Optional},
         {.group = motor, .label = "Zasilanie", .objectName = "Edit70", .field = FIELD(powerSupply)},
         {.group = motor, .label = "Rozruch", .objectName = "Edit71", .field = FIELD(starting)},
         {.group = motor,
@@ -224,8 +239,14 @@ EditorForm<CondensingUnitRecord> makeUnitForm()
          .kind = ControlKind::ComboBox,
          .field = FIELD(range),
          .items = {"?", "HITEMP", "MIDTEMP", "LOWTEMP"}},
-        {.label = "to min", .objectName = "Edit6", .field = FIELD(toMin)},
-        {.label = "to max", .objectName = "Edit7", .field = FIELD(toMax)},
+        {.label = "to min",
+         .objectName = "Edit6",
+         .field = FIELD(toMin),
+         .number = FieldNumber::Required},
+        {.label = "to max",
+         .objectName = "Edit7",
+         .field = FIELD(toMax),
+         .number = FieldNumber::Required},
         {.label = "Czynnik chłodniczy",
          .objectName = "Edit9",
          .kind = ControlKind::ReadOnlyEdit,
@@ -233,7 +254,8 @@ EditorForm<CondensingUnitRecord> makeUnitForm()
         {.label = "Głośność",
          .objectName = "Edit13",
          .field = FIELD(noiseLevel),
-         .unitLabel = "dB(A) z 10m"},
+         .unitLabel = "dB(A) z 10m",
+         .number = FieldNumber::Optional},
         {.label = "Rysunek",
          .objectName = "Edit68",
          .field = FIELD(drawing),
@@ -241,7 +263,8 @@ EditorForm<CondensingUnitRecord> makeUnitForm()
         {.label = "Masa agregatu",
          .objectName = "Edit71",
          .field = FIELD(mass),
-         .unitLabel = "[kg]"},
+         .unitLabel = "[kg]",
+         .number = FieldNumber::Optional},
         {.group = compressor,
          .label = "Nazwa",
          .objectName = "Edit14",
@@ -250,7 +273,8 @@ EditorForm<CondensingUnitRecord> makeUnitForm()
          .label = "Ilość",
          .objectName = "Edit15",
          .kind = ControlKind::ReadOnlyEdit,
-         .field = FIELD(compressorCount)},
+         .field = FIELD(compressorCount),
+         .number = FieldNumber::Required},
         {.group = condenser,
          .label = "Nazwa",
          .objectName = "Edit16",
@@ -260,11 +284,13 @@ EditorForm<CondensingUnitRecord> makeUnitForm()
          .label = "Ilość",
          .objectName = "Edit17",
          .kind = ControlKind::ReadOnlyEdit,
-         .field = FIELD(condenserCount)},
+         .field = FIELD(condenserCount),
+         .number = FieldNumber::Required},
         {.group = "Zbiornik",
          .label = "Pojemność",
          .objectName = "Edit23",
-         .field = FIELD(receiverVolume)},
+         .field = FIELD(receiverVolume),
+         .number = FieldNumber::Optional},
         {.group = "Rama", .label = "Nazwa", .objectName = "Edit26", .kind = ControlKind::Display},
     };
     const std::array<TextField<Record>, 8> dims = {
@@ -277,14 +303,16 @@ EditorForm<CondensingUnitRecord> makeUnitForm()
                         .kind = ControlKind::ReadOnlyEdit,
                         .field = dims[i],
                         .unitLabel = "[mm]",
-                        .derived = true});
+                        .derived = true,
+                        .number = FieldNumber::Optional});
     rows.push_back({.group = dimensions,
                     .label = "Fi",
                     .objectName = "Edit36",
                     .kind = ControlKind::ReadOnlyEdit,
                     .field = FIELD(dimFi),
                     .unitLabel = "[mm]",
-                    .derived = true});
+                    .derived = true,
+                    .number = FieldNumber::Optional});
     rows.push_back(
         {.group = dimensions, .label = "Uwagi", .objectName = "Edit37", .field = FIELD(remarks)});
     rows.push_back({.group = connections,
@@ -343,34 +371,62 @@ EditorForm<CondenserRecord> makeCondenserForm()
         {.label = "Producent", .objectName = "Edit2", .field = FIELD(manufacturer)},
         {.label = "Typ skraplacza", .objectName = "Edit3", .field = FIELD(model)},
         {.label = "Czynnik chłodniczy", .objectName = "Edit4", .field = FIELD(refrigerant)},
-        {.label = "Masa", .objectName = "Edit10", .field = FIELD(mass), .unitLabel = "[kg]"},
-        {.group = "Qk - WSP A", .label = "A", .objectName = "Edit5", .field = FIELD(coeffA)},
-        {.group = capacity, .label = "dt1", .objectName = "Edit6", .field = FIELD(dt1)},
-        {.group = capacity, .label = "Qk1", .objectName = "Edit7", .field = FIELD(qk1)},
-        {.group = capacity, .label = "dt2", .objectName = "Edit8", .field = FIELD(dt2)},
-        {.group = capacity, .label = "Qk2", .objectName = "Edit9", .field = FIELD(qk2)},
+        {.label = "Masa",
+         .objectName = "Edit10",
+         .field = FIELD(mass),
+         .unitLabel = "[kg]",
+         .number = FieldNumber::Optional},
+        {.group = "Qk - WSP A",
+         .label = "A",
+         .objectName = "Edit5",
+         .field = FIELD(coeffA),
+         .number = FieldNumber::Optional},
+        {.group = capacity,
+         .label = "dt1",
+         .objectName = "Edit6",
+         .field = FIELD(dt1),
+         .number = FieldNumber::Optional},
+        {.group = capacity,
+         .label = "Qk1",
+         .objectName = "Edit7",
+         .field = FIELD(qk1),
+         .number = FieldNumber::Optional},
+        {.group = capacity,
+         .label = "dt2",
+         .objectName = "Edit8",
+         .field = FIELD(dt2),
+         .number = FieldNumber::Optional},
+        {.group = capacity,
+         .label = "Qk2",
+         .objectName = "Edit9",
+         .field = FIELD(qk2),
+         .number = FieldNumber::Optional},
         {.group = fans,
          .label = "DT Max",
          .objectName = "Edit11",
          .field = FIELD(fanDtMax),
-         .unitLabel = "[C]"},
+         .unitLabel = "[C]",
+         .number = FieldNumber::Optional},
         {.group = fans, .label = "Nazwa", .objectName = "Edit12", .field = FIELD(fanName)},
         {.group = fans,
          .label = "Średnica",
          .objectName = "Edit13",
          .field = FIELD(fanDiameter),
-         .unitLabel = "[mm]"},
+         .unitLabel = "[mm]",
+         .number = FieldNumber::Optional},
         {.group = fans, .label = "Zasilanie", .objectName = "Edit14", .field = FIELD(fanSupply)},
         {.group = fans,
          .label = "Ne nom",
          .objectName = "Edit15",
          .field = FIELD(fanPower),
-         .unitLabel = "[kW]"},
+         .unitLabel = "[kW]",
+         .number = FieldNumber::Optional},
         {.group = fans,
          .label = "A max",
          .objectName = "Edit16",
          .field = FIELD(fanCurrentMax),
-         .unitLabel = "[A]"},
+         .unitLabel = "[A]",
+         .number = FieldNumber::Optional},
         {.group = fans,
          .label = "Kondensator",
          .objectName = "Edit17",
@@ -379,33 +435,39 @@ EditorForm<CondenserRecord> makeCondenserForm()
          .label = "Obroty",
          .objectName = "Edit18",
          .field = FIELD(fanSpeed),
-         .unitLabel = "[1/min]"},
+         .unitLabel = "[1/min]",
+         .number = FieldNumber::Optional},
         {.group = fans,
          .label = "Temperatura",
          .objectName = "Edit19",
          .field = FIELD(fanTemperature),
-         .unitLabel = "[C]"},
+         .unitLabel = "[C]",
+         .number = FieldNumber::Optional},
         {.group = fans, .label = "OCHR", .objectName = "Edit20", .field = FIELD(fanProtection)},
         {.group = fans,
          .label = "Ilość",
          .objectName = "Edit21",
          .field = FIELD(fanCount),
-         .unitLabel = "[szt]"},
+         .unitLabel = "[szt]",
+         .number = FieldNumber::Optional},
         {.group = size,
          .label = "Długość",
          .objectName = "Edit22",
          .field = FIELD(length),
-         .unitLabel = "[mm]"},
+         .unitLabel = "[mm]",
+         .number = FieldNumber::Optional},
         {.group = size,
          .label = "Szerokość",
          .objectName = "Edit23",
          .field = FIELD(width),
-         .unitLabel = "[mm]"},
+         .unitLabel = "[mm]",
+         .number = FieldNumber::Optional},
         {.group = size,
          .label = "Wysokość",
          .objectName = "Edit24",
          .field = FIELD(height),
-         .unitLabel = "[mm]"},
+         .unitLabel = "[mm]",
+         .number = FieldNumber::Optional},
     };
     // Stored at every key release and once more on closing, so that a change made without a
     // key (pasted with the mouse, say) is not lost.
@@ -426,7 +488,11 @@ EditorForm<FrameRecord> makeFrameForm()
         {.label = "Nazwa", .objectName = "Edit11", .field = FIELD(name)},
         {.label = "Typ", .objectName = "Edit12", .field = FIELD(housing), .hint = "BASE, BOX"},
         {.label = "Rysunek", .objectName = "Edit1", .field = FIELD(drawing), .unitLabel = ".wmf"},
-        {.label = "Masa", .objectName = "Edit14", .field = FIELD(mass), .unitLabel = "[kg]"},
+        {.label = "Masa",
+         .objectName = "Edit14",
+         .field = FIELD(mass),
+         .unitLabel = "[kg]",
+         .number = FieldNumber::Optional},
     };
     const std::array<TextField<Record>, 8> dims = {
         FIELD(dimensions.a), FIELD(dimensions.b), FIELD(dimensions.c), FIELD(dimensions.d),
@@ -436,12 +502,14 @@ EditorForm<FrameRecord> makeFrameForm()
                         .label = kDimensionLabels[i],
                         .objectName = edit(2 + i),
                         .field = dims[i],
-                        .unitLabel = "[mm]"});
+                        .unitLabel = "[mm]",
+                        .number = FieldNumber::Optional});
     rows.push_back({.group = dimensions,
                     .label = "Fi",
                     .objectName = "Edit13",
                     .field = FIELD(dimFi),
-                    .unitLabel = "[mm]"});
+                    .unitLabel = "[mm]",
+                    .number = FieldNumber::Optional});
     form.preview =
         DrawingPreview{.group = "Rysunek", .objectName = "Image1", .sourceEdit = "Edit1"};
     form.store = {.onClose = true, .onKeyReleaseIn = "Edit1"};
@@ -450,18 +518,6 @@ EditorForm<FrameRecord> makeFrameForm()
 
 #undef FIELD
 #undef FLAG
-
-// How a message names a row: its group and caption ("Sprężarka: Typ sprężarki"), an envelope
-// point with its column ("Koperta pracy 1: tk 3").
-template <class Record> std::string fieldName(const FieldRow<Record>& row)
-{
-    std::string name(row.label);
-    if (!row.column.empty())
-        name = std::string(row.column) + " " + name;
-    if (name.empty())
-        name = row.objectName;
-    return row.group.empty() ? name : std::string(row.group) + ": " + name;
-}
 
 } // namespace
 
@@ -495,6 +551,25 @@ int comboItemIndex(const std::vector<std::string_view>& items, std::string_view 
         if (items[i] == text)
             return static_cast<int>(i);
     return 0;
+}
+
+template <class Record> std::string fieldName(const FieldRow<Record>& row)
+{
+    std::string name(row.label);
+    if (!row.column.empty())
+        name = std::string(row.column) + " " + name;
+    if (name.empty())
+        name = row.objectName;
+    return row.group.empty() ? name : std::string(row.group) + ": " + name;
+}
+
+template <class Record>
+bool rowShown(const EditorForm<Record>& form, const FieldRow<Record>& row, const Record& record)
+{
+    if (row.shown == SuctionVisibility::Always || !form.suctionMode)
+        return true;
+    const bool superheatGiven = form.suctionMode->superheatMode.read(record);
+    return superheatGiven == (row.shown == SuctionVisibility::WhenSuperheatGiven);
 }
 
 template <class Record>
@@ -557,5 +632,17 @@ template std::string writeBack(const EditorForm<CondensingUnitRecord>&, Condensi
 template std::string writeBack(const EditorForm<CondenserRecord>&, CondenserRecord&,
                                const FormValues&);
 template std::string writeBack(const EditorForm<FrameRecord>&, FrameRecord&, const FormValues&);
+template std::string fieldName(const FieldRow<CompressorRecord>&);
+template std::string fieldName(const FieldRow<CondensingUnitRecord>&);
+template std::string fieldName(const FieldRow<CondenserRecord>&);
+template std::string fieldName(const FieldRow<FrameRecord>&);
+template bool rowShown(const EditorForm<CompressorRecord>&, const FieldRow<CompressorRecord>&,
+                       const CompressorRecord&);
+template bool rowShown(const EditorForm<CondensingUnitRecord>&,
+                       const FieldRow<CondensingUnitRecord>&, const CondensingUnitRecord&);
+template bool rowShown(const EditorForm<CondenserRecord>&, const FieldRow<CondenserRecord>&,
+                       const CondenserRecord&);
+template bool rowShown(const EditorForm<FrameRecord>&, const FieldRow<FrameRecord>&,
+                       const FrameRecord&);
 
 } // namespace kelvo

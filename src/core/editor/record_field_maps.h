@@ -69,6 +69,13 @@ enum class ControlKind {
 // Which value of the suction switch shows the row (and its unit label).
 enum class SuctionVisibility { Always, WhenTemperatureGiven, WhenSuperheatGiven };
 
+// Whether the program reads a field as a decimal number ("," or "."), for "Sprawdź dane".
+enum class FieldNumber {
+    None,     // a text
+    Optional, // a number, or empty when not given (read as missing, never as a fault)
+    Required, // a number the calculation cannot do without while the row is shown
+};
+
 template <class Record> struct FieldRow {
     std::string_view group{}; // group box caption; empty for the window's top area
     std::string_view label{}; // caption of the label before the control; empty when none
@@ -82,6 +89,7 @@ template <class Record> struct FieldRow {
     std::vector<std::string_view> items{}; // ComboBox items, item 0 first
     SuctionVisibility shown = SuctionVisibility::Always;
     bool derived = false; // the window replaces the stored text with one derived on opening
+    FieldNumber number = FieldNumber::None;
 
     [[nodiscard]] std::size_t width() const { return field.width; }
     [[nodiscard]] bool stored() const { return static_cast<bool>(field); }
@@ -163,6 +171,14 @@ const EditorForm<CondensingUnitRecord>& unitEditorForm();   // TForm9
 const EditorForm<CondenserRecord>& condenserEditorForm();   // TForm10
 const EditorForm<FrameRecord>& frameEditorForm();           // TForm12
 
+// How a message names a row: its group and caption ("Sprężarka: Typ sprężarki"), an envelope
+// point with its column ("Koperta pracy 1: tk 3").
+template <class Record> std::string fieldName(const FieldRow<Record>& row);
+
+// Whether the suction switch of `record` shows the row (rows outside the switch always).
+template <class Record>
+bool rowShown(const EditorForm<Record>& form, const FieldRow<Record>& row, const Record& record);
+
 // What a form's controls show, in record bytes: one text per row, one tick per check box.
 struct FormValues {
     std::vector<std::string> texts{};
@@ -184,7 +200,7 @@ FormValues readFields(const EditorForm<Record>& form, const Record& record, int 
 // holds, is refused: nothing is stored, and the message returned names its field. Empty when
 // stored.
 // Throws std::invalid_argument when the values do not have one entry per row and check box.
-// Both functions exist for the four record types above.
+// These functions exist for the four record types above.
 template <class Record>
 std::string writeBack(const EditorForm<Record>& form, Record& record, const FormValues& values);
 

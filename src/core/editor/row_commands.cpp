@@ -158,6 +158,41 @@ std::optional<RowEdit> EditorSession::rowCommandUnavailable(RowCommand command) 
     return std::nullopt;
 }
 
+std::string EditorSession::promptDefault(RowCommand command) const
+{
+    std::optional<int> position;
+    if (command == RowCommand::AssignCondenser)
+        position = editor_.grid(EditorGrid::Condensers).currentIndex();
+    else if (command == RowCommand::AssignCompressor)
+        position = editor_.grid(EditorGrid::Compressors).currentIndex();
+    else if (command == RowCommand::AssignFrame)
+        position = editor_.grid(EditorGrid::Frames).currentIndex();
+    return position ? std::to_string(*position) : std::string();
+}
+
+std::optional<std::string> EditorSession::questionBefore(RowCommand command,
+                                                         std::string_view answer) const
+{
+    if (rowCommandUnavailable(command))
+        return std::nullopt;
+    const Catalogue& catalogue = workspace_.catalogue();
+    switch (command) {
+    case RowCommand::DeleteCompressor:
+    case RowCommand::DeleteCondenser: {
+        const EditorGrid grid = gridsRead(command).front();
+        return deleteQuestion(catalogue, grid, current(editor_, grid));
+    }
+    case RowCommand::CopyEnvelopes:
+    case RowCommand::CopyCompressor:
+        return copyQuestion(catalogue,
+                            command == RowCommand::CopyEnvelopes ? CompressorCopy::Envelopes
+                                                                 : CompressorCopy::WholeRecord,
+                            current(editor_, EditorGrid::Compressors), answer);
+    default:
+        return std::nullopt;
+    }
+}
+
 RowEdit EditorSession::recordEdit(RowEdit edit)
 {
     if (edit.done)

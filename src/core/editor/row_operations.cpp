@@ -7,6 +7,7 @@
 
 #include "core/catalogue/catalogue_changes.h"
 #include "core/catalogue/catalogue_tables.h"
+#include "core/catalogue/record_layouts.h"
 #include "core/editor/editor_grids.h"
 #include "core/text/code_page.h"
 #include "core/text/numeric_text.h"
@@ -196,6 +197,65 @@ void unlinkUnits(CatalogueRecorder& recorder, const Catalogue& catalogue, Link l
     }
 }
 
+// Every text field of a record, in the order of its file lines.
+struct FieldTexts {
+    std::vector<std::string> texts;
+    template <std::size_t N> void field(FixedText<N>& text) { texts.push_back(text.str()); }
+    void flag(bool&) {}
+    void skip(int) {}
+};
+
+template <class Record> std::vector<std::string> fieldTexts(Record record)
+{
+    FieldTexts visitor;
+    visitLines(record, visitor);
+    return visitor.texts;
+}
+
+// Whether a compressor holds more than "Dodaj wolny wiersz" leaves in it besides its id and
+// refrigerant: a fresh row holds nothing a copy could lose.
+bool holdsData(const CompressorRecord& record)
+{
+    CompressorRecord own = record;
+    own.id = "";
+    own.refrigerant = "";
+    return fieldTexts(own) != fieldTexts(emptiedSlot(record));
+}
+
+bool holdsEnvelopes(const CompressorRecord& record)
+{
+    for (const Envelope& envelope : record.envelopes) {
+        if (!envelope.tag.empty())
+            return true;
+        for (int p = 0; p < Envelope::pointCount; ++p)
+            if (!envelope.to[p].empty() || !envelope.tk[p].empty())
+                return true;
+    }
+    return false;
+}
+
+// "Sprężarka ZB21", or "Sprężarka z wiersza 3" for one without a model.
+std::string recordCalled(EditorGrid table, int index, std::string_view model)
+{
+    const std::string noun = table == EditorGrid::Compressors ? "Sprężarka" : "Skraplacz";
+    if (model.find_first_not_of(' ') == std::string_view::npos)
+        return noun + " z wiersza " + std::to_string(index);
+    return noun + " " + quotedText(toUtf8(model));
+}
+
+// "1 agregat", "3 agregaty", "5 agregatów", "22 agregaty".
+std::string unitsCounted(int count)
+{
+    const int ones = count % 10;
+    const int tens = count % 100;
+    std::string_view word = "agregatów";
+    if (count == 1)
+        word = "agregat";
+    else if (ones >= 2 && ones <= 4 && (tens < 12 || tens > 14))
+        word = "agregaty";
+    return std::to_string(count) + " " + std::string(word);
+}
+
 } // namespace
 
 std::string outsideTableRefusal(const Catalogue& catalogue, EditorGrid table, int index)
@@ -332,6 +392,28 @@ RowEdit deleteRecord(Catalogue& catalogue, EditorGrid table, int index)
     return finished(recorder, described("Usuń wiersz", table, index), refill, index);
 }
 
+std::optional<std::string> deleteQuestion(const Catalogue& catalogue, EditorGrid table, int index)
+{
+    const bool compressor = table == EditorGrid::Compressors;
+    if ((!compressor && table != EditorGrid::Condensers) ||
+        !outsideReason(table, index, tableCount(catalogue, table), false).empty())
+        return std::nullopt;
+    const auto link =
+        compressor ? &CondensingUnitRecord::compressorId : &CondensingUnitRecord::condenserId;
+    const std::string_view id =
+        compressor ? catalogue.compressors[index].id.view() : catalogue.condensers[index].id.view();
+    const std::string_view model = compressor ? catalogue.compressors[index].model.view()
+                                              : catalogue.condensers[index].model.view();
+    // The units the delete would give the link "0".
+    int users = 0;
+    for (int u = 1; u <= catalogue.units.count() && id != "0"; ++u)
+        users += (catalogue.units[u].*link).view() == id;
+    if (users == 0)
+        return std::nullopt;
+    return recordCalled(table, index, model) + (compressor ? " jest używana" : " jest używany") +
+           " przez " + unitsCounted(users) + ". Usunąć?";
+}
+
 RowEdit moveRecord(Catalogue& catalogue, EditorGrid table, int index, std::string_view target)
 {
     const auto to = typedIndex(target);
@@ -379,6 +461,24 @@ RowEdit copyCompressor(Catalogue& catalogue, int index, std::string_view source,
                     described("Kopiuj sprężarkę", EditorGrid::Compressors, index,
                               "(z " + std::to_string(*from.index) + ")"),
                     {EditorGrid::Compressors}, index);
+}
+
+std::optional<std::string> copyQuestion(const Catalogue& catalogue, CompressorCopy what, int index,
+                                        std::string_view source)
+{
+    const auto from = typedIndex(source);
+    if (!rowsReason(catalogue, EditorGrid::Compressors, index, from).empty() ||
+        *from.index == index)
+        return std::nullopt;
+    const CompressorRecord& target = catalogue.compressors[index];
+    const std::string called = recordCalled(EditorGrid::Compressors, index, target.model.view());
+    const bool envelopes = what == CompressorCopy::Envelopes;
+    if (!(envelopes ? holdsEnvelopes(target) : holdsData(target)))
+        return std::nullopt;
+    const std::string sourceRow = " z wiersza " + std::to_string(*from.index) + "?";
+    if (envelopes)
+        return called + " ma już koperty pracy. Nadpisać je kopertami sprężarki" + sourceRow;
+    return called + " nie jest pusta. Nadpisać ją sprężarką" + sourceRow;
 }
 
 RowEdit assignToUnit(Catalogue& catalogue, EditorGrid what, int unitIndex, std::string_view answer)

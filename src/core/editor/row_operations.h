@@ -68,6 +68,11 @@ RowEdit addEmptyRecord(Catalogue& catalogue, EditorGrid table, std::string_view 
 // deleted compressor or condenser keep their model texts and get the link "0".
 RowEdit deleteRecord(Catalogue& catalogue, EditorGrid table, int index);
 
+// The Yes / No question before deleteRecord takes a compressor or condenser that units link
+// to ("Sprężarka ZB21 jest używana przez 3 agregaty. Usunąć?"); nullopt when no unit links to
+// it, for units, and for a row that names no record (the delete refuses it).
+std::optional<std::string> deleteQuestion(const Catalogue& catalogue, EditorGrid table, int index);
+
 // "Przesuń aktualny wiersz": record `index` to the position typed.
 RowEdit moveRecord(Catalogue& catalogue, EditorGrid table, int index, std::string_view target);
 
@@ -78,6 +83,17 @@ RowEdit copyEnvelopes(Catalogue& catalogue, int index, std::string_view source);
 // and takes `refrigerant`.
 RowEdit copyCompressor(Catalogue& catalogue, int index, std::string_view source,
                        std::string_view refrigerant);
+
+// What a copy into a compressor overwrites.
+enum class CompressorCopy { Envelopes, WholeRecord };
+
+// The Yes / No question before copyEnvelopes or copyCompressor overwrites compressor `index`
+// with the one typed, when what it overwrites holds data: any envelope point or tag for the
+// envelopes; for the whole record, any field "Dodaj wolny wiersz" empties but the id and the
+// refrigerant. Nullopt when it holds none, when the source is the target itself and when the
+// copy would be refused.
+std::optional<std::string> copyQuestion(const Catalogue& catalogue, CompressorCopy what, int index,
+                                        std::string_view source);
 
 // "Przyporządkuj skraplacz" / "sprężarkę" / "ramę": links unit `unit` to the condenser,
 // compressor or frame typed (`what` names its table). Condensers and compressors must have

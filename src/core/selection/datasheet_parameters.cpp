@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "core/app/language_table.h"
+#include "core/app/own_texts.h"
 #include "core/catalogue/lookups.h"
 #include "core/selection/display_figures.h"
 #include "core/selection/selection_state.h"
@@ -274,6 +275,11 @@ ReportParameters unitDatasheetParameters(const SelectionCalculation& calculation
     // The marks the range figures may carry, explained under the tables.
     list.set("LegendaZnakow", markLegendLine(inputs.language));
     setRangeColumns(list, details.staging);
+    // The unit's COP as the selection window shows it, for the page's header; "COP" above is
+    // the compressor's alone and stays with the compressor's data.
+    if (!details.data.cop.empty())
+        list.line("COPAgregatu", std::string(ownText(OwnText::UnitCop, inputs.language)),
+                  toUtf8(details.data.cop));
     return list.take();
 }
 

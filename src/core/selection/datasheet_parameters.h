@@ -66,7 +66,9 @@ class DatasheetError : public std::runtime_error
 // those of the chosen row (computed again when the details kept are of another unit). The
 // condensing temperature comes from an evaluation of that unit at the selection's temperatures,
 // made now; its messages go to the sink. "TemperaturaSkraplania", "PoborMocyAgregatu" and "COP" are
-// left out when their figures cannot be computed. Throws DatasheetError when no unit is chosen.
+// left out when their figures cannot be computed. Last comes "COPAgregatu", the unit's COP with
+// the figure and decimals of the window's details (capacity / total power input), left out
+// when they show none. Throws DatasheetError when no unit is chosen.
 ReportParameters unitDatasheetParameters(const SelectionCalculation& calculation,
                                          const SelectionState& selection,
                                          const LanguageTable& languages,

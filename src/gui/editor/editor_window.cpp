@@ -140,10 +140,11 @@ EditorWindow::EditorWindow(Workspace& workspace, QWidget* parent)
         question.button(QMessageBox::No)->setText(QString::fromUtf8("Nie"));
         return question.exec() == QMessageBox::Yes;
     };
-    prompt_ = [this](const QString& caption, const QString& prompt) -> std::optional<QString> {
+    prompt_ = [this](const QString& caption, const QString& prompt,
+                     const QString& initial) -> std::optional<QString> {
         bool ok = false;
         const QString answer =
-            QInputDialog::getText(this, caption, prompt, QLineEdit::Normal, {}, &ok);
+            QInputDialog::getText(this, caption, prompt, QLineEdit::Normal, initial, &ok);
         if (!ok)
             return std::nullopt;
         return answer;
@@ -805,9 +806,14 @@ void EditorWindow::runCommand(RowCommand command)
     const RowCommandEntry& entry = rowCommandEntry(command);
     QString answer;
     if (entry.asks())
-        answer = prompt_(fromUtf8Text(entry.promptCaption), fromUtf8Text(entry.prompt))
+        answer = prompt_(fromUtf8Text(entry.promptCaption), fromUtf8Text(entry.prompt),
+                         fromUtf8Text(session_->promptDefault(command)))
                      .value_or(QString());
-    const RowEdit edit = session_->runRowCommand(command, toCatalogueText(answer));
+    const std::string typed = toCatalogueText(answer);
+    if (const auto question = session_->questionBefore(command, typed))
+        if (!confirm_(fromUtf8Text(*question)))
+            return;
+    const RowEdit edit = session_->runRowCommand(command, typed);
     if (!edit.message.empty())
         present_(fromUtf8Text(edit.message).replace('\r', '\n'));
 }

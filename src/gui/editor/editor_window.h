@@ -56,9 +56,10 @@ class EditorWindow : public QMainWindow, private EditorObserver
     // A Yes / No question; true for Yes.
     using Confirmation = std::function<bool(const QString& text)>;
     void setConfirmation(Confirmation confirm) { confirm_ = std::move(confirm); }
-    // The single-line prompts of the row commands: the text typed, or nullopt when cancelled.
-    using Prompt =
-        std::function<std::optional<QString>(const QString& caption, const QString& prompt)>;
+    // The single-line prompts of the row commands, opening with `initial`: the text typed, or
+    // nullopt when cancelled.
+    using Prompt = std::function<std::optional<QString>(
+        const QString& caption, const QString& prompt, const QString& initial)>;
     void setPrompt(Prompt prompt) { prompt_ = std::move(prompt); }
     // The spreadsheet or .csv file to take coefficients from when the clipboard holds no ten
     // cells: its path, or nullopt when the user cancels.
