@@ -201,6 +201,8 @@ TEST(EnvelopeCommand, JsonIsTheEditorsChart)
             EXPECT_EQ(item["kind"], "text");
             EXPECT_EQ(item["at"], Json::array({p.from.x, p.from.y}));
             EXPECT_EQ(item["text"], p.text);
+            // The plain labels read as before; the titles and notes name their anchor.
+            EXPECT_EQ(item.contains("anchor"), p.anchor != TextAnchor::TopLeft) << p.text;
         } else {
             EXPECT_EQ(item["to"], Json::array({p.to.x, p.to.y})) << i;
             EXPECT_EQ(item["colour"], Json::array({p.colour.r, p.colour.g, p.colour.b}));
@@ -219,6 +221,9 @@ TEST(EnvelopeCommand, SvgFileAndRefusals)
     EXPECT_NE(text.find("<svg"), std::string::npos);
     EXPECT_NE(text.find("width=\"489\" height=\"385\""), std::string::npos);
     EXPECT_EQ(text.substr(text.size() - 7), "</svg>\n");
+    EXPECT_NE(text.find("text-anchor=\"end\" dominant-baseline=\"text-after-edge\">Temperatura "
+                        "parowania to [°C]</text>"),
+              std::string::npos);
 
     run = kelvo(
         {"envelope", "--compressor", "1", "--svg", (folder.path() / "no" / "x.svg").string()});
