@@ -50,7 +50,8 @@ int advanceOf(std::uint32_t c)
         return 41;
     if (c == 'm' || c == 'w' || c == 'M' || c == 'W')
         return 95;
-    if ((c >= 'A' && c <= 'Z') || c == '%')
+    // Other letters beyond ASCII count as capitals: an accented capital is as wide as those.
+    if ((c >= 'A' && c <= 'Z') || c == '%' || c >= 0xC0)
         return 78;
     return 57;
 }
