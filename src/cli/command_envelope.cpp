@@ -1,5 +1,6 @@
 #include "cli/command_envelope.h"
 
+#include <array>
 #include <memory>
 #include <nlohmann/json.hpp>
 #include <optional>
@@ -31,6 +32,7 @@ struct EnvelopeOptions : CommonOptions {
     std::optional<std::string> pointTk;
     std::optional<std::string> svg;
     std::optional<std::string> png;
+    bool noBalance = false;
 };
 
 nlohmann::ordered_json pixel(ChartPixel p)
@@ -41,6 +43,14 @@ nlohmann::ordered_json pixel(ChartPixel p)
 nlohmann::ordered_json colour(ChartColour c)
 {
     return nlohmann::ordered_json::array({c.r, c.g, c.b});
+}
+
+std::string anchorName(TextAnchor anchor)
+{
+    static constexpr std::array<const char*, 9> kNames = {"top-left",    "top",    "top-right",
+                                                          "left",        "centre", "right",
+                                                          "bottom-left", "bottom", "bottom-right"};
+    return kNames[static_cast<std::size_t>(anchor)];
 }
 
 nlohmann::ordered_json primitiveJson(const ChartPrimitive& p)
@@ -67,6 +77,11 @@ nlohmann::ordered_json primitiveJson(const ChartPrimitive& p)
         item["font"] = std::string(p.font);
         item["height"] = p.fontHeight;
         item["colour"] = colour(p.colour);
+        // Left out at their defaults, so that a reader of the plain texts sees them as before.
+        if (p.anchor != TextAnchor::TopLeft)
+            item["anchor"] = anchorName(p.anchor);
+        if (p.rotation != 0)
+            item["rotation"] = p.rotation;
         break;
     }
     return item;
@@ -126,7 +141,8 @@ void runEnvelope(const EnvelopeOptions& options, CommandContext& context)
         tableIndexOption("--compressor", options.compressor, catalogue.compressors.count());
     const auto primitives =
         drawChart(catalogue.compressors[compressor], options.pointTo.has_value(), tk, to, width,
-                  height, workspace->displaySeparator());
+                  height, workspace->displaySeparator(),
+                  options.noBalance ? BalanceNote::NoBalance : BalanceNote::Point);
 
     if (options.json) {
         nlohmann::ordered_json list = nlohmann::ordered_json::array();
@@ -182,13 +198,26 @@ std::string chartSvg(const std::vector<ChartPrimitive>& primitives, int width, i
                    "\" stroke-width=\"" + std::to_string(p.width) +
                    "\" stroke-linecap=\"square\"/>\n";
             break;
-        case ChartPrimitive::Kind::Text:
-            // The position is the text's top-left corner.
-            svg += "<text x=\"" + std::to_string(p.from.x) + "\" y=\"" + std::to_string(p.from.y) +
-                   "\" font-family=\"" + xmlEscaped(std::string(p.font)) + "\" font-size=\"" +
-                   std::to_string(p.fontHeight) + "px\" fill=\"" + svgColour(p.colour) +
-                   "\" dominant-baseline=\"text-before-edge\">" + xmlEscaped(p.text) + "</text>\n";
+        case ChartPrimitive::Kind::Text: {
+            // The position is the anchor's point of the text's box.
+            static constexpr std::array<const char*, 3> kTextAnchors = {"start", "middle", "end"};
+            static constexpr std::array<const char*, 3> kBaselines = {"text-before-edge", "central",
+                                                                      "text-after-edge"};
+            const auto anchor = static_cast<std::size_t>(p.anchor);
+            std::string x = std::to_string(p.from.x);
+            std::string y = std::to_string(p.from.y);
+            svg += "<text x=\"" + x + "\" y=\"" + y + "\" font-family=\"" +
+                   xmlEscaped(std::string(p.font)) + "\" font-size=\"" +
+                   std::to_string(p.fontHeight) + "px\" fill=\"" + svgColour(p.colour) + "\"";
+            if (anchor % 3 != 0)
+                svg += std::string(" text-anchor=\"") + kTextAnchors[anchor % 3] + "\"";
+            svg += std::string(" dominant-baseline=\"") + kBaselines[anchor / 3] + "\"";
+            if (p.rotation != 0) // SVG turns clockwise
+                svg += " transform=\"rotate(" + std::to_string(-p.rotation) + " " + x + " " + y +
+                       ")\"";
+            svg += ">" + xmlEscaped(p.text) + "</text>\n";
             break;
+        }
         }
     }
     svg += "</svg>\n";
@@ -210,6 +239,8 @@ void addEnvelopeCommand(CLI::App& app, CommandContext& context)
         ->check(temperatureText());
     command->add_option("--point-tk", options->pointTk, "Working point: condensing temperature")
         ->check(temperatureText());
+    command->add_flag("--no-balance", options->noBalance,
+                      "Say on the chart that no balance point was found below 70 C");
     command->add_option("--svg", options->svg, "Write the chart as SVG");
     command->add_option("--png", options->png, "Write the chart as PNG (desktop build)");
 }

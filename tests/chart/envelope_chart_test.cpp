@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "core/chart/envelope_chart.h"
@@ -69,20 +70,24 @@ TEST(EnvelopeChart, GridFrameAndLabelsInOrder)
     EXPECT_EQ(grid[0]->from, (ChartPixel{30, 354}));
     EXPECT_EQ(grid[0]->to, (ChartPixel{30, 30}));
     EXPECT_EQ(grid[3]->to, (ChartPixel{30, 354}));
-    EXPECT_EQ(chart.size(), 1u + 27u + 8u + 15u);
+    // The specified drawing, then the two axis titles.
+    EXPECT_EQ(chart.size(), 1u + 27u + 8u + 15u + 2u);
 
     const std::vector<std::string> expected{"0",  "10", "20", "0",  "-10", "-20", "-30", "-40",
                                             "5",  "10", "15", "20", "25",  "30",  "35",  "40",
                                             "45", "50", "55", "60", "65",  "70",  "0"};
-    EXPECT_EQ(labels(chart), expected);
+    auto texts = labels(chart);
+    ASSERT_EQ(texts.size(), expected.size() + 2);
+    EXPECT_EQ(std::vector(texts.begin(), texts.begin() + 23), expected);
     // Each line is followed by its label: to labels under the plot, tk labels at the left.
     EXPECT_EQ(chart[5].kind, Kind::Line);
     EXPECT_EQ(chart[6].kind, Kind::Text);
     EXPECT_EQ(chart[6].from, (ChartPixel{worldToPixel(ChartGeometry(489, 385), 0, 0).x, 359}));
     EXPECT_EQ(chart[6].font, "Arial");
     EXPECT_EQ(chart[6].fontHeight, 12);
-    const ChartPrimitive& lastLabel = chart.back();
+    const ChartPrimitive& lastLabel = chart[chart.size() - 3];
     EXPECT_EQ(lastLabel.from, (ChartPixel{0, 354}));
+    EXPECT_EQ(lastLabel.anchor, TextAnchor::TopLeft);
 }
 
 TEST(EnvelopeChart, EnvelopesSkipPointsThatDoNotConvert)
@@ -134,12 +139,83 @@ TEST(EnvelopeChart, AnySizeDraws)
     const CompressorRecord none;
     for (const auto& [w, h] : {std::pair{0, 0}, {-5, 10}, {40, 40}, {3840, 2160}}) {
         const auto chart = drawChart(none, true, 30, 0, w, h, ',');
-        EXPECT_EQ(chart.size(), 1u + 27u + 23u + 2u) << w << "x" << h;
+        EXPECT_EQ(chart.size(), 1u + 27u + 23u + 2u + 3u) << w << "x" << h;
         EXPECT_GE(chart[0].to.x, 0);
     }
     const auto big = drawChart(none, false, 0, 0, 3840, 2160, ',');
     EXPECT_EQ(big[1].to, (ChartPixel{30, 30}));
     EXPECT_EQ(big[2].to, (ChartPixel{3809, 30}));
+}
+
+bool inside(const ChartBox& box, const ChartBox& area)
+{
+    return box.left >= area.left && box.right <= area.right && box.top >= area.top &&
+           box.bottom <= area.bottom;
+}
+
+TEST(EnvelopeChart, AdditionsComeAfterTheSpecifiedDrawingAndStayInside)
+{
+    CompressorRecord compressor;
+    setPoints(compressor.envelopes[0], {{"-40", "25"}, {"-40", "50"}, {"10", "65"}, {"10", "30"}});
+    const ChartGeometry g(kDefaultChartWidth, kDefaultChartHeight);
+    const ChartBox canvas{0, 0, g.width, g.height};
+    const ChartBox plot{g.left, g.top, g.right + 1, g.bottom + 1};
+    // Points near each edge and corner: the text beside the cross flips to stay in the plot.
+    const std::pair<double, double> nearEdges[] = {{-49.5, 35}, {19.5, 35}, {-15, 69.5}, {-15, 0.5},
+                                                   {19, 69},    {-49, 1},   {-10, 45.25}};
+    for (const auto& [to, tk] : nearEdges) {
+        const auto chart = drawChart(compressor, true, tk, to, g.width, g.height, ',');
+        const auto bare = drawChart(compressor, false, tk, to, g.width, g.height, ',');
+        // The specified primitives: as without a point up to the envelopes, then the cross.
+        const std::size_t specified = 1 + 27 + 23 + 3 + 2;
+        ASSERT_EQ(chart.size(), specified + 3) << to << " " << tk;
+        for (std::size_t i = 0; i + 2 < specified; ++i)
+            EXPECT_EQ(chart[i].from, bare[i].from) << i;
+        EXPECT_EQ(chart[specified - 1].colour, kChartPointColour);
+        EXPECT_EQ(chart[specified].text, kChartTkTitle);
+        EXPECT_EQ(chart[specified + 1].text, kChartToTitle);
+        const ChartPrimitive& point = chart.back();
+        EXPECT_EQ(point.text, workingPointText(to, tk, ','));
+        for (std::size_t i = specified; i < chart.size(); ++i)
+            EXPECT_TRUE(inside(estimatedTextBox(chart[i]), canvas)) << chart[i].text;
+        const ChartPixel cross = worldToPixel(g, to, tk);
+        EXPECT_TRUE(inside(estimatedTextBox(point), plot)) << point.text;
+        EXPECT_FALSE(inside({cross.x, cross.y, cross.x, cross.y}, estimatedTextBox(point)));
+    }
+    EXPECT_EQ(workingPointText(-10, 45.25, ','), "to = -10,0 °C  tk = 45,2 °C");
+
+    // No balance below 70 C: no cross, no point text, the line saying so in the plot.
+    const auto none =
+        drawChart(compressor, true, 75, -10, g.width, g.height, ',', BalanceNote::NoBalance);
+    ASSERT_EQ(none.size(), 1u + 27u + 23u + 3u + 3u);
+    EXPECT_TRUE(ofColour(none, kChartPointColour).empty());
+    EXPECT_EQ(none.back().text, kChartNoBalanceText);
+    EXPECT_EQ(none.back().colour, kChartPointColour);
+    EXPECT_TRUE(inside(estimatedTextBox(none.back()), plot));
+}
+
+TEST(EnvelopeChart, TextBoxesFollowAnchorAndRotation)
+{
+    ChartPrimitive text;
+    text.kind = Kind::Text;
+    text.text = "tk [°C]";
+    text.fontHeight = 12;
+    text.from = {100, 50};
+    const int w = estimatedTextWidth(text.text, 12);
+    EXPECT_TRUE(w >= 33 && w <= 40) << w;             // Arial's advances at 12 px add up to 32,8
+    const int h = estimatedTextBox(text).bottom - 50; // top-left at `from`
+    for (const auto& [anchor, rotation, expected] :
+         {std::tuple{TextAnchor::BottomRight, 0, ChartBox{100 - w, 50 - h, 100, 50}},
+          {TextAnchor::Right, 0, ChartBox{100 - w, 50 - h / 2, 100, 50 + h - h / 2}},
+          // Read upwards: the box's top edge faces left, its text runs from bottom to top.
+          {TextAnchor::Top, 90, ChartBox{100, 50 - w + w / 2, 100 + h, 50 + w / 2}}}) {
+        text.anchor = anchor;
+        text.rotation = rotation;
+        const ChartBox box = estimatedTextBox(text);
+        EXPECT_EQ(std::tuple(box.left, box.top, box.right, box.bottom),
+                  std::tuple(expected.left, expected.top, expected.right, expected.bottom))
+            << static_cast<int>(anchor) << " " << rotation;
+    }
 }
 
 } // namespace

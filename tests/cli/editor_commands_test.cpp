@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/command_envelope.h"
 #include "cli/run_program.h"
 #include "core/catalogue/catalogue_files.h"
 #include "core/chart/envelope_chart.h"
@@ -201,6 +202,7 @@ TEST(EnvelopeCommand, JsonIsTheEditorsChart)
             EXPECT_EQ(item["kind"], "text");
             EXPECT_EQ(item["at"], Json::array({p.from.x, p.from.y}));
             EXPECT_EQ(item["text"], p.text);
+            EXPECT_EQ(item.contains("anchor"), p.anchor != TextAnchor::TopLeft) << p.text;
         } else {
             EXPECT_EQ(item["to"], Json::array({p.to.x, p.to.y})) << i;
             EXPECT_EQ(item["colour"], Json::array({p.colour.r, p.colour.g, p.colour.b}));
@@ -219,6 +221,12 @@ TEST(EnvelopeCommand, SvgFileAndRefusals)
     EXPECT_NE(text.find("<svg"), std::string::npos);
     EXPECT_NE(text.find("width=\"489\" height=\"385\""), std::string::npos);
     EXPECT_EQ(text.substr(text.size() - 7), "</svg>\n");
+    ChartPrimitive up{ChartPrimitive::Kind::Text, {4, 50}, {}, {}, 1, "tk", "Arial", 12};
+    up.anchor = TextAnchor::Top;
+    up.rotation = 90; // read upwards
+    const std::string upwards = cli::chartSvg({up}, 9, 9);
+    EXPECT_NE(upwards.find("middle\" dominant-baseline=\"text-before-edge\""), std::string::npos);
+    EXPECT_NE(upwards.find("transform=\"rotate(-90 4 50)\">tk</text>"), std::string::npos);
 
     run = kelvo(
         {"envelope", "--compressor", "1", "--svg", (folder.path() / "no" / "x.svg").string()});

@@ -111,12 +111,20 @@ TEST_F(EditorBalance, PairDisplayFillsPanelsAndChart)
     EXPECT_DOUBLE_EQ(session->chart()->to, 0);
     EXPECT_DOUBLE_EQ(display.figures.refrigeratingCapacity,
                      session->result().refrigeratingCapacity);
+    EXPECT_FALSE(session->chart()->noBalance);
 
     // A lower heat factor needs less condenser.
     const double dT = session->result().condensingDeltaT;
     session->setHeatFactorText("1.0");
     pair();
     EXPECT_LT(session->result().condensingDeltaT, dT);
+
+    // Air at 65 C leaves no balance below 70 C: the chart is told, to say so.
+    EditorInputs hot = typed();
+    hot.ambient = "65";
+    const BalanceDisplay gaveUp = session->showPair(ci, ki, hot, sink);
+    ASSERT_TRUE(gaveUp.gaveUp);
+    EXPECT_TRUE(session->chart()->noBalance);
 }
 
 TEST(EditorBalancePanels, ResultTexts)

@@ -16,7 +16,7 @@ using Texts = std::array<std::string_view, kLanguageCount>;
 
 // Polish, English, Czech, Slovak, Lithuanian; in the order of OwnText.
 // clang-format off
-constexpr std::array<Texts, 13> kTexts = {{
+constexpr std::array<Texts, 20> kTexts = {{
     {"Temperatura skraplania > 70 C",
      "Condensing temperature > 70 C",
      "Kondenzační teplota > 70 C",
@@ -82,6 +82,41 @@ constexpr std::array<Texts, 13> kTexts = {{
      "COP jednotky",
      "COP jednotky",
      "Agregato COP"},
+    {"Temperatura parowania to [°C]",
+     "Evaporating temperature to [°C]",
+     "Vypařovací teplota to [°C]",
+     "Vyparovacia teplota to [°C]",
+     "Garavimo temperatūra to [°C]"},
+    {"Temperatura skraplania tk [°C]",
+     "Condensing temperature tk [°C]",
+     "Kondenzační teplota tk [°C]",
+     "Kondenzačná teplota tk [°C]",
+     "Kondensacijos temperatūra tk [°C]"},
+    {"Obszar pracy 1",
+     "Envelope 1",
+     "Pracovní oblast 1",
+     "Pracovná oblasť 1",
+     "Darbo sritis 1"},
+    {"Obszar pracy 2",
+     "Envelope 2",
+     "Pracovní oblast 2",
+     "Pracovná oblasť 2",
+     "Darbo sritis 2"},
+    {"Punkt pracy",
+     "Working point",
+     "Pracovní bod",
+     "Pracovný bod",
+     "Darbo taškas"},
+    {"Punkty zakresu w obszarze",
+     "Range points inside",
+     "Body rozsahu v oblasti",
+     "Body rozsahu v oblasti",
+     "Intervalo taškai srityje"},
+    {"Punkty zakresu poza obszarem",
+     "Range points outside",
+     "Body rozsahu mimo oblast",
+     "Body rozsahu mimo oblasti",
+     "Intervalo taškai už srities"},
 }};
 // clang-format on
 

@@ -22,6 +22,13 @@ enum class OwnText {
     LegendOutside,      // ... for kOutsideEnvelopeMark
     ExportHint,         // the hint of the selection's export button
     UnitCop,            // the datasheet's caption of the unit's COP (capacity / total power)
+    ChartToTitle,       // the envelope chart's axis titles, with their units
+    ChartTkTitle,
+    ChartEnvelope1, // the chart legend's lines: the compressor's two envelopes,
+    ChartEnvelope2,
+    ChartWorkingPoint, // the working point (the red cross-hair),
+    ChartRangeInside,  // the range tables' points inside the envelope (filled squares)
+    ChartRangeOutside, // ... and outside it (outlined squares)
 };
 
 // The text in language 1 .. kLanguageCount (English outside that range), UTF-8.

@@ -42,9 +42,16 @@ struct ChartPixel {
 };
 
 // The canvas size and its plot area: 30 pixels margin at the left and top, 31 at the right and
-// bottom. A negative size counts as 0.
+// bottom, or the margins given. A negative size counts as 0.
+struct ChartMargins {
+    int left = 0;
+    int top = 0;
+    int right = 0;
+    int bottom = 0;
+};
 struct ChartGeometry {
     ChartGeometry(int width, int height);
+    ChartGeometry(int width, int height, const ChartMargins& margins);
     int width;
     int height;
     int left;
@@ -64,10 +71,25 @@ struct ChartWorldPoint {
 };
 ChartWorldPoint pixelToWorld(const ChartGeometry& geometry, int x, int y);
 
+// Which point of a text's box its position gives: a corner, the middle of an edge or the
+// centre. The box is as wide as the text and as high as the font's ascent plus descent.
+enum class TextAnchor {
+    TopLeft,
+    Top,
+    TopRight,
+    Left,
+    Centre,
+    Right,
+    BottomLeft,
+    Bottom,
+    BottomRight
+};
+
 // One drawing step.
 //  Fill: the rectangle from `from` (top-left) to `to` (exclusive bottom-right) in colour.
 //  Line: from `from` to `to`, colour, pen width.
-//  Text: text (UTF-8) with its top-left corner at `from`, in font / fontHeight pixels, colour.
+//  Text: text (UTF-8) in font / fontHeight pixels, colour, with the point `anchor` of its box at
+//  `from`, turned by `rotation` degrees counter-clockwise about `from` (90: read upwards).
 struct ChartPrimitive {
     enum class Kind { Fill, Line, Text };
     Kind kind = Kind::Line;
@@ -78,7 +100,21 @@ struct ChartPrimitive {
     std::string text;
     std::string_view font;
     int fontHeight = 0;
+    TextAnchor anchor = TextAnchor::TopLeft;
+    int rotation = 0;
 };
+
+// A text's box on the canvas, before rotation, for layout decisions (flipping a label, sizing a
+// margin or the legend). The core has no font metrics: the width is estimated from the
+// characters at Arial's advances, rounded up, so the real text is at most as wide.
+struct ChartBox {
+    int left = 0;
+    int top = 0;
+    int right = 0; // exclusive
+    int bottom = 0;
+};
+int estimatedTextWidth(std::string_view utf8, int fontHeight);
+ChartBox estimatedTextBox(const ChartPrimitive& text);
 
 // What the chart was last asked to show; kept so that a resized canvas can be redrawn.
 // The envelopes are copied when the display runs, so that a later edit, move or delete of
@@ -89,6 +125,7 @@ struct ChartRequest {
     double tk = 0;      // C, air temperature + dT
     double to = 0;      // C
     std::array<Envelope, 2> envelopes{};
+    bool noBalance = false; // the search found no balance below 70 C
 };
 
 // The red cross-hair is drawn: ok and -50 <= to <= 20 and 0 <= tk <= 70.
@@ -103,14 +140,59 @@ struct ChartMarker {
 inline constexpr ChartColour kChartMarkerColour{40, 40, 40};
 inline constexpr int kChartMarkerSize = 7; // pixels
 
-// The whole chart in drawing order: the white fill of the canvas; the frame; the vertical grid
-// lines with their to labels (0 twice, none at -50); the horizontal lines with their tk labels;
-// envelope 1 (blue) and envelope 2 (green), width 2, through the points whose to and tk texts
-// both convert; the red cross-hair when ok and -50 <= to <= 20 and 0 <= tk <= 70; last the
-// markers that lie within those ranges. Labels use the decimal separator given.
+// What the editor's chart says of its working point after the cross-hair: the point's to and
+// tk beside it, or that the balance search found no balance point below 70 C.
+enum class BalanceNote { Point, NoBalance };
+
+// The editor's own texts on its chart.
+inline constexpr std::string_view kChartToTitle = "Temperatura parowania to [°C]";
+inline constexpr std::string_view kChartTkTitle = "Temperatura skraplania tk [°C]";
+inline constexpr std::string_view kChartNoBalanceText = "Brak punktu równowagi poniżej 70 °C";
+
+// The editor's chart in drawing order: the white fill of the canvas; the frame; the vertical
+// grid lines with their to labels (0 twice, none at -50); the horizontal lines with their tk
+// labels; envelope 1 (blue) and envelope 2 (green), width 2, through the points whose to and tk
+// texts both convert; the red cross-hair when ok and -50 <= to <= 20 and 0 <= tk <= 70. Then,
+// after all of these, the axis titles (tk's in the top margin, to's in the plot's bottom right
+// corner, where no envelope goes) and, with NoBalance, the line saying so at the top of the
+// plot, otherwise with the cross-hair its "to = .. °C  tk = .. °C" beside the cross, on the side
+// where it stays inside the plot. Labels use the decimal separator given.
 std::vector<ChartPrimitive> drawChart(const CompressorRecord& compressor, bool ok, double tk,
                                       double to, int width, int height, char separator,
-                                      const std::vector<ChartMarker>& markers = {});
+                                      BalanceNote note = BalanceNote::Point);
+
+// The working point's text beside the cross: "to = -10,0 °C  tk = 45,3 °C".
+std::string workingPointText(double to, double tk, char separator);
+
+// The texts of a chart drawn for reading on its own (UTF-8).
+struct LabelledChartTexts {
+    std::string toTitle;
+    std::string tkTitle;
+    std::array<std::string, 2> envelopes;
+    std::string workingPoint;
+    std::string rangeInside;  // range points inside the envelope (filled squares)
+    std::string rangeOutside; // ... outside it (outlined squares)
+};
+
+// What a labelled chart shows: the envelopes, the working point when there is one and the
+// markers.
+struct LabelledChartContent {
+    std::array<Envelope, 2> envelopes{};
+    bool hasPoint = false;
+    double to = 0;
+    double tk = 0;
+    std::vector<ChartMarker> markers;
+};
+
+// The same plane as an engineering chart that scales with its canvas: margins made for the tick
+// labels and axis titles, tick labels centred on their grid lines (to every 10 K from -50 to
+// 20, tk every 10 K on grid lines every 5 K), the tk title read upwards, the to title under the
+// to labels, the envelopes, the cross-hair, the markers, the point's to and tk beside the cross,
+// and a legend above the plot, in as many rows as the width needs, naming what is drawn: each
+// envelope drawn, the working point, range points inside and outside the envelope.
+std::vector<ChartPrimitive> drawLabelledChart(const LabelledChartContent& content,
+                                              const LabelledChartTexts& texts, int width,
+                                              int height, char separator);
 
 // Default canvas size of the editor's chart.
 inline constexpr int kDefaultChartWidth = 489;

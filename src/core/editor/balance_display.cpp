@@ -98,9 +98,12 @@ void EditorSession::evaluateAndShow(const PairInputs& inputs, BalanceDisplay& di
     fillResultPanels(editor_.panels, result_, inputs.airTemperature, workspace_.displaySeparator());
     display.gaveUp = display.outcome.gaveUp;
     editor_.chart =
-        ChartRequest{inputs.compressor, display.outcome.ok,
+        ChartRequest{inputs.compressor,
+                     display.outcome.ok,
                      condensingTemperature(inputs.airTemperature, result_.condensingDeltaT),
-                     inputs.to, workspace_.catalogue().compressors[inputs.compressor].envelopes};
+                     inputs.to,
+                     workspace_.catalogue().compressors[inputs.compressor].envelopes,
+                     display.gaveUp};
     display.chartDrawn = true;
 }
 

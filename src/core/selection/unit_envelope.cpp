@@ -1,5 +1,6 @@
 #include "core/selection/unit_envelope.h"
 
+#include "core/app/own_texts.h"
 #include "core/catalogue/lookups.h"
 #include "core/selection/selection_session.h"
 #include "core/selection/unit_details.h"
@@ -27,10 +28,18 @@ UnitEnvelopeView unitEnvelopeView(const SelectionSession& session, const UnitDet
 }
 
 std::vector<ChartPrimitive> drawUnitEnvelope(const UnitEnvelopeView& view, int width, int height,
-                                             char separator)
+                                             char separator, int language)
 {
-    return drawChart(view.compressor, view.hasPoint, view.tk, view.to, width, height, separator,
-                     view.rangePoints);
+    const auto text = [language](OwnText text) { return std::string(ownText(text, language)); };
+    const LabelledChartTexts texts{text(OwnText::ChartToTitle),
+                                   text(OwnText::ChartTkTitle),
+                                   {text(OwnText::ChartEnvelope1), text(OwnText::ChartEnvelope2)},
+                                   text(OwnText::ChartWorkingPoint),
+                                   text(OwnText::ChartRangeInside),
+                                   text(OwnText::ChartRangeOutside)};
+    const LabelledChartContent content{view.compressor.envelopes, view.hasPoint, view.to, view.tk,
+                                       view.rangePoints};
+    return drawLabelledChart(content, texts, width, height, separator);
 }
 
 } // namespace kelvo

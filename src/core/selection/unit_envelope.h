@@ -26,8 +26,9 @@ struct UnitEnvelopeView {
 
 UnitEnvelopeView unitEnvelopeView(const SelectionSession& session, const UnitDetails& details);
 
-// The chart's primitives for a canvas of width x height.
+// The chart's primitives for a canvas of width x height, its titles and legend in the language
+// given (1 .. 5).
 std::vector<ChartPrimitive> drawUnitEnvelope(const UnitEnvelopeView& view, int width, int height,
-                                             char separator);
+                                             char separator, int language);
 
 } // namespace kelvo

@@ -40,9 +40,18 @@ void paintChart(QPainter& painter, const std::vector<ChartPrimitive>& primitives
             font.setPixelSize(std::max(1, p.fontHeight));
             painter.setFont(font);
             painter.setPen(colourOf(p.colour));
-            // The primitive gives the text's top-left corner.
-            painter.drawText(p.from.x, p.from.y + QFontMetrics(font).ascent(),
-                             fromUtf8Text(p.text));
+            const QString text = fromUtf8Text(p.text);
+            const QFontMetrics metrics(font);
+            // The anchor's column (left, centre, right) and row (top, middle, bottom) in the box.
+            const int column = static_cast<int>(p.anchor) % 3;
+            const int row = static_cast<int>(p.anchor) / 3;
+            const int left = -column * metrics.horizontalAdvance(text) / 2;
+            const int top = -row * (metrics.ascent() + metrics.descent()) / 2;
+            painter.save();
+            painter.translate(p.from.x, p.from.y);
+            painter.rotate(-p.rotation); // the painter turns clockwise
+            painter.drawText(left, top + metrics.ascent(), text);
+            painter.restore();
             break;
         }
         }

@@ -31,8 +31,10 @@ void EnvelopeChartView::paintEvent(QPaintEvent*)
         return;
     CompressorRecord shown;
     shown.envelopes = request->envelopes;
-    paintChart(painter, drawChart(shown, request->ok, request->tk, request->to, width(), height(),
-                                  session_.workspace().displaySeparator()));
+    paintChart(painter,
+               drawChart(shown, request->ok, request->tk, request->to, width(), height(),
+                         session_.workspace().displaySeparator(),
+                         request->noBalance ? BalanceNote::NoBalance : BalanceNote::Point));
 }
 
 bool EnvelopeChartView::insidePlot(const QPoint& pixel) const

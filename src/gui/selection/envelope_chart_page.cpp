@@ -2,14 +2,16 @@
 
 #include <QPainter>
 
+#include "core/app/language_table.h"
+#include "core/selection/selection_session.h"
 #include "core/workspace/workspace.h"
 #include "gui/editor/chart_painter.h"
 
 namespace kelvo::gui
 {
 
-EnvelopeChartPage::EnvelopeChartPage(const Workspace& workspace, QWidget* parent)
-    : QWidget(parent), workspace_(workspace)
+EnvelopeChartPage::EnvelopeChartPage(const SelectionSession& session, QWidget* parent)
+    : QWidget(parent), session_(session)
 {
     setObjectName("EnvelopeChart");
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
@@ -40,8 +42,9 @@ void EnvelopeChartPage::paintEvent(QPaintEvent*)
     QPainter painter(this);
     painter.fillRect(rect(), Qt::white);
     if (view_)
-        paintChart(painter,
-                   drawUnitEnvelope(*view_, width(), height(), workspace_.displaySeparator()));
+        paintChart(painter, drawUnitEnvelope(*view_, width(), height(),
+                                             session_.workspace().displaySeparator(),
+                                             session_.languages().currentLanguage()));
 }
 
 } // namespace kelvo::gui

@@ -7,7 +7,7 @@
 
 namespace kelvo
 {
-class Workspace;
+class SelectionSession;
 }
 
 namespace kelvo::gui
@@ -15,25 +15,26 @@ namespace kelvo::gui
 
 // The details' tab page "Operating envelope": the shown unit's compressor envelope with the
 // chosen working point as the red cross-hair and the range tables' points as small squares
-// (filled inside the envelope, outlined outside), as the core's chart draws them.
+// (filled inside the envelope, outlined outside), with axis titles and a legend in the
+// selection's language, as the core's chart draws them at the page's size.
 class EnvelopeChartPage : public QWidget
 {
     Q_OBJECT
   public:
-    EnvelopeChartPage(const Workspace& workspace, QWidget* parent = nullptr);
+    EnvelopeChartPage(const SelectionSession& session, QWidget* parent = nullptr);
 
     void show(const UnitEnvelopeView& view);
     void clearRangePoints();
     void clear();
 
-    QSize sizeHint() const override { return {489, 300}; }
+    QSize sizeHint() const override { return {560, 300}; }
     QSize minimumSizeHint() const override { return {250, 160}; }
 
   protected:
     void paintEvent(QPaintEvent* event) override;
 
   private:
-    const Workspace& workspace_;
+    const SelectionSession& session_;
     std::optional<UnitEnvelopeView> view_;
 };
 

@@ -84,7 +84,7 @@ UnitDetailsView::UnitDetailsView(const SelectionSession& session, QWidget* paren
         dataPages_.push_back(buildPage(*design));
         pages_->addTab(dataPages_.back().widget, QString());
     }
-    envelope_ = new EnvelopeChartPage(session_.workspace());
+    envelope_ = new EnvelopeChartPage(session_);
     pages_->addTab(envelope_, QString());
     pages_->setCurrentWidget(rangePage_);
     tabCaptions_ = new TabCaptionFitter(pages_);
@@ -192,6 +192,7 @@ void UnitDetailsView::applyCaptions()
     const int language = session_.languages().currentLanguage();
     pages_->setTabText(pages_->indexOf(envelope_),
                        fromUtf8Text(ownText(OwnText::EnvelopeTab, language)));
+    envelope_->update(); // its titles and legend speak the language too
     legend_->setText(fromUtf8Text(markLegendLine(language)));
     QStringList captions;
     for (int tab = 0; tab < pages_->count(); ++tab)
