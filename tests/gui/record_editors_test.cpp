@@ -9,14 +9,19 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
+#include <QPointer>
+#include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTableView>
 #include <QTimer>
 #include <QtTest>
 #include <filesystem>
+#include <functional>
 #include <memory>
 
 #include "core/workspace/workspace.h"
+#include "gui/app/information_window.h"
 #include "gui/drawing/drawing_view.h"
 #include "gui/editor/editor_window.h"
 #include "gui/editor/error_list_window.h"
@@ -287,6 +292,75 @@ class RecordEditorsTest : public QObject
         QCOMPARE(said, QString::fromUtf8("Pole „Nazwa” zawiera znak końca wiersza lub inny znak "
                                          "sterujący\nZmian nie zapisano."));
         QCOMPARE(workspace_->catalogue().frames[index].name.str(), name);
+    }
+
+    // Each secondary window fits a 1280 x 720 screen (also 1920 x 1080 at 150 %), offers a
+    // close button and closes with Escape, as with its close box.
+    void everySecondaryWindowFitsTheSmallScreenAndClosesWithEscape()
+    {
+        const QSize screen(1280 - 16, 720 - 48); // less the window manager's frame
+        const std::vector<std::pair<const char*, std::function<QWidget*()>>> windows{
+            {"compressor editor",
+             [this]() -> QWidget* {
+                 editor_->clickGridRow(EditorGrid::Compressors, 0);
+                 trigger("actionEditCompressor");
+                 return editor_->recordEditor();
+             }},
+            {"unit editor",
+             [this]() -> QWidget* {
+                 doubleClick("StringGrid4", 0);
+                 return editor_->recordEditor();
+             }},
+            {"condenser editor",
+             [this]() -> QWidget* {
+                 doubleClick("StringGrid6", 0);
+                 return editor_->recordEditor();
+             }},
+            {"frame editor",
+             [this]() -> QWidget* {
+                 editor_->clickGridRow(EditorGrid::Frames, 0);
+                 grid("StringGrid2")->setFocus();
+                 QTest::keyClick(grid("StringGrid2"), Qt::Key_Return);
+                 return editor_->recordEditor();
+             }},
+            {"error list",
+             [this]() -> QWidget* {
+                 trigger("actionCheck2");
+                 return editor_->errorList();
+             }},
+            {"report parameters",
+             [this]() -> QWidget* {
+                 editor_->clickGridRow(EditorGrid::Compressors, 0);
+                 editor_->clickGridRow(EditorGrid::Condensers, 0);
+                 trigger("actionPairReport");
+                 return editor_->pairReport();
+             }},
+            {"information",
+             [this]() -> QWidget* {
+                 trigger("actionAbout");
+                 return editor_->findChild<kelvo::gui::InformationWindow*>();
+             }},
+        };
+        for (const auto& [name, open] : windows) {
+            QPointer<QWidget> window = open();
+            QVERIFY2(window, name);
+            window->show();
+            QVERIFY2(window->minimumSizeHint().width() <= screen.width() &&
+                         window->minimumSizeHint().height() <= screen.height(),
+                     name);
+            // ... and is no larger than the screen it opens on.
+            const QSize room = window->screen()->availableGeometry().size();
+            QVERIFY2(window->width() <= room.width() && window->height() <= room.height(), name);
+            const auto* close = window->findChild<QPushButton*>("CloseButton");
+            if (qobject_cast<RecordEditorWindow*>(window) ||
+                qobject_cast<kelvo::gui::InformationWindow*>(window))
+                QVERIFY2(close && close->text().contains('&'), name);
+            QApplication::setActiveWindow(window);
+            QTRY_VERIFY2(window->isActiveWindow(), name);
+            QTest::keyClick(window, Qt::Key_Escape);
+            QTRY_VERIFY2(!window || !window->isVisible(), name);
+            QTRY_VERIFY(editor_->isEnabled());
+        }
     }
 
     void noCurrentRowOpensNothingAndLeavesTheWindowEnabled()

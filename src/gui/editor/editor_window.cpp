@@ -441,7 +441,8 @@ void EditorWindow::buildMenus()
                     [this] { importCoefficients(2); })
         ->setObjectName("actionImportPe");
     QMenu* help = menu("Pomoc");
-    help->addAction(QString::fromUtf8("O programie"), this, &EditorWindow::openAbout);
+    help->addAction(QString::fromUtf8("O programie"), this, &EditorWindow::openAbout)
+        ->setObjectName("actionAbout");
     historyChanged();
 }
 
