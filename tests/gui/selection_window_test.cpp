@@ -281,6 +281,8 @@ class SelectionWindowTest : public QObject
                     if (box->isVisibleTo(window_.get()) && !box->text().isEmpty())
                         QVERIFY2(box->width() >= box->sizeHint().width(),
                                  qPrintable(where + ": " + box->text()));
+                for (const auto* button : window_->findChildren<kelvo::gui::PictureButton*>())
+                    QVERIFY2(button->width() >= button->captionWidth(), qPrintable(where));
                 for (const QGroupBox* box : window_->findChildren<QGroupBox*>())
                     if (box->isVisibleTo(window_.get()))
                         QVERIFY2(box->width() >= box->fontMetrics().horizontalAdvance(box->title()),

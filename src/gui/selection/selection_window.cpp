@@ -43,6 +43,7 @@
 #include "gui/selection/candidate_list_model.h"
 #include "gui/selection/candidate_list_view.h"
 #include "gui/selection/unit_details_view.h"
+#include "gui/ui/caption_tab_widget.h"
 #include "gui/ui/language_text.h"
 #include "gui/ui/load_notes.h"
 #include "gui/ui/mnemonics.h"
@@ -51,7 +52,6 @@
 #include "gui/ui/progress_window.h"
 #include "gui/ui/qt_text.h"
 #include "gui/ui/secondary_window.h"
-#include "gui/ui/tab_caption_fitter.h"
 
 namespace kelvo::gui
 {
@@ -286,7 +286,7 @@ QWidget* SelectionWindow::buildAccessories()
 {
     // The family's standard and additional groups share one place as two pages, so the list
     // keeps the height of the upper half.
-    auto* pages = new QTabWidget(this);
+    auto* pages = new CaptionTabWidget(this);
     pages->setObjectName("AccessoryPages");
     accessoryPages_ = pages;
     const bool base = family_ == UnitFamily::Base;
@@ -309,7 +309,7 @@ QWidget* SelectionWindow::buildAccessories()
             g->setVisible(false);
         }
     }
-    (new TabCaptionFitter(pages))->setCaptions(captions);
+    pages->setCaptions(captions);
     pages->setMinimumWidth(260);
     return pages;
 }
@@ -329,10 +329,8 @@ QWidget* SelectionWindow::buildButtons()
     exitButton_->setHint("Wyjście");
     datasheetButton_->setHint("Dane techniczne");
     searchButton_->setHint("Start");
-    for (PictureButton* button : {exitButton_, datasheetButton_, exportButton_, searchButton_}) {
-        button->setFixedSize(66, 84);
+    for (PictureButton* button : {exitButton_, datasheetButton_, exportButton_, searchButton_})
         layout->addWidget(button);
-    }
     layout->addStretch(1);
     connect(exitButton_, &PictureButton::clicked, this, &QWidget::close);
     connect(datasheetButton_, &PictureButton::clicked, this, &SelectionWindow::printDatasheet);
@@ -418,6 +416,8 @@ void SelectionWindow::applyCaptions()
     datasheetButton_->setCaption(captions[1]);
     exportButton_->setCaption(captions[2]);
     searchButton_->setCaption(captions[3]);
+    for (PictureButton* button : {exitButton_, datasheetButton_, exportButton_, searchButton_})
+        button->setFixedSize(std::max(66, button->captionWidth()), 84);
     candidates_->applyLanguage();
     details_->applyCaptions();
 }

@@ -19,9 +19,9 @@
 #include "gui/drawing/drawing_view.h"
 #include "gui/selection/envelope_chart_page.h"
 #include "gui/selection/range_table_model.h"
+#include "gui/ui/caption_tab_widget.h"
 #include "gui/ui/language_text.h"
 #include "gui/ui/qt_text.h"
-#include "gui/ui/tab_caption_fitter.h"
 
 namespace kelvo::gui
 {
@@ -76,7 +76,7 @@ QString fromBytes(const std::string& text)
 UnitDetailsView::UnitDetailsView(const SelectionSession& session, QWidget* parent)
     : QObject(parent), session_(session), parent_(parent)
 {
-    pages_ = new QTabWidget(parent);
+    pages_ = new CaptionTabWidget(parent);
     pages_->setObjectName("PageControl1");
     rangePage_ = buildRangePage();
     pages_->addTab(rangePage_, QString());
@@ -87,7 +87,6 @@ UnitDetailsView::UnitDetailsView(const SelectionSession& session, QWidget* paren
     envelope_ = new EnvelopeChartPage(session_);
     pages_->addTab(envelope_, QString());
     pages_->setCurrentWidget(rangePage_);
-    tabCaptions_ = new TabCaptionFitter(pages_);
     buildDimensions();
     drawing_ = new DrawingView(parent);
     drawing_->setObjectName("Image1");
@@ -97,6 +96,11 @@ UnitDetailsView::UnitDetailsView(const SelectionSession& session, QWidget* paren
 QWidget* UnitDetailsView::drawingView() const
 {
     return drawing_;
+}
+
+QTabWidget* UnitDetailsView::pages() const
+{
+    return pages_;
 }
 
 std::vector<QWidget*> UnitDetailsView::rangeGrids() const
@@ -197,7 +201,7 @@ void UnitDetailsView::applyCaptions()
     QStringList captions;
     for (int tab = 0; tab < pages_->count(); ++tab)
         captions << pages_->tabText(tab);
-    tabCaptions_->setCaptions(captions);
+    pages_->setCaptions(captions);
 }
 
 void UnitDetailsView::show(const UnitDetails& details)

@@ -24,7 +24,7 @@ namespace kelvo::gui
 class DrawingView;
 class RangeTableModel;
 class EnvelopeChartPage;
-class TabCaptionFitter;
+class CaptionTabWidget;
 
 // The lower half of the selection window: operating-range tables, unit, fan and compressor
 // data, dimensions and drawing of the chosen unit.
@@ -34,7 +34,7 @@ class UnitDetailsView : public QObject
   public:
     UnitDetailsView(const SelectionSession& session, QWidget* parent);
 
-    [[nodiscard]] QTabWidget* pages() const { return pages_; }
+    [[nodiscard]] QTabWidget* pages() const;
     [[nodiscard]] QGroupBox* dimensionsGroup() const { return dimensions_; }
     [[nodiscard]] QWidget* drawingView() const;
     [[nodiscard]] std::vector<QWidget*> rangeGrids() const;
@@ -59,7 +59,7 @@ class UnitDetailsView : public QObject
 
     const SelectionSession& session_;
     QWidget* parent_;
-    QTabWidget* pages_ = nullptr;
+    CaptionTabWidget* pages_ = nullptr;
     QWidget* rangePage_ = nullptr;
     QGroupBox* capacityGroup_ = nullptr; // GroupBox14
     QGroupBox* powerGroup_ = nullptr;    // GroupBox13
@@ -73,7 +73,6 @@ class UnitDetailsView : public QObject
     std::vector<Page> dataPages_;           // unit, fan and compressor data
     QLabel* legend_ = nullptr;              // the marks of the range tables
     EnvelopeChartPage* envelope_ = nullptr; // the compressor's envelope with the points
-    TabCaptionFitter* tabCaptions_ = nullptr;
 };
 
 } // namespace kelvo::gui

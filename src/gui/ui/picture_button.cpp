@@ -6,6 +6,7 @@
 #include <QShortcut>
 #include <QSvgWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "gui/ui/focus_frame.h"
 #include "gui/ui/palette.h"
@@ -67,6 +68,18 @@ void PictureButton::setCaption(const QString& caption)
     shortcut_->setKey(QKeySequence::mnemonic(caption));
     if (accessibleName().isEmpty())
         setAccessibleName(QString(caption).remove('&'));
+}
+
+int PictureButton::captionWidth() const
+{
+    if (!caption_)
+        return 0;
+    int widest = 0;
+    const QString text = caption_->text().remove("<u>").remove("</u>");
+    for (const QString& word : text.split(' '))
+        widest = std::max(widest, caption_->fontMetrics().horizontalAdvance(word));
+    const QMargins margins = layout()->contentsMargins();
+    return widest + margins.left() + margins.right() + 2 * frameWidth() + 4;
 }
 
 void PictureButton::enterEvent(QEnterEvent* event)

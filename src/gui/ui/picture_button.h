@@ -23,6 +23,8 @@ class PictureButton : public QFrame
     // A caption under the picture; an "&" in it marks the letter that, with Alt, clicks the
     // button from anywhere in its window.
     void setCaption(const QString& caption);
+    // The least width that shows the caption's longest word whole.
+    [[nodiscard]] int captionWidth() const;
 
   signals:
     void clicked();
