@@ -84,6 +84,15 @@ class ChartPainter
     void moveToPixel(ChartPixel at) { position_ = at; }
 
     void lineTo(double to, double tk) { lineToPixel(worldToPixel(geometry_, to, tk)); }
+    // The plot area's edge, drawn from its bottom-left corner clockwise.
+    void plotFrame()
+    {
+        moveTo(kChartToMin, kChartTkMin);
+        lineTo(kChartToMin, kChartTkMax);
+        lineTo(kChartToMax, kChartTkMax);
+        lineTo(kChartToMax, kChartTkMin);
+        lineTo(kChartToMin, kChartTkMin);
+    }
 
     void lineToPixel(ChartPixel target)
     {
@@ -275,11 +284,7 @@ std::vector<ChartPrimitive> drawChart(const CompressorRecord& compressor, bool o
     painter.fill(kChartWhite);
 
     painter.pen(kChartGridColour, kGridPenWidth);
-    painter.moveTo(kChartToMin, kChartTkMin);
-    painter.lineTo(kChartToMin, kChartTkMax);
-    painter.lineTo(kChartToMax, kChartTkMax);
-    painter.lineTo(kChartToMax, kChartTkMin);
-    painter.lineTo(kChartToMin, kChartTkMin);
+    painter.plotFrame();
 
     // Both sweeps start at 0, so 0 is drawn twice; the left edge gets no line of its own.
     double v = 0;
@@ -481,11 +486,7 @@ std::vector<ChartPrimitive> drawLabelledChart(const LabelledChartContent& conten
         painter.lineTo(kChartToMax, v);
     }
     painter.pen(kLabelledFrameColour, kGridPenWidth);
-    painter.moveTo(kChartToMin, kChartTkMin);
-    painter.lineTo(kChartToMin, kChartTkMax);
-    painter.lineTo(kChartToMax, kChartTkMax);
-    painter.lineTo(kChartToMax, kChartTkMin);
-    painter.lineTo(kChartToMin, kChartTkMin);
+    painter.plotFrame();
 
     for (double v = kChartToMin; v <= kChartToMax; v += 10)
         painter.label({worldToPixel(geometry, v, kChartTkMin).x, geometry.bottom + kToLabelGap}, v,
