@@ -90,12 +90,17 @@ const ReportDefinition* ReportEngine::selectedReport() const
     return &layout_->reports[selected_];
 }
 
-void ReportEngine::paintPage(QPainter& painter) const
+void ReportEngine::paintPages(QPainter& painter, QPagedPaintDevice& device) const
 {
     const ReportDefinition* report = selectedReport();
     if (!report)
         return;
-    paintReportPage(painter, *report, [this](const QString& name) { return parameter(name); });
+    const auto lookup = [this](const QString& name) { return parameter(name); };
+    for (int page = 1; page <= report->pageCount(); ++page) {
+        if (page > 1)
+            device.newPage();
+        paintReportPage(painter, *report, page, lookup, charts_);
+    }
 }
 
 bool ReportEngine::executeToDevice(QPagedPaintDevice& device)
@@ -111,7 +116,7 @@ bool ReportEngine::executeToDevice(QPagedPaintDevice& device)
         error_ = QStringLiteral("The output cannot be opened.");
         return false;
     }
-    paintPage(painter);
+    paintPages(painter, device);
     return painter.end();
 }
 
@@ -170,7 +175,9 @@ void ReportEngine::executeToPreview(QWidget* parent, int language)
             QMessageBox::warning(QApplication::activeWindow(), expandedTitle(*report), errorText());
     };
     ReportPreview preview(
-        printer, [this](QPainter& painter) { paintPage(painter); }, savePdf, language, parent);
+        printer,
+        [this](QPainter& painter, QPagedPaintDevice& device) { paintPages(painter, device); },
+        savePdf, language, parent);
     preview.setWindowTitle(expandedTitle(*report));
     preview.exec();
 }
@@ -181,6 +188,7 @@ void ReportEngine::closeProject()
     selected_ = -1;
     parameters_.clear();
     error_.clear();
+    charts_ = {};
 }
 
 } // namespace kelvo::gui

@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "gui/reports/report_layout.h"
+#include "gui/reports/report_painter.h"
 
 class QPainter;
 class QPagedPaintDevice;
@@ -28,6 +29,9 @@ class ReportEngine
     bool selectReport(const QString& name);
     // Sets or replaces a named parameter; names the report does not use are ignored.
     void setParameter(const QString& name, const QString& text);
+    // Gives the charts that the report's chart elements name; a name without a source is left
+    // blank.
+    void setCharts(ChartLookup charts) { charts_ = std::move(charts); }
     // Writes the chosen report to a PDF file; false with errorText() when the file cannot be
     // written or nothing is chosen.
     bool executeToPdf(const QString& path);
@@ -46,8 +50,9 @@ class ReportEngine
     [[nodiscard]] const QList<QPair<QString, QString>>& parameters() const { return parameters_; }
     [[nodiscard]] std::optional<QString> parameter(const QString& name) const;
 
-    // Paints the chosen report's page on a painter whose device is the whole page.
-    void paintPage(QPainter& painter) const;
+    // Paints the chosen report's pages on a painter whose device is a whole page, starting a
+    // new page of `device` before each page after the first.
+    void paintPages(QPainter& painter, QPagedPaintDevice& device) const;
 
   private:
     // The report's document title with its parameters filled in.
@@ -56,6 +61,7 @@ class ReportEngine
     std::optional<ReportLayout> layout_;
     int selected_ = -1;
     QList<QPair<QString, QString>> parameters_;
+    ChartLookup charts_;
     QString error_;
 };
 

@@ -110,6 +110,9 @@ Qt::Alignment alignment(const QString& name, const QString& at)
     throw LayoutError(at + QStringLiteral(": \"align\" must be left, right or center"));
 }
 
+// A layout is a few pages of one datasheet, not a document.
+constexpr int kMostPages = 20;
+
 struct KindName {
     const char* name;
     ReportElement::Kind kind;
@@ -123,6 +126,7 @@ constexpr KindName kKindNames[] = {
     {"picture", ReportElement::Kind::Picture},
     {"grid", ReportElement::Kind::Grid},
     {"table", ReportElement::Kind::Table},
+    {"chart", ReportElement::Kind::Chart},
 };
 
 ReportStyle parseStyle(const QJsonObject& object, const QString& at)
@@ -159,9 +163,15 @@ ReportElement parseElement(const QJsonObject& object, const QString& at)
             throw LayoutError(at + QStringLiteral(": \"rect\" needs a positive width and height"));
         e.rect = QRectF(r[0], r[1], r[2], r[3]);
     }
-    const char* textKey = e.kind == ReportElement::Kind::Text      ? "text"
-                          : e.kind == ReportElement::Kind::Picture ? "source"
-                                                                   : "title";
+    const double page = number(object, "page", e.page, at);
+    if (!(page >= 1 && page <= kMostPages) || page != static_cast<int>(page))
+        throw LayoutError(
+            at + QStringLiteral(": \"page\" must be a whole number from 1 to %1").arg(kMostPages));
+    e.page = static_cast<int>(page);
+    const char* textKey =
+        e.kind == ReportElement::Kind::Text                                              ? "text"
+        : e.kind == ReportElement::Kind::Picture || e.kind == ReportElement::Kind::Chart ? "source"
+                                                                                         : "title";
     e.text = text(object, textKey, QString(), at);
     e.style = text(object, "style", QStringLiteral("body"), at);
     e.titleStyle = text(object, "titleStyle", e.titleStyle, at);
@@ -223,6 +233,14 @@ ReportDefinition parseReport(const QJsonObject& object, int index)
 ReportStyle ReportDefinition::styleNamed(const QString& name) const
 {
     return styles.value(name, ReportStyle{});
+}
+
+int ReportDefinition::pageCount() const
+{
+    int pages = 1;
+    for (const ReportElement& element : elements)
+        pages = std::max(pages, element.page);
+    return pages;
 }
 
 const ReportDefinition* ReportLayout::report(const QString& name) const

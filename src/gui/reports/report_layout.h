@@ -43,11 +43,13 @@ struct ReportElement {
         Picture,   // the drawing whose file path a parameter holds
         Grid,      // parameter texts in a grid of equal cells
         Table,     // rows of parameters over numbered columns
+        Chart,     // a chart the program draws, named by its source
     };
     Kind kind = Kind::Text;
-    QRectF rect; // mm
+    int page = 1; // 1 .. the report's page count
+    QRectF rect;  // mm
     QPointF from, to;
-    QString text;  // Text: the template; Fields, Checklist, Table: the title; Picture: source
+    QString text; // Text: the template; Fields, Checklist, Table: the title; Picture, Chart: source
     QString style; // Text, Grid: the text's style
     QString titleStyle = QStringLiteral("heading");
     QString labelStyle = QStringLiteral("label");
@@ -79,6 +81,8 @@ struct ReportDefinition {
 
     // The named style, or the default style when the layout does not define it.
     [[nodiscard]] ReportStyle styleNamed(const QString& name) const;
+    // The highest page an element is placed on; at least 1.
+    [[nodiscard]] int pageCount() const;
 };
 
 struct ReportLayout {

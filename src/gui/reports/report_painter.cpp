@@ -9,6 +9,7 @@
 #include <filesystem>
 
 #include "gui/drawing/drawing_loader.h"
+#include "gui/editor/chart_painter.h"
 
 namespace kelvo::gui
 {
@@ -19,13 +20,16 @@ const QString kCaptionSeparator = QStringLiteral("  : ");
 
 // Text never shrinks below this share of its style's size before it is elided.
 constexpr double kMinimumTextScale = 0.78;
+// Canvas pixels per millimetre of a chart's place: its 12-pixel texts come out about 8 pt.
+constexpr double kChartPixelsPerMm = 4.2;
 constexpr double kCellPadding = 1.2; // mm
 
 class PagePainter
 {
   public:
-    PagePainter(QPainter& painter, const ReportDefinition& report, const ParameterLookup& lookup)
-        : painter_(painter), report_(report), lookup_(lookup),
+    PagePainter(QPainter& painter, const ReportDefinition& report, int page,
+                const ParameterLookup& lookup, const ChartLookup& charts)
+        : painter_(painter), report_(report), page_(page), lookup_(lookup), charts_(charts),
           dotsPerMm_(painter.device()->logicalDpiX() / 25.4)
     {
     }
@@ -36,6 +40,8 @@ class PagePainter
         painter_.setRenderHint(QPainter::Antialiasing);
         painter_.setRenderHint(QPainter::TextAntialiasing);
         for (const ReportElement& element : report_.elements) {
+            if (element.page != page_)
+                continue;
             painter_.save();
             paintElement(element);
             painter_.restore();
@@ -117,7 +123,27 @@ class PagePainter
         case ReportElement::Kind::Table:
             table(e);
             break;
+        case ReportElement::Kind::Chart:
+            chart(e);
+            break;
         }
+    }
+
+    // Drawn on a canvas of kChartPixelsPerMm and scaled into its place, so the chart's texts
+    // keep their size against its lines whatever the device's resolution.
+    void chart(const ReportElement& e)
+    {
+        if (!charts_)
+            return;
+        const int width = static_cast<int>(e.rect.width() * kChartPixelsPerMm);
+        const int height = static_cast<int>(e.rect.height() * kChartPixelsPerMm);
+        const std::vector<ChartPrimitive> primitives = charts_(e.text, width, height);
+        if (primitives.empty())
+            return;
+        const QRectF target = px(e.rect);
+        painter_.translate(target.topLeft());
+        painter_.scale(target.width() / width, target.height() / height);
+        paintChart(painter_, primitives);
     }
 
     void box(const ReportElement& e)
@@ -363,7 +389,9 @@ class PagePainter
 
     QPainter& painter_;
     const ReportDefinition& report_;
+    int page_;
     const ParameterLookup& lookup_;
+    const ChartLookup& charts_;
     double dotsPerMm_;
 };
 
@@ -403,10 +431,10 @@ QPair<QString, QString> splitCaption(const QString& text)
     return {text.left(at), text.mid(at + kCaptionSeparator.size())};
 }
 
-void paintReportPage(QPainter& painter, const ReportDefinition& report,
-                     const ParameterLookup& lookup)
+void paintReportPage(QPainter& painter, const ReportDefinition& report, int page,
+                     const ParameterLookup& lookup, const ChartLookup& charts)
 {
-    PagePainter(painter, report, lookup).paint();
+    PagePainter(painter, report, page, lookup, charts).paint();
 }
 
 } // namespace kelvo::gui

@@ -26,7 +26,7 @@ ReportPreview::ReportPreview(QPrinter& printer, PagePainter paint, std::function
     pages_->setObjectName("PreviewPages");
     connect(pages_, &QPrintPreviewWidget::paintRequested, this, [paint](QPrinter* target) {
         QPainter painter(target);
-        paint(painter);
+        paint(painter, *target);
     });
 
     const auto caption = [language](ControlCaption c) {

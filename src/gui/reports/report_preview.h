@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <functional>
 
+class QPagedPaintDevice;
 class QPainter;
 class QPrinter;
 class QPrintPreviewWidget;
@@ -16,7 +17,8 @@ class ReportPreview : public QDialog
 {
     Q_OBJECT
   public:
-    using PagePainter = std::function<void(QPainter&)>;
+    // Paints every page on the painter, starting each after the first on a new page.
+    using PagePainter = std::function<void(QPainter&, QPagedPaintDevice&)>;
     // `savePdf` asks for a file and writes it, reporting its own failures.
     ReportPreview(QPrinter& printer, PagePainter paint, std::function<void()> savePdf, int language,
                   QWidget* parent = nullptr);

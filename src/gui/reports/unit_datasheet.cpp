@@ -10,6 +10,7 @@
 
 #include "core/app/language_table.h"
 #include "core/selection/selection_session.h"
+#include "core/selection/unit_envelope.h"
 #include "core/text/message_sink.h"
 #include "gui/reports/report_engine.h"
 #include "gui/selection/accessory_groups.h"
@@ -20,6 +21,20 @@ namespace
 {
 
 enum class Outcome { Done, NoReport, Failed };
+
+// The charts of the datasheet's second page, drawn for the unit the details show.
+ChartLookup datasheetCharts(const SelectionSession& session, int language)
+{
+    if (!session.state().details)
+        return {};
+    const UnitEnvelopeView envelope = unitEnvelopeView(session, *session.state().details);
+    const char separator = session.workspace().displaySeparator();
+    return [envelope, separator, language](const QString& name, int width, int height) {
+        if (name == QLatin1String("envelope"))
+            return drawUnitEnvelope(envelope, width, height, separator, language);
+        return std::vector<ChartPrimitive>{};
+    };
+}
 
 // The five engine steps around the datasheet's parameters: open the layout, choose the report,
 // hand over the parameters, execute, close (also when the report is not there).
@@ -51,6 +66,7 @@ Outcome runDatasheet(SelectionSession& session, const DatasheetInputs& inputs,
     }
     for (const ReportParameter& p : parameters)
         engine.setParameter(QString::fromStdString(p.name), QString::fromStdString(p.text));
+    engine.setCharts(datasheetCharts(session, inputs.language));
     const bool done = execute(engine);
     if (!done)
         *error = engine.errorText();
