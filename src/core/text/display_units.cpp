@@ -1,0 +1,140 @@
+#include "core/text/display_units.h"
+
+#include <cctype>
+#include <cmath>
+
+#include "core/text/numeric_text.h"
+
+namespace kelvo
+{
+namespace
+{
+
+constexpr double kPascalsPerBar = 100000.0;
+// From here on a capacity is shown in thousands of Btu/h.
+constexpr double kLargeCapacity = 100000.0;
+
+// Rounded half to even at `decimals`, with no trailing zeros after the separator.
+std::string rounded(double value, int decimals, char separator)
+{
+    const double scale = std::pow(10.0, decimals);
+    double r = roundHalfEven(value * scale) / scale;
+    if (r == 0)
+        r = 0; // no "-0"
+    return formatNumber(r, separator);
+}
+
+bool sameName(std::string_view a, std::string_view b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (std::tolower(static_cast<unsigned char>(a[i])) !=
+            std::tolower(static_cast<unsigned char>(b[i])))
+            return false;
+    return true;
+}
+
+} // namespace
+
+std::optional<UnitSystem> unitSystemNamed(std::string_view name)
+{
+    if (sameName(name, "si"))
+        return UnitSystem::Si;
+    if (sameName(name, "ip"))
+        return UnitSystem::InchPound;
+    return std::nullopt;
+}
+
+double fahrenheitOf(double celsius)
+{
+    return celsius * 9.0 / 5.0 + 32.0;
+}
+
+double celsiusOf(double fahrenheit)
+{
+    return (fahrenheit - 32.0) * 5.0 / 9.0;
+}
+
+double btuPerHourOf(double watts)
+{
+    return watts / kWattsPerBtuPerHour;
+}
+
+double wattsOf(double btuPerHour)
+{
+    return btuPerHour * kWattsPerBtuPerHour;
+}
+
+double psiOf(double bar)
+{
+    return bar * kPascalsPerBar / kPascalsPerPsi;
+}
+
+double barOf(double psi)
+{
+    return psi * kPascalsPerPsi / kPascalsPerBar;
+}
+
+DisplayFigure displayFigure(double si, Quantity quantity, UnitSystem system, char separator)
+{
+    if (system == UnitSystem::Si) {
+        static constexpr std::string_view kSiUnits[] = {"°C", "K", "W", "kW", "bar"};
+        return {formatNumber(si, separator), std::string(kSiUnits[static_cast<int>(quantity)])};
+    }
+    switch (quantity) {
+    case Quantity::Temperature:
+        return {rounded(fahrenheitOf(si), 1, separator), "°F"};
+    case Quantity::TemperatureDifference:
+        return {rounded(si * 9.0 / 5.0, 1, separator), "°F"};
+    case Quantity::Capacity: {
+        const double btuh = btuPerHourOf(si);
+        if (std::fabs(roundHalfEven(btuh)) >= kLargeCapacity)
+            return {rounded(btuh / 1000.0, 1, separator), "kBtu/h"};
+        return {rounded(btuh, 0, separator), "Btu/h"};
+    }
+    case Quantity::Power:
+        return {formatNumber(si, separator), "kW"};
+    case Quantity::Pressure:
+        return {rounded(psiOf(si), 1, separator), "psia"};
+    }
+    return {};
+}
+
+double siFigure(double shown, std::string_view unit, Quantity quantity)
+{
+    switch (quantity) {
+    case Quantity::Temperature:
+        return unit == "°F" ? celsiusOf(shown) : shown;
+    case Quantity::TemperatureDifference:
+        return unit == "°F" ? shown * 5.0 / 9.0 : shown;
+    case Quantity::Capacity:
+        return unit == "kBtu/h"  ? wattsOf(shown * 1000.0)
+               : unit == "Btu/h" ? wattsOf(shown)
+                                 : shown;
+    case Quantity::Power:
+        return shown;
+    case Quantity::Pressure:
+        return unit == "psia" ? barOf(shown) : shown;
+    }
+    return shown;
+}
+
+std::string temperatureChoiceText(double celsius, UnitSystem system, char separator)
+{
+    const std::string si = formatNumber(celsius, separator);
+    if (system == UnitSystem::Si)
+        return si;
+    const DisplayFigure f = displayFigure(celsius, Quantity::Temperature, system, separator);
+    return f.number + " " + f.unit + " (" + si + " °C)";
+}
+
+std::optional<double> typedCapacityInWatts(std::string_view typed, UnitSystem system)
+{
+    const std::optional<double> number = parseNumber(typed);
+    if (!number)
+        return std::nullopt;
+    return system == UnitSystem::InchPound ? wattsOf(*number) : *number;
+}
+
+} // namespace kelvo

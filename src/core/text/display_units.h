@@ -1,0 +1,56 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace kelvo
+{
+
+// The units figures are shown in. The calculation and the catalogue stay SI; an inch-pound
+// figure is the SI figure converted and rounded for display only.
+enum class UnitSystem { Si, InchPound };
+
+// "si" or "ip" (any case); nothing for another name.
+std::optional<UnitSystem> unitSystemNamed(std::string_view name);
+
+// What a figure measures, which decides its inch-pound unit and rounding.
+enum class Quantity {
+    Temperature,           // C  -> F, one decimal
+    TemperatureDifference, // K  -> F (degrees Fahrenheit of difference), one decimal
+    Capacity,              // W  -> Btu/h, whole; kBtu/h with one decimal from 100 000 Btu/h
+    Power,                 // kW -> kW, unchanged
+    Pressure,              // bar (absolute) -> psia, one decimal
+};
+
+// Exact factors of the international definitions.
+inline constexpr double kWattsPerBtuPerHour = 1055.05585262 / 3600.0;
+inline constexpr double kPascalsPerPsi = 6894.757293168;
+
+double fahrenheitOf(double celsius);
+double celsiusOf(double fahrenheit);
+double btuPerHourOf(double watts);
+double wattsOf(double btuPerHour);
+double psiOf(double bar);
+double barOf(double psi);
+
+// An SI figure as `system` shows it: its number text (with `separator`, trailing zeros of the
+// decimals dropped) and its unit ("°F", "Btu/h", "kBtu/h", "kW", "psia"; the SI unit for SI).
+struct DisplayFigure {
+    std::string number;
+    std::string unit;
+};
+DisplayFigure displayFigure(double si, Quantity quantity, UnitSystem system, char separator);
+
+// The SI figure a displayed number stands for: the inverse conversion of displayFigure, so a
+// shown figure converts back to its SI figure within the display's rounding.
+double siFigure(double shown, std::string_view unit, Quantity quantity);
+
+// A temperature list's item: "0" in SI, "32 °F (0 °C)" in inch-pound units.
+std::string temperatureChoiceText(double celsius, UnitSystem system, char separator);
+
+// A required capacity typed in the unit the window shows, in watts; nothing when it is not a
+// number. Inch-pound capacities are typed in Btu/h.
+std::optional<double> typedCapacityInWatts(std::string_view typed, UnitSystem system);
+
+} // namespace kelvo
