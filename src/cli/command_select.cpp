@@ -15,6 +15,7 @@
 #include "core/selection/selection_feedback.h"
 #include "core/text/code_page.h"
 #include "core/text/message_sink.h"
+#include "core/text/numeric_text.h"
 
 namespace kelvo::cli
 {
@@ -44,15 +45,17 @@ nlohmann::ordered_json cellJson(const CandidateCell& cell)
     return nullptr;
 }
 
-nlohmann::ordered_json candidatesJson(const CandidateList& list, std::optional<int> chosen)
+nlohmann::ordered_json candidatesJson(const CandidateList& list, std::optional<int> chosen,
+                                      UnitSystem units, char separator)
 {
     const auto columns = candidateColumns(CandidateOutput::Json);
     nlohmann::ordered_json rows = nlohmann::ordered_json::array();
     for (std::size_t i = 0; i < list.rows.size(); ++i) {
         nlohmann::ordered_json row;
         for (const CandidateColumn* column : columns)
-            row[std::string(column->key)] = cellJson(
-                column->cell(list.rows[i], static_cast<int>(i) + 1, CandidateOutput::Json));
+            row[std::string(column->keyIn(units))] = cellJson(
+                inUnits(column->cell(list.rows[i], static_cast<int>(i) + 1, CandidateOutput::Json),
+                        *column, units, separator));
         rows.push_back(std::move(row));
     }
     nlohmann::ordered_json doc;
@@ -71,16 +74,17 @@ void printCandidates(std::ostream& out, const SelectionSession& session,
     std::vector<std::vector<std::string>> rows(1);
     std::vector<bool> rightAligned;
     for (const CandidateColumn* column : columns) {
-        rows[0].push_back(
-            column->headerIn(CandidateOutput::TextTable, session.languages(), options.language));
+        rows[0].push_back(column->headerIn(CandidateOutput::TextTable, session.languages(),
+                                           options.language, options.units));
         rightAligned.push_back(column->rightAligned);
     }
     for (std::size_t i = 0; i < list.rows.size(); ++i) {
         std::vector<std::string>& cells = rows.emplace_back();
         for (const CandidateColumn* column : columns)
-            cells.push_back(
-                column->cell(list.rows[i], static_cast<int>(i) + 1, CandidateOutput::TextTable)
-                    .shown());
+            cells.push_back(inUnits(column->cell(list.rows[i], static_cast<int>(i) + 1,
+                                                 CandidateOutput::TextTable),
+                                    *column, options.units, session.workspace().displaySeparator())
+                                .shown());
     }
     printTable(out, rows, rightAligned);
     if (options.capacityOption->count() > 0) {
@@ -100,8 +104,13 @@ void printCandidates(std::ostream& out, const SelectionSession& session,
 void runSelect(const SelectOptions& options, CommandContext& context)
 {
     std::optional<double> required;
-    if (options.capacityOption->count() > 0)
+    std::string capacity = options.capacity;
+    if (options.capacityOption->count() > 0) {
         required = numberOption("--capacity", options.capacity);
+        // Typed in the unit shown: Btu/h in inch-pound units.
+        if (options.units == UnitSystem::InchPound)
+            capacity = formatNumber(wattsOf(*required), '.');
+    }
     const UnitFamily family = checkSelectionOptions(options);
     const auto workspace = openWorkspace(options.dataFolder, context.refrigerants);
     const LanguageTable languages = optionLanguages(options);
@@ -110,11 +119,14 @@ void runSelect(const SelectOptions& options, CommandContext& context)
     // The best match is chosen as the window's search chooses it; its details stay unprinted.
     DiscardingMessageSink sink;
     if (required)
-        session.selectByCapacity(options.capacity, sink);
+        session.selectByCapacity(capacity, sink);
     const std::optional<int> chosen = session.state().selectedRow;
     writeExports(session, options.exports, true, nullptr);
     if (options.json)
-        context.out << candidatesJson(session.state().candidates, chosen).dump() << "\n";
+        context.out << candidatesJson(session.state().candidates, chosen, options.units,
+                                      session.workspace().displaySeparator())
+                           .dump()
+                    << "\n";
     else
         printCandidates(context.out, session, options, chosen);
     // What the window's list area and status bar say: why the list is empty, or that no unit
@@ -122,7 +134,7 @@ void runSelect(const SelectOptions& options, CommandContext& context)
     if (const std::string hint = emptyListHint(session, options.language); !hint.empty())
         context.err << "kelvo select: " << hint << "\n";
     if (required)
-        if (const auto note = capacitySearchNote(session, options.capacity, options.language))
+        if (const auto note = capacitySearchNote(session, capacity, options.language))
             context.err << "kelvo select: " << *note << "\n";
 }
 
@@ -140,7 +152,8 @@ void addSelectCommand(CLI::App& app, CommandContext& context)
     options->capacityOption =
         command
             ->add_option("--capacity", options->capacity,
-                         "Required cooling capacity in W: choose the best matching unit")
+                         "Required cooling capacity in W (in Btu/h with --units ip): choose the "
+                         "best matching unit")
             ->check(numberText());
 }
 

@@ -124,6 +124,20 @@ void addSelectionOptions(CLI::App* command, SelectionOptions& options,
                       "List only the units whose working point lies inside their compressor's "
                       "operating envelope");
     addLanguageOption(command, options.language);
+    command
+        ->add_option_function<std::string>(
+            "--units",
+            [&options](const std::string& name) {
+                options.units = unitSystemNamed(name).value_or(UnitSystem::Si);
+            },
+            "Units of the figures shown: si (C, W, kW, bar) or ip (F, Btu/h, kW, psia); the "
+            "calculation stays SI")
+        ->check(CLI::Validator(
+            [](const std::string& name) {
+                return unitSystemNamed(name) ? std::string()
+                                             : "\"" + name + "\" is neither si nor ip";
+            },
+            "si|ip"));
 }
 
 void addExportOptions(CLI::App* command, ExportOptions& options)

@@ -8,6 +8,7 @@
 #include "core/app/language_table.h"
 #include "core/selection/selection_session.h"
 #include "core/selection/unit_details.h"
+#include "core/text/display_units.h"
 
 namespace kelvo::cli
 {
@@ -23,6 +24,7 @@ struct SelectionOptions : CommonOptions {
     std::string brands;
     std::string versions;
     int language = kEnglish;
+    UnitSystem units = UnitSystem::Si;
     bool insideEnvelope = false;
     // An absent filter option ticks all its values.
     CLI::Option* kindOption = nullptr;

@@ -4,6 +4,7 @@
 #include <tuple>
 
 #include "cli/run_program.h"
+#include "core/text/display_units.h"
 
 namespace kelvo
 {
@@ -66,6 +67,38 @@ TEST(SelectCommand, CommaAndPointTemperaturesAndTheCapacitySearch)
     const auto largest = jsonOf(
         kelvo({"select", "--family", "BASE", "--to", "-7.5", "--capacity", "1e9", "--json"}));
     EXPECT_EQ(largest["selectedRow"], doc["candidates"].size());
+}
+
+// In inch-pound units every figure is the SI figure converted: it converts back within the
+// display's rounding, and the required capacity is typed in Btu/h.
+TEST(SelectCommand, InchPoundFiguresConvertBackToTheSiFigures)
+{
+    for (const char* family : {"BOX", "BASE"}) {
+        const Arguments inputs{"select", "--family", family, "--to", "-10", "--json"};
+        Arguments inchPound = inputs;
+        inchPound.insert(inchPound.end(), {"--units", "ip"});
+        const auto si = jsonOf(kelvo(inputs))["candidates"];
+        const auto ip = jsonOf(kelvo(inchPound))["candidates"];
+        ASSERT_EQ(si.size(), ip.size());
+        for (std::size_t i = 0; i < si.size(); ++i) {
+            if (!si[i]["ok"].get<bool>())
+                continue;
+            EXPECT_NEAR(wattsOf(ip[i]["capacityBtuh"].get<double>()), si[i]["capacityW"], 0.15);
+            EXPECT_EQ(ip[i]["powerKW"], si[i]["powerKW"]);
+            EXPECT_NEAR(celsiusOf(ip[i]["tkF"].get<double>()), si[i]["tk"].get<double>(),
+                        0.05 * 5 / 9 + 1e-9);
+        }
+    }
+    const auto watts =
+        jsonOf(kelvo({"select", "--family", "BOX", "--capacity", "10000", "--json"}));
+    const auto btuh = jsonOf(
+        kelvo({"select", "--family", "BOX", "--capacity", "34121", "--units", "IP", "--json"}));
+    EXPECT_EQ(watts["selectedRow"], btuh["selectedRow"]);
+    const auto table = kelvo({"select", "--family", "BOX", "--units", "ip"});
+    EXPECT_NE(table.out.find("Qo [Btu/h]"), std::string::npos) << table.out;
+    const auto wrong = kelvo({"select", "--family", "BOX", "--units", "metric"});
+    EXPECT_EQ(wrong.exitCode, 2);
+    EXPECT_NE(wrong.err.find("\"metric\" is neither si nor ip"), std::string::npos) << wrong.err;
 }
 
 TEST(SelectCommand, FiltersNarrowTheList)

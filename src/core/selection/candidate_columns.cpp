@@ -103,11 +103,50 @@ std::string CandidateCell::shown() const
 }
 
 std::string CandidateColumn::headerIn(CandidateOutput output, const LanguageTable& languages,
-                                      int language) const
+                                      int language, UnitSystem system) const
 {
-    if (headerEntry != 0 && output != Output::Sheet)
-        return std::string(languages.text(language, headerEntry));
-    return std::string(header);
+    std::string shown = headerEntry != 0 && output != Output::Sheet
+                            ? std::string(languages.text(language, headerEntry))
+                            : std::string(header);
+    if (quantity && system != UnitSystem::Si) {
+        // "Qo [W]" becomes "Qo [Btu/h]", "tk [C]" "tk [°F]".
+        const auto open = shown.rfind('[');
+        if (open != std::string::npos)
+            shown = shown.substr(0, open) + "[" + std::string(unitOf(*quantity, system)) + "]";
+    }
+    return shown;
+}
+
+std::string_view CandidateColumn::keyIn(UnitSystem system) const
+{
+    return system != UnitSystem::Si && !inchPoundKey.empty() ? inchPoundKey : key;
+}
+
+CandidateCell inUnits(const CandidateCell& cell, const CandidateColumn& column, UnitSystem system,
+                      char separator)
+{
+    if (!column.quantity || system == UnitSystem::Si)
+        return cell;
+    const auto convert = [&](double si) {
+        return displayFigure(si, *column.quantity, system, separator, false).number;
+    };
+    switch (cell.kind) {
+    case Kind::Text:
+        if (const auto si = parseNumberWithComma(cell.text))
+            return text(convert(*si));
+        return cell;
+    case Kind::Integer:
+    case Kind::Number: {
+        // The figure as shown, so that every output gives the same converted figure.
+        CandidateCell shown = cell;
+        shown.number = *parseNumberWithComma(convert(cell.number));
+        return shown;
+    }
+    case Kind::None:
+    case Kind::Flag:
+        break;
+    }
+    return cell;
 }
 
 // The export's columns come in the order of its sheet, the JSON's keys in theirs; the window
@@ -124,11 +163,13 @@ const std::array<CandidateColumn, 15> kCandidateColumns{{
     {"capacityW", "Qo [W]", 0, kWindow | kTextTable | kJson | kSheet, true,
      [](const Candidate& c, int, Output output) {
          return figure(c, output, c.capacityText, c.capacityW, true);
-     }},
+     },
+     Quantity::Capacity, "capacityBtuh"},
     {"powerKW", "Pe [kW]", 0, kWindow | kTextTable | kJson | kSheet, true,
      [](const Candidate& c, int, Output output) {
          return figure(c, output, c.powerText, c.powerKW, false);
-     }},
+     },
+     Quantity::Power},
     {"ok", "", 0, kJson, false, [](const Candidate& c, int, Output) { return flag(c.evaluated); }},
     {"gaveUp", "", 0, kJson, false, [](const Candidate& c, int, Output) { return flag(c.gaveUp); }},
     // Why a row has no figures.
@@ -138,7 +179,8 @@ const std::array<CandidateColumn, 15> kCandidateColumns{{
     {"", "tk [C]", 0, kSheet, false,
      [](const Candidate& c, int, Output) {
          return c.evaluated ? number(roundToTenth(c.condensingTemperature) + 0.0) : none();
-     }},
+     },
+     Quantity::Temperature},
     {"envelope", "envelope", 0, kJson | kSheet, false,
      [](const Candidate& c, int, Output output) {
          if (!c.evaluated)
@@ -148,7 +190,8 @@ const std::array<CandidateColumn, 15> kCandidateColumns{{
     {"tk", "", 0, kJson, false,
      [](const Candidate& c, int, Output) {
          return c.evaluated ? number(c.condensingTemperature) : none();
-     }},
+     },
+     Quantity::Temperature, "tkF"},
     {"", "mark", 0, kSheet, false, [](const Candidate& c, int, Output) { return text(marks(c)); }},
     {"", "reason", 0, kSheet, false,
      [](const Candidate& c, int, Output) { return text(reasons(c)); }},

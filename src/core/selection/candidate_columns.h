@@ -1,9 +1,12 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "core/text/display_units.h"
 
 namespace kelvo
 {
@@ -37,15 +40,27 @@ struct CandidateColumn {
     bool rightAligned = false;
     // The cell of list row `row` (1 ..), which holds `candidate`, in `output`.
     CandidateCell (*cell)(const Candidate& candidate, int row, CandidateOutput output) = nullptr;
+    // What the column's figures measure; none for a column of texts, counts or flags.
+    std::optional<Quantity> quantity{};
+    // The JSON's name for the column in inch-pound units, where its figures change unit.
+    std::string_view inchPoundKey{};
 
     [[nodiscard]] bool shownIn(CandidateOutput output) const
     {
         return (outputs & (1U << static_cast<unsigned>(output))) != 0;
     }
-    // The header as `output` shows it, in `language` (UTF-8).
+    // The header as `output` shows it, in `language` (UTF-8), naming the unit of `system`.
     [[nodiscard]] std::string headerIn(CandidateOutput output, const LanguageTable& languages,
-                                       int language) const;
+                                       int language, UnitSystem system = UnitSystem::Si) const;
+    // The JSON's name of the column in `system`.
+    [[nodiscard]] std::string_view keyIn(UnitSystem system) const;
 };
+
+// A cell as `system` shows it: the figure of a column with a quantity converted (a text figure
+// keeps its place and decimal separator `separator`), every other cell unchanged. Capacities
+// stay in Btu/h so that a column keeps one unit.
+CandidateCell inUnits(const CandidateCell& cell, const CandidateColumn& column, UnitSystem system,
+                      char separator);
 
 extern const std::array<CandidateColumn, 15> kCandidateColumns;
 

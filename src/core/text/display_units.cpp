@@ -76,12 +76,19 @@ double barOf(double psi)
     return psi * kPascalsPerPsi / kPascalsPerBar;
 }
 
-DisplayFigure displayFigure(double si, Quantity quantity, UnitSystem system, char separator)
+std::string_view unitOf(Quantity quantity, UnitSystem system)
 {
-    if (system == UnitSystem::Si) {
-        static constexpr std::string_view kSiUnits[] = {"°C", "K", "W", "kW", "bar"};
-        return {formatNumber(si, separator), std::string(kSiUnits[static_cast<int>(quantity)])};
-    }
+    static constexpr std::string_view kSiUnits[] = {"°C", "K", "W", "kW", "bar"};
+    static constexpr std::string_view kInchPoundUnits[] = {"°F", "°F", "Btu/h", "kW", "psia"};
+    const auto index = static_cast<std::size_t>(quantity);
+    return system == UnitSystem::Si ? kSiUnits[index] : kInchPoundUnits[index];
+}
+
+DisplayFigure displayFigure(double si, Quantity quantity, UnitSystem system, char separator,
+                            bool thousands)
+{
+    if (system == UnitSystem::Si)
+        return {formatNumber(si, separator), std::string(unitOf(quantity, system))};
     switch (quantity) {
     case Quantity::Temperature:
         return {rounded(fahrenheitOf(si), 1, separator), "°F"};
@@ -89,7 +96,7 @@ DisplayFigure displayFigure(double si, Quantity quantity, UnitSystem system, cha
         return {rounded(si * 9.0 / 5.0, 1, separator), "°F"};
     case Quantity::Capacity: {
         const double btuh = btuPerHourOf(si);
-        if (std::fabs(roundHalfEven(btuh)) >= kLargeCapacity)
+        if (thousands && std::fabs(roundHalfEven(btuh)) >= kLargeCapacity)
             return {rounded(btuh / 1000.0, 1, separator), "kBtu/h"};
         return {rounded(btuh, 0, separator), "Btu/h"};
     }

@@ -40,7 +40,13 @@ struct DisplayFigure {
     std::string number;
     std::string unit;
 };
-DisplayFigure displayFigure(double si, Quantity quantity, UnitSystem system, char separator);
+// `thousands`: whether a large capacity may be shown in kBtu/h (not in a column of figures,
+// which keeps one unit).
+DisplayFigure displayFigure(double si, Quantity quantity, UnitSystem system, char separator,
+                            bool thousands = true);
+// The unit `system` shows a quantity in, as displayFigure shows most figures ("Btu/h" for
+// capacities).
+std::string_view unitOf(Quantity quantity, UnitSystem system);
 
 // The SI figure a displayed number stands for: the inverse conversion of displayFigure, so a
 // shown figure converts back to its SI figure within the display's rounding.
