@@ -429,7 +429,9 @@ class SelectionWindowTest : public QObject
         QCOMPARE(child<QStatusBar>("StatusBar1")->currentMessage(),
                  QString("At most four units can be compared"));
         QCOMPARE(model->index(6, 0).data(Qt::CheckStateRole).toInt(), int(Qt::Unchecked));
-        mark(5, false);
+        auto* grid = child<QTableView>("StringGrid1");
+        grid->setCurrentIndex(model->index(5, 2));
+        QTest::keyClick(grid, Qt::Key_Space);
         QCOMPARE(window_->session().comparedRows(), (std::vector<int>{1, 3, 5}));
 
         window_->compareMarkedUnits();

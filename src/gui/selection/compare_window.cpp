@@ -266,8 +266,11 @@ QTableWidget* CompareWindow::buildTable()
             auto* item = new QTableWidgetItem(row[c]);
             if (c >= 2)
                 item->setTextAlignment(Qt::AlignCenter);
-            if (texts.best[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)]) {
+            // The first line names the units, as a header would.
+            const bool best = texts.best[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)];
+            if (best)
                 item->setBackground(kBestFill);
+            if (best || r == 0) {
                 QFont font = item->font();
                 font.setBold(true);
                 item->setFont(font);
