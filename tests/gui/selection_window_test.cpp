@@ -3,12 +3,14 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QStatusBar>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTableView>
+#include <QTableWidget>
 #include <QtTest>
 #include <filesystem>
 #include <memory>
@@ -19,6 +21,7 @@
 #include "core/selection/selection_session.h"
 #include "core/text/message_sink.h"
 #include "core/workspace/workspace.h"
+#include "gui/selection/compare_window.h"
 #include "gui/selection/selection_window.h"
 #include "gui/ui/picture_button.h"
 #include "support/temp_folder.h"
@@ -267,8 +270,8 @@ class SelectionWindowTest : public QObject
                 QVERIFY2(!scroll->verticalScrollBar()->isVisible(), qPrintable(where));
                 QVERIFY2(!scroll->horizontalScrollBar()->isVisible(), qPrintable(where));
                 const QRect inside = window_->rect();
-                for (const char* name :
-                     {"Panel10", "Panel41", "ExportPanel", "Panel5", "MarkLegend", "StringGrid3"}) {
+                for (const char* name : {"Panel10", "Panel41", "ExportPanel", "Panel5",
+                                         "ComparePanel", "MarkLegend", "StringGrid3"}) {
                     const auto* widget = child<QWidget>(name);
                     const QRect at(widget->mapTo(window_.get(), QPoint(0, 0)), widget->size());
                     QVERIFY2(inside.contains(at), qPrintable(where + ": " + name));
@@ -309,7 +312,7 @@ class SelectionWindowTest : public QObject
             "ComboBox3",          "ComboBox1",  "ComboBox2",  "Edit1",       "CheckBox38",
             "CheckBox39",         "CheckBox40", "CheckBox41", "CheckBox42",  "CheckBox43",
             "InsideEnvelopeOnly", "Panel10",    "Panel41",    "ExportPanel", "Panel5",
-            "StringGrid1"};
+            "ComparePanel",       "StringGrid1"};
         QCOMPARE(reached.mid(0, expected.size()), expected);
         const auto at = [&](const char* name) { return reached.indexOf(name); };
         QVERIFY2(at("StringGrid2") > at("StringGrid1"), qPrintable(reached.join(" ")));
@@ -406,6 +409,50 @@ class SelectionWindowTest : public QObject
         auto* note = child<QLabel>("LoadNotes");
         QVERIFY(note->text().contains(QString::fromStdString(units.string())));
         QVERIFY(note->text().contains("announces"));
+    }
+
+    // Ticked in the first column, up to four units open side by side in a window of their own.
+    void tickedUnitsAreComparedInAWindowThatEscapeCloses()
+    {
+        openWindow(UnitFamily::Box);
+        tickEverything();
+        auto* model = child<QTableView>("StringGrid1")->model();
+        const auto mark = [&](int row, bool on) {
+            model->setData(model->index(row, 0), on ? Qt::Checked : Qt::Unchecked,
+                           Qt::CheckStateRole);
+        };
+        mark(0, true);
+        window_->compareMarkedUnits();
+        QCOMPARE(messages_, QStringList{"Choose two to four units to compare (1 chosen)"});
+        for (const int row : {2, 4, 5, 6})
+            mark(row, true);
+        QCOMPARE(child<QStatusBar>("StatusBar1")->currentMessage(),
+                 QString("At most four units can be compared"));
+        QCOMPARE(model->index(6, 0).data(Qt::CheckStateRole).toInt(), int(Qt::Unchecked));
+        auto* grid = child<QTableView>("StringGrid1");
+        grid->setCurrentIndex(model->index(5, 2));
+        QTest::keyClick(grid, Qt::Key_Space);
+        QCOMPARE(window_->session().comparedRows(), (std::vector<int>{1, 3, 5}));
+
+        window_->compareMarkedUnits();
+        auto* compare = child<kelvo::gui::CompareWindow>("CompareWindow");
+        QVERIFY(compare->isWindow());
+        QVERIFY(QTest::qWaitForWindowExposed(compare));
+        const auto* table = compare->findChild<QTableWidget*>("CompareTable");
+        QCOMPARE(table->columnCount(), 5);
+        QCOMPARE(table->item(0, 2)->text(), model->index(0, 1).data().toString());
+        QCOMPARE(table->item(1, 4)->text(), model->index(4, 2).data().toString().remove('#'));
+        QVERIFY2(table->item(1, 4)->font().bold(), "the largest capacity is highlighted");
+
+        const kelvo::test::TempFolder folder;
+        const QString pdf = QString::fromStdString((folder.path() / "compare.pdf").string());
+        compare->setFileChooser([&](const QString&, const QString&) { return pdf; });
+        compare->writePdf();
+        QVERIFY(folder.read("compare.pdf").starts_with("%PDF"));
+
+        QPointer<QWidget> open(compare);
+        QTest::keyClick(compare, Qt::Key_Escape);
+        QTRY_VERIFY(open.isNull());
     }
 
     void reopeningRestoresTheDefaults()

@@ -14,7 +14,7 @@ using Captions = std::array<std::string_view, kLanguageCount>;
 
 // Polish, English, Czech, Slovak, Lithuanian; in the order of ControlCaption.
 // clang-format off
-constexpr std::array<Captions, 10> kCaptions = {{
+constexpr std::array<Captions, 12> kCaptions = {{
     {"Wyjście", "Exit", "Konec", "Koniec", "Išeiti"},
     {"Karta danych", "Datasheet", "Technický list", "Technický list", "Duomenų lapas"},
     {"Eksport", "Export", "Export", "Export", "Eksportas"},
@@ -25,6 +25,8 @@ constexpr std::array<Captions, 10> kCaptions = {{
     {"Powiększ", "Zoom in", "Přiblížit", "Priblížiť", "Padidinti"},
     {"Pomniejsz", "Zoom out", "Oddálit", "Oddialiť", "Sumažinti"},
     {"Do szerokości", "Fit width", "Na šířku", "Na šírku", "Pagal plotį"},
+    {"Porównaj", "Compare", "Porovnat", "Porovnať", "Palyginti"},
+    {"PDF", "PDF", "PDF", "PDF", "PDF"},
 }};
 // clang-format on
 

@@ -18,6 +18,8 @@ enum class ControlCaption {
     ZoomIn,
     ZoomOut,
     FitWidth,
+    Compare, // the selection's button that compares the marked units
+    Pdf,     // the comparison's button that writes it as a PDF
 };
 
 // The caption in language 1 .. kLanguageCount (English outside that range), UTF-8.

@@ -16,7 +16,7 @@ using Texts = std::array<std::string_view, kLanguageCount>;
 
 // Polish, English, Czech, Slovak, Lithuanian; in the order of OwnText.
 // clang-format off
-constexpr std::array<Texts, 20> kTexts = {{
+constexpr std::array<Texts, 26> kTexts = {{
     {"Temperatura skraplania > 70 C",
      "Condensing temperature > 70 C",
      "Kondenzační teplota > 70 C",
@@ -117,6 +117,36 @@ constexpr std::array<Texts, 20> kTexts = {{
      "Body rozsahu mimo oblast",
      "Body rozsahu mimo oblasti",
      "Intervalo taškai už srities"},
+    {"Do porównania wybierz od dwóch do czterech agregatów (wybrano {})",
+     "Choose two to four units to compare ({} chosen)",
+     "K porovnání vyberte dvě až čtyři jednotky (vybráno {})",
+     "Na porovnanie vyberte dve až štyri jednotky (vybraté {})",
+     "Palyginimui pasirinkite nuo dviejų iki keturių agregatų (pasirinkta {})"},
+    {"Porównać można najwyżej cztery agregaty",
+     "At most four units can be compared",
+     "Porovnat lze nejvýše čtyři jednotky",
+     "Porovnať možno najviac štyri jednotky",
+     "Palyginti galima ne daugiau kaip keturis agregatus"},
+    {"w obszarze pracy sprężarki",
+     "inside the compressor's operating envelope",
+     "v pracovní oblasti kompresoru",
+     "v pracovnej oblasti kompresora",
+     "kompresoriaus darbo srityje"},
+    {"sprężarka bez obszaru pracy",
+     "the compressor has no envelope",
+     "kompresor bez pracovní oblasti",
+     "kompresor bez pracovnej oblasti",
+     "kompresorius be darbo srities"},
+    {"Wentylatory",
+     "Fans",
+     "Ventilátory",
+     "Ventilátory",
+     "Ventiliatoriai"},
+    {"najlepsza wartość",
+     "best value",
+     "nejlepší hodnota",
+     "najlepšia hodnota",
+     "geriausia reikšmė"},
 }};
 // clang-format on
 

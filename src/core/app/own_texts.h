@@ -29,6 +29,12 @@ enum class OwnText {
     ChartWorkingPoint, // the working point (the red cross-hair),
     ChartRangeInside,  // the range tables' points inside the envelope (filled squares)
     ChartRangeOutside, // ... and outside it (outlined squares)
+    CompareCount,      // {} is how many units were chosen for the comparison
+    CompareAtMostFour, // a fifth unit marked for the comparison is refused
+    InsideEnvelope,    // the comparison's envelope verdict of a point inside it
+    EnvelopeUnchecked, // ... of a compressor without an envelope
+    CompareFans,       // the comparison's row of the fans, count x name
+    BestValue,         // the comparison's legend of its highlighted figures
 };
 
 // The text in language 1 .. kLanguageCount (English outside that range), UTF-8.

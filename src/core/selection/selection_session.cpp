@@ -6,6 +6,7 @@
 #include "core/catalogue/catalogue_files.h"
 #include "core/io/file_io.h"
 #include "core/selection/capacity_search.h"
+#include "core/selection/unit_comparison.h"
 #include "core/selection/unit_details.h"
 #include "core/text/message_sink.h"
 
@@ -147,6 +148,34 @@ bool SelectionSession::selectByCapacity(std::string_view required, MessageSink& 
     return true;
 }
 
+bool SelectionSession::markForComparison(int row, bool marked)
+{
+    const Candidate* candidate = state_.candidates.row(row);
+    if (!candidate)
+        throw std::out_of_range("list row " + std::to_string(row) + " is not in the list");
+    std::vector<int>& units = state_.comparedUnits;
+    const auto at = std::find(units.begin(), units.end(), candidate->unitIndex);
+    if (!marked) {
+        if (at != units.end())
+            units.erase(at);
+        return true;
+    }
+    if (at != units.end())
+        return true;
+    if (static_cast<int>(units.size()) >= kMaxComparedUnits)
+        return false;
+    units.push_back(candidate->unitIndex);
+    return true;
+}
+
+std::vector<int> SelectionSession::comparedRows() const
+{
+    std::vector<int> rows;
+    for (const int unit : state_.comparedUnits)
+        rows.push_back(state_.candidates.rowOfUnit(unit));
+    return rows;
+}
+
 UnitDetails SelectionSession::computeDetails(int row, MessageSink& sink)
 {
     return computeUnitDetails(calculation(), state_, row, sink);
@@ -188,12 +217,18 @@ void SelectionSession::workspaceChanged(const WorkspaceChange& change)
     }
     if (!figuresChanged)
         return;
-    // The unit shown is followed to its new slot; one that left the table is followed no more.
-    if (state_.details && change.touches(CatalogueTable::Units))
-        state_.details->unitIndex = change
-                                        .slotAfter(CatalogueTable::Units, state_.details->unitIndex,
-                                                   workspace_.catalogue().units.count())
-                                        .value_or(0);
+    // The unit shown and the marked ones are followed to their new slots; one that left the
+    // table is followed no more.
+    if (change.touches(CatalogueTable::Units)) {
+        const int count = workspace_.catalogue().units.count();
+        const auto slotAfter = [&](int unit) {
+            return change.slotAfter(CatalogueTable::Units, unit, count).value_or(0);
+        };
+        if (state_.details)
+            state_.details->unitIndex = slotAfter(state_.details->unitIndex);
+        for (int& unit : state_.comparedUnits)
+            unit = slotAfter(unit);
+    }
     DistinctMessageSink listMessages;
     DiscardingMessageSink detailsMessages;
     SelectionChange what = rebuild(listMessages, detailsMessages, {});
@@ -210,6 +245,8 @@ SelectionChange SelectionSession::rebuild(DistinctMessageSink& listMessages, Mes
                                           const ProgressCallback& progress)
 {
     rebuildCandidateList(calculation(), state_, listMessages, progress);
+    std::erase_if(state_.comparedUnits,
+                  [this](int unit) { return state_.candidates.rowOfUnit(unit) == 0; });
     SelectionChange change{.list = true};
     DistinctMessageSink detailsMessages;
     if (state_.details) {

@@ -94,6 +94,13 @@ class SelectionSession : private WorkspaceObserver
     // chooseRow. Returns whether the choice changed.
     bool selectByCapacity(std::string_view required, MessageSink& sink);
 
+    // Marks list row `row` (1 ..) for the comparison or unmarks it. A mark beyond
+    // kMaxComparedUnits is refused: returns false and changes nothing. Throws std::out_of_range
+    // for a row not in the list.
+    bool markForComparison(int row, bool marked);
+    // The list rows of the marked units, in the order they were marked.
+    [[nodiscard]] std::vector<int> comparedRows() const;
+
     // These evaluate, so the latest result and the catalogue's texts move on as with any
     // evaluation of the screen; the selection stays as it is.
     // The details of list row `row` without choosing it.

@@ -60,6 +60,9 @@ struct SelectionState : SelectionInputs {
     std::optional<int> selectedRow;
     // The unit shown last; a rebuild leaves it alone, the datasheet prints it.
     std::optional<UnitDetails> details;
+    // The units marked for the comparison, by index in catalogue.units, in the order marked;
+    // each is in the list (a rebuild unmarks the others).
+    std::vector<int> comparedUnits;
 };
 
 inline constexpr const char* kBoxFamily = "BOX";

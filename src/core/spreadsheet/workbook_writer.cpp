@@ -1,5 +1,6 @@
 #include "core/spreadsheet/workbook_writer.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -44,7 +45,8 @@ bool insideSheet(int row, int column)
            column <= kSpreadsheetMaxColumns;
 }
 
-std::optional<std::string> writeCell(lxw_worksheet* sheet, const SpreadsheetCell& cell)
+std::optional<std::string> writeCell(lxw_worksheet* sheet, const SpreadsheetCell& cell,
+                                     lxw_format* highlight)
 {
     if (!insideSheet(cell.row, cell.column))
         return "komórka poza arkuszem (wiersz " + std::to_string(cell.row) + ", kolumna " +
@@ -52,9 +54,10 @@ std::optional<std::string> writeCell(lxw_worksheet* sheet, const SpreadsheetCell
     const auto row = static_cast<lxw_row_t>(cell.row - 1);
     const auto column = static_cast<lxw_col_t>(cell.column - 1);
     const std::optional<double> number = cell.asText ? std::nullopt : parseNumber(cell.text);
+    lxw_format* format = cell.highlighted ? highlight : nullptr;
     const lxw_error error =
-        number ? worksheet_write_number(sheet, row, column, *number, nullptr)
-               : worksheet_write_string(sheet, row, column, cell.text.c_str(), nullptr);
+        number ? worksheet_write_number(sheet, row, column, *number, format)
+               : worksheet_write_string(sheet, row, column, cell.text.c_str(), format);
     if (error != LXW_NO_ERROR)
         return libraryFailure(error);
     return std::nullopt;
@@ -72,15 +75,24 @@ std::optional<std::string> setWidth(lxw_worksheet* sheet, int column, double wid
 }
 
 // Fills the sheet; the first failure's reason, or nothing.
-std::optional<std::string> fillSheet(lxw_worksheet* sheet,
+std::optional<std::string> fillSheet(lxw_workbook* workbook, lxw_worksheet* sheet,
                                      const std::vector<SpreadsheetCell>& cells,
                                      const std::map<int, double>& columnWidths)
 {
+    lxw_format* highlight = nullptr;
+    if (std::any_of(cells.begin(), cells.end(),
+                    [](const SpreadsheetCell& cell) { return cell.highlighted; })) {
+        highlight = workbook_add_format(workbook);
+        if (!highlight)
+            return libraryFailure(LXW_ERROR_MEMORY_MALLOC_FAILED);
+        format_set_bold(highlight);
+        format_set_bg_color(highlight, 0xC6EFCE);
+    }
     for (const auto& [column, width] : columnWidths)
         if (auto failure = setWidth(sheet, column, width))
             return failure;
     for (const SpreadsheetCell& cell : cells)
-        if (auto failure = writeCell(sheet, cell))
+        if (auto failure = writeCell(sheet, cell, highlight))
             return failure;
     return std::nullopt;
 }
@@ -101,7 +113,7 @@ std::optional<std::string> writeTemporary(const std::filesystem::path& temporary
         return std::string("nie można utworzyć skoroszytu");
     lxw_worksheet* sheet = workbook_add_worksheet(workbook, nullptr);
     std::optional<std::string> failure =
-        sheet ? fillSheet(sheet, cells, columnWidths)
+        sheet ? fillSheet(workbook, sheet, cells, columnWidths)
               : std::optional<std::string>("nie można dodać arkusza");
     // Closing also frees the workbook, so it runs even after a failure.
     const lxw_error closed = workbook_close(workbook);

@@ -17,13 +17,15 @@ struct SpreadsheetCell {
     int row = 1;
     int column = 1;
     std::string text;
-    bool asText = false; // written as a string even when the text reads as a number
+    bool asText = false;      // written as a string even when the text reads as a number
+    bool highlighted = false; // bold on a pale green fill
 
     friend bool operator==(const SpreadsheetCell&, const SpreadsheetCell&) = default;
 };
 
 // Writes the cells to the one sheet of a new .xlsx workbook. A text that parseNumber accepts
-// ("," or "." decimals) becomes a number unless the cell is asText, any other a string.
+// ("," or "." decimals) becomes a number unless the cell is asText, any other a string;
+// highlighted cells share one format.
 // columnWidths maps a column (from 1) to its width in characters. The file is written beside the
 // target and renamed over it at the end, so the target is never left half written. Throws
 // SpreadsheetError naming the file and the reason.

@@ -1,6 +1,7 @@
 #include "gui/selection/candidate_list_model.h"
 
 #include <QColor>
+#include <algorithm>
 
 #include "core/app/language_table.h"
 #include "core/selection/candidate_columns.h"
@@ -19,9 +20,9 @@ const QColor kOutsideEnvelopeRow{228, 222, 246};
 
 } // namespace
 
-CandidateListModel::CandidateListModel(const CandidateList& list, const LanguageTable& languages,
-                                       QObject* parent)
-    : CoreTableModel(parent), list_(list), languages_(languages),
+CandidateListModel::CandidateListModel(const CandidateList& list, const std::vector<int>& compared,
+                                       const LanguageTable& languages, QObject* parent)
+    : CoreTableModel(parent), list_(list), compared_(compared), languages_(languages),
       columns_(candidateColumns(CandidateOutput::Window))
 {
     refresh();
@@ -67,6 +68,12 @@ QVariant CandidateListModel::data(const QModelIndex& index, int role) const
         const QString hint = reasonLines(c->reason, c->envelopeReason);
         return hint.isEmpty() ? QVariant() : QVariant(hint);
     }
+    case Qt::CheckStateRole:
+        if (index.column() != 0)
+            return {};
+        return std::find(compared_.begin(), compared_.end(), c->unitIndex) != compared_.end()
+                   ? Qt::Checked
+                   : Qt::Unchecked;
     case UnitIndexRole:
         return c->unitIndex;
     case ListRowRole:
@@ -74,6 +81,28 @@ QVariant CandidateListModel::data(const QModelIndex& index, int role) const
     default:
         return {};
     }
+}
+
+Qt::ItemFlags CandidateListModel::flags(const QModelIndex& index) const
+{
+    Qt::ItemFlags flags = CoreTableModel::flags(index);
+    if (index.column() == 0 && list_.row(index.row() + 1))
+        flags |= Qt::ItemIsUserCheckable;
+    return flags;
+}
+
+bool CandidateListModel::setData(const QModelIndex& index, const QVariant& value, int role)
+{
+    if (role != Qt::CheckStateRole || index.column() != 0 || !list_.row(index.row() + 1))
+        return false;
+    emit markRequested(index.row() + 1, value.toInt() == Qt::Checked);
+    return true;
+}
+
+void CandidateListModel::marksChanged()
+{
+    if (rowCount() > 0)
+        emit dataChanged(index(0, 0), index(rowCount() - 1, 0), {Qt::CheckStateRole});
 }
 
 QVariant CandidateListModel::headerData(int section, Qt::Orientation orientation, int role) const

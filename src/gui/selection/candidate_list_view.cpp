@@ -1,5 +1,7 @@
 #include "gui/selection/candidate_list_view.h"
 
+#include <QKeyEvent>
+
 namespace kelvo::gui
 {
 
@@ -8,6 +10,18 @@ QModelIndex CandidateListView::moveCursor(CursorAction action, Qt::KeyboardModif
     if (action == MoveHome || action == MoveEnd)
         modifiers |= Qt::ControlModifier;
     return QTableView::moveCursor(action, modifiers);
+}
+
+void CandidateListView::keyPressEvent(QKeyEvent* event)
+{
+    const QModelIndex check = currentIndex().siblingAtColumn(0);
+    if (event->key() == Qt::Key_Space && event->modifiers() == Qt::NoModifier && check.isValid() &&
+        (model()->flags(check) & Qt::ItemIsUserCheckable)) {
+        const bool ticked = check.data(Qt::CheckStateRole).toInt() == Qt::Checked;
+        model()->setData(check, ticked ? Qt::Unchecked : Qt::Checked, Qt::CheckStateRole);
+        return;
+    }
+    QTableView::keyPressEvent(event);
 }
 
 } // namespace kelvo::gui

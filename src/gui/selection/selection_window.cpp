@@ -33,6 +33,7 @@
 #include "core/selection/candidate_list.h"
 #include "core/selection/selection_export.h"
 #include "core/selection/selection_feedback.h"
+#include "core/selection/unit_comparison.h"
 #include "core/selection/unit_details.h"
 #include "core/selection/window_captions.h"
 #include "core/spreadsheet/first_row_cells.h"
@@ -42,6 +43,7 @@
 #include "gui/selection/accessory_groups.h"
 #include "gui/selection/candidate_list_model.h"
 #include "gui/selection/candidate_list_view.h"
+#include "gui/selection/compare_window.h"
 #include "gui/selection/unit_details_view.h"
 #include "gui/ui/caption_tab_widget.h"
 #include "gui/ui/language_text.h"
@@ -180,8 +182,9 @@ void SelectionWindow::setTabOrder()
                                 requiredCapacityEdit_};
     for (const FilterBox& filter : filterBoxes_)
         order.push_back(filter.box);
-    order.insert(order.end(), {insideEnvelopeBox_, exitButton_, datasheetButton_, exportButton_,
-                               searchButton_, candidateGrid_, accessoryPages_, details_->pages()});
+    order.insert(order.end(),
+                 {insideEnvelopeBox_, exitButton_, datasheetButton_, exportButton_, searchButton_,
+                  compareButton_, candidateGrid_, accessoryPages_, details_->pages()});
     for (QWidget* grid : details_->rangeGrids())
         order.push_back(grid);
     for (std::size_t i = 1; i < order.size(); ++i)
@@ -248,7 +251,10 @@ QWidget* SelectionWindow::buildFilters()
 
 QWidget* SelectionWindow::buildList()
 {
-    candidates_ = new CandidateListModel(session_->state().candidates, session_->languages(), this);
+    candidates_ = new CandidateListModel(
+        session_->state().candidates, session_->state().comparedUnits, session_->languages(), this);
+    connect(candidates_, &CandidateListModel::markRequested, this,
+            &SelectionWindow::markForComparison);
     candidateGrid_ = new CandidateListView(this);
     candidateGrid_->setObjectName("StringGrid1");
     candidateGrid_->setModel(candidates_);
@@ -257,7 +263,8 @@ QWidget* SelectionWindow::buildList()
     candidateGrid_->setSelectionMode(QAbstractItemView::SingleSelection);
     candidateGrid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     candidateGrid_->verticalHeader()->setDefaultSectionSize(20);
-    const int widths[] = {37, 122, 95, 80};
+    // The first column holds the comparison's check box beside the index.
+    const int widths[] = {56, 122, 95, 80};
     for (int c = 0; c < 4; ++c)
         candidateGrid_->setColumnWidth(c, widths[c]);
     candidateGrid_->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
@@ -319,6 +326,8 @@ QWidget* SelectionWindow::buildButtons()
     auto* row = new QWidget(this);
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
+    // Five buttons share the width of the inputs' column.
+    layout->setSpacing(2);
     const auto art = [this](const char* name) {
         return QString::fromStdString((session_->workspace().dataFolder() / "art" / name).string());
     };
@@ -326,16 +335,19 @@ QWidget* SelectionWindow::buildButtons()
     datasheetButton_ = new PictureButton("Panel41", "Image4", art("datasheet.svg"), row);
     exportButton_ = new PictureButton("ExportPanel", "ExportImage", art("spreadsheet.svg"), row);
     searchButton_ = new PictureButton("Panel5", "Image2", art("search.svg"), row);
+    compareButton_ = new PictureButton("ComparePanel", "CompareImage", art("compare.svg"), row);
     exitButton_->setHint("Wyjście");
     datasheetButton_->setHint("Dane techniczne");
     searchButton_->setHint("Start");
-    for (PictureButton* button : {exitButton_, datasheetButton_, exportButton_, searchButton_})
+    for (PictureButton* button :
+         {exitButton_, datasheetButton_, exportButton_, searchButton_, compareButton_})
         layout->addWidget(button);
     layout->addStretch(1);
     connect(exitButton_, &PictureButton::clicked, this, &QWidget::close);
     connect(datasheetButton_, &PictureButton::clicked, this, &SelectionWindow::printDatasheet);
     connect(exportButton_, &PictureButton::clicked, this, &SelectionWindow::exportFigures);
     connect(searchButton_, &PictureButton::clicked, this, &SelectionWindow::searchCapacity);
+    connect(compareButton_, &PictureButton::clicked, this, &SelectionWindow::compareMarkedUnits);
     return row;
 }
 
@@ -411,12 +423,15 @@ void SelectionWindow::applyCaptions()
         fromUtf8Text(controlCaption(ControlCaption::Datasheet, language)),
         fromUtf8Text(controlCaption(ControlCaption::Export, language)),
         fromUtf8Text(controlCaption(ControlCaption::Find, language)),
+        fromUtf8Text(controlCaption(ControlCaption::Compare, language)),
     });
     exitButton_->setCaption(captions[0]);
     datasheetButton_->setCaption(captions[1]);
     exportButton_->setCaption(captions[2]);
     searchButton_->setCaption(captions[3]);
-    for (PictureButton* button : {exitButton_, datasheetButton_, exportButton_, searchButton_})
+    compareButton_->setCaption(captions[4]);
+    for (PictureButton* button :
+         {exitButton_, datasheetButton_, exportButton_, searchButton_, compareButton_})
         button->setFixedSize(std::max(66, button->captionWidth()), 84);
     candidates_->applyLanguage();
     details_->applyCaptions();
@@ -602,6 +617,31 @@ void SelectionWindow::exportFigures()
         presentMessages_(
             {QString::fromStdString(error.path().string()) + ": " + fromUtf8Text(error.reason())});
     }
+}
+
+void SelectionWindow::markForComparison(int row, bool marked)
+{
+    if (!session_->markForComparison(row, marked))
+        statusBar_->showMessage(fromUtf8Text(ownText(OwnText::CompareAtMostFour,
+                                                     session_->languages().currentLanguage())),
+                                15000);
+    candidates_->marksChanged();
+}
+
+void SelectionWindow::compareMarkedUnits()
+{
+    DistinctMessageSink sink;
+    std::optional<UnitComparison> comparison;
+    try {
+        comparison = compareUnits(*session_, session_->comparedRows(), sink);
+    } catch (const ComparisonError& error) {
+        presentMessages_({fromUtf8Text(error.what())});
+        return;
+    }
+    report(sink);
+    auto* window =
+        new CompareWindow(std::move(*comparison), session_->languages().currentLanguage(), this);
+    window->show();
 }
 
 void SelectionWindow::report(const DistinctMessageSink& sink)

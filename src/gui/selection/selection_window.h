@@ -67,6 +67,10 @@ class SelectionWindow : public QWidget, private SelectionObserver
     void searchCapacity();
     void chooseRow(int row);
     void exportFigures();
+    // Opens the comparison of the marked units, or says why it cannot.
+    void compareMarkedUnits();
+    // Marks list row `row` for the comparison, or says that a fifth one is refused.
+    void markForComparison(int row, bool marked);
 
   private:
     QWidget* buildInputs();
@@ -127,6 +131,7 @@ class SelectionWindow : public QWidget, private SelectionObserver
     PictureButton* searchButton_ = nullptr;
     PictureButton* datasheetButton_ = nullptr;
     PictureButton* exportButton_ = nullptr;
+    PictureButton* compareButton_ = nullptr;
     QCheckBox* insideEnvelopeBox_ = nullptr;
     PictureButton* exitButton_ = nullptr;
     QStatusBar* statusBar_ = nullptr;
