@@ -124,6 +124,10 @@ void addSelectionOptions(CLI::App* command, SelectionOptions& options,
                       "List only the units whose working point lies inside their compressor's "
                       "operating envelope");
     addLanguageOption(command, options.language);
+}
+
+void addUnitsOption(CLI::App* command, SelectionOptions& options)
+{
     command
         ->add_option_function<std::string>(
             "--units",

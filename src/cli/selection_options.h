@@ -36,6 +36,9 @@ struct SelectionOptions : CommonOptions {
 void addSelectionOptions(CLI::App* command, SelectionOptions& options,
                          const RefrigerantRegistry& refrigerants);
 
+// --units si|ip, for the commands that show their figures in either.
+void addUnitsOption(CLI::App* command, SelectionOptions& options);
+
 // --xlsx FILE and --csv FILE of "select" and "details": the list and / or the unit's range
 // tables written as a spreadsheet, besides what the command prints.
 struct ExportOptions {
