@@ -24,6 +24,7 @@ struct SelectionOptions : CommonOptions {
     std::string versions;
     int language = kEnglish;
     bool insideEnvelope = false;
+    std::string extraAmbient; // empty: the range tables' three rows only
     // An absent filter option ticks all its values.
     CLI::Option* kindOption = nullptr;
     CLI::Option* brandOption = nullptr;
@@ -33,6 +34,9 @@ struct SelectionOptions : CommonOptions {
 // The refrigerants offered are those of the selection window's list.
 void addSelectionOptions(CLI::App* command, SelectionOptions& options,
                          const RefrigerantRegistry& refrigerants);
+
+// --extra-ambient T of the commands that show the range tables: one more row at T C.
+void addExtraAmbientOption(CLI::App* command, SelectionOptions& options);
 
 // --xlsx FILE and --csv FILE of "select" and "details": the list and / or the unit's range
 // tables written as a spreadsheet, besides what the command prints.
@@ -56,7 +60,8 @@ struct UnitChoice {
 
 void addUnitChoiceOptions(CLI::App* command, UnitChoice& choice);
 
-// The family of --family, checked with --to and --ambient before anything is read; CommandError
+// The family of --family, checked with --to, --ambient and --extra-ambient before anything is
+// read; CommandError
 // names a bad option.
 UnitFamily checkSelectionOptions(const SelectionOptions& options);
 

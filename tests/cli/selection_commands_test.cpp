@@ -252,6 +252,8 @@ TEST(SelectionCommands, BadInputIsOneLineOnStderrWithStatus2AndNothingOnStdout)
         {"select", "--family", "BOX", "--bogus"},
         {"select", "--family", "BOX", "--to", "-273,16"},
         {"details", "--family", "BOX", "--ambient", "-300", "--unit-index", "9"},
+        {"details", "--family", "BOX", "--extra-ambient", "38", "--unit-index", "9"},
+        {"datasheet", "--family", "BOX", "--extra-ambient", "hot", "--unit-index", "9"},
     };
     for (const auto& request : requests) {
         const auto run = kelvo(request);
@@ -313,6 +315,32 @@ TEST(DetailsCommand, ShowsTheRangeTablesAndPanelsOfAListedUnit)
     const auto text = kelvo({"details", "--family", "BOX", "--unit-index", unit});
     EXPECT_EQ(text.exitCode, 0);
     EXPECT_NE(text.out.find("Cooling capacity - Qo [W]"), std::string::npos);
+
+    // --extra-ambient adds a row and leaves the others as they were.
+    Arguments extra = request;
+    extra.insert(extra.end(), {"--extra-ambient", "43"});
+    const auto withRow = jsonOf(kelvo(extra));
+    ASSERT_EQ(withRow["columns"].size(), doc["columns"].size());
+    for (std::size_t c = 0; c < doc["columns"].size(); ++c) {
+        auto columnWithRow = withRow["columns"][c];
+        EXPECT_TRUE(columnWithRow["Qo43"].is_number()) << c;
+        EXPECT_TRUE(columnWithRow["Pe43"].is_number()) << c;
+        columnWithRow.erase("Qo43");
+        columnWithRow.erase("Pe43");
+        for (const char* key : {"gaveUp", "envelope", "tk"}) {
+            ASSERT_EQ(columnWithRow[key].size(), 4U) << key;
+            columnWithRow[key].erase(3);
+        }
+        EXPECT_EQ(columnWithRow, doc["columns"][c]);
+    }
+    // The printed tables have the row too, under the others.
+    std::istringstream printed(
+        kelvo({"details", "--family", "BOX", "--unit-index", unit, "--extra-ambient", "43"}).out);
+    int rows43 = 0;
+    for (std::string line; std::getline(printed, line);)
+        rows43 += line.find("43 ") != std::string::npos &&
+                  line.find_first_not_of(' ') == line.find("43 ");
+    EXPECT_EQ(rows43, 2);
 }
 
 } // namespace

@@ -16,7 +16,7 @@ using Texts = std::array<std::string_view, kLanguageCount>;
 
 // Polish, English, Czech, Slovak, Lithuanian; in the order of OwnText.
 // clang-format off
-constexpr std::array<Texts, 20> kTexts = {{
+constexpr std::array<Texts, 21> kTexts = {{
     {"Temperatura skraplania > 70 C",
      "Condensing temperature > 70 C",
      "Kondenzační teplota > 70 C",
@@ -117,6 +117,11 @@ constexpr std::array<Texts, 20> kTexts = {{
      "Body rozsahu mimo oblast",
      "Body rozsahu mimo oblasti",
      "Intervalo taškai už srities"},
+    {"także przy 43 °C",
+     "also at 43 °C",
+     "také při 43 °C",
+     "aj pri 43 °C",
+     "taip pat esant 43 °C"},
 }};
 // clang-format on
 

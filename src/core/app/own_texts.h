@@ -26,9 +26,10 @@ enum class OwnText {
     ChartTkTitle,
     ChartEnvelope1, // the chart legend's lines: the compressor's two envelopes,
     ChartEnvelope2,
-    ChartWorkingPoint, // the working point (the red cross-hair),
-    ChartRangeInside,  // the range tables' points inside the envelope (filled squares)
-    ChartRangeOutside, // ... and outside it (outlined squares)
+    ChartWorkingPoint,  // the working point (the red cross-hair),
+    ChartRangeInside,   // the range tables' points inside the envelope (filled squares)
+    ChartRangeOutside,  // ... and outside it (outlined squares)
+    AlsoAtExtraAmbient, // the selection's check box adding the range tables' 43 C row
 };
 
 // The text in language 1 .. kLanguageCount (English outside that range), UTF-8.

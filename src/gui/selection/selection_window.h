@@ -82,6 +82,7 @@ class SelectionWindow : public QWidget, private SelectionObserver
     void changeTemperatures();
     void changeFilter(SelectionFilter group, std::string_view value, bool ticked);
     void changeInsideEnvelopeOnly(bool only);
+    void changeExtraAmbient(bool on);
     void selectionChanged(const SelectionChange& change) override;
     void showList();
     void showChosenRow();
@@ -128,6 +129,7 @@ class SelectionWindow : public QWidget, private SelectionObserver
     PictureButton* datasheetButton_ = nullptr;
     PictureButton* exportButton_ = nullptr;
     QCheckBox* insideEnvelopeBox_ = nullptr;
+    QCheckBox* extraAmbientBox_ = nullptr; // "also at 43 C"
     PictureButton* exitButton_ = nullptr;
     QStatusBar* statusBar_ = nullptr;
     std::vector<double> evaporatingChoices_;

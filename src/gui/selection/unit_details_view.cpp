@@ -43,6 +43,14 @@ QLabel* panel(const QString& name, QWidget* parent)
     return label;
 }
 
+// As tall as its rows, with room kept for the scroll bar a wide range needs.
+void fitHeightToRows(QTableView* grid)
+{
+    const int frame = 2 * grid->frameWidth();
+    const int rows = grid->model()->rowCount() * grid->verticalHeader()->defaultSectionSize();
+    grid->setFixedHeight(frame + rows + grid->style()->pixelMetric(QStyle::PM_ScrollBarExtent));
+}
+
 QTableView* rangeGrid(const char* name, RangeTableModel* model, QWidget* parent)
 {
     auto* grid = new QTableView(parent);
@@ -58,10 +66,7 @@ QTableView* rangeGrid(const char* name, RangeTableModel* model, QWidget* parent)
     grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     // One Tab stop: the arrows move within the table, Tab leaves it.
     grid->setTabKeyNavigation(false);
-    // As tall as its rows, with room kept for the scroll bar a wide range needs.
-    const int frame = 2 * grid->frameWidth();
-    const int rows = model->rowCount() * grid->verticalHeader()->defaultSectionSize();
-    grid->setFixedHeight(frame + rows + grid->style()->pixelMetric(QStyle::PM_ScrollBarExtent));
+    fitHeightToRows(grid);
     grid->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     return grid;
 }
@@ -220,6 +225,9 @@ void UnitDetailsView::showRange(const RangeTables& range)
 {
     capacityTable_->show(&range);
     powerTable_->show(&range);
+    // The extra ambient's row comes and goes.
+    fitHeightToRows(capacityGrid_);
+    fitHeightToRows(powerGrid_);
 }
 
 void UnitDetailsView::clearRangeTables()
