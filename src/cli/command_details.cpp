@@ -1,13 +1,12 @@
 #include "cli/command_details.h"
 
 #include <algorithm>
-#include <cmath>
-#include <cstdint>
 #include <memory>
 #include <nlohmann/json.hpp>
 #include <ostream>
 
 #include "cli/command_error.h"
+#include "cli/json_numbers.h"
 #include "cli/selection_options.h"
 #include "cli/text_table.h"
 #include "core/selection/display_figures.h"
@@ -28,19 +27,6 @@ struct DetailsOptions : SelectionOptions {
     UnitChoice unit;
     ExportOptions exports;
 };
-
-Json optionalNumber(const std::optional<double>& value)
-{
-    return value ? Json(*value) : Json(nullptr);
-}
-
-// Capacities are whole watts.
-Json optionalWholeNumber(const std::optional<double>& value)
-{
-    if (value && std::fabs(*value) < 9e15)
-        return static_cast<std::int64_t>(*value);
-    return optionalNumber(value);
-}
 
 Json columnsJson(const RangeTables& range)
 {

@@ -343,5 +343,44 @@ TEST(DetailsCommand, ShowsTheRangeTablesAndPanelsOfAListedUnit)
     EXPECT_EQ(rows43, 2);
 }
 
+// The curves' points are the details' figures, row by row, with or without the extra row.
+TEST(CurvesCommand, ThePointsAreTheDetailsFigures)
+{
+    const std::vector<Arguments> units{
+        {"--family", "BOX", "--unit-index", "9"},
+        {"--family", "BASE", "--to", "-10", "--unit-index", "145", "--extra-ambient", "43"},
+        {"--family", "BOX", "--refrigerant", "R407C", "--unit-index", "66", "--extra-ambient",
+         "50"},
+    };
+    for (const Arguments& unit : units) {
+        Arguments details{"details"};
+        details.insert(details.end(), unit.begin(), unit.end());
+        details.push_back("--json");
+        Arguments curves = details;
+        curves[0] = "curves";
+        const auto table = jsonOf(kelvo(details));
+        const auto drawn = jsonOf(kelvo(curves));
+        EXPECT_EQ(drawn["unitIndex"], table["unitIndex"]);
+        ASSERT_FALSE(table["columns"].empty());
+        ASSERT_EQ(drawn["capacity"].size(), table["columns"][0]["tk"].size());
+        for (const auto& [figures, key] :
+             {std::pair{drawn["capacity"], "Qo"}, std::pair{drawn["power"], "Pe"}})
+            for (const auto& curve : figures) {
+                // Every ambient here is whole: "Qo43".
+                const std::string name =
+                    key + std::to_string(static_cast<int>(curve["ambient"].get<double>()));
+                ASSERT_EQ(curve["points"].size(), table["columns"].size()) << name;
+                for (std::size_t c = 0; c < table["columns"].size(); ++c) {
+                    EXPECT_EQ(curve["points"][c]["to"], table["columns"][c]["to"]);
+                    EXPECT_EQ(curve["points"][c]["figure"], table["columns"][c][name]) << name;
+                }
+            }
+        EXPECT_FALSE(drawn["chart"]["primitives"].empty());
+    }
+    const auto bad =
+        kelvo({"curves", "--family", "BOX", "--unit-index", "9", "--svg", "a.svg", "--json"});
+    EXPECT_EQ(bad.exitCode, 2);
+}
+
 } // namespace
 } // namespace kelvo

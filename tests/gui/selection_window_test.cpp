@@ -19,6 +19,7 @@
 #include "core/selection/selection_session.h"
 #include "core/text/message_sink.h"
 #include "core/workspace/workspace.h"
+#include "gui/selection/performance_curves_page.h"
 #include "gui/selection/selection_window.h"
 #include "gui/ui/picture_button.h"
 #include "support/temp_folder.h"
@@ -241,13 +242,15 @@ class SelectionWindowTest : public QObject
         QCOMPARE(grid->currentIndex().row() + 1, *expected);
     }
 
-    // "also at 43 C" adds the core's fourth row to both tables, and takes it away again.
-    void theExtraAmbientAddsARow()
+    // "also at 43 C" adds the core's fourth row to both tables and a fourth curve, and takes
+    // them away again.
+    void theExtraAmbientAddsARowAndACurve()
     {
         openWindow(UnitFamily::Box);
         tickEverything();
         window_->chooseRow(1);
         const auto* range = child<QTableView>("StringGrid2")->model();
+        const auto* curves = child<kelvo::gui::PerformanceCurvesPage>("PerformanceCurves");
         QCOMPARE(range->rowCount(), 4);
         tick("ExtraAmbient");
         QCOMPARE(range->rowCount(), 5);
@@ -255,8 +258,11 @@ class SelectionWindowTest : public QObject
         const auto& column = selection().details->range.columns.at(0);
         QCOMPARE(range->index(4, 1).data().toString(),
                  QString::fromStdString(column.capacity.at(3).shown()));
+        QVERIFY(curves->curves().has_value());
+        QCOMPARE(curves->curves()->capacity.size(), std::size_t{4});
         tick("ExtraAmbient");
         QCOMPARE(range->rowCount(), 4);
+        QCOMPARE(curves->curves()->capacity.size(), std::size_t{3});
     }
 
     void tickEverything()

@@ -26,10 +26,14 @@ enum class OwnText {
     ChartTkTitle,
     ChartEnvelope1, // the chart legend's lines: the compressor's two envelopes,
     ChartEnvelope2,
-    ChartWorkingPoint,  // the working point (the red cross-hair),
-    ChartRangeInside,   // the range tables' points inside the envelope (filled squares)
-    ChartRangeOutside,  // ... and outside it (outlined squares)
-    AlsoAtExtraAmbient, // the selection's check box adding the range tables' 43 C row
+    ChartWorkingPoint,   // the working point (the red cross-hair),
+    ChartRangeInside,    // the range tables' points inside the envelope (filled squares)
+    ChartRangeOutside,   // ... and outside it (outlined squares)
+    AlsoAtExtraAmbient,  // the selection's check box adding the range tables' 43 C row
+    CurvesTab,           // the details' tab page with the performance curves
+    CurvesCapacityTitle, // the curves' vertical axis titles, with their units
+    CurvesPowerTitle,
+    CurveAmbient, // the legend's line of one curve; {} is its ambient
 };
 
 // The text in language 1 .. kLanguageCount (English outside that range), UTF-8.
