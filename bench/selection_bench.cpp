@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstring>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "bench_catalogues.h"
@@ -141,14 +142,18 @@ void rebuildAgainstItsFloor(benchmark::State& bench)
 }
 BENCHMARK(rebuildAgainstItsFloor)->UseManualTime()->Unit(benchmark::kMillisecond);
 
-// The details of the listed unit with the widest evaporating range (the most range-table
-// columns): its point and every column at the three ambients. Counters: the balance points
+// The details of the listed BOX unit with the widest evaporating range (the most range-table
+// columns): its point and every column at the three ambients, or at those and the extra one.
+// Counters: the unit's catalogue index, the tables' columns and rows, the balance points
 // evaluated and their search steps.
-void detailsOfTheWidestRangeUnit(benchmark::State& bench)
+void detailsOfTheWidestRangeUnit(benchmark::State& bench, std::optional<double> extraAmbient)
 {
     auto selection = fullCatalogue(kelvo::UnitFamily::Box);
     auto& session = selection->session;
     kelvo::DiscardingMessageSink sink;
+    kelvo::SelectionInputs inputs = session.state();
+    inputs.extraAmbient = extraAmbient;
+    session.setInputs(inputs, sink);
     const auto& list = session.state().candidates;
     int widestRow = 0;
     double widest = -1;
@@ -162,23 +167,30 @@ void detailsOfTheWidestRangeUnit(benchmark::State& bench)
         }
     }
     int columns = 0;
+    int rows = 0;
     double steps = 0;
     for (auto _ : bench) {
         const auto details = session.computeDetails(widestRow, sink);
         columns = static_cast<int>(details.range.columns.size());
+        rows = static_cast<int>(details.range.ambients.size());
         benchmark::DoNotOptimize(details.staging.rangeColumnCount);
         bench.PauseTiming();
         steps = 0;
         for (const auto& column : details.range.columns)
-            for (std::size_t a = 0; a < kelvo::kRangeAmbientCount; ++a)
+            for (std::size_t a = 0; a < details.range.ambients.size(); ++a)
                 if (const auto& tk = column.capacity[a].condensingTemperature)
-                    steps += std::round((*tk - kelvo::kRangeAmbients[a]) * 10);
+                    steps += std::round((*tk - details.range.ambients[a]) * 10);
         bench.ResumeTiming();
     }
+    bench.counters["unit index"] = list.row(widestRow)->unitIndex;
     bench.counters["range columns"] = columns;
-    bench.counters["points evaluated"] = 1 + columns * kelvo::kRangeAmbientCount;
+    bench.counters["range rows"] = rows;
+    bench.counters["points evaluated"] = 1 + columns * rows;
     bench.counters["search steps (range)"] = steps;
 }
-BENCHMARK(detailsOfTheWidestRangeUnit)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(detailsOfTheWidestRangeUnit, standard_rows, std::nullopt)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(detailsOfTheWidestRangeUnit, also_at_43C, kelvo::kWindowExtraAmbient)
+    ->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -132,6 +132,7 @@ void addDatasheetCommand(CLI::App& app, CommandContext& context)
                    "Write the datasheet of one unit of the list as PDF or print its parameters",
                    options, runDatasheet, JsonSwitch::NotOffered);
     addSelectionOptions(command, *options, context.refrigerants);
+    addExtraAmbientOption(command, *options);
     addUnitChoiceOptions(command, options->unit);
     command->add_option("--accessory", options->accessories,
                         "Additional accessory ticked: ADn, or ADn=quantity for AD4, AD5, AD6 "

@@ -1,13 +1,12 @@
 #include "cli/command_details.h"
 
 #include <algorithm>
-#include <cmath>
-#include <cstdint>
 #include <memory>
 #include <nlohmann/json.hpp>
 #include <ostream>
 
 #include "cli/command_error.h"
+#include "cli/json_numbers.h"
 #include "cli/selection_options.h"
 #include "cli/text_table.h"
 #include "core/selection/display_figures.h"
@@ -15,6 +14,7 @@
 #include "core/selection/window_captions.h"
 #include "core/text/code_page.h"
 #include "core/text/message_sink.h"
+#include "core/text/numeric_text.h"
 
 namespace kelvo::cli
 {
@@ -28,31 +28,20 @@ struct DetailsOptions : SelectionOptions {
     ExportOptions exports;
 };
 
-Json optionalNumber(const std::optional<double>& value)
-{
-    return value ? Json(*value) : Json(nullptr);
-}
-
-// Capacities are whole watts.
-Json optionalWholeNumber(const std::optional<double>& value)
-{
-    if (value && std::fabs(*value) < 9e15)
-        return static_cast<std::int64_t>(*value);
-    return optionalNumber(value);
-}
-
 Json columnsJson(const RangeTables& range)
 {
-    static constexpr std::array<const char*, kRangeAmbientCount> qo{"Qo27", "Qo32", "Qo38"};
-    static constexpr std::array<const char*, kRangeAmbientCount> pe{"Pe27", "Pe32", "Pe38"};
+    // "Qo27", "Pe27" ...: one key per row, named by its ambient.
+    std::vector<std::string> ambients;
+    for (const double ambient : range.ambients)
+        ambients.push_back(formatNumber(ambient, '.'));
     Json columns = Json::array();
     for (const RangeColumn& column : range.columns) {
         Json entry;
         entry["to"] = column.to;
-        for (std::size_t k = 0; k < kRangeAmbientCount; ++k)
-            entry[qo[k]] = optionalWholeNumber(column.capacity[k].value);
-        for (std::size_t k = 0; k < kRangeAmbientCount; ++k)
-            entry[pe[k]] = optionalNumber(column.power[k].value);
+        for (std::size_t k = 0; k < ambients.size(); ++k)
+            entry["Qo" + ambients[k]] = optionalWholeNumber(column.capacity[k].value);
+        for (std::size_t k = 0; k < ambients.size(); ++k)
+            entry["Pe" + ambients[k]] = optionalNumber(column.power[k].value);
         Json gaveUp = Json::array();
         Json envelope = Json::array();
         Json tk = Json::array();
@@ -122,13 +111,14 @@ void printRangeTable(std::ostream& out, const UnitDetails& d, const std::string&
                      bool capacity)
 {
     out << title << "\n";
-    std::vector<std::vector<std::string>> rows(kRangeAmbientCount + 1);
+    const std::size_t ambients = d.range.ambientTexts.size();
+    std::vector<std::vector<std::string>> rows(ambients + 1);
     rows[0].push_back(d.range.cornerText);
-    for (std::size_t k = 0; k < kRangeAmbientCount; ++k)
+    for (std::size_t k = 0; k < ambients; ++k)
         rows[k + 1].push_back(d.range.ambientTexts[k]);
     for (const RangeColumn& column : d.range.columns) {
         rows[0].push_back(column.toText);
-        for (std::size_t k = 0; k < kRangeAmbientCount; ++k)
+        for (std::size_t k = 0; k < ambients; ++k)
             rows[k + 1].push_back((capacity ? column.capacity[k] : column.power[k]).shown());
     }
     printTable(out, rows, std::vector<bool>(rows[0].size(), true));
@@ -208,6 +198,7 @@ void addDetailsCommand(CLI::App& app, CommandContext& context)
                                "Show the data and operating-range tables of one unit of the list",
                                options, runDetails);
     addSelectionOptions(command, *options, context.refrigerants);
+    addExtraAmbientOption(command, *options);
     addUnitChoiceOptions(command, options->unit);
     addExportOptions(command, options->exports);
 }

@@ -8,6 +8,7 @@
 #include "cli/command_balance.h"
 #include "cli/command_check.h"
 #include "cli/command_compare.h"
+#include "cli/command_curves.h"
 #include "cli/command_datasheet.h"
 #include "cli/command_details.h"
 #include "cli/command_edit.h"
@@ -39,6 +40,7 @@ void registerCommands(CLI::App& app, CommandContext& context)
     addSelectCommand(app, context);
     addDetailsCommand(app, context);
     addCompareCommand(app, context);
+    addCurvesCommand(app, context);
     addPairCommand(app, context);
     addPairReportCommand(app, context);
     addDatasheetCommand(app, context);

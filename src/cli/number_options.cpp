@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "cli/command_error.h"
+#include "core/selection/unit_details.h"
 #include "core/text/numeric_text.h"
 #include "core/text/untrusted_text.h"
 
@@ -45,6 +46,22 @@ CLI::Validator temperatureText()
         if (*value < kAbsoluteZero)
             return quoted(text) + " is below absolute zero, -273.15 C";
         return {};
+    });
+}
+
+std::string extraAmbientRangeFault(const std::string& text)
+{
+    return quoted(text) + " is outside " + formatNumber(kExtraAmbientMin, '.') + " .. " +
+           formatNumber(kExtraAmbientMax, '.') + " C";
+}
+
+CLI::Validator extraAmbientText()
+{
+    return textCheck([](const std::string& text) -> std::string {
+        const auto value = parseNumber(text);
+        if (!value)
+            return "not a number: " + quoted(text);
+        return isExtraAmbient(*value) ? std::string() : extraAmbientRangeFault(text);
     });
 }
 

@@ -15,6 +15,10 @@ namespace kelvo::cli
 CLI::Validator numberText();
 // A temperature in C: a number not below absolute zero.
 CLI::Validator temperatureText();
+// The range tables' extra ambient in C: kExtraAmbientMin .. kExtraAmbientMax.
+CLI::Validator extraAmbientText();
+// What is wrong with an extra ambient out of that range, for the option's message.
+std::string extraAmbientRangeFault(const std::string& text);
 // A number of compressors or condensers: a whole number from 1.
 CLI::Validator countText();
 // The factor x in Qk=(Qo+Pe) x: a number above 0.

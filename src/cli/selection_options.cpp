@@ -13,6 +13,7 @@
 #include "core/selection/selection_export.h"
 #include "core/spreadsheet/first_row_cells.h"
 #include "core/text/message_sink.h"
+#include "core/text/numeric_text.h"
 #include "core/text/untrusted_text.h"
 
 namespace kelvo::cli
@@ -93,6 +94,16 @@ std::string refrigerantOption(const RefrigerantRegistry& refrigerants, const std
                        "' (known: " + nameList(names, ", ") + ")");
 }
 
+std::optional<double> extraAmbientOption(const SelectionOptions& options)
+{
+    if (options.extraAmbient.empty())
+        return std::nullopt;
+    const double ambient = numberOption("--extra-ambient", options.extraAmbient);
+    if (!isExtraAmbient(ambient))
+        throw CommandError("--extra-ambient: " + extraAmbientRangeFault(options.extraAmbient));
+    return ambient;
+}
+
 } // namespace
 
 void addSelectionOptions(CLI::App* command, SelectionOptions& options,
@@ -142,6 +153,16 @@ void addUnitsOption(CLI::App* command, SelectionOptions& options)
                                              : "\"" + name + "\" is neither si nor ip";
             },
             "si|ip"));
+}
+
+void addExtraAmbientOption(CLI::App* command, SelectionOptions& options)
+{
+    command
+        ->add_option("--extra-ambient", options.extraAmbient,
+                     "Add a row to the range tables at this ambient air temperature in C, " +
+                         formatNumber(kExtraAmbientMin, '.') + " .. " +
+                         formatNumber(kExtraAmbientMax, '.') + " (e.g. 43)")
+        ->check(extraAmbientText());
 }
 
 void addExportOptions(CLI::App* command, ExportOptions& options)
@@ -218,6 +239,7 @@ UnitFamily checkSelectionOptions(const SelectionOptions& options)
     const UnitFamily family = familyOption(options.family);
     numberOption("--to", options.to);
     numberOption("--ambient", options.ambient);
+    extraAmbientOption(options);
     return family;
 }
 
@@ -237,6 +259,7 @@ void fillSelection(SelectionSession& session, const SelectionOptions& options, c
     inputs.evaporatingTemperature = numberOption("--to", options.to);
     inputs.ambientTemperature = numberOption("--ambient", options.ambient);
     inputs.insideEnvelopeOnly = options.insideEnvelope;
+    inputs.extraAmbient = extraAmbientOption(options);
     applyFilter(inputs.kinds, "--kind", options.kindOption, options.kinds, kSelectionKindFilter);
     applyFilter(inputs.brands, "--brand", options.brandOption, options.brands,
                 kSelectionBrandFilter);

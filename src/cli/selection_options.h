@@ -26,6 +26,7 @@ struct SelectionOptions : CommonOptions {
     int language = kEnglish;
     UnitSystem units = UnitSystem::Si;
     bool insideEnvelope = false;
+    std::string extraAmbient; // empty: the range tables' three rows only
     // An absent filter option ticks all its values.
     CLI::Option* kindOption = nullptr;
     CLI::Option* brandOption = nullptr;
@@ -38,6 +39,9 @@ void addSelectionOptions(CLI::App* command, SelectionOptions& options,
 
 // --units si|ip, for the commands that show their figures in either.
 void addUnitsOption(CLI::App* command, SelectionOptions& options);
+
+// --extra-ambient T of the commands that show the range tables: one more row at T C.
+void addExtraAmbientOption(CLI::App* command, SelectionOptions& options);
 
 // --xlsx FILE and --csv FILE of "select" and "details": the list and / or the unit's range
 // tables written as a spreadsheet, besides what the command prints.
@@ -61,7 +65,8 @@ struct UnitChoice {
 
 void addUnitChoiceOptions(CLI::App* command, UnitChoice& choice);
 
-// The family of --family, checked with --to and --ambient before anything is read; CommandError
+// The family of --family, checked with --to, --ambient and --extra-ambient before anything is
+// read; CommandError
 // names a bad option.
 UnitFamily checkSelectionOptions(const SelectionOptions& options);
 

@@ -285,6 +285,8 @@ TEST(SelectionCommands, BadInputIsOneLineOnStderrWithStatus2AndNothingOnStdout)
         {"select", "--family", "BOX", "--bogus"},
         {"select", "--family", "BOX", "--to", "-273,16"},
         {"details", "--family", "BOX", "--ambient", "-300", "--unit-index", "9"},
+        {"details", "--family", "BOX", "--extra-ambient", "38", "--unit-index", "9"},
+        {"datasheet", "--family", "BOX", "--extra-ambient", "hot", "--unit-index", "9"},
     };
     for (const auto& request : requests) {
         const auto run = kelvo(request);
@@ -346,6 +348,71 @@ TEST(DetailsCommand, ShowsTheRangeTablesAndPanelsOfAListedUnit)
     const auto text = kelvo({"details", "--family", "BOX", "--unit-index", unit});
     EXPECT_EQ(text.exitCode, 0);
     EXPECT_NE(text.out.find("Cooling capacity - Qo [W]"), std::string::npos);
+
+    // --extra-ambient adds a row and leaves the others as they were.
+    Arguments extra = request;
+    extra.insert(extra.end(), {"--extra-ambient", "43"});
+    const auto withRow = jsonOf(kelvo(extra));
+    ASSERT_EQ(withRow["columns"].size(), doc["columns"].size());
+    for (std::size_t c = 0; c < doc["columns"].size(); ++c) {
+        auto columnWithRow = withRow["columns"][c];
+        EXPECT_TRUE(columnWithRow["Qo43"].is_number()) << c;
+        EXPECT_TRUE(columnWithRow["Pe43"].is_number()) << c;
+        columnWithRow.erase("Qo43");
+        columnWithRow.erase("Pe43");
+        for (const char* key : {"gaveUp", "envelope", "tk"}) {
+            ASSERT_EQ(columnWithRow[key].size(), 4U) << key;
+            columnWithRow[key].erase(3);
+        }
+        EXPECT_EQ(columnWithRow, doc["columns"][c]);
+    }
+    // The printed tables have the row too, under the others.
+    std::istringstream printed(
+        kelvo({"details", "--family", "BOX", "--unit-index", unit, "--extra-ambient", "43"}).out);
+    int rows43 = 0;
+    for (std::string line; std::getline(printed, line);)
+        rows43 += line.find("43 ") != std::string::npos &&
+                  line.find_first_not_of(' ') == line.find("43 ");
+    EXPECT_EQ(rows43, 2);
+}
+
+// The curves' points are the details' figures, row by row, with or without the extra row.
+TEST(CurvesCommand, ThePointsAreTheDetailsFigures)
+{
+    const std::vector<Arguments> units{
+        {"--family", "BOX", "--unit-index", "9"},
+        {"--family", "BASE", "--to", "-10", "--unit-index", "145", "--extra-ambient", "43"},
+        {"--family", "BOX", "--refrigerant", "R407C", "--unit-index", "66", "--extra-ambient",
+         "50"},
+    };
+    for (const Arguments& unit : units) {
+        Arguments details{"details"};
+        details.insert(details.end(), unit.begin(), unit.end());
+        details.push_back("--json");
+        Arguments curves = details;
+        curves[0] = "curves";
+        const auto table = jsonOf(kelvo(details));
+        const auto drawn = jsonOf(kelvo(curves));
+        EXPECT_EQ(drawn["unitIndex"], table["unitIndex"]);
+        ASSERT_FALSE(table["columns"].empty());
+        ASSERT_EQ(drawn["capacity"].size(), table["columns"][0]["tk"].size());
+        for (const auto& [figures, key] :
+             {std::pair{drawn["capacity"], "Qo"}, std::pair{drawn["power"], "Pe"}})
+            for (const auto& curve : figures) {
+                // Every ambient here is whole: "Qo43".
+                const std::string name =
+                    key + std::to_string(static_cast<int>(curve["ambient"].get<double>()));
+                ASSERT_EQ(curve["points"].size(), table["columns"].size()) << name;
+                for (std::size_t c = 0; c < table["columns"].size(); ++c) {
+                    EXPECT_EQ(curve["points"][c]["to"], table["columns"][c]["to"]);
+                    EXPECT_EQ(curve["points"][c]["figure"], table["columns"][c][name]) << name;
+                }
+            }
+        EXPECT_FALSE(drawn["chart"]["primitives"].empty());
+    }
+    const auto bad =
+        kelvo({"curves", "--family", "BOX", "--unit-index", "9", "--svg", "a.svg", "--json"});
+    EXPECT_EQ(bad.exitCode, 2);
 }
 
 } // namespace

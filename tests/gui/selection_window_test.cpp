@@ -22,6 +22,7 @@
 #include "core/text/message_sink.h"
 #include "core/workspace/workspace.h"
 #include "gui/selection/compare_window.h"
+#include "gui/selection/performance_curves_page.h"
 #include "gui/selection/selection_window.h"
 #include "gui/ui/picture_button.h"
 #include "support/temp_folder.h"
@@ -244,6 +245,29 @@ class SelectionWindowTest : public QObject
         QCOMPARE(grid->currentIndex().row() + 1, *expected);
     }
 
+    // "also at 43 C" adds the core's fourth row to both tables and a fourth curve, and takes
+    // them away again.
+    void theExtraAmbientAddsARowAndACurve()
+    {
+        openWindow(UnitFamily::Box);
+        tickEverything();
+        window_->chooseRow(1);
+        const auto* range = child<QTableView>("StringGrid2")->model();
+        const auto* curves = child<kelvo::gui::PerformanceCurvesPage>("PerformanceCurves");
+        QCOMPARE(range->rowCount(), 4);
+        tick("ExtraAmbient");
+        QCOMPARE(range->rowCount(), 5);
+        QCOMPARE(range->index(4, 0).data().toString(), QString("43"));
+        const auto& column = selection().details->range.columns.at(0);
+        QCOMPARE(range->index(4, 1).data().toString(),
+                 QString::fromStdString(column.capacity.at(3).shown()));
+        QVERIFY(curves->curves().has_value());
+        QCOMPARE(curves->curves()->capacity.size(), std::size_t{4});
+        tick("ExtraAmbient");
+        QCOMPARE(range->rowCount(), 4);
+        QCOMPARE(curves->curves()->capacity.size(), std::size_t{3});
+    }
+
     void tickEverything()
     {
         for (const char* box :
@@ -266,15 +290,26 @@ class SelectionWindowTest : public QObject
                                           .arg(language)
                                           .arg(family == UnitFamily::Base ? "BASE" : "BOX");
                 auto* scroll = child<QScrollArea>("SelectionScroll");
-                QApplication::processEvents();
-                QVERIFY2(!scroll->verticalScrollBar()->isVisible(), qPrintable(where));
-                QVERIFY2(!scroll->horizontalScrollBar()->isVisible(), qPrintable(where));
                 const QRect inside = window_->rect();
-                for (const char* name : {"Panel10", "Panel41", "ExportPanel", "Panel5",
-                                         "ComparePanel", "MarkLegend", "StringGrid3"}) {
-                    const auto* widget = child<QWidget>(name);
-                    const QRect at(widget->mapTo(window_.get(), QPoint(0, 0)), widget->size());
-                    QVERIFY2(inside.contains(at), qPrintable(where + ": " + name));
+                // Also with a unit shown and the range tables' extra row.
+                for (const bool extraRow : {false, true}) {
+                    if (extraRow) {
+                        tickEverything();
+                        if (family == UnitFamily::Base)
+                            tick("CheckBox44");
+                        window_->chooseRow(1);
+                        QVERIFY2(selection().details.has_value(), qPrintable(where));
+                        tick("ExtraAmbient");
+                    }
+                    QApplication::processEvents();
+                    QVERIFY2(!scroll->verticalScrollBar()->isVisible(), qPrintable(where));
+                    QVERIFY2(!scroll->horizontalScrollBar()->isVisible(), qPrintable(where));
+                    for (const char* name : {"Panel10", "Panel41", "ExportPanel", "Panel5",
+                                             "ComparePanel", "MarkLegend", "StringGrid3"}) {
+                        const auto* widget = child<QWidget>(name);
+                        const QRect at(widget->mapTo(window_.get(), QPoint(0, 0)), widget->size());
+                        QVERIFY2(inside.contains(at), qPrintable(where + ": " + name));
+                    }
                 }
                 for (const QTabBar* bar : window_->findChildren<QTabBar*>()) {
                     const QRect last = bar->tabRect(bar->count() - 1);
@@ -309,10 +344,11 @@ class SelectionWindowTest : public QObject
         // In reading order: inputs, filters, the buttons under them, the list; every table is
         // one stop, so one Tab leaves each range table.
         const QStringList expected{
-            "ComboBox3",          "ComboBox1",  "ComboBox2",  "Edit1",       "CheckBox38",
-            "CheckBox39",         "CheckBox40", "CheckBox41", "CheckBox42",  "CheckBox43",
-            "InsideEnvelopeOnly", "Panel10",    "Panel41",    "ExportPanel", "Panel5",
-            "ComparePanel",       "StringGrid1"};
+            "ComboBox3",    "ComboBox1",  "ComboBox2",          "Edit1",
+            "CheckBox38",   "CheckBox39", "CheckBox40",         "CheckBox41",
+            "CheckBox42",   "CheckBox43", "InsideEnvelopeOnly", "ExtraAmbient",
+            "Panel10",      "Panel41",    "ExportPanel",        "Panel5",
+            "ComparePanel", "StringGrid1"};
         QCOMPARE(reached.mid(0, expected.size()), expected);
         const auto at = [&](const char* name) { return reached.indexOf(name); };
         QVERIFY2(at("StringGrid2") > at("StringGrid1"), qPrintable(reached.join(" ")));

@@ -93,7 +93,7 @@ TEST_F(UnitDetailsTest, RangeColumnsFollowTheLimitsAndTheStagingKeepsTheFirstEle
     EXPECT_EQ(catalogue().units[dotted].toMax, "10,5");
     EXPECT_EQ(columnTexts(d),
               (std::vector<std::string>{"10,5", "5,5", "0,5", "-4,5", "-9,5", "-10"}));
-    EXPECT_EQ(d.range.ambientTexts, (std::array<std::string, 3>{"27", "32", "38"}));
+    EXPECT_EQ(d.range.ambientTexts, (std::vector<std::string>{"27", "32", "38"}));
 
     const int wide = addUnit([](auto& r) { r.toMin = "-45"; });
     const UnitDetails& w = show(wide);
@@ -186,6 +186,47 @@ TEST_F(UnitDetailsTest, TheCapacitySearchShowsTheChosenRow)
     EXPECT_FALSE(selection().details->data.capacity.empty());
     EXPECT_GT(selection().details->staging.rangeColumnCount, 0);
     EXPECT_THROW(session->chooseRow(1, sink), std::out_of_range);
+}
+
+// The extra row is one more ambient through the same evaluation: the standard rows stay as they
+// were, and each of its cells is the figure the list shows for that unit at that to and ambient.
+TEST_F(UnitDetailsTest, TheExtraAmbientAddsOneRowEvaluatedAsTheListEvaluatesItsPoint)
+{
+    const int u = addUnit([](auto& r) { r.toMin = "-20"; });
+    const UnitDetails plain = show(u);
+    for (const double extra : {kExtraAmbientMin, kWindowExtraAmbient, kExtraAmbientMax}) {
+        SCOPED_TRACE(extra);
+        setInputs([](SelectionInputs& inputs) { inputs = SelectionInputs(); });
+        setInputs([](SelectionInputs& inputs) { tickAllFilters(inputs); });
+        session->chooseRow(selection().candidates.rowOfUnit(u), sink);
+        session->setExtraAmbient(extra, sink);
+        const UnitDetails d = *selection().details;
+        ASSERT_EQ(d.range.ambients, (std::vector<double>{27, 32, 38, extra}));
+        EXPECT_EQ(d.range.ambientTexts.back(), formatNumber(extra, ','));
+        ASSERT_EQ(d.range.columns.size(), plain.range.columns.size());
+        for (std::size_t c = 0; c < d.range.columns.size(); ++c) {
+            const RangeColumn& column = d.range.columns[c];
+            for (std::size_t k = 0; k < kRangeAmbientCount; ++k) {
+                EXPECT_EQ(column.capacity[k].shown(), plain.range.columns[c].capacity[k].shown());
+                EXPECT_EQ(column.power[k].shown(), plain.range.columns[c].power[k].shown());
+            }
+            setInputs([&](SelectionInputs& inputs) {
+                inputs.evaporatingTemperature = column.to;
+                inputs.ambientTemperature = extra;
+            });
+            const Candidate& atExtra =
+                *selection().candidates.row(selection().candidates.rowOfUnit(u));
+            EXPECT_EQ(column.capacity[3].value, atExtra.capacityW) << column.toText;
+            EXPECT_EQ(column.power[3].value, atExtra.powerKW) << column.toText;
+            EXPECT_EQ(d.staging.rangeQo[3][c], column.capacity[3].shown());
+        }
+        EXPECT_EQ(d.staging.rangeQo[0], plain.staging.rangeQo[0]);
+    }
+    // Out of its range it changes nothing.
+    EXPECT_THROW(session->setExtraAmbient(kExtraAmbientMax + 1, sink), std::out_of_range);
+    EXPECT_EQ(selection().extraAmbient, kExtraAmbientMax);
+    session->setExtraAmbient(std::nullopt, sink);
+    EXPECT_EQ(selection().details->range.ambients.size(), 3U);
 }
 
 } // namespace

@@ -16,7 +16,7 @@ using Texts = std::array<std::string_view, kLanguageCount>;
 
 // Polish, English, Czech, Slovak, Lithuanian; in the order of OwnText.
 // clang-format off
-constexpr std::array<Texts, 26> kTexts = {{
+constexpr std::array<Texts, 31> kTexts = {{
     {"Temperatura skraplania > 70 C",
      "Condensing temperature > 70 C",
      "Kondenzační teplota > 70 C",
@@ -147,6 +147,31 @@ constexpr std::array<Texts, 26> kTexts = {{
      "nejlepší hodnota",
      "najlepšia hodnota",
      "geriausia reikšmė"},
+    {"także przy 43 °C",
+     "also at 43 °C",
+     "také při 43 °C",
+     "aj pri 43 °C",
+     "taip pat esant 43 °C"},
+    {"Krzywe wydajności",
+     "Performance curves",
+     "Výkonové křivky",
+     "Výkonové krivky",
+     "Našumo kreivės"},
+    {"Wydajność chłodnicza Qo [W]",
+     "Cooling capacity Qo [W]",
+     "Chladicí výkon Qo [W]",
+     "Chladiaci výkon Qo [W]",
+     "Šaldymo galia Qo [W]"},
+    {"Pobór mocy Pe [kW]",
+     "Power input Pe [kW]",
+     "Příkon Pe [kW]",
+     "Príkon Pe [kW]",
+     "Naudojama galia Pe [kW]"},
+    {"Otoczenie {} °C",
+     "Ambient {} °C",
+     "Okolí {} °C",
+     "Okolie {} °C",
+     "Aplinka {} °C"},
 }};
 // clang-format on
 

@@ -26,15 +26,23 @@ enum class OwnText {
     ChartTkTitle,
     ChartEnvelope1, // the chart legend's lines: the compressor's two envelopes,
     ChartEnvelope2,
-    ChartWorkingPoint, // the working point (the red cross-hair),
-    ChartRangeInside,  // the range tables' points inside the envelope (filled squares)
-    ChartRangeOutside, // ... and outside it (outlined squares)
-    CompareCount,      // {} is how many units were chosen for the comparison
-    CompareAtMostFour, // a fifth unit marked for the comparison is refused
-    InsideEnvelope,    // the comparison's envelope verdict of a point inside it
-    EnvelopeUnchecked, // ... of a compressor without an envelope
-    CompareFans,       // the comparison's row of the fans, count x name
-    BestValue,         // the comparison's legend of its highlighted figures
+    ChartWorkingPoint,   // the working point (the red cross-hair),
+    ChartRangeInside,    // the range tables' points inside the envelope (filled squares)
+    ChartRangeOutside,   // ... and outside it (outlined squares)
+    CompareCount,        // {} is how many units were chosen for the comparison
+    CompareAtMostFour,   // a fifth unit marked for the comparison is refused
+    InsideEnvelope,      // the comparison's envelope verdict of a point inside it
+    EnvelopeUnchecked,   // ... of a compressor without an envelope
+    CompareFans,         // the comparison's row of the fans, count x name
+    BestValue,           // the comparison's legend of its highlighted figures
+    ChartWorkingPoint,   // the working point (the red cross-hair),
+    ChartRangeInside,    // the range tables' points inside the envelope (filled squares)
+    ChartRangeOutside,   // ... and outside it (outlined squares)
+    AlsoAtExtraAmbient,  // the selection's check box adding the range tables' 43 C row
+    CurvesTab,           // the details' tab page with the performance curves
+    CurvesCapacityTitle, // the curves' vertical axis titles, with their units
+    CurvesPowerTitle,
+    CurveAmbient, // the legend's line of one curve; {} is its ambient
 };
 
 // The text in language 1 .. kLanguageCount (English outside that range), UTF-8.

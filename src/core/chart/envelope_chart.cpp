@@ -344,6 +344,11 @@ std::string workingPointText(double to, double tk, char separator)
     return "to = " + tenths(to) + " °C  tk = " + tenths(tk) + " °C";
 }
 
+int chartTextHeight(int fontHeight)
+{
+    return textHeight(fontHeight);
+}
+
 int estimatedTextWidth(std::string_view utf8, int fontHeight)
 {
     int hundredths = 0;

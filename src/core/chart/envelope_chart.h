@@ -114,6 +114,8 @@ struct ChartBox {
     int bottom = 0;
 };
 int estimatedTextWidth(std::string_view utf8, int fontHeight);
+// A text line's height: the font's ascent and descent together.
+int chartTextHeight(int fontHeight);
 ChartBox estimatedTextBox(const ChartPrimitive& text);
 
 // What the chart was last asked to show; kept so that a resized canvas can be redrawn.

@@ -74,12 +74,13 @@ double roundToHundredth(double value)
 }
 
 // The chosen row's details: those shown last when they are of that row's unit, else computed
-// now, so the datasheet never mixes two units.
+// now, so the datasheet never mixes two units or two sets of rows.
 UnitDetails chosenDetails(const SelectionCalculation& calculation, const SelectionState& selection,
                           int row, int unitIndex, MessageSink& sink)
 {
     const auto& shown = selection.details;
-    if (shown && shown->row == row && shown->unitIndex == unitIndex)
+    if (shown && shown->row == row && shown->unitIndex == unitIndex &&
+        shown->range.ambients == rangeAmbients(selection.extraAmbient))
         return *shown;
     return computeUnitDetails(calculation, selection, row, sink);
 }
@@ -150,10 +151,14 @@ void setAdditionalAccessories(ParameterList& list, const AccessoryGroupCaption& 
     }
 }
 
+int stagedColumns(const RangeStaging& staging)
+{
+    return std::clamp(staging.rangeColumnCount, 0, kStagedRangeColumns);
+}
+
 void setRangeColumns(ParameterList& list, const RangeStaging& staging)
 {
-    const int columns = std::clamp(staging.rangeColumnCount, 0, kStagedRangeColumns);
-    for (int c = 0; c < columns; ++c) {
+    for (int c = 0; c < stagedColumns(staging); ++c) {
         const auto i = static_cast<std::size_t>(c);
         const std::string column = std::to_string(c + 1);
         list.set("t" + column, toUtf8(staging.rangeTo[i]));
@@ -161,6 +166,22 @@ void setRangeColumns(ParameterList& list, const RangeStaging& staging)
             list.set("Q" + std::to_string(k + 1) + column, toUtf8(staging.rangeQo[k][i]));
         for (std::size_t k = 0; k < kRangeAmbientCount; ++k)
             list.set("P" + std::to_string(k + 1) + column, toUtf8(staging.rangePe[k][i]));
+    }
+}
+
+// The rows after the standard ones: their ambient ("ta4") and figures ("Q4"+i, "P4"+i), so
+// that a datasheet without them gets exactly the parameters it always had.
+void setExtraRangeRows(ParameterList& list, const RangeTables& range, const RangeStaging& staging)
+{
+    for (std::size_t k = kRangeAmbientCount; k < range.ambientTexts.size(); ++k) {
+        const std::string rowNumber = std::to_string(k + 1);
+        list.set("ta" + rowNumber, toUtf8(range.ambientTexts[k]));
+        for (int c = 0; c < stagedColumns(staging); ++c)
+            list.set("Q" + rowNumber + std::to_string(c + 1),
+                     toUtf8(staging.rangeQo[k][static_cast<std::size_t>(c)]));
+        for (int c = 0; c < stagedColumns(staging); ++c)
+            list.set("P" + rowNumber + std::to_string(c + 1),
+                     toUtf8(staging.rangePe[k][static_cast<std::size_t>(c)]));
     }
 }
 
@@ -280,6 +301,7 @@ ReportParameters unitDatasheetParameters(const SelectionCalculation& calculation
     if (!details.data.cop.empty())
         list.line("COPAgregatu", std::string(ownText(OwnText::UnitCop, inputs.language)),
                   toUtf8(details.data.cop));
+    setExtraRangeRows(list, details.range, details.staging);
     return list.take();
 }
 

@@ -104,10 +104,10 @@ void rangeRows(SheetBuilder& sheet, const Catalogue& catalogue, const UnitDetail
         sheet.text(header);
     sheet.endRow();
     for (const RangeColumn& column : details.range.columns)
-        for (std::size_t k = 0; k < kRangeAmbientCount; ++k) {
+        for (std::size_t k = 0; k < details.range.ambients.size(); ++k) {
             const RangeCell& qo = column.capacity[k];
             sheet.number(column.to);
-            sheet.number(kRangeAmbients[k]);
+            sheet.number(details.range.ambients[k]);
             sheet.number(qo.value);
             sheet.number(column.power[k].value);
             pointColumns(sheet, qo.condensingTemperature, qo.envelope, qo.mark + qo.envelopeMark,

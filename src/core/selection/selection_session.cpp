@@ -123,9 +123,19 @@ void SelectionSession::setInsideEnvelopeOnly(bool only, MessageSink& sink,
     rebuildAndTell(sink, progress);
 }
 
+void SelectionSession::setExtraAmbient(std::optional<double> ambient, MessageSink& sink)
+{
+    rangeAmbients(ambient); // refuses an ambient out of range before anything changes
+    state_.extraAmbient = ambient;
+    // The list's figures are at the selection's ambient alone: only the details change.
+    if (state_.details && state_.selectedRow)
+        chooseRow(*state_.selectedRow, sink);
+}
+
 void SelectionSession::setInputs(const SelectionInputs& inputs, MessageSink& sink,
                                  const ProgressCallback& progress)
 {
+    rangeAmbients(inputs.extraAmbient);
     static_cast<SelectionInputs&>(state_) = inputs;
     rebuildAndTell(sink, progress);
 }

@@ -83,6 +83,10 @@ class SelectionSession : private WorkspaceObserver
     void setTemperatures(double to, double ambient, MessageSink& sink,
                          const ProgressCallback& progress = {});
     void setInsideEnvelopeOnly(bool only, MessageSink& sink, const ProgressCallback& progress = {});
+    // The range tables' extra row (nullopt: none): the details shown are computed again, the
+    // list stays. Both this and setInputs throw std::out_of_range, changing nothing, for an
+    // extra ambient outside kExtraAmbientMin .. kExtraAmbientMax.
+    void setExtraAmbient(std::optional<double> ambient, MessageSink& sink);
     // Every input at once, with one build (the command line's way).
     void setInputs(const SelectionInputs& inputs, MessageSink& sink,
                    const ProgressCallback& progress = {});

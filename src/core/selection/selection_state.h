@@ -47,6 +47,8 @@ struct SelectionInputs {
     double ambientTemperature = 32;    // C
     // Units whose working point lies outside their compressor's envelope are left out.
     bool insideEnvelopeOnly = false;
+    // The range tables' extra row (kExtraAmbientMin .. kExtraAmbientMax C); none by default.
+    std::optional<double> extraAmbient;
 };
 
 // What the selection screen has chosen and shows.

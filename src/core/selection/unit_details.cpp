@@ -62,19 +62,19 @@ RangeCell figureCell(const UnitPoint& point, double to, double figure,
     return cell;
 }
 
-RangeColumn rangeColumn(DetailsContext& context, const UnitConditions& conditions, double to)
+RangeColumn rangeColumn(DetailsContext& context, const UnitConditions& conditions, double to,
+                        const std::vector<double>& ambients)
 {
     RangeColumn column;
     column.to = to;
     column.toText = context.text(to);
-    for (int k = 0; k < kRangeAmbientCount; ++k) {
+    for (const double ambient : ambients) {
         const UnitPoint point =
             evaluateUnitPoint(context.calculation, context.unitIndex, context.compressor,
-                              context.condenser, conditions, to, kRangeAmbients[k], context.sink);
-        const auto i = static_cast<std::size_t>(k);
-        column.capacity[i] =
-            figureCell(point, to, capacityFigureW(point.refrigeratingCapacity), context);
-        column.power[i] = figureCell(point, to, powerFigureKW(point.powerInput), context);
+                              context.condenser, conditions, to, ambient, context.sink);
+        column.capacity.push_back(
+            figureCell(point, to, capacityFigureW(point.refrigeratingCapacity), context));
+        column.power.push_back(figureCell(point, to, powerFigureKW(point.powerInput), context));
     }
     return column;
 }
@@ -91,7 +91,7 @@ void fillRangeTables(DetailsContext& context, const UnitConditions& conditions, 
     }
     const RangeColumnPlan plan = rangeColumnTemperatures(range.toMax, range.toMin);
     for (const double t : plan.temperatures)
-        tables.columns.push_back(rangeColumn(context, conditions, t));
+        tables.columns.push_back(rangeColumn(context, conditions, t, tables.ambients));
     if (plan.cut)
         tables.failure = ownTextInCatalogueCodePage(OwnText::RangeColumnsCut, context.language(),
                                                     std::to_string(kMaxRangeColumns));
@@ -106,10 +106,12 @@ RangeStaging stagingOf(const RangeTables& tables)
 {
     RangeStaging staging;
     staging.rangeColumnCount = static_cast<int>(tables.columns.size());
+    staging.rangeQo.resize(tables.ambients.size());
+    staging.rangePe.resize(tables.ambients.size());
     for (std::size_t c = 0; c < tables.columns.size() && c < kStagedRangeColumns; ++c) {
         const RangeColumn& column = tables.columns[c];
         staging.rangeTo[c] = staged(column.toText);
-        for (std::size_t k = 0; k < kRangeAmbientCount; ++k) {
+        for (std::size_t k = 0; k < tables.ambients.size(); ++k) {
             staging.rangeQo[k][c] = staged(column.capacity[k].shown());
             staging.rangePe[k][c] = staged(column.power[k].shown());
         }
@@ -236,8 +238,9 @@ UnitDetails computeUnitDetails(const SelectionCalculation& calculation,
     details.row = row;
     details.unitIndex = context.unitIndex;
     details.range.cornerText = "[C]";
-    for (std::size_t k = 0; k < kRangeAmbientCount; ++k)
-        details.range.ambientTexts[k] = context.text(kRangeAmbients[k]);
+    details.range.ambients = rangeAmbients(selection.extraAmbient);
+    for (const double ambient : details.range.ambients)
+        details.range.ambientTexts.push_back(context.text(ambient));
 
     std::optional<UnitConditions> conditions;
     try {
@@ -282,6 +285,19 @@ UnitDetails computeUnitDetails(const SelectionCalculation& calculation,
     for (const auto& text : messages.messages)
         sink.message(text);
     return details;
+}
+
+std::vector<double> rangeAmbients(std::optional<double> extraAmbient)
+{
+    std::vector<double> ambients(kRangeAmbients.begin(), kRangeAmbients.end());
+    if (extraAmbient) {
+        if (!isExtraAmbient(*extraAmbient))
+            throw std::out_of_range("the extra ambient " + formatNumber(*extraAmbient, '.') +
+                                    " C is outside " + formatNumber(kExtraAmbientMin, '.') +
+                                    " .. " + formatNumber(kExtraAmbientMax, '.') + " C");
+        ambients.push_back(*extraAmbient);
+    }
+    return ambients;
 }
 
 bool anyCellMarked(const RangeTables& range)

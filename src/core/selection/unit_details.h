@@ -18,8 +18,21 @@ struct SelectionState;
 
 // Texts below are catalogue bytes (Windows-1250) or number texts with the display separator.
 
+// The ambients every range table has a row for.
 inline constexpr int kRangeAmbientCount = 3;
 inline constexpr std::array<double, kRangeAmbientCount> kRangeAmbients{27.0, 32.0, 38.0};
+// One more row the user may ask for, warmer than the last of kRangeAmbients (so the rows stay
+// in order) and cool enough that most units still find a balance below 70 C.
+inline constexpr double kExtraAmbientMin = 39.0;
+inline constexpr double kExtraAmbientMax = 55.0;
+// The row the selection window's check box adds.
+inline constexpr double kWindowExtraAmbient = 43.0;
+[[nodiscard]] constexpr bool isExtraAmbient(double ambient)
+{
+    return ambient >= kExtraAmbientMin && ambient <= kExtraAmbientMax;
+}
+// The rows' ambients: kRangeAmbients, then the extra one when there is one.
+std::vector<double> rangeAmbients(std::optional<double> extraAmbient);
 // The datasheet prints the first columns only.
 inline constexpr int kStagedRangeColumns = 11;
 inline constexpr std::size_t kStagedTextWidth = 20;
@@ -44,15 +57,16 @@ struct RangeCell {
 struct RangeColumn {
     double to = 0;
     std::string toText;
-    std::array<RangeCell, kRangeAmbientCount> capacity; // W, at kRangeAmbients
-    std::array<RangeCell, kRangeAmbientCount> power;    // kW, at kRangeAmbients
+    std::vector<RangeCell> capacity; // W, one per RangeTables::ambients
+    std::vector<RangeCell> power;    // kW, likewise
 };
 
 // "Wydajność chłodnicza - Qo [W]" and "Pobór mocy elektrycznej - Pe [kW]": one column per
 // evaporating temperature, one row per ambient; both tables share the headers.
 struct RangeTables {
-    std::string cornerText; // "[C]"
-    std::array<std::string, kRangeAmbientCount> ambientTexts;
+    std::string cornerText;       // "[C]"
+    std::vector<double> ambients; // the rows: kRangeAmbients and the extra ambient when asked
+    std::vector<std::string> ambientTexts;
     std::vector<RangeColumn> columns; // every computed column
     std::string failure;              // why the tables are empty or cut short; empty otherwise
 };
@@ -65,9 +79,11 @@ bool anyCellMarked(const RangeTables& range);
 struct RangeStaging {
     int rangeColumnCount = 0;
     std::array<std::string, kStagedRangeColumns> rangeTo;
-    // [0] 27 C, [1] 32 C, [2] 38 C: rangeQo27 / rangeQo32 / rangeQo38 and likewise Pe.
-    std::array<std::array<std::string, kStagedRangeColumns>, kRangeAmbientCount> rangeQo;
-    std::array<std::array<std::string, kStagedRangeColumns>, kRangeAmbientCount> rangePe;
+    // One per row of the tables: [0] 27 C, [1] 32 C, [2] 38 C (rangeQo27 / rangeQo32 /
+    // rangeQo38 and likewise Pe), then the extra ambient's row when there is one.
+    using StagedRow = std::array<std::string, kStagedRangeColumns>;
+    std::vector<StagedRow> rangeQo;
+    std::vector<StagedRow> rangePe;
 };
 
 // Tab "Dane Agregatu" (panel numbers of the selection screen in brackets).
@@ -146,9 +162,10 @@ struct UnitDetails {
 };
 
 // The details of list row `row` (1 ..) of selection.candidates at the selection's temperatures.
-// Evaluates the range tables and the condensing temperature; rewrites the unit's limits and its
-// condenser's fanPower with "," as the catalogue keeps them. Each distinct message goes to the
-// sink once (UTF-8). Throws std::out_of_range for a row not in the list.
+// Evaluates the range tables (with a row for selection.extraAmbient when set) and the condensing
+// temperature; rewrites the unit's limits and its condenser's fanPower with "," as the catalogue
+// keeps them. Each distinct message goes to the sink once (UTF-8). Throws std::out_of_range for a
+// row not in the list.
 UnitDetails computeUnitDetails(const SelectionCalculation& calculation,
                                const SelectionState& selection, int row, MessageSink& sink);
 

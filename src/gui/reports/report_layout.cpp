@@ -201,7 +201,8 @@ ReportElement parseElement(const QJsonObject& object, const QString& at)
         throw LayoutError(at + QStringLiteral(": a size or count is out of range"));
     for (const QJsonValue& row : object.value(QLatin1String("rows")).toArray()) {
         const QJsonObject r = row.toObject();
-        e.rows.append({text(r, "label", QString(), at), text(r, "cells", QString(), at)});
+        e.rows.append({text(r, "label", QString(), at), text(r, "cells", QString(), at),
+                       text(r, "when", QString(), at)});
     }
     return e;
 }

@@ -31,6 +31,7 @@ struct ReportStyle {
 struct ReportTableRow {
     QString label;         // text template
     QString cellParameter; // parameter name with "{i}" for the column number
+    QString when;          // shown only when this parameter is set; empty: always
 };
 
 struct ReportElement {

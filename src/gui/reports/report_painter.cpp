@@ -346,40 +346,52 @@ class PagePainter
                 : std::min(fullWidth * 1.3, (e.rect.width() - e.labelWidth) / columns.size());
         const double right = e.rect.left() + e.labelWidth + cellWidth * columns.size();
         const double top = y;
+        // A row with a condition shows only when its parameter is set; when such a row leaves
+        // too little room, the rows get thinner so that every one fits the table's rectangle.
+        QList<const ReportTableRow*> rows;
+        bool conditionalRow = false;
+        for (const ReportTableRow& row : e.rows)
+            if (row.when.isEmpty() || lookup_(row.when)) {
+                rows << &row;
+                conditionalRow = conditionalRow || !row.when.isEmpty();
+            }
+        const double room = e.rect.bottom() - y;
+        const double rowHeight = !conditionalRow || (rows.size() + 1) * e.rowHeight <= room + 0.01
+                                     ? e.rowHeight
+                                     : std::max(room, 0.0) / (rows.size() + 1);
         const QColor rule(0xc5, 0xcd, 0xd6);
 
         // Header row: the corner text and the column headers on a tinted band.
         QColor band = e.accent;
         band.setAlpha(38);
-        painter_.fillRect(px(QRectF(e.rect.left(), y, right - e.rect.left(), e.rowHeight)), band);
-        text(QRectF(e.rect.left() + kCellPadding, y, e.labelWidth - 2 * kCellPadding, e.rowHeight),
+        painter_.fillRect(px(QRectF(e.rect.left(), y, right - e.rect.left(), rowHeight)), band);
+        text(QRectF(e.rect.left() + kCellPadding, y, e.labelWidth - 2 * kCellPadding, rowHeight),
              expand(e.corner), e.labelStyle);
         for (int c = 0; c < columns.size(); ++c)
-            text(QRectF(e.rect.left() + e.labelWidth + c * cellWidth, y, cellWidth, e.rowHeight),
+            text(QRectF(e.rect.left() + e.labelWidth + c * cellWidth, y, cellWidth, rowHeight),
                  lookup_(numbered(e.columnHeader, columns[c])).value_or(QString()), e.titleStyle,
                  Qt::AlignHCenter);
-        y += e.rowHeight;
+        y += rowHeight;
 
-        for (int r = 0; r < e.rows.size(); ++r) {
-            if (!fits(e, y))
+        for (int r = 0; r < rows.size(); ++r) {
+            if (y + rowHeight > e.rect.bottom() + 0.01)
                 break;
-            const ReportTableRow& row = e.rows[r];
-            stripe(e, QRectF(e.rect.left(), y, right - e.rect.left(), e.rowHeight), r + 1);
-            text(QRectF(e.rect.left() + kCellPadding, y, e.labelWidth - 2 * kCellPadding,
-                        e.rowHeight),
-                 expand(row.label), e.labelStyle);
+            const ReportTableRow& row = *rows[r];
+            stripe(e, QRectF(e.rect.left(), y, right - e.rect.left(), rowHeight), r + 1);
+            text(
+                QRectF(e.rect.left() + kCellPadding, y, e.labelWidth - 2 * kCellPadding, rowHeight),
+                expand(row.label), e.labelStyle);
             for (int c = 0; c < columns.size(); ++c)
-                text(
-                    QRectF(e.rect.left() + e.labelWidth + c * cellWidth, y, cellWidth, e.rowHeight),
-                    lookup_(numbered(row.cellParameter, columns[c])).value_or(QString()),
-                    e.valueStyle, Qt::AlignHCenter);
-            y += e.rowHeight;
+                text(QRectF(e.rect.left() + e.labelWidth + c * cellWidth, y, cellWidth, rowHeight),
+                     lookup_(numbered(row.cellParameter, columns[c])).value_or(QString()),
+                     e.valueStyle, Qt::AlignHCenter);
+            y += rowHeight;
         }
 
         // Rules: under the header and the last row, and between the columns.
         painter_.setPen(QPen(rule, px(0.15)));
-        painter_.drawLine(QPointF(px(e.rect.left()), px(top + e.rowHeight)),
-                          QPointF(px(right), px(top + e.rowHeight)));
+        painter_.drawLine(QPointF(px(e.rect.left()), px(top + rowHeight)),
+                          QPointF(px(right), px(top + rowHeight)));
         painter_.drawLine(QPointF(px(e.rect.left()), px(y)), QPointF(px(right), px(y)));
         for (int c = 0; c < columns.size(); ++c) {
             const double x = e.rect.left() + e.labelWidth + c * cellWidth;

@@ -16,8 +16,11 @@ RangeTableModel::RangeTableModel(Figure figure, QObject* parent)
 void RangeTableModel::show(const RangeTables* tables)
 {
     tables_.reset();
-    if (tables)
+    if (tables) {
         tables_ = *tables;
+        // Emptied tables keep their rows, so that the grid keeps its height.
+        ambientRows_ = static_cast<int>(tables->ambientTexts.size());
+    }
     const int wanted = tables ? std::max(10, static_cast<int>(tables->columns.size()) + 1) : 10;
     if (wanted > columns_) {
         beginInsertColumns({}, columns_, wanted - 1);
@@ -33,7 +36,7 @@ void RangeTableModel::show(const RangeTables* tables)
 
 int RangeTableModel::currentRowCount() const
 {
-    return kRangeAmbientCount + 1;
+    return ambientRows_ + 1;
 }
 
 int RangeTableModel::columnCount(const QModelIndex& parent) const

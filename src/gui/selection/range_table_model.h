@@ -10,7 +10,8 @@ namespace kelvo::gui
 {
 
 // One operating-range table ("StringGrid2" capacity, "StringGrid3" power): the corner and the
-// evaporating temperatures in row 0, the three ambients in column 0, the figures inside. It
+// evaporating temperatures in row 0, the ambients (three, or four with the extra row) in
+// column 0, the figures inside. It
 // keeps at least ten columns so that the grid never looks cut short.
 class RangeTableModel : public CoreTableModel
 {
@@ -36,6 +37,7 @@ class RangeTableModel : public CoreTableModel
     Figure figure_;
     std::optional<RangeTables> tables_;
     int columns_ = 10;
+    int ambientRows_ = kRangeAmbientCount;
 };
 
 } // namespace kelvo::gui

@@ -182,9 +182,9 @@ void SelectionWindow::setTabOrder()
                                 requiredCapacityEdit_};
     for (const FilterBox& filter : filterBoxes_)
         order.push_back(filter.box);
-    order.insert(order.end(),
-                 {insideEnvelopeBox_, exitButton_, datasheetButton_, exportButton_, searchButton_,
-                  compareButton_, candidateGrid_, accessoryPages_, details_->pages()});
+    order.insert(order.end(), {insideEnvelopeBox_, extraAmbientBox_, exitButton_, datasheetButton_,
+                               exportButton_, searchButton_, compareButton_, candidateGrid_,
+                               accessoryPages_, details_->pages()});
     for (QWidget* grid : details_->rangeGrids())
         order.push_back(grid);
     for (std::size_t i = 1; i < order.size(); ++i)
@@ -245,6 +245,9 @@ QWidget* SelectionWindow::buildFilters()
     insideEnvelopeBox_ = new QCheckBox(column);
     insideEnvelopeBox_->setObjectName("InsideEnvelopeOnly");
     layout->addWidget(insideEnvelopeBox_);
+    extraAmbientBox_ = new QCheckBox(column);
+    extraAmbientBox_->setObjectName("ExtraAmbient");
+    layout->addWidget(extraAmbientBox_);
     layout->addStretch(1);
     return column;
 }
@@ -408,6 +411,8 @@ void SelectionWindow::connectInputs()
     insideEnvelopeBox_->setChecked(shown.insideEnvelopeOnly);
     connect(insideEnvelopeBox_, &QCheckBox::toggled, this,
             &SelectionWindow::changeInsideEnvelopeOnly);
+    extraAmbientBox_->setChecked(shown.extraAmbient.has_value());
+    connect(extraAmbientBox_, &QCheckBox::toggled, this, &SelectionWindow::changeExtraAmbient);
 }
 
 void SelectionWindow::applyCaptions()
@@ -417,6 +422,7 @@ void SelectionWindow::applyCaptions()
         filter.box->setText(languageText(languages, filter.captionEntry));
     const int language = languages.currentLanguage();
     insideEnvelopeBox_->setText(fromUtf8Text(ownText(OwnText::OnlyInsideEnvelope, language)));
+    extraAmbientBox_->setText(fromUtf8Text(ownText(OwnText::AlsoAtExtraAmbient, language)));
     exportButton_->setHint(fromUtf8Text(ownText(OwnText::ExportHint, language)));
     const QStringList captions = withMnemonics({
         fromUtf8Text(controlCaption(ControlCaption::Exit, language)),
@@ -481,6 +487,13 @@ void SelectionWindow::changeInsideEnvelopeOnly(bool only)
         ProgressScope progress(this);
         session_->setInsideEnvelopeOnly(only, sink, progress.reporter());
     }
+    report(sink);
+}
+
+void SelectionWindow::changeExtraAmbient(bool on)
+{
+    DistinctMessageSink sink;
+    session_->setExtraAmbient(on ? std::optional(kWindowExtraAmbient) : std::nullopt, sink);
     report(sink);
 }
 

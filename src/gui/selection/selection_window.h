@@ -86,6 +86,7 @@ class SelectionWindow : public QWidget, private SelectionObserver
     void changeTemperatures();
     void changeFilter(SelectionFilter group, std::string_view value, bool ticked);
     void changeInsideEnvelopeOnly(bool only);
+    void changeExtraAmbient(bool on);
     void selectionChanged(const SelectionChange& change) override;
     void showList();
     void showChosenRow();
@@ -133,6 +134,7 @@ class SelectionWindow : public QWidget, private SelectionObserver
     PictureButton* exportButton_ = nullptr;
     PictureButton* compareButton_ = nullptr;
     QCheckBox* insideEnvelopeBox_ = nullptr;
+    QCheckBox* extraAmbientBox_ = nullptr; // "also at 43 C"
     PictureButton* exitButton_ = nullptr;
     QStatusBar* statusBar_ = nullptr;
     std::vector<double> evaporatingChoices_;

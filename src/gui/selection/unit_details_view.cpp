@@ -12,12 +12,14 @@
 #include "core/app/language_table.h"
 #include "core/app/own_texts.h"
 #include "core/selection/display_figures.h"
+#include "core/selection/performance_curves.h"
 #include "core/selection/selection_session.h"
 #include "core/selection/unit_details.h"
 #include "core/selection/unit_envelope.h"
 #include "core/selection/window_captions.h"
 #include "gui/drawing/drawing_view.h"
 #include "gui/selection/envelope_chart_page.h"
+#include "gui/selection/performance_curves_page.h"
 #include "gui/selection/range_table_model.h"
 #include "gui/ui/caption_tab_widget.h"
 #include "gui/ui/language_text.h"
@@ -43,6 +45,14 @@ QLabel* panel(const QString& name, QWidget* parent)
     return label;
 }
 
+// As tall as its rows, with room kept for the scroll bar a wide range needs.
+void fitHeightToRows(QTableView* grid)
+{
+    const int frame = 2 * grid->frameWidth();
+    const int rows = grid->model()->rowCount() * grid->verticalHeader()->defaultSectionSize();
+    grid->setFixedHeight(frame + rows + grid->style()->pixelMetric(QStyle::PM_ScrollBarExtent));
+}
+
 QTableView* rangeGrid(const char* name, RangeTableModel* model, QWidget* parent)
 {
     auto* grid = new QTableView(parent);
@@ -58,10 +68,7 @@ QTableView* rangeGrid(const char* name, RangeTableModel* model, QWidget* parent)
     grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     // One Tab stop: the arrows move within the table, Tab leaves it.
     grid->setTabKeyNavigation(false);
-    // As tall as its rows, with room kept for the scroll bar a wide range needs.
-    const int frame = 2 * grid->frameWidth();
-    const int rows = model->rowCount() * grid->verticalHeader()->defaultSectionSize();
-    grid->setFixedHeight(frame + rows + grid->style()->pixelMetric(QStyle::PM_ScrollBarExtent));
+    fitHeightToRows(grid);
     grid->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     return grid;
 }
@@ -86,6 +93,8 @@ UnitDetailsView::UnitDetailsView(const SelectionSession& session, QWidget* paren
     }
     envelope_ = new EnvelopeChartPage(session_);
     pages_->addTab(envelope_, QString());
+    curves_ = new PerformanceCurvesPage(session_);
+    pages_->addTab(curves_, QString());
     pages_->setCurrentWidget(rangePage_);
     buildDimensions();
     drawing_ = new DrawingView(parent);
@@ -168,11 +177,12 @@ void UnitDetailsView::buildDimensions()
     dimensions_ = new QGroupBox(parent_);
     dimensions_->setObjectName(fromUtf8Text(kDimensionsGroup));
     auto* grid = new QGridLayout(dimensions_);
-    grid->setContentsMargins(6, 2, 6, 4);
+    // Narrow side margins leave the detail pages room for all their tabs.
+    grid->setContentsMargins(3, 2, 3, 4);
     grid->setVerticalSpacing(2);
     for (const DimensionField& field : kDimensionFields) {
         auto* p = panel(fromUtf8Text(field.panelName), dimensions_);
-        p->setMinimumWidth(50);
+        p->setMinimumWidth(40); // four digits; the detail pages beside need the width
         grid->addWidget(new QLabel(fromUtf8Text(field.letter), dimensions_), field.row,
                         field.column * 2);
         grid->addWidget(p, field.row, field.column * 2 + 1);
@@ -197,6 +207,9 @@ void UnitDetailsView::applyCaptions()
     pages_->setTabText(pages_->indexOf(envelope_),
                        fromUtf8Text(ownText(OwnText::EnvelopeTab, language)));
     envelope_->update(); // its titles and legend speak the language too
+    pages_->setTabText(pages_->indexOf(curves_),
+                       fromUtf8Text(ownText(OwnText::CurvesTab, language)));
+    curves_->update();
     legend_->setText(fromUtf8Text(markLegendLine(language)));
     QStringList captions;
     for (int tab = 0; tab < pages_->count(); ++tab)
@@ -214,12 +227,18 @@ void UnitDetailsView::show(const UnitDetails& details)
         dimensionPanels_[i]->setText(fromBytes(details.dimensions.*kDimensionFields[i].value));
     drawing_->load(details.drawing);
     envelope_->show(unitEnvelopeView(session_, details));
+    const SelectionState& selection = session_.state();
+    curves_->show(performanceCurves(details.range, selection.evaporatingTemperature,
+                                    selection.ambientTemperature));
 }
 
 void UnitDetailsView::showRange(const RangeTables& range)
 {
     capacityTable_->show(&range);
     powerTable_->show(&range);
+    // The extra ambient's row comes and goes.
+    fitHeightToRows(capacityGrid_);
+    fitHeightToRows(powerGrid_);
 }
 
 void UnitDetailsView::clearRangeTables()
@@ -227,6 +246,7 @@ void UnitDetailsView::clearRangeTables()
     capacityTable_->show(nullptr);
     powerTable_->show(nullptr);
     envelope_->clearRangePoints();
+    curves_->clear(); // drawn from the range tables alone
 }
 
 } // namespace kelvo::gui

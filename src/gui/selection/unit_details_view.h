@@ -24,6 +24,7 @@ namespace kelvo::gui
 class DrawingView;
 class RangeTableModel;
 class EnvelopeChartPage;
+class PerformanceCurvesPage;
 class CaptionTabWidget;
 
 // The lower half of the selection window: operating-range tables, unit, fan and compressor
@@ -65,14 +66,15 @@ class UnitDetailsView : public QObject
     QGroupBox* powerGroup_ = nullptr;    // GroupBox13
     RangeTableModel* capacityTable_ = nullptr;
     RangeTableModel* powerTable_ = nullptr;
-    QTableView* capacityGrid_ = nullptr;    // StringGrid2
-    QTableView* powerGrid_ = nullptr;       // StringGrid3
-    QGroupBox* dimensions_ = nullptr;       // GroupBox20
-    std::vector<QLabel*> dimensionPanels_;  // A .. H
-    DrawingView* drawing_ = nullptr;        // Image1
-    std::vector<Page> dataPages_;           // unit, fan and compressor data
-    QLabel* legend_ = nullptr;              // the marks of the range tables
-    EnvelopeChartPage* envelope_ = nullptr; // the compressor's envelope with the points
+    QTableView* capacityGrid_ = nullptr;      // StringGrid2
+    QTableView* powerGrid_ = nullptr;         // StringGrid3
+    QGroupBox* dimensions_ = nullptr;         // GroupBox20
+    std::vector<QLabel*> dimensionPanels_;    // A .. H
+    DrawingView* drawing_ = nullptr;          // Image1
+    std::vector<Page> dataPages_;             // unit, fan and compressor data
+    QLabel* legend_ = nullptr;                // the marks of the range tables
+    EnvelopeChartPage* envelope_ = nullptr;   // the compressor's envelope with the points
+    PerformanceCurvesPage* curves_ = nullptr; // the range tables as curves
 };
 
 } // namespace kelvo::gui
