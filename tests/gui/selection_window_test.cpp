@@ -92,6 +92,9 @@ class SelectionWindowTest : public QObject
     }
 
   private slots:
+    // A test that chose another language and failed leaves the next one in English all the same.
+    void init() { languages_.chooseLanguage(kelvo::kEnglish); }
+
     void opensWithTheDefaultInputsAndAnEmptyDisabledList()
     {
         openWindow(UnitFamily::Box);

@@ -35,9 +35,6 @@ enum class OwnText {
     EnvelopeUnchecked,   // ... of a compressor without an envelope
     CompareFans,         // the comparison's row of the fans, count x name
     BestValue,           // the comparison's legend of its highlighted figures
-    ChartWorkingPoint,   // the working point (the red cross-hair),
-    ChartRangeInside,    // the range tables' points inside the envelope (filled squares)
-    ChartRangeOutside,   // ... and outside it (outlined squares)
     AlsoAtExtraAmbient,  // the selection's check box adding the range tables' 43 C row
     CurvesTab,           // the details' tab page with the performance curves
     CurvesCapacityTitle, // the curves' vertical axis titles, with their units

@@ -182,7 +182,7 @@ void UnitDetailsView::buildDimensions()
     grid->setVerticalSpacing(2);
     for (const DimensionField& field : kDimensionFields) {
         auto* p = panel(fromUtf8Text(field.panelName), dimensions_);
-        p->setMinimumWidth(40); // four digits; the detail pages beside need the width
+        p->setMinimumWidth(36); // four digits; the detail pages beside need the width
         grid->addWidget(new QLabel(fromUtf8Text(field.letter), dimensions_), field.row,
                         field.column * 2);
         grid->addWidget(p, field.row, field.column * 2 + 1);

@@ -7,8 +7,8 @@ namespace kelvo::gui
 {
 
 // A tab widget that keeps every tab caption whole and visible: when the captions on one line
-// are wider than the widget, the widest ones break at a space onto a second line (the tabs
-// grow to hold it), so no tab is cut short or hidden behind scroll arrows.
+// are wider than the widget, the widest ones break at spaces onto a second or third line (the
+// tabs grow to hold them), so no tab is cut short or hidden behind scroll arrows.
 class CaptionTabWidget : public QTabWidget
 {
     Q_OBJECT
@@ -16,17 +16,21 @@ class CaptionTabWidget : public QTabWidget
     explicit CaptionTabWidget(QWidget* parent = nullptr);
     // The captions in tab order, each on one line.
     void setCaptions(const QStringList& captions);
+    [[nodiscard]] QSize minimumSizeHint() const override;
 
   protected:
     void resizeEvent(QResizeEvent* event) override;
 
   private:
+    static constexpr int kMostLines = 3;
     void fit();
+    [[nodiscard]] int captionWidth(const QString& text) const;
 
     QStringList captions_;
 };
 
-// `caption` broken at the space nearest its middle; unchanged without a space.
-QString inTwoLines(const QString& caption);
+// `caption` on at most `lines` lines, broken at spaces so that its longest line is shortest;
+// unchanged without a space or for one line.
+QString inLines(const QString& caption, int lines);
 
 } // namespace kelvo::gui
