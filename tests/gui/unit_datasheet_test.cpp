@@ -169,12 +169,15 @@ class UnitDatasheetTest : public QObject
         QVERIFY(text.contains(QStringLiteral("Unit COP")));
         QVERIFY(text.contains(QString::fromStdString(session_->state().details->data.cop)));
 
-        // The second page holds the envelope chart with the working point and the rating
-        // conditions under it.
+        // The second page holds the envelope chart with the working point, the performance curves
+        // and the rating conditions under them.
         const QStringList pages = text.split(QLatin1Char('\f'), Qt::SkipEmptyParts);
         QCOMPARE(pages.size(), 2);
         QVERIFY2(pages[1].contains(QStringLiteral("Working point")), qPrintable(pages[1]));
         QVERIFY(pages[1].contains(QStringLiteral("Evaporating temperature to")));
+        // ... and the performance curves, one per ambient of the range tables.
+        QVERIFY(pages[1].contains(QStringLiteral("Power input Pe [kW]")));
+        QVERIFY(pages[1].contains(QStringLiteral("Ambient 38")));
         QVERIFY(pages[1].contains(value(list, "Dochlodzenie").section(QStringLiteral("  : "), 1)));
 
         // Each table row carries its figures left to right, in the column order of the unit.

@@ -9,6 +9,7 @@
 #include <functional>
 
 #include "core/app/language_table.h"
+#include "core/selection/performance_curves.h"
 #include "core/selection/selection_session.h"
 #include "core/selection/unit_envelope.h"
 #include "core/text/message_sink.h"
@@ -27,11 +28,16 @@ ChartLookup datasheetCharts(const SelectionSession& session, int language)
 {
     if (!session.state().details)
         return {};
-    const UnitEnvelopeView envelope = unitEnvelopeView(session, *session.state().details);
+    const UnitDetails& details = *session.state().details;
+    const UnitEnvelopeView envelope = unitEnvelopeView(session, details);
+    const PerformanceCurves curves = performanceCurves(
+        details.range, session.state().evaporatingTemperature, session.state().ambientTemperature);
     const char separator = session.workspace().displaySeparator();
-    return [envelope, separator, language](const QString& name, int width, int height) {
+    return [envelope, curves, separator, language](const QString& name, int width, int height) {
         if (name == QLatin1String("envelope"))
             return drawUnitEnvelope(envelope, width, height, separator, language);
+        if (name == QLatin1String("curves"))
+            return drawPerformanceCurves(curves, width, height, separator, language);
         return std::vector<ChartPrimitive>{};
     };
 }
