@@ -114,16 +114,7 @@ class ChartPainter
     ChartPrimitive& text(ChartPixel at, std::string text, TextAnchor anchor,
                          ChartColour colour = kChartLabelColour)
     {
-        ChartPrimitive p;
-        p.kind = ChartPrimitive::Kind::Text;
-        p.from = at;
-        p.to = at;
-        p.colour = colour;
-        p.text = std::move(text);
-        p.font = kChartFont;
-        p.fontHeight = kChartFontHeight;
-        p.anchor = anchor;
-        out_.push_back(std::move(p));
+        out_.push_back(chartText(at, std::move(text), anchor, colour));
         return out_.back();
     }
 
@@ -342,6 +333,20 @@ std::string workingPointText(double to, double tk, char separator)
         return text;
     };
     return "to = " + tenths(to) + " °C  tk = " + tenths(tk) + " °C";
+}
+
+ChartPrimitive chartText(ChartPixel at, std::string text, TextAnchor anchor, ChartColour colour)
+{
+    ChartPrimitive p;
+    p.kind = ChartPrimitive::Kind::Text;
+    p.from = at;
+    p.to = at;
+    p.colour = colour;
+    p.text = std::move(text);
+    p.font = kChartFont;
+    p.fontHeight = kChartFontHeight;
+    p.anchor = anchor;
+    return p;
 }
 
 int chartTextHeight(int fontHeight)

@@ -116,6 +116,10 @@ struct ChartBox {
 int estimatedTextWidth(std::string_view utf8, int fontHeight);
 // A text line's height: the font's ascent and descent together.
 int chartTextHeight(int fontHeight);
+
+// A text primitive in the chart font at `at`, placed by `anchor`.
+ChartPrimitive chartText(ChartPixel at, std::string text, TextAnchor anchor,
+                         ChartColour colour = kChartLabelColour);
 ChartBox estimatedTextBox(const ChartPrimitive& text);
 
 // What the chart was last asked to show; kept so that a resized canvas can be redrawn.

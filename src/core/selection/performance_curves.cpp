@@ -101,16 +101,7 @@ class Canvas
     ChartPrimitive& text(ChartPixel at, std::string text, TextAnchor anchor,
                          ChartColour colour = kChartLabelColour)
     {
-        ChartPrimitive p;
-        p.kind = ChartPrimitive::Kind::Text;
-        p.from = at;
-        p.to = at;
-        p.colour = colour;
-        p.text = std::move(text);
-        p.font = kChartFont;
-        p.fontHeight = kChartFontHeight;
-        p.anchor = anchor;
-        out_.push_back(std::move(p));
+        out_.push_back(chartText(at, std::move(text), anchor, colour));
         return out_.back();
     }
     void outline(ChartPixel centre, int size, ChartColour colour, int width = 1)
