@@ -178,11 +178,9 @@ void writeComparisonFiles(const UnitComparison& comparison, const ExportOptions&
 
 void runCompare(const CompareOptions& options, CommandContext& context)
 {
-    const UnitFamily family = checkSelectionOptions(options);
-    const auto workspace = openWorkspace(options.dataFolder, context.refrigerants);
-    const LanguageTable languages = optionLanguages(options);
-    SelectionSession session(*workspace, languages, family);
-    fillSelection(session, options, "compare", context.err);
+    const SelectionJob job =
+        openSelectionJob(options, context.refrigerants, "compare", context.err);
+    SelectionSession& session = *job.session;
     const std::vector<int> rows = chosenRows(session, options);
     CollectingMessageSink messages;
     const UnitComparison comparison = compareUnits(session, rows, messages);

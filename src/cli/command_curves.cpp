@@ -55,19 +55,16 @@ void runCurves(const CurvesOptions& options, CommandContext& context)
     checkChartOutput(output, context);
     const int width = wholeNumberOption("--width", options.width, 1, kMaxChartSide);
     const int height = wholeNumberOption("--height", options.height, 1, kMaxChartSide);
-    const UnitFamily family = checkSelectionOptions(options);
-    const auto workspace = openWorkspace(options.dataFolder, context.refrigerants);
-    const LanguageTable languages = optionLanguages(options);
-    SelectionSession session(*workspace, languages, family);
-    fillSelection(session, options, "curves", context.err);
+    const SelectionJob job = openSelectionJob(options, context.refrigerants, "curves", context.err);
+    SelectionSession& session = *job.session;
     const int row = chosenListRow(session, options.unit);
     DiscardingMessageSink sink;
     const UnitDetails& details = session.chooseRow(row, sink);
     const SelectionState& selection = session.state();
     const PerformanceCurves curves = performanceCurves(
         details.range, selection.evaporatingTemperature, selection.ambientTemperature);
-    const auto primitives = drawPerformanceCurves(curves, width, height,
-                                                  workspace->displaySeparator(), options.language);
+    const auto primitives = drawPerformanceCurves(
+        curves, width, height, session.workspace().displaySeparator(), options.language);
     if (options.json) {
         Json doc;
         doc["unitIndex"] = details.unitIndex;

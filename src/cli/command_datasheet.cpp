@@ -89,14 +89,12 @@ void runDatasheet(const DatasheetOptions& options, CommandContext& context)
 {
     if (options.pdf.empty() && !options.params)
         throw CommandError("nothing to do: give --pdf FILE, --params or both");
-    const UnitFamily family = checkSelectionOptions(options);
-    const auto workspace = openWorkspace(options.dataFolder, context.refrigerants);
-    const LanguageTable languages = optionLanguages(options);
-    SelectionSession session(*workspace, languages, family);
-    fillSelection(session, options, "datasheet", context.err);
+    const SelectionJob job =
+        openSelectionJob(options, context.refrigerants, "datasheet", context.err);
+    SelectionSession& session = *job.session;
     const int row = chosenListRow(session, options.unit);
     const AdditionalAccessoryChoices choices =
-        accessoryChoices(options.accessories, family == UnitFamily::Base);
+        accessoryChoices(options.accessories, session.family() == UnitFamily::Base);
     DiscardingMessageSink sink;
     const UnitDetails& details = session.chooseRow(row, sink);
 

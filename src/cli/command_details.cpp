@@ -171,11 +171,9 @@ void printDetails(std::ostream& out, const SelectionSession& session,
 
 void runDetails(const DetailsOptions& options, CommandContext& context)
 {
-    const UnitFamily family = checkSelectionOptions(options);
-    const auto workspace = openWorkspace(options.dataFolder, context.refrigerants);
-    const LanguageTable languages = optionLanguages(options);
-    SelectionSession session(*workspace, languages, family);
-    fillSelection(session, options, "details", context.err);
+    const SelectionJob job =
+        openSelectionJob(options, context.refrigerants, "details", context.err);
+    SelectionSession& session = *job.session;
     const int row = chosenListRow(session, options.unit);
     CollectingMessageSink messages;
     const UnitDetails& details = session.chooseRow(row, messages);

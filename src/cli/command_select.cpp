@@ -111,11 +111,8 @@ void runSelect(const SelectOptions& options, CommandContext& context)
         if (options.units == UnitSystem::InchPound)
             capacity = formatNumber(wattsOf(*required), '.');
     }
-    const UnitFamily family = checkSelectionOptions(options);
-    const auto workspace = openWorkspace(options.dataFolder, context.refrigerants);
-    const LanguageTable languages = optionLanguages(options);
-    SelectionSession session(*workspace, languages, family);
-    fillSelection(session, options, "select", context.err);
+    const SelectionJob job = openSelectionJob(options, context.refrigerants, "select", context.err);
+    SelectionSession& session = *job.session;
     // The best match is chosen as the window's search chooses it; its details stay unprinted.
     DiscardingMessageSink sink;
     if (required)

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "cli/command_error.h"
+#include "cli/data_option.h"
 #include "cli/language_option.h"
 #include "cli/number_options.h"
 #include "cli/property_tables.h"
@@ -248,6 +249,19 @@ LanguageTable optionLanguages(const SelectionOptions& options)
     LanguageTable languages;
     languages.chooseLanguage(options.language);
     return languages;
+}
+
+SelectionJob openSelectionJob(const SelectionOptions& options,
+                              const RefrigerantRegistry& refrigerants, const char* command,
+                              std::ostream& err)
+{
+    const UnitFamily family = checkSelectionOptions(options);
+    SelectionJob job;
+    job.workspace = openWorkspace(options.dataFolder, refrigerants);
+    job.languages = std::make_unique<LanguageTable>(optionLanguages(options));
+    job.session = std::make_unique<SelectionSession>(*job.workspace, *job.languages, family);
+    fillSelection(*job.session, options, command, err);
+    return job;
 }
 
 void fillSelection(SelectionSession& session, const SelectionOptions& options, const char* command,

@@ -2,6 +2,7 @@
 
 #include <CLI/CLI.hpp>
 #include <iosfwd>
+#include <memory>
 #include <string>
 
 #include "cli/command_base.h"
@@ -9,6 +10,7 @@
 #include "core/selection/selection_session.h"
 #include "core/selection/unit_details.h"
 #include "core/text/display_units.h"
+#include "core/workspace/workspace.h"
 
 namespace kelvo::cli
 {
@@ -80,6 +82,18 @@ LanguageTable optionLanguages(const SelectionOptions& options);
 // cannot be read.
 void fillSelection(SelectionSession& session, const SelectionOptions& options, const char* command,
                    std::ostream& err);
+
+// What a selection command works on: its workspace, the language table of --language and the
+// one session, checked (checkSelectionOptions) and filled (fillSelection) from the options. The
+// session refers to the other two, so all three stay where they were made.
+struct SelectionJob {
+    std::unique_ptr<Workspace> workspace;
+    std::unique_ptr<LanguageTable> languages;
+    std::unique_ptr<SelectionSession> session;
+};
+SelectionJob openSelectionJob(const SelectionOptions& options,
+                              const RefrigerantRegistry& refrigerants, const char* command,
+                              std::ostream& err);
 
 // The list row of unit `unitIndex` (--unit-index); throws CommandFailure when the catalogue has
 // no such unit or the list does not hold it.

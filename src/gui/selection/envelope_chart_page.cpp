@@ -1,20 +1,11 @@
 #include "gui/selection/envelope_chart_page.h"
 
-#include <QPainter>
-
-#include "core/app/language_table.h"
-#include "core/selection/selection_session.h"
-#include "core/workspace/workspace.h"
-#include "gui/editor/chart_painter.h"
-
 namespace kelvo::gui
 {
 
 EnvelopeChartPage::EnvelopeChartPage(const SelectionSession& session, QWidget* parent)
-    : QWidget(parent), session_(session)
+    : ChartPage(session, "EnvelopeChart", parent)
 {
-    setObjectName("EnvelopeChart");
-    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
 }
 
 void EnvelopeChartPage::show(const UnitEnvelopeView& view)
@@ -37,14 +28,12 @@ void EnvelopeChartPage::clear()
     update();
 }
 
-void EnvelopeChartPage::paintEvent(QPaintEvent*)
+std::vector<ChartPrimitive> EnvelopeChartPage::draw(int width, int height, char separator,
+                                                    int language) const
 {
-    QPainter painter(this);
-    painter.fillRect(rect(), Qt::white);
-    if (view_)
-        paintChart(painter, drawUnitEnvelope(*view_, width(), height(),
-                                             session_.workspace().displaySeparator(),
-                                             session_.languages().currentLanguage()));
+    if (!view_)
+        return {};
+    return drawUnitEnvelope(*view_, width, height, separator, language);
 }
 
 } // namespace kelvo::gui

@@ -1,14 +1,9 @@
 #pragma once
 
-#include <QWidget>
 #include <optional>
 
 #include "core/selection/unit_envelope.h"
-
-namespace kelvo
-{
-class SelectionSession;
-}
+#include "gui/selection/chart_page.h"
 
 namespace kelvo::gui
 {
@@ -17,7 +12,7 @@ namespace kelvo::gui
 // chosen working point as the red cross-hair and the range tables' points as small squares
 // (filled inside the envelope, outlined outside), with axis titles and a legend in the
 // selection's language, as the core's chart draws them at the page's size.
-class EnvelopeChartPage : public QWidget
+class EnvelopeChartPage : public ChartPage
 {
     Q_OBJECT
   public:
@@ -27,14 +22,10 @@ class EnvelopeChartPage : public QWidget
     void clearRangePoints();
     void clear();
 
-    QSize sizeHint() const override { return {560, 300}; }
-    QSize minimumSizeHint() const override { return {250, 160}; }
-
-  protected:
-    void paintEvent(QPaintEvent* event) override;
-
   private:
-    const SelectionSession& session_;
+    [[nodiscard]] std::vector<ChartPrimitive> draw(int width, int height, char separator,
+                                                   int language) const override;
+
     std::optional<UnitEnvelopeView> view_;
 };
 

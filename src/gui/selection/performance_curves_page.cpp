@@ -1,20 +1,11 @@
 #include "gui/selection/performance_curves_page.h"
 
-#include <QPainter>
-
-#include "core/app/language_table.h"
-#include "core/selection/selection_session.h"
-#include "core/workspace/workspace.h"
-#include "gui/editor/chart_painter.h"
-
 namespace kelvo::gui
 {
 
 PerformanceCurvesPage::PerformanceCurvesPage(const SelectionSession& session, QWidget* parent)
-    : QWidget(parent), session_(session)
+    : ChartPage(session, "PerformanceCurves", parent)
 {
-    setObjectName("PerformanceCurves");
-    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
 }
 
 void PerformanceCurvesPage::show(const PerformanceCurves& curves)
@@ -29,14 +20,12 @@ void PerformanceCurvesPage::clear()
     update();
 }
 
-void PerformanceCurvesPage::paintEvent(QPaintEvent*)
+std::vector<ChartPrimitive> PerformanceCurvesPage::draw(int width, int height, char separator,
+                                                        int language) const
 {
-    QPainter painter(this);
-    painter.fillRect(rect(), Qt::white);
-    if (curves_)
-        paintChart(painter, drawPerformanceCurves(*curves_, width(), height(),
-                                                  session_.workspace().displaySeparator(),
-                                                  session_.languages().currentLanguage()));
+    if (!curves_)
+        return {};
+    return drawPerformanceCurves(*curves_, width, height, separator, language);
 }
 
 } // namespace kelvo::gui

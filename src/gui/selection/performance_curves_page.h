@@ -1,14 +1,9 @@
 #pragma once
 
-#include <QWidget>
 #include <optional>
 
 #include "core/selection/performance_curves.h"
-
-namespace kelvo
-{
-class SelectionSession;
-}
+#include "gui/selection/chart_page.h"
 
 namespace kelvo::gui
 {
@@ -16,7 +11,7 @@ namespace kelvo::gui
 // The details' tab page "Performance curves": the shown unit's range tables as the core draws
 // them at the page's size, capacity and power input against the evaporating temperature, in the
 // selection's language.
-class PerformanceCurvesPage : public QWidget
+class PerformanceCurvesPage : public ChartPage
 {
     Q_OBJECT
   public:
@@ -26,14 +21,10 @@ class PerformanceCurvesPage : public QWidget
     void clear();
     [[nodiscard]] const std::optional<PerformanceCurves>& curves() const { return curves_; }
 
-    QSize sizeHint() const override { return {560, 300}; }
-    QSize minimumSizeHint() const override { return {250, 160}; }
-
-  protected:
-    void paintEvent(QPaintEvent* event) override;
-
   private:
-    const SelectionSession& session_;
+    [[nodiscard]] std::vector<ChartPrimitive> draw(int width, int height, char separator,
+                                                   int language) const override;
+
     std::optional<PerformanceCurves> curves_;
 };
 
