@@ -2,8 +2,7 @@
 #include <nlohmann/json.hpp>
 #include <sstream>
 
-#include "cli/command_line.h"
-#include "cli/toolkit_services.h"
+#include "cli/run_in_process.h"
 #include "support/temp_folder.h"
 #include "support/workbook_cells.h"
 
@@ -12,26 +11,13 @@ namespace kelvo
 namespace
 {
 
-struct CommandRun {
-    int status = 0;
-    std::string out;
-    std::string err;
-};
+using test::CommandRun;
 
 // The command line run in this process on the shipped catalogue.
 CommandRun kelvo(std::vector<std::string> arguments)
 {
-    arguments.insert(arguments.begin(), "kelvo");
     arguments.insert(arguments.end(), {"--data", KELVO_SOURCE_DATA_DIR});
-    std::vector<char*> argv;
-    for (std::string& argument : arguments)
-        argv.push_back(argument.data());
-    std::ostringstream out;
-    std::ostringstream err;
-    const cli::ToolkitServices toolkit;
-    const int status =
-        cli::runCommandLine(static_cast<int>(argv.size()), argv.data(), out, err, toolkit);
-    return {status, out.str(), err.str()};
+    return test::runInProcess(std::move(arguments));
 }
 
 const std::vector<std::string> kInputs{"--family", "BOX", "--refrigerant", "R404A",

@@ -5,8 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "cli/command_line.h"
-#include "cli/toolkit_services.h"
+#include "cli/run_in_process.h"
 #include "core/editor/consistency_checks.h"
 #include "core/editor/editor_grids.h"
 #include "core/editor/editor_session.h"
@@ -29,24 +28,11 @@ RefrigerantRegistry withMadeUpRefrigerant()
     return RefrigerantRegistry(entries);
 }
 
-struct CommandRun {
-    int status = 0;
-    std::string out;
-    std::string err;
-};
+using test::CommandRun;
 
 CommandRun kelvo(const RefrigerantRegistry& refrigerants, std::vector<std::string> arguments)
 {
-    arguments.insert(arguments.begin(), "kelvo");
-    std::vector<char*> argv;
-    for (std::string& argument : arguments)
-        argv.push_back(argument.data());
-    std::ostringstream out;
-    std::ostringstream err;
-    const cli::ToolkitServices toolkit;
-    const int status = cli::runCommandLine(static_cast<int>(argv.size()), argv.data(), out, err,
-                                           toolkit, refrigerants);
-    return {status, out.str(), err.str()};
+    return test::runInProcess(std::move(arguments), refrigerants);
 }
 
 TEST(RefrigerantEntries, AMadeUpEntryIsKnownEverywhere)

@@ -66,12 +66,7 @@ class ChartPainter
 
     void fill(ChartColour colour)
     {
-        ChartPrimitive p;
-        p.kind = ChartPrimitive::Kind::Fill;
-        p.from = {0, 0};
-        p.to = {geometry_.width, geometry_.height};
-        p.colour = colour;
-        out_.push_back(std::move(p));
+        out_.push_back(chartFill({0, 0}, {geometry_.width, geometry_.height}, colour));
     }
 
     void pen(ChartColour colour, int width)
@@ -96,13 +91,7 @@ class ChartPainter
 
     void lineToPixel(ChartPixel target)
     {
-        ChartPrimitive p;
-        p.kind = ChartPrimitive::Kind::Line;
-        p.from = position_;
-        p.to = target;
-        p.colour = penColour_;
-        p.width = penWidth_;
-        out_.push_back(std::move(p));
+        out_.push_back(chartLine(position_, target, penColour_, penWidth_));
         position_ = target;
     }
 
@@ -333,6 +322,27 @@ std::string workingPointText(double to, double tk, char separator)
         return text;
     };
     return "to = " + tenths(to) + " °C  tk = " + tenths(tk) + " °C";
+}
+
+ChartPrimitive chartLine(ChartPixel from, ChartPixel to, ChartColour colour, int width)
+{
+    ChartPrimitive p;
+    p.kind = ChartPrimitive::Kind::Line;
+    p.from = from;
+    p.to = to;
+    p.colour = colour;
+    p.width = width;
+    return p;
+}
+
+ChartPrimitive chartFill(ChartPixel from, ChartPixel to, ChartColour colour)
+{
+    ChartPrimitive p;
+    p.kind = ChartPrimitive::Kind::Fill;
+    p.from = from;
+    p.to = to;
+    p.colour = colour;
+    return p;
 }
 
 ChartPrimitive chartText(ChartPixel at, std::string text, TextAnchor anchor, ChartColour colour)

@@ -117,6 +117,10 @@ int estimatedTextWidth(std::string_view utf8, int fontHeight);
 // A text line's height: the font's ascent and descent together.
 int chartTextHeight(int fontHeight);
 
+// A line primitive from `from` to `to`.
+ChartPrimitive chartLine(ChartPixel from, ChartPixel to, ChartColour colour, int width = 1);
+// A fill primitive of the rectangle from `from` (top-left) to `to` (exclusive bottom-right).
+ChartPrimitive chartFill(ChartPixel from, ChartPixel to, ChartColour colour);
 // A text primitive in the chart font at `at`, placed by `anchor`.
 ChartPrimitive chartText(ChartPixel at, std::string text, TextAnchor anchor,
                          ChartColour colour = kChartLabelColour);

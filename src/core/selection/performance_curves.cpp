@@ -81,22 +81,11 @@ class Canvas
 
     void fill(ChartPixel from, ChartPixel to, ChartColour colour)
     {
-        ChartPrimitive p;
-        p.kind = ChartPrimitive::Kind::Fill;
-        p.from = from;
-        p.to = to;
-        p.colour = colour;
-        out_.push_back(std::move(p));
+        out_.push_back(chartFill(from, to, colour));
     }
     void line(ChartPixel from, ChartPixel to, ChartColour colour, int width = 1)
     {
-        ChartPrimitive p;
-        p.kind = ChartPrimitive::Kind::Line;
-        p.from = from;
-        p.to = to;
-        p.colour = colour;
-        p.width = width;
-        out_.push_back(std::move(p));
+        out_.push_back(chartLine(from, to, colour, width));
     }
     ChartPrimitive& text(ChartPixel at, std::string text, TextAnchor anchor,
                          ChartColour colour = kChartLabelColour)

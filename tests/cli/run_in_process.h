@@ -1,0 +1,37 @@
+#pragma once
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "cli/command_line.h"
+#include "cli/toolkit_services.h"
+#include "core/refrigerant/refrigerant_registry.h"
+
+namespace kelvo::test
+{
+
+struct CommandRun {
+    int status = 0;
+    std::string out;
+    std::string err;
+};
+
+// The command line run in this process ("kelvo" and the arguments), with the refrigerants given.
+inline CommandRun
+runInProcess(std::vector<std::string> arguments,
+             const RefrigerantRegistry& refrigerants = RefrigerantRegistry::builtIn())
+{
+    arguments.insert(arguments.begin(), "kelvo");
+    std::vector<char*> argv;
+    for (std::string& argument : arguments)
+        argv.push_back(argument.data());
+    std::ostringstream out;
+    std::ostringstream err;
+    const cli::ToolkitServices toolkit;
+    const int status = cli::runCommandLine(static_cast<int>(argv.size()), argv.data(), out, err,
+                                           toolkit, refrigerants);
+    return {status, out.str(), err.str()};
+}
+
+} // namespace kelvo::test
