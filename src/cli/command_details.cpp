@@ -9,6 +9,7 @@
 #include "cli/json_numbers.h"
 #include "cli/selection_options.h"
 #include "cli/text_table.h"
+#include "core/selection/details_in_units.h"
 #include "core/selection/display_figures.h"
 #include "core/selection/unit_details.h"
 #include "core/selection/window_captions.h"
@@ -77,9 +78,10 @@ Json pageJson(const DetailPage& page, const UnitDetails& details)
     return doc;
 }
 
-Json detailsJson(const UnitDetails& d, const std::vector<std::string>& messages)
+Json detailsJson(const UnitDetails& d, const std::vector<std::string>& messages, UnitSystem units)
 {
     Json doc;
+    addUnitsJson(doc, units);
     doc["unitIndex"] = d.unitIndex;
     doc["row"] = d.row;
     doc["columns"] = columnsJson(d.range);
@@ -108,9 +110,9 @@ Json detailsJson(const UnitDetails& d, const std::vector<std::string>& messages)
 }
 
 void printRangeTable(std::ostream& out, const UnitDetails& d, const std::string& title,
-                     bool capacity)
+                     bool capacity, UnitSystem units)
 {
-    out << title << "\n";
+    out << labelledTextIn(title, units, ',') << "\n";
     const std::size_t ambients = d.range.ambientTexts.size();
     std::vector<std::vector<std::string>> rows(ambients + 1);
     rows[0].push_back(d.range.cornerText);
@@ -133,7 +135,7 @@ void printDetails(std::ostream& out, const SelectionSession& session,
     };
     std::vector<std::vector<std::string>> rows;
     for (const DetailLine& line : kUnitDataPage.lines)
-        rows.push_back({label(line.entry), toUtf8(line.text(d)), std::string(line.unitLabel)});
+        rows.push_back({label(line.entry), toUtf8(line.text(d)), labelIn(line.unitLabel, options.units)});
     // The dimensions as the group lays them out, row by row.
     const std::string dimensions = label(kDimensionsEntry);
     for (int row = 0; row < 3; ++row) {
@@ -154,9 +156,9 @@ void printDetails(std::ostream& out, const SelectionSession& session,
     printTable(out, rows, {});
     out << "Drawing: " << d.drawing.string() << "\n";
     out << "\n";
-    printRangeTable(out, d, label(82), true);
+    printRangeTable(out, d, label(82), true, options.units);
     out << "\n";
-    printRangeTable(out, d, label(83), false);
+    printRangeTable(out, d, label(83), false, options.units);
     if (!d.range.failure.empty())
         out << "Range tables: " << oneLine(toUtf8(d.range.failure)) << "\n";
     if (anyCellMarked(d.range))
@@ -177,11 +179,14 @@ void runDetails(const DetailsOptions& options, CommandContext& context)
     const int row = chosenListRow(session, options.unit);
     CollectingMessageSink messages;
     const UnitDetails& details = session.chooseRow(row, messages);
-    writeExports(session, options.exports, false, &details);
+    writeExports(session, options.exports, false, &details, options.units);
+    // Shown in the units asked for; the calculation stays SI.
+    const UnitDetails shown =
+        unitDetailsIn(details, options.units, session.workspace().displaySeparator());
     if (options.json)
-        context.out << detailsJson(details, messages.messages).dump() << "\n";
+        context.out << detailsJson(shown, messages.messages, options.units).dump() << "\n";
     else
-        printDetails(context.out, session, options, details, messages.messages);
+        printDetails(context.out, session, options, shown, messages.messages);
     // The details are shown, but the unit's figures could not be computed.
     if (!details.failure.empty())
         throw CommandFailure(toUtf8(details.failure));
@@ -197,6 +202,7 @@ void addDetailsCommand(CLI::App& app, CommandContext& context)
                                options, runDetails);
     addSelectionOptions(command, *options, context.refrigerants);
     addExtraAmbientOption(command, *options);
+    addUnitsOption(command, *options);
     addUnitChoiceOptions(command, options->unit);
     addExportOptions(command, options->exports);
 }

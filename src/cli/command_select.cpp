@@ -7,6 +7,7 @@
 #include <ostream>
 
 #include "cli/command_error.h"
+#include "cli/json_numbers.h"
 #include "cli/number_options.h"
 #include "cli/selection_options.h"
 #include "cli/text_table.h"
@@ -59,6 +60,7 @@ nlohmann::ordered_json candidatesJson(const CandidateList& list, std::optional<i
         rows.push_back(std::move(row));
     }
     nlohmann::ordered_json doc;
+    addUnitsJson(doc, units);
     doc["candidates"] = std::move(rows);
     doc["selectedRow"] = chosen ? nlohmann::ordered_json(*chosen) : nullptr;
     return doc;
@@ -118,7 +120,7 @@ void runSelect(const SelectOptions& options, CommandContext& context)
     if (required)
         session.selectByCapacity(capacity, sink);
     const std::optional<int> chosen = session.state().selectedRow;
-    writeExports(session, options.exports, true, nullptr);
+    writeExports(session, options.exports, true, nullptr, options.units);
     if (options.json)
         context.out << candidatesJson(session.state().candidates, chosen, options.units,
                                       session.workspace().displaySeparator())

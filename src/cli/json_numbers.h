@@ -5,6 +5,8 @@
 #include <nlohmann/json.hpp>
 #include <optional>
 
+#include "core/text/display_units.h"
+
 namespace kelvo::cli
 {
 
@@ -20,6 +22,23 @@ inline nlohmann::ordered_json optionalWholeNumber(const std::optional<double>& v
     if (value && std::fabs(*value) < 9e15)
         return static_cast<std::int64_t>(*value);
     return optionalNumber(value);
+}
+
+// What the figures of an inch-pound output are in, as "units": {"temperature": "°F", ...};
+// nothing for SI, whose outputs name no units.
+inline void addUnitsJson(nlohmann::ordered_json& doc, UnitSystem system)
+{
+    if (system == UnitSystem::Si)
+        return;
+    nlohmann::ordered_json units;
+    for (const auto& [name, quantity] :
+         {std::pair{"temperature", Quantity::Temperature},
+          {"temperatureDifference", Quantity::TemperatureDifference},
+          {"capacity", Quantity::Capacity},
+          {"power", Quantity::Power},
+          {"pressure", Quantity::Pressure}})
+        units[name] = unitOf(quantity, system);
+    doc["units"] = std::move(units);
 }
 
 } // namespace kelvo::cli

@@ -175,9 +175,9 @@ void addExportOptions(CLI::App* command, ExportOptions& options)
 }
 
 void writeExports(const SelectionSession& session, const ExportOptions& options, bool withList,
-                  const UnitDetails* details)
+                  const UnitDetails* details, UnitSystem units)
 {
-    const auto cells = selectionExportCells(session, withList, details);
+    const auto cells = selectionExportCells(session, withList, details, units);
     // The option names the format, whatever the file is called.
     for (const auto& [file, format] :
          {std::pair{options.xlsx, ExportFormat::Xlsx}, {options.csv, ExportFormat::Csv}}) {

@@ -54,7 +54,7 @@ struct ExportOptions {
 void addExportOptions(CLI::App* command, ExportOptions& options);
 // Writes what the options ask for; a file that cannot be written is a CommandFailure naming it.
 void writeExports(const SelectionSession& session, const ExportOptions& options, bool withList,
-                  const UnitDetails* details);
+                  const UnitDetails* details, UnitSystem units);
 
 // Which unit "details" and "datasheet" take: its catalogue index (column Poz. of "select")
 // or its row in the list (column Row); exactly one of them.

@@ -7,6 +7,7 @@
 #include "core/io/file_io.h"
 #include "core/selection/candidate_columns.h"
 #include "core/selection/candidate_list.h"
+#include "core/selection/details_in_units.h"
 #include "core/selection/selection_session.h"
 #include "core/selection/unit_details.h"
 #include "core/text/code_page.h"
@@ -20,9 +21,21 @@ namespace
 class SheetBuilder
 {
   public:
+    explicit SheetBuilder(UnitSystem system) : system_(system) {}
+    [[nodiscard]] UnitSystem system() const { return system_; }
+
     void text(std::string value, bool asText = true)
     {
         cells_.push_back({row_, ++column_, std::move(value), asText});
+    }
+    // A header or caption naming its unit ("Qo [W]"), in the sheet's units.
+    void header(std::string_view value) { text(labelledTextIn(value, system_, '.')); }
+    // An SI figure of `quantity` as the sheet shows it.
+    void figure(std::optional<double> si, Quantity quantity)
+    {
+        if (si && system_ != UnitSystem::Si)
+            si = parseNumber(displayFigure(*si, quantity, system_, '.', false).number);
+        number(si);
     }
     void number(double value) { text(formatNumber(value, '.'), false); }
     void number(const std::optional<double>& value)
@@ -40,6 +53,7 @@ class SheetBuilder
     std::vector<SpreadsheetCell> cells() && { return std::move(cells_); }
 
   private:
+    UnitSystem system_;
     std::vector<SpreadsheetCell> cells_;
     int row_ = 1;
     int column_ = 0;
@@ -83,25 +97,27 @@ void listRows(SheetBuilder& sheet, const CandidateList& list, const LanguageTabl
 {
     const auto columns = candidateColumns(CandidateOutput::Sheet);
     for (const CandidateColumn* column : columns)
-        sheet.text(column->headerIn(CandidateOutput::Sheet, languages, kEnglish));
+        sheet.text(column->headerIn(CandidateOutput::Sheet, languages, kEnglish, sheet.system()));
     sheet.endRow();
     for (std::size_t i = 0; i < list.rows.size(); ++i) {
         for (const CandidateColumn* column : columns)
-            cell(sheet,
-                 column->cell(list.rows[i], static_cast<int>(i) + 1, CandidateOutput::Sheet));
+            cell(sheet, inUnits(column->cell(list.rows[i], static_cast<int>(i) + 1,
+                                             CandidateOutput::Sheet),
+                                *column, sheet.system(), '.'));
         sheet.endRow();
     }
 }
 
+// `details` as the sheet shows them (in its units).
 void rangeRows(SheetBuilder& sheet, const Catalogue& catalogue, const UnitDetails& details)
 {
     sheet.text("Model");
     sheet.text(toUtf8(catalogue.units[details.unitIndex].name.view()));
     sheet.endRow();
     for (const char* header : {"to [C]", "ambient [C]", "Qo [W]", "Pe [kW]"})
-        sheet.text(header);
+        sheet.header(header);
     for (const char* header : kPointHeaders)
-        sheet.text(header);
+        sheet.header(header);
     sheet.endRow();
     for (const RangeColumn& column : details.range.columns)
         for (std::size_t k = 0; k < details.range.ambients.size(); ++k) {
@@ -133,16 +149,16 @@ std::string csvCell(const SpreadsheetCell& cell)
 } // namespace
 
 std::vector<SpreadsheetCell> selectionExportCells(const SelectionSession& session, bool withList,
-                                                  const UnitDetails* details)
+                                                  const UnitDetails* details, UnitSystem system)
 {
     const SelectionState& selection = session.state();
-    SheetBuilder sheet;
+    SheetBuilder sheet(system);
     sheet.text("Refrigerant");
     sheet.text(session.refrigerant());
-    sheet.text("to [C]");
-    sheet.number(selection.evaporatingTemperature);
-    sheet.text("ambient [C]");
-    sheet.number(selection.ambientTemperature);
+    sheet.header("to [C]");
+    sheet.figure(selection.evaporatingTemperature, Quantity::Temperature);
+    sheet.header("ambient [C]");
+    sheet.figure(selection.ambientTemperature, Quantity::Temperature);
     sheet.endRow();
     if (withList) {
         sheet.endRow();
@@ -150,7 +166,8 @@ std::vector<SpreadsheetCell> selectionExportCells(const SelectionSession& sessio
     }
     if (details) {
         sheet.endRow();
-        rangeRows(sheet, session.workspace().catalogue(), *details);
+        rangeRows(sheet, session.workspace().catalogue(),
+                  unitDetailsIn(*details, system, session.workspace().displaySeparator()));
     }
     return std::move(sheet).cells();
 }

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/spreadsheet/workbook_writer.h"
+#include "core/text/display_units.h"
 
 namespace kelvo
 {
@@ -16,9 +17,11 @@ struct UnitDetails;
 // candidate list (one unit per row, the export's columns of kCandidateColumns) when `withList`;
 // and, when `details` is given, that unit's operating range one point per row (to, ambient, Qo [W],
 // Pe [kW], tk [C], envelope, mark, reason). Figures are numbers, the marks and reasons texts of
-// their own columns; texts are UTF-8.
+// their own columns; texts are UTF-8. In inch-pound units every figure and header is the SI one
+// as the window shows it converted.
 std::vector<SpreadsheetCell> selectionExportCells(const SelectionSession& session, bool withList,
-                                                  const UnitDetails* details);
+                                                  const UnitDetails* details,
+                                                  UnitSystem system = UnitSystem::Si);
 
 // The cells as CSV text the way spreadsheets of a decimal-comma locale open it: UTF-8 with a
 // byte order mark, ";" between cells, "," as the decimal separator of numbers, CR LF line ends,

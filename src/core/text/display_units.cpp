@@ -136,6 +136,107 @@ std::string temperatureChoiceText(double celsius, UnitSystem system, char separa
     return f.number + " " + f.unit + " (" + si + " °C)";
 }
 
+namespace
+{
+
+struct LabelQuantity {
+    std::string_view label;
+    Quantity quantity;
+    std::string_view inchPoundLabel;
+};
+constexpr LabelQuantity kLabelQuantities[] = {
+    {"[C]", Quantity::Temperature, "[F]"},  {"[K]", Quantity::TemperatureDifference, "[F]"},
+    {"[W]", Quantity::Capacity, "[Btu/h]"}, {"[kW]", Quantity::Power, "[kW]"},
+    {"[bar]", Quantity::Pressure, "[psia]"},
+};
+
+const LabelQuantity* labelQuantity(std::string_view label)
+{
+    for (const LabelQuantity& entry : kLabelQuantities)
+        if (entry.label == label)
+            return &entry;
+    return nullptr;
+}
+
+bool isNumberCharacter(char c)
+{
+    return (c >= '0' && c <= '9') || c == '-' || c == '+' || c == ',' || c == '.';
+}
+
+bool isMark(char c)
+{
+    return c == '#' || c == '*' || c == '!';
+}
+
+} // namespace
+
+std::optional<Quantity> quantityOfLabel(std::string_view label)
+{
+    const LabelQuantity* entry = labelQuantity(label);
+    return entry ? std::optional(entry->quantity) : std::nullopt;
+}
+
+std::string labelIn(std::string_view label, UnitSystem system)
+{
+    const LabelQuantity* entry = labelQuantity(label);
+    if (!entry || system == UnitSystem::Si)
+        return std::string(label);
+    return std::string(entry->inchPoundLabel);
+}
+
+std::string figureTextIn(std::string_view siText, Quantity quantity, UnitSystem system,
+                         char separator)
+{
+    if (system == UnitSystem::Si)
+        return std::string(siText);
+    std::size_t end = 0;
+    while (end < siText.size() && isNumberCharacter(siText[end]))
+        ++end;
+    // A figure ends in a digit; a lone sign or separator is no figure.
+    while (end > 0 && !(siText[end - 1] >= '0' && siText[end - 1] <= '9'))
+        --end;
+    const std::optional<double> si = parseNumberWithComma(siText.substr(0, end));
+    if (end == 0 || !si)
+        return std::string(siText);
+    return displayFigure(*si, quantity, system, separator, false).number +
+           std::string(siText.substr(end));
+}
+
+std::string labelledTextIn(std::string_view text, UnitSystem system, char separator)
+{
+    if (system == UnitSystem::Si)
+        return std::string(text);
+    std::string out;
+    std::size_t done = 0;
+    for (std::size_t open = text.find('['); open != std::string_view::npos;
+         open = text.find('[', open + 1)) {
+        const std::size_t close = text.find(']', open);
+        if (close == std::string_view::npos)
+            break;
+        const LabelQuantity* entry = labelQuantity(text.substr(open, close - open + 1));
+        if (!entry)
+            continue;
+        // The number right before the label, with its marks, separated from it by blanks.
+        std::size_t numberEnd = open;
+        while (numberEnd > done && text[numberEnd - 1] == ' ')
+            --numberEnd;
+        std::size_t numberStart = numberEnd;
+        while (numberStart > done && isMark(text[numberStart - 1]))
+            --numberStart;
+        while (numberStart > done && isNumberCharacter(text[numberStart - 1]))
+            --numberStart;
+        out.append(text.substr(done, numberStart - done));
+        const std::string_view number = text.substr(numberStart, numberEnd - numberStart);
+        out += number.empty() ? std::string()
+                              : figureTextIn(number, entry->quantity, system, separator);
+        out.append(text.substr(numberEnd, open - numberEnd));
+        out += entry->inchPoundLabel;
+        done = close + 1;
+    }
+    out.append(text.substr(done));
+    return out;
+}
+
 std::optional<double> typedCapacityInWatts(std::string_view typed, UnitSystem system)
 {
     const std::optional<double> number = parseNumber(typed);

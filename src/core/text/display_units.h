@@ -59,4 +59,25 @@ std::string temperatureChoiceText(double celsius, UnitSystem system, char separa
 // number. Inch-pound capacities are typed in Btu/h.
 std::optional<double> typedCapacityInWatts(std::string_view typed, UnitSystem system);
 
+// The quantity a bracketed SI unit label stands for: "[C]", "[K]", "[W]", "[kW]", "[bar]";
+// nothing for any other label ("[mm]", "[A]").
+std::optional<Quantity> quantityOfLabel(std::string_view label);
+
+// A unit label as `system` shows it: "[C]" and "[K]" read "[F]", "[W]" "[Btu/h]", "[bar]"
+// "[psia]"; any other label is returned as it is. Plain ASCII, as the SI labels are.
+std::string labelIn(std::string_view label, UnitSystem system);
+
+// A figure's text as `system` shows it: its leading number converted (a column of figures keeps
+// one unit, so capacities stay in Btu/h), any mark after it ("#", "*", "!") kept. A text that
+// does not start with a number ("?", "") is returned as it is. `separator` is the separator the
+// text was written with, and the converted number is written with it.
+std::string figureTextIn(std::string_view siText, Quantity quantity, UnitSystem system,
+                         char separator);
+
+// A text with figures followed by their unit labels, "Cooling capacity  : 2900 [W]", as `system`
+// shows it: every label of a quantity converted and, where a number stands right before it, the
+// number too ("Cooling capacity  : 9895 [Btu/h]"). Labels standing alone ("Qo [W]") are
+// converted as labels.
+std::string labelledTextIn(std::string_view text, UnitSystem system, char separator);
+
 } // namespace kelvo
