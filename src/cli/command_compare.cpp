@@ -5,6 +5,7 @@
 #include <ostream>
 
 #include "cli/command_error.h"
+#include "cli/json_numbers.h"
 #include "cli/selection_options.h"
 #include "cli/text_table.h"
 #include "core/io/file_io.h"
@@ -93,9 +94,11 @@ const char* betterName(BetterValue better)
     return nullptr;
 }
 
-Json comparisonJson(const UnitComparison& comparison, const std::vector<std::string>& messages)
+Json comparisonJson(const UnitComparison& comparison, const std::vector<std::string>& messages,
+                    UnitSystem system)
 {
     Json doc;
+    addUnitsJson(doc, system);
     Json units = Json::array();
     for (std::size_t u = 0; u < comparison.rows.size(); ++u)
         units.push_back(
@@ -183,10 +186,13 @@ void runCompare(const CompareOptions& options, CommandContext& context)
     SelectionSession& session = *job.session;
     const std::vector<int> rows = chosenRows(session, options);
     CollectingMessageSink messages;
-    const UnitComparison comparison = compareUnits(session, rows, messages);
+    const UnitComparison comparison =
+        comparisonIn(compareUnits(session, rows, messages), options.units,
+                     session.workspace().displaySeparator());
     writeComparisonFiles(comparison, options.exports);
     if (options.json)
-        context.out << comparisonJson(comparison, messages.messages).dump() << "\n";
+        context.out << comparisonJson(comparison, messages.messages, options.units).dump()
+                    << "\n";
     else
         printComparison(context.out, comparison, messages.messages);
     // The table is shown, but some unit's figures could not be computed.
@@ -206,6 +212,7 @@ void addCompareCommand(CLI::App& app, CommandContext& context)
                                "figures marked",
                                options, runCompare);
     addSelectionOptions(command, *options, context.refrigerants);
+    addUnitsOption(command, *options);
     options->unitIndexOption = command->add_option(
         "--unit-index", options->unitIndexes,
         "Indexes of the units in the catalogue, comma-separated (column Poz. of kelvo select)");

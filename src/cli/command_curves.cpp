@@ -11,7 +11,7 @@
 #include "cli/editor_options.h"
 #include "cli/json_numbers.h"
 #include "cli/selection_options.h"
-#include "core/selection/performance_curves.h"
+#include "core/selection/details_in_units.h"
 #include "core/selection/unit_details.h"
 #include "core/text/code_page.h"
 #include "core/text/message_sink.h"
@@ -61,12 +61,15 @@ void runCurves(const CurvesOptions& options, CommandContext& context)
     DiscardingMessageSink sink;
     const UnitDetails& details = session.chooseRow(row, sink);
     const SelectionState& selection = session.state();
-    const PerformanceCurves curves = performanceCurves(
-        details.range, selection.evaporatingTemperature, selection.ambientTemperature);
-    const auto primitives = drawPerformanceCurves(
-        curves, width, height, session.workspace().displaySeparator(), options.language);
+    const char separator = session.workspace().displaySeparator();
+    const PerformanceCurves curves =
+        performanceCurvesIn(details.range, selection.evaporatingTemperature,
+                            selection.ambientTemperature, options.units, separator);
+    const auto primitives = drawPerformanceCurvesIn(curves, width, height, separator,
+                                                    options.language, options.units);
     if (options.json) {
         Json doc;
+        addUnitsJson(doc, options.units);
         doc["unitIndex"] = details.unitIndex;
         doc["row"] = details.row;
         doc["capacity"] = curvesJson(curves.capacity, true);
@@ -96,6 +99,7 @@ void addCurvesCommand(CLI::App& app, CommandContext& context)
         options, runCurves);
     addSelectionOptions(command, *options, context.refrigerants);
     addExtraAmbientOption(command, *options);
+    addUnitsOption(command, *options);
     addUnitChoiceOptions(command, options->unit);
     command->add_option("--width", options->width,
                         "Picture width in pixels (default " + options->width + ")");

@@ -24,7 +24,7 @@ inline nlohmann::ordered_json optionalWholeNumber(const std::optional<double>& v
     return optionalNumber(value);
 }
 
-// What the figures of an inch-pound output are in, as "units": {"temperature": "°F", ...};
+// What the figures of an inch-pound output are in, as "figureUnits": {"temperature": "°F", ...};
 // nothing for SI, whose outputs name no units.
 inline void addUnitsJson(nlohmann::ordered_json& doc, UnitSystem system)
 {
@@ -38,7 +38,7 @@ inline void addUnitsJson(nlohmann::ordered_json& doc, UnitSystem system)
           {"power", Quantity::Power},
           {"pressure", Quantity::Pressure}})
         units[name] = unitOf(quantity, system);
-    doc["units"] = std::move(units);
+    doc["figureUnits"] = std::move(units);
 }
 
 } // namespace kelvo::cli

@@ -7,16 +7,6 @@ namespace kelvo
 namespace
 {
 
-// The shown text's number: what a figure column's number becomes, so that every output of the
-// same figure agrees.
-std::optional<double> shownNumber(const std::string& shown)
-{
-    std::size_t end = 0;
-    while (end < shown.size() && shown[end] != '#' && shown[end] != '*' && shown[end] != '!')
-        ++end;
-    return parseNumberWithComma(std::string_view(shown).substr(0, end));
-}
-
 void convertText(std::string& text, Quantity quantity, UnitSystem system, char separator)
 {
     text = figureTextIn(text, quantity, system, separator);
@@ -32,7 +22,7 @@ void convertCell(RangeCell& cell, Quantity quantity, UnitSystem system, char sep
 {
     convertText(cell.text, quantity, system, separator);
     if (cell.value)
-        cell.value = shownNumber(cell.text);
+        cell.value = figureNumber(cell.text);
     convertTemperature(cell.condensingTemperature);
 }
 
@@ -46,17 +36,52 @@ RangeTables rangeTablesIn(const RangeTables& range, UnitSystem system, char sepa
     shown.cornerText = labelIn(range.cornerText, system);
     for (std::size_t k = 0; k < shown.ambients.size(); ++k) {
         convertText(shown.ambientTexts[k], Quantity::Temperature, system, separator);
-        shown.ambients[k] = shownNumber(shown.ambientTexts[k]).value_or(shown.ambients[k]);
+        shown.ambients[k] = figureNumber(shown.ambientTexts[k]).value_or(shown.ambients[k]);
     }
     for (RangeColumn& column : shown.columns) {
         convertText(column.toText, Quantity::Temperature, system, separator);
-        column.to = shownNumber(column.toText).value_or(column.to);
+        column.to = figureNumber(column.toText).value_or(column.to);
         for (RangeCell& cell : column.capacity)
             convertCell(cell, Quantity::Capacity, system, separator);
         for (RangeCell& cell : column.power)
             convertCell(cell, Quantity::Power, system, separator);
     }
     return shown;
+}
+
+double shownTemperature(double celsius, UnitSystem system)
+{
+    return system == UnitSystem::Si
+               ? celsius
+               : *parseNumber(
+                     displayFigure(celsius, Quantity::Temperature, system, '.', false).number);
+}
+
+PerformanceCurves performanceCurvesIn(const RangeTables& range, double to, double ambient,
+                                      UnitSystem system, char separator)
+{
+    return performanceCurves(rangeTablesIn(range, system, separator),
+                             shownTemperature(to, system), shownTemperature(ambient, system));
+}
+
+std::vector<ChartPrimitive> drawPerformanceCurvesIn(const PerformanceCurves& curves, int width,
+                                                    int height, char separator, int language,
+                                                    UnitSystem system)
+{
+    std::vector<ChartPrimitive> primitives =
+        drawPerformanceCurves(curves, width, height, separator, language);
+    for (ChartPrimitive& primitive : primitives)
+        if (primitive.kind == ChartPrimitive::Kind::Text)
+            primitive.text = unitNamesIn(primitive.text, system);
+    return primitives;
+}
+
+void temperatureChartIn(std::vector<ChartPrimitive>& primitives, UnitSystem system,
+                        char separator)
+{
+    for (ChartPrimitive& primitive : primitives)
+        if (primitive.kind == ChartPrimitive::Kind::Text)
+            primitive.text = temperatureTextIn(primitive.text, system, separator);
 }
 
 UnitDetails unitDetailsIn(const UnitDetails& details, UnitSystem system, char separator)

@@ -280,6 +280,24 @@ UnitComparison compareUnits(SelectionSession& session, const std::vector<int>& r
     return comparison;
 }
 
+UnitComparison comparisonIn(const UnitComparison& comparison, UnitSystem system, char separator)
+{
+    UnitComparison shown = comparison;
+    shown.heading = labelledTextIn(comparison.heading, system, separator);
+    for (ComparisonLine& line : shown.lines) {
+        const std::optional<Quantity> quantity = quantityOfLabel(line.unitLabel);
+        if (!quantity)
+            continue;
+        line.unitLabel = labelIn(line.unitLabel, system);
+        for (ComparisonCell& cell : line.cells) {
+            cell.text = figureTextIn(cell.text, *quantity, system, separator);
+            if (cell.value)
+                cell.value = figureNumber(cell.text);
+        }
+    }
+    return shown;
+}
+
 std::vector<SpreadsheetCell> comparisonExportCells(const UnitComparison& comparison)
 {
     SheetWriter sheet;

@@ -9,6 +9,7 @@
 
 #include "core/selection/selection_export.h"
 #include "core/spreadsheet/workbook_writer.h"
+#include "core/text/display_units.h"
 
 namespace kelvo
 {
@@ -76,6 +77,11 @@ void markBestValues(ComparisonLine& line);
 // list. The evaluations' messages go to the sink, each once.
 UnitComparison compareUnits(SelectionSession& session, const std::vector<int>& rows,
                             MessageSink& sink);
+
+// The comparison as `system` shows it: the heading's temperatures and every line of a quantity
+// (capacity, tk) converted from the figures shown in SI, their unit labels renamed; the best
+// marks stay, as a conversion keeps the order of figures.
+UnitComparison comparisonIn(const UnitComparison& comparison, UnitSystem system, char separator);
 
 // The comparison as one sheet: the inputs, the list rows and catalogue indexes, then one line per
 // row of the comparison (caption, unit, one cell per unit). Figures are numbers; the best ones

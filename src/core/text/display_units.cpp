@@ -202,6 +202,14 @@ std::string figureTextIn(std::string_view siText, Quantity quantity, UnitSystem 
            std::string(siText.substr(end));
 }
 
+std::optional<double> figureNumber(std::string_view text)
+{
+    std::size_t end = 0;
+    while (end < text.size() && !isMark(text[end]))
+        ++end;
+    return parseNumberWithComma(text.substr(0, end));
+}
+
 std::string labelledTextIn(std::string_view text, UnitSystem system, char separator)
 {
     if (system == UnitSystem::Si)
@@ -232,6 +240,57 @@ std::string labelledTextIn(std::string_view text, UnitSystem system, char separa
         out.append(text.substr(numberEnd, open - numberEnd));
         out += entry->inchPoundLabel;
         done = close + 1;
+    }
+    out.append(text.substr(done));
+    return out;
+}
+
+namespace
+{
+
+void replaceAll(std::string& text, std::string_view from, std::string_view to)
+{
+    for (std::size_t at = text.find(from); at != std::string::npos;
+         at = text.find(from, at + to.size()))
+        text.replace(at, from.size(), to);
+}
+
+} // namespace
+
+std::string unitNamesIn(std::string_view text, UnitSystem system)
+{
+    std::string out(text);
+    if (system == UnitSystem::Si)
+        return out;
+    replaceAll(out, "°C", "°F");
+    replaceAll(out, "[W]", "[Btu/h]");
+    replaceAll(out, "[bar]", "[psia]");
+    return out;
+}
+
+std::string temperatureTextIn(std::string_view text, UnitSystem system, char separator)
+{
+    if (system == UnitSystem::Si)
+        return std::string(text);
+    if (parseNumberWithComma(text))
+        return figureTextIn(text, Quantity::Temperature, system, separator);
+    static constexpr std::string_view kCelsius = "°C";
+    std::string out;
+    std::size_t done = 0;
+    for (std::size_t at = text.find(kCelsius); at != std::string_view::npos;
+         at = text.find(kCelsius, at + kCelsius.size())) {
+        std::size_t numberEnd = at;
+        if (numberEnd > done && text[numberEnd - 1] == ' ')
+            --numberEnd;
+        std::size_t numberStart = numberEnd;
+        while (numberStart > done && isNumberCharacter(text[numberStart - 1]))
+            --numberStart;
+        out.append(text.substr(done, numberStart - done));
+        out += figureTextIn(text.substr(numberStart, numberEnd - numberStart),
+                            Quantity::Temperature, system, separator);
+        out.append(text.substr(numberEnd, at - numberEnd));
+        out += "°F";
+        done = at + kCelsius.size();
     }
     out.append(text.substr(done));
     return out;

@@ -74,10 +74,23 @@ std::string labelIn(std::string_view label, UnitSystem system);
 std::string figureTextIn(std::string_view siText, Quantity quantity, UnitSystem system,
                          char separator);
 
+// The number a figure's text starts with, before its marks ("9895#" is 9895); nothing for a
+// text that is no figure.
+std::optional<double> figureNumber(std::string_view text);
+
 // A text with figures followed by their unit labels, "Cooling capacity  : 2900 [W]", as `system`
 // shows it: every label of a quantity converted and, where a number stands right before it, the
 // number too ("Cooling capacity  : 9895 [Btu/h]"). Labels standing alone ("Qo [W]") are
 // converted as labels.
 std::string labelledTextIn(std::string_view text, UnitSystem system, char separator);
+
+// A chart's or a caption's text drawn from figures already in `system`: the unit names
+// renamed only ("°C" reads "°F", "[W]" "[Btu/h]", "[bar]" "[psia]"), the numbers kept.
+std::string unitNamesIn(std::string_view text, UnitSystem system);
+
+// A text of a chart drawn in SI whose every figure is a temperature (the envelope chart): a
+// text that is a number (a tick label) converted, and so is every number followed by " °C"
+// ("to = -10,0 °C" reads "to = 14 °F"); "[°C]" reads "[°F]".
+std::string temperatureTextIn(std::string_view text, UnitSystem system, char separator);
 
 } // namespace kelvo
