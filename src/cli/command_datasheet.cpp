@@ -103,6 +103,7 @@ void runDatasheet(const DatasheetOptions& options, CommandContext& context)
         inputs.language = options.language;
         inputs.date = context.toolkit.datasheetDate ? context.toolkit.datasheetDate() : isoDate();
         inputs.accessories = choices;
+        inputs.units = options.units;
         printParameters(context.out, session.datasheetParameters(inputs, sink));
     }
     if (!options.pdf.empty()) {
@@ -131,6 +132,7 @@ void addDatasheetCommand(CLI::App& app, CommandContext& context)
                    options, runDatasheet, JsonSwitch::NotOffered);
     addSelectionOptions(command, *options, context.refrigerants);
     addExtraAmbientOption(command, *options);
+    addUnitsOption(command, *options);
     addUnitChoiceOptions(command, options->unit);
     command->add_option("--accessory", options->accessories,
                         "Additional accessory ticked: ADn, or ADn=quantity for AD4, AD5, AD6 "

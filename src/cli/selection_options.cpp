@@ -287,6 +287,7 @@ void fillSelection(SelectionSession& session, const SelectionOptions& options, c
         throw CommandFailure("cannot load the property table: " + *failure);
     sayPropertyTableNote(session.workspace(), session.refrigerant(), command, err);
     session.setInputs(inputs, sink);
+    session.setUnits(options.units);
 }
 
 } // namespace kelvo::cli

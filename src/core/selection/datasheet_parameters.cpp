@@ -302,7 +302,31 @@ ReportParameters unitDatasheetParameters(const SelectionCalculation& calculation
         list.line("COPAgregatu", std::string(ownText(OwnText::UnitCop, inputs.language)),
                   toUtf8(details.data.cop));
     setExtraRangeRows(list, details.range, details.staging);
-    return list.take();
+    return parametersIn(list.take(), inputs.units, calculation.workspace.displaySeparator());
+}
+
+ReportParameters parametersIn(const ReportParameters& parameters, UnitSystem system, char separator)
+{
+    // "t3", "ta4": a column's to or a row's ambient; "Q23": a capacity cell.
+    const auto cellOf = [](const std::string& name) -> std::optional<Quantity> {
+        const std::size_t digits = name.find_first_of("0123456789");
+        if (digits == std::string::npos || digits == 0 ||
+            name.find_first_not_of("0123456789", digits) != std::string::npos)
+            return std::nullopt;
+        const std::string_view prefix = std::string_view(name).substr(0, digits);
+        if (prefix == "t" || prefix == "ta")
+            return Quantity::Temperature;
+        if (prefix == "Q")
+            return Quantity::Capacity;
+        return std::nullopt;
+    };
+    ReportParameters shown = parameters;
+    for (ReportParameter& parameter : shown) {
+        const std::optional<Quantity> cell = cellOf(parameter.name);
+        parameter.text = cell ? figureTextIn(parameter.text, *cell, system, separator)
+                              : labelledTextIn(parameter.text, system, separator);
+    }
+    return shown;
 }
 
 } // namespace kelvo

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/selection/window_captions.h"
+#include "core/text/display_units.h"
 
 namespace kelvo
 {
@@ -52,7 +53,15 @@ struct DatasheetInputs {
     int language = 2; // 1 .. 5, as the language menu numbers them
     std::string date; // the "data" text, already in the short numeric form wanted
     AdditionalAccessoryChoices accessories;
+    // The units of the figures; the parameters' names and order are the same in both.
+    UnitSystem units = UnitSystem::Si;
 };
+
+// The parameters as `system` shows them: every figure followed by its unit label converted
+// with the label, and the range tables' cells (t, ta: temperatures, Q: capacities) converted
+// as the tables convert them.
+ReportParameters parametersIn(const ReportParameters& parameters, UnitSystem system,
+                              char separator);
 
 // The datasheet cannot be made (no unit chosen); the text is for the user.
 class DatasheetError : public std::runtime_error

@@ -132,6 +132,16 @@ void SelectionSession::setExtraAmbient(std::optional<double> ambient, MessageSin
         chooseRow(*state_.selectedRow, sink);
 }
 
+void SelectionSession::setUnits(UnitSystem units)
+{
+    if (units == units_)
+        return;
+    units_ = units;
+    SelectionChange change;
+    change.units = true;
+    tell(change);
+}
+
 void SelectionSession::setInputs(const SelectionInputs& inputs, MessageSink& sink,
                                  const ProgressCallback& progress)
 {

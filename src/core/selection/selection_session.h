@@ -10,6 +10,7 @@
 #include "core/selection/datasheet_parameters.h"
 #include "core/selection/selection_state.h"
 #include "core/selection/unit_point.h"
+#include "core/text/display_units.h"
 #include "core/text/observer_list.h"
 #include "core/workspace/workspace.h"
 
@@ -28,6 +29,7 @@ struct SelectionChange {
     bool list = false;    // the list was built again: no row is chosen unless `details` is set
     bool details = false; // a row was chosen and its details are shown
     bool loads = false;   // the catalogue or the property table was read again: their notes
+    bool units = false;   // the figures are shown in other units: every one is shown again
 };
 
 class SelectionObserver
@@ -87,6 +89,10 @@ class SelectionSession : private WorkspaceObserver
     // list stays. Both this and setInputs throw std::out_of_range, changing nothing, for an
     // extra ambient outside kExtraAmbientMin .. kExtraAmbientMax.
     void setExtraAmbient(std::optional<double> ambient, MessageSink& sink);
+    // The units the screen shows its figures in; SI when the session starts. A display choice:
+    // nothing is computed again, the observers show the same figures converted.
+    [[nodiscard]] UnitSystem units() const { return units_; }
+    void setUnits(UnitSystem units);
     // Every input at once, with one build (the command line's way).
     void setInputs(const SelectionInputs& inputs, MessageSink& sink,
                    const ProgressCallback& progress = {});
@@ -130,6 +136,7 @@ class SelectionSession : private WorkspaceObserver
     UnitFamily family_;
     SelectionState state_;
     std::string refrigerant_;
+    UnitSystem units_ = UnitSystem::Si;
     PerformanceResult latest_;
     // The calculation does nothing while false: while the session opens or reads a table, what
     // the workspace announces is not followed either.

@@ -99,7 +99,7 @@ void ReportEngine::paintPages(QPainter& painter, QPagedPaintDevice& device) cons
     for (int page = 1; page <= report->pageCount(); ++page) {
         if (page > 1)
             device.newPage();
-        paintReportPage(painter, *report, page, lookup, charts_);
+        paintReportPage(painter, *report, page, lookup, charts_, layoutTexts_);
     }
 }
 
@@ -189,6 +189,7 @@ void ReportEngine::closeProject()
     parameters_.clear();
     error_.clear();
     charts_ = {};
+    layoutTexts_ = {};
 }
 
 } // namespace kelvo::gui

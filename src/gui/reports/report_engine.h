@@ -32,6 +32,7 @@ class ReportEngine
     // Gives the charts that the report's chart elements name; a name without a source is left
     // blank.
     void setCharts(ChartLookup charts) { charts_ = std::move(charts); }
+    void setLayoutTexts(LayoutTextRewrite rewrite) { layoutTexts_ = std::move(rewrite); }
     // Writes the chosen report to a PDF file; false with errorText() when the file cannot be
     // written or nothing is chosen.
     bool executeToPdf(const QString& path);
@@ -62,6 +63,7 @@ class ReportEngine
     int selected_ = -1;
     QList<QPair<QString, QString>> parameters_;
     ChartLookup charts_;
+    LayoutTextRewrite layoutTexts_;
     QString error_;
 };
 

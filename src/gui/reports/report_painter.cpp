@@ -28,9 +28,10 @@ class PagePainter
 {
   public:
     PagePainter(QPainter& painter, const ReportDefinition& report, int page,
-                const ParameterLookup& lookup, const ChartLookup& charts)
+                const ParameterLookup& lookup, const ChartLookup& charts,
+                const LayoutTextRewrite& layoutTexts)
         : painter_(painter), report_(report), page_(page), lookup_(lookup), charts_(charts),
-          dotsPerMm_(painter.device()->logicalDpiX() / 25.4)
+          layoutTexts_(layoutTexts), dotsPerMm_(painter.device()->logicalDpiX() / 25.4)
     {
     }
 
@@ -70,7 +71,7 @@ class PagePainter
 
     [[nodiscard]] QString expand(const QString& text) const
     {
-        return expandParameters(text, lookup_);
+        return expandParameters(layoutTexts_ ? layoutTexts_(text) : text, lookup_);
     }
 
     // One line of text in `area` (mm), vertically centred; shrunk a little and then elided when
@@ -404,6 +405,7 @@ class PagePainter
     int page_;
     const ParameterLookup& lookup_;
     const ChartLookup& charts_;
+    const LayoutTextRewrite& layoutTexts_;
     double dotsPerMm_;
 };
 
@@ -444,9 +446,10 @@ QPair<QString, QString> splitCaption(const QString& text)
 }
 
 void paintReportPage(QPainter& painter, const ReportDefinition& report, int page,
-                     const ParameterLookup& lookup, const ChartLookup& charts)
+                     const ParameterLookup& lookup, const ChartLookup& charts,
+                     const LayoutTextRewrite& layoutTexts)
 {
-    PagePainter(painter, report, page, lookup, charts).paint();
+    PagePainter(painter, report, page, lookup, charts, layoutTexts).paint();
 }
 
 } // namespace kelvo::gui

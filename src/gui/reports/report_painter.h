@@ -28,7 +28,12 @@ QPair<QString, QString> splitCaption(const QString& text);
 
 // Paints page `page` (1 ..) of `report` on a painter whose device is the whole page; layout
 // millimetres are converted with the device's resolution.
+// A layout's own text as it is to be printed (its unit labels in other units), before the
+// parameters are put into it.
+using LayoutTextRewrite = std::function<QString(const QString& text)>;
+
 void paintReportPage(QPainter& painter, const ReportDefinition& report, int page,
-                     const ParameterLookup& lookup, const ChartLookup& charts = {});
+                     const ParameterLookup& lookup, const ChartLookup& charts = {},
+                     const LayoutTextRewrite& layoutTexts = {});
 
 } // namespace kelvo::gui

@@ -9,6 +9,7 @@
 #include <functional>
 
 #include "core/app/language_table.h"
+#include "core/selection/details_in_units.h"
 #include "core/selection/performance_curves.h"
 #include "core/selection/selection_session.h"
 #include "core/selection/unit_envelope.h"
@@ -24,22 +25,27 @@ namespace
 enum class Outcome { Done, NoReport, Failed };
 
 // The charts of the datasheet's second page, drawn for the unit the details show.
-ChartLookup datasheetCharts(const SelectionSession& session, int language)
+ChartLookup datasheetCharts(const SelectionSession& session, int language, UnitSystem units)
 {
     if (!session.state().details)
         return {};
     const UnitDetails& details = *session.state().details;
     const UnitEnvelopeView envelope = unitEnvelopeView(session, details);
-    const PerformanceCurves curves = performanceCurves(
-        details.range, session.state().evaporatingTemperature, session.state().ambientTemperature);
     const char separator = session.workspace().displaySeparator();
-    return [envelope, curves, separator, language](const QString& name, int width, int height) {
-        if (name == QLatin1String("envelope"))
-            return drawUnitEnvelope(envelope, width, height, separator, language);
-        if (name == QLatin1String("curves"))
-            return drawPerformanceCurves(curves, width, height, separator, language);
-        return std::vector<ChartPrimitive>{};
-    };
+    const PerformanceCurves curves =
+        performanceCurvesIn(details.range, session.state().evaporatingTemperature,
+                            session.state().ambientTemperature, units, separator);
+    return
+        [envelope, curves, separator, language, units](const QString& name, int width, int height) {
+            if (name == QLatin1String("envelope")) {
+                auto primitives = drawUnitEnvelope(envelope, width, height, separator, language);
+                temperatureChartIn(primitives, units, separator);
+                return primitives;
+            }
+            if (name == QLatin1String("curves"))
+                return drawPerformanceCurvesIn(curves, width, height, separator, language, units);
+            return std::vector<ChartPrimitive>{};
+        };
 }
 
 // The five engine steps around the datasheet's parameters: open the layout, choose the report,
@@ -72,7 +78,13 @@ Outcome runDatasheet(SelectionSession& session, const DatasheetInputs& inputs,
     }
     for (const ReportParameter& p : parameters)
         engine.setParameter(QString::fromStdString(p.name), QString::fromStdString(p.text));
-    engine.setCharts(datasheetCharts(session, inputs.language));
+    engine.setCharts(datasheetCharts(session, inputs.language, inputs.units));
+    if (inputs.units != UnitSystem::Si)
+        engine.setLayoutTexts(
+            [units = inputs.units,
+             separator = session.workspace().displaySeparator()](const QString& text) {
+                return QString::fromStdString(labelledTextIn(text.toStdString(), units, separator));
+            });
     const bool done = execute(engine);
     if (!done)
         *error = engine.errorText();
@@ -119,6 +131,7 @@ void previewUnitDatasheet(QWidget* parent, SelectionSession& session,
     inputs.language = session.languages().currentLanguage();
     inputs.date = datasheetDate();
     inputs.accessories = choices;
+    inputs.units = session.units();
     QString error;
     const Outcome outcome = runDatasheet(
         session, inputs,
@@ -138,6 +151,7 @@ bool writeUnitDatasheetPdf(SelectionSession& session, const AdditionalAccessoryC
     inputs.language = language;
     inputs.date = datasheetDate();
     inputs.accessories = choices;
+    inputs.units = session.units();
     QString fault;
     const Outcome outcome = runDatasheet(
         session, inputs, [&path](ReportEngine& engine) { return engine.executeToPdf(path); },
