@@ -191,8 +191,7 @@ void runCompare(const CompareOptions& options, CommandContext& context)
                      session.workspace().displaySeparator());
     writeComparisonFiles(comparison, options.exports);
     if (options.json)
-        context.out << comparisonJson(comparison, messages.messages, options.units).dump()
-                    << "\n";
+        context.out << comparisonJson(comparison, messages.messages, options.units).dump() << "\n";
     else
         printComparison(context.out, comparison, messages.messages);
     // The table is shown, but some unit's figures could not be computed.
@@ -212,7 +211,7 @@ void addCompareCommand(CLI::App& app, CommandContext& context)
                                "figures marked",
                                options, runCompare);
     addSelectionOptions(command, *options, context.refrigerants);
-    addUnitsOption(command, *options);
+    addUnitsOption(command, options->units);
     options->unitIndexOption = command->add_option(
         "--unit-index", options->unitIndexes,
         "Indexes of the units in the catalogue, comma-separated (column Poz. of kelvo select)");

@@ -65,8 +65,8 @@ void runCurves(const CurvesOptions& options, CommandContext& context)
     const PerformanceCurves curves =
         performanceCurvesIn(details.range, selection.evaporatingTemperature,
                             selection.ambientTemperature, options.units, separator);
-    const auto primitives = drawPerformanceCurvesIn(curves, width, height, separator,
-                                                    options.language, options.units);
+    const auto primitives =
+        drawPerformanceCurvesIn(curves, width, height, separator, options.language, options.units);
     if (options.json) {
         Json doc;
         addUnitsJson(doc, options.units);
@@ -99,7 +99,7 @@ void addCurvesCommand(CLI::App& app, CommandContext& context)
         options, runCurves);
     addSelectionOptions(command, *options, context.refrigerants);
     addExtraAmbientOption(command, *options);
-    addUnitsOption(command, *options);
+    addUnitsOption(command, options->units);
     addUnitChoiceOptions(command, options->unit);
     command->add_option("--width", options->width,
                         "Picture width in pixels (default " + options->width + ")");

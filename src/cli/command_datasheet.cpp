@@ -132,7 +132,7 @@ void addDatasheetCommand(CLI::App& app, CommandContext& context)
                    options, runDatasheet, JsonSwitch::NotOffered);
     addSelectionOptions(command, *options, context.refrigerants);
     addExtraAmbientOption(command, *options);
-    addUnitsOption(command, *options);
+    addUnitsOption(command, options->units);
     addUnitChoiceOptions(command, options->unit);
     command->add_option("--accessory", options->accessories,
                         "Additional accessory ticked: ADn, or ADn=quantity for AD4, AD5, AD6 "

@@ -135,7 +135,8 @@ void printDetails(std::ostream& out, const SelectionSession& session,
     };
     std::vector<std::vector<std::string>> rows;
     for (const DetailLine& line : kUnitDataPage.lines)
-        rows.push_back({label(line.entry), toUtf8(line.text(d)), labelIn(line.unitLabel, options.units)});
+        rows.push_back(
+            {label(line.entry), toUtf8(line.text(d)), labelIn(line.unitLabel, options.units)});
     // The dimensions as the group lays them out, row by row.
     const std::string dimensions = label(kDimensionsEntry);
     for (int row = 0; row < 3; ++row) {
@@ -202,7 +203,7 @@ void addDetailsCommand(CLI::App& app, CommandContext& context)
                                options, runDetails);
     addSelectionOptions(command, *options, context.refrigerants);
     addExtraAmbientOption(command, *options);
-    addUnitsOption(command, *options);
+    addUnitsOption(command, options->units);
     addUnitChoiceOptions(command, options->unit);
     addExportOptions(command, options->exports);
 }

@@ -9,9 +9,11 @@
 #include "cli/command_base.h"
 #include "cli/command_error.h"
 #include "cli/editor_options.h"
+#include "cli/json_numbers.h"
 #include "cli/number_options.h"
 #include "cli/property_tables.h"
 #include "cli/refrigerant_option.h"
+#include "cli/selection_options.h"
 #include "cli/text_table.h"
 #include "core/io/file_io.h"
 #include "core/performance/balance_point.h"
@@ -39,26 +41,65 @@ struct PairOptions : CommonOptions {
     std::string compressors;
     std::string condensers;
     std::string heatFactor;
+    UnitSystem units = UnitSystem::Si;
 };
 
+// The figures of the balance point, with what they measure (capacities in kW).
+struct PairFigure {
+    const char* key;
+    const char* caption;
+    Quantity quantity;
+    double value;
+};
+
+std::vector<PairFigure> pairFigures(const PerformanceResult& r, double airTemperature)
+{
+    return {
+        {"evaporatingPressure", "Evaporating pressure", Quantity::Pressure, r.evaporatingPressure},
+        {"condensingPressure", "Condensing pressure", Quantity::Pressure, r.condensingPressure},
+        {"condensingDeltaT", "Condensing dT", Quantity::TemperatureDifference, r.condensingDeltaT},
+        {"condensingTemperature", "Condensing temperature", Quantity::Temperature,
+         condensingTemperature(airTemperature, r.condensingDeltaT)},
+        {"refrigeratingCapacity", "Refrigerating capacity", Quantity::Capacity,
+         r.refrigeratingCapacity},
+        {"powerInput", "Power input", Quantity::Power, r.powerInput},
+        {"condenserCapacity", "Condenser capacity", Quantity::Capacity, r.condenserCapacity},
+        {"condenserCapacityAt15K", "Condenser capacity at 15 K", Quantity::Capacity,
+         r.condenserCapacityAt15K},
+    };
+}
+
+// The unit a figure is shown in: capacities in kW in SI, as the balance computes them.
+std::string pairUnit(Quantity quantity, UnitSystem units)
+{
+    if (units == UnitSystem::Si) {
+        static constexpr const char* kSi[] = {"C", "K", "kW", "kW", "bar"};
+        return kSi[static_cast<int>(quantity)];
+    }
+    return std::string(unitOf(quantity, units));
+}
+
+// The figure in the SI unit the conversions start from: a capacity in W.
+double siFigureOf(const PairFigure& figure)
+{
+    return figure.quantity == Quantity::Capacity ? figure.value * 1000.0 : figure.value;
+}
+
 void printJson(std::ostream& out, const EvaluationOutcome& outcome, const PerformanceResult& r,
-               double airTemperature, const std::vector<std::string>& messages)
+               double airTemperature, const std::vector<std::string>& messages, UnitSystem units)
 {
     nlohmann::ordered_json doc;
+    addUnitsJson(doc, units);
     doc["ok"] = outcome.ok;
     doc["error"] = outcome.error == EvaluationError::None
                        ? nlohmann::ordered_json()
                        : nlohmann::ordered_json(evaluationErrorText(outcome.error));
     doc["messages"] = messages;
     doc["gaveUp"] = outcome.gaveUp;
-    doc["evaporatingPressure"] = r.evaporatingPressure;
-    doc["condensingPressure"] = r.condensingPressure;
-    doc["condensingDeltaT"] = r.condensingDeltaT;
-    doc["condensingTemperature"] = condensingTemperature(airTemperature, r.condensingDeltaT);
-    doc["refrigeratingCapacity"] = r.refrigeratingCapacity;
-    doc["powerInput"] = r.powerInput;
-    doc["condenserCapacity"] = r.condenserCapacity;
-    doc["condenserCapacityAt15K"] = r.condenserCapacityAt15K;
+    for (const PairFigure& figure : pairFigures(r, airTemperature))
+        doc[figure.key] = units == UnitSystem::Si
+                              ? figure.value
+                              : convertedFigure(siFigureOf(figure), figure.quantity, units);
     out << doc.dump() << "\n";
 }
 
@@ -101,12 +142,12 @@ void runPair(const PairOptions& options, CommandContext& context)
                                  : "no balance point: " + sink.messages.front());
     };
     if (options.json) {
-        printJson(context.out, outcome, result, inputs.airTemperature, sink.messages);
+        printJson(context.out, outcome, result, inputs.airTemperature, sink.messages,
+                  options.units);
         failIfNoBalance();
         return;
     }
     const char separator = workspace->displaySeparator();
-    const auto number = [separator](double value) { return formatNumber(value, separator); };
     const auto& compressor = catalogue.compressors[inputs.compressor];
     const auto& condenser = catalogue.condensers[inputs.condenser];
     std::vector<std::vector<std::string>> rows = {
@@ -122,16 +163,17 @@ void runPair(const PairOptions& options, CommandContext& context)
         rows.push_back({"Message", oneLine(message), ""});
     if (outcome.gaveUp)
         rows.push_back({"Search", "gave up above 70 C", ""});
-    rows.push_back({"Evaporating pressure", number(result.evaporatingPressure), "bar"});
-    rows.push_back({"Condensing pressure", number(result.condensingPressure), "bar"});
-    rows.push_back({"Condensing dT", number(result.condensingDeltaT), "K"});
-    rows.push_back({"Condensing temperature",
-                    number(condensingTemperature(inputs.airTemperature, result.condensingDeltaT)),
-                    "C"});
-    rows.push_back({"Refrigerating capacity", number(result.refrigeratingCapacity), "kW"});
-    rows.push_back({"Power input", number(result.powerInput), "kW"});
-    rows.push_back({"Condenser capacity", number(result.condenserCapacity), "kW"});
-    rows.push_back({"Condenser capacity at 15 K", number(result.condenserCapacityAt15K), "kW"});
+    for (const PairFigure& figure : pairFigures(result, inputs.airTemperature)) {
+        if (options.units == UnitSystem::Si) {
+            rows.push_back({figure.caption, formatNumber(figure.value, separator),
+                            pairUnit(figure.quantity, options.units)});
+            continue;
+        }
+        // Rounded for display as every inch-pound figure is.
+        const DisplayFigure shown =
+            displayFigure(siFigureOf(figure), figure.quantity, options.units, separator);
+        rows.push_back({figure.caption, shown.number, shown.unit});
+    }
     printTable(context.out, rows, {false, false, false});
     failIfNoBalance();
 }
@@ -165,6 +207,7 @@ void addPairCommand(CLI::App& app, CommandContext& context)
     command->add_option("--heat-factor", options->heatFactor, "Factor x in Qk=(Qo+Pe) x")
         ->required()
         ->check(heatFactorText());
+    addUnitsOption(command, options->units);
 }
 
 } // namespace kelvo::cli

@@ -147,7 +147,7 @@ void addSelectCommand(CLI::App& app, CommandContext& context)
                    "List the condensing units that fit the inputs, sorted by cooling capacity",
                    options, runSelect);
     addSelectionOptions(command, *options, context.refrigerants);
-    addUnitsOption(command, *options);
+    addUnitsOption(command, options->units);
     addExportOptions(command, options->exports);
     options->capacityOption =
         command

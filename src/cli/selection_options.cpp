@@ -138,13 +138,13 @@ void addSelectionOptions(CLI::App* command, SelectionOptions& options,
     addLanguageOption(command, options.language);
 }
 
-void addUnitsOption(CLI::App* command, SelectionOptions& options)
+void addUnitsOption(CLI::App* command, UnitSystem& units)
 {
     command
         ->add_option_function<std::string>(
             "--units",
-            [&options](const std::string& name) {
-                options.units = unitSystemNamed(name).value_or(UnitSystem::Si);
+            [&units](const std::string& name) {
+                units = unitSystemNamed(name).value_or(UnitSystem::Si);
             },
             "Units of the figures shown: si (C, W, kW, bar) or ip (F, Btu/h, kW, psia); the "
             "calculation stays SI")

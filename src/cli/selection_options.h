@@ -40,7 +40,7 @@ void addSelectionOptions(CLI::App* command, SelectionOptions& options,
                          const RefrigerantRegistry& refrigerants);
 
 // --units si|ip, for the commands that show their figures in either.
-void addUnitsOption(CLI::App* command, SelectionOptions& options);
+void addUnitsOption(CLI::App* command, UnitSystem& units);
 
 // --extra-ambient T of the commands that show the range tables: one more row at T C.
 void addExtraAmbientOption(CLI::App* command, SelectionOptions& options);

@@ -84,6 +84,25 @@ std::string_view unitOf(Quantity quantity, UnitSystem system)
     return system == UnitSystem::Si ? kSiUnits[index] : kInchPoundUnits[index];
 }
 
+double convertedFigure(double si, Quantity quantity, UnitSystem system)
+{
+    if (system == UnitSystem::Si)
+        return si;
+    switch (quantity) {
+    case Quantity::Temperature:
+        return fahrenheitOf(si);
+    case Quantity::TemperatureDifference:
+        return si * 9.0 / 5.0;
+    case Quantity::Capacity:
+        return btuPerHourOf(si);
+    case Quantity::Power:
+        return si;
+    case Quantity::Pressure:
+        return psiOf(si);
+    }
+    return si;
+}
+
 DisplayFigure displayFigure(double si, Quantity quantity, UnitSystem system, char separator,
                             bool thousands)
 {
@@ -145,8 +164,8 @@ struct LabelQuantity {
     std::string_view inchPoundLabel;
 };
 constexpr LabelQuantity kLabelQuantities[] = {
-    {"[C]", Quantity::Temperature, "[F]"},  {"[K]", Quantity::TemperatureDifference, "[F]"},
-    {"[W]", Quantity::Capacity, "[Btu/h]"}, {"[kW]", Quantity::Power, "[kW]"},
+    {"[C]", Quantity::Temperature, "[F]"},   {"[K]", Quantity::TemperatureDifference, "[F]"},
+    {"[W]", Quantity::Capacity, "[Btu/h]"},  {"[kW]", Quantity::Power, "[kW]"},
     {"[bar]", Quantity::Pressure, "[psia]"},
 };
 

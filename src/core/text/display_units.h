@@ -44,6 +44,10 @@ struct DisplayFigure {
 // which keeps one unit).
 DisplayFigure displayFigure(double si, Quantity quantity, UnitSystem system, char separator,
                             bool thousands = true);
+// An SI figure in the unit `system` shows it in (°F, Btu/h, kW, psia), not rounded: what a
+// machine-readable output gives for an unrounded SI figure.
+double convertedFigure(double si, Quantity quantity, UnitSystem system);
+
 // The unit `system` shows a quantity in, as displayFigure shows most figures ("Btu/h" for
 // capacities).
 std::string_view unitOf(Quantity quantity, UnitSystem system);
