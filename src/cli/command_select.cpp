@@ -110,8 +110,7 @@ void runSelect(const SelectOptions& options, CommandContext& context)
     if (options.capacityOption->count() > 0) {
         required = numberOption("--capacity", options.capacity);
         // Typed in the unit shown: Btu/h in inch-pound units.
-        if (options.units == UnitSystem::InchPound)
-            capacity = formatNumber(wattsOf(*required), '.');
+        capacity = typedCapacityAsWatts(options.capacity, options.units);
     }
     const SelectionJob job = openSelectionJob(options, context.refrigerants, "select", context.err);
     SelectionSession& session = *job.session;

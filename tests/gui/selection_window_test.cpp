@@ -347,11 +347,10 @@ class SelectionWindowTest : public QObject
         // In reading order: inputs, filters, the buttons under them, the list; every table is
         // one stop, so one Tab leaves each range table.
         const QStringList expected{
-            "ComboBox3",    "ComboBox1",  "ComboBox2",          "Edit1",
-            "CheckBox38",   "CheckBox39", "CheckBox40",         "CheckBox41",
-            "CheckBox42",   "CheckBox43", "InsideEnvelopeOnly", "ExtraAmbient",
-            "Panel10",      "Panel41",    "ExportPanel",        "Panel5",
-            "ComparePanel", "StringGrid1"};
+            "ComboBox3",          "ComboBox1",    "ComboBox2",    "Edit1",      "CheckBox38",
+            "CheckBox39",         "CheckBox40",   "CheckBox41",   "CheckBox42", "CheckBox43",
+            "InsideEnvelopeOnly", "ExtraAmbient", "UnitsBox",     "Panel10",    "Panel41",
+            "ExportPanel",        "Panel5",       "ComparePanel", "StringGrid1"};
         QCOMPARE(reached.mid(0, expected.size()), expected);
         const auto at = [&](const char* name) { return reached.indexOf(name); };
         QVERIFY2(at("StringGrid2") > at("StringGrid1"), qPrintable(reached.join(" ")));

@@ -40,6 +40,7 @@ enum class OwnText {
     CurvesCapacityTitle, // the curves' vertical axis titles, with their units
     CurvesPowerTitle,
     CurveAmbient, // the legend's line of one curve; {} is its ambient
+    UnitsChoice,  // the selection's choice of SI or inch-pound units
 };
 
 // The text in language 1 .. kLanguageCount (English outside that range), UTF-8.

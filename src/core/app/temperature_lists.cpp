@@ -21,12 +21,13 @@ std::vector<double> ambientTemperatureChoices()
     return choices;
 }
 
-std::vector<std::string> choiceTexts(const std::vector<double>& choices, char separator)
+std::vector<std::string> choiceTexts(const std::vector<double>& choices, char separator,
+                                     UnitSystem system)
 {
     std::vector<std::string> texts;
     texts.reserve(choices.size());
     for (const double value : choices)
-        texts.push_back(formatNumber(value, separator));
+        texts.push_back(temperatureChoiceText(value, system, separator));
     return texts;
 }
 

@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "core/text/display_units.h"
+
 namespace kelvo
 {
 
@@ -15,6 +17,8 @@ inline constexpr int kDefaultEvaporatingChoice = 13; // 0 C
 std::vector<double> ambientTemperatureChoices();
 inline constexpr int kDefaultAmbientChoice = 18; // 32 C
 // The texts of such a list, with the display decimal separator ("12,5").
-std::vector<std::string> choiceTexts(const std::vector<double>& choices, char separator);
+// In inch-pound units each item reads "32 °F (0 °C)".
+std::vector<std::string> choiceTexts(const std::vector<double>& choices, char separator,
+                                     UnitSystem system = UnitSystem::Si);
 
 } // namespace kelvo

@@ -46,11 +46,11 @@ constexpr Texts kNotANumber{
     "Požadovaný výkon „%1“ není číslo.", "Požadovaný výkon „%1“ nie je číslo.",
     "Reikalinga galia „%1“ nėra skaičius."};
 constexpr Texts kLargestChosen{
-    "Żaden agregat nie osiąga %1 W; wybrano największy: %2, %3 W.",
-    "No unit reaches %1 W; the largest was chosen: %2, %3 W.",
-    "Žádná jednotka nedosahuje %1 W; vybrána největší: %2, %3 W.",
-    "Žiadna jednotka nedosahuje %1 W; vybraná najväčšia: %2, %3 W.",
-    "Nė vienas agregatas nepasiekia %1 W; pasirinktas didžiausias: %2, %3 W."};
+    "Żaden agregat nie osiąga %1 %4; wybrano największy: %2, %3 %4.",
+    "No unit reaches %1 %4; the largest was chosen: %2, %3 %4.",
+    "Žádná jednotka nedosahuje %1 %4; vybrána největší: %2, %3 %4.",
+    "Žiadna jednotka nedosahuje %1 %4; vybraná najväčšia: %2, %3 %4.",
+    "Nė vienas agregatas nepasiekia %1 %4; pasirinktas didžiausias: %2, %3 %4."};
 constexpr Texts kOutdated{
     "Te dane dotyczą poprzednich danych wejściowych – wybierz agregat z listy.",
     "These details belong to the previous inputs – choose a unit in the list.",
@@ -80,7 +80,8 @@ std::string filled(std::string_view pattern, std::initializer_list<std::string_v
     char digit = '1';
     for (const std::string_view argument : arguments) {
         const std::string placeholder{'%', digit++};
-        if (const auto at = text.find(placeholder); at != std::string::npos)
+        for (auto at = text.find(placeholder); at != std::string::npos;
+             at = text.find(placeholder, at + argument.size()))
             text.replace(at, placeholder.size(), argument);
     }
     return text;
@@ -154,10 +155,14 @@ std::optional<std::string> capacitySearchNote(const SelectionSession& session,
     for (const Candidate& candidate : selection.candidates.rows)
         if (candidate.evaluated && candidate.capacityW >= *wanted)
             return std::nullopt;
+    // In the units the list shows.
     const char separator = session.workspace().displaySeparator();
-    return filled(
-        textOf(kLargestChosen, language),
-        {formatNumber(*wanted, separator), toUtf8(chosen->unitName.view()), chosen->capacityText});
+    const UnitSystem units = session.units();
+    return filled(textOf(kLargestChosen, language),
+                  {displayFigure(*wanted, Quantity::Capacity, units, separator, false).number,
+                   toUtf8(chosen->unitName.view()),
+                   figureTextIn(chosen->capacityText, Quantity::Capacity, units, separator),
+                   std::string(unitOf(Quantity::Capacity, units))});
 }
 
 bool detailsOutdated(const SelectionState& selection)

@@ -37,6 +37,11 @@ bool sameName(std::string_view a, std::string_view b)
 
 } // namespace
 
+std::string_view unitSystemCaption(UnitSystem system)
+{
+    return system == UnitSystem::Si ? "SI (°C, W)" : "IP (°F, Btu/h)";
+}
+
 std::optional<UnitSystem> unitSystemNamed(std::string_view name)
 {
     if (sameName(name, "si"))
@@ -321,6 +326,14 @@ std::optional<double> typedCapacityInWatts(std::string_view typed, UnitSystem sy
     if (!number)
         return std::nullopt;
     return system == UnitSystem::InchPound ? wattsOf(*number) : *number;
+}
+
+std::string typedCapacityAsWatts(std::string_view typed, UnitSystem system)
+{
+    if (system == UnitSystem::Si)
+        return std::string(typed);
+    const std::optional<double> watts = typedCapacityInWatts(typed, system);
+    return watts ? formatNumber(*watts, '.') : std::string(typed);
 }
 
 } // namespace kelvo

@@ -11,6 +11,10 @@ namespace kelvo
 // figure is the SI figure converted and rounded for display only.
 enum class UnitSystem { Si, InchPound };
 
+// The choice's item in the selection window, the same in every language:
+// "SI (°C, W)", "IP (°F, Btu/h)" (the window shows no pressures).
+std::string_view unitSystemCaption(UnitSystem system);
+
 // "si" or "ip" (any case); nothing for another name.
 std::optional<UnitSystem> unitSystemNamed(std::string_view name);
 
@@ -62,6 +66,10 @@ std::string temperatureChoiceText(double celsius, UnitSystem system, char separa
 // A required capacity typed in the unit the window shows, in watts; nothing when it is not a
 // number. Inch-pound capacities are typed in Btu/h.
 std::optional<double> typedCapacityInWatts(std::string_view typed, UnitSystem system);
+// The required capacity typed as the capacity search takes it, in watts: SI text as typed, an
+// inch-pound number converted; a text that is no number stays as typed, so that the search
+// says what is wrong with it.
+std::string typedCapacityAsWatts(std::string_view typed, UnitSystem system);
 
 // The quantity a bracketed SI unit label stands for: "[C]", "[K]", "[W]", "[kW]", "[bar]";
 // nothing for any other label ("[mm]", "[A]").

@@ -33,6 +33,15 @@ void CandidateListModel::applyLanguage()
     emit headerDataChanged(Qt::Horizontal, 0, columnCount() - 1);
 }
 
+void CandidateListModel::setUnits(UnitSystem units, char separator)
+{
+    units_ = units;
+    separator_ = separator;
+    applyLanguage();
+    if (rowCount() > 0)
+        emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
+}
+
 int CandidateListModel::currentRowCount() const
 {
     return std::max(1, static_cast<int>(list_.rows.size()));
@@ -51,7 +60,9 @@ QVariant CandidateListModel::data(const QModelIndex& index, int role) const
     const CandidateColumn& column = *columns_[static_cast<std::size_t>(index.column())];
     switch (role) {
     case Qt::DisplayRole:
-        return fromUtf8Text(column.cell(*c, index.row() + 1, CandidateOutput::Window).shown());
+        return fromUtf8Text(inUnits(column.cell(*c, index.row() + 1, CandidateOutput::Window),
+                                    column, units_, separator_)
+                                .shown());
     case Qt::TextAlignmentRole:
         if (column.rightAligned)
             return QVariant::fromValue(Qt::Alignment(Qt::AlignRight | Qt::AlignVCenter));
@@ -111,7 +122,7 @@ QVariant CandidateListModel::headerData(int section, Qt::Orientation orientation
         section >= columnCount())
         return {};
     return fromUtf8Text(columns_[static_cast<std::size_t>(section)]->headerIn(
-        CandidateOutput::Window, languages_, languages_.currentLanguage()));
+        CandidateOutput::Window, languages_, languages_.currentLanguage(), units_));
 }
 
 } // namespace kelvo::gui

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "core/text/display_units.h"
 #include "gui/ui/core_table_model.h"
 
 namespace kelvo
@@ -33,6 +34,8 @@ class CandidateListModel : public CoreTableModel
 
     // The headers follow the language table's current language.
     void applyLanguage();
+    // The figures and headers in these units, numbers with `separator`.
+    void setUnits(UnitSystem units, char separator);
 
     int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
@@ -54,6 +57,8 @@ class CandidateListModel : public CoreTableModel
     const std::vector<int>& compared_;
     const LanguageTable& languages_;
     std::vector<const CandidateColumn*> columns_;
+    UnitSystem units_ = UnitSystem::Si;
+    char separator_ = ',';
 };
 
 } // namespace kelvo::gui

@@ -29,6 +29,7 @@ class ChartPage : public QWidget
     // The chart's primitives for a canvas of width x height; none while nothing is shown.
     [[nodiscard]] virtual std::vector<ChartPrimitive> draw(int width, int height, char separator,
                                                            int language) const = 0;
+    [[nodiscard]] const SelectionSession& session() const { return session_; }
 
   private:
     const SelectionSession& session_;

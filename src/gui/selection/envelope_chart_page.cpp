@@ -1,5 +1,8 @@
 #include "gui/selection/envelope_chart_page.h"
 
+#include "core/selection/details_in_units.h"
+#include "core/selection/selection_session.h"
+
 namespace kelvo::gui
 {
 
@@ -33,7 +36,9 @@ std::vector<ChartPrimitive> EnvelopeChartPage::draw(int width, int height, char 
 {
     if (!view_)
         return {};
-    return drawUnitEnvelope(*view_, width, height, separator, language);
+    auto primitives = drawUnitEnvelope(*view_, width, height, separator, language);
+    temperatureChartIn(primitives, session().units(), separator);
+    return primitives;
 }
 
 } // namespace kelvo::gui

@@ -1,5 +1,8 @@
 #include "gui/selection/performance_curves_page.h"
 
+#include "core/selection/details_in_units.h"
+#include "core/selection/selection_session.h"
+
 namespace kelvo::gui
 {
 
@@ -25,7 +28,7 @@ std::vector<ChartPrimitive> PerformanceCurvesPage::draw(int width, int height, c
 {
     if (!curves_)
         return {};
-    return drawPerformanceCurves(*curves_, width, height, separator, language);
+    return drawPerformanceCurvesIn(*curves_, width, height, separator, language, session().units());
 }
 
 } // namespace kelvo::gui

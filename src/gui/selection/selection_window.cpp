@@ -17,6 +17,7 @@
 #include <QScopedValueRollback>
 #include <QScreen>
 #include <QScrollArea>
+#include <QSignalBlocker>
 #include <QStandardPaths>
 #include <QStatusBar>
 #include <QTabBar>
@@ -68,13 +69,15 @@ QGroupBox* group(std::string_view name, QWidget* parent)
 }
 
 // A group holding one input and its unit label.
-QWidget* inputRow(QGroupBox* box, QWidget* input, const char* unit)
+QWidget* inputRow(QGroupBox* box, QWidget* input, QLabel** unit = nullptr)
 {
     auto* layout = new QHBoxLayout(box);
     layout->setContentsMargins(6, 2, 6, 4);
     layout->addWidget(input, 1);
-    if (unit)
-        layout->addWidget(new QLabel(unit, box));
+    if (unit) {
+        *unit = new QLabel(box);
+        layout->addWidget(*unit);
+    }
     return box;
 }
 
@@ -182,9 +185,9 @@ void SelectionWindow::setTabOrder()
                                 requiredCapacityEdit_};
     for (const FilterBox& filter : filterBoxes_)
         order.push_back(filter.box);
-    order.insert(order.end(), {insideEnvelopeBox_, extraAmbientBox_, exitButton_, datasheetButton_,
-                               exportButton_, searchButton_, compareButton_, candidateGrid_,
-                               accessoryPages_, details_->pages()});
+    order.insert(order.end(), {insideEnvelopeBox_, extraAmbientBox_, unitsBox_, exitButton_,
+                               datasheetButton_, exportButton_, searchButton_, compareButton_,
+                               candidateGrid_, accessoryPages_, details_->pages()});
     for (QWidget* grid : details_->rangeGrids())
         order.push_back(grid);
     for (std::size_t i = 1; i < order.size(); ++i)
@@ -210,10 +213,10 @@ QWidget* SelectionWindow::buildInputs()
     evaporatingGroup_ = group("GroupBox9", column);
     ambientGroup_ = group("GroupBox10", column);
     capacityGroup_ = group("GroupBox5", column);
-    layout->addWidget(inputRow(refrigerantGroup_, refrigerantBox_, nullptr));
-    layout->addWidget(inputRow(evaporatingGroup_, evaporatingBox_, "[C]"));
-    layout->addWidget(inputRow(ambientGroup_, ambientBox_, "[C]"));
-    layout->addWidget(inputRow(capacityGroup_, requiredCapacityEdit_, "[W]"));
+    layout->addWidget(inputRow(refrigerantGroup_, refrigerantBox_));
+    layout->addWidget(inputRow(evaporatingGroup_, evaporatingBox_, &evaporatingUnit_));
+    layout->addWidget(inputRow(ambientGroup_, ambientBox_, &ambientUnit_));
+    layout->addWidget(inputRow(capacityGroup_, requiredCapacityEdit_, &capacityUnit_));
     layout->addStretch(1);
     column->setMinimumWidth(190);
     return column;
@@ -245,9 +248,18 @@ QWidget* SelectionWindow::buildFilters()
     insideEnvelopeBox_ = new QCheckBox(column);
     insideEnvelopeBox_->setObjectName("InsideEnvelopeOnly");
     layout->addWidget(insideEnvelopeBox_);
+    // The units share the last line with the 43 C row: both change what the figures show.
+    auto* last = new QHBoxLayout;
     extraAmbientBox_ = new QCheckBox(column);
     extraAmbientBox_->setObjectName("ExtraAmbient");
-    layout->addWidget(extraAmbientBox_);
+    last->addWidget(extraAmbientBox_);
+    last->addStretch(1);
+    unitsBox_ = new QComboBox(column);
+    unitsBox_->setObjectName("UnitsBox");
+    for (const UnitSystem units : {UnitSystem::Si, UnitSystem::InchPound})
+        unitsBox_->addItem(fromUtf8Text(unitSystemCaption(units)));
+    last->addWidget(unitsBox_);
+    layout->addLayout(last);
     layout->addStretch(1);
     return column;
 }
@@ -376,18 +388,35 @@ void SelectionWindow::open()
 
 void SelectionWindow::fillInputLists()
 {
-    const char separator = session_->workspace().displaySeparator();
     evaporatingChoices_ = evaporatingTemperatureChoices();
     ambientChoices_ = ambientTemperatureChoices();
-    for (const std::string& text : choiceTexts(evaporatingChoices_, separator))
-        evaporatingBox_->addItem(QString::fromStdString(text));
-    for (const std::string& text : choiceTexts(ambientChoices_, separator))
-        ambientBox_->addItem(QString::fromStdString(text));
+    showInputUnits();
     evaporatingBox_->setCurrentIndex(kDefaultEvaporatingChoice);
     ambientBox_->setCurrentIndex(kDefaultAmbientChoice);
+    unitsBox_->setCurrentIndex(session_->units() == UnitSystem::Si ? 0 : 1);
     for (const std::string& name : session_->workspace().refrigerants().selectionNames())
         refrigerantBox_->addItem(fromCatalogueText(name));
     refrigerantBox_->setCurrentText(fromCatalogueText(session_->refrigerant()));
+}
+
+void SelectionWindow::showInputUnits()
+{
+    const char separator = session_->workspace().displaySeparator();
+    const UnitSystem units = session_->units();
+    for (const auto& [box, choices] :
+         {std::pair{evaporatingBox_, &evaporatingChoices_}, {ambientBox_, &ambientChoices_}}) {
+        // The same items in other words: the choice stays and nothing is computed.
+        const QSignalBlocker quiet(box);
+        const int current = box->currentIndex();
+        box->clear();
+        for (const std::string& text : choiceTexts(*choices, separator, units))
+            box->addItem(QString::fromStdString(text));
+        box->setCurrentIndex(current);
+    }
+    // An inch-pound item names both units itself.
+    evaporatingUnit_->setText(units == UnitSystem::Si ? "[C]" : "");
+    ambientUnit_->setText(units == UnitSystem::Si ? "[C]" : "");
+    capacityUnit_->setText(fromUtf8Text(labelIn("[W]", units)));
 }
 
 void SelectionWindow::connectInputs()
@@ -413,6 +442,7 @@ void SelectionWindow::connectInputs()
             &SelectionWindow::changeInsideEnvelopeOnly);
     extraAmbientBox_->setChecked(shown.extraAmbient.has_value());
     connect(extraAmbientBox_, &QCheckBox::toggled, this, &SelectionWindow::changeExtraAmbient);
+    connect(unitsBox_, &QComboBox::currentIndexChanged, this, &SelectionWindow::changeUnits);
 }
 
 void SelectionWindow::applyCaptions()
@@ -422,6 +452,8 @@ void SelectionWindow::applyCaptions()
         filter.box->setText(languageText(languages, filter.captionEntry));
     const int language = languages.currentLanguage();
     insideEnvelopeBox_->setText(fromUtf8Text(ownText(OwnText::OnlyInsideEnvelope, language)));
+    unitsBox_->setToolTip(fromUtf8Text(ownText(OwnText::UnitsChoice, language)));
+    unitsBox_->setAccessibleName(unitsBox_->toolTip());
     extraAmbientBox_->setText(fromUtf8Text(ownText(OwnText::AlsoAtExtraAmbient, language)));
     exportButton_->setHint(fromUtf8Text(ownText(OwnText::ExportHint, language)));
     const QStringList captions = withMnemonics({
@@ -497,6 +529,11 @@ void SelectionWindow::changeExtraAmbient(bool on)
     report(sink);
 }
 
+void SelectionWindow::changeUnits()
+{
+    session_->setUnits(unitsBox_->currentIndex() == 1 ? UnitSystem::InchPound : UnitSystem::Si);
+}
+
 // After a rebuild the unit shown before is chosen again when the new list holds it, so its
 // details follow the inputs; otherwise they are greyed out as belonging to the previous inputs.
 void SelectionWindow::selectionChanged(const SelectionChange& change)
@@ -511,6 +548,13 @@ void SelectionWindow::selectionChanged(const SelectionChange& change)
     }
     if (change.loads)
         showLoadNotes(statusBar_, session_->workspace(), session_->refrigerant());
+    if (change.units) {
+        showInputUnits();
+        candidates_->setUnits(session_->units(), session_->workspace().displaySeparator());
+        details_->applyCaptions();
+        if (session_->state().details)
+            details_->show(*session_->state().details);
+    }
 }
 
 void SelectionWindow::showOutdatedDetails(bool outdated)
@@ -564,7 +608,9 @@ void SelectionWindow::chooseRow(int row)
 void SelectionWindow::searchCapacity()
 {
     DistinctMessageSink sink;
-    const std::string required = toCatalogueText(requiredCapacityEdit_->text());
+    // Typed in the unit shown.
+    const std::string required =
+        typedCapacityAsWatts(toCatalogueText(requiredCapacityEdit_->text()), session_->units());
     session_->selectByCapacity(required, sink);
     const int language = session_->languages().currentLanguage();
     if (const auto note = capacitySearchNote(*session_, required, language))
@@ -623,7 +669,8 @@ void SelectionWindow::exportFigures()
         file->endsWith(".csv", Qt::CaseInsensitive) ? ExportFormat::Csv : ExportFormat::Xlsx;
     try {
         writeSelectionExport(std::filesystem::path(QFile::encodeName(*file).data()),
-                             selectionExportCells(*session_, true, details), format);
+                             selectionExportCells(*session_, true, details, session_->units()),
+                             format);
     } catch (const SpreadsheetError& error) {
         presentMessages_({fromUtf8Text(error.what())});
     } catch (const FileError& error) {
@@ -652,8 +699,9 @@ void SelectionWindow::compareMarkedUnits()
         return;
     }
     report(sink);
-    auto* window =
-        new CompareWindow(std::move(*comparison), session_->languages().currentLanguage(), this);
+    auto* window = new CompareWindow(
+        comparisonIn(*comparison, session_->units(), session_->workspace().displaySeparator()),
+        session_->languages().currentLanguage(), this);
     window->show();
 }
 

@@ -87,6 +87,9 @@ class SelectionWindow : public QWidget, private SelectionObserver
     void changeFilter(SelectionFilter group, std::string_view value, bool ticked);
     void changeInsideEnvelopeOnly(bool only);
     void changeExtraAmbient(bool on);
+    void changeUnits();
+    // The temperature lists' items and the input's unit labels in the session's units.
+    void showInputUnits();
     void selectionChanged(const SelectionChange& change) override;
     void showList();
     void showChosenRow();
@@ -106,6 +109,11 @@ class SelectionWindow : public QWidget, private SelectionObserver
     QComboBox* evaporatingBox_ = nullptr;       // ComboBox1
     QComboBox* ambientBox_ = nullptr;           // ComboBox2
     QLineEdit* requiredCapacityEdit_ = nullptr; // Edit1
+    QComboBox* unitsBox_ = nullptr;             // SI or inch-pound units
+    // The unit labels beside the temperatures and the required capacity.
+    QLabel* evaporatingUnit_ = nullptr;
+    QLabel* ambientUnit_ = nullptr;
+    QLabel* capacityUnit_ = nullptr;
     QGroupBox* refrigerantGroup_ = nullptr;
     QGroupBox* evaporatingGroup_ = nullptr;
     QGroupBox* ambientGroup_ = nullptr;

@@ -11,6 +11,7 @@
 
 #include "core/app/language_table.h"
 #include "core/app/own_texts.h"
+#include "core/selection/details_in_units.h"
 #include "core/selection/display_figures.h"
 #include "core/selection/performance_curves.h"
 #include "core/selection/selection_session.h"
@@ -133,9 +134,11 @@ UnitDetailsView::Page UnitDetailsView::buildPage(const DetailPage& design)
         auto* value = panel(fromUtf8Text(line.panelName), page.widget);
         grid->addWidget(label, row, 0);
         grid->addWidget(value, row, 1);
-        grid->addWidget(new QLabel(fromUtf8Text(line.unitLabel), page.widget), row, 2);
+        auto* unit = new QLabel(fromUtf8Text(line.unitLabel), page.widget);
+        grid->addWidget(unit, row, 2);
         page.labels.push_back(label);
         page.panels.push_back(value);
+        page.units.push_back(unit);
         ++row;
     }
     grid->setColumnStretch(1, 1);
@@ -196,13 +199,16 @@ void UnitDetailsView::applyCaptions()
     for (const CaptionedControl& caption : kSelectionWindowCaptions) {
         QWidget* control = parent_->findChild<QWidget*>(fromUtf8Text(caption.objectName));
         if (auto* box = qobject_cast<QGroupBox*>(control))
-            box->setTitle(text(caption.entry));
+            box->setTitle(inShownUnits(text(caption.entry)));
         else if (const int tab = pages_->indexOf(control); tab >= 0)
             pages_->setTabText(tab, text(caption.entry));
     }
     for (const Page& page : dataPages_)
-        for (std::size_t i = 0; i < page.labels.size(); ++i)
+        for (std::size_t i = 0; i < page.labels.size(); ++i) {
             page.labels[i]->setText(text(page.design->lines[i].entry));
+            page.units[i]->setText(
+                fromUtf8Text(labelIn(page.design->lines[i].unitLabel, session_.units())));
+        }
     const int language = session_.languages().currentLanguage();
     pages_->setTabText(pages_->indexOf(envelope_),
                        fromUtf8Text(ownText(OwnText::EnvelopeTab, language)));
@@ -217,19 +223,27 @@ void UnitDetailsView::applyCaptions()
     pages_->setCaptions(captions);
 }
 
+QString UnitDetailsView::inShownUnits(const QString& caption) const
+{
+    return QString::fromStdString(labelledTextIn(caption.toStdString(), session_.units(),
+                                                 session_.workspace().displaySeparator()));
+}
+
 void UnitDetailsView::show(const UnitDetails& details)
 {
-    showRange(details.range);
+    const char separator = session_.workspace().displaySeparator();
+    shown_ = unitDetailsIn(details, session_.units(), separator);
+    showRange(shown_.range);
     for (const Page& page : dataPages_)
         for (std::size_t i = 0; i < page.panels.size(); ++i)
-            page.panels[i]->setText(fromBytes(page.design->lines[i].text(details)));
+            page.panels[i]->setText(fromBytes(page.design->lines[i].text(shown_)));
     for (std::size_t i = 0; i < kDimensionFields.size(); ++i)
         dimensionPanels_[i]->setText(fromBytes(details.dimensions.*kDimensionFields[i].value));
     drawing_->load(details.drawing);
     envelope_->show(unitEnvelopeView(session_, details));
     const SelectionState& selection = session_.state();
-    curves_->show(performanceCurves(details.range, selection.evaporatingTemperature,
-                                    selection.ambientTemperature));
+    curves_->show(performanceCurvesIn(details.range, selection.evaporatingTemperature,
+                                      selection.ambientTemperature, session_.units(), separator));
 }
 
 void UnitDetailsView::showRange(const RangeTables& range)

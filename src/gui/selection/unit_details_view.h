@@ -4,6 +4,8 @@
 #include <QString>
 #include <vector>
 
+#include "core/selection/unit_details.h"
+
 class QGroupBox;
 class QLabel;
 class QTabWidget;
@@ -13,7 +15,6 @@ class QWidget;
 namespace kelvo
 {
 class SelectionSession;
-struct UnitDetails;
 struct RangeTables;
 struct DetailPage;
 } // namespace kelvo
@@ -52,11 +53,14 @@ class UnitDetailsView : public QObject
         QWidget* widget = nullptr;
         std::vector<QLabel*> labels;
         std::vector<QLabel*> panels;
+        std::vector<QLabel*> units;
     };
     Page buildPage(const DetailPage& design);
     QWidget* buildRangePage();
     void buildDimensions();
     void showRange(const RangeTables& range);
+    // A caption naming its units ("Qo [W]") in the units the session shows.
+    [[nodiscard]] QString inShownUnits(const QString& caption) const;
 
     const SelectionSession& session_;
     QWidget* parent_;
@@ -75,6 +79,8 @@ class UnitDetailsView : public QObject
     QLabel* legend_ = nullptr;                // the marks of the range tables
     EnvelopeChartPage* envelope_ = nullptr;   // the compressor's envelope with the points
     PerformanceCurvesPage* curves_ = nullptr; // the range tables as curves
+    // The details as shown, in the session's units; the range tables' models read them.
+    UnitDetails shown_;
 };
 
 } // namespace kelvo::gui
