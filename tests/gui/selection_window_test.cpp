@@ -19,6 +19,7 @@
 #include "core/selection/candidate_list.h"
 #include "core/selection/capacity_search.h"
 #include "core/selection/selection_session.h"
+#include "core/text/display_units.h"
 #include "core/text/message_sink.h"
 #include "core/workspace/workspace.h"
 #include "gui/selection/compare_window.h"
@@ -269,6 +270,69 @@ class SelectionWindowTest : public QObject
         tick("ExtraAmbient");
         QCOMPARE(range->rowCount(), 4);
         QCOMPARE(curves->curves()->capacity.size(), std::size_t{3});
+    }
+
+    // The inch-pound choice shows every figure converted, computes nothing again, follows the
+    // next change and gives back exactly the SI texts; the capacity is typed in Btu/h.
+    void theUnitsChoiceConvertsWhatIsShownAndSwitchesBack()
+    {
+        openWindow(UnitFamily::Box);
+        tickEverything();
+        child<QComboBox>("ComboBox1")->setCurrentText("-10");
+        window_->chooseRow(3);
+        const auto* list = child<QTableView>("StringGrid1")->model();
+        const auto* range = child<QTableView>("StringGrid2")->model();
+        const auto shownTexts = [&] {
+            return QStringList{list->headerData(2, Qt::Horizontal).toString(),
+                               list->index(2, 2).data().toString(),
+                               range->index(0, 1).data().toString(),
+                               range->index(1, 0).data().toString(),
+                               range->index(1, 1).data().toString(),
+                               child<QLabel>("Panel6")->text(),
+                               child<QLabel>("Panel13")->text(),
+                               child<QComboBox>("ComboBox1")->currentText(),
+                               child<QGroupBox>("GroupBox14")->title()};
+        };
+        const QStringList si = shownTexts();
+        const auto ip = [](const QString& text, kelvo::Quantity quantity) {
+            return QString::fromStdString(kelvo::figureTextIn(text.toStdString(), quantity,
+                                                              kelvo::UnitSystem::InchPound, ','));
+        };
+        auto* units = child<QComboBox>("UnitsBox");
+        QCOMPARE(units->currentIndex(), 0);
+        units->setCurrentIndex(1);
+        const QStringList shown = shownTexts();
+        QCOMPARE(shown[0], QString("Qo [Btu/h]"));
+        QCOMPARE(shown[1], ip(si[1], kelvo::Quantity::Capacity));
+        QCOMPARE(shown[2], ip(si[2], kelvo::Quantity::Temperature));
+        QCOMPARE(shown[3], QString("80,6"));
+        QCOMPARE(shown[4], ip(si[4], kelvo::Quantity::Capacity));
+        QCOMPARE(shown[5], ip(si[5], kelvo::Quantity::Capacity));
+        QCOMPARE(shown[6], ip(si[6], kelvo::Quantity::Temperature));
+        QCOMPARE(shown[7], QString("14 °F (-10 °C)"));
+        QVERIFY(shown[8].endsWith("[Btu/h]"));
+        QCOMPARE(selection().evaporatingTemperature, -10.0);
+        QCOMPARE(child<kelvo::gui::PerformanceCurvesPage>("PerformanceCurves")->curves()->workingTo,
+                 std::optional(14.0));
+        // A change made in inch-pound units is shown in them.
+        tick("ExtraAmbient");
+        QCOMPARE(range->index(4, 0).data().toString(), QString("109,4"));
+        tick("ExtraAmbient");
+        units->setCurrentIndex(0);
+        QCOMPARE(shownTexts(), si);
+
+        units->setCurrentIndex(1);
+        child<QLineEdit>("Edit1")->setText("34121"); // 10 000 W
+        window_->searchCapacity();
+        const auto chosenInBtuh = selection().selectedRow;
+        QVERIFY(chosenInBtuh && *chosenInBtuh != 1);
+        units->setCurrentIndex(0);
+        window_->chooseRow(1);
+        child<QLineEdit>("Edit1")->setText("10000");
+        window_->searchCapacity();
+        QCOMPARE(selection().selectedRow, chosenInBtuh);
+        openWindow(UnitFamily::Box); // every window starts in SI
+        QCOMPARE(child<QComboBox>("UnitsBox")->currentIndex(), 0);
     }
 
     void tickEverything()

@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include "core/selection/details_in_units.h"
 #include "core/selection/display_figures.h"
 #include "core/selection/unit_details.h"
+#include "core/selection/window_captions.h"
 #include "core/text/message_sink.h"
 #include "core/text/numeric_text.h"
 #include "selection/selection_fixture.h"
@@ -58,6 +60,44 @@ TEST_F(UnitDetailsTest, PanelsCopyTheListCellsAndReadFiguresBackFromTheirTexts)
     EXPECT_EQ(d.data.condensingTemperature, formatNumber(*d.data.condensingTemperatureC, ','));
     EXPECT_EQ(d.drawing, workspace->dataFolder() / "wmf" /
                              (std::string(catalogue().units[u].drawing.view()) + ".wmf"));
+}
+
+// Inch-pound details convert every figure whose line names a temperature, capacity or pressure
+// and leave every other text as it is; the range tables convert back within the rounding.
+TEST_F(UnitDetailsTest, InchPoundDetailsConvertEveryFigureOfAQuantityAndNothingElse)
+{
+    DiscardingMessageSink quiet;
+    session->setExtraAmbient(43.0, quiet);
+    const UnitDetails& d = show(addUnit());
+    const UnitDetails ip = unitDetailsIn(d, UnitSystem::InchPound, ',');
+    for (const DetailPage* page : {&kUnitDataPage, &kFanDataPage, &kCompressorDataPage})
+        for (const DetailLine& line : page->lines) {
+            const auto quantity = quantityOfLabel(line.unitLabel);
+            EXPECT_EQ(line.text(ip),
+                      quantity ? figureTextIn(line.text(d), *quantity, UnitSystem::InchPound, ',')
+                               : line.text(d))
+                << line.key;
+        }
+    ASSERT_EQ(ip.range.columns.size(), d.range.columns.size());
+    ASSERT_EQ(ip.range.ambients.size(), 4u);
+    for (std::size_t k = 0; k < d.range.ambients.size(); ++k)
+        EXPECT_NEAR(celsiusOf(ip.range.ambients[k]), d.range.ambients[k], 0.03);
+    for (std::size_t c = 0; c < d.range.columns.size(); ++c) {
+        const RangeColumn& si = d.range.columns[c];
+        const RangeColumn& shown = ip.range.columns[c];
+        EXPECT_NEAR(celsiusOf(shown.to), si.to, 0.03);
+        for (std::size_t k = 0; k < si.capacity.size(); ++k) {
+            ASSERT_EQ(shown.capacity[k].value.has_value(), si.capacity[k].value.has_value());
+            if (si.capacity[k].value) {
+                EXPECT_NEAR(wattsOf(*shown.capacity[k].value), *si.capacity[k].value, 0.15);
+            }
+            EXPECT_EQ(shown.capacity[k].mark + shown.capacity[k].envelopeMark,
+                      si.capacity[k].mark + si.capacity[k].envelopeMark);
+            EXPECT_EQ(shown.power[k].shown(), si.power[k].shown());
+        }
+    }
+    EXPECT_EQ(ip.range.cornerText, "[F]");
+    EXPECT_EQ(unitDetailsIn(d, UnitSystem::Si, ',').data.capacity, d.data.capacity);
 }
 
 TEST_F(UnitDetailsTest, DimensionCOfABasePlateGrowsWithItsCondensers)

@@ -75,5 +75,57 @@ TEST(DisplayUnits, EveryShownFigureConvertsBackWithinItsRounding)
     }
 }
 
+// Texts with figures: the numbers of a quantity are converted with their labels, marks stay,
+// and everything else is left as it is.
+TEST(DisplayUnits, TextsConvertTheirFiguresAndLabelsOnly)
+{
+    const UnitSystem ip = UnitSystem::InchPound;
+    struct Case {
+        std::string (*convert)(std::string_view);
+        const char* si;
+        const char* shown;
+    };
+    const Case cases[] = {
+        {[](std::string_view t) {
+             return figureTextIn(t, Quantity::Capacity, UnitSystem::InchPound, ',');
+         },
+         "2900#", "9895#"},
+        {[](std::string_view t) {
+             return figureTextIn(t, Quantity::Temperature, UnitSystem::InchPound, ',');
+         },
+         "-12,5", "9,5"},
+        {[](std::string_view t) {
+             return figureTextIn(t, Quantity::Temperature, UnitSystem::InchPound, ',');
+         },
+         "?", "?"},
+        {[](std::string_view t) { return labelledTextIn(t, UnitSystem::InchPound, ','); },
+         "Cooling capacity  : 2900* [W]", "Cooling capacity  : 9895* [Btu/h]"},
+        {[](std::string_view t) { return labelledTextIn(t, UnitSystem::InchPound, ','); },
+         "ta = {ta4} [C]", "ta = {ta4} [F]"},
+        {[](std::string_view t) { return labelledTextIn(t, UnitSystem::InchPound, ','); },
+         "Subcooling  : 2 [K]   Max. current  : 6,4 [A]",
+         "Subcooling  : 3,6 [F]   Max. current  : 6,4 [A]"},
+        {[](std::string_view t) { return labelledTextIn(t, UnitSystem::InchPound, ','); },
+         "to: -10 [C]   Pe [kW]  1,2 [kW]   p 10 [bar]",
+         "to: 14 [F]   Pe [kW]  1,2 [kW]   p 145 [psia]"},
+        {[](std::string_view t) { return temperatureTextIn(t, UnitSystem::InchPound, ','); }, "-40",
+         "-40"},
+        {[](std::string_view t) { return temperatureTextIn(t, UnitSystem::InchPound, ','); },
+         "to = -10,0 °C  tk = 45,3 °C", "to = 14 °F  tk = 113,5 °F"},
+        {[](std::string_view t) { return temperatureTextIn(t, UnitSystem::InchPound, ','); },
+         "Evaporating temperature to [°C]", "Evaporating temperature to [°F]"},
+        {[](std::string_view t) { return unitNamesIn(t, UnitSystem::InchPound); },
+         "Ambient 89,6 °C  Qo [W]", "Ambient 89,6 °F  Qo [Btu/h]"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(c.convert(c.si), c.shown) << c.si;
+    EXPECT_EQ(labelledTextIn("Cooling capacity  : 2900 [W]", UnitSystem::Si, ','),
+              "Cooling capacity  : 2900 [W]");
+    EXPECT_EQ(labelIn("[mm]", ip), "[mm]");
+    EXPECT_EQ(quantityOfLabel("[K]"), Quantity::TemperatureDifference);
+    EXPECT_EQ(typedCapacityAsWatts("34121", ip), formatNumber(wattsOf(34121), '.'));
+    EXPECT_EQ(typedCapacityAsWatts("abc", ip), "abc");
+}
+
 } // namespace
 } // namespace kelvo

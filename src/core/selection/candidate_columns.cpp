@@ -132,9 +132,8 @@ CandidateCell inUnits(const CandidateCell& cell, const CandidateColumn& column, 
     };
     switch (cell.kind) {
     case Kind::Text:
-        if (const auto si = parseNumberWithComma(cell.text))
-            return text(convert(*si));
-        return cell;
+        // A figure with its marks ("2900#"): the number converted, the marks kept.
+        return text(figureTextIn(cell.text, *column.quantity, system, separator));
     case Kind::Integer:
     case Kind::Number: {
         // The figure as shown, so that every output gives the same converted figure.
