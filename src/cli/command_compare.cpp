@@ -212,6 +212,7 @@ void addCompareCommand(CLI::App& app, CommandContext& context)
                                options, runCompare);
     addSelectionOptions(command, *options, context.refrigerants);
     addUnitsOption(command, options->units);
+    addExtraAmbientOption(command, *options);
     options->unitIndexOption = command->add_option(
         "--unit-index", options->unitIndexes,
         "Indexes of the units in the catalogue, comma-separated (column Poz. of kelvo select)");

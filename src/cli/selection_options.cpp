@@ -147,7 +147,8 @@ void addUnitsOption(CLI::App* command, UnitSystem& units)
                 units = unitSystemNamed(name).value_or(UnitSystem::Si);
             },
             "Units of the figures shown: si (C, W, kW, bar) or ip (F, Btu/h, kW, psia); the "
-            "calculation stays SI")
+            "calculation stays SI, temperature options stay in C and --capacity is typed in the "
+            "unit shown")
         ->check(CLI::Validator(
             [](const std::string& name) {
                 return unitSystemNamed(name) ? std::string()

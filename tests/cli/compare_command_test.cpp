@@ -33,7 +33,9 @@ std::vector<std::string> with(std::vector<std::string> extra)
 
 TEST(CompareCommand, ShowsTheFiguresOfThreeDetailsSideBySide)
 {
-    const CommandRun compared = kelvo(with({"compare", "--unit-index", "21,9,3", "--json"}));
+    // With the extra ambient too, whose figures are the range tables' at the selection's to.
+    const CommandRun compared =
+        kelvo(with({"compare", "--unit-index", "21,9,3", "--extra-ambient", "43", "--json"}));
     ASSERT_EQ(compared.status, 0) << compared.err;
     const auto doc = nlohmann::json::parse(compared.out);
     ASSERT_EQ(doc["units"].size(), 3U);
@@ -42,7 +44,8 @@ TEST(CompareCommand, ShowsTheFiguresOfThreeDetailsSideBySide)
         lines[line["key"]] = line;
     int u = 0;
     for (const char* unit : {"21", "9", "3"}) {
-        const CommandRun shown = kelvo(with({"details", "--unit-index", unit, "--json"}));
+        const CommandRun shown =
+            kelvo(with({"details", "--unit-index", unit, "--extra-ambient", "43", "--json"}));
         ASSERT_EQ(shown.status, 0) << shown.err;
         const auto details = nlohmann::json::parse(shown.out);
         EXPECT_EQ(doc["units"][u]["unitIndex"], details["unitIndex"]);
@@ -50,6 +53,14 @@ TEST(CompareCommand, ShowsTheFiguresOfThreeDetailsSideBySide)
         for (const char* key : {"unitName", "capacity", "power", "cop", "condensingTemperature"})
             EXPECT_EQ(lines[key]["cells"][u]["text"], details["panels"][key]) << key;
         EXPECT_EQ(lines["cop"]["cells"][u]["value"], details["cop"]);
+        int atTo = 0;
+        for (const auto& column : details["columns"])
+            if (column["to"] == -10) {
+                EXPECT_EQ(lines["capacityExtraAmbient"]["cells"][u]["value"], column["Qo43"]);
+                EXPECT_EQ(lines["powerExtraAmbient"]["cells"][u]["value"], column["Pe43"]);
+                ++atTo;
+            }
+        EXPECT_EQ(atTo, 1);
         EXPECT_EQ(lines["condensingTemperature"]["cells"][u]["value"],
                   details["condensingTemperature"]);
         for (const char* letter : {"A", "B", "C", "D", "E", "F", "G", "H"})

@@ -166,6 +166,7 @@ class SelectionWindowTest : public QObject
         const auto* qo = child<QTableView>("StringGrid2")->model();
         QVERIFY(qo->index(1, 1).data().toString().endsWith('#'));
         QVERIFY(child<QLabel>("MarkLegend")->text().contains("# outside the compressor"));
+        QVERIFY(child<QLabel>("MarkLegend")->text().contains(QString::fromUtf8("70\u00a0C")));
         auto* pages = child<QTabWidget>("PageControl1");
         auto* chart = child<QWidget>("EnvelopeChart");
         QCOMPARE(pages->tabText(pages->indexOf(chart)).replace(QChar('\n'), QChar(' ')),

@@ -151,6 +151,24 @@ std::vector<ComparisonLine> comparisonLines(const SelectionSession& session,
                        return ComparisonCell{toUtf8(shown.text(d)), power(d)};
                    });
     }
+    // The range tables' extra ambient, at the selection's to: the unit in a hotter climate.
+    if (const std::optional<double> extra = session.state().extraAmbient) {
+        const std::string at =
+            " - ta = " + formatNumber(*extra, session.workspace().displaySeparator()) + " [C]";
+        for (const bool isCapacity : {true, false}) {
+            const DetailLine& shown = unitDataLine(isCapacity ? "capacity" : "power");
+            table.line(isCapacity ? "capacityExtraAmbient" : "powerExtraAmbient",
+                       table.entry(shown.entry) + at, std::string(shown.unitLabel),
+                       isCapacity ? BetterValue::Larger : BetterValue::Smaller,
+                       [isCapacity](const UnitDetails& d, const CondensingUnitRecord&) {
+                           if (!d.extraAmbientPoint)
+                               return ComparisonCell{};
+                           const RangeCell& cell = isCapacity ? d.extraAmbientPoint->capacity[0]
+                                                              : d.extraAmbientPoint->power[0];
+                           return ComparisonCell{toUtf8(cell.shown()), cell.value};
+                       });
+        }
+    }
     table.detailLine("cop", BetterValue::Larger,
                      [](const UnitDetails& d) { return d.data.copValue; });
     table.detailLine("condensingTemperature", BetterValue::Smaller,
@@ -285,6 +303,7 @@ UnitComparison comparisonIn(const UnitComparison& comparison, UnitSystem system,
     UnitComparison shown = comparison;
     shown.heading = labelledTextIn(comparison.heading, system, separator);
     for (ComparisonLine& line : shown.lines) {
+        line.caption = labelledTextIn(line.caption, system, separator);
         const std::optional<Quantity> quantity = quantityOfLabel(line.unitLabel);
         if (!quantity)
             continue;

@@ -256,6 +256,9 @@ UnitDetails computeUnitDetails(const SelectionCalculation& calculation,
     if (conditions) {
         workspace.keepDetailTexts(0, context.unitIndex);
         fillRangeTables(context, *conditions, details.range);
+        if (selection.extraAmbient)
+            details.extraAmbientPoint = rangeColumn(
+                context, *conditions, selection.evaporatingTemperature, {*selection.extraAmbient});
     }
     details.staging = stagingOf(details.range);
 

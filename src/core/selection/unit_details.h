@@ -148,6 +148,9 @@ struct UnitDetails {
     int unitIndex = 0; // its unit in catalogue.units
     RangeTables range;
     RangeStaging staging;
+    // With an extra ambient: the unit at the selection's to and that ambient, evaluated as a
+    // range table's point (one row); nullopt without one or without the unit's conditions.
+    std::optional<RangeColumn> extraAmbientPoint;
     UnitDataPanels data;
     FanPanels fan;
     CompressorPanels compressor;

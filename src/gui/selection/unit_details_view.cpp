@@ -4,6 +4,7 @@
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QRegularExpression>
 #include <QStyle>
 #include <QTabWidget>
 #include <QTableView>
@@ -216,7 +217,9 @@ void UnitDetailsView::applyCaptions()
     pages_->setTabText(pages_->indexOf(curves_),
                        fromUtf8Text(ownText(OwnText::CurvesTab, language)));
     curves_->update();
-    legend_->setText(fromUtf8Text(markLegendLine(language)));
+    // A wrapped legend keeps each figure with its unit ("70 C").
+    legend_->setText(fromUtf8Text(markLegendLine(language))
+                         .replace(QRegularExpression("(\\d) (°?C)\\b"), "\\1\u00a0\\2"));
     QStringList captions;
     for (int tab = 0; tab < pages_->count(); ++tab)
         captions << pages_->tabText(tab);
