@@ -2,6 +2,7 @@
 
 #include <cctype>
 #include <cmath>
+#include <span>
 
 #include "core/text/numeric_text.h"
 
@@ -211,7 +212,8 @@ std::string labelIn(std::string_view label, UnitSystem system)
 std::string figureTextIn(std::string_view siText, Quantity quantity, UnitSystem system,
                          char separator)
 {
-    if (system == UnitSystem::Si)
+    // Power keeps its unit, and its text as it stands.
+    if (system == UnitSystem::Si || quantity == Quantity::Power)
         return std::string(siText);
     std::size_t end = 0;
     while (end < siText.size() && isNumberCharacter(siText[end]))
@@ -234,22 +236,29 @@ std::optional<double> figureNumber(std::string_view text)
     return parseNumberWithComma(text.substr(0, end));
 }
 
-std::string labelledTextIn(std::string_view text, UnitSystem system, char separator)
+namespace
+{
+
+// Every unit of `units` in the text renamed as `system` names it, and the figure right before
+// it (with its marks, separated from it by blanks) converted.
+std::string convertFiguresBefore(std::string_view text, std::span<const LabelQuantity> units,
+                                 UnitSystem system, char separator)
 {
     if (system == UnitSystem::Si)
         return std::string(text);
     std::string out;
     std::size_t done = 0;
-    for (std::size_t open = text.find('['); open != std::string_view::npos;
-         open = text.find('[', open + 1)) {
-        const std::size_t close = text.find(']', open);
-        if (close == std::string_view::npos)
+    for (;;) {
+        std::size_t at = std::string_view::npos;
+        const LabelQuantity* unit = nullptr;
+        for (const LabelQuantity& candidate : units)
+            if (const std::size_t found = text.find(candidate.label, done); found < at) {
+                at = found;
+                unit = &candidate;
+            }
+        if (!unit)
             break;
-        const LabelQuantity* entry = labelQuantity(text.substr(open, close - open + 1));
-        if (!entry)
-            continue;
-        // The number right before the label, with its marks, separated from it by blanks.
-        std::size_t numberEnd = open;
+        std::size_t numberEnd = at;
         while (numberEnd > done && text[numberEnd - 1] == ' ')
             --numberEnd;
         std::size_t numberStart = numberEnd;
@@ -258,15 +267,21 @@ std::string labelledTextIn(std::string_view text, UnitSystem system, char separa
         while (numberStart > done && isNumberCharacter(text[numberStart - 1]))
             --numberStart;
         out.append(text.substr(done, numberStart - done));
-        const std::string_view number = text.substr(numberStart, numberEnd - numberStart);
-        out += number.empty() ? std::string()
-                              : figureTextIn(number, entry->quantity, system, separator);
-        out.append(text.substr(numberEnd, open - numberEnd));
-        out += entry->inchPoundLabel;
-        done = close + 1;
+        out += figureTextIn(text.substr(numberStart, numberEnd - numberStart), unit->quantity,
+                            system, separator);
+        out.append(text.substr(numberEnd, at - numberEnd));
+        out += unit->inchPoundLabel;
+        done = at + unit->label.size();
     }
     out.append(text.substr(done));
     return out;
+}
+
+} // namespace
+
+std::string labelledTextIn(std::string_view text, UnitSystem system, char separator)
+{
+    return convertFiguresBefore(text, kLabelQuantities, system, separator);
 }
 
 namespace
@@ -294,30 +309,10 @@ std::string unitNamesIn(std::string_view text, UnitSystem system)
 
 std::string temperatureTextIn(std::string_view text, UnitSystem system, char separator)
 {
-    if (system == UnitSystem::Si)
-        return std::string(text);
-    if (parseNumberWithComma(text))
+    if (system != UnitSystem::Si && parseNumberWithComma(text))
         return figureTextIn(text, Quantity::Temperature, system, separator);
-    static constexpr std::string_view kCelsius = "°C";
-    std::string out;
-    std::size_t done = 0;
-    for (std::size_t at = text.find(kCelsius); at != std::string_view::npos;
-         at = text.find(kCelsius, at + kCelsius.size())) {
-        std::size_t numberEnd = at;
-        if (numberEnd > done && text[numberEnd - 1] == ' ')
-            --numberEnd;
-        std::size_t numberStart = numberEnd;
-        while (numberStart > done && isNumberCharacter(text[numberStart - 1]))
-            --numberStart;
-        out.append(text.substr(done, numberStart - done));
-        out += figureTextIn(text.substr(numberStart, numberEnd - numberStart),
-                            Quantity::Temperature, system, separator);
-        out.append(text.substr(numberEnd, at - numberEnd));
-        out += "°F";
-        done = at + kCelsius.size();
-    }
-    out.append(text.substr(done));
-    return out;
+    static constexpr LabelQuantity kCelsius[] = {{"°C", Quantity::Temperature, "°F"}};
+    return convertFiguresBefore(text, kCelsius, system, separator);
 }
 
 std::optional<double> typedCapacityInWatts(std::string_view typed, UnitSystem system)
