@@ -80,49 +80,23 @@ TEST(DisplayUnits, EveryShownFigureConvertsBackWithinItsRounding)
 TEST(DisplayUnits, TextsConvertTheirFiguresAndLabelsOnly)
 {
     const UnitSystem ip = UnitSystem::InchPound;
-    struct Case {
-        std::string (*convert)(std::string_view);
-        const char* si;
-        const char* shown;
+    const auto capacity = [ip](std::string_view t) {
+        return figureTextIn(t, Quantity::Capacity, ip, ',');
     };
-    const Case cases[] = {
-        {[](std::string_view t) {
-             return figureTextIn(t, Quantity::Capacity, UnitSystem::InchPound, ',');
-         },
-         "2900#", "9895#"},
-        {[](std::string_view t) {
-             return figureTextIn(t, Quantity::Temperature, UnitSystem::InchPound, ',');
-         },
-         "-12,5", "9,5"},
-        {[](std::string_view t) {
-             return figureTextIn(t, Quantity::Temperature, UnitSystem::InchPound, ',');
-         },
-         "?", "?"},
-        {[](std::string_view t) { return labelledTextIn(t, UnitSystem::InchPound, ','); },
-         "Cooling capacity  : 2900* [W]", "Cooling capacity  : 9895* [Btu/h]"},
-        {[](std::string_view t) { return labelledTextIn(t, UnitSystem::InchPound, ','); },
-         "ta = {ta4} [C]", "ta = {ta4} [F]"},
-        {[](std::string_view t) { return labelledTextIn(t, UnitSystem::InchPound, ','); },
-         "Subcooling  : 2 [K]   Max. current  : 6,4 [A]",
-         "Subcooling  : 3,6 [F]   Max. current  : 6,4 [A]"},
-        {[](std::string_view t) { return labelledTextIn(t, UnitSystem::InchPound, ','); },
-         "to: -10 [C]   Pe [kW]  1,2 [kW]   p 10 [bar]",
-         "to: 14 [F]   Pe [kW]  1,2 [kW]   p 145 [psia]"},
-        {[](std::string_view t) { return temperatureTextIn(t, UnitSystem::InchPound, ','); }, "-40",
-         "-40"},
-        {[](std::string_view t) { return temperatureTextIn(t, UnitSystem::InchPound, ','); },
-         "to = -10,0 °C  tk = 45,3 °C", "to = 14 °F  tk = 113,5 °F"},
-        {[](std::string_view t) { return temperatureTextIn(t, UnitSystem::InchPound, ','); },
-         "Evaporating temperature to [°C]", "Evaporating temperature to [°F]"},
-        {[](std::string_view t) { return unitNamesIn(t, UnitSystem::InchPound); },
-         "Ambient 89,6 °C  Qo [W]", "Ambient 89,6 °F  Qo [Btu/h]"},
-    };
-    for (const Case& c : cases)
-        EXPECT_EQ(c.convert(c.si), c.shown) << c.si;
-    EXPECT_EQ(labelledTextIn("Cooling capacity  : 2900 [W]", UnitSystem::Si, ','),
-              "Cooling capacity  : 2900 [W]");
-    EXPECT_EQ(labelIn("[mm]", ip), "[mm]");
-    EXPECT_EQ(quantityOfLabel("[K]"), Quantity::TemperatureDifference);
+    const auto labelled = [ip](std::string_view t) { return labelledTextIn(t, ip, ','); };
+    const auto chart = [ip](std::string_view t) { return temperatureTextIn(t, ip, ','); };
+    EXPECT_EQ(capacity("2900#"), "9895#");
+    EXPECT_EQ(figureTextIn("?", Quantity::Temperature, ip, ','), "?");
+    EXPECT_EQ(figureTextIn("0,80", Quantity::Power, ip, ','), "0,80");
+    EXPECT_EQ(labelled("Cooling capacity  : 2900* [W]"), "Cooling capacity  : 9895* [Btu/h]");
+    EXPECT_EQ(labelled("ta = {ta4} [C]   Subcooling  : 2 [K]   Max. current  : 6,4 [A]"),
+              "ta = {ta4} [F]   Subcooling  : 3,6 [F]   Max. current  : 6,4 [A]");
+    EXPECT_EQ(labelled("to: -10 [C]   Pe [kW]  1,2 [kW]   p 10 [bar]"),
+              "to: 14 [F]   Pe [kW]  1,2 [kW]   p 145 [psia]");
+    EXPECT_EQ(chart("-12,5"), "9,5");
+    EXPECT_EQ(chart("to = -10,0 °C  tk = 45,3 °C  to [°C]"), "to = 14 °F  tk = 113,5 °F  to [°F]");
+    EXPECT_EQ(unitNamesIn("Ambient 89,6 °C  Qo [W]", ip), "Ambient 89,6 °F  Qo [Btu/h]");
+    EXPECT_EQ(labelledTextIn("2900 [W]", UnitSystem::Si, ','), "2900 [W]");
     EXPECT_EQ(typedCapacityAsWatts("34121", ip), formatNumber(wattsOf(34121), '.'));
     EXPECT_EQ(typedCapacityAsWatts("abc", ip), "abc");
 }
