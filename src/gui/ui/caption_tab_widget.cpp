@@ -24,8 +24,8 @@ class CaptionTabBar : public QTabBar
     QSize tabSizeHint(int index) const override
     {
         QSize size = QTabBar::tabSizeHint(index);
-        if (tabText(index).contains('\n'))
-            size.rheight() += kLinesPadding;
+        // Each further line needs the room again: a caption of three lines was cut at its top.
+        size.rheight() += kLinesPadding * static_cast<int>(tabText(index).count('\n'));
         return size;
     }
 };
