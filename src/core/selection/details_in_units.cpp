@@ -26,6 +26,16 @@ void convertCell(RangeCell& cell, Quantity quantity, UnitSystem system, char sep
     convertTemperature(cell.condensingTemperature);
 }
 
+void convertColumn(RangeColumn& column, UnitSystem system, char separator)
+{
+    convertText(column.toText, Quantity::Temperature, system, separator);
+    column.to = figureNumber(column.toText).value_or(column.to);
+    for (RangeCell& cell : column.capacity)
+        convertCell(cell, Quantity::Capacity, system, separator);
+    for (RangeCell& cell : column.power)
+        convertCell(cell, Quantity::Power, system, separator);
+}
+
 } // namespace
 
 RangeTables rangeTablesIn(const RangeTables& range, UnitSystem system, char separator)
@@ -38,14 +48,8 @@ RangeTables rangeTablesIn(const RangeTables& range, UnitSystem system, char sepa
         convertText(shown.ambientTexts[k], Quantity::Temperature, system, separator);
         shown.ambients[k] = figureNumber(shown.ambientTexts[k]).value_or(shown.ambients[k]);
     }
-    for (RangeColumn& column : shown.columns) {
-        convertText(column.toText, Quantity::Temperature, system, separator);
-        column.to = figureNumber(column.toText).value_or(column.to);
-        for (RangeCell& cell : column.capacity)
-            convertCell(cell, Quantity::Capacity, system, separator);
-        for (RangeCell& cell : column.power)
-            convertCell(cell, Quantity::Power, system, separator);
-    }
+    for (RangeColumn& column : shown.columns)
+        convertColumn(column, system, separator);
     return shown;
 }
 
@@ -90,6 +94,8 @@ UnitDetails unitDetailsIn(const UnitDetails& details, UnitSystem system, char se
     if (system == UnitSystem::Si)
         return shown;
     shown.range = rangeTablesIn(details.range, system, separator);
+    if (shown.extraAmbientPoint)
+        convertColumn(*shown.extraAmbientPoint, system, separator);
     for (std::string& to : shown.staging.rangeTo)
         convertText(to, Quantity::Temperature, system, separator);
     for (auto& row : shown.staging.rangeQo)
