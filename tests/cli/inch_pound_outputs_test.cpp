@@ -1,11 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <nlohmann/json.hpp>
 #include <regex>
 #include <string>
 #include <vector>
 
 #include "cli/run_in_process.h"
+#include "core/io/file_io.h"
 #include "core/text/display_units.h"
 #include "core/text/numeric_text.h"
 #include "support/temp_folder.h"
@@ -106,58 +108,55 @@ void expectJsonShowsTheSiJson(const Json& si, Json ip, const std::string& at,
     }
 }
 
-// Every command that shows figures, as text and as JSON: with --units ip each output is its SI
-// output converted.
+// The command's output (or the CSV it writes) in SI and in inch-pound units.
+std::array<std::string, 2> inBothUnits(const Arguments& command, const std::string& csv = {})
+{
+    std::array<std::string, 2> outputs;
+    for (const bool ip : {false, true}) {
+        Arguments arguments = command;
+        if (ip)
+            arguments.insert(arguments.end(), {"--units", "ip"});
+        if (!csv.empty())
+            arguments.insert(arguments.end(), {"--csv", csv});
+        outputs[ip] = run(arguments);
+        if (!csv.empty())
+            outputs[ip] = readWholeFile(csv);
+    }
+    return outputs;
+}
+
+// Every command that shows figures, as text, as JSON and as CSV: with --units ip each output is
+// its SI output converted.
 TEST(InchPoundOutputs, EveryFigureOfEveryCommandConvertsBackToItsSiFigure)
 {
-    const Arguments pair{"pair", "--refrigerant", "R404A", "--compressor",  "1",  "--condenser",
-                         "1",    "--to",          "-10",   "--ambient",     "32", "--superheat",
-                         "10",   "--subcooling",  "2",     "--compressors", "1",  "--condensers",
-                         "1",    "--heat-factor", "1,1"};
+    const test::TempFolder folder;
+    const std::string csv = (folder.path() / "out.csv").string();
     const std::vector<Arguments> commands{
         {"select", "--family", "BOX", "--to", "-10"},
         {"select", "--family", "BASE", "--to", "-25", "--ambient", "38"},
         {"details", "--family", "BOX", "--to", "-10", "--row", "3", "--extra-ambient", "43"},
         {"details", "--family", "BASE", "--to", "5", "--row", "2"},
-        {"compare", "--family", "BOX", "--to", "-10", "--row", "1,2,3"},
+        {"compare", "--family", "BOX", "--to", "-10", "--row", "1,2,3", "--extra-ambient", "43"},
         {"curves", "--family", "BOX", "--to", "-10", "--row", "3", "--extra-ambient", "43"},
-        pair,
+        {"datasheet", "--family", "BASE", "--to", "-10", "--row", "2", "--extra-ambient", "45"},
+        {"pair", "--refrigerant", "R404A", "--compressor",  "1",  "--condenser",
+         "1",    "--to",          "-10",   "--ambient",     "32", "--superheat",
+         "10",   "--subcooling",  "2",     "--compressors", "1",  "--condensers",
+         "1",    "--heat-factor", "1,1"},
     };
-    for (const Arguments& command : commands)
-        for (const bool json : {false, true}) {
-            if (command[0] == "curves" && !json)
-                continue; // draws a picture
-            Arguments si = command;
-            if (json)
-                si.push_back("--json");
-            Arguments ip = si;
-            ip.insert(ip.end(), {"--units", "ip"});
-            const std::string at = command[0] + (json ? " --json" : "");
-            if (json)
-                expectJsonShowsTheSiJson(Json::parse(run(si)), Json::parse(run(ip)), at);
-            else
-                expectTextShowsTheSiText(run(si), run(ip), at);
+    for (Arguments command : commands) {
+        const std::string name = command[0];
+        if (name == "select" || name == "details" || name == "compare") {
+            const auto [si, ip] = inBothUnits(command, csv);
+            expectTextShowsTheSiText(si, ip, name + " --csv");
         }
-    // The datasheet's parameters, a JSON object of texts.
-    const Arguments datasheet{"datasheet", "--family",        "BASE", "--to", "-10", "--row", "2",
-                              "--params",  "--extra-ambient", "45"};
-    Arguments ip = datasheet;
-    ip.insert(ip.end(), {"--units", "ip"});
-    expectJsonShowsTheSiJson(Json::parse(run(datasheet)), Json::parse(run(ip)), "datasheet");
-
-    // The spreadsheet exports, read as text.
-    const test::TempFolder folder;
-    for (const Arguments& command : {commands[1], commands[2], commands[4]}) {
-        std::string texts[2];
-        for (const bool inchPound : {false, true}) {
-            Arguments arguments = command;
-            arguments.insert(arguments.end(), {"--csv", (folder.path() / "out.csv").string()});
-            if (inchPound)
-                arguments.insert(arguments.end(), {"--units", "ip"});
-            run(arguments);
-            texts[inchPound] = folder.read("out.csv");
+        if (name != "curves" && name != "datasheet") { // a picture, a PDF
+            const auto [si, ip] = inBothUnits(command);
+            expectTextShowsTheSiText(si, ip, name);
         }
-        expectTextShowsTheSiText(texts[0], texts[1], command[0] + " --csv");
+        command.push_back(name == "datasheet" ? "--params" : "--json");
+        const auto [si, ip] = inBothUnits(command);
+        expectJsonShowsTheSiJson(Json::parse(si), Json::parse(ip), name + " --json");
     }
 }
 
