@@ -9,6 +9,7 @@
 #include "core/catalogue/catalogue_files.h"
 #include "core/chart/envelope_chart.h"
 #include "core/editor/editor_grids.h"
+#include "core/refrigerant/refrigerant_file.h"
 #include "core/text/code_page.h"
 
 namespace kelvo
@@ -33,6 +34,13 @@ std::unique_ptr<Catalogue> sampleCatalogue()
     return catalogue;
 }
 
+// As the program reads them from the data folder.
+const RefrigerantRegistry& sampleRefrigerants()
+{
+    static const RefrigerantLoad load = loadRefrigerants(kData);
+    return load.registry;
+}
+
 Json rowsJson(const std::vector<GridRow>& rows)
 {
     Json list = Json::array();
@@ -48,7 +56,7 @@ TEST(ListCommand, RowsAsTheEditorFiltersThem)
     auto run = kelvo({"list", "units", "--refrigerant", "R404A", "--json"});
     ASSERT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(Json::parse(run.out), rowsJson(gridRows(EditorGrid::Units, *catalogue, opening,
-                                                      "R404A", RefrigerantRegistry::builtIn())));
+                                                      "R404A", sampleRefrigerants())));
 
     EditorFilters ticked;
     ticked.unitHousings = {false, true, true};
@@ -58,8 +66,8 @@ TEST(ListCommand, RowsAsTheEditorFiltersThem)
     run = kelvo({"list", "--json", "--tick", "BASE - KB, BOX,Copeland,SPIRAL,MIDTEMP", "units",
                  "--refrigerant", "R404A"});
     ASSERT_EQ(run.exitCode, 0) << run.err;
-    const Json expected = rowsJson(
-        gridRows(EditorGrid::Units, *catalogue, ticked, "R404A", RefrigerantRegistry::builtIn()));
+    const Json expected =
+        rowsJson(gridRows(EditorGrid::Units, *catalogue, ticked, "R404A", sampleRefrigerants()));
     EXPECT_FALSE(expected["rows"].empty());
     EXPECT_EQ(Json::parse(run.out), expected);
 
@@ -69,13 +77,13 @@ TEST(ListCommand, RowsAsTheEditorFiltersThem)
     run = kelvo({"list", "compressors", "--refrigerant", "R22", "--tick", "ALL", "--json"});
     ASSERT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(Json::parse(run.out), rowsJson(gridRows(EditorGrid::Compressors, *catalogue, all,
-                                                      "R22", RefrigerantRegistry::builtIn())));
+                                                      "R22", sampleRefrigerants())));
     run = kelvo({"list", "frames", "--refrigerant", "R22", "--tick", "", "--json"});
     ASSERT_EQ(run.exitCode, 0) << run.err;
     EditorFilters none;
     none.frameHousings = {false, false};
     EXPECT_EQ(Json::parse(run.out), rowsJson(gridRows(EditorGrid::Frames, *catalogue, none, "R22",
-                                                      RefrigerantRegistry::builtIn())));
+                                                      sampleRefrigerants())));
 
     run = kelvo({"list", "frames", "--refrigerant", "R404A"});
     ASSERT_EQ(run.exitCode, 0) << run.err;

@@ -1,6 +1,9 @@
 // A refrigerant is one entry of the registry (and its property table): with a made-up entry
 // and no other change, every list, menu, filter, option, help text and check knows it.
+#include <algorithm>
+#include <filesystem>
 #include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -9,6 +12,7 @@
 #include "core/editor/consistency_checks.h"
 #include "core/editor/editor_grids.h"
 #include "core/editor/editor_session.h"
+#include "core/refrigerant/refrigerant_file.h"
 #include "support/temp_folder.h"
 
 namespace kelvo
@@ -82,6 +86,52 @@ TEST(RefrigerantEntries, AMadeUpEntryIsKnownEverywhere)
     };
     EXPECT_FALSE(unknownRefrigerant(refrigerants));
     EXPECT_TRUE(unknownRefrigerant(RefrigerantRegistry::builtIn()));
+}
+
+TEST(RefrigerantEntries, ALineAndATableInTheDataFolderAddARefrigerant)
+{
+    const auto data = test::copyOfSampleData();
+    std::filesystem::copy_file(data->path() / "R404A.txt", data->path() / "R999X.txt");
+    std::string definitions = data->read("Czynniki.txt");
+    const std::string r449a = definitions.substr(definitions.find("R449A;"));
+    const std::string tail = r449a.substr(r449a.find(";R449A.txt;") + 11);
+    definitions += "R999X;12;A3;R999X.txt;" + tail.substr(0, tail.find('\n') + 1);
+    definitions += "R998X;12;C1;R999X.txt;" + tail.substr(0, tail.find('\n') + 1);
+    data->write("Czynniki.txt", definitions);
+    const int line = static_cast<int>(std::count(definitions.begin(), definitions.end(), '\n')) - 1;
+    const std::string folder = data->path().string();
+
+    const CommandRun listed = test::runInProcess({"refrigerants", "--data", folder, "--json"});
+    EXPECT_EQ(listed.status, 0) << listed.err;
+    const auto entries = nlohmann::ordered_json::parse(listed.out)["refrigerants"];
+    ASSERT_EQ(entries.size(), 13u);
+    EXPECT_EQ(entries[0].dump(), R"({"name":"R404A","gwp":3922.0,"safetyClass":"A1",)"
+                                 R"("flammable":false,"tableFile":"R404A.txt","tableRows":7965,)"
+                                 R"("from":"built in"})");
+    EXPECT_EQ(entries[12].dump(), R"({"name":"R999X","gwp":12.0,"safetyClass":"A3",)"
+                                  R"("flammable":true,"tableFile":"R999X.txt","tableRows":7965,)"
+                                  R"("from":"Czynniki.txt line )" +
+                                      std::to_string(line) + "\"}");
+    // The bad line is told, once, and does not stop the command.
+    EXPECT_EQ(listed.err.find("kelvo refrigerants: "), 0u) << listed.err;
+    EXPECT_NE(listed.err.find(", line " + std::to_string(line + 1) +
+                              ": refrigerant not loaded: the safety class 'C1' is not one of"),
+              std::string::npos)
+        << listed.err;
+    EXPECT_EQ(std::count(listed.err.begin(), listed.err.end(), '\n'), 1);
+    EXPECT_EQ(listed.out.find("R998X"), std::string::npos);
+
+    EXPECT_NE(test::runInProcess({"select", "--help", "--data", folder}).out.find("R999X"),
+              std::string::npos);
+    for (const std::vector<std::string>& command :
+         {std::vector<std::string>{"select", "--family", "BOX", "--refrigerant", "R999X", "--data",
+                                   folder},
+          {"list", "compressors", "--refrigerant", "R999X", "--data", folder}})
+        EXPECT_EQ(test::runInProcess(command).status, 0) << command[0];
+    const RefrigerantLoad load = loadRefrigerants(data->path());
+    Workspace workspace(data->path(), load.registry);
+    EditorSession editor(workspace);
+    EXPECT_EQ(editor.refrigerantMenu().back(), "R999X");
 }
 
 } // namespace

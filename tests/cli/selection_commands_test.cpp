@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <map>
 #include <nlohmann/json.hpp>
 #include <sstream>
 #include <tuple>
@@ -53,6 +54,43 @@ TEST(SelectCommand, ListsBothFamiliesAtTheDefaultConditionsTheSameWayEveryTime)
             previous = c["capacityW"].get<double>();
         }
     }
+}
+
+// The refrigerants of the data folder's definition file each select their own sample units; two
+// of them to the figure.
+TEST(SelectCommand, EveryShippedRefrigerantListsItsSampleUnits)
+{
+    using Figures = std::map<std::string, std::pair<int, double>>;
+    const std::map<std::string, Figures> expected{{"R449A",
+                                                   {{"AGO-KS066MN", {3400, 1.3}},
+                                                    {"AGO-KH086MN", {4000, 1.6}},
+                                                    {"AGO-KS112LN", {5400, 3.2}},
+                                                    {"AGO-KP358MN", {17500, 6.7}}}},
+                                                  {"R290",
+                                                   {{"AGO-KH026MN", {1100, 0.4}},
+                                                    {"AGO-KH039LN", {1600, 0.8}},
+                                                    {"AGO-KH059MN", {2400, 1.0}},
+                                                    {"AGO-KH077LN", {2700, 1.4}}}}};
+    int shipped = 0;
+    const auto known = jsonOf(kelvo({"refrigerants", "--json"}));
+    for (const auto& refrigerant : known["refrigerants"]) {
+        if (refrigerant["from"] == "built in")
+            continue;
+        ++shipped;
+        const std::string name = refrigerant["name"];
+        const auto doc = jsonOf(kelvo({"select", "--family", "BOX", "--refrigerant", name, "--to",
+                                       "-10", "--ambient", "32", "--json"}));
+        Figures listed;
+        for (const auto& c : doc["candidates"])
+            if (c["ok"] == true)
+                listed[c["name"]] = {c["capacityW"].get<int>(), c["powerKW"].get<double>()};
+        EXPECT_GE(listed.size(), 3u) << name;
+        if (expected.count(name)) {
+            for (const auto& [unit, figures] : expected.at(name))
+                EXPECT_EQ(listed[unit], figures) << name << " " << unit;
+        }
+    }
+    EXPECT_EQ(shipped, 8);
 }
 
 TEST(SelectCommand, CommaAndPointTemperaturesAndTheCapacitySearch)

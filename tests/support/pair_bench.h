@@ -8,9 +8,11 @@
 #include "core/io/file_io.h"
 #include "core/performance/catalogue_pair.h"
 #include "core/performance/record_numbers.h"
+#include "core/refrigerant/refrigerant_file.h"
 #include "core/refrigerant/refrigerant_registry.h"
 #include "core/refrigerant/table_loader.h"
 #include "core/text/message_sink.h"
+#include "support/temp_folder.h"
 
 namespace kelvo::test
 {
@@ -34,6 +36,13 @@ struct PairBench {
     std::string currentRefrigerant;
     PairRefrigerant refrigerant;
 };
+
+// The refrigerants of the sample data folder: the four built in and those its file defines.
+inline const RefrigerantRegistry& sampleRefrigerants()
+{
+    static const RefrigerantRegistry registry = loadRefrigerants(sampleDataFolder()).registry;
+    return registry;
+}
 
 inline std::string refrigerantTableFileName(std::string_view refrigerant)
 {
@@ -64,8 +73,7 @@ inline EvaluationOutcome evaluateWithState(PairBench& bench, const PairInputs& i
         return {};
     const std::string tableFile = refrigerantTableFileName(bench.currentRefrigerant);
     const RefrigerantInUse refrigerant{
-        bench.currentRefrigerant,
-        RefrigerantRegistry::builtIn().correlationsOf(bench.currentRefrigerant),
+        bench.currentRefrigerant, sampleRefrigerants().correlationsOf(bench.currentRefrigerant),
         &bench.refrigerant.table, tableFile};
     const PairEvaluation evaluation =
         evaluateCataloguePair(bench.catalogue, bench.recordNumbers, refrigerant, inputs,

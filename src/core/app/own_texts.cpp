@@ -16,7 +16,7 @@ using Texts = std::array<std::string_view, kLanguageCount>;
 
 // Polish, English, Czech, Slovak, Lithuanian; in the order of OwnText.
 // clang-format off
-constexpr std::array<Texts, 31> kTexts = {{
+constexpr std::array<Texts, 33> kTexts = {{
     {"Temperatura skraplania > 70 C",
      "Condensing temperature > 70 C",
      "Kondenzační teplota > 70 C",
@@ -172,6 +172,16 @@ constexpr std::array<Texts, 31> kTexts = {{
      "Okolí {} °C",
      "Okolie {} °C",
      "Aplinka {} °C"},
+    {"Klasa bezpieczeństwa",
+     "Safety class",
+     "Bezpečnostní třída",
+     "Bezpečnostná trieda",
+     "Saugos klasė"},
+    {"czynnik palny (klasa bezpieczeństwa {})",
+     "flammable refrigerant (safety class {})",
+     "hořlavé chladivo (bezpečnostní třída {})",
+     "horľavé chladivo (bezpečnostná trieda {})",
+     "degus šaltnešis (saugos klasė {})"},
 }};
 // clang-format on
 

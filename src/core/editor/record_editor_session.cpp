@@ -37,9 +37,18 @@ template <class Record> FormLayout layoutOf(const EditorForm<Record>& form)
     layout.preview = form.preview;
     layout.store = form.store;
     for (const auto& row : form.rows)
-        layout.controls.push_back({row.group, row.label, row.objectName, row.kind, row.unitLabel,
-                                   row.unitLabelName, row.column, row.hint, row.items, row.shown,
-                                   row.width()});
+        layout.controls.push_back({row.group,
+                                   row.label,
+                                   row.objectName,
+                                   row.kind,
+                                   row.unitLabel,
+                                   row.unitLabelName,
+                                   row.column,
+                                   row.hint,
+                                   row.items,
+                                   row.shown,
+                                   row.width(),
+                                   {}});
     for (const auto& check : form.checks)
         layout.checks.push_back({check.group, check.caption, check.objectName});
     if (form.suctionMode) {
@@ -57,6 +66,9 @@ template <class Record> class SessionOf final : public RecordEditorSession
         : RecordEditorSession(session, table, index, layoutOf(form)), form_(form), before_(record())
     {
         opening_ = readFields(form_, before_, index);
+        for (std::size_t i = 0; i < form_.rows.size(); ++i)
+            if (form_.rows[i].refrigerant)
+                layout_.controls[i].suggestions = workspace().refrigerants().editorNames();
     }
 
     FormValues& openingValues() { return opening_; }

@@ -79,6 +79,7 @@ class SelectionWindow : public QWidget, private SelectionObserver
     QWidget* buildAccessories();
     QWidget* buildButtons();
     void applyCaptions();
+    void showRefrigerantFacts();
     void fillInputLists();
     void connectInputs();
 
@@ -102,7 +103,9 @@ class SelectionWindow : public QWidget, private SelectionObserver
     ExportChooser chooseExportFile_;
     MessagePresenter presentMessages_;
 
-    QComboBox* refrigerantBox_ = nullptr;       // ComboBox3
+    QComboBox* refrigerantBox_ = nullptr; // ComboBox3
+    // GWP and safety class of the one chosen, and the warning for a flammable one
+    QLabel* refrigerantFacts_ = nullptr;
     QComboBox* evaporatingBox_ = nullptr;       // ComboBox1
     QComboBox* ambientBox_ = nullptr;           // ComboBox2
     QLineEdit* requiredCapacityEdit_ = nullptr; // Edit1
