@@ -69,7 +69,7 @@ int runDesktopProgram(int argc, char** argv)
     if (!refrigerants.refusals.empty()) {
         QString text;
         for (const std::string& refusal : refrigerants.refusals)
-            text += QString::fromStdString(refusal) + "\n";
+            text += QString::fromStdString(refusal) + "\n\n";
         QMessageBox::warning(&window, "KelvoSoftware", text.trimmed());
     }
     return QApplication::exec();

@@ -9,8 +9,8 @@
 #include "core/catalogue/catalogue_files.h"
 #include "core/chart/envelope_chart.h"
 #include "core/editor/editor_grids.h"
-#include "core/refrigerant/refrigerant_file.h"
 #include "core/text/code_page.h"
+#include "support/temp_folder.h"
 
 namespace kelvo
 {
@@ -34,13 +34,6 @@ std::unique_ptr<Catalogue> sampleCatalogue()
     return catalogue;
 }
 
-// As the program reads them from the data folder.
-const RefrigerantRegistry& sampleRefrigerants()
-{
-    static const RefrigerantLoad load = loadRefrigerants(kData);
-    return load.registry;
-}
-
 Json rowsJson(const std::vector<GridRow>& rows)
 {
     Json list = Json::array();
@@ -56,7 +49,7 @@ TEST(ListCommand, RowsAsTheEditorFiltersThem)
     auto run = kelvo({"list", "units", "--refrigerant", "R404A", "--json"});
     ASSERT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(Json::parse(run.out), rowsJson(gridRows(EditorGrid::Units, *catalogue, opening,
-                                                      "R404A", sampleRefrigerants())));
+                                                      "R404A", test::sampleRefrigerants())));
 
     EditorFilters ticked;
     ticked.unitHousings = {false, true, true};
@@ -66,8 +59,8 @@ TEST(ListCommand, RowsAsTheEditorFiltersThem)
     run = kelvo({"list", "--json", "--tick", "BASE - KB, BOX,Copeland,SPIRAL,MIDTEMP", "units",
                  "--refrigerant", "R404A"});
     ASSERT_EQ(run.exitCode, 0) << run.err;
-    const Json expected =
-        rowsJson(gridRows(EditorGrid::Units, *catalogue, ticked, "R404A", sampleRefrigerants()));
+    const Json expected = rowsJson(
+        gridRows(EditorGrid::Units, *catalogue, ticked, "R404A", test::sampleRefrigerants()));
     EXPECT_FALSE(expected["rows"].empty());
     EXPECT_EQ(Json::parse(run.out), expected);
 
@@ -77,13 +70,13 @@ TEST(ListCommand, RowsAsTheEditorFiltersThem)
     run = kelvo({"list", "compressors", "--refrigerant", "R22", "--tick", "ALL", "--json"});
     ASSERT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(Json::parse(run.out), rowsJson(gridRows(EditorGrid::Compressors, *catalogue, all,
-                                                      "R22", sampleRefrigerants())));
+                                                      "R22", test::sampleRefrigerants())));
     run = kelvo({"list", "frames", "--refrigerant", "R22", "--tick", "", "--json"});
     ASSERT_EQ(run.exitCode, 0) << run.err;
     EditorFilters none;
     none.frameHousings = {false, false};
     EXPECT_EQ(Json::parse(run.out), rowsJson(gridRows(EditorGrid::Frames, *catalogue, none, "R22",
-                                                      sampleRefrigerants())));
+                                                      test::sampleRefrigerants())));
 
     run = kelvo({"list", "frames", "--refrigerant", "R404A"});
     ASSERT_EQ(run.exitCode, 0) << run.err;

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <filesystem>
 #include <gtest/gtest.h>
-#include <nlohmann/json.hpp>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -36,7 +35,7 @@ using test::CommandRun;
 
 CommandRun kelvo(const RefrigerantRegistry& refrigerants, std::vector<std::string> arguments)
 {
-    return test::runInProcess(std::move(arguments), refrigerants);
+    return test::runInProcess(std::move(arguments), &refrigerants);
 }
 
 TEST(RefrigerantEntries, AMadeUpEntryIsKnownEverywhere)
@@ -103,35 +102,22 @@ TEST(RefrigerantEntries, ALineAndATableInTheDataFolderAddARefrigerant)
 
     const CommandRun listed = test::runInProcess({"refrigerants", "--data", folder, "--json"});
     EXPECT_EQ(listed.status, 0) << listed.err;
-    const auto entries = nlohmann::ordered_json::parse(listed.out)["refrigerants"];
-    ASSERT_EQ(entries.size(), 13u);
-    EXPECT_EQ(entries[0].dump(), R"({"name":"R404A","gwp":3922.0,"safetyClass":"A1",)"
-                                 R"("flammable":false,"tableFile":"R404A.txt","tableRows":7965,)"
-                                 R"("from":"built in"})");
-    EXPECT_EQ(entries[12].dump(), R"({"name":"R999X","gwp":12.0,"safetyClass":"A3",)"
-                                  R"("flammable":true,"tableFile":"R999X.txt","tableRows":7965,)"
-                                  R"("from":"Czynniki.txt line )" +
-                                      std::to_string(line) + "\"}");
+    EXPECT_NE(
+        listed.out.find(R"({"name":"R999X","gwp":12.0,"safetyClass":"A3","flammable":true,)"
+                        R"("tableFile":"R999X.txt","tableRows":7965,"from":"Czynniki.txt line )" +
+                        std::to_string(line) + "\"}]}"),
+        std::string::npos)
+        << listed.out;
     // The bad line is told, once, and does not stop the command.
-    EXPECT_EQ(listed.err.find("kelvo refrigerants: "), 0u) << listed.err;
-    EXPECT_NE(listed.err.find(", line " + std::to_string(line + 1) +
-                              ": refrigerant not loaded: the safety class 'C1' is not one of"),
-              std::string::npos)
-        << listed.err;
-    EXPECT_EQ(std::count(listed.err.begin(), listed.err.end(), '\n'), 1);
-    EXPECT_EQ(listed.out.find("R998X"), std::string::npos);
-
+    EXPECT_EQ(listed.err, "kelvo refrigerants: " + (data->path() / "Czynniki.txt").string() +
+                              ", line " + std::to_string(line + 1) +
+                              ": refrigerant not loaded: the safety class 'C1' is not one of A1, "
+                              "A2L, A2, A3, B1, B2L, B2, B3\n");
     EXPECT_NE(test::runInProcess({"select", "--help", "--data", folder}).out.find("R999X"),
               std::string::npos);
-    for (const std::vector<std::string>& command :
-         {std::vector<std::string>{"select", "--family", "BOX", "--refrigerant", "R999X", "--data",
-                                   folder},
-          {"list", "compressors", "--refrigerant", "R999X", "--data", folder}})
-        EXPECT_EQ(test::runInProcess(command).status, 0) << command[0];
     const RefrigerantLoad load = loadRefrigerants(data->path());
     Workspace workspace(data->path(), load.registry);
-    EditorSession editor(workspace);
-    EXPECT_EQ(editor.refrigerantMenu().back(), "R999X");
+    EXPECT_EQ(EditorSession(workspace).refrigerantMenu().back(), "R999X");
 }
 
 } // namespace

@@ -20,7 +20,7 @@ struct CommandRun {
 // The command line run in this process ("kelvo" and the arguments), with the refrigerants given
 // or, without them, those of the data folder as the program reads them.
 inline CommandRun runInProcess(std::vector<std::string> arguments,
-                               const RefrigerantRegistry* refrigerants)
+                               const RefrigerantRegistry* refrigerants = nullptr)
 {
     arguments.insert(arguments.begin(), "kelvo");
     std::vector<char*> argv;
@@ -34,17 +34,6 @@ inline CommandRun runInProcess(std::vector<std::string> arguments,
         refrigerants ? cli::runCommandLine(argc, argv.data(), out, err, toolkit, *refrigerants)
                      : cli::runCommandLine(argc, argv.data(), out, err, toolkit);
     return {status, out.str(), err.str()};
-}
-
-inline CommandRun runInProcess(std::vector<std::string> arguments,
-                               const RefrigerantRegistry& refrigerants)
-{
-    return runInProcess(std::move(arguments), &refrigerants);
-}
-
-inline CommandRun runInProcess(std::vector<std::string> arguments)
-{
-    return runInProcess(std::move(arguments), nullptr);
 }
 
 } // namespace kelvo::test

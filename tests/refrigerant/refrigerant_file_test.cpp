@@ -2,7 +2,7 @@
 // file; a line that cannot be trusted is refused on its own, with its line number and reason.
 #include <gtest/gtest.h>
 #include <string>
-#include <vector>
+#include <tuple>
 
 #include "core/refrigerant/refrigerant_file.h"
 #include "support/temp_folder.h"
@@ -36,9 +36,10 @@ TEST(RefrigerantFile, RefusesEachBadLineAloneAndLoadsTheRest)
     test::TempFolder data;
     data.write("Good.txt", "t;p;d;v;h;s;cp\r\n-10;1;0;0;350,5;0;0\r\n");
     data.write("Empty.txt", "t;p;d;v;h;s;cp\r\n");
+    const std::string kPlain = "R997;3;A1;Good.txt";
     const struct {
         std::string line;
-        std::string reason; // empty: accepted
+        std::string reason; // the first two are accepted
     } lines[] = {
         {definition("R999X;148,5;A2L;Good.txt", coefficients(0, " 1,7966042")), ""},
         {definition("R998Y;3;B1;Good.txt"), ""},
@@ -53,62 +54,44 @@ TEST(RefrigerantFile, RefusesEachBadLineAloneAndLoadsTheRest)
         {definition("R997;3;A1;Missing.txt"), "Missing.txt"},
         {definition("R997;3;A1;Empty.txt"), "no line after the header"},
         {definition("R997;3;A1;../Good.txt"), "not a file name of the data folder"},
-        {definition("R997;3;A1;Good.txt", "1;2;3"), "it has 7 fields instead of 22"},
-        {definition("R997;3;A1;Good.txt", coefficients() + ";1"), "23 fields"},
-        {definition("R997;3;A1;Good.txt", coefficients(1, "-0.03")),
-         "pressure does not rise with temperature from -50 C to -49 C"},
-        {definition("R997;3;A1;Good.txt", coefficients(12, "1")),
-         "vapour enthalpy is not above the liquid enthalpy at -50 C"},
-        {definition("R997;3;A1;Good.txt", coefficients(5, "-1e300")), "no finite value at -50 C"},
-        {definition("R997;3;A1;Good.txt", coefficients(5, "")), "coefficient a5 is empty"},
-        {definition("R997;3;A1;Good.txt", coefficients(17, "1.2.3")),
-         "coefficient c5 '1.2.3' is not a number"},
+        {definition(kPlain, "1;2;3"), "it has 7 fields instead of 22"},
+        {definition(kPlain, coefficients() + ";1"), "23 fields"},
+        {definition(kPlain, coefficients(1, "-0.03")), "does not rise with temperature from -50 C"},
+        {definition(kPlain, coefficients(12, "1")), "not above the liquid enthalpy at -50 C"},
+        {definition(kPlain, coefficients(5, "-1e300")), "no finite value at -50 C"},
+        {definition(kPlain, coefficients(5, "")), "coefficient a5 is empty"},
+        {definition(kPlain, coefficients(17, "1.2.3")), "c5 '1.2.3' is not a number"},
     };
     std::string file = "# comment;with;fields\r\n\r\n";
     for (const auto& line : lines)
         file += line.line;
     const RefrigerantLoad load = refrigerantsFromText(file, data.path());
 
-    std::vector<std::string> names;
+    std::string names;
     for (const RefrigerantEntry& entry : load.registry.entries())
-        names.push_back(entry.name);
-    EXPECT_EQ(names,
-              (std::vector<std::string>{"R404A", "R407C", "R22", "R134a", "R999X", "R998Y"}));
+        names += entry.name + " " + refrigerantOrigin(entry) + ", ";
+    EXPECT_EQ(names, "R404A built in, R407C built in, R22 built in, R134a built in, "
+                     "R999X Czynniki.txt line 3, R998Y Czynniki.txt line 4, ");
     const RefrigerantEntry& madeUp = *load.registry.find("R999X");
-    EXPECT_EQ(madeUp.gwp, 148.5);
-    EXPECT_EQ(madeUp.safetyClass, "A2L");
-    EXPECT_EQ(madeUp.correlations.pressure[0], 1.7966042);
-    EXPECT_EQ(madeUp.selectionPosition, 5);
-    EXPECT_EQ(refrigerantOrigin(madeUp), "Czynniki.txt line 3");
-    EXPECT_EQ(refrigerantOrigin(*load.registry.find("R22")), "built in");
-    EXPECT_EQ(load.registry.editorNames().back(), "R998Y");
+    EXPECT_EQ(std::tie(madeUp.gwp, madeUp.safetyClass, madeUp.correlations.pressure[0],
+                       madeUp.selectionPosition),
+              std::make_tuple(148.5, "A2L", 1.7966042, 5));
 
-    std::size_t refusal = 0;
-    for (std::size_t i = 0; i < std::size(lines); ++i) {
-        if (lines[i].reason.empty())
-            continue;
-        ASSERT_LT(refusal, load.refusals.size());
-        const std::string& message = load.refusals[refusal++];
-        EXPECT_NE(message.find((data.path() / "Czynniki.txt").string() + ", line " +
-                               std::to_string(i + 3) + ": "),
-                  std::string::npos)
-            << message;
-        EXPECT_NE(message.find(lines[i].reason), std::string::npos) << message;
+    // The refused lines in order, each naming the file, its line and its reason.
+    auto refusal = load.refusals.begin();
+    for (std::size_t i = 2; i < std::size(lines); ++i, ++refusal) {
+        ASSERT_NE(refusal, load.refusals.end());
+        EXPECT_EQ(refusal->find((data.path() / "Czynniki.txt").string() + ", line " +
+                                std::to_string(i + 3) + ": refrigerant not loaded: "),
+                  0u)
+            << *refusal;
+        EXPECT_NE(refusal->find(lines[i].reason), std::string::npos) << *refusal;
     }
-    EXPECT_EQ(refusal, load.refusals.size());
-}
-
-TEST(RefrigerantFile, WithoutTheFileTheFourBuiltInAreKnown)
-{
-    test::TempFolder data;
-    const RefrigerantLoad load = loadRefrigerants(data.path());
-    EXPECT_EQ(load.registry.entries().size(), 4u);
-    EXPECT_TRUE(load.refusals.empty());
+    EXPECT_EQ(refusal, load.refusals.end());
+    // Without the file, the four built in; a file that is no file is said.
+    EXPECT_EQ(loadRefrigerants(data.path()).registry.entries().size(), 4u);
     std::filesystem::create_directory(data.path() / "Czynniki.txt");
-    const RefrigerantLoad folder = loadRefrigerants(data.path());
-    EXPECT_EQ(folder.registry.entries().size(), 4u);
-    ASSERT_EQ(folder.refusals.size(), 1u);
-    EXPECT_NE(folder.refusals[0].find("Czynniki.txt"), std::string::npos);
+    EXPECT_EQ(loadRefrigerants(data.path()).refusals.size(), 1u);
 }
 
 } // namespace

@@ -8,7 +8,6 @@
 #include "core/io/file_io.h"
 #include "core/performance/catalogue_pair.h"
 #include "core/performance/record_numbers.h"
-#include "core/refrigerant/refrigerant_file.h"
 #include "core/refrigerant/refrigerant_registry.h"
 #include "core/refrigerant/table_loader.h"
 #include "core/text/message_sink.h"
@@ -36,13 +35,6 @@ struct PairBench {
     std::string currentRefrigerant;
     PairRefrigerant refrigerant;
 };
-
-// The refrigerants of the sample data folder: the four built in and those its file defines.
-inline const RefrigerantRegistry& sampleRefrigerants()
-{
-    static const RefrigerantRegistry registry = loadRefrigerants(sampleDataFolder()).registry;
-    return registry;
-}
 
 inline std::string refrigerantTableFileName(std::string_view refrigerant)
 {
