@@ -37,18 +37,9 @@ template <class Record> FormLayout layoutOf(const EditorForm<Record>& form)
     layout.preview = form.preview;
     layout.store = form.store;
     for (const auto& row : form.rows)
-        layout.controls.push_back({row.group,
-                                   row.label,
-                                   row.objectName,
-                                   row.kind,
-                                   row.unitLabel,
-                                   row.unitLabelName,
-                                   row.column,
-                                   row.hint,
-                                   row.items,
-                                   row.shown,
-                                   row.width(),
-                                   {}});
+        layout.controls.push_back({row.group, row.label, row.objectName, row.kind, row.unitLabel,
+                                   row.unitLabelName, row.column, row.hint, row.items, row.shown,
+                                   row.width()});
     for (const auto& check : form.checks)
         layout.checks.push_back({check.group, check.caption, check.objectName});
     if (form.suctionMode) {

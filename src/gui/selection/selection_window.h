@@ -103,9 +103,8 @@ class SelectionWindow : public QWidget, private SelectionObserver
     ExportChooser chooseExportFile_;
     MessagePresenter presentMessages_;
 
-    QComboBox* refrigerantBox_ = nullptr; // ComboBox3
-    // GWP and safety class of the one chosen, and the warning for a flammable one
-    QLabel* refrigerantFacts_ = nullptr;
+    QComboBox* refrigerantBox_ = nullptr;       // ComboBox3
+    QLabel* refrigerantFacts_ = nullptr;        // its GWP, class and any warning
     QComboBox* evaporatingBox_ = nullptr;       // ComboBox1
     QComboBox* ambientBox_ = nullptr;           // ComboBox2
     QLineEdit* requiredCapacityEdit_ = nullptr; // Edit1
