@@ -48,6 +48,7 @@ TEST(RefrigerantFile, RefusesEachBadLineAloneAndLoadsTheRest)
         {definition("R 1;3;A1;Good.txt"), "characters other than"},
         {definition("r999x;3;A1;Good.txt"), "defined already on line 3"},
         {definition("R404A;3;A1;Good.txt"), "'R404A' is built in"},
+        {definition("WSZYSTKIE;3;A1;Good.txt"), "stands for all refrigerants"},
         {definition("R997;x;A1;Good.txt"), "the GWP 'x' is not a number"},
         {definition("R997;-1;A1;Good.txt"), "negative"},
         {definition("R997;3;A4;Good.txt"), "safety class 'A4' is not one of"},

@@ -16,6 +16,8 @@ namespace
 // name; GWP; safety class; table file; a0 .. a5; b0 .. b5; c0 .. c5
 constexpr std::size_t kFieldCount = 22;
 constexpr std::size_t kMaxNameLength = 10;
+// What the calculation reads as "no refrigerant chosen" (kAllRefrigerants of the catalogue).
+constexpr std::string_view kReservedName = "Wszystkie";
 // The span the correlations must be plausible over, C.
 constexpr int kLowestTemperature = -50;
 constexpr int kHighestTemperature = 70;
@@ -72,6 +74,8 @@ std::string checkedName(std::string_view name, const std::vector<RefrigerantEntr
     if (!plainName(name))
         throw Refusal("the name '" + std::string(name) +
                       "' holds characters other than ASCII letters, digits and signs");
+    if (sameIgnoringCase(name, kReservedName))
+        throw Refusal("the name '" + std::string(name) + "' stands for all refrigerants");
     for (const RefrigerantEntry& entry : known)
         if (sameIgnoringCase(entry.name, name))
             throw Refusal(entry.definitionLine == 0
