@@ -5,8 +5,10 @@
 #include <set>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "cli/commands.h"
+#include "cli/data_option.h"
 #include "cli/man_page.h"
 #include "cli/text_table.h"
 
@@ -53,8 +55,11 @@ bool wantsCommandLine(int argc, char** argv)
     return false;
 }
 
-int runCommandLine(int argc, char** argv, std::ostream& out, std::ostream& err,
-                   const ToolkitServices& toolkit, const RefrigerantRegistry& refrigerants)
+namespace
+{
+
+int run(int argc, char** argv, std::ostream& out, std::ostream& err, const ToolkitServices& toolkit,
+        const RefrigerantRegistry& refrigerants, std::vector<std::string> refrigerantNotes)
 {
     CLI::App app{"KelvoSoftware: selection of air-cooled condensing units", "kelvo"};
     app.set_version_flag("--version", std::string("kelvo ") + KELVO_VERSION);
@@ -66,7 +71,7 @@ int runCommandLine(int argc, char** argv, std::ostream& out, std::ostream& err,
                "                $KELVO_DATA, the data folder next to the program, or the\n"
                "                installed share/kelvosoftware\n"
                "Run kelvo COMMAND --help for the options of a command.");
-    CommandContext context{out, err, toolkit, 0, refrigerants};
+    CommandContext context{out, err, toolkit, 0, refrigerants, std::move(refrigerantNotes)};
     registerCommands(app, context);
     refuseEmptyValues(app);
     // For the build, which makes the manual page from it; not listed in --help.
@@ -89,6 +94,22 @@ int runCommandLine(int argc, char** argv, std::ostream& out, std::ostream& err,
         return 0;
     }
     return context.exitCode;
+}
+
+} // namespace
+
+int runCommandLine(int argc, char** argv, std::ostream& out, std::ostream& err,
+                   const ToolkitServices& toolkit, const RefrigerantRegistry& refrigerants)
+{
+    return run(argc, argv, out, err, toolkit, refrigerants, {});
+}
+
+int runCommandLine(int argc, char** argv, std::ostream& out, std::ostream& err,
+                   const ToolkitServices& toolkit)
+{
+    // Options and their help list the refrigerants, so they are read before the arguments.
+    RefrigerantLoad load = argumentsRefrigerants(argc, argv);
+    return run(argc, argv, out, err, toolkit, load.registry, std::move(load.refusals));
 }
 
 } // namespace kelvo::cli

@@ -17,10 +17,13 @@ struct ToolkitServices;
 // True when the arguments ask for the command line rather than the desktop program.
 bool wantsCommandLine(int argc, char** argv);
 
-// Runs the command-line front end with the refrigerants of the registry. Exit status 0 when the
-// result asked for was produced, 1 when it failed or was refused, 2 for a bad command line.
+// Runs the command-line front end with the refrigerants of the data folder the arguments name
+// or the program finds (the built-in four when there is none). Exit status 0 when the result
+// asked for was produced, 1 when it failed or was refused, 2 for a bad command line.
 int runCommandLine(int argc, char** argv, std::ostream& out, std::ostream& err,
-                   const ToolkitServices& toolkit,
-                   const RefrigerantRegistry& refrigerants = RefrigerantRegistry::builtIn());
+                   const ToolkitServices& toolkit);
+// The same with the refrigerants of `refrigerants`.
+int runCommandLine(int argc, char** argv, std::ostream& out, std::ostream& err,
+                   const ToolkitServices& toolkit, const RefrigerantRegistry& refrigerants);
 
 } // namespace kelvo::cli

@@ -16,6 +16,7 @@
 #include "cli/command_list.h"
 #include "cli/command_pair.h"
 #include "cli/command_pair_report.h"
+#include "cli/command_refrigerants.h"
 #include "cli/command_select.h"
 
 namespace kelvo::cli
@@ -23,6 +24,8 @@ namespace kelvo::cli
 
 void runCommand(CommandContext& context, const char* name, const std::function<void()>& work)
 {
+    for (const std::string& note : context.refrigerantNotes)
+        context.err << "kelvo " << name << ": " << oneLine(note) << "\n";
     try {
         work();
     } catch (const CommandFailure& failure) {
@@ -45,6 +48,7 @@ void registerCommands(CLI::App& app, CommandContext& context)
     addPairReportCommand(app, context);
     addDatasheetCommand(app, context);
     addListCommand(app, context);
+    addRefrigerantsCommand(app, context);
     addBalanceCommand(app, context);
     addEnvelopeCommand(app, context);
     addEditCommand(app, context);

@@ -3,6 +3,8 @@
 #include <CLI/CLI.hpp>
 #include <functional>
 #include <iosfwd>
+#include <string>
+#include <vector>
 
 #include "cli/toolkit_services.h"
 #include "core/refrigerant/refrigerant_registry.h"
@@ -19,6 +21,9 @@ struct CommandContext {
     int exitCode = 0;
     // The refrigerants every option, help text and check offers.
     const RefrigerantRegistry& refrigerants = RefrigerantRegistry::builtIn();
+    // Lines of the refrigerant definition file that were refused; each command that runs
+    // says them first, as notes.
+    std::vector<std::string> refrigerantNotes = {};
 };
 
 // Runs a command's work; any failure becomes one line "kelvo NAME: reason" on stderr, so a

@@ -24,6 +24,20 @@ std::filesystem::path programFile()
 
 } // namespace
 
+RefrigerantLoad argumentsRefrigerants(int argc, char** argv)
+{
+    std::string folder;
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view arg = argv[i];
+        if (arg == "--data" && i + 1 < argc)
+            folder = argv[i + 1];
+        else if (arg.starts_with("--data="))
+            folder = arg.substr(7);
+    }
+    const auto dir = findDataFolder(folder, programFile());
+    return dir ? loadRefrigerants(*dir) : RefrigerantLoad{RefrigerantRegistry::builtIn(), {}};
+}
+
 void addDataOption(CLI::App* command, std::string& folder)
 {
     command->add_option("--data", folder,

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "core/io/folder_lock.h"
+#include "core/refrigerant/refrigerant_file.h"
 #include "core/workspace/workspace.h"
 
 namespace kelvo::cli
@@ -12,6 +13,10 @@ namespace kelvo::cli
 
 // "--data DIR" on a subcommand.
 void addDataOption(CLI::App* command, std::string& folder);
+
+// The refrigerants of the data folder that "--data DIR" among the arguments names or that
+// findDataFolder finds; the built-in four when there is none (the command then says why).
+RefrigerantLoad argumentsRefrigerants(int argc, char** argv);
 
 // A workspace on the data folder of --data, $KELVO_DATA, the folder next to the program or the
 // installed share folder (findDataFolder), with the catalogue loaded (a save cut short that the

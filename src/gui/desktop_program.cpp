@@ -7,6 +7,7 @@
 #include <string>
 
 #include "core/app/data_folder.h"
+#include "core/refrigerant/refrigerant_file.h"
 #include "core/workspace/workspace.h"
 #include "gui/app/start_window.h"
 
@@ -59,10 +60,18 @@ int runDesktopProgram(int argc, char** argv)
                               "Start the program with --data FOLDER or set KELVO_DATA.");
         return 2;
     }
-    Workspace workspace(*folder);
+    const RefrigerantLoad refrigerants = loadRefrigerants(*folder);
+    Workspace workspace(*folder, refrigerants.registry);
 
     StartWindow window(workspace);
     window.show();
+    // Told once; the refrigerants that did load are offered as usual.
+    if (!refrigerants.refusals.empty()) {
+        QString text;
+        for (const std::string& refusal : refrigerants.refusals)
+            text += QString::fromStdString(refusal) + "\n\n";
+        QMessageBox::warning(&window, "KelvoSoftware", text.trimmed());
+    }
     return QApplication::exec();
 }
 

@@ -12,12 +12,13 @@ namespace
 
 constexpr OwnText kAll[] = {OwnText::CondensingAbove70, OwnText::CompressorNotFound,
                             OwnText::CondenserNotFound, OwnText::IncompleteData,
-                            OwnText::RangeColumnsCut,   OwnText::UnitCop};
+                            OwnText::RangeColumnsCut,   OwnText::UnitCop,
+                            OwnText::SafetyClass,       OwnText::FlammableRefrigerant};
 
 bool takesArgument(OwnText text)
 {
     return text == OwnText::CompressorNotFound || text == OwnText::CondenserNotFound ||
-           text == OwnText::RangeColumnsCut;
+           text == OwnText::RangeColumnsCut || text == OwnText::FlammableRefrigerant;
 }
 
 TEST(OwnTexts, EveryTextIsDistinctPerLanguageAndTakesItsArgument)

@@ -16,9 +16,9 @@ TEST(SampleCatalogue, LoadsWithItsCountsAndLinks)
     auto catalogue = std::make_unique<Catalogue>();
     loadCatalogue(*catalogue, test::sampleDataFolder());
     const auto& c = *catalogue;
-    EXPECT_EQ(c.compressors.count(), 48);
-    EXPECT_EQ(c.condensers.count(), 56);
-    EXPECT_EQ(c.units.count(), 152);
+    EXPECT_EQ(c.compressors.count(), 80);
+    EXPECT_EQ(c.condensers.count(), 168);
+    EXPECT_EQ(c.units.count(), 255);
     EXPECT_EQ(c.frames.count(), 12);
 
     const auto& unit = c.units[1];

@@ -44,8 +44,11 @@ TEST_F(DatasheetCommand, ParamsArePrintedInTheOrderSet)
     ASSERT_GT(keys.size(), 100U);
     EXPECT_EQ(keys.front(), "DaneTechniczneAgregatu");
     EXPECT_EQ(keys[1], "ModelAgregatu");
-    EXPECT_EQ(keys.end()[-2], "P39") << "nine range columns";
-    EXPECT_EQ(keys.back(), "COPAgregatu") << "the unit's COP follows the specified parameters";
+    EXPECT_EQ(keys.end()[-4], "P39") << "nine range columns";
+    EXPECT_EQ(keys.end()[-3], "COPAgregatu") << "the unit's COP follows the specified parameters";
+    // Then what is known of the refrigerant, for the page's header.
+    EXPECT_EQ(doc["GWPCzynnika"], "GWP  : 3922");
+    EXPECT_EQ(doc["KlasaBezpieczenstwa"], "Safety class  : A1");
     EXPECT_EQ(doc["ModelAgregatu"], "Model  : AGO-KS117M");
     EXPECT_EQ(doc["AD1"], "Oil separator: +");
     EXPECT_EQ(doc["AD4"], "Condenser fan control: + 2pcs");
@@ -55,6 +58,15 @@ TEST_F(DatasheetCommand, ParamsArePrintedInTheOrderSet)
         nlohmann::json::parse(datasheet({"--params", "--lang", "1", "--accessory", "AD4=2"}).out);
     EXPECT_EQ(polish["AD4"], "Regulacja obrotów wentylatora: + 2szt.");
     EXPECT_EQ(polish["DaneTechniczneAgregatu"], "Dane Agregatu");
+
+    // A flammable refrigerant's datasheet warns of it (AGO-KH026MN, R290).
+    const auto propane = test::runKelvo({"datasheet", "--family", "BOX", "--refrigerant", "R290",
+                                         "--to", "-10", "--unit-index", "227", "--lang", "1",
+                                         "--params", "--data", KELVO_SOURCE_DATA_DIR});
+    ASSERT_EQ(propane.exitCode, 0) << propane.err;
+    const auto flammable = nlohmann::json::parse(propane.out);
+    EXPECT_EQ(flammable["GWPCzynnika"], "GWP  : 3");
+    EXPECT_EQ(flammable["CzynnikPalny"], "czynnik palny (klasa bezpieczeństwa A3)");
 }
 
 TEST_F(DatasheetCommand, WritesAPdfQuietly)

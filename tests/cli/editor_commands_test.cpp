@@ -10,6 +10,7 @@
 #include "core/chart/envelope_chart.h"
 #include "core/editor/editor_grids.h"
 #include "core/text/code_page.h"
+#include "support/temp_folder.h"
 
 namespace kelvo
 {
@@ -48,7 +49,7 @@ TEST(ListCommand, RowsAsTheEditorFiltersThem)
     auto run = kelvo({"list", "units", "--refrigerant", "R404A", "--json"});
     ASSERT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(Json::parse(run.out), rowsJson(gridRows(EditorGrid::Units, *catalogue, opening,
-                                                      "R404A", RefrigerantRegistry::builtIn())));
+                                                      "R404A", test::sampleRefrigerants())));
 
     EditorFilters ticked;
     ticked.unitHousings = {false, true, true};
@@ -59,7 +60,7 @@ TEST(ListCommand, RowsAsTheEditorFiltersThem)
                  "--refrigerant", "R404A"});
     ASSERT_EQ(run.exitCode, 0) << run.err;
     const Json expected = rowsJson(
-        gridRows(EditorGrid::Units, *catalogue, ticked, "R404A", RefrigerantRegistry::builtIn()));
+        gridRows(EditorGrid::Units, *catalogue, ticked, "R404A", test::sampleRefrigerants()));
     EXPECT_FALSE(expected["rows"].empty());
     EXPECT_EQ(Json::parse(run.out), expected);
 
@@ -69,13 +70,13 @@ TEST(ListCommand, RowsAsTheEditorFiltersThem)
     run = kelvo({"list", "compressors", "--refrigerant", "R22", "--tick", "ALL", "--json"});
     ASSERT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(Json::parse(run.out), rowsJson(gridRows(EditorGrid::Compressors, *catalogue, all,
-                                                      "R22", RefrigerantRegistry::builtIn())));
+                                                      "R22", test::sampleRefrigerants())));
     run = kelvo({"list", "frames", "--refrigerant", "R22", "--tick", "", "--json"});
     ASSERT_EQ(run.exitCode, 0) << run.err;
     EditorFilters none;
     none.frameHousings = {false, false};
     EXPECT_EQ(Json::parse(run.out), rowsJson(gridRows(EditorGrid::Frames, *catalogue, none, "R22",
-                                                      RefrigerantRegistry::builtIn())));
+                                                      test::sampleRefrigerants())));
 
     run = kelvo({"list", "frames", "--refrigerant", "R404A"});
     ASSERT_EQ(run.exitCode, 0) << run.err;

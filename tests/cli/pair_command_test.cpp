@@ -65,7 +65,7 @@ TEST(PairCommand, BadInputIsStatus2AndAnIndexBeyondItsTableStatus1)
         {"--condensers", "1,5", 2},        {"--compressors", "", 2},
         {"--heat-factor", "0", 2},         {"--heat-factor", "-1.1", 2},
         {"--compressor", "first", 2},      {"--compressor", "0", 1},
-        {"--condenser", "57", 1}};
+        {"--condenser", "999", 1}};
     for (const auto& [option, value, status] : cases) {
         const auto run = test::runKelvo(pairArguments(option, value));
         EXPECT_EQ(run.exitCode, status) << option << " " << value;

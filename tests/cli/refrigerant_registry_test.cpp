@@ -1,5 +1,7 @@
 // A refrigerant is one entry of the registry (and its property table): with a made-up entry
 // and no other change, every list, menu, filter, option, help text and check knows it.
+#include <algorithm>
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <sstream>
 #include <string>
@@ -9,6 +11,7 @@
 #include "core/editor/consistency_checks.h"
 #include "core/editor/editor_grids.h"
 #include "core/editor/editor_session.h"
+#include "core/refrigerant/refrigerant_file.h"
 #include "support/temp_folder.h"
 
 namespace kelvo
@@ -32,7 +35,7 @@ using test::CommandRun;
 
 CommandRun kelvo(const RefrigerantRegistry& refrigerants, std::vector<std::string> arguments)
 {
-    return test::runInProcess(std::move(arguments), refrigerants);
+    return test::runInProcess(std::move(arguments), &refrigerants);
 }
 
 TEST(RefrigerantEntries, AMadeUpEntryIsKnownEverywhere)
@@ -82,6 +85,39 @@ TEST(RefrigerantEntries, AMadeUpEntryIsKnownEverywhere)
     };
     EXPECT_FALSE(unknownRefrigerant(refrigerants));
     EXPECT_TRUE(unknownRefrigerant(RefrigerantRegistry::builtIn()));
+}
+
+TEST(RefrigerantEntries, ALineAndATableInTheDataFolderAddARefrigerant)
+{
+    const auto data = test::copyOfSampleData();
+    std::filesystem::copy_file(data->path() / "R404A.txt", data->path() / "R999X.txt");
+    std::string definitions = data->read("Czynniki.txt");
+    const std::string r449a = definitions.substr(definitions.find("R449A;"));
+    const std::string tail = r449a.substr(r449a.find(";R449A.txt;") + 11);
+    definitions += "R999X;12;A3;R999X.txt;" + tail.substr(0, tail.find('\n') + 1);
+    definitions += "R998X;12;C1;R999X.txt;" + tail.substr(0, tail.find('\n') + 1);
+    data->write("Czynniki.txt", definitions);
+    const int line = static_cast<int>(std::count(definitions.begin(), definitions.end(), '\n')) - 1;
+    const std::string folder = data->path().string();
+
+    const CommandRun listed = test::runInProcess({"refrigerants", "--data", folder, "--json"});
+    EXPECT_EQ(listed.status, 0) << listed.err;
+    EXPECT_NE(
+        listed.out.find(R"({"name":"R999X","gwp":12.0,"safetyClass":"A3","flammable":true,)"
+                        R"("tableFile":"R999X.txt","tableRows":7965,"from":"Czynniki.txt line )" +
+                        std::to_string(line) + "\"}]}"),
+        std::string::npos)
+        << listed.out;
+    // The bad line is told, once, and does not stop the command.
+    EXPECT_EQ(listed.err, "kelvo refrigerants: " + (data->path() / "Czynniki.txt").string() +
+                              ", line " + std::to_string(line + 1) +
+                              ": refrigerant not loaded: the safety class 'C1' is not one of A1, "
+                              "A2L, A2, A3, B1, B2L, B2, B3\n");
+    EXPECT_NE(test::runInProcess({"select", "--help", "--data", folder}).out.find("R999X"),
+              std::string::npos);
+    const RefrigerantLoad load = loadRefrigerants(data->path());
+    Workspace workspace(data->path(), load.registry);
+    EXPECT_EQ(EditorSession(workspace).refrigerantMenu().back(), "R999X");
 }
 
 } // namespace

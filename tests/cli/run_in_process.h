@@ -17,10 +17,10 @@ struct CommandRun {
     std::string err;
 };
 
-// The command line run in this process ("kelvo" and the arguments), with the refrigerants given.
-inline CommandRun
-runInProcess(std::vector<std::string> arguments,
-             const RefrigerantRegistry& refrigerants = RefrigerantRegistry::builtIn())
+// The command line run in this process ("kelvo" and the arguments), with the refrigerants given
+// or, without them, those of the data folder as the program reads them.
+inline CommandRun runInProcess(std::vector<std::string> arguments,
+                               const RefrigerantRegistry* refrigerants = nullptr)
 {
     arguments.insert(arguments.begin(), "kelvo");
     std::vector<char*> argv;
@@ -29,8 +29,10 @@ runInProcess(std::vector<std::string> arguments,
     std::ostringstream out;
     std::ostringstream err;
     const cli::ToolkitServices toolkit;
-    const int status = cli::runCommandLine(static_cast<int>(argv.size()), argv.data(), out, err,
-                                           toolkit, refrigerants);
+    const int argc = static_cast<int>(argv.size());
+    const int status =
+        refrigerants ? cli::runCommandLine(argc, argv.data(), out, err, toolkit, *refrigerants)
+                     : cli::runCommandLine(argc, argv.data(), out, err, toolkit);
     return {status, out.str(), err.str()};
 }
 

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
+#include <set>
 #include <sstream>
 #include <tuple>
 
@@ -53,6 +54,30 @@ TEST(SelectCommand, ListsBothFamiliesAtTheDefaultConditionsTheSameWayEveryTime)
             previous = c["capacityW"].get<double>();
         }
     }
+}
+
+// The refrigerants of the data folder's definition file each select their own sample units; two
+// of them to the figure.
+TEST(SelectCommand, EveryShippedRefrigerantListsItsSampleUnits)
+{
+    const std::set<std::string> expected{
+        "R449A AGO-KS066MN 3400 1.3",  "R449A AGO-KH086MN 4000 1.6", "R449A AGO-KS112LN 5400 3.2",
+        "R449A AGO-KP358MN 17500 6.7", "R290 AGO-KH026MN 1100 0.4",  "R290 AGO-KH039LN 1600 0.8",
+        "R290 AGO-KH059MN 2400 1.0",   "R290 AGO-KH077LN 2700 1.4"};
+    std::set<std::string> listed;
+    const auto known = jsonOf(kelvo({"refrigerants", "--json"}));
+    for (const auto& refrigerant : known["refrigerants"]) {
+        const std::string name = refrigerant["name"];
+        const auto doc = jsonOf(kelvo({"select", "--family", "BOX", "--refrigerant", name, "--to",
+                                       "-10", "--ambient", "32", "--json"}));
+        EXPECT_GE(doc["candidates"].size(), 3u) << name;
+        for (const auto& c : doc["candidates"])
+            listed.insert(name + " " + c["name"].get<std::string>() + " " + c["capacityW"].dump() +
+                          " " + c["powerKW"].dump());
+    }
+    EXPECT_EQ(known["refrigerants"].size(), 12u);
+    for (const std::string& unit : expected)
+        EXPECT_EQ(listed.count(unit), 1u) << unit;
 }
 
 TEST(SelectCommand, CommaAndPointTemperaturesAndTheCapacitySearch)

@@ -104,6 +104,8 @@ TEST_F(RecordEditors, TheCompressorEditorCutsToTheWidthAndKeepsWhatItDoesNotShow
 {
     auto session = editor.openRecordEditor(EditorGrid::Compressors);
     ASSERT_TRUE(session);
+    EXPECT_EQ(session->layout().controls.at(session->layout().controlOf("Edit5")).suggestions,
+              workspace.refrigerants().editorNames());
     FormValues values = session->opening();
     EXPECT_EQ(text(values, *session, "Edit1"), "1");
     text(values, *session, "Edit16") = std::string(60, '7');

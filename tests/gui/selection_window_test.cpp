@@ -16,6 +16,8 @@
 #include <memory>
 
 #include "core/app/language_table.h"
+#include "core/app/own_texts.h"
+#include "core/refrigerant/refrigerant_file.h"
 #include "core/selection/candidate_list.h"
 #include "core/selection/capacity_search.h"
 #include "core/selection/selection_session.h"
@@ -39,6 +41,7 @@ class SelectionWindowTest : public QObject
 
   private:
     LanguageTable languages_;
+    std::unique_ptr<kelvo::RefrigerantLoad> refrigerants_;
     std::unique_ptr<Workspace> workspace_;
     std::unique_ptr<SelectionWindow> window_;
     QStringList messages_;
@@ -46,7 +49,9 @@ class SelectionWindowTest : public QObject
     void openWindow(UnitFamily family, const std::filesystem::path& folder = KELVO_SOURCE_DATA_DIR)
     {
         window_.reset();
-        workspace_ = std::make_unique<Workspace>(folder);
+        workspace_.reset();
+        refrigerants_ = std::make_unique<kelvo::RefrigerantLoad>(kelvo::loadRefrigerants(folder));
+        workspace_ = std::make_unique<Workspace>(folder, refrigerants_->registry);
         window_ = std::make_unique<SelectionWindow>(*workspace_, languages_, family);
         window_->setMessagePresenter([this](const QStringList& m) { messages_ << m; });
         window_->open();
@@ -108,8 +113,10 @@ class SelectionWindowTest : public QObject
         QCOMPARE(ambient->count(), 51);
         QCOMPARE(ambient->currentText(), QString("32"));
         auto* refrigerant = child<QComboBox>("ComboBox3");
-        QCOMPARE(refrigerant->count(), 4);
+        QCOMPARE(refrigerant->count(), 12); // the four built in and those of the data folder
         QCOMPARE(refrigerant->currentText(), QString("R404A"));
+        QCOMPARE(refrigerant->itemText(11), QString("R1234yf"));
+        QCOMPARE(child<QLabel>("RefrigerantFacts")->text(), QString("GWP 3922 · A1"));
         QVERIFY(child<QLineEdit>("Edit1")->text().isEmpty());
         for (int n = 38; n <= 45; ++n)
             QVERIFY(!child<QCheckBox>(QString("CheckBox%1").arg(n).toLatin1())->isChecked());
@@ -354,6 +361,8 @@ class SelectionWindowTest : public QObject
                 window_->resize(1183, 658);
                 window_->show();
                 QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+                // With the tallest refrigerant choice: a flammable one adds its warning.
+                child<QComboBox>("ComboBox3")->setCurrentText("R290");
                 const QString where = QString("language %1, %2")
                                           .arg(language)
                                           .arg(family == UnitFamily::Base ? "BASE" : "BOX");
@@ -393,6 +402,12 @@ class SelectionWindowTest : public QObject
                     if (box->isVisibleTo(window_.get()))
                         QVERIFY2(box->width() >= box->fontMetrics().horizontalAdvance(box->title()),
                                  qPrintable(where + ": " + box->title()));
+                // A flammable refrigerant's facts and warning beside the choice, uncut.
+                const auto* facts = child<QLabel>("RefrigerantFacts");
+                QVERIFY2(facts->text().contains(QString::fromUtf8(kelvo::ownText(
+                             kelvo::OwnText::FlammableRefrigerant, language, "A3"))) &&
+                             facts->height() >= facts->heightForWidth(facts->width()),
+                         qPrintable(where + ": " + facts->text()));
             }
         languages_.chooseLanguage(kelvo::kEnglish);
     }

@@ -1,7 +1,9 @@
 // The optimised balance-point evaluation against the plain reference of
 // reference_evaluation.h: every unit of the shipped catalogue over a grid of conditions, and
 // hand-made records for the edge cases. Every figure, flag and message must agree bit for bit.
+#include <algorithm>
 #include <gtest/gtest.h>
+#include <ranges>
 
 #include <bit>
 #include <cstdint>
@@ -294,10 +296,16 @@ TEST(ReferenceComparison, EveryCatalogueUnitOverAGridOfConditions)
     RecordProperty("balanced", balanced);
     RecordProperty("gaveUp", gaveUp);
     RecordProperty("failed", failed);
-    EXPECT_EQ(unitsCompared, pristine->units.count());
+    // The reference knows the correlations of the four built-in refrigerants only.
+    const auto builtIn = [&](int u) {
+        return std::count(refrigerants.begin(), refrigerants.end(),
+                          pristine->units[u].refrigerant.view()) > 0;
+    };
+    EXPECT_EQ(unitsCompared,
+              std::ranges::count_if(std::views::iota(1, pristine->units.count() + 1), builtIn));
     EXPECT_EQ(differing, 0);
     for (int u = 1; u <= pristine->units.count(); ++u)
-        EXPECT_TRUE(unitDone[static_cast<std::size_t>(u)])
+        EXPECT_TRUE(unitDone[static_cast<std::size_t>(u)] || !builtIn(u))
             << "unit " << u << " with refrigerant '" << pristine->units[u].refrigerant
             << "' was not compared";
     EXPECT_GT(balanced, evaluations / 2) << "the grid exercises real balance points";

@@ -28,7 +28,7 @@ std::pair<double, double> heatAndCapacity(test::PairBench& state, const PairInpu
     const auto one = correctToActual(
         ratedCapacity(readCoefficientSet(compressor, 1), in.to, tk).kW,
         ratedPower(readCoefficientSet(compressor, 2), in.to, tk).kW,
-        RefrigerantRegistry::builtIn().correlationsOf(state.currentRefrigerant),
+        test::sampleRefrigerants().correlationsOf(state.currentRefrigerant),
         state.refrigerant.table, in.to, tk, state.refrigerant.result.evaporatingPressure,
         in.superheat, in.subcooling, ratedConditions(compressor, in.to, quiet));
     const auto condenser = CondenserModel::read(state.catalogue.condensers.at(in.condenser));
@@ -72,11 +72,11 @@ TEST(SamplePairs, TheReportedStepIsTheFirstWhereTheCondensersHold)
                     ASSERT_TRUE(outcome.succeeded());
                     const PerformanceResult r = state->refrigerant.result;
                     const double dT = r.condensingDeltaT;
-                    EXPECT_EQ(r.condensingPressure,
-                              roundToTenth(
-                                  saturationPressure(*RefrigerantRegistry::builtIn().correlationsOf(
-                                                         state->currentRefrigerant),
-                                                     air + dT)));
+                    EXPECT_EQ(
+                        r.condensingPressure,
+                        roundToTenth(saturationPressure(
+                            *test::sampleRefrigerants().correlationsOf(state->currentRefrigerant),
+                            air + dT)));
                     const auto [heat, capacity] = heatAndCapacity(*state, in, dT);
                     EXPECT_EQ(heat, (r.refrigeratingCapacity + r.powerInput) * heatFactor);
                     EXPECT_EQ(capacity, r.condenserCapacity);

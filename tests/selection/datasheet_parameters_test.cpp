@@ -147,6 +147,8 @@ TEST_F(DatasheetParametersTest, EveryParameterComesInTheReportsOrder)
         for (const char* prefix : {"t", "Q1", "Q2", "Q3", "P1", "P2", "P3"})
             expected.push_back(prefix + std::to_string(c));
     expected.push_back("COPAgregatu");
+    expected.push_back("GWPCzynnika");
+    expected.push_back("KlasaBezpieczenstwa");
     EXPECT_EQ(names(list), expected);
 
     const auto& unit = catalogue().units[u];
@@ -335,15 +337,16 @@ TEST_F(DatasheetParametersTest, RangeColumnsArePassedUpToEleven)
     ASSERT_EQ(d.staging.rangeColumnCount, 13);
     ReportParameters list = parameters();
     EXPECT_EQ(rangeParameterCount(list), 77);
-    // The last range figure, before the unit's COP that follows every specified parameter.
-    EXPECT_EQ(list.end()[-2].name, "P311");
+    // The last range figure, before the unit's COP that follows every specified parameter and
+    // the refrigerant's GWP and safety class.
+    EXPECT_EQ(list.end()[-4].name, "P311");
     EXPECT_EQ(text(list, "t11"), "-35");
     EXPECT_EQ(text(list, "Q111"), d.staging.rangeQo[0][10]);
     EXPECT_EQ(text(list, "t12"), "<unset>");
 
     list = parametersOf([](SelectionState& s) { s.details->staging.rangeColumnCount = 7; });
     EXPECT_EQ(rangeParameterCount(list), 49);
-    EXPECT_EQ(list.end()[-2].name, "P37");
+    EXPECT_EQ(list.end()[-4].name, "P37");
     EXPECT_EQ(text(list, "t8"), "<unset>");
 }
 

@@ -11,6 +11,7 @@
 #include "core/refrigerant/refrigerant_registry.h"
 #include "core/refrigerant/table_loader.h"
 #include "core/text/message_sink.h"
+#include "support/temp_folder.h"
 
 namespace kelvo::test
 {
@@ -64,8 +65,7 @@ inline EvaluationOutcome evaluateWithState(PairBench& bench, const PairInputs& i
         return {};
     const std::string tableFile = refrigerantTableFileName(bench.currentRefrigerant);
     const RefrigerantInUse refrigerant{
-        bench.currentRefrigerant,
-        RefrigerantRegistry::builtIn().correlationsOf(bench.currentRefrigerant),
+        bench.currentRefrigerant, sampleRefrigerants().correlationsOf(bench.currentRefrigerant),
         &bench.refrigerant.table, tableFile};
     const PairEvaluation evaluation =
         evaluateCataloguePair(bench.catalogue, bench.recordNumbers, refrigerant, inputs,

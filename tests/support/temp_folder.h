@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/refrigerant/refrigerant_file.h"
+
 namespace kelvo::test
 {
 
@@ -48,6 +50,13 @@ class TempFolder
 inline std::filesystem::path sampleDataFolder()
 {
     return KELVO_SOURCE_DATA_DIR;
+}
+
+// The refrigerants of the sample data folder: the four built in and those its file defines.
+inline const RefrigerantRegistry& sampleRefrigerants()
+{
+    static const RefrigerantLoad load = loadRefrigerants(sampleDataFolder());
+    return load.registry;
 }
 
 // A copy of the shipped data (catalogue, tables, drawings) that a test may change and save.

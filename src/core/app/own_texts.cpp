@@ -16,7 +16,7 @@ using Texts = std::array<std::string_view, kLanguageCount>;
 
 // Polish, English, Czech, Slovak, Lithuanian; in the order of OwnText.
 // clang-format off
-constexpr std::array<Texts, 32> kTexts = {{
+constexpr std::array<Texts, 34> kTexts = {{
     {"Temperatura skraplania > 70 C",
      "Condensing temperature > 70 C",
      "Kondenzační teplota > 70 C",
@@ -177,6 +177,16 @@ constexpr std::array<Texts, 32> kTexts = {{
      "Jednotky",
      "Jednotky",
      "Vienetai"},
+    {"Klasa bezpieczeństwa",
+     "Safety class",
+     "Bezpečnostní třída",
+     "Bezpečnostná trieda",
+     "Saugos klasė"},
+    {"czynnik palny (klasa bezpieczeństwa {})",
+     "flammable refrigerant (safety class {})",
+     "hořlavé chladivo (bezpečnostní třída {})",
+     "horľavé chladivo (bezpečnostná trieda {})",
+     "degus šaltnešis (saugos klasė {})"},
 }};
 // clang-format on
 

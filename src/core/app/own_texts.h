@@ -39,8 +39,10 @@ enum class OwnText {
     CurvesTab,           // the details' tab page with the performance curves
     CurvesCapacityTitle, // the curves' vertical axis titles, with their units
     CurvesPowerTitle,
-    CurveAmbient, // the legend's line of one curve; {} is its ambient
-    UnitsChoice,  // the selection's choice of SI or inch-pound units
+    CurveAmbient,         // the legend's line of one curve; {} is its ambient
+    UnitsChoice,          // the selection's choice of SI or inch-pound units
+    SafetyClass,          // caption of a refrigerant's safety class ("A1", "A2L", ...)
+    FlammableRefrigerant, // the warning under a flammable refrigerant; {} is its safety class
 };
 
 // The text in language 1 .. kLanguageCount (English outside that range), UTF-8.

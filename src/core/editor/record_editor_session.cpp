@@ -57,6 +57,9 @@ template <class Record> class SessionOf final : public RecordEditorSession
         : RecordEditorSession(session, table, index, layoutOf(form)), form_(form), before_(record())
     {
         opening_ = readFields(form_, before_, index);
+        for (std::size_t i = 0; i < form_.rows.size(); ++i)
+            if (form_.rows[i].refrigerant)
+                layout_.controls[i].suggestions = workspace().refrigerants().editorNames();
     }
 
     FormValues& openingValues() { return opening_; }

@@ -33,6 +33,8 @@ struct FormControl {
     std::vector<std::string_view> items;
     SuctionVisibility shown = SuctionVisibility::Always;
     std::size_t width = 0; // characters the field stores; 0 for rows without a field
+    // What the control offers to type (the registry's refrigerants); free text all the same.
+    std::vector<std::string> suggestions = {};
 };
 
 struct FormCheck {

@@ -90,6 +90,7 @@ template <class Record> struct FieldRow {
     SuctionVisibility shown = SuctionVisibility::Always;
     bool derived = false; // the window replaces the stored text with one derived on opening
     FieldNumber number = FieldNumber::None;
+    bool refrigerant = false; // a refrigerant name: the registry's names are offered
 
     [[nodiscard]] std::size_t width() const { return field.width; }
     [[nodiscard]] bool stored() const { return static_cast<bool>(field); }

@@ -22,7 +22,19 @@ struct RefrigerantEntry {
     // "Czynnik chłodniczy" menu, counted from 1.
     int selectionPosition = 0;
     int editorPosition = 0;
+    // Global warming potential (100 years) and safety class ("A1", "A2L", ...), shown where
+    // people choose a refrigerant.
+    double gwp = 0;
+    std::string safetyClass;
+    // The line of the refrigerant definition file that made the entry; 0 for one built in.
+    int definitionLine = 0;
 };
+
+// Safety classes a refrigerant may have: toxicity A or B, flammability 1, 2L, 2 or 3.
+inline constexpr std::string_view kSafetyClasses[] = {"A1", "A2L", "A2", "A3",
+                                                      "B1", "B2L", "B2", "B3"};
+// True for a class of flammability 2L, 2 or 3, which installers must be warned of.
+bool isFlammable(std::string_view safetyClass);
 
 // The refrigerants known to the program. Every list, menu, filter, option, help text and check
 // that names refrigerants reads them here, so a refrigerant is added by one entry and its table

@@ -111,6 +111,36 @@ RefrigerantTable parseRefrigerantTable(std::string_view content, int progressMax
     return table;
 }
 
+namespace
+{
+
+// Refuses, naming the file, a table that would give figures computed from nothing.
+PropertyTableUsability judgePropertyTable(const std::filesystem::path& path,
+                                          std::string_view content)
+{
+    PropertyTableUsability usability;
+    try {
+        usability = propertyTableUsability(content);
+    } catch (const LineTooLong& error) {
+        throw FileError(path, error.what());
+    }
+    if (usability.rows == 0)
+        throw FileError(path, "holds no property data: no line after the header");
+    if (usability.usable == 0 || usability.usable * 2 < usability.rows)
+        throw FileError(path, "holds no usable property data (" + std::to_string(usability.usable) +
+                                  " of " + std::to_string(usability.rows) +
+                                  " rows usable; the first that is not is line " +
+                                  std::to_string(usability.firstUnusableLine) + ")");
+    return usability;
+}
+
+} // namespace
+
+PropertyTableUsability checkPropertyTable(const std::filesystem::path& path)
+{
+    return judgePropertyTable(path, readWholeFile(path, kPropertyTableLimit));
+}
+
 PropertyTable readPropertyTable(const std::filesystem::path& programDir,
                                 const std::string& fileName, const LoadProgress& progress)
 {
@@ -119,21 +149,7 @@ PropertyTable readPropertyTable(const std::filesystem::path& programDir,
     if (!fileName.empty()) {
         const auto path = programDir / fileName;
         const std::string content = readWholeFile(path, kPropertyTableLimit);
-        PropertyTableUsability usability;
-        try {
-            usability = propertyTableUsability(content);
-        } catch (const LineTooLong& error) {
-            throw FileError(path, error.what());
-        }
-        // A table of zeros would give figures computed from nothing.
-        if (usability.rows == 0)
-            throw FileError(path, "holds no property data: no line after the header");
-        if (usability.usable == 0 || usability.usable * 2 < usability.rows)
-            throw FileError(path, "holds no usable property data (" +
-                                      std::to_string(usability.usable) + " of " +
-                                      std::to_string(usability.rows) +
-                                      " rows usable; the first that is not is line " +
-                                      std::to_string(usability.firstUnusableLine) + ")");
+        const PropertyTableUsability usability = judgePropertyTable(path, content);
         if (usability.usable < usability.rows)
             data.note = path.string() + ": " + std::to_string(usability.rows - usability.usable) +
                         " of " + std::to_string(usability.rows) +

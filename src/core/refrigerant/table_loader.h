@@ -29,6 +29,9 @@ struct PropertyTableUsability {
     int firstUnusableLine = 0;
 };
 PropertyTableUsability propertyTableUsability(std::string_view content);
+// The usability of the property file at `path` when a table can be loaded from it; otherwise
+// throws FileError naming the path and why not (as readPropertyTable does).
+PropertyTableUsability checkPropertyTable(const std::filesystem::path& path);
 
 struct PropertyTable {
     RefrigerantTable table; // no rows when none is loaded

@@ -7,6 +7,7 @@
 #include "core/app/own_texts.h"
 #include "core/catalogue/lookups.h"
 #include "core/selection/display_figures.h"
+#include "core/selection/refrigerant_facts.h"
 #include "core/selection/selection_state.h"
 #include "core/selection/unit_details.h"
 #include "core/selection/unit_point.h"
@@ -302,6 +303,17 @@ ReportParameters unitDatasheetParameters(const SelectionCalculation& calculation
         list.line("COPAgregatu", std::string(ownText(OwnText::UnitCop, inputs.language)),
                   toUtf8(details.data.cop));
     setExtraRangeRows(list, details.range, details.staging);
+    // Last, so that the parameters a datasheet always had keep their places.
+    const RefrigerantFacts facts =
+        refrigerantFacts(calculation.workspace.refrigerants(), calculation.refrigerant,
+                         inputs.language, calculation.workspace.displaySeparator());
+    if (!facts.gwp.empty()) {
+        list.line("GWPCzynnika", "GWP", facts.gwp);
+        list.line("KlasaBezpieczenstwa",
+                  std::string(ownText(OwnText::SafetyClass, inputs.language)), facts.safetyClass);
+    }
+    if (!facts.flammableNote.empty())
+        list.set("CzynnikPalny", facts.flammableNote);
     return parametersIn(list.take(), inputs.units, calculation.workspace.displaySeparator());
 }
 

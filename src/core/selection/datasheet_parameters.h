@@ -78,7 +78,9 @@ class DatasheetError : public std::runtime_error
 // left out when their figures cannot be computed. Last comes "COPAgregatu", the unit's COP with
 // the figure and decimals of the window's details (capacity / total power input), left out
 // when they show none. With the selection's extra ambient, its row follows: "ta4" (the
-// ambient), "Q41" .. and "P41" ... Throws DatasheetError when no unit is chosen.
+// ambient), "Q41" .. and "P41" ... Then the refrigerant's "GWPCzynnika" and
+// "KlasaBezpieczenstwa", and "CzynnikPalny" (the warning) for a flammable one. Throws
+// DatasheetError when no unit is chosen.
 ReportParameters unitDatasheetParameters(const SelectionCalculation& calculation,
                                          const SelectionState& selection,
                                          const LanguageTable& languages,

@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QCompleter>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -179,6 +180,15 @@ QWidget* RecordEditorWindow::buildControl(const FormControl& control)
             edit->setMaxLength(static_cast<int>(control.width));
         edit->setEnabled(control.kind == ControlKind::Edit);
         edit->setMinimumWidth(control.width >= 50 ? 170 : 120);
+        if (!control.suggestions.empty()) {
+            QStringList names;
+            for (const std::string& name : control.suggestions)
+                names << text(name);
+            auto* completer = new QCompleter(names, edit);
+            completer->setCaseSensitivity(Qt::CaseInsensitive);
+            completer->setCompletionMode(QCompleter::UnfilteredPopupCompletion);
+            edit->setCompleter(completer);
+        }
         widget = edit;
     }
     widget->setObjectName(text(control.objectName));

@@ -32,6 +32,7 @@
 #include "core/catalogue/catalogue_files.h"
 #include "core/io/file_io.h"
 #include "core/selection/candidate_list.h"
+#include "core/selection/refrigerant_facts.h"
 #include "core/selection/selection_export.h"
 #include "core/selection/selection_feedback.h"
 #include "core/selection/unit_comparison.h"
@@ -78,6 +79,18 @@ QWidget* inputRow(QGroupBox* box, QWidget* input, QLabel** unit = nullptr)
         *unit = new QLabel(box);
         layout->addWidget(*unit);
     }
+    return box;
+}
+
+// The refrigerant choice with the chosen one's GWP, class and any warning beside it: two short
+// lines in the height of the choice, so the inputs need no more room than before.
+QWidget* refrigerantRow(QGroupBox* box, QComboBox* input, QLabel* facts)
+{
+    auto* layout = new QHBoxLayout(box);
+    layout->setContentsMargins(6, 0, 6, 1);
+    input->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    layout->addWidget(input);
+    layout->addWidget(facts, 1);
     return box;
 }
 
@@ -213,7 +226,15 @@ QWidget* SelectionWindow::buildInputs()
     evaporatingGroup_ = group("GroupBox9", column);
     ambientGroup_ = group("GroupBox10", column);
     capacityGroup_ = group("GroupBox5", column);
-    layout->addWidget(inputRow(refrigerantGroup_, refrigerantBox_));
+    refrigerantFacts_ = new QLabel;
+    refrigerantFacts_->setObjectName("RefrigerantFacts");
+    refrigerantFacts_->setWordWrap(true);
+    QFont small = refrigerantFacts_->font();
+    small.setPointSizeF(small.pointSizeF() - 1);
+    refrigerantFacts_->setFont(small);
+    // Room for the warning's second line whichever refrigerant is chosen first.
+    refrigerantFacts_->setMinimumHeight(2 * QFontMetrics(small).lineSpacing());
+    layout->addWidget(refrigerantRow(refrigerantGroup_, refrigerantBox_, refrigerantFacts_));
     layout->addWidget(inputRow(evaporatingGroup_, evaporatingBox_, &evaporatingUnit_));
     layout->addWidget(inputRow(ambientGroup_, ambientBox_, &ambientUnit_));
     layout->addWidget(inputRow(capacityGroup_, requiredCapacityEdit_, &capacityUnit_));
@@ -456,6 +477,7 @@ void SelectionWindow::applyCaptions()
     unitsBox_->setAccessibleName(unitsBox_->toolTip());
     extraAmbientBox_->setText(fromUtf8Text(ownText(OwnText::AlsoAtExtraAmbient, language)));
     exportButton_->setHint(fromUtf8Text(ownText(OwnText::ExportHint, language)));
+    showRefrigerantFacts();
     const QStringList captions = withMnemonics({
         fromUtf8Text(controlCaption(ControlCaption::Exit, language)),
         fromUtf8Text(controlCaption(ControlCaption::Datasheet, language)),
@@ -483,7 +505,21 @@ void SelectionWindow::changeRefrigerant()
         session_->chooseRefrigerant(toCatalogueText(refrigerantBox_->currentText()), sink,
                                     progress.reporter());
     }
+    showRefrigerantFacts();
     report(sink);
+}
+
+void SelectionWindow::showRefrigerantFacts()
+{
+    const RefrigerantFacts facts = refrigerantFacts(
+        session_->workspace().refrigerants(), session_->refrigerant(),
+        session_->languages().currentLanguage(), session_->workspace().displaySeparator());
+    QString text = fromUtf8Text(facts.summary).toHtmlEscaped();
+    if (!facts.flammableNote.empty())
+        text += QStringLiteral(" <b style=\"color:#b00000\">%1</b>")
+                    .arg(fromUtf8Text(facts.flammableNote).toHtmlEscaped());
+    refrigerantFacts_->setText(text);
+    refrigerantFacts_->setToolTip(fromUtf8Text(facts.safetyClassLine));
 }
 
 void SelectionWindow::changeTemperatures()

@@ -79,6 +79,7 @@ class SelectionWindow : public QWidget, private SelectionObserver
     QWidget* buildAccessories();
     QWidget* buildButtons();
     void applyCaptions();
+    void showRefrigerantFacts();
     void fillInputLists();
     void connectInputs();
 
@@ -106,6 +107,7 @@ class SelectionWindow : public QWidget, private SelectionObserver
     MessagePresenter presentMessages_;
 
     QComboBox* refrigerantBox_ = nullptr;       // ComboBox3
+    QLabel* refrigerantFacts_ = nullptr;        // its GWP, class and any warning
     QComboBox* evaporatingBox_ = nullptr;       // ComboBox1
     QComboBox* ambientBox_ = nullptr;           // ComboBox2
     QLineEdit* requiredCapacityEdit_ = nullptr; // Edit1
