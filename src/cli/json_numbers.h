@@ -31,12 +31,11 @@ inline void addUnitsJson(nlohmann::ordered_json& doc, UnitSystem system)
     if (system == UnitSystem::Si)
         return;
     nlohmann::ordered_json units;
-    for (const auto& [name, quantity] :
-         {std::pair{"temperature", Quantity::Temperature},
-          {"temperatureDifference", Quantity::TemperatureDifference},
-          {"capacity", Quantity::Capacity},
-          {"power", Quantity::Power},
-          {"pressure", Quantity::Pressure}})
+    for (const auto& [name, quantity] : {std::pair{"temperature", Quantity::Temperature},
+                                         {"temperatureDifference", Quantity::TemperatureDifference},
+                                         {"capacity", Quantity::Capacity},
+                                         {"power", Quantity::Power},
+                                         {"pressure", Quantity::Pressure}})
         units[name] = unitOf(quantity, system);
     doc["figureUnits"] = std::move(units);
 }

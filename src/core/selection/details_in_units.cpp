@@ -64,8 +64,8 @@ double shownTemperature(double celsius, UnitSystem system)
 PerformanceCurves performanceCurvesIn(const RangeTables& range, double to, double ambient,
                                       UnitSystem system, char separator)
 {
-    return performanceCurves(rangeTablesIn(range, system, separator),
-                             shownTemperature(to, system), shownTemperature(ambient, system));
+    return performanceCurves(rangeTablesIn(range, system, separator), shownTemperature(to, system),
+                             shownTemperature(ambient, system));
 }
 
 std::vector<ChartPrimitive> drawPerformanceCurvesIn(const PerformanceCurves& curves, int width,
@@ -80,8 +80,7 @@ std::vector<ChartPrimitive> drawPerformanceCurvesIn(const PerformanceCurves& cur
     return primitives;
 }
 
-void temperatureChartIn(std::vector<ChartPrimitive>& primitives, UnitSystem system,
-                        char separator)
+void temperatureChartIn(std::vector<ChartPrimitive>& primitives, UnitSystem system, char separator)
 {
     for (ChartPrimitive& primitive : primitives)
         if (primitive.kind == ChartPrimitive::Kind::Text)

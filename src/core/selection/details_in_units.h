@@ -32,7 +32,6 @@ std::vector<ChartPrimitive> drawPerformanceCurvesIn(const PerformanceCurves& cur
                                                     UnitSystem system);
 // A chart drawn in SI whose figures are all temperatures (the envelope), with its texts in
 // `system`: the tick labels, the working point's to and tk and the axis titles.
-void temperatureChartIn(std::vector<ChartPrimitive>& primitives, UnitSystem system,
-                        char separator);
+void temperatureChartIn(std::vector<ChartPrimitive>& primitives, UnitSystem system, char separator);
 
 } // namespace kelvo
