@@ -63,11 +63,9 @@ TEST_F(UnitDetailsTest, PanelsCopyTheListCellsAndReadFiguresBackFromTheirTexts)
 }
 
 // Inch-pound details convert every figure whose line names a temperature, capacity or pressure
-// and leave every other text as it is; the range tables convert back within the rounding.
+// and leave every other text as it is.
 TEST_F(UnitDetailsTest, InchPoundDetailsConvertEveryFigureOfAQuantityAndNothingElse)
 {
-    DiscardingMessageSink quiet;
-    session->setExtraAmbient(43.0, quiet);
     const UnitDetails& d = show(addUnit());
     const UnitDetails ip = unitDetailsIn(d, UnitSystem::InchPound, ',');
     for (const DetailPage* page : {&kUnitDataPage, &kFanDataPage, &kCompressorDataPage})
@@ -78,24 +76,7 @@ TEST_F(UnitDetailsTest, InchPoundDetailsConvertEveryFigureOfAQuantityAndNothingE
                                : line.text(d))
                 << line.key;
         }
-    ASSERT_EQ(ip.range.columns.size(), d.range.columns.size());
-    ASSERT_EQ(ip.range.ambients.size(), 4u);
-    for (std::size_t k = 0; k < d.range.ambients.size(); ++k)
-        EXPECT_NEAR(celsiusOf(ip.range.ambients[k]), d.range.ambients[k], 0.03);
-    for (std::size_t c = 0; c < d.range.columns.size(); ++c) {
-        const RangeColumn& si = d.range.columns[c];
-        const RangeColumn& shown = ip.range.columns[c];
-        EXPECT_NEAR(celsiusOf(shown.to), si.to, 0.03);
-        for (std::size_t k = 0; k < si.capacity.size(); ++k) {
-            ASSERT_EQ(shown.capacity[k].value.has_value(), si.capacity[k].value.has_value());
-            if (si.capacity[k].value) {
-                EXPECT_NEAR(wattsOf(*shown.capacity[k].value), *si.capacity[k].value, 0.15);
-            }
-            EXPECT_EQ(shown.capacity[k].mark + shown.capacity[k].envelopeMark,
-                      si.capacity[k].mark + si.capacity[k].envelopeMark);
-            EXPECT_EQ(shown.power[k].shown(), si.power[k].shown());
-        }
-    }
+    // The range tables' cells: see the commands' inch-pound outputs.
     EXPECT_EQ(ip.range.cornerText, "[F]");
     EXPECT_EQ(unitDetailsIn(d, UnitSystem::Si, ',').data.capacity, d.data.capacity);
 }
