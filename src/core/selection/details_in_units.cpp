@@ -29,7 +29,7 @@ void convertCell(RangeCell& cell, Quantity quantity, UnitSystem system, char sep
 void convertColumn(RangeColumn& column, UnitSystem system, char separator)
 {
     convertText(column.toText, Quantity::Temperature, system, separator);
-    column.to = figureNumber(column.toText).value_or(column.to);
+    column.to = shownTemperature(column.to, system);
     for (RangeCell& cell : column.capacity)
         convertCell(cell, Quantity::Capacity, system, separator);
     for (RangeCell& cell : column.power)
@@ -46,7 +46,7 @@ RangeTables rangeTablesIn(const RangeTables& range, UnitSystem system, char sepa
     shown.cornerText = labelIn(range.cornerText, system);
     for (std::size_t k = 0; k < shown.ambients.size(); ++k) {
         convertText(shown.ambientTexts[k], Quantity::Temperature, system, separator);
-        shown.ambients[k] = figureNumber(shown.ambientTexts[k]).value_or(shown.ambients[k]);
+        shown.ambients[k] = shownTemperature(shown.ambients[k], system);
     }
     for (RangeColumn& column : shown.columns)
         convertColumn(column, system, separator);
