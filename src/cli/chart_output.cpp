@@ -6,6 +6,7 @@
 #include "cli/command_base.h"
 #include "cli/command_error.h"
 #include "core/io/file_io.h"
+#include "core/io/output_file.h"
 
 namespace kelvo::cli
 {
@@ -105,6 +106,12 @@ void checkChartOutput(const ChartOutput& output, const CommandContext& context)
         throw CommandFailure("PNG output needs the desktop build");
 }
 
+std::vector<OutputOption> chartOutputFiles(const ChartOutput& output)
+{
+    return {{"--svg", output.svg ? &*output.svg : nullptr},
+            {"--png", output.png ? &*output.png : nullptr}};
+}
+
 nlohmann::ordered_json chartJson(const std::vector<ChartPrimitive>& primitives, int width,
                                  int height)
 {
@@ -130,12 +137,12 @@ void writeChart(const std::vector<ChartPrimitive>& primitives, int width, int he
     const std::string& file = output.svg ? *output.svg : *output.png;
     try {
         if (output.svg)
-            writeFileReplacing(file, chartSvg(primitives, width, height));
+            writeOutputFile(file, chartSvg(primitives, width, height));
         else {
             const std::string png = context.toolkit.chartPng(primitives, width, height);
             if (png.empty())
                 throw CommandFailure("cannot draw the chart as a PNG picture");
-            writeFileReplacing(file, png);
+            writeOutputFile(file, png);
         }
     } catch (const FileError& error) {
         throw CommandFailure("cannot write " + error.path().string() + ": " + error.reason());

@@ -7,6 +7,7 @@
 #include <nlohmann/json.hpp>
 
 #include "cli/commands.h"
+#include "cli/data_option.h"
 #include "core/chart/envelope_chart.h"
 
 namespace kelvo::cli
@@ -22,6 +23,9 @@ struct ChartOutput {
     const std::optional<std::string>& png;
     bool json = false;
 };
+
+// The files the output names, for refuseDataFileOutputs.
+std::vector<OutputOption> chartOutputFiles(const ChartOutput& output);
 
 // CommandError unless exactly one output is asked for; CommandFailure for a PNG the program
 // cannot draw (no desktop toolkit).

@@ -136,10 +136,14 @@ void printComparison(std::ostream& out, const UnitComparison& comparison,
 {
     out << comparison.heading << "\n";
     std::vector<std::vector<std::string>> rows;
-    std::vector<std::string> indexes{comparison.indexCaption, ""};
-    for (const int index : comparison.unitIndexes)
-        indexes.push_back(std::to_string(index));
-    rows.push_back(std::move(indexes));
+    // Named as the list of "select" names them.
+    for (const auto& [caption, numbers] :
+         {std::pair{"Row", &comparison.rows}, {"Poz.", &comparison.unitIndexes}}) {
+        std::vector<std::string> line{caption, ""};
+        for (const int number : *numbers)
+            line.push_back(std::to_string(number));
+        rows.push_back(std::move(line));
+    }
     bool anyBest = false;
     for (const ComparisonLine& line : comparison.lines) {
         std::vector<std::string> row{line.caption, line.unitLabel};
@@ -154,8 +158,8 @@ void printComparison(std::ostream& out, const UnitComparison& comparison,
         out << kBestValueMark << " " << comparison.bestValueLegend << "\n";
     for (std::size_t u = 0; u < comparison.failures.size(); ++u)
         if (!comparison.failures[u].empty())
-            out << "Unit " << comparison.unitIndexes[u] << ": " << oneLine(comparison.failures[u])
-                << "\n";
+            out << "Row " << comparison.rows[u] << " (Poz. " << comparison.unitIndexes[u]
+                << "): " << oneLine(comparison.failures[u]) << "\n";
     if (!messages.empty()) {
         out << "\n";
         for (const auto& message : messages)
@@ -163,7 +167,8 @@ void printComparison(std::ostream& out, const UnitComparison& comparison,
     }
 }
 
-void writeComparisonFiles(const UnitComparison& comparison, const ExportOptions& options)
+void writeComparisonFiles(const UnitComparison& comparison, const ExportOptions& options,
+                          int language)
 {
     for (const auto& [file, format] :
          {std::pair{options.xlsx, ExportFormat::Xlsx}, {options.csv, ExportFormat::Csv}}) {
@@ -172,7 +177,7 @@ void writeComparisonFiles(const UnitComparison& comparison, const ExportOptions&
         try {
             writeComparisonExport(file, comparison, format);
         } catch (const SpreadsheetError& error) {
-            throw CommandFailure(error.what());
+            throw CommandFailure(spreadsheetErrorText(error, language));
         } catch (const FileError& error) {
             throw CommandFailure(error.path().string() + ": " + error.reason());
         }
@@ -183,13 +188,15 @@ void runCompare(const CompareOptions& options, CommandContext& context)
 {
     const SelectionJob job =
         openSelectionJob(options, context.refrigerants, "compare", context.err);
+    refuseDataFileOutputs(*job.workspace,
+                          {{"--xlsx", &options.exports.xlsx}, {"--csv", &options.exports.csv}});
     SelectionSession& session = *job.session;
     const std::vector<int> rows = chosenRows(session, options);
     CollectingMessageSink messages;
     const UnitComparison comparison =
         comparisonIn(compareUnits(session, rows, messages), options.units,
                      session.workspace().displaySeparator());
-    writeComparisonFiles(comparison, options.exports);
+    writeComparisonFiles(comparison, options.exports, session.languages().currentLanguage());
     if (options.json)
         context.out << comparisonJson(comparison, messages.messages, options.units).dump() << "\n";
     else

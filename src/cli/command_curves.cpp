@@ -56,6 +56,7 @@ void runCurves(const CurvesOptions& options, CommandContext& context)
     const int width = wholeNumberOption("--width", options.width, 1, kMaxChartSide);
     const int height = wholeNumberOption("--height", options.height, 1, kMaxChartSide);
     const SelectionJob job = openSelectionJob(options, context.refrigerants, "curves", context.err);
+    refuseDataFileOutputs(*job.workspace, chartOutputFiles(output));
     SelectionSession& session = *job.session;
     const int row = chosenListRow(session, options.unit);
     DiscardingMessageSink sink;

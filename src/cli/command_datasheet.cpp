@@ -91,6 +91,7 @@ void runDatasheet(const DatasheetOptions& options, CommandContext& context)
         throw CommandError("nothing to do: give --pdf FILE, --params or both");
     const SelectionJob job =
         openSelectionJob(options, context.refrigerants, "datasheet", context.err);
+    refuseDataFileOutputs(*job.workspace, {{"--pdf", &options.pdf}});
     SelectionSession& session = *job.session;
     const int row = chosenListRow(session, options.unit);
     const AdditionalAccessoryChoices choices =

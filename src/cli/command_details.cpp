@@ -162,7 +162,7 @@ void printDetails(std::ostream& out, const SelectionSession& session,
     printRangeTable(out, d, label(83), false, options.units);
     if (!d.range.failure.empty())
         out << "Range tables: " << oneLine(toUtf8(d.range.failure)) << "\n";
-    if (anyCellMarked(d.range))
+    if (anyFigureMarked(d))
         for (const std::string& line : markLegend(session.languages().currentLanguage()))
             out << line << "\n";
     if (!messages.empty()) {
@@ -176,6 +176,8 @@ void runDetails(const DetailsOptions& options, CommandContext& context)
 {
     const SelectionJob job =
         openSelectionJob(options, context.refrigerants, "details", context.err);
+    refuseDataFileOutputs(*job.workspace,
+                          {{"--xlsx", &options.exports.xlsx}, {"--csv", &options.exports.csv}});
     SelectionSession& session = *job.session;
     const int row = chosenListRow(session, options.unit);
     CollectingMessageSink messages;

@@ -129,6 +129,11 @@ void runEdit(const EditOptions& options, CommandContext& context)
     if (options.refrigerant)
         requireEditorRefrigerant(*options.refrigerant, context.refrigerants);
     const EditorJob job = openEditorJobForWriting(options.dataFolder, context.refrigerants);
+    // A save writes every announced record: those a cut-short file lacks would become empty ones
+    // and the file's last whole copy would survive only until the next save replaced its backup.
+    if (const auto& notes = job.workspace->catalogue().loadNotes; !notes.empty())
+        throw CommandFailure(notes.front() + "; saving would write the missing records as " +
+                             "empty ones, so nothing was changed");
     RowEdit edit;
     {
         CatalogueEdit change(*job.workspace);
@@ -140,6 +145,12 @@ void runEdit(const EditOptions& options, CommandContext& context)
         const SaveOutcome outcome = job.session->save(files, job.lock.get());
         if (!outcome.saved)
             throw CommandFailure(outcome.message);
+        // The confirmation's further lines say what the save left undone.
+        if (const auto more = outcome.message.find('\r'); more != std::string::npos) {
+            if (outcome.notOnDisk)
+                throw CommandFailure(withNewlines(outcome.message));
+            context.err << "kelvo edit: " << withNewlines(outcome.message.substr(more + 1)) << "\n";
+        }
     }
 
     const std::string message = withNewlines(edit.message);

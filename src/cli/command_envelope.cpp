@@ -49,6 +49,7 @@ void runEnvelope(const EnvelopeOptions& options, CommandContext& context)
     }
 
     const auto workspace = openWorkspace(options.dataFolder, context.refrigerants);
+    refuseDataFileOutputs(*workspace, chartOutputFiles(output));
     const Catalogue& catalogue = workspace->catalogue();
     const int compressor =
         tableIndexOption("--compressor", options.compressor, catalogue.compressors.count());

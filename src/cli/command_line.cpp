@@ -1,6 +1,8 @@
 #include "cli/command_line.h"
 
 #include <CLI/CLI.hpp>
+#include <algorithm>
+#include <optional>
 #include <ostream>
 #include <set>
 #include <string>
@@ -11,19 +13,20 @@
 #include "cli/data_option.h"
 #include "cli/man_page.h"
 #include "cli/text_table.h"
+#include "core/text/untrusted_text.h"
 
 namespace kelvo::cli
 {
 namespace
 {
 
-// An option or argument given an empty value ("--data ''", "--unit-index ''", an empty row)
-// is refused as empty instead of silently meaning a default or 0. The filter options take
-// lists where an empty one means something (no box ticked), so they accept it.
+// An option or argument given an empty value ("--data ''", "--unit-index ''", an empty row,
+// "--kind ''") is refused as empty instead of silently meaning a default, 0 or an empty list.
+// The editor's tick and the datasheet's accessories take lists where an empty one means
+// something (nothing ticked), so they accept it.
 void refuseEmptyValues(CLI::App& app)
 {
-    static const std::set<std::string> acceptsEmpty{"--kind", "--brand", "--version", "--tick",
-                                                    "--accessory"};
+    static const std::set<std::string> acceptsEmpty{"--tick", "--accessory"};
     for (CLI::Option* option : app.get_options()) {
         const std::string name = option->get_name(false, true);
         if (option->get_type_size() == 0 || name.empty() || acceptsEmpty.count(name))
@@ -36,6 +39,39 @@ void refuseEmptyValues(CLI::App& app)
     }
     for (CLI::App* command : app.get_subcommands({}))
         refuseEmptyValues(*command);
+}
+
+// The parser's message quotes the arguments it could not use: an argument too long or unsafe to
+// show whole is shown as a message quotes any text.
+std::string parseErrorText(std::string message, int argc, char** argv)
+{
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view arg = argv[i];
+        const std::string shown = quotedText(arg);
+        if (shown == arg || arg.empty())
+            continue;
+        for (auto at = message.find(arg); at != std::string::npos;
+             at = message.find(arg, at + shown.size()))
+            message.replace(at, arg.size(), shown);
+    }
+    return oneLine(std::move(message));
+}
+
+// The command a command line names: its first argument that is not an option; nullopt for none.
+std::optional<std::string_view> commandArgument(int argc, char** argv)
+{
+    for (int i = 1; i < argc; ++i)
+        if (const std::string_view arg = argv[i]; !arg.starts_with("-"))
+            return arg;
+    return std::nullopt;
+}
+
+bool knowsCommand(CLI::App& app, std::string_view name)
+{
+    const auto commands = app.get_subcommands({});
+    return std::any_of(commands.begin(), commands.end(), [&](const CLI::App* command) {
+        return command->check_name(std::string(name));
+    });
 }
 
 } // namespace
@@ -77,12 +113,18 @@ int run(int argc, char** argv, std::ostream& out, std::ostream& err, const Toolk
     // For the build, which makes the manual page from it; not listed in --help.
     bool printManPage = false;
     app.add_flag("--man-page", printManPage)->group("");
+    // Checked first: with --help after it, an unknown command would print the main help.
+    if (const auto command = commandArgument(argc, argv); command && !knowsCommand(app, *command)) {
+        err << "kelvo: unknown command '" << oneLine(quotedText(*command))
+            << "'; kelvo --help lists the commands\n";
+        return 2;
+    }
     try {
         app.parse(argc, argv);
     } catch (const CLI::Success& success) {
         return app.exit(success, out, err);
     } catch (const CLI::ParseError& error) {
-        err << "kelvo: " << oneLine(error.what()) << "\n";
+        err << "kelvo: " << parseErrorText(error.what(), argc, argv) << "\n";
         return 2;
     }
     if (printManPage) {

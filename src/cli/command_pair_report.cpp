@@ -119,6 +119,7 @@ PairReportInputs reportInputs(const PairReportOptions& options, const PairReport
     inputs.heatFactor = condenserHeatFactorFromText(options.heatFactor);
     inputs.date = now("%x");
     inputs.time = now("%X");
+    inputs.language = kEnglish; // the command's own messages are English
     return inputs;
 }
 
@@ -161,6 +162,7 @@ void runPairReport(const PairReportOptions& options, CommandContext& context)
         throw CommandError("--refrigerant and --condenser are needed (or --defaults)");
     requireRefrigerant(options.refrigerant, context.refrigerants, RefrigerantOrder::Selection);
     const auto workspace = openWorkspace(options.dataFolder, context.refrigerants);
+    refuseDataFileOutputs(*workspace, {{"--xlsx", options.xlsx ? &*options.xlsx : nullptr}});
     const Catalogue& catalogue = workspace->catalogue();
     const int compressor =
         tableIndexOption("--compressor", options.compressor, catalogue.compressors.count());

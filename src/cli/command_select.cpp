@@ -17,6 +17,7 @@
 #include "core/text/code_page.h"
 #include "core/text/message_sink.h"
 #include "core/text/numeric_text.h"
+#include "core/text/untrusted_text.h"
 
 namespace kelvo::cli
 {
@@ -109,10 +110,15 @@ void runSelect(const SelectOptions& options, CommandContext& context)
     std::string capacity = options.capacity;
     if (options.capacityOption->count() > 0) {
         required = numberOption("--capacity", options.capacity);
+        if (!(*required > 0))
+            throw CommandError("--capacity: a required capacity is above 0, not '" +
+                               quotedText(options.capacity) + "'");
         // Typed in the unit shown: Btu/h in inch-pound units.
         capacity = typedCapacityAsWatts(options.capacity, options.units);
     }
     const SelectionJob job = openSelectionJob(options, context.refrigerants, "select", context.err);
+    refuseDataFileOutputs(*job.workspace,
+                          {{"--xlsx", &options.exports.xlsx}, {"--csv", &options.exports.csv}});
     SelectionSession& session = *job.session;
     // The best match is chosen as the window's search chooses it; its details stay unprinted.
     DiscardingMessageSink sink;

@@ -8,7 +8,11 @@
 #include "cli/command_base.h"
 #include "cli/command_error.h"
 #include "core/app/data_folder.h"
+#include "core/app/language_table.h"
+#include "core/app/own_texts.h"
 #include "core/catalogue/catalogue_files.h"
+#include "core/text/untrusted_text.h"
+#include "core/workspace/data_files.h"
 
 namespace kelvo::cli
 {
@@ -69,8 +73,8 @@ template <class Load> CatalogueLoad loaded(const Load& loadFiles)
     } catch (const CatalogueFileError& error) {
         throw CommandFailure("cannot load " + error.path().string() + ": " + error.reason());
     }
-    if (!result.recovery.empty())
-        std::cerr << "kelvo: " << result.recovery << "\n";
+    if (result.recovery)
+        std::cerr << "kelvo: " << recoveryText(*result.recovery, kEnglish) << "\n";
     return result;
 }
 
@@ -105,6 +109,19 @@ std::unique_ptr<Workspace> openWorkspaceForWriting(const std::string& folder,
     lock = writerLock(workspace->dataFolder());
     files = loaded([&] { return workspace->loadCatalogue(*lock); }).files;
     return workspace;
+}
+
+void refuseDataFileOutputs(const Workspace& workspace, const std::vector<OutputOption>& outputs)
+{
+    for (const OutputOption& output : outputs) {
+        if (!output.path || output.path->empty())
+            continue;
+        if (const auto file =
+                dataFileAt(workspace.dataFolder(), workspace.refrigerants(), *output.path))
+            throw CommandFailure(std::string(output.option) + ": '" + quotedText(*output.path) +
+                                 "'" + " would overwrite " + file->string() +
+                                 ", a file of the data folder; nothing was written");
+    }
 }
 
 } // namespace kelvo::cli

@@ -3,6 +3,7 @@
 #include <CLI/CLI.hpp>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "core/io/folder_lock.h"
 #include "core/refrigerant/refrigerant_file.h"
@@ -31,5 +32,14 @@ std::unique_ptr<Workspace> openWorkspaceForWriting(const std::string& folder,
                                                    const RefrigerantRegistry& refrigerants,
                                                    std::unique_ptr<FolderLock>& lock,
                                                    CatalogueStamps& files);
+
+// One output a command was asked to write: the option and the path it names.
+struct OutputOption {
+    const char* option;
+    const std::string* path; // an empty path: the option was not given
+};
+// Refuses (CommandFailure naming the option and the file) an output that would land on a file
+// of the workspace's data folder (dataFileAt); called before anything is computed or written.
+void refuseDataFileOutputs(const Workspace& workspace, const std::vector<OutputOption>& outputs);
 
 } // namespace kelvo::cli

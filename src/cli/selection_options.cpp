@@ -187,7 +187,8 @@ void writeExports(const SelectionSession& session, const ExportOptions& options,
         try {
             writeSelectionExport(file, cells, format);
         } catch (const SpreadsheetError& error) {
-            throw CommandFailure(error.what());
+            throw CommandFailure(
+                spreadsheetErrorText(error, session.languages().currentLanguage()));
         } catch (const FileError& error) {
             throw CommandFailure(error.path().string() + ": " + error.reason());
         }

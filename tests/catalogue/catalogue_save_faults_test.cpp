@@ -109,8 +109,12 @@ TEST_F(InterruptedSave, AnErrorAtAnyStepSavesAllOrNothingAndSaysWhich)
         FailingFileSystem ops(step, errors[static_cast<std::size_t>(step) % errors.size()]);
         bool saved = false;
         try {
-            saveCatalogue(*catalogue, where->path(), ops);
+            const CatalogueSave save = saveCatalogue(*catalogue, where->path(), ops);
             saved = true;
+            // After the commit a failure is still told: what was left undone, and whether the
+            // device may not hold the commit record yet (its folder flush failed).
+            EXPECT_FALSE(save.unfinished.empty());
+            EXPECT_EQ(save.onDisk, step != commit + 1);
         } catch (const CatalogueFileError& error) {
             EXPECT_FALSE(error.reason().empty());
         }
@@ -190,8 +194,8 @@ TEST_F(InterruptedSave, DamagedOrHostileRecordsNeverMixTheSets)
     auto where = killAt(commit + 1);
     ASSERT_FALSE(where->read(kCatalogueJournal).empty());
     damageTemporaryOf(*where, kUnitFile);
-    EXPECT_EQ(loadCatalogue(*loaded, where->path()).recovery,
-              "Cofnięto przerwany zapis katalogu w folderze " + folderText(*where));
+    const CatalogueRecovery undone{CatalogueRecovery::Done::Undone, folderText(*where), {}};
+    EXPECT_EQ(loadCatalogue(*loaded, where->path()).recovery, undone);
     expectOneSet(*where, false);
 
     // Two renames done, then a temporary damaged: neither set can be made; the load says so.
@@ -202,7 +206,7 @@ TEST_F(InterruptedSave, DamagedOrHostileRecordsNeverMixTheSets)
         ADD_FAILURE() << "the load went on";
     } catch (const CatalogueFileError& error) {
         EXPECT_EQ(error.fileName(), kCatalogueJournal);
-        EXPECT_NE(error.reason().find("Nie można dokończyć ani cofnąć"), std::string::npos)
+        EXPECT_NE(error.reason().find("can be neither finished nor undone"), std::string::npos)
             << error.what();
     }
 
@@ -223,7 +227,7 @@ TEST_F(InterruptedSave, DamagedOrHostileRecordsNeverMixTheSets)
         where->write("../victim.txt", "theirs");
         const CatalogueLoad load = loadCatalogue(*loaded, where->path());
         EXPECT_EQ(load.recovery,
-                  "Cofnięto przerwany zapis katalogu w folderze " + folderText(*where));
+                  (CatalogueRecovery{CatalogueRecovery::Done::Undone, folderText(*where), {}}));
         EXPECT_EQ(where->read("../victim.txt"), "theirs");
         std::filesystem::remove(where->path() / "../victim.txt");
         expectOneSet(*where, false);

@@ -98,7 +98,7 @@ TEST_F(CatalogueWrites, ASaveCutShortIsUndoneByTheNextCommandWhichSaysSoOnce)
     folder.write("Agregaty.txt.x1Y2z3.tmp", "half a file");
     const test::ProgramRun first = test::runKelvo({"check", "--data", folder.path().string()});
     EXPECT_EQ(first.exitCode, 0) << first.err;
-    EXPECT_EQ(first.err, "kelvo: Cofnięto przerwany zapis katalogu w folderze " +
+    EXPECT_EQ(first.err, "kelvo: An interrupted save of the catalogue was undone in the folder " +
                              folder.path().string() + "\n");
     EXPECT_FALSE(std::filesystem::exists(folder.path() / "Agregaty.txt.x1Y2z3.tmp"));
     EXPECT_EQ(test::runKelvo({"check", "--data", folder.path().string()}).err, "");

@@ -64,7 +64,7 @@ TEST(CheckCommand, PrintsTheLinesOfTheEditorsChecks)
     EXPECT_EQ(run.exitCode, 2);
 }
 
-TEST(CheckCommand, AFileCutShortIsNamedOnStderrWithItsCountsAndFailsTheCheck)
+TEST(CheckCommand, AFileCutShortIsNamedOnStderrWithItsCountsFailsTheCheckAndIsNotEdited)
 {
     auto catalogue = std::make_unique<Catalogue>();
     loadCatalogue(*catalogue, KELVO_SOURCE_DATA_DIR);
@@ -95,6 +95,11 @@ TEST(CheckCommand, AFileCutShortIsNamedOnStderrWithItsCountsAndFailsTheCheck)
                 << run.out;
         }
     }
+    // A save would write the missing record empty: an edit is refused and nothing is written.
+    const auto edit = test::runKelvo({"edit", "move", "units", "3", "1", "--data", data});
+    EXPECT_EQ(edit.exitCode, 1);
+    EXPECT_NE(edit.err.find(note), std::string::npos) << edit.err;
+    EXPECT_EQ(folder.read(kUnitFile), content);
 }
 
 TEST(CheckCommand, EveryPropertyTableIsLoadedAndWhatIsWrongWithOneFailsTheCheck)

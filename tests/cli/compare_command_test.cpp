@@ -87,10 +87,15 @@ TEST(CompareCommand, WritesTheTableWithFiguresAsNumbers)
     ASSERT_EQ(run.status, 0) << run.err;
     const auto doc = nlohmann::json::parse(run.out);
     const test::WorkbookCells workbook(xlsx);
-    EXPECT_EQ(workbook.at(4, 3).text, doc["lines"][0]["cells"][0]["text"]);
-    EXPECT_EQ(workbook.at(5, 1).text, "Cooling capacity");
-    EXPECT_EQ(workbook.at(5, 3).number, doc["lines"][1]["cells"][0]["value"].get<double>());
-    EXPECT_EQ(workbook.at(6, 4).number, doc["lines"][2]["cells"][1]["value"].get<double>());
+    // The units named as the list names them: their rows, then their catalogue indexes.
+    EXPECT_EQ(workbook.at(3, 1).text, "Row");
+    EXPECT_EQ(workbook.at(3, 4).number, 2);
+    EXPECT_EQ(workbook.at(4, 1).text, "Poz.");
+    EXPECT_EQ(workbook.at(4, 3).number, doc["units"][0]["unitIndex"].get<double>());
+    EXPECT_EQ(workbook.at(5, 3).text, doc["lines"][0]["cells"][0]["text"]);
+    EXPECT_EQ(workbook.at(6, 1).text, "Cooling capacity");
+    EXPECT_EQ(workbook.at(6, 3).number, doc["lines"][1]["cells"][0]["value"].get<double>());
+    EXPECT_EQ(workbook.at(7, 4).number, doc["lines"][2]["cells"][1]["value"].get<double>());
     EXPECT_FALSE(folder.read("compare.csv").empty());
 }
 

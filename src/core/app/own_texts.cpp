@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "core/app/language_table.h"
+#include "core/catalogue/catalogue_files.h"
 #include "core/text/code_page.h"
 
 namespace kelvo
@@ -16,7 +17,7 @@ using Texts = std::array<std::string_view, kLanguageCount>;
 
 // Polish, English, Czech, Slovak, Lithuanian; in the order of OwnText.
 // clang-format off
-constexpr std::array<Texts, 34> kTexts = {{
+constexpr std::array<Texts, 58> kTexts = {{
     {"Temperatura skraplania > 70 C",
      "Condensing temperature > 70 C",
      "Kondenzační teplota > 70 C",
@@ -187,6 +188,87 @@ constexpr std::array<Texts, 34> kTexts = {{
      "hořlavé chladivo (bezpečnostní třída {})",
      "horľavé chladivo (bezpečnostná trieda {})",
      "degus šaltnešis (saugos klasė {})"},
+    {"Wartość spoza zakresu fizycznego: {}",
+     "Value outside its physical range: {}",
+     "Hodnota mimo fyzikální rozsah: {}",
+     "Hodnota mimo fyzikálneho rozsahu: {}",
+     "Reikšmė už fizikinio intervalo ribų: {}"},
+    {"Punkt równowagi bez dodatniej wydajności lub mocy ({})",
+     "The balance point has no positive capacity or power ({})",
+     "Bod rovnováhy nemá kladný výkon nebo příkon ({})",
+     "Bod rovnováhy nemá kladný výkon alebo príkon ({})",
+     "Pusiausvyros taško galia ar naudojama galia nėra teigiama ({})"},
+    {"ilość sprężarek", "compressor count", "počet kompresorů", "počet kompresorov",
+     "kompresorių skaičius"},
+    {"ilość skraplaczy", "condenser count", "počet kondenzátorů", "počet kondenzátorov",
+     "kondensatorių skaičius"},
+    {"przegrzanie", "superheat", "přehřátí", "prehriatie", "perkaitinimas"},
+    {"dochłodzenie", "subcooling", "podchlazení", "podchladenie", "peršaldymas"},
+    {"temperatura ssania", "suction temperature", "teplota sání", "teplota sania",
+     "siurbimo temperatūra"},
+    {"to min", "to min", "to min", "to min", "to min"},
+    {"to max", "to max", "to max", "to max", "to max"},
+    {"mnożnik Qo", "Qo multiplier", "násobitel Qo", "násobiteľ Qo", "Qo daugiklis"},
+    {"mnożnik Pe", "Pe multiplier", "násobitel Pe", "násobiteľ Pe", "Pe daugiklis"},
+    {"moc wentylatora", "fan power", "příkon ventilátoru", "príkon ventilátora",
+     "ventiliatoriaus galia"},
+    {"ilość wentylatorów", "fan count", "počet ventilátorů", "počet ventilátorov",
+     "ventiliatorių skaičius"},
+    {"Dokończono przerwany zapis katalogu w folderze {}",
+     "An interrupted save of the catalogue was finished in the folder {}",
+     "Přerušené uložení katalogu bylo dokončeno ve složce {}",
+     "Prerušené uloženie katalógu bolo dokončené v priečinku {}",
+     "Nutrauktas katalogo įrašymas užbaigtas aplanke {}"},
+    {"Cofnięto przerwany zapis katalogu w folderze {}",
+     "An interrupted save of the catalogue was undone in the folder {}",
+     "Přerušené uložení katalogu bylo vráceno ve složce {}",
+     "Prerušené uloženie katalógu bolo vrátené v priečinku {}",
+     "Nutrauktas katalogo įrašymas atšauktas aplanke {}"},
+    {"Nie można dokończyć ani cofnąć przerwanego zapisu katalogu w folderze {}",
+     "An interrupted save of the catalogue can be neither finished nor undone in the folder {}",
+     "Přerušené uložení katalogu nelze dokončit ani vrátit ve složce {}",
+     "Prerušené uloženie katalógu nemožno dokončiť ani vrátiť v priečinku {}",
+     "Nutraukto katalogo įrašymo negalima nei užbaigti, nei atšaukti aplanke {}"},
+    {" (pozostało: {})",
+     " (left over: {})",
+     " (zůstalo: {})",
+     " (zostalo: {})",
+     " (liko: {})"},
+    {"nie można zapisać arkusza {}",
+     "cannot write the workbook {}",
+     "sešit {} nelze zapsat",
+     "zošit {} nemožno zapísať",
+     "nepavyksta įrašyti darbaknygės {}"},
+    {"za mało pamięci",
+     "not enough memory",
+     "nedostatek paměti",
+     "nedostatok pamäte",
+     "nepakanka atminties"},
+    {"tekst komórki dłuższy niż 32767 znaków",
+     "a cell's text is longer than 32767 characters",
+     "text buňky je delší než 32767 znaků",
+     "text bunky je dlhší ako 32767 znakov",
+     "langelio tekstas ilgesnis nei 32767 simbolių"},
+    {"nie można zapisać pliku tymczasowego skoroszytu (brak miejsca na dysku?)",
+     "the workbook's temporary file cannot be written (no space left on the disk?)",
+     "dočasný soubor sešitu nelze zapsat (není místo na disku?)",
+     "dočasný súbor zošita nemožno zapísať (nie je miesto na disku?)",
+     "nepavyksta įrašyti laikinojo darbaknygės failo (diske nėra vietos?)"},
+    {"błąd biblioteki skoroszytów nr {}",
+     "error {} of the workbook library",
+     "chyba knihovny sešitů č. {}",
+     "chyba knižnice zošitov č. {}",
+     "darbaknygių bibliotekos klaida nr. {}"},
+    {"Krok temperatury musi być większy od zera !",
+     "The temperature step must be above zero !",
+     "Teplotní krok musí být větší než nula !",
+     "Teplotný krok musí byť väčší ako nula !",
+     "Temperatūros žingsnis turi būti didesnis už nulį !"},
+    {"Za dużo kolumn w raporcie: zwiększ krok temperatury !",
+     "Too many columns in the report: make the temperature step larger !",
+     "Příliš mnoho sloupců ve výkazu: zvětšete teplotní krok !",
+     "Príliš veľa stĺpcov vo výkaze: zväčšite teplotný krok !",
+     "Per daug stulpelių ataskaitoje: padidinkite temperatūros žingsnį !"},
 }};
 // clang-format on
 
@@ -239,6 +321,18 @@ std::string ownTextInCatalogueCodePage(OwnText text, int language, std::string_v
     std::string bytes = fromUtf8(utf8);
     replacePlaceholder(bytes, argument);
     return bytes;
+}
+
+std::string recoveryText(const CatalogueRecovery& recovery, int language)
+{
+    using Done = CatalogueRecovery::Done;
+    const OwnText said = recovery.done == Done::Finished ? OwnText::RecoveryFinished
+                         : recovery.done == Done::Undone ? OwnText::RecoveryUndone
+                                                         : OwnText::RecoveryStuck;
+    std::string text = ownText(said, language, recovery.folder);
+    if (!recovery.leftOver.empty())
+        text += ownText(OwnText::RecoveryLeftOver, language, recovery.leftOver);
+    return text;
 }
 
 } // namespace kelvo

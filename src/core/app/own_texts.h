@@ -43,7 +43,37 @@ enum class OwnText {
     UnitsChoice,          // the selection's choice of SI or inch-pound units
     SafetyClass,          // caption of a refrigerant's safety class ("A1", "A2L", ...)
     FlammableRefrigerant, // the warning under a flammable refrigerant; {} is its safety class
+    ImpossibleValue,      // a catalogue value outside its physical range; {} names it
+    NoPositiveBalance,    // a balance point without positive Qo and Pe; {} gives both
+    // The catalogue values with a physical range, as ImpossibleValue names them, in the order
+    // of PhysicalField.
+    FieldCompressorCount,
+    FieldCondenserCount,
+    FieldSuperheat,
+    FieldSubcooling,
+    FieldSuctionTemperature,
+    FieldToMin,
+    FieldToMax,
+    FieldCapacityMultiplier,
+    FieldPowerMultiplier,
+    FieldFanPower,
+    FieldFanCount,
+    RecoveryFinished,   // a save cut short was finished at the load; {} is the folder
+    RecoveryUndone,     // ... undone
+    RecoveryStuck,      // ... could be neither
+    RecoveryLeftOver,   // follows those: {} is what could not be removed
+    WorkbookNotWritten, // {} is the workbook's file; a reason follows after ": "
+    WorkbookNoMemory,   // the reasons
+    WorkbookCellTooLong,
+    WorkbookTemporary,
+    WorkbookLibrary,      // {} is the library's error number
+    ReportStepRefused,    // the compressor-condenser report's step is not above 0
+    ReportTooManyColumns, // ... gives more columns than a sheet holds
 };
+
+struct CatalogueRecovery;
+// What a load did about a save cut short, in `language` (UTF-8).
+std::string recoveryText(const CatalogueRecovery& recovery, int language);
 
 // The text in language 1 .. kLanguageCount (English outside that range), UTF-8.
 std::string_view ownText(OwnText text, int language);

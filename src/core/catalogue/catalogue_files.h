@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -85,11 +86,20 @@ struct CatalogueFileStamp {
 };
 using CatalogueStamps = std::array<CatalogueFileStamp, 4>;
 
+// A save cut short that a load found, and what it did about it; the user is told once
+// (recoveryText gives the words).
+struct CatalogueRecovery {
+    enum class Done { Finished, Undone, Stuck };
+    Done done = Done::Finished;
+    std::string folder;   // the data folder
+    std::string leftOver; // what could not be removed, or ""
+
+    friend bool operator==(const CatalogueRecovery&, const CatalogueRecovery&) = default;
+};
+
 struct CatalogueLoad {
-    // For the user, once: a save cut short that this load finished or undid ("Dokończono
-    // przerwany zapis katalogu …" / "Cofnięto przerwany zapis katalogu …"), or an empty text.
-    std::string recovery;
-    CatalogueStamps files; // what was read
+    std::optional<CatalogueRecovery> recovery; // nothing was cut short: nullopt
+    CatalogueStamps files;                     // what was read
 };
 
 // Finishes or undoes a save that was cut short (under the writer lock), then reads the four
@@ -120,6 +130,7 @@ struct CatalogueSave {
     // Empty, or what stopped the save after its commit point: it stands, and the next load
     // finishes it.
     std::string unfinished;
+    bool onDisk = true;    // false: the device may not hold the save yet (see FileSetSave)
     CatalogueStamps files; // the set now on disk
 };
 

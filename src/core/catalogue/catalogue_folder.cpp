@@ -26,38 +26,38 @@ std::string folderText(const std::filesystem::path& programDir)
 // Finishes or undoes a save cut short, under the writer lock; the text for the user, or an
 // empty one. A committed save that can be neither finished nor undone may leave the four files
 // out of step, so the catalogue is not read then.
-std::string recoverInterruptedSave(const std::filesystem::path& programDir, FileSystemOps& ops)
+std::optional<CatalogueRecovery> recoverInterruptedSave(const std::filesystem::path& programDir,
+                                                        FileSystemOps& ops)
 {
     const FileSet set = catalogueFileSet(programDir);
     if (!fileSetNeedsRecovery(set))
-        return {};
+        return std::nullopt;
     const FileSetRecovery recovery = recoverFileSet(set, ops);
-    const std::string folder = " w folderze " + folderText(programDir);
-    std::string said;
+    CatalogueRecovery said{CatalogueRecovery::Done::Finished, folderText(programDir),
+                           recovery.problem};
     switch (recovery.done) {
     case FileSetRecovery::Done::Nothing:
-        return {};
+        return std::nullopt;
     case FileSetRecovery::Done::RolledForward:
-        said = "Dokończono przerwany zapis katalogu" + folder;
         break;
     case FileSetRecovery::Done::RolledBack:
-        said = "Cofnięto przerwany zapis katalogu" + folder;
+        said.done = CatalogueRecovery::Done::Undone;
         break;
     case FileSetRecovery::Done::Stuck:
-        said = "Nie można dokończyć ani cofnąć przerwanego zapisu katalogu" + folder;
+        said.done = CatalogueRecovery::Done::Stuck;
         if (recovery.mixed)
-            throw CatalogueFileError(catalogueFilePath(programDir, kCatalogueJournal),
-                                     said + ": " + recovery.problem +
-                                         ". Pliki katalogu mogą być niezgodne; sprawdź je i "
-                                         "usuń ten plik.");
+            throw CatalogueFileError(
+                catalogueFilePath(programDir, kCatalogueJournal),
+                "an interrupted save of the catalogue can be neither finished nor undone in the "
+                "folder " +
+                    said.folder + ": " + recovery.problem +
+                    ". The catalogue files may be out of step; check them and remove this file.");
         break;
     }
-    if (!recovery.problem.empty())
-        said += " (pozostało: " + recovery.problem + ")";
     return said;
 }
 
-std::string recoverInterruptedSave(const std::filesystem::path& programDir)
+std::optional<CatalogueRecovery> recoverInterruptedSave(const std::filesystem::path& programDir)
 {
     PosixFileSystemOps ops;
     return recoverInterruptedSave(programDir, ops);
@@ -180,6 +180,7 @@ CatalogueSave saveCatalogue(const Catalogue& catalogue, const std::filesystem::p
     }
     save.written = std::move(written.written);
     save.unfinished = std::move(written.unfinished);
+    save.onDisk = written.onDisk;
     for (std::size_t i = 0; i < files.size(); ++i)
         save.files[i] = stampOf(files[i].content);
     return save;

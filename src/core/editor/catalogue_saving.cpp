@@ -64,13 +64,16 @@ SaveOutcome EditorSession::save(FileSystemOps& ops, const FolderLock* writerLock
     rememberSaved();
     editor_.filesOnDisk = saved.files;
     std::string message = "Zapisano katalog w folderze " + folder.string();
-    if (!saved.unfinished.empty())
+    if (!saved.onDisk)
+        message += "\rNie wiadomo, czy zapis dotarł na dysk (" + saved.unfinished +
+                   "); następne wczytanie katalogu go dokończy, jeśli dotarł.";
+    else if (!saved.unfinished.empty())
         message += "\rPorządkowanie po zapisie nie powiodło się (" + saved.unfinished +
                    "); dokończy je następne wczytanie katalogu.";
     EditorUpdate update;
     update.history = true;
     tell(update);
-    return {true, false, message};
+    return {true, false, message, !saved.onDisk};
 }
 
 } // namespace kelvo

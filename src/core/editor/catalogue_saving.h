@@ -16,6 +16,9 @@ struct SaveOutcome {
     bool saved = false;
     bool changedOnDisk = false; // refused for that alone: nothing written
     std::string message;        // for the user (UTF-8): the confirmation or what went wrong
+    // Saved, but the device may not hold it yet (a failing folder flush): the user is told and
+    // a command fails.
+    bool notOnDisk = false;
 };
 
 // "Zapisz" saves the four catalogue files into the data folder as one transaction, so the

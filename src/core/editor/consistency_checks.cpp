@@ -4,7 +4,11 @@
 #include <array>
 #include <string_view>
 
+#include "core/app/language_table.h"
+#include "core/app/own_texts.h"
 #include "core/catalogue/lookups.h"
+#include "core/performance/physical_ranges.h"
+#include "core/text/code_page.h"
 #include "core/text/numeric_text.h"
 
 namespace kelvo
@@ -57,6 +61,16 @@ CheckLine condenserRow(int k)
     return {"Skraplacze - nr wiersza: " + std::to_string(k), EditorGrid::Condensers, k};
 }
 
+// "Wartość spoza zakresu fizycznego: ilość sprężarek '-1' (>= 1)", as the editor's texts are.
+std::string impossibleValueLine(const ImpossibleValue& value)
+{
+    const auto field = static_cast<OwnText>(static_cast<int>(OwnText::FieldCompressorCount) +
+                                            static_cast<int>(value.field));
+    return ownText(OwnText::ImpossibleValue, kPolish,
+                   std::string(ownText(field, kPolish)) + " '" + toUtf8(value.text) + "' (" +
+                       physicalRangeText(value.field) + ")");
+}
+
 } // namespace
 
 std::vector<CheckLine> checkUnits(const Catalogue& catalogue,
@@ -92,6 +106,13 @@ std::vector<CheckLine> checkUnits(const Catalogue& catalogue,
             blocks.add(i, {said("T min !!!")});
         if (!parseNumber(unit.toMax.view()))
             blocks.add(i, {said("T max !!!")});
+        // Values that convert but cannot be: the selection lists such a unit without figures.
+        for (const ImpossibleValue& value : impossibleUnitValues(unit))
+            blocks.add(i, {said(impossibleValueLine(value))});
+        const auto toMin = parseNumber(unit.toMin.view());
+        const auto toMax = parseNumber(unit.toMax.view());
+        if (toMin && toMax && *toMax < *toMin)
+            blocks.add(i, {said("T max < T min: agregat nigdy nie jest w zakresie !")});
     }
     return lines;
 }
@@ -109,6 +130,8 @@ std::vector<CheckLine> checkCompressors(const Catalogue& catalogue,
                              EditorGrid::Compressors, i});
         if (!refrigerants.knows(compressor.refrigerant.view()))
             lines.push_back({row + unknownRefrigerant(refrigerants), EditorGrid::Compressors, i});
+        for (const ImpossibleValue& value : impossibleCompressorValues(compressor))
+            lines.push_back({row + " - " + impossibleValueLine(value), EditorGrid::Compressors, i});
     }
     return lines;
 }
@@ -117,10 +140,13 @@ std::vector<CheckLine> checkCondensers(const Catalogue& catalogue,
                                        const RefrigerantRegistry& refrigerants)
 {
     std::vector<CheckLine> lines;
-    for (int i = 1; i <= catalogue.condensers.count(); ++i)
+    for (int i = 1; i <= catalogue.condensers.count(); ++i) {
+        const std::string row = "Nr wiersza: " + std::to_string(i);
         if (!refrigerants.knows(catalogue.condensers[i].refrigerant.view()))
-            lines.push_back({"Nr wiersza: " + std::to_string(i) + unknownRefrigerant(refrigerants),
-                             EditorGrid::Condensers, i});
+            lines.push_back({row + unknownRefrigerant(refrigerants), EditorGrid::Condensers, i});
+        for (const ImpossibleValue& value : impossibleCondenserValues(catalogue.condensers[i]))
+            lines.push_back({row + " - " + impossibleValueLine(value), EditorGrid::Condensers, i});
+    }
     return lines;
 }
 

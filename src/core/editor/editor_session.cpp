@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "core/app/language_table.h"
+#include "core/app/own_texts.h"
 #include "core/catalogue/catalogue_files.h"
 #include "core/catalogue/catalogue_tables.h"
 #include "core/catalogue/lookups.h"
@@ -72,7 +74,8 @@ EditorOpening EditorSession::openWith(const Load& load, const LoadProgress& prog
         try {
             const CatalogueLoad loaded = load();
             opening.catalogueLoaded = true;
-            opening.message = loaded.recovery;
+            if (loaded.recovery)
+                opening.message = recoveryText(*loaded.recovery, kPolish);
             editor_.catalogueLoaded = true;
             editor_.filesOnDisk = loaded.files;
         } catch (const CatalogueFileError& error) {

@@ -261,6 +261,7 @@ FileSetSave replaceFileSet(const FileSet& set, const std::vector<NewFileContent>
     // keep some renames and lose the record that finishes the rest.
     if (const auto error = ops.flushFolder(set.folder)) {
         save.unfinished = writeObstacle(error, journal);
+        save.onDisk = false;
         return save;
     }
     save.unfinished = applyRenames(set, entries, ops, false).problem;

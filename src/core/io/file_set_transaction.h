@@ -36,6 +36,9 @@ struct FileSetSave {
     // Empty, or what stopped the renames after the commit point: the save stands and the next
     // recovery finishes it.
     std::string unfinished;
+    // False when the commit record itself may not have reached the device (its folder flush
+    // failed): a power cut could then still bring back the old set.
+    bool onDisk = true;
 };
 
 // Saves the files together. Before the commit point a failure removes what the save made,

@@ -7,6 +7,7 @@
 #include "core/io/file_io.h"
 #include "core/refrigerant/table_loader.h"
 #include "core/text/numeric_text.h"
+#include "core/text/untrusted_text.h"
 
 namespace kelvo
 {
@@ -69,18 +70,18 @@ std::string checkedName(std::string_view name, const std::vector<RefrigerantEntr
     if (name.empty())
         throw Refusal("the name is empty");
     if (name.size() > kMaxNameLength)
-        throw Refusal("the name '" + std::string(name) + "' is longer than " +
+        throw Refusal("the name '" + quotedText(name) + "' is longer than " +
                       std::to_string(kMaxNameLength) + " characters");
     if (!plainName(name))
-        throw Refusal("the name '" + std::string(name) +
+        throw Refusal("the name '" + quotedText(name) +
                       "' holds characters other than ASCII letters, digits and signs");
     if (sameIgnoringCase(name, kReservedName))
-        throw Refusal("the name '" + std::string(name) + "' stands for all refrigerants");
+        throw Refusal("the name '" + quotedText(name) + "' stands for all refrigerants");
     for (const RefrigerantEntry& entry : known)
         if (sameIgnoringCase(entry.name, name))
             throw Refusal(entry.definitionLine == 0
-                              ? "'" + std::string(name) + "' is built in"
-                              : "'" + std::string(name) + "' is defined already on line " +
+                              ? "'" + quotedText(name) + "' is built in"
+                              : "'" + quotedText(name) + "' is defined already on line " +
                                     std::to_string(entry.definitionLine));
     return std::string(name);
 }
@@ -91,7 +92,7 @@ double checkedNumber(std::string_view field, const std::string& what)
         throw Refusal(what + " is empty");
     const auto value = parseNumber(field);
     if (!value)
-        throw Refusal(what + " '" + std::string(field) + "' is not a number");
+        throw Refusal(what + " '" + quotedText(field) + "' is not a number");
     return *value;
 }
 
@@ -99,7 +100,7 @@ std::string checkedSafetyClass(std::string_view field)
 {
     if (std::find(std::begin(kSafetyClasses), std::end(kSafetyClasses), field) ==
         std::end(kSafetyClasses))
-        throw Refusal("the safety class '" + std::string(field) +
+        throw Refusal("the safety class '" + quotedText(field) +
                       "' is not one of A1, A2L, A2, A3, B1, B2L, B2, B3");
     return std::string(field);
 }
@@ -110,7 +111,7 @@ std::string checkedTableFile(std::string_view field, const std::filesystem::path
         throw Refusal("the table file is empty");
     // A file of the data folder itself, so a definition cannot point anywhere else.
     if (field.find_first_of("/\\") != std::string_view::npos || field == "." || field == "..")
-        throw Refusal("the table file '" + std::string(field) +
+        throw Refusal("the table file '" + quotedText(field) +
                       "' is not a file name of the data folder");
     try {
         checkPropertyTable(dataFolder / field);
@@ -156,7 +157,7 @@ RefrigerantEntry parseDefinition(std::string_view line, const std::filesystem::p
     entry.name = checkedName(fields[0], known);
     entry.gwp = checkedNumber(fields[1], "the GWP");
     if (!(entry.gwp >= 0))
-        throw Refusal("the GWP " + std::string(fields[1]) + " is negative");
+        throw Refusal("the GWP '" + quotedText(fields[1]) + "' is negative");
     entry.safetyClass = checkedSafetyClass(fields[2]);
     CorrelationCoefficients* sets[] = {&entry.correlations.pressure, &entry.correlations.liquid,
                                        &entry.correlations.vapour};

@@ -20,8 +20,6 @@ namespace
 {
 
 constexpr const char* kTitle = "Raport z doboru : Sprężarka - Skraplacz   / ";
-constexpr const char* kStepRefused = "Krok temperatury musi być większy od zera !";
-constexpr const char* kTooManyColumns = "Za dużo kolumn w raporcie: zwiększ krok temperatury !";
 
 // Defaults: the envelope's range widened to steps of 5 K counted down from 100 C.
 constexpr double kDefaultsTop = 100;
@@ -107,14 +105,14 @@ PairReport PairReportBuilder::build()
     if (!convertTemperatures())
         return std::move(report_);
     if (step_ <= 0) {
-        report_.error = kStepRefused;
+        report_.error = ownText(OwnText::ReportStepRefused, in_.language);
         return std::move(report_);
     }
     // Counted before anything is evaluated, so that a step far too small for the range is
     // refused at once instead of after thousands of evaluations.
     columnCount_ = columnCount();
     if (columnCount_ < 0) {
-        report_.error = kTooManyColumns;
+        report_.error = ownText(OwnText::ReportTooManyColumns, in_.language);
         return std::move(report_);
     }
     report_.widths = {{1, 2}, {2, 20}, {3, 10}, {4, 5}};

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "core/app/language_table.h"
 #include "core/editor/editor_inputs.h"
 #include "core/performance/balance_point.h"
 #include "core/spreadsheet/workbook_writer.h"
@@ -41,6 +42,7 @@ struct PairReportInputs {
     double heatFactor = kDefaultCondenserHeatFactor;
     std::string date; // as the caller shows dates and times
     std::string time;
+    int language = kPolish; // of the refusals the report's error gives
 };
 
 // The report's cells in writing order and its column widths. When error is set the report

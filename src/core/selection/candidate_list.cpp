@@ -6,6 +6,7 @@
 #include "core/catalogue/lookups.h"
 #include "core/selection/display_figures.h"
 #include "core/selection/family_filter.h"
+#include "core/selection/impossible_values.h"
 #include "core/selection/selection_state.h"
 #include "core/selection/unit_point.h"
 #include "core/text/code_page.h"
@@ -39,12 +40,20 @@ std::optional<Candidate> candidateFor(const SelectionCalculation& calculation,
     candidate.unitIndex = unitIndex;
     candidate.unitName = unit.name;
     const UnitNumbers& numbers = calculation.workspace.unitNumbers().of(unit, unitIndex);
+    const Catalogue& catalogue = calculation.workspace.catalogue();
+    const int language = calculation.language;
     if (!numbers.rangeFailure.empty())
         return failedCandidate(std::move(candidate), numbers.rangeFailure);
+    // A limit below absolute zero is as unusable as one that does not convert.
+    if (auto impossible = impossibleValueReason(catalogue, unitIndex, 0, 0, language, true))
+        return failedCandidate(std::move(candidate), std::move(*impossible));
     if (numbers.range.toMin > to || numbers.range.toMax < to)
         return std::nullopt;
     if (!numbers.conditionsFailure.empty())
         return failedCandidate(std::move(candidate), numbers.conditionsFailure);
+    if (auto impossible =
+            impossibleValueReason(catalogue, unitIndex, compressor, condenser, language))
+        return failedCandidate(std::move(candidate), std::move(*impossible));
     const UnitPoint point =
         evaluateUnitPoint(calculation, unitIndex, compressor, condenser, numbers.conditions, to,
                           selection.ambientTemperature, sink);

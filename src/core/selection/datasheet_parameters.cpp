@@ -7,6 +7,7 @@
 #include "core/app/own_texts.h"
 #include "core/catalogue/lookups.h"
 #include "core/selection/display_figures.h"
+#include "core/selection/impossible_values.h"
 #include "core/selection/refrigerant_facts.h"
 #include "core/selection/selection_state.h"
 #include "core/selection/unit_details.h"
@@ -112,6 +113,9 @@ std::optional<std::string> condensingTemperatureText(const SelectionCalculation&
     } catch (const ConversionError&) {
         return std::nullopt;
     }
+    if (impossibleValueReason(calculation.workspace.catalogue(), unitIndex, compressor, condenser,
+                              calculation.language))
+        return std::nullopt;
     const double to = selection.evaporatingTemperature;
     const double air = selection.ambientTemperature;
     const UnitPoint point =
@@ -228,11 +232,13 @@ ReportParameters unitDatasheetParameters(const SelectionCalculation& calculation
     }
     list.line("CzynnikChlodniczy", L("GroupBox7"), utf8(unit.refrigerant));
     list.line("PostacAgregatu", E(99), utf8(unit.housing));
-    list.line("WydajnoscAgregatu", L("Label17"), candidate->capacityText + candidate->mark, " [W]");
+    list.line("WydajnoscAgregatu", L("Label17"),
+              candidate->capacityText + candidate->mark + candidate->envelopeMark, " [W]");
     list.line("TemperaturaParowania", L("Label9"), list.number(selection.evaporatingTemperature),
               " [C]");
     if (const auto tk = condensingTemperatureText(calculation, selection, u, ci, ki, sink))
-        list.line("TemperaturaSkraplania", L("Label31"), *tk, " [C]");
+        list.line("TemperaturaSkraplania", L("Label31"), *tk + details.data.condensingEnvelopeMark,
+                  " [C]");
     list.line("TemperaturaPowietrza", L("Label11"), list.number(selection.ambientTemperature),
               " [C]");
     list.line("TempNaSsaniu", L("Label35"), toUtf8(details.data.suctionTemperature), " [C]");
@@ -244,7 +250,9 @@ ReportParameters unitDatasheetParameters(const SelectionCalculation& calculation
     const auto fanPower = parseNumber(condenser.fanPower.view());
     if (pe && fanCount && fanPower)
         list.line("PoborMocyAgregatu", L("Label23"),
-                  list.number(roundToHundredth(*pe + *fanCount * *fanPower)), " [kW]");
+                  list.number(roundToHundredth(*pe + *fanCount * *fanPower)) +
+                      candidate->envelopeMark,
+                  " [kW]");
     list.line("TMIN", E(100), utf8(unit.toMin), " [C]");
     list.line("TMAX", E(101), utf8(unit.toMax), " [C]");
     list.line("MASA", E(102), utf8(unit.mass), " [kg]");
@@ -261,10 +269,12 @@ ReportParameters unitDatasheetParameters(const SelectionCalculation& calculation
     list.line("SprMaxPradPracy", L("Label42"), utf8(compressor.maxCurrent), " [A]");
     list.line("SprRozruch", L("Label44"), utf8(compressor.starting));
     list.line("SprZab", E(130), utf8(compressor.protection));
-    list.line("PoborMocySprezarka", E(131), candidate->powerText + candidate->mark, " [kW]");
+    list.line("PoborMocySprezarka", E(131),
+              candidate->powerText + candidate->mark + candidate->envelopeMark, " [kW]");
     // Capacity in kW over the compressor's power input alone.
     if (qo && pe && *pe != 0)
-        list.line("COP", L("Label27"), list.number(roundToHundredth(*qo / 1000.0 / *pe)));
+        list.line("COP", L("Label27"),
+                  list.number(roundToHundredth(*qo / 1000.0 / *pe)) + candidate->envelopeMark);
 
     list.set("DaneTechniczneSkraplacza", E(135));
     list.line("SkrTyp", E(136), utf8(unit.condenserModel));
@@ -301,7 +311,7 @@ ReportParameters unitDatasheetParameters(const SelectionCalculation& calculation
     // the compressor's alone and stays with the compressor's data.
     if (!details.data.cop.empty())
         list.line("COPAgregatu", std::string(ownText(OwnText::UnitCop, inputs.language)),
-                  toUtf8(details.data.cop));
+                  toUtf8(details.data.cop) + candidate->envelopeMark);
     setExtraRangeRows(list, details.range, details.staging);
     // Last, so that the parameters a datasheet always had keep their places.
     const RefrigerantFacts facts =

@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "core/workspace/data_files.h"
+
 #include "core/selection/window_captions.h"
 #include "core/text/display_units.h"
 
@@ -27,7 +29,6 @@ struct ReportParameter {
 using ReportParameters = std::vector<ReportParameter>;
 
 // The report the datasheet asks the layout file for.
-inline constexpr std::string_view kDatasheetLayoutFile = "Raport1.rav";
 inline constexpr std::string_view kDatasheetReportName = "Report1";
 
 // Between a caption and its value.

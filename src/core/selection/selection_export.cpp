@@ -4,7 +4,9 @@
 #include <map>
 
 #include "core/app/language_table.h"
+#include "core/app/own_texts.h"
 #include "core/io/file_io.h"
+#include "core/io/output_file.h"
 #include "core/selection/candidate_columns.h"
 #include "core/selection/candidate_list.h"
 #include "core/selection/details_in_units.h"
@@ -197,10 +199,42 @@ void writeSelectionExport(const std::filesystem::path& file,
                           const std::vector<SpreadsheetCell>& cells, ExportFormat format)
 {
     if (format == ExportFormat::Csv) {
-        writeFileReplacing(file, selectionExportCsv(cells));
+        writeOutputFile(file, selectionExportCsv(cells));
         return;
     }
     writeWorkbook(file, cells, {{3, 24}, {8, 40}});
+}
+
+std::string workbookErrorText(const WorkbookWriteError& error, int language)
+{
+    const WorkbookFailure& failure = error.failure();
+    std::string reason;
+    switch (failure.problem) {
+    case WorkbookProblem::NoMemory:
+        reason = ownText(OwnText::WorkbookNoMemory, language);
+        break;
+    case WorkbookProblem::CellTooLong:
+        reason = ownText(OwnText::WorkbookCellTooLong, language);
+        break;
+    case WorkbookProblem::TemporaryFile:
+        reason = ownText(OwnText::WorkbookTemporary, language);
+        break;
+    case WorkbookProblem::Library:
+        reason = ownText(OwnText::WorkbookLibrary, language, failure.detail);
+        break;
+    case WorkbookProblem::Platform:
+    case WorkbookProblem::Internal:
+        reason = failure.detail;
+        break;
+    }
+    return ownText(OwnText::WorkbookNotWritten, language, error.file().string()) + ": " + reason;
+}
+
+std::string spreadsheetErrorText(const SpreadsheetError& error, int language)
+{
+    if (const auto* workbook = dynamic_cast<const WorkbookWriteError*>(&error))
+        return workbookErrorText(*workbook, language);
+    return error.what();
 }
 
 } // namespace kelvo

@@ -35,4 +35,10 @@ enum class ExportFormat { Xlsx, Csv };
 void writeSelectionExport(const std::filesystem::path& file,
                           const std::vector<SpreadsheetCell>& cells, ExportFormat format);
 
+// "cannot write the workbook FILE: reason" in `language` (UTF-8); a platform's reason stays as
+// the platform gives it.
+std::string workbookErrorText(const WorkbookWriteError& error, int language);
+// The same for any spreadsheet error: a workbook's in `language`, another as it says itself.
+std::string spreadsheetErrorText(const SpreadsheetError& error, int language);
+
 } // namespace kelvo

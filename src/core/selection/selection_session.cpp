@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/app/language_table.h"
+#include "core/app/own_texts.h"
 #include "core/catalogue/catalogue_files.h"
 #include "core/io/file_io.h"
 #include "core/selection/capacity_search.h"
@@ -54,8 +55,8 @@ void SelectionSession::open(MessageSink& sink, const ProgressCallback& progress)
 {
     {
         const Pause pause(calculationEnabled_);
-        if (const CatalogueLoad load = workspace_.loadCatalogue(); !load.recovery.empty())
-            sink.message(load.recovery);
+        if (const CatalogueLoad load = workspace_.loadCatalogue(); load.recovery)
+            sink.message(recoveryText(*load.recovery, languages_.currentLanguage()));
         state_ = initialSelection(family_);
     }
     calculationEnabled_ = true;

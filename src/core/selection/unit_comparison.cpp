@@ -7,6 +7,7 @@
 #include "core/app/own_texts.h"
 #include "core/catalogue/lookups.h"
 #include "core/io/file_io.h"
+#include "core/io/output_file.h"
 #include "core/selection/candidate_list.h"
 #include "core/selection/display_figures.h"
 #include "core/selection/selection_session.h"
@@ -256,13 +257,16 @@ void markBestValues(ComparisonLine& line)
         cell.best = false;
     if (line.better == BetterValue::None)
         return;
+    const auto competes = [](const ComparisonCell& cell) {
+        return cell.value && cell.text.find_first_of("!*#") == std::string::npos;
+    };
     std::optional<double> best;
     for (const ComparisonCell& cell : line.cells)
-        if (cell.value && (!best || (line.better == BetterValue::Larger ? *cell.value > *best
-                                                                        : *cell.value < *best)))
+        if (competes(cell) && (!best || (line.better == BetterValue::Larger ? *cell.value > *best
+                                                                            : *cell.value < *best)))
             best = cell.value;
     for (ComparisonCell& cell : line.cells)
-        cell.best = best && cell.value == best;
+        cell.best = best && competes(cell) && cell.value == best;
 }
 
 UnitComparison compareUnits(SelectionSession& session, const std::vector<int>& rows,
@@ -294,7 +298,7 @@ UnitComparison compareUnits(SelectionSession& session, const std::vector<int>& r
     comparison.heading = headingOf(session);
     comparison.lines = comparisonLines(session, details);
     comparison.bestValueLegend = ownText(OwnText::BestValue, language);
-    comparison.indexCaption = session.languages().text(language, kIndexEntry);
+    comparison.rowCaption = session.languages().text(language, kIndexEntry);
     return comparison;
 }
 
@@ -323,11 +327,15 @@ std::vector<SpreadsheetCell> comparisonExportCells(const UnitComparison& compari
     sheet.text(comparison.heading);
     sheet.endRow();
     sheet.endRow();
-    sheet.text(comparison.indexCaption);
-    sheet.text("");
-    for (const int index : comparison.unitIndexes)
-        sheet.number(index);
-    sheet.endRow();
+    // As the selection's sheet names them.
+    for (const auto& [caption, numbers] :
+         {std::pair{"Row", &comparison.rows}, {"Poz.", &comparison.unitIndexes}}) {
+        sheet.text(caption);
+        sheet.text("");
+        for (const int number : *numbers)
+            sheet.number(number);
+        sheet.endRow();
+    }
     for (const ComparisonLine& line : comparison.lines) {
         sheet.text(line.caption);
         sheet.text(line.unitLabel);
@@ -347,7 +355,7 @@ void writeComparisonExport(const std::filesystem::path& file, const UnitComparis
 {
     std::vector<SpreadsheetCell> cells = comparisonExportCells(comparison);
     if (format == ExportFormat::Csv) {
-        writeFileReplacing(file, selectionExportCsv(cells));
+        writeOutputFile(file, selectionExportCsv(cells));
         return;
     }
     const int lastRow = cells.empty() ? 0 : cells.back().row;

@@ -59,7 +59,10 @@ struct UnitComparison {
     // whose figures were computed.
     std::vector<std::string> failures;
     std::string bestValueLegend; // what a highlighted figure means, in the selection's language
-    std::string indexCaption;    // the caption of the catalogue indexes, as the list's column
+    // The window's caption of its list rows (the list's first column), naming the window's
+    // columns as the list numbers them; the command line and the sheets say "Row" and "Poz."
+    // as their lists do.
+    std::string rowCaption;
 };
 
 // The message for a choice of `count` units outside kMinComparedUnits .. kMaxComparedUnits
@@ -67,7 +70,8 @@ struct UnitComparison {
 std::optional<std::string> comparisonCountNote(int count, int language);
 
 // Marks the best figures of the line by its BetterValue; ties are all marked and a line of
-// texts gets no mark.
+// texts gets no mark. Only valid figures compete: one shown with a mark (outside the envelope,
+// no balance below 70 C, failed) is never the best.
 void markBestValues(ComparisonLine& line);
 
 // The comparison of list rows `rows` (1 ..) at the session's inputs. Every figure is taken from

@@ -6,6 +6,7 @@
 #include "core/app/own_texts.h"
 #include "core/catalogue/lookups.h"
 #include "core/selection/display_figures.h"
+#include "core/selection/impossible_values.h"
 #include "core/selection/range_columns.h"
 #include "core/selection/selection_state.h"
 #include "core/selection/unit_point.h"
@@ -250,6 +251,15 @@ UnitDetails computeUnitDetails(const SelectionCalculation& calculation,
         details.range.failure = details.failure;
         messages.message(toUtf8(details.failure));
     }
+    // A value that cannot be counts as one that does not convert: no figure rests on it.
+    if (conditions)
+        if (auto impossible =
+                impossibleValueReason(catalogue, context.unitIndex, context.compressor,
+                                      context.condenser, context.language())) {
+            conditions.reset();
+            details.failure = std::move(*impossible);
+            details.range.failure = details.failure;
+        }
     // A unit the list could not evaluate has no figures; the details say why, as the list does.
     if (details.failure.empty() && !candidate->evaluated)
         details.failure = candidate->reason;
@@ -270,6 +280,7 @@ UnitDetails computeUnitDetails(const SelectionCalculation& calculation,
     panels.ambientTemperature = context.text(selection.ambientTemperature);
     panels.unitName = unit.name.str();
     panels.compressorModel = catalogue.compressors[context.compressor].model.str();
+    panels.envelopeMark = candidate->envelopeMark;
     panels.capacity = candidate->capacityText;
     panels.power = candidate->powerText;
     fillPowerPanels(context, panels);
@@ -301,6 +312,13 @@ std::vector<double> rangeAmbients(std::optional<double> extraAmbient)
         ambients.push_back(*extraAmbient);
     }
     return ambients;
+}
+
+bool anyFigureMarked(const UnitDetails& details)
+{
+    const UnitDataPanels& data = details.data;
+    return !data.envelopeMark.empty() || !data.condensingEnvelopeMark.empty() ||
+           !data.condensingTemperatureMark.empty() || anyCellMarked(details.range);
 }
 
 bool anyCellMarked(const RangeTables& range)

@@ -73,6 +73,9 @@ struct RangeTables {
 
 // Whether a figure of the tables carries a mark (and the legend is worth showing).
 bool anyCellMarked(const RangeTables& range);
+// Whether a figure of the details (the headline figures or the tables) carries a mark.
+struct UnitDetails;
+bool anyFigureMarked(const UnitDetails& details);
 
 // What the datasheet receives: the first kStagedRangeColumns columns as shown (figure and
 // mark), each cut to kStagedTextWidth. rangeColumnCount counts every computed column.
@@ -88,10 +91,13 @@ struct RangeStaging {
 
 // Tab "Dane Agregatu" (panel numbers of the selection screen in brackets).
 struct UnitDataPanels {
-    std::string evaporatingTemperature;    // [1] C
-    std::string ambientTemperature;        // [2] C
-    std::string unitName;                  // [3]
-    std::string compressorModel;           // [4]
+    std::string evaporatingTemperature; // [1] C
+    std::string ambientTemperature;     // [2] C
+    std::string unitName;               // [3]
+    std::string compressorModel;        // [4]
+    // The list's mark of the unit's balance point outside the compressor's envelope
+    // (kOutsideEnvelopeMark or ""), shown after [6], [7], [9], [11] as after the list's figures.
+    std::string envelopeMark;
     std::string capacity;                  // [6] W, the list's cell
     std::string power;                     // [7] kW, the list's cell
     std::string fanPower;                  // [8] kW, fanPower x fanCount

@@ -105,6 +105,15 @@ UnitPoint evaluateUnitPoint(const SelectionCalculation& calculation, int unitInd
             point.failure = evaluationErrorText(EvaluationError::InvalidOperation);
             return point;
         }
+        // A compressor polynomial far outside its data can balance at a negative capacity.
+        if (!(result.refrigeratingCapacity > 0) || !(result.powerInput > 0)) {
+            const char separator = calculation.workspace.displaySeparator();
+            point.failure = ownTextInCatalogueCodePage(
+                OwnText::NoPositiveBalance, language,
+                "Qo " + formatNumber(result.refrigeratingCapacity, separator) + " kW, Pe " +
+                    formatNumber(result.powerInput, separator) + " kW");
+            return point;
+        }
         point.succeeded = true;
         point.refrigeratingCapacity = result.refrigeratingCapacity;
         point.powerInput = result.powerInput;

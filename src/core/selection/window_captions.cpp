@@ -7,6 +7,12 @@ namespace kelvo
 namespace
 {
 
+// A figure of the balance point with the list's envelope mark; an empty panel stays empty.
+std::string marked(const std::string& figure, const UnitDetails& details)
+{
+    return figure.empty() ? figure : figure + details.data.envelopeMark;
+}
+
 const std::array<DetailLine, 13> kUnitDataLines{{
     {"evaporatingTemperature", "Label9", 86, "Panel1", "[C]",
      [](const UnitDetails& d) { return d.data.evaporatingTemperature; }},
@@ -16,17 +22,20 @@ const std::array<DetailLine, 13> kUnitDataLines{{
     {"compressorModel", "Label15", 89, "Panel4", "",
      [](const UnitDetails& d) { return d.data.compressorModel; }},
     {"capacity", "Label17", 90, "Panel6", "[W]",
-     [](const UnitDetails& d) { return d.data.capacity; }},
-    {"power", "Label19", 91, "Panel7", "[kW]", [](const UnitDetails& d) { return d.data.power; }},
+     [](const UnitDetails& d) { return marked(d.data.capacity, d); }},
+    {"power", "Label19", 91, "Panel7", "[kW]",
+     [](const UnitDetails& d) { return marked(d.data.power, d); }},
     {"fanPower", "Label21", 92, "Panel8", "[kW]",
      [](const UnitDetails& d) { return d.data.fanPower; }},
     {"totalPower", "Label23", 93, "Panel9", "[kW]",
-     [](const UnitDetails& d) { return d.data.totalPower; }},
-    {"cop", "Label27", 94, "Panel11", "", [](const UnitDetails& d) { return d.data.cop; }},
+     [](const UnitDetails& d) { return marked(d.data.totalPower, d); }},
+    {"cop", "Label27", 94, "Panel11", "",
+     [](const UnitDetails& d) { return marked(d.data.cop, d); }},
     {"version", "Label29", 95, "Panel12", "", [](const UnitDetails& d) { return d.data.version; }},
     {"condensingTemperature", "Label31", 96, "Panel13", "[C]",
      [](const UnitDetails& d) {
-         return d.data.condensingTemperature + d.data.condensingTemperatureMark;
+         return d.data.condensingTemperature + d.data.condensingTemperatureMark +
+                d.data.condensingEnvelopeMark;
      }},
     {"subcooling", "Label33", 97, "Panel14", "[K]",
      [](const UnitDetails& d) { return d.data.subcooling; }},

@@ -10,6 +10,7 @@
 #include <xlsxwriter.h>
 
 #include "core/io/file_io.h"
+#include "core/io/output_file.h"
 #include "core/spreadsheet/classic_locale.h"
 #include "core/spreadsheet/first_row_cells.h"
 #include "core/text/numeric_text.h"
@@ -20,23 +21,28 @@ namespace
 {
 
 // The library's error in our words: its own texts are English and speak of its internals.
-std::string libraryFailure(lxw_error error)
+WorkbookFailure libraryFailure(lxw_error error)
 {
     switch (error) {
     case LXW_ERROR_MEMORY_MALLOC_FAILED:
-        return "za mało pamięci";
+        return {WorkbookProblem::NoMemory, {}};
     case LXW_ERROR_MAX_STRING_LENGTH_EXCEEDED:
-        return "tekst komórki dłuższy niż 32767 znaków";
+        return {WorkbookProblem::CellTooLong, {}};
     case LXW_ERROR_CREATING_XLSX_FILE:
     case LXW_ERROR_CREATING_TMPFILE:
     case LXW_ERROR_READING_TMPFILE:
     case LXW_ERROR_ZIP_FILE_OPERATION:
     case LXW_ERROR_ZIP_FILE_ADD:
     case LXW_ERROR_ZIP_CLOSE:
-        return "nie można zapisać pliku tymczasowego skoroszytu (brak miejsca na dysku?)";
+        return {WorkbookProblem::TemporaryFile, {}};
     default:
-        return "błąd biblioteki skoroszytów nr " + std::to_string(static_cast<int>(error));
+        return {WorkbookProblem::Library, std::to_string(static_cast<int>(error))};
     }
+}
+
+WorkbookFailure internal(std::string what)
+{
+    return {WorkbookProblem::Internal, std::move(what)};
 }
 
 bool insideSheet(int row, int column)
@@ -45,12 +51,12 @@ bool insideSheet(int row, int column)
            column <= kSpreadsheetMaxColumns;
 }
 
-std::optional<std::string> writeCell(lxw_worksheet* sheet, const SpreadsheetCell& cell,
-                                     lxw_format* highlight)
+std::optional<WorkbookFailure> writeCell(lxw_worksheet* sheet, const SpreadsheetCell& cell,
+                                         lxw_format* highlight)
 {
     if (!insideSheet(cell.row, cell.column))
-        return "komórka poza arkuszem (wiersz " + std::to_string(cell.row) + ", kolumna " +
-               std::to_string(cell.column) + ")";
+        return internal("a cell outside the sheet (row " + std::to_string(cell.row) + ", column " +
+                        std::to_string(cell.column) + ")");
     const auto row = static_cast<lxw_row_t>(cell.row - 1);
     const auto column = static_cast<lxw_col_t>(cell.column - 1);
     const std::optional<double> number = cell.asText ? std::nullopt : parseNumber(cell.text);
@@ -63,10 +69,10 @@ std::optional<std::string> writeCell(lxw_worksheet* sheet, const SpreadsheetCell
     return std::nullopt;
 }
 
-std::optional<std::string> setWidth(lxw_worksheet* sheet, int column, double width)
+std::optional<WorkbookFailure> setWidth(lxw_worksheet* sheet, int column, double width)
 {
     if (!insideSheet(1, column))
-        return "kolumna " + std::to_string(column) + " poza arkuszem";
+        return internal("column " + std::to_string(column) + " outside the sheet");
     const auto index = static_cast<lxw_col_t>(column - 1);
     const lxw_error error = worksheet_set_column(sheet, index, index, width, nullptr);
     if (error != LXW_NO_ERROR)
@@ -75,9 +81,9 @@ std::optional<std::string> setWidth(lxw_worksheet* sheet, int column, double wid
 }
 
 // Fills the sheet; the first failure's reason, or nothing.
-std::optional<std::string> fillSheet(lxw_workbook* workbook, lxw_worksheet* sheet,
-                                     const std::vector<SpreadsheetCell>& cells,
-                                     const std::map<int, double>& columnWidths)
+std::optional<WorkbookFailure> fillSheet(lxw_workbook* workbook, lxw_worksheet* sheet,
+                                         const std::vector<SpreadsheetCell>& cells,
+                                         const std::map<int, double>& columnWidths)
 {
     lxw_format* highlight = nullptr;
     if (std::any_of(cells.begin(), cells.end(),
@@ -98,9 +104,9 @@ std::optional<std::string> fillSheet(lxw_workbook* workbook, lxw_worksheet* shee
 }
 
 // Writes the whole workbook to `temporary`; the reason it failed, or nothing.
-std::optional<std::string> writeTemporary(const std::filesystem::path& temporary,
-                                          const std::vector<SpreadsheetCell>& cells,
-                                          const std::map<int, double>& columnWidths)
+std::optional<WorkbookFailure> writeTemporary(const std::filesystem::path& temporary,
+                                              const std::vector<SpreadsheetCell>& cells,
+                                              const std::map<int, double>& columnWidths)
 {
     // The library prints numbers with the process locale.
     const ClassicLocaleOnThisThread classicLocale;
@@ -110,11 +116,11 @@ std::optional<std::string> writeTemporary(const std::filesystem::path& temporary
     options.tmpdir = folder.data();
     lxw_workbook* workbook = workbook_new_opt(temporary.c_str(), &options);
     if (!workbook)
-        return std::string("nie można utworzyć skoroszytu");
+        return internal("the workbook cannot be made");
     lxw_worksheet* sheet = workbook_add_worksheet(workbook, nullptr);
-    std::optional<std::string> failure =
+    std::optional<WorkbookFailure> failure =
         sheet ? fillSheet(workbook, sheet, cells, columnWidths)
-              : std::optional<std::string>("nie można dodać arkusza");
+              : std::optional<WorkbookFailure>(internal("the sheet cannot be added"));
     // Closing also frees the workbook, so it runs even after a failure.
     const lxw_error closed = workbook_close(workbook);
     if (!failure && closed != LXW_NO_ERROR)
@@ -188,8 +194,11 @@ class StderrSilenced
 void writeWorkbook(const std::filesystem::path& file, const std::vector<SpreadsheetCell>& cells,
                    const std::map<int, double>& columnWidths)
 {
-    const auto fail = [&](const std::string& reason) {
-        throw SpreadsheetError("nie można zapisać arkusza " + file.string() + ": " + reason);
+    const auto fail = [&](WorkbookFailure failure) {
+        throw WorkbookWriteError(file, std::move(failure));
+    };
+    const auto failOnPlatform = [&](std::string reason) {
+        fail({WorkbookProblem::Platform, std::move(reason)});
     };
     // The workbook is made whole first; only then does it replace the target, through the
     // program's one safe writer.
@@ -197,9 +206,9 @@ void writeWorkbook(const std::filesystem::path& file, const std::vector<Spreadsh
     {
         const PrivateFolder folder;
         if (folder.path().empty())
-            fail(platformErrorText(folder.error()));
+            failOnPlatform(platformErrorText(folder.error()));
         const auto made = folder.path() / "workbook.xlsx";
-        std::optional<std::string> failure;
+        std::optional<WorkbookFailure> failure;
         {
             const StderrSilenced quiet;
             failure = writeTemporary(made, cells, columnWidths);
@@ -209,14 +218,39 @@ void writeWorkbook(const std::filesystem::path& file, const std::vector<Spreadsh
         try {
             workbook = readWholeFile(made, 1024 * kMegabyte);
         } catch (const FileError& error) {
-            fail(error.reason());
+            failOnPlatform(error.reason());
         }
     }
     try {
-        writeFileReplacing(file, workbook);
+        writeOutputFile(file, workbook);
     } catch (const FileError& error) {
-        fail(error.reason());
+        failOnPlatform(error.reason());
     }
+}
+
+std::string workbookFailureText(const WorkbookFailure& failure)
+{
+    switch (failure.problem) {
+    case WorkbookProblem::NoMemory:
+        return "not enough memory";
+    case WorkbookProblem::CellTooLong:
+        return "a cell's text is longer than 32767 characters";
+    case WorkbookProblem::TemporaryFile:
+        return "the workbook's temporary file cannot be written (no space left on the disk?)";
+    case WorkbookProblem::Library:
+        return "error " + failure.detail + " of the workbook library";
+    case WorkbookProblem::Platform:
+    case WorkbookProblem::Internal:
+        break;
+    }
+    return failure.detail;
+}
+
+WorkbookWriteError::WorkbookWriteError(std::filesystem::path file, WorkbookFailure failure)
+    : SpreadsheetError("cannot write the workbook " + file.string() + ": " +
+                       workbookFailureText(failure)),
+      file_(std::move(file)), failure_(std::move(failure))
+{
 }
 
 } // namespace kelvo

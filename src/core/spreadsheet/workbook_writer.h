@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "core/spreadsheet/first_row_cells.h"
+
 namespace kelvo
 {
 
@@ -23,12 +25,36 @@ struct SpreadsheetCell {
     friend bool operator==(const SpreadsheetCell&, const SpreadsheetCell&) = default;
 };
 
+// Why a workbook could not be written. The program's own reasons are told in the user's
+// language by the caller; Platform and Internal carry a text (English, as platform reasons are).
+enum class WorkbookProblem { NoMemory, CellTooLong, TemporaryFile, Library, Platform, Internal };
+struct WorkbookFailure {
+    WorkbookProblem problem = WorkbookProblem::Internal;
+    std::string detail; // Library: the library's error number; Platform, Internal: the reason
+};
+
+// A workbook that was not written; what() says so in English.
+class WorkbookWriteError : public SpreadsheetError
+{
+  public:
+    WorkbookWriteError(std::filesystem::path file, WorkbookFailure failure);
+    [[nodiscard]] const std::filesystem::path& file() const { return file_; }
+    [[nodiscard]] const WorkbookFailure& failure() const { return failure_; }
+
+  private:
+    std::filesystem::path file_;
+    WorkbookFailure failure_;
+};
+
+// The reason in English.
+std::string workbookFailureText(const WorkbookFailure& failure);
+
 // Writes the cells to the one sheet of a new .xlsx workbook. A text that parseNumber accepts
 // ("," or "." decimals) becomes a number unless the cell is asText, any other a string;
 // highlighted cells share one format.
 // columnWidths maps a column (from 1) to its width in characters. The file is written beside the
 // target and renamed over it at the end, so the target is never left half written. Throws
-// SpreadsheetError naming the file and the reason.
+// WorkbookWriteError naming the file and the reason.
 void writeWorkbook(const std::filesystem::path& file, const std::vector<SpreadsheetCell>& cells,
                    const std::map<int, double>& columnWidths);
 

@@ -10,56 +10,89 @@ bool controlByte(unsigned char c)
     return c < 0x20 || c == 0x7F;
 }
 
-void appendPrintable(std::string& out, unsigned char c)
+void appendEscaped(std::string& out, unsigned char c)
 {
     constexpr char kHex[] = "0123456789ABCDEF";
-    if (controlByte(c)) {
-        out += "\\x";
-        out += kHex[c >> 4];
-        out += kHex[c & 0x0F];
-    } else {
-        out += static_cast<char>(c);
-    }
+    out += "\\x";
+    out += kHex[c >> 4];
+    out += kHex[c & 0x0F];
 }
 
-bool continuationByte(unsigned char c)
+// The length of the well-formed UTF-8 sequence at the start of `text` (no overlong form, no
+// surrogate, nothing above U+10FFFF), or 0 when its first byte begins none.
+std::size_t sequenceLength(std::string_view text)
 {
-    return (c & 0xC0) == 0x80;
-}
-
-// How many continuation bytes a UTF-8 lead byte announces.
-int continuationsAnnounced(unsigned char c)
-{
-    if ((c & 0xE0) == 0xC0)
+    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+    const unsigned char lead = byte(0);
+    if (lead < 0x80)
         return 1;
-    if ((c & 0xF0) == 0xE0)
-        return 2;
-    if ((c & 0xF8) == 0xF0)
-        return 3;
-    return 0;
+    std::size_t length = 0;
+    unsigned char low = 0x80;
+    unsigned char high = 0xBF;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        low = lead == 0xE0 ? 0xA0 : 0x80;
+        high = lead == 0xED ? 0x9F : 0xBF;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        low = lead == 0xF0 ? 0x90 : 0x80;
+        high = lead == 0xF4 ? 0x8F : 0xBF;
+    } else {
+        return 0;
+    }
+    if (text.size() < length || byte(1) < low || byte(1) > high)
+        return 0;
+    for (std::size_t i = 2; i < length; ++i)
+        if ((byte(i) & 0xC0) != 0x80)
+            return 0;
+    return length;
 }
+
+// Walks the text one shown character at a time: a well-formed UTF-8 character as it is, a
+// control byte or a byte of no such character as "\xNN". `lineBreaks` replaces CR and LF.
+// Stops after `limit` characters with "…" when more follow.
+std::string printable(std::string_view text, std::size_t limit, const char* lineBreaks)
+{
+    std::string out;
+    out.reserve(text.size() < limit ? text.size() : limit);
+    std::size_t characters = 0;
+    for (std::size_t at = 0; at < text.size();) {
+        if (characters++ == limit) {
+            out += "…";
+            break;
+        }
+        const auto c = static_cast<unsigned char>(text[at]);
+        if (lineBreaks && (c == '\r' || c == '\n')) {
+            out += lineBreaks;
+            ++at;
+            continue;
+        }
+        const std::size_t length = sequenceLength(text.substr(at));
+        if (length == 0 || (length == 1 && controlByte(c))) {
+            appendEscaped(out, c);
+            ++at;
+            continue;
+        }
+        out.append(text.substr(at, length));
+        at += length;
+    }
+    return out;
+}
+
+constexpr std::size_t kWhole = std::string_view::npos;
 
 } // namespace
 
 std::string printableText(std::string_view text)
 {
-    std::string out;
-    out.reserve(text.size());
-    for (const char c : text)
-        appendPrintable(out, static_cast<unsigned char>(c));
-    return out;
+    return printable(text, kWhole, nullptr);
 }
 
 std::string printableLine(std::string_view text)
 {
-    std::string out;
-    out.reserve(text.size());
-    for (const char c : text)
-        if (c == '\r' || c == '\n')
-            out += ' ';
-        else
-            appendPrintable(out, static_cast<unsigned char>(c));
-    return out;
+    return printable(text, kWhole, " ");
 }
 
 bool holdsControlByte(std::string_view text)
@@ -72,25 +105,7 @@ bool holdsControlByte(std::string_view text)
 
 std::string quotedText(std::string_view text)
 {
-    std::string out;
-    std::size_t characters = 0;
-    int continuationsDue = 0;
-    for (const char c : text) {
-        const auto byte = static_cast<unsigned char>(c);
-        // A continuation byte belongs to the character its lead byte began; a stray one (a
-        // text in another code page, or random bytes) is a character of its own.
-        if (continuationByte(byte) && continuationsDue > 0) {
-            --continuationsDue;
-        } else {
-            if (characters++ == kQuotedCharacters) {
-                out += "…";
-                break;
-            }
-            continuationsDue = continuationsAnnounced(byte);
-        }
-        appendPrintable(out, byte);
-    }
-    return out;
+    return printable(text, kQuotedCharacters, nullptr);
 }
 
 } // namespace kelvo

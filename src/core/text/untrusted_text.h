@@ -12,7 +12,8 @@ namespace kelvo
 
 inline constexpr std::size_t kQuotedCharacters = 60;
 
-// Control bytes (below 0x20, and 0x7F) as "\xNN"; everything else as it is.
+// Control bytes (below 0x20, and 0x7F) and bytes that begin no well-formed UTF-8 character as
+// "\xNN"; every UTF-8 character as it is.
 std::string printableText(std::string_view text);
 
 // The text for a one-line display: line breaks become blanks, other control bytes "\xNN".

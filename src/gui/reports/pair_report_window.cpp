@@ -18,7 +18,9 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include "core/app/language_table.h"
 #include "core/editor/editor_session.h"
+#include "core/selection/selection_export.h"
 #include "core/spreadsheet/first_row_cells.h"
 #include "core/spreadsheet/workbook_writer.h"
 #include "core/text/message_sink.h"
@@ -172,7 +174,7 @@ void PairReportWindow::produceReport()
                           report.widths);
         } catch (const SpreadsheetError& error) {
             present_(QString::fromUtf8("Raport nie został zapisany: ") +
-                     fromUtf8Text(error.what()));
+                     fromUtf8Text(spreadsheetErrorText(error, kPolish)));
             return;
         }
         if (report.error)

@@ -13,6 +13,7 @@
 #include <string_view>
 
 #include "core/io/file_io.h"
+#include "core/io/output_file.h"
 #include "gui/reports/report_painter.h"
 #include "gui/reports/report_preview.h"
 
@@ -142,9 +143,9 @@ bool ReportEngine::executeToPdf(const QString& path)
         }
     }
     try {
-        writeFileReplacing(std::filesystem::path(QFile::encodeName(path).toStdString()),
-                           std::string_view(document.data().constData(),
-                                            static_cast<std::size_t>(document.data().size())));
+        writeOutputFile(std::filesystem::path(QFile::encodeName(path).toStdString()),
+                        std::string_view(document.data().constData(),
+                                         static_cast<std::size_t>(document.data().size())));
     } catch (const FileError& error) {
         error_ = QStringLiteral("The file %1 cannot be written: %2")
                      .arg(path, QString::fromStdString(error.reason()));

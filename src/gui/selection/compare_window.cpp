@@ -18,6 +18,7 @@
 
 #include "core/app/control_captions.h"
 #include "core/io/file_io.h"
+#include "core/io/output_file.h"
 #include "core/spreadsheet/first_row_cells.h"
 #include "gui/ui/mnemonics.h"
 #include "gui/ui/qt_text.h"
@@ -42,8 +43,9 @@ TableTexts tableTexts(const UnitComparison& comparison)
 {
     TableTexts texts;
     texts.header << QString() << QString();
-    for (const int index : comparison.unitIndexes)
-        texts.header << fromUtf8Text(comparison.indexCaption) + " " + QString::number(index);
+    // As the list numbers its rows.
+    for (const int row : comparison.rows)
+        texts.header << fromUtf8Text(comparison.rowCaption) + " " + QString::number(row);
     for (const ComparisonLine& line : comparison.lines) {
         QStringList row{fromUtf8Text(line.caption), fromUtf8Text(line.unitLabel)};
         std::vector<bool> best{false, false};
@@ -62,8 +64,8 @@ QString failureLines(const UnitComparison& comparison)
     QStringList lines;
     for (std::size_t u = 0; u < comparison.failures.size(); ++u)
         if (!comparison.failures[u].empty())
-            lines << fromUtf8Text(comparison.indexCaption) + " " +
-                         QString::number(comparison.unitIndexes[u]) + ": " +
+            lines << fromUtf8Text(comparison.rowCaption) + " " +
+                         QString::number(comparison.rows[u]) + ": " +
                          fromUtf8Text(comparison.failures[u]).replace('\r', ' ');
     return lines.join('\n');
 }
@@ -173,9 +175,9 @@ bool writeComparisonPdf(const UnitComparison& comparison, const QString& path, Q
         painter.end();
     }
     try {
-        writeFileReplacing(std::filesystem::path(QFile::encodeName(path).toStdString()),
-                           std::string_view(document.data().constData(),
-                                            static_cast<std::size_t>(document.data().size())));
+        writeOutputFile(std::filesystem::path(QFile::encodeName(path).toStdString()),
+                        std::string_view(document.data().constData(),
+                                         static_cast<std::size_t>(document.data().size())));
     } catch (const FileError& failure) {
         *error = QStringLiteral("The file %1 cannot be written: %2")
                      .arg(path, QString::fromStdString(failure.reason()));

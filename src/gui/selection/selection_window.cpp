@@ -708,7 +708,8 @@ void SelectionWindow::exportFigures()
                              selectionExportCells(*session_, true, details, session_->units()),
                              format);
     } catch (const SpreadsheetError& error) {
-        presentMessages_({fromUtf8Text(error.what())});
+        presentMessages_(
+            {fromUtf8Text(spreadsheetErrorText(error, session_->languages().currentLanguage()))});
     } catch (const FileError& error) {
         presentMessages_(
             {QString::fromStdString(error.path().string()) + ": " + fromUtf8Text(error.reason())});
