@@ -103,8 +103,10 @@ TEST_F(ComparisonAtTheEnvelopesEdge, EveryFigureIsTheOneTheDetailsShow)
     EXPECT_EQ(
         comparison.heading,
         "Refrigerant: R404A   Evaporation temperature: -10 [C]   Ambient temperature: 32 [C]");
-    // The list is sorted by capacity: the unit furthest down has the largest.
-    EXPECT_TRUE(line(comparison, "capacity").cells[0].best);
+    // The list is sorted by capacity: the unit furthest down has the largest, but outside its
+    // envelope (its figures marked) it does not compete; the largest valid one is the best.
+    EXPECT_FALSE(line(comparison, "capacity").cells[0].best);
+    EXPECT_TRUE(line(comparison, "capacity").cells[2].best);
 }
 
 TEST_F(ComparisonAtTheEnvelopesEdge, TwoToFourDistinctListedRowsAreCompared)
@@ -152,10 +154,11 @@ TEST_F(ComparisonAtTheEnvelopesEdge, TheWorkbookHoldsTheFiguresAsNumbers)
     writeComparisonExport(folder.path() / "compare.xlsx", comparison, ExportFormat::Xlsx);
     writeComparisonExport(folder.path() / "compare.csv", comparison, ExportFormat::Csv);
     const test::WorkbookCells workbook(folder.path() / "compare.xlsx");
-    EXPECT_EQ(workbook.at(3, 3).number, 21);
+    EXPECT_EQ(workbook.at(3, 3).number, outsideRow);
+    EXPECT_EQ(workbook.at(4, 3).number, 21);
     int figures = 0;
     for (std::size_t l = 0; l < comparison.lines.size(); ++l) {
-        const int row = 4 + static_cast<int>(l);
+        const int row = 5 + static_cast<int>(l);
         const ComparisonLine& shown = comparison.lines[l];
         EXPECT_EQ(workbook.at(row, 1).text, shown.caption);
         for (std::size_t u = 0; u < shown.cells.size(); ++u) {
@@ -171,7 +174,9 @@ TEST_F(ComparisonAtTheEnvelopesEdge, TheWorkbookHoldsTheFiguresAsNumbers)
     EXPECT_GT(figures, 20);
     const std::string csv = folder.read("compare.csv");
     EXPECT_NE(
-        csv.find("\r\nCooling capacity;[W];" + line(comparison, "capacity").cells[0].text + ";"),
+        csv.find("\r\nCooling capacity;[W];" +
+                 std::to_string(static_cast<int>(*line(comparison, "capacity").cells[0].value)) +
+                 ";"),
         std::string::npos);
 }
 

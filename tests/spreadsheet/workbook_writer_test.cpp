@@ -65,18 +65,18 @@ TEST(WorkbookWriter, ReplacesTheTargetOnlyWhenEveryCellIsWritten)
     }
 }
 
-TEST(WorkbookWriter, NeverWritesThroughALink)
+TEST(WorkbookWriter, WritesThroughTheTargetsLinkButNeverThroughAPlantedTemporary)
 {
     const test::TempFolder folder;
     const test::TempFolder outside;
-    outside.write("theirs.txt", "theirs");
-    // The old fixed temporary name, and the target itself, lead outside.
-    std::filesystem::create_symlink(outside.path() / "theirs.txt", folder.path() / "r.xlsx.tmp");
-    std::filesystem::create_symlink(outside.path() / "theirs.txt", folder.path() / "r.xlsx");
+    outside.write("planted.txt", "planted");
+    // The old fixed temporary name leads outside; the target is the user's link to a file.
+    std::filesystem::create_symlink(outside.path() / "planted.txt", folder.path() / "r.xlsx.tmp");
+    std::filesystem::create_symlink(outside.path() / "r.xlsx", folder.path() / "r.xlsx");
     writeWorkbook(folder.path() / "r.xlsx", {{1, 1, "1"}}, {});
-    EXPECT_EQ(outside.read("theirs.txt"), "theirs");
-    EXPECT_FALSE(std::filesystem::is_symlink(folder.path() / "r.xlsx"));
-    EXPECT_EQ(test::WorkbookCells(folder.path() / "r.xlsx").at(1, 1).number, 1);
+    EXPECT_EQ(outside.read("planted.txt"), "planted");
+    EXPECT_TRUE(std::filesystem::is_symlink(folder.path() / "r.xlsx"));
+    EXPECT_EQ(test::WorkbookCells(outside.path() / "r.xlsx").at(1, 1).number, 1);
 }
 
 } // namespace
