@@ -17,7 +17,7 @@ using Texts = std::array<std::string_view, kLanguageCount>;
 
 // Polish, English, Czech, Slovak, Lithuanian; in the order of OwnText.
 // clang-format off
-constexpr std::array<Texts, 58> kTexts = {{
+constexpr std::array<Texts, 59> kTexts = {{
     {"Temperatura skraplania > 70 C",
      "Condensing temperature > 70 C",
      "Kondenzační teplota > 70 C",
@@ -214,6 +214,8 @@ constexpr std::array<Texts, 58> kTexts = {{
      "ventiliatoriaus galia"},
     {"ilość wentylatorów", "fan count", "počet ventilátorů", "počet ventilátorov",
      "ventiliatorių skaičius"},
+    {"punkt obszaru pracy", "envelope point", "bod pracovní oblasti", "bod pracovnej oblasti",
+     "darbo srities taškas"},
     {"Dokończono przerwany zapis katalogu w folderze {}",
      "An interrupted save of the catalogue was finished in the folder {}",
      "Přerušené uložení katalogu bylo dokončeno ve složce {}",

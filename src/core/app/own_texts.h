@@ -58,6 +58,7 @@ enum class OwnText {
     FieldPowerMultiplier,
     FieldFanPower,
     FieldFanCount,
+    FieldEnvelopeTemperature,
     RecoveryFinished,   // a save cut short was finished at the load; {} is the folder
     RecoveryUndone,     // ... undone
     RecoveryStuck,      // ... could be neither

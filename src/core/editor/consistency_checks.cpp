@@ -61,7 +61,8 @@ CheckLine condenserRow(int k)
     return {"Skraplacze - nr wiersza: " + std::to_string(k), EditorGrid::Condensers, k};
 }
 
-// "Wartość spoza zakresu fizycznego: ilość sprężarek '-1' (>= 1)", as the editor's texts are.
+} // namespace
+
 std::string impossibleValueLine(const ImpossibleValue& value)
 {
     const auto field = static_cast<OwnText>(static_cast<int>(OwnText::FieldCompressorCount) +
@@ -70,8 +71,6 @@ std::string impossibleValueLine(const ImpossibleValue& value)
                    std::string(ownText(field, kPolish)) + " '" + toUtf8(value.text) + "' (" +
                        physicalRangeText(value.field) + ")");
 }
-
-} // namespace
 
 std::vector<CheckLine> checkUnits(const Catalogue& catalogue,
                                   const RefrigerantRegistry& refrigerants)
@@ -102,6 +101,8 @@ std::vector<CheckLine> checkUnits(const Catalogue& catalogue,
             blocks.add(i, {compressorRow(c), said("Różne czynniki chłodnicze !")});
         if (unit.refrigerant.view() != condenser.refrigerant.view())
             blocks.add(i, {condenserRow(k), said("Różne czynniki chłodnicze !")});
+        if (unit.name.view().find_first_not_of(' ') == std::string_view::npos)
+            blocks.add(i, {said("Brak nazwy agregatu !")});
         if (!parseNumber(unit.toMin.view()))
             blocks.add(i, {said("T min !!!")});
         if (!parseNumber(unit.toMax.view()))

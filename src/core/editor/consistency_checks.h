@@ -5,6 +5,7 @@
 
 #include "core/catalogue/catalogue.h"
 #include "core/editor/editor_filters.h"
+#include "core/performance/physical_ranges.h"
 #include "core/refrigerant/refrigerant_registry.h"
 
 namespace kelvo
@@ -22,6 +23,10 @@ struct CheckLine {
 // wrong, one numbered block per failed test for units, one line per finding for compressors
 // and condensers. Numbers are converted as everywhere in the program, so "-10.5" and "-10,5"
 // are both numbers.
+// "Wartość spoza zakresu fizycznego: ilość sprężarek '-1' (>= 1)" (UTF-8), as the editor's
+// checks and record editors say it.
+std::string impossibleValueLine(const ImpossibleValue& value);
+
 std::vector<CheckLine> checkUnits(const Catalogue& catalogue,
                                   const RefrigerantRegistry& refrigerants);
 std::vector<CheckLine> checkCompressors(const Catalogue& catalogue,

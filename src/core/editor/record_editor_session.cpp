@@ -5,11 +5,13 @@
 
 #include "core/catalogue/catalogue_changes.h"
 #include "core/catalogue/lookups.h"
+#include "core/editor/consistency_checks.h"
 #include "core/editor/editor_grids.h"
 #include "core/editor/editor_session.h"
 #include "core/editor/row_operations.h"
 #include "core/text/code_page.h"
 #include "core/text/numeric_text.h"
+#include "core/text/untrusted_text.h"
 
 namespace kelvo
 {
@@ -37,9 +39,21 @@ template <class Record> FormLayout layoutOf(const EditorForm<Record>& form)
     layout.preview = form.preview;
     layout.store = form.store;
     for (const auto& row : form.rows)
-        layout.controls.push_back({row.group, row.label, row.objectName, row.kind, row.unitLabel,
-                                   row.unitLabelName, row.column, row.hint, row.items, row.shown,
-                                   row.width()});
+        layout.controls.push_back({row.group,
+                                   row.label,
+                                   row.objectName,
+                                   row.kind,
+                                   row.unitLabel,
+                                   row.unitLabelName,
+                                   row.column,
+                                   row.hint,
+                                   row.items,
+                                   row.shown,
+                                   row.width(),
+                                   {},
+                                   row.number,
+                                   row.physical,
+                                   row.nonEmpty});
     for (const auto& check : form.checks)
         layout.checks.push_back({check.group, check.caption, check.objectName});
     if (form.suctionMode) {
@@ -167,6 +181,27 @@ Workspace& RecordEditorSession::workspace()
 const Catalogue& RecordEditorSession::catalogue() const
 {
     return session_.workspace_.catalogue();
+}
+
+std::string RecordEditorSession::fieldWarning(std::string_view objectName,
+                                              std::string_view text) const
+{
+    const int at = layout_.controlOf(objectName);
+    if (at < 0)
+        return {};
+    const FormControl& control = layout_.controls[static_cast<std::size_t>(at)];
+    const std::string caption(control.label.empty() ? control.group : control.label);
+    if (control.nonEmpty && text.find_first_not_of(' ') == std::string_view::npos)
+        return caption + ": pole nie może być puste";
+    const bool readAsNumber = control.number != FieldNumber::None || control.physical;
+    if (!readAsNumber || (text.empty() && control.number != FieldNumber::Required))
+        return {};
+    const auto value = parseNumber(text);
+    if (!value)
+        return caption + ": '" + quotedText(toUtf8(text)) + "' nie jest liczbą";
+    if (control.physical && !withinPhysicalRange(*control.physical, *value))
+        return impossibleValueLine({*control.physical, std::string(text)});
+    return {};
 }
 
 std::filesystem::path RecordEditorSession::drawingFile(std::string_view drawingText) const

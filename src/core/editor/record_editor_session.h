@@ -35,6 +35,9 @@ struct FormControl {
     std::size_t width = 0; // characters the field stores; 0 for rows without a field
     // What the control offers to type (the registry's refrigerants); free text all the same.
     std::vector<std::string> suggestions = {};
+    FieldNumber number = FieldNumber::None;
+    std::optional<PhysicalField> physical = std::nullopt;
+    bool nonEmpty = false;
 };
 
 struct FormCheck {
@@ -91,6 +94,13 @@ class RecordEditorSession
     // The radio buttons: store the record's superheatMode at once.
     [[nodiscard]] virtual bool superheatMode() const = 0;
     virtual void setSuperheatMode(bool value) = 0;
+
+    // Why the text typed into control `objectName` (record bytes) is no usable value: no number
+    // where the calculation reads one, or a number outside its physical range (UTF-8, as the
+    // editor speaks); empty when it is usable. The window marks such a field when it is left;
+    // the text is stored all the same, as the catalogue stores texts.
+    [[nodiscard]] std::string fieldWarning(std::string_view objectName,
+                                           std::string_view text) const;
 
     // The file the preview shows for the drawing text in its control.
     [[nodiscard]] std::filesystem::path drawingFile(std::string_view drawingText) const;

@@ -47,10 +47,15 @@ void addCoefficientSet(CompressorRows& rows, std::string_view group, std::size_t
                      .field = FIELD(coeffSets[Set].c[C]),
                      .number = FieldNumber::Optional}),
      ...);
+    // Sets 1 and 2 are the capacity and the power the calculation scales.
+    std::optional<PhysicalField> physical;
+    if (Set < 2)
+        physical = Set == 0 ? PhysicalField::CapacityMultiplier : PhysicalField::PowerMultiplier;
     rows.push_back({.group = group,
                     .label = "Mnożnik",
                     .objectName = edit(firstEdit + sizeof...(C)),
-                    .field = FIELD(coeffSets[Set].multiplier)});
+                    .field = FIELD(coeffSets[Set].multiplier),
+                    .physical = physical});
 }
 
 // Points 1 .. 8 of envelope `Env` (0-based): point k's "to" and "tk" in edits firstEdit + 2k
@@ -67,13 +72,15 @@ void addEnvelope(CompressorRows& rows, std::string_view group, std::size_t first
                             .objectName = edit(firstEdit + 2 * P),
                             .field = FIELD(envelopes[Env].to[P]),
                             .column = "to",
-                            .number = FieldNumber::Optional});
+                            .number = FieldNumber::Optional,
+                            .physical = PhysicalField::EnvelopeTemperature});
             rows.push_back({.group = group,
                             .label = kPointLabels[P],
                             .objectName = edit(firstEdit + 2 * P + 1),
                             .field = FIELD(envelopes[Env].tk[P]),
                             .column = "tk",
-                            .number = FieldNumber::Optional});
+                            .number = FieldNumber::Optional,
+                            .physical = PhysicalField::EnvelopeTemperature});
         }(),
         ...);
 }
@@ -91,19 +98,22 @@ void addSuctionFields(EditorForm<Record>& form, std::string_view temperatureUnit
                          .unitLabel = "[C]",
                          .unitLabelName = temperatureUnitName,
                          .shown = SuctionVisibility::WhenTemperatureGiven,
-                         .number = FieldNumber::Required});
+                         .number = FieldNumber::Required,
+                         .physical = PhysicalField::SuctionTemperature});
     form.rows.push_back({.group = kSuctionGroup,
                          .objectName = "Edit75",
                          .field = FIELD(superheat),
                          .unitLabel = "[K]",
                          .unitLabelName = superheatUnitName,
                          .shown = SuctionVisibility::WhenSuperheatGiven,
-                         .number = FieldNumber::Required});
+                         .number = FieldNumber::Required,
+                         .physical = PhysicalField::Superheat});
     form.rows.push_back({.group = "Dochłodzenie",
                          .objectName = "Edit76",
                          .field = FIELD(subcooling),
                          .unitLabel = "[K]",
-                         .number = FieldNumber::Required});
+                         .number = FieldNumber::Required,
+                         .physical = PhysicalField::Subcooling});
     form.suctionMode = SuctionModeSwitch<Record>{kSuctionGroup, FLAG(superheatMode),
                                                  kTemperatureGiven, kSuperheatGiven};
 }
@@ -224,7 +234,7 @@ EditorForm<CondensingUnitRecord> makeUnitForm()
     auto& rows = form.rows;
     rows = {
         {.label = "Pozycja", .objectName = "Edit1", .kind = ControlKind::Position},
-        {.label = "Nazwa", .objectName = "Edit2", .field = FIELD(name)},
+        {.label = "Nazwa", .objectName = "Edit2", .field = FIELD(name), .nonEmpty = true},
         {.label = "Postać",
          .objectName = "ComboBox1",
          .kind = ControlKind::ComboBox,
@@ -243,11 +253,13 @@ EditorForm<CondensingUnitRecord> makeUnitForm()
         {.label = "to min",
          .objectName = "Edit6",
          .field = FIELD(toMin),
-         .number = FieldNumber::Required},
+         .number = FieldNumber::Required,
+         .physical = PhysicalField::ToMin},
         {.label = "to max",
          .objectName = "Edit7",
          .field = FIELD(toMax),
-         .number = FieldNumber::Required},
+         .number = FieldNumber::Required,
+         .physical = PhysicalField::ToMax},
         {.label = "Czynnik chłodniczy",
          .objectName = "Edit9",
          .kind = ControlKind::ReadOnlyEdit,
@@ -275,7 +287,8 @@ EditorForm<CondensingUnitRecord> makeUnitForm()
          .objectName = "Edit15",
          .kind = ControlKind::ReadOnlyEdit,
          .field = FIELD(compressorCount),
-         .number = FieldNumber::Required},
+         .number = FieldNumber::Required,
+         .physical = PhysicalField::CompressorCount},
         {.group = condenser,
          .label = "Nazwa",
          .objectName = "Edit16",
@@ -286,7 +299,8 @@ EditorForm<CondensingUnitRecord> makeUnitForm()
          .objectName = "Edit17",
          .kind = ControlKind::ReadOnlyEdit,
          .field = FIELD(condenserCount),
-         .number = FieldNumber::Required},
+         .number = FieldNumber::Required,
+         .physical = PhysicalField::CondenserCount},
         {.group = "Zbiornik",
          .label = "Pojemność",
          .objectName = "Edit23",
@@ -424,7 +438,8 @@ EditorForm<CondenserRecord> makeCondenserForm()
          .objectName = "Edit15",
          .field = FIELD(fanPower),
          .unitLabel = "[kW]",
-         .number = FieldNumber::Optional},
+         .number = FieldNumber::Optional,
+         .physical = PhysicalField::FanPower},
         {.group = fans,
          .label = "A max",
          .objectName = "Edit16",
@@ -453,7 +468,8 @@ EditorForm<CondenserRecord> makeCondenserForm()
          .objectName = "Edit21",
          .field = FIELD(fanCount),
          .unitLabel = "[szt]",
-         .number = FieldNumber::Optional},
+         .number = FieldNumber::Optional,
+         .physical = PhysicalField::FanCount},
         {.group = size,
          .label = "Długość",
          .objectName = "Edit22",

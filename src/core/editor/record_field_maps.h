@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/catalogue/records.h"
+#include "core/performance/physical_ranges.h"
 
 namespace kelvo
 {
@@ -91,6 +92,9 @@ template <class Record> struct FieldRow {
     bool derived = false; // the window replaces the stored text with one derived on opening
     FieldNumber number = FieldNumber::None;
     bool refrigerant = false; // a refrigerant name: the registry's names are offered
+    // The range a number there must lie in, where the calculation reads it.
+    std::optional<PhysicalField> physical{};
+    bool nonEmpty = false; // a text every list and search names the record by
 
     [[nodiscard]] std::size_t width() const { return field.width; }
     [[nodiscard]] bool stored() const { return static_cast<bool>(field); }

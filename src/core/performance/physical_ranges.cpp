@@ -40,6 +40,7 @@ bool withinPhysicalRange(PhysicalField field, double value)
     case PhysicalField::SuctionTemperature:
     case PhysicalField::ToMin:
     case PhysicalField::ToMax:
+    case PhysicalField::EnvelopeTemperature:
         return value >= kAbsoluteZero;
     }
     return true;
@@ -62,6 +63,7 @@ std::string physicalRangeText(PhysicalField field)
     case PhysicalField::SuctionTemperature:
     case PhysicalField::ToMin:
     case PhysicalField::ToMax:
+    case PhysicalField::EnvelopeTemperature:
         return ">= -273,15 C";
     }
     return {};

@@ -11,17 +11,18 @@ namespace kelvo
 
 // The catalogue values the selection's calculation reads that have a physical range.
 enum class PhysicalField {
-    CompressorCount,    // of a unit, at least 1
-    CondenserCount,     // of a unit, at least 1
-    Superheat,          // of a unit, K, not negative
-    Subcooling,         // of a unit, K, not negative
-    SuctionTemperature, // of a unit, C, not below absolute zero
-    ToMin,              // of a unit, C, not below absolute zero
-    ToMax,              // of a unit, C, not below absolute zero
-    CapacityMultiplier, // of a compressor's set 1, above 0
-    PowerMultiplier,    // of a compressor's set 2, above 0
-    FanPower,           // of a condenser, kW, not negative
-    FanCount,           // of a condenser, not negative
+    CompressorCount,     // of a unit, at least 1
+    CondenserCount,      // of a unit, at least 1
+    Superheat,           // of a unit, K, not negative
+    Subcooling,          // of a unit, K, not negative
+    SuctionTemperature,  // of a unit, C, not below absolute zero
+    ToMin,               // of a unit, C, not below absolute zero
+    ToMax,               // of a unit, C, not below absolute zero
+    CapacityMultiplier,  // of a compressor's set 1, above 0
+    PowerMultiplier,     // of a compressor's set 2, above 0
+    FanPower,            // of a condenser, kW, not negative
+    FanCount,            // of a condenser, not negative
+    EnvelopeTemperature, // a compressor envelope's point, C, not below absolute zero
 };
 
 // A text that reads as a number the field cannot hold (catalogue bytes, as stored).
