@@ -43,6 +43,9 @@ enum class OwnText {
     UnitsChoice,          // the selection's choice of SI or inch-pound units
     SafetyClass,          // caption of a refrigerant's safety class ("A1", "A2L", ...)
     FlammableRefrigerant, // the warning under a flammable refrigerant; {} is its safety class
+    TableEnthalpyFalls,   // a property table refused; {} is the line of the first row that fails
+    TableOffCorrelation,  // ... its saturated row against the refrigerant's correlation
+    ToolkitNotLoaded,     // the desktop module is missing or broken; {} is where and why
 };
 
 // The text in language 1 .. kLanguageCount (English outside that range), UTF-8.
