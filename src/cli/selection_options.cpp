@@ -111,9 +111,10 @@ void addSelectionOptions(CLI::App* command, SelectionOptions& options,
                          const RefrigerantRegistry& refrigerants)
 {
     command->add_option("--family", options.family, "Unit family: BOX or BASE")->required();
-    command->add_option("--refrigerant", options.refrigerant,
-                        "Refrigerant: " + nameList(refrigerants.selectionNames()) + " (default " +
-                            kDefaultRefrigerant + ")");
+    command->add_option(
+        "--refrigerant", options.refrigerant,
+        "Refrigerant: " + refrigerantList(refrigerants, RefrigerantOrder::Selection) +
+            " (default " + kDefaultRefrigerant + ")");
     command
         ->add_option("--to", options.to,
                      "Evaporating temperature in C, \"12,5\" or \"12.5\" (default 0)")

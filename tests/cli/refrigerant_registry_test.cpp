@@ -113,8 +113,28 @@ TEST(RefrigerantEntries, ALineAndATableInTheDataFolderAddARefrigerant)
                               ", line " + std::to_string(line + 1) +
                               ": refrigerant not loaded: the safety class 'C1' is not one of A1, "
                               "A2L, A2, A3, B1, B2L, B2, B3\n");
-    EXPECT_NE(test::runInProcess({"select", "--help", "--data", folder}).out.find("R999X"),
+    // Help reads no data: it names the file the refrigerants come from, and no line of it.
+    for (const std::vector<std::string>& help :
+         {std::vector<std::string>{"select", "--help", "--data", folder},
+          std::vector<std::string>{"--help"}}) {
+        const CommandRun shown = test::runInProcess(help);
+        EXPECT_EQ(shown.err, "");
+        EXPECT_EQ(shown.out.find("R999X"), std::string::npos);
+    }
+    EXPECT_NE(test::runInProcess({"select", "--help"}).out.find("Czynniki.txt defines"),
               std::string::npos);
+    // A command reads the definitions as text and only the tables it uses: a definition whose
+    // table is missing costs another refrigerant's command nothing, and fails its own.
+    std::filesystem::remove(data->path() / "R999X.txt");
+    const CommandRun other = test::runInProcess(
+        {"select", "--family", "BOX", "--to", "-10", "--ambient", "32", "--data", folder});
+    EXPECT_EQ(other.status, 0) << other.err;
+    EXPECT_EQ(other.err.find("R999X"), std::string::npos) << other.err;
+    const CommandRun own =
+        test::runInProcess({"select", "--family", "BOX", "--refrigerant", "R999X", "--to", "-10",
+                            "--ambient", "32", "--data", folder});
+    EXPECT_EQ(own.status, 1);
+    EXPECT_NE(own.err.find("R999X.txt"), std::string::npos) << own.err;
     const RefrigerantLoad load = loadRefrigerants(data->path());
     Workspace workspace(data->path(), load.registry);
     EXPECT_EQ(EditorSession(workspace).refrigerantMenu().back(), "R999X");
