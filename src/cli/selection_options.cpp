@@ -10,6 +10,7 @@
 #include "cli/language_option.h"
 #include "cli/number_options.h"
 #include "cli/property_tables.h"
+#include "cli/refrigerant_option.h"
 #include "core/io/file_io.h"
 #include "core/selection/selection_export.h"
 #include "core/spreadsheet/first_row_cells.h"

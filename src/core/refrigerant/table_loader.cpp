@@ -90,10 +90,8 @@ PropertyTableUsability propertyTableUsability(std::string_view content)
         if (t && p && h) {
             ++usability.usable;
             shape.addRow(number, *t, *p, *h);
-        } else {
-            shape.skipRow();
-            if (usability.firstUnusableLine == 0)
-                usability.firstUnusableLine = number;
+        } else if (usability.firstUnusableLine == 0) {
+            usability.firstUnusableLine = number;
         }
     }
     usability.shape = shape.shape();

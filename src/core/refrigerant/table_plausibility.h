@@ -26,12 +26,11 @@ struct TableShape {
 };
 
 // Builds the shape row by row, from the rows whose temperature, pressure and vapour enthalpy
-// are usable.
+// are usable; a row that is not leaves the run it stands in as it was.
 class TableShapeBuilder
 {
   public:
     void addRow(int line, double temperature, double pressure, double enthalpy);
-    void skipRow() { previous_.line = 0; }
     [[nodiscard]] const TableShape& shape() const { return shape_; }
 
   private:
