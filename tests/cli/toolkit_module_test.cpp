@@ -37,7 +37,6 @@ TEST(ToolkitModule, IsFoundFromTheProgramsOwnPathOnly)
                                              "--data",
                                              test::sampleDataFolder().string()};
 
-    EXPECT_EQ(test::runKelvo({"select", "--help"}, program).exitCode, 0);
     const test::ProgramRun alone = test::runKelvo(curves, program, built.parent_path().string());
     EXPECT_EQ(alone.exitCode, 1);
     EXPECT_NE(alone.err.find((tree.path() / "bin" / "kelvo_desktop.so").string()),
