@@ -1,40 +1,32 @@
+#include <filesystem>
 #include <iostream>
-#include <memory>
+#include <system_error>
 
 #include "cli/command_line.h"
-#include "cli/toolkit_services.h"
-
-#ifdef KELVO_WITH_GUI
-#include "gui/desktop_program.h"
-#include "gui/editor/chart_painter.h"
-#include "gui/reports/headless_datasheet.h"
-#include "gui/reports/unit_datasheet.h"
-#endif
+#include "cli/toolkit_module.h"
 
 namespace
 {
 
-// What commands get from the desktop toolkit, when the program has it.
-kelvo::cli::ToolkitServices toolkitServices()
+std::filesystem::path programFile()
 {
-    kelvo::cli::ToolkitServices services;
-#ifdef KELVO_WITH_GUI
-    services.writeDatasheetPdf = kelvo::gui::writeDatasheetPdfWithoutWindow;
-    services.datasheetDate = kelvo::gui::datasheetDate;
-    services.chartPng = kelvo::gui::chartPng;
-#endif
-    return services;
+    std::error_code ec;
+    auto path = std::filesystem::read_symlink("/proc/self/exe", ec);
+    return ec ? std::filesystem::path() : path;
 }
 
 } // namespace
 
 int main(int argc, char** argv)
 {
-    if (kelvo::cli::wantsCommandLine(argc, argv))
-        return kelvo::cli::runCommandLine(argc, argv, std::cout, std::cerr, toolkitServices());
 #ifdef KELVO_WITH_GUI
-    return kelvo::gui::runDesktopProgram(argc, argv);
+    // The toolkit is loaded only by what draws: the desktop program, PDFs and pictures.
+    kelvo::cli::ToolkitModule toolkit(programFile());
+    if (kelvo::cli::wantsCommandLine(argc, argv))
+        return kelvo::cli::runCommandLine(argc, argv, std::cout, std::cerr, toolkit.services());
+    return toolkit.runDesktopProgram(argc, argv);
 #else
-    return kelvo::cli::runCommandLine(argc, argv, std::cout, std::cerr, toolkitServices());
+    const kelvo::cli::ToolkitServices none;
+    return kelvo::cli::runCommandLine(argc, argv, std::cout, std::cerr, none);
 #endif
 }

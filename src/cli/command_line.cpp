@@ -2,6 +2,7 @@
 
 #include <CLI/CLI.hpp>
 #include <algorithm>
+#include <functional>
 #include <optional>
 #include <ostream>
 #include <set>
@@ -95,7 +96,8 @@ namespace
 {
 
 int run(int argc, char** argv, std::ostream& out, std::ostream& err, const ToolkitServices& toolkit,
-        const RefrigerantRegistry& refrigerants, std::vector<std::string> refrigerantNotes)
+        const RefrigerantRegistry& refrigerants,
+        std::function<std::vector<std::string>()> readRefrigerants)
 {
     CLI::App app{"KelvoSoftware: selection of air-cooled condensing units", "kelvo"};
     app.set_version_flag("--version", std::string("kelvo ") + KELVO_VERSION);
@@ -107,7 +109,7 @@ int run(int argc, char** argv, std::ostream& out, std::ostream& err, const Toolk
                "                $KELVO_DATA, the data folder next to the program, or the\n"
                "                installed share/kelvosoftware\n"
                "Run kelvo COMMAND --help for the options of a command.");
-    CommandContext context{out, err, toolkit, 0, refrigerants, std::move(refrigerantNotes)};
+    CommandContext context{out, err, toolkit, 0, refrigerants, {}, std::move(readRefrigerants)};
     registerCommands(app, context);
     refuseEmptyValues(app);
     // For the build, which makes the manual page from it; not listed in --help.
@@ -149,9 +151,13 @@ int runCommandLine(int argc, char** argv, std::ostream& out, std::ostream& err,
 int runCommandLine(int argc, char** argv, std::ostream& out, std::ostream& err,
                    const ToolkitServices& toolkit)
 {
-    // Options and their help list the refrigerants, so they are read before the arguments.
-    RefrigerantLoad load = argumentsRefrigerants(argc, argv);
-    return run(argc, argv, out, err, toolkit, load.registry, std::move(load.refusals));
+    // The built-in refrigerants until a command runs and reads the data folder's.
+    RefrigerantRegistry refrigerants = RefrigerantRegistry::builtIn();
+    return run(argc, argv, out, err, toolkit, refrigerants, [&] {
+        RefrigerantLoad load = argumentsRefrigerants(argc, argv);
+        refrigerants = std::move(load.registry);
+        return std::move(load.refusals);
+    });
 }
 
 } // namespace kelvo::cli

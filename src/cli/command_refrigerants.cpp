@@ -19,12 +19,14 @@ namespace kelvo::cli
 namespace
 {
 
-// The data rows of the refrigerant's table; none when it cannot be used (a built-in one
-// whose file is missing).
+// The data rows of the refrigerant's table; none when it cannot be used or trusted (a built-in
+// one whose file is missing, one that disagrees with the refrigerant's correlations).
 std::optional<int> tableRows(const Workspace& workspace, const RefrigerantEntry& entry)
 {
     try {
-        return checkPropertyTable(workspace.dataFolder() / entry.tableFile).rows;
+        return workspace.propertyTableFiles()
+            .table(entry.tableFile, &entry.correlations)
+            .table.rowCount();
     } catch (const FileError&) {
         return std::nullopt;
     }

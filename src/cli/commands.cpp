@@ -1,6 +1,7 @@
 #include "cli/commands.h"
 
 #include <ostream>
+#include <utility>
 
 #include "cli/command_base.h"
 #include "cli/text_table.h"
@@ -24,6 +25,8 @@ namespace kelvo::cli
 
 void runCommand(CommandContext& context, const char* name, const std::function<void()>& work)
 {
+    if (context.readRefrigerants)
+        context.refrigerantNotes = std::exchange(context.readRefrigerants, {})();
     for (const std::string& note : context.refrigerantNotes)
         context.err << "kelvo " << name << ": " << oneLine(note) << "\n";
     try {

@@ -24,6 +24,10 @@ struct CommandContext {
     // Lines of the refrigerant definition file that were refused; each command that runs
     // says them first, as notes.
     std::vector<std::string> refrigerantNotes = {};
+    // Reads the data folder's refrigerants into `refrigerants` and gives the refused lines;
+    // absent when the refrigerants were given. Called when a command runs, so that help and a
+    // bad command line read no data.
+    std::function<std::vector<std::string>()> readRefrigerants = {};
 };
 
 // Runs a command's work; any failure becomes one line "kelvo NAME: reason" on stderr, so a

@@ -35,17 +35,17 @@ bool checkPropertyTables(const Workspace& workspace, std::ostream& err)
 {
     bool whole = true;
     for (const RefrigerantEntry* entry : workspace.refrigerants().selectionOrder()) {
-        PropertyTable scratch;
+        const PropertyTable* scratch = nullptr;
         try {
-            scratch = readPropertyTable(workspace.dataFolder(), entry->tableFile);
+            scratch = &workspace.propertyTableFiles().table(entry->tableFile, &entry->correlations);
         } catch (const FileError& error) {
             err << "kelvo check: " << oneLine(error.path().string() + ": " + error.reason())
                 << "\n";
             whole = false;
             continue;
         }
-        if (!scratch.note.empty()) {
-            err << "kelvo check: " << oneLine(scratch.note) << "\n";
+        if (!scratch->note.empty()) {
+            err << "kelvo check: " << oneLine(scratch->note) << "\n";
             whole = false;
         }
     }

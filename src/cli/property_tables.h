@@ -18,9 +18,9 @@ void loadPropertyTable(Workspace& workspace, const std::string& refrigerant, con
 void sayPropertyTableNote(const Workspace& workspace, const std::string& refrigerant,
                           const char* command, std::ostream& err);
 
-// Reads each refrigerant's table in turn and says on `err` what is wrong with each ("kelvo
-// check: ..."): one that cannot be used, one with unusable rows. Returns whether every table
-// loaded whole.
+// Judges each refrigerant's table in turn as a load would and says on `err` what is wrong with
+// each ("kelvo check: ..."): one that cannot be used or trusted, one with unusable rows. Returns
+// whether every table loaded whole.
 bool checkPropertyTables(const Workspace& workspace, std::ostream& err);
 
 } // namespace kelvo::cli

@@ -1,6 +1,7 @@
 #include "cli/refrigerant_option.h"
 
 #include "cli/command_error.h"
+#include "core/refrigerant/refrigerant_file.h"
 #include "core/text/untrusted_text.h"
 
 namespace kelvo::cli
@@ -18,7 +19,9 @@ std::vector<std::string> namesIn(const RefrigerantRegistry& refrigerants, Refrig
 
 std::string refrigerantList(const RefrigerantRegistry& refrigerants, RefrigerantOrder order)
 {
-    return nameList(namesIn(refrigerants, order));
+    // Help reads no data, so the data folder's own refrigerants are named by where they are.
+    return nameList(namesIn(refrigerants, order), ", ") + " or one that the data folder's " +
+           kRefrigerantFile + " defines (kelvo refrigerants lists them)";
 }
 
 void requireRefrigerant(const std::string& name, const RefrigerantRegistry& refrigerants,

@@ -10,7 +10,8 @@ namespace kelvo::cli
 // The order a refrigerant list takes: the selection window's or the editor's menu.
 enum class RefrigerantOrder { Selection, Editor };
 
-// "R404A, R407C, R22 or R134a": the registry's refrigerants, for a help text.
+// "R404A, R407C, R22, R134a or one that the data folder's Czynniki.txt defines ...": the
+// registry's refrigerants, for a help text.
 std::string refrigerantList(const RefrigerantRegistry& refrigerants, RefrigerantOrder order);
 
 // --refrigerant: a refrigerant of the registry; any other name is a CommandError naming the

@@ -10,6 +10,7 @@
 #include "cli/language_option.h"
 #include "cli/number_options.h"
 #include "cli/property_tables.h"
+#include "cli/refrigerant_option.h"
 #include "core/io/file_io.h"
 #include "core/selection/selection_export.h"
 #include "core/spreadsheet/first_row_cells.h"
@@ -111,9 +112,10 @@ void addSelectionOptions(CLI::App* command, SelectionOptions& options,
                          const RefrigerantRegistry& refrigerants)
 {
     command->add_option("--family", options.family, "Unit family: BOX or BASE")->required();
-    command->add_option("--refrigerant", options.refrigerant,
-                        "Refrigerant: " + nameList(refrigerants.selectionNames()) + " (default " +
-                            kDefaultRefrigerant + ")");
+    command->add_option(
+        "--refrigerant", options.refrigerant,
+        "Refrigerant: " + refrigerantList(refrigerants, RefrigerantOrder::Selection) +
+            " (default " + kDefaultRefrigerant + ")");
     command
         ->add_option("--to", options.to,
                      "Evaporating temperature in C, \"12,5\" or \"12.5\" (default 0)")

@@ -60,8 +60,11 @@ int runDesktopProgram(int argc, char** argv)
                               "Start the program with --data FOLDER or set KELVO_DATA.");
         return 2;
     }
-    const RefrigerantLoad refrigerants = loadRefrigerants(*folder);
-    Workspace workspace(*folder, refrigerants.registry);
+    // The windows offer only refrigerants whose tables can be used; the tables read to judge
+    // them are the workspace's, read once.
+    PropertyTableFiles tables(*folder);
+    const RefrigerantLoad refrigerants = loadRefrigerants(*folder, &tables);
+    Workspace workspace(*folder, refrigerants.registry, std::move(tables));
 
     StartWindow window(workspace);
     window.show();

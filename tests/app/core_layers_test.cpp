@@ -17,7 +17,7 @@ const std::map<std::string, std::set<std::string>>& allowedIncludes()
         {"text", {}},
         {"io", {"text"}},
         {"catalogue", {"text", "io"}},
-        {"refrigerant", {"text", "io"}},
+        {"refrigerant", {"text", "io", "app"}},
         {"performance", {"text", "io", "catalogue", "refrigerant"}},
         {"chart", {"text", "io", "catalogue"}},
         {"spreadsheet", {"text", "io"}},

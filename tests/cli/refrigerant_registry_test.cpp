@@ -113,8 +113,23 @@ TEST(RefrigerantEntries, ALineAndATableInTheDataFolderAddARefrigerant)
                               ", line " + std::to_string(line + 1) +
                               ": refrigerant not loaded: the safety class 'C1' is not one of A1, "
                               "A2L, A2, A3, B1, B2L, B2, B3\n");
-    EXPECT_NE(test::runInProcess({"select", "--help", "--data", folder}).out.find("R999X"),
-              std::string::npos);
+    // Help reads no data: it names the file the refrigerants come from, and no line of it.
+    const CommandRun help = test::runInProcess({"select", "--help", "--data", folder});
+    EXPECT_EQ(help.err, "");
+    EXPECT_NE(help.out.find("Czynniki.txt defines"), std::string::npos);
+    EXPECT_EQ(help.out.find("R999X"), std::string::npos);
+    // A command reads the definitions as text and only the tables it uses: a definition whose
+    // table is missing costs another refrigerant's command nothing, and fails its own.
+    std::filesystem::remove(data->path() / "R999X.txt");
+    const CommandRun other = test::runInProcess(
+        {"select", "--family", "BOX", "--to", "-10", "--ambient", "32", "--data", folder});
+    EXPECT_EQ(other.status, 0) << other.err;
+    EXPECT_EQ(other.err.find("R999X"), std::string::npos) << other.err;
+    const CommandRun own =
+        test::runInProcess({"select", "--family", "BOX", "--refrigerant", "R999X", "--to", "-10",
+                            "--ambient", "32", "--data", folder});
+    EXPECT_EQ(own.status, 1);
+    EXPECT_NE(own.err.find("R999X.txt"), std::string::npos) << own.err;
     const RefrigerantLoad load = loadRefrigerants(data->path());
     Workspace workspace(data->path(), load.registry);
     EXPECT_EQ(EditorSession(workspace).refrigerantMenu().back(), "R999X");

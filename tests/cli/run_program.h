@@ -18,18 +18,26 @@ struct ProgramRun {
     std::string err;
 };
 
-// Runs the built kelvo program with the given arguments; stdout and stderr are kept apart.
-inline ProgramRun runKelvo(const std::vector<std::string>& arguments)
+inline std::string shellQuoted(const std::string& text)
+{
+    std::string quoted;
+    for (const char c : text)
+        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return "'" + quoted + "'";
+}
+
+// Runs the built kelvo program (or `program`) with the given arguments, in `workingFolder` when
+// one is given; stdout and stderr are kept apart.
+inline ProgramRun runKelvo(const std::vector<std::string>& arguments,
+                           const std::string& program = KELVO_PROGRAM,
+                           const std::string& workingFolder = {})
 {
     TempFolder folder;
     const auto errFile = folder.path() / "stderr.txt";
-    std::string command = "'" + std::string(KELVO_PROGRAM) + "'";
-    for (const auto& argument : arguments) {
-        std::string quoted;
-        for (const char c : argument)
-            quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-        command += " '" + quoted + "'";
-    }
+    std::string command = workingFolder.empty() ? "" : "cd " + shellQuoted(workingFolder) + " && ";
+    command += shellQuoted(program);
+    for (const auto& argument : arguments)
+        command += " " + shellQuoted(argument);
     command += " 2>'" + errFile.string() + "' </dev/null";
     ProgramRun run;
     FILE* pipe = popen(command.c_str(), "r");

@@ -66,7 +66,11 @@ TEST(RefrigerantFile, RefusesEachBadLineAloneAndLoadsTheRest)
     std::string file = "# comment;with;fields\r\n\r\n";
     for (const auto& line : lines)
         file += line.line;
-    const RefrigerantLoad load = refrigerantsFromText(file, data.path());
+    PropertyTableFiles tables(data.path());
+    const RefrigerantLoad load = refrigerantsFromText(file, data.path(), &tables);
+    // Judged as text only, a line whose table cannot be used still loads.
+    EXPECT_FALSE(load.registry.knows("R997"));
+    EXPECT_TRUE(refrigerantsFromText(file, data.path()).registry.knows("R997"));
 
     std::string names;
     for (const RefrigerantEntry& entry : load.registry.entries())

@@ -17,7 +17,7 @@ using Texts = std::array<std::string_view, kLanguageCount>;
 
 // Polish, English, Czech, Slovak, Lithuanian; in the order of OwnText.
 // clang-format off
-constexpr std::array<Texts, 59> kTexts = {{
+constexpr std::array<Texts, 62> kTexts = {{
     {"Temperatura skraplania > 70 C",
      "Condensing temperature > 70 C",
      "Kondenzační teplota > 70 C",
@@ -271,6 +271,21 @@ constexpr std::array<Texts, 59> kTexts = {{
      "Příliš mnoho sloupců ve výkazu: zvětšete teplotní krok !",
      "Príliš veľa stĺpcov vo výkaze: zväčšite teplotný krok !",
      "Per daug stulpelių ataskaitoje: padidinkite temperatūros žingsnį !"},
+    {"entalpia pary nie rośnie z temperaturą przy stałym ciśnieniu (wiersz {})",
+     "the vapour enthalpy does not rise with temperature at one pressure (line {})",
+     "entalpie páry neroste s teplotou při stálém tlaku (řádek {})",
+     "entalpia pary nerastie s teplotou pri stálom tlaku (riadok {})",
+     "garų entalpija nedidėja kylant temperatūrai esant pastoviam slėgiui (eilutė {})"},
+    {"entalpia pary nasyconej różni się od korelacji czynnika o ponad 10 % (wiersz {})",
+     "the saturated vapour enthalpy differs from the refrigerant's correlation by more than 10 % (line {})",
+     "entalpie syté páry se liší od korelace chladiva o více než 10 % (řádek {})",
+     "entalpia sýtej pary sa líši od korelácie chladiva o viac ako 10 % (riadok {})",
+     "sočiųjų garų entalpija nuo šaltnešio koreliacijos skiriasi daugiau nei 10 % (eilutė {})"},
+    {"nie można otworzyć modułu okien i rysunków programu ({})",
+     "the program's module for windows and drawing cannot be opened ({})",
+     "modul oken a kreslení programu nelze otevřít ({})",
+     "modul okien a kreslenia programu nie je možné otvoriť ({})",
+     "nepavyksta atverti programos langų ir piešimo modulio ({})"},
 }};
 // clang-format on
 

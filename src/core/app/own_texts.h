@@ -70,6 +70,9 @@ enum class OwnText {
     WorkbookLibrary,      // {} is the library's error number
     ReportStepRefused,    // the compressor-condenser report's step is not above 0
     ReportTooManyColumns, // ... gives more columns than a sheet holds
+    TableEnthalpyFalls,   // a property table refused; {} is the line of the first row that fails
+    TableOffCorrelation,  // ... its saturated row against the refrigerant's correlation
+    ToolkitNotLoaded,     // the desktop module is missing or broken; {} is where and why
 };
 
 struct CatalogueRecovery;

@@ -125,6 +125,14 @@ std::string readWholeFile(const std::filesystem::path& path, std::size_t maxByte
     return content;
 }
 
+std::string_view withoutByteOrderMark(std::string_view text)
+{
+    constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+    if (text.starts_with(kByteOrderMark))
+        text.remove_prefix(kByteOrderMark.size());
+    return text;
+}
+
 bool LineReader::next(std::string_view& line)
 {
     if (position_ >= text_.size())

@@ -56,13 +56,18 @@ class LineTooLong : public std::runtime_error
     int line_;
 };
 
-// Lines end at LF; a CR directly before it is not part of the line. A final line without LF
-// still counts; the empty piece after a last LF does not. A line longer than kLineLimit
-// throws LineTooLong.
+// The text without the UTF-8 byte order mark that some editors put at the start of a file; it
+// belongs to no line or field.
+std::string_view withoutByteOrderMark(std::string_view text);
+
+// Lines of a text file as editors save it: a byte order mark at the start is skipped; lines end
+// at LF, and a CR directly before it is not part of the line. A final line without LF still
+// counts; the empty piece after a last LF does not. A line longer than kLineLimit throws
+// LineTooLong.
 class LineReader
 {
   public:
-    explicit LineReader(std::string_view text) : text_(text) {}
+    explicit LineReader(std::string_view text) : text_(withoutByteOrderMark(text)) {}
     // The next line, or nullopt-like "false" at the end of the text.
     bool next(std::string_view& line);
     // The next line, or an empty text once the text is used up.

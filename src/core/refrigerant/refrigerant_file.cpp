@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <map>
 #include <stdexcept>
 
 #include "core/io/file_io.h"
@@ -65,7 +66,20 @@ bool plainName(std::string_view name)
     return std::all_of(name.begin(), name.end(), [](char c) { return c > ' ' && c < 127; });
 }
 
-std::string checkedName(std::string_view name, const std::vector<RefrigerantEntry>& known)
+std::string lowerCase(std::string_view text)
+{
+    std::string lower(text);
+    for (char& c : lower)
+        if (c >= 'A' && c <= 'Z')
+            c = char(c - 'A' + 'a');
+    return lower;
+}
+
+// The names taken so far, as the definitions compare them (ignoring case), with the line of the
+// definition that took each (0 for one built in).
+using TakenNames = std::map<std::string, int, std::less<>>;
+
+std::string checkedName(std::string_view name, const TakenNames& taken)
 {
     if (name.empty())
         throw Refusal("the name is empty");
@@ -77,12 +91,11 @@ std::string checkedName(std::string_view name, const std::vector<RefrigerantEntr
                       "' holds characters other than ASCII letters, digits and signs");
     if (sameIgnoringCase(name, kReservedName))
         throw Refusal("the name '" + quotedText(name) + "' stands for all refrigerants");
-    for (const RefrigerantEntry& entry : known)
-        if (sameIgnoringCase(entry.name, name))
-            throw Refusal(entry.definitionLine == 0
-                              ? "'" + quotedText(name) + "' is built in"
-                              : "'" + quotedText(name) + "' is defined already on line " +
-                                    std::to_string(entry.definitionLine));
+    if (const auto found = taken.find(lowerCase(name)); found != taken.end())
+        throw Refusal(found->second == 0
+                          ? "'" + quotedText(name) + "' is built in"
+                          : "'" + quotedText(name) + "' is defined already on line " +
+                                std::to_string(found->second));
     return std::string(name);
 }
 
@@ -105,7 +118,7 @@ std::string checkedSafetyClass(std::string_view field)
     return std::string(field);
 }
 
-std::string checkedTableFile(std::string_view field, const std::filesystem::path& dataFolder)
+std::string checkedTableFile(std::string_view field)
 {
     if (field.empty())
         throw Refusal("the table file is empty");
@@ -113,12 +126,16 @@ std::string checkedTableFile(std::string_view field, const std::filesystem::path
     if (field.find_first_of("/\\") != std::string_view::npos || field == "." || field == "..")
         throw Refusal("the table file '" + quotedText(field) +
                       "' is not a file name of the data folder");
+    return std::string(field);
+}
+
+void checkTable(const RefrigerantEntry& entry, PropertyTableFiles& tables)
+{
     try {
-        checkPropertyTable(dataFolder / field);
+        tables.table(entry.tableFile, &entry.correlations);
     } catch (const FileError& error) {
         throw Refusal("its table file cannot be used: " + std::string(error.what()));
     }
-    return std::string(field);
 }
 
 std::string degrees(int t)
@@ -145,8 +162,8 @@ void checkPlausible(const RefrigerantCorrelations& k)
     }
 }
 
-RefrigerantEntry parseDefinition(std::string_view line, const std::filesystem::path& dataFolder,
-                                 const std::vector<RefrigerantEntry>& known)
+RefrigerantEntry parseDefinition(std::string_view line, const TakenNames& taken,
+                                 PropertyTableFiles* tables)
 {
     const std::vector<std::string_view> fields = splitFields(line);
     if (fields.size() != kFieldCount)
@@ -154,7 +171,7 @@ RefrigerantEntry parseDefinition(std::string_view line, const std::filesystem::p
                       std::to_string(kFieldCount) +
                       " (name;GWP;safety class;table file;a0..a5;b0..b5;c0..c5)");
     RefrigerantEntry entry;
-    entry.name = checkedName(fields[0], known);
+    entry.name = checkedName(fields[0], taken);
     entry.gwp = checkedNumber(fields[1], "the GWP");
     if (!(entry.gwp >= 0))
         throw Refusal("the GWP '" + quotedText(fields[1]) + "' is negative");
@@ -168,8 +185,10 @@ RefrigerantEntry parseDefinition(std::string_view line, const std::filesystem::p
                 checkedNumber(fields[4 + set * 6 + i],
                               std::string("coefficient ") + letters[set] + std::to_string(i));
     checkPlausible(entry.correlations);
+    entry.tableFile = checkedTableFile(fields[3]);
     // Last, as it reads the table.
-    entry.tableFile = checkedTableFile(fields[3], dataFolder);
+    if (tables)
+        checkTable(entry, *tables);
     return entry;
 }
 
@@ -189,9 +208,13 @@ std::string refrigerantOrigin(const RefrigerantEntry& entry)
 }
 
 RefrigerantLoad refrigerantsFromText(std::string_view content,
-                                     const std::filesystem::path& dataFolder)
+                                     const std::filesystem::path& dataFolder,
+                                     PropertyTableFiles* tables)
 {
     std::vector<RefrigerantEntry> entries = RefrigerantRegistry::builtIn().entries();
+    TakenNames taken;
+    for (const RefrigerantEntry& entry : entries)
+        taken.emplace(lowerCase(entry.name), 0);
     std::vector<std::string> refusals;
     const std::string file = (dataFolder / kRefrigerantFile).string();
     LineReader lines(content);
@@ -203,8 +226,9 @@ RefrigerantLoad refrigerantsFromText(std::string_view content,
             if (skipped(line))
                 continue;
             try {
-                RefrigerantEntry entry = parseDefinition(line, dataFolder, entries);
+                RefrigerantEntry entry = parseDefinition(line, taken, tables);
                 entry.definitionLine = number;
+                taken.emplace(lowerCase(entry.name), number);
                 entry.selectionPosition = static_cast<int>(entries.size()) + 1;
                 entry.editorPosition = entry.selectionPosition;
                 entries.push_back(std::move(entry));
@@ -219,7 +243,8 @@ RefrigerantLoad refrigerantsFromText(std::string_view content,
     return {RefrigerantRegistry(std::move(entries)), std::move(refusals)};
 }
 
-RefrigerantLoad loadRefrigerants(const std::filesystem::path& dataFolder)
+RefrigerantLoad loadRefrigerants(const std::filesystem::path& dataFolder,
+                                 PropertyTableFiles* tables)
 {
     const std::filesystem::path path = dataFolder / kRefrigerantFile;
     std::error_code ec;
@@ -233,7 +258,7 @@ RefrigerantLoad loadRefrigerants(const std::filesystem::path& dataFolder)
         return {RefrigerantRegistry::builtIn(),
                 {std::string(error.what()) + "; only the built-in refrigerants are known"}};
     }
-    return refrigerantsFromText(content, dataFolder);
+    return refrigerantsFromText(content, dataFolder, tables);
 }
 
 } // namespace kelvo

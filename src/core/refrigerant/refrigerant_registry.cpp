@@ -35,9 +35,8 @@ RefrigerantRegistry::RefrigerantRegistry(std::vector<RefrigerantEntry> entries)
     : entries_(std::move(entries))
 {
     for (std::size_t i = 0; i < entries_.size(); ++i)
-        for (std::size_t j = 0; j < i; ++j)
-            if (entries_[i].name == entries_[j].name)
-                throw std::invalid_argument("refrigerant " + entries_[i].name + " given twice");
+        if (!byName_.emplace(entries_[i].name, i).second)
+            throw std::invalid_argument("refrigerant " + entries_[i].name + " given twice");
 }
 
 const RefrigerantRegistry& RefrigerantRegistry::builtIn()
@@ -91,10 +90,8 @@ const RefrigerantRegistry& RefrigerantRegistry::builtIn()
 
 const RefrigerantEntry* RefrigerantRegistry::find(std::string_view name) const
 {
-    for (const RefrigerantEntry& entry : entries_)
-        if (entry.name == name)
-            return &entry;
-    return nullptr;
+    const auto found = byName_.find(name);
+    return found == byName_.end() ? nullptr : &entries_[found->second];
 }
 
 std::vector<const RefrigerantEntry*> RefrigerantRegistry::selectionOrder() const

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -67,6 +68,8 @@ class RefrigerantRegistry
 
   private:
     std::vector<RefrigerantEntry> entries_;
+    // Entry positions by name: a data folder may define thousands.
+    std::map<std::string, std::size_t, std::less<>> byName_;
 };
 
 // "a, b, c or d" ("a" for one name, "" for none).

@@ -5,6 +5,7 @@
 #include <cfloat>
 #include <climits>
 #include <cmath>
+#include <optional>
 
 #include "core/io/file_io.h"
 #include "core/text/numeric_text.h"
@@ -58,18 +59,14 @@ RefrigerantTable::Row splitRow(std::string_view line)
     return row;
 }
 
-// A field the lookup relies on: a number within the single range ("N/A" is none).
-bool usableField(std::string_view field)
+// A field the lookup relies on: a number within the single range ("N/A" is none), as the
+// table holds it.
+std::optional<double> usableField(std::string_view field)
 {
     const auto value = parseNumber(field);
-    return value && std::fabs(*value) <= FLT_MAX;
-}
-
-bool usableRow(std::string_view line)
-{
-    const LineFields fields = splitFields(line);
-    // t, p and h (columns 1, 2 and 5).
-    return usableField(fields[0]) && usableField(fields[1]) && usableField(fields[4]);
+    if (!value || !(std::fabs(*value) <= FLT_MAX))
+        return std::nullopt;
+    return toNearestFloat(*value);
 }
 
 } // namespace
@@ -77,6 +74,7 @@ bool usableRow(std::string_view line)
 PropertyTableUsability propertyTableUsability(std::string_view content)
 {
     PropertyTableUsability usability;
+    TableShapeBuilder shape;
     LineReader lines(content);
     std::string_view line;
     lines.next(line); // header
@@ -84,11 +82,19 @@ PropertyTableUsability propertyTableUsability(std::string_view content)
     while (lines.next(line)) {
         ++number;
         ++usability.rows;
-        if (usableRow(line))
+        // t, p and h (columns 1, 2 and 5).
+        const LineFields fields = splitFields(line);
+        const auto t = usableField(fields[0]);
+        const auto p = usableField(fields[1]);
+        const auto h = usableField(fields[4]);
+        if (t && p && h) {
             ++usability.usable;
-        else if (usability.firstUnusableLine == 0)
+            shape.addRow(number, *t, *p, *h);
+        } else if (usability.firstUnusableLine == 0) {
             usability.firstUnusableLine = number;
+        }
     }
+    usability.shape = shape.shape();
     return usability;
 }
 
@@ -136,11 +142,6 @@ PropertyTableUsability judgePropertyTable(const std::filesystem::path& path,
 
 } // namespace
 
-PropertyTableUsability checkPropertyTable(const std::filesystem::path& path)
-{
-    return judgePropertyTable(path, readWholeFile(path, kPropertyTableLimit));
-}
-
 PropertyTable readPropertyTable(const std::filesystem::path& programDir,
                                 const std::string& fileName, const LoadProgress& progress)
 {
@@ -149,7 +150,7 @@ PropertyTable readPropertyTable(const std::filesystem::path& programDir,
     if (!fileName.empty()) {
         const auto path = programDir / fileName;
         const std::string content = readWholeFile(path, kPropertyTableLimit);
-        const PropertyTableUsability usability = judgePropertyTable(path, content);
+        PropertyTableUsability usability = judgePropertyTable(path, content);
         if (usability.usable < usability.rows)
             data.note = path.string() + ": " + std::to_string(usability.rows - usability.usable) +
                         " of " + std::to_string(usability.rows) +
@@ -158,6 +159,7 @@ PropertyTable readPropertyTable(const std::filesystem::path& programDir,
         maximum = static_cast<int>(std::min<std::size_t>(content.size() / 128, INT_MAX));
         data.table = parseRefrigerantTable(content, maximum, progress);
         data.fileName = fileName;
+        data.shape = std::move(usability.shape);
     }
     if (progress)
         progress(0, maximum);

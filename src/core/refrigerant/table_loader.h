@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "core/refrigerant/refrigerant_table.h"
+#include "core/refrigerant/table_plausibility.h"
 
 namespace kelvo
 {
@@ -21,17 +22,15 @@ RefrigerantTable parseRefrigerantTable(std::string_view content, int progressMax
                                        const LoadProgress& progress = {});
 
 // How many data lines a property file's text has, how many of them are usable (temperature,
-// pressure and vapour enthalpy all numbers) and the first that is not (0 when all are); line
-// numbers count the header as line 1.
+// pressure and vapour enthalpy all numbers) and the first that is not (0 when all are), and the
+// shape of the usable rows; line numbers count the header as line 1.
 struct PropertyTableUsability {
     int rows = 0;
     int usable = 0;
     int firstUnusableLine = 0;
+    TableShape shape;
 };
 PropertyTableUsability propertyTableUsability(std::string_view content);
-// The usability of the property file at `path` when a table can be loaded from it; otherwise
-// throws FileError naming the path and why not (as readPropertyTable does).
-PropertyTableUsability checkPropertyTable(const std::filesystem::path& path);
 
 struct PropertyTable {
     RefrigerantTable table; // no rows when none is loaded
@@ -39,6 +38,8 @@ struct PropertyTable {
     // Set when the table has rows that cannot be used (UTF-8, naming the file); said once per
     // load by whoever shows the load.
     std::string note;
+    // What the plausibility of the table is judged by, for the refrigerant that uses it.
+    TableShape shape;
 };
 // The table of programDir / fileName. An empty file name gives the empty table. A file that
 // cannot be read, that is larger than kPropertyTableLimit, or whose usable rows are none or

@@ -650,8 +650,7 @@ std::vector<std::string> clipboardCells(std::string_view text)
 
 std::vector<std::string> csvFirstRowCells(std::string_view text)
 {
-    if (text.substr(0, 3) == "\xEF\xBB\xBF")
-        text.remove_prefix(3);
+    text = withoutByteOrderMark(text);
     // The separator: ";" when the first record holds one outside quotes, else a tab when it
     // holds one, else ",".
     char separator = ',';

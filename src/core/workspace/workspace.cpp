@@ -52,7 +52,14 @@ void CatalogueEdit::done(const ChangeSet& changes)
 }
 
 Workspace::Workspace(std::filesystem::path dataFolder, const RefrigerantRegistry& refrigerants)
-    : dataFolder_(std::move(dataFolder)), refrigerants_(&refrigerants)
+    : Workspace(dataFolder, refrigerants, PropertyTableFiles(dataFolder))
+{
+}
+
+Workspace::Workspace(std::filesystem::path dataFolder, const RefrigerantRegistry& refrigerants,
+                     PropertyTableFiles tableFiles)
+    : dataFolder_(std::move(dataFolder)), refrigerants_(&refrigerants),
+      tableFiles_(std::move(tableFiles))
 {
 }
 
@@ -146,14 +153,16 @@ const PropertyTable& Workspace::loadPropertyTable(std::string_view refrigerant,
             workspace.announce(change);
         }
     } announce{*this, name};
-    PropertyTable table = readPropertyTable(dataFolder_, propertyTableFile(refrigerant), progress);
-    return propertyTables_[name] = std::move(table);
+    const PropertyTable& table = tableFiles_.table(
+        propertyTableFile(refrigerant), refrigerants_->correlationsOf(refrigerant), progress);
+    propertyTables_[name] = &table;
+    return table;
 }
 
 const PropertyTable* Workspace::propertyTable(std::string_view refrigerant) const
 {
     const auto found = propertyTables_.find(refrigerant);
-    return found == propertyTables_.end() ? nullptr : &found->second;
+    return found == propertyTables_.end() ? nullptr : found->second;
 }
 
 std::string Workspace::propertyTableFile(std::string_view refrigerant) const

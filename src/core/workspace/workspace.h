@@ -13,6 +13,7 @@
 #include "core/performance/balance_point.h"
 #include "core/performance/record_numbers.h"
 #include "core/performance/unit_numbers.h"
+#include "core/refrigerant/property_table_files.h"
 #include "core/refrigerant/refrigerant_registry.h"
 #include "core/refrigerant/table_loader.h"
 #include "core/text/observer_list.h"
@@ -81,6 +82,9 @@ class Workspace
   public:
     explicit Workspace(std::filesystem::path dataFolder,
                        const RefrigerantRegistry& refrigerants = RefrigerantRegistry::builtIn());
+    // The same keeping the tables read while the refrigerants were judged (of `dataFolder`).
+    Workspace(std::filesystem::path dataFolder, const RefrigerantRegistry& refrigerants,
+              PropertyTableFiles tableFiles);
     Workspace(const Workspace&) = delete;
     Workspace& operator=(const Workspace&) = delete;
 
@@ -118,10 +122,15 @@ class Workspace
     // commas as the unit details leave them; an index outside its table is passed over.
     void keepDetailTexts(int condenser, int unit);
 
-    // Reads the property table of a registry refrigerant again; throws FileError naming the
-    // file, and then that refrigerant has no table. Announced either way.
+    // Makes the property table of a registry refrigerant the one it calculates with; throws
+    // FileError naming the file when it cannot be read, used or trusted for the refrigerant's
+    // correlations, and then that refrigerant has no table. Each file is read once per
+    // workspace. Announced either way.
     const PropertyTable& loadPropertyTable(std::string_view refrigerant,
                                            const LoadProgress& progress = {});
+    // The property table files as loadPropertyTable reads and judges them, for the checks that
+    // look at every refrigerant: a file they read is not read again by a load.
+    [[nodiscard]] PropertyTableFiles& propertyTableFiles() const { return tableFiles_; }
     // The table last read for the refrigerant; nullptr when none was read or the read failed.
     [[nodiscard]] const PropertyTable* propertyTable(std::string_view refrigerant) const;
     // The file the refrigerant's table comes from ("R404A.txt"; the name plus ".txt" for a name
@@ -143,7 +152,9 @@ class Workspace
     char displaySeparator_ = ',';
     mutable RecordNumbers recordNumbers_;
     mutable UnitNumberSlots unitNumbers_;
-    std::map<std::string, PropertyTable, std::less<>> propertyTables_;
+    // Reading a file is no change of the workspace: its tables are read through a const one.
+    mutable PropertyTableFiles tableFiles_;
+    std::map<std::string, const PropertyTable*, std::less<>> propertyTables_;
     ObserverList<WorkspaceObserver> observers_;
 };
 

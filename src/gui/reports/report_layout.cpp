@@ -298,8 +298,9 @@ std::optional<ReportLayout> loadReportLayout(const QString& path, QString* error
         return std::nullopt;
     }
     QString fault;
-    auto layout = parseReportLayout(
-        QByteArray(content.data(), static_cast<qsizetype>(content.size())), &fault);
+    const std::string_view text = withoutByteOrderMark(content);
+    auto layout =
+        parseReportLayout(QByteArray(text.data(), static_cast<qsizetype>(text.size())), &fault);
     if (!layout && error)
         *error = QStringLiteral("The report layout file %1 cannot be read: %2")
                      .arg(QDir::toNativeSeparators(path), fault);
