@@ -42,6 +42,7 @@ class Checks : public ::testing::Test
     static CondensingUnitRecord consistentUnit()
     {
         CondensingUnitRecord unit;
+        unit.name = "AGO-1";
         unit.housing = "BASE";
         unit.refrigerant = "R404A";
         unit.compressorId = "1";

@@ -121,6 +121,39 @@ TEST_F(RecordEditors, TheCompressorEditorCutsToTheWidthAndKeepsWhatItDoesNotShow
     EXPECT_EQ(c.suctionTemperature, "20");
 }
 
+TEST_F(RecordEditors, AFieldThatIsNoUsableValueIsToldWhyWhenLeft)
+{
+    const struct {
+        EditorGrid table;
+        const char* control;
+        const char* text;
+        const char* said; // empty: nothing to tell
+    } cases[] = {
+        {EditorGrid::Compressors, "Edit38", "abc", "'abc' nie jest liczbą"},
+        {EditorGrid::Compressors, "Edit38", "-300", "punkt obszaru pracy '-300' (>= -273,15 C)"},
+        {EditorGrid::Compressors, "Edit38", "1e400", "'1e400' nie jest liczbą"},
+        {EditorGrid::Compressors, "Edit38", "", ""}, // a point not given
+        {EditorGrid::Compressors, "Edit26", "-1", "mnożnik Qo '-1' (> 0)"},
+        {EditorGrid::Compressors, "Edit16", "-5000", ""}, // a coefficient may be negative
+        {EditorGrid::Units, "Edit2", "  ", "Nazwa: pole nie może być puste"},
+        {EditorGrid::Units, "Edit7", "-300", "to max '-300' (>= -273,15 C)"},
+        {EditorGrid::Units, "Edit6", "", "to min: '' nie jest liczbą"},
+        {EditorGrid::Units, "Edit76", "-500", "dochłodzenie '-500' (>= 0)"},
+        {EditorGrid::Units, "Edit7", "10,5", ""},
+        {EditorGrid::Condensers, "Edit15", "-0.2", "moc wentylatora '-0.2' (>= 0)"},
+    };
+    for (const auto& c : cases) {
+        auto session = editor.openRecordEditor(c.table);
+        ASSERT_TRUE(session);
+        const std::string said = session->fieldWarning(c.control, c.text);
+        if (std::string(c.said).empty())
+            EXPECT_EQ(said, "") << c.control << " " << c.text;
+        else
+            EXPECT_NE(said.find(c.said), std::string::npos) << said;
+        session->close(session->opening());
+    }
+}
+
 TEST_F(RecordEditors, OneSessionIsOneStepOfTheHistory)
 {
     auto session = editor.openRecordEditor(EditorGrid::Condensers);
