@@ -107,6 +107,20 @@ TEST_F(EditorCatalogue, ACatalogueReadOnlyInPartIsNeverSavedOver)
     EXPECT_EQ(folder.read(kUnitFile), before);
 }
 
+TEST_F(EditorCatalogue, AFileCutShortIsSavedOnlyAfterAQuestion)
+{
+    EXPECT_FALSE(session->cutShortSaveQuestion());
+    // The units' file loses its last record's last line.
+    std::string content = folder.read(kUnitFile);
+    content.erase(content.rfind("\r\n", content.size() - 3) + 2);
+    folder.write(kUnitFile, content);
+    ASSERT_TRUE(session->open().catalogueLoaded);
+    const auto question = session->cutShortSaveQuestion();
+    ASSERT_TRUE(question);
+    EXPECT_NE(question->find(kUnitFile), std::string::npos) << *question;
+    EXPECT_NE(question->find("Zapisać mimo to?"), std::string::npos);
+}
+
 TEST_F(EditorCatalogue, AChartClickChoosesTheAmbientWhoseBalanceLiesNearestTheClickedTk)
 {
     DiscardingMessageSink sink;

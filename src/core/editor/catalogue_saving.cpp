@@ -38,6 +38,19 @@ bool EditorSession::hasUnsavedChanges() const
     return editedContentFingerprint(workspace_.catalogue()) != editor_.savedCatalogue;
 }
 
+std::optional<std::string> EditorSession::cutShortSaveQuestion() const
+{
+    const auto& notes = workspace_.catalogue().loadNotes;
+    if (notes.empty())
+        return std::nullopt;
+    std::string files;
+    for (const std::string& note : notes)
+        files += note + "\r";
+    return "Plik katalogu jest niepełny:\r" + files +
+           "Zapis zapisze brakujące rekordy jako puste, a pełna wersja pliku zostanie tylko w "
+           "kopii .bak do następnego zapisu. Zapisać mimo to?";
+}
+
 SaveOutcome EditorSession::save(ChangesOnDisk changes)
 {
     PosixFileSystemOps ops;

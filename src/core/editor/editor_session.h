@@ -154,6 +154,9 @@ class EditorSession final : public WorkspaceObserver
     SaveOutcome save(ChangesOnDisk changes = ChangesOnDisk::Refuse);
     SaveOutcome save(FileSystemOps& ops, const FolderLock* writerLock = nullptr,
                      ChangesOnDisk changes = ChangesOnDisk::Refuse);
+    // What "Zapisz" asks first (No the default) when a catalogue file was read cut short: the
+    // save writes the records it lacks as empty ones. nullopt when every file was whole.
+    [[nodiscard]] std::optional<std::string> cutShortSaveQuestion() const;
     // Something differs from what was last loaded or saved in more than the decimal commas
     // the calculation writes.
     [[nodiscard]] bool hasUnsavedChanges() const;
