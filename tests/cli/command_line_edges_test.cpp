@@ -13,8 +13,7 @@ using Arguments = std::vector<std::string>;
 
 test::ProgramRun kelvo(Arguments arguments)
 {
-    arguments.insert(arguments.end(), {"--data", KELVO_SOURCE_DATA_DIR});
-    return test::runKelvo(arguments);
+    return test::runOnSampleData(std::move(arguments));
 }
 
 Arguments select(Arguments more = {})

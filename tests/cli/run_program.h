@@ -53,4 +53,11 @@ inline ProgramRun runKelvo(const std::vector<std::string>& arguments,
     return run;
 }
 
+// The same on the shipped sample data.
+inline ProgramRun runOnSampleData(std::vector<std::string> arguments)
+{
+    arguments.insert(arguments.end(), {"--data", KELVO_SOURCE_DATA_DIR});
+    return runKelvo(arguments);
+}
+
 } // namespace kelvo::test
