@@ -498,6 +498,79 @@ class SelectionWindowTest : public QObject
         }
     }
 
+    // After a switch the highlighted row is the unit shown in full, with its range table, or
+    // no row is highlighted and the details are greyed out.
+    void theHighlightedRowIsTheUnitShownAfterASwitch()
+    {
+        openWindow(UnitFamily::Box);
+        tickEverything();
+        child<QComboBox>("ComboBox1")->setCurrentText("-10");
+        auto* grid = child<QTableView>("StringGrid1");
+        const auto* range = child<QTableView>("StringGrid2")->model();
+        const auto highlighted = [&]() -> std::optional<int> {
+            const auto rows = grid->selectionModel()->selectedRows();
+            if (rows.isEmpty() && !grid->currentIndex().isValid())
+                return std::nullopt;
+            return rows.size() == 1 ? rows[0].row() + 1 : -1;
+        };
+        const auto expectTheRule = [&](const char* after) {
+            QCOMPARE(highlighted(), window_->session().highlightedRow());
+            const bool outdated = !window_->session().highlightedRow();
+            QVERIFY2(child<QLabel>("OutdatedDetailsNote")->isHidden() != outdated, after);
+            QVERIFY2(child<QTabWidget>("PageControl1")->isEnabled() != outdated, after);
+            if (!outdated)
+                QVERIFY2(!range->index(1, 1).data().toString().isEmpty(), after);
+        };
+        window_->chooseRow(4);
+        child<QComboBox>("ComboBox3")->setCurrentText("R449A");
+        expectTheRule("R404A row 4, then R449A");
+        messages_.clear();
+        window_->printDatasheet();
+        QCOMPARE(messages_, QStringList{"Choose a unit in the list first."});
+        window_->chooseRow(1);
+        child<QComboBox>("ComboBox3")->setCurrentText("R290");
+        expectTheRule("R449A row 1, then R290");
+        child<QComboBox>("ComboBox3")->setCurrentText("R404A");
+        window_->chooseRow(1);
+        tick("InsideEnvelopeOnly");
+        expectTheRule("the envelope filter");
+    }
+
+    // The requirement follows a change of units; the status line says what was read, and a
+    // requirement not above 0 chooses nothing.
+    void theRequiredCapacityFollowsTheUnitsAndIsReadAloud()
+    {
+        openWindow(UnitFamily::Box);
+        tickEverything();
+        auto* edit = child<QLineEdit>("Edit1");
+        auto* status = child<QStatusBar>("StatusBar1");
+        edit->setText("10000");
+        window_->searchCapacity();
+        const auto found = selection().selectedRow;
+        QCOMPARE(status->currentMessage(), QString("Required: 10000 W"));
+        child<QComboBox>("UnitsBox")->setCurrentIndex(1);
+        QCOMPARE(edit->text(), QString("34121"));
+        window_->chooseRow(1);
+        window_->searchCapacity();
+        QCOMPARE(selection().selectedRow, found);
+        QCOMPARE(status->currentMessage(), QString("Required: 34121 Btu/h"));
+        child<QComboBox>("UnitsBox")->setCurrentIndex(0);
+        QCOMPARE(edit->text(), QString("10000"));
+
+        for (const char* none : {"0", "-5"}) {
+            edit->setText(none);
+            window_->searchCapacity();
+            QCOMPARE(selection().selectedRow, found);
+            QCOMPARE(status->currentMessage(),
+                     QString::fromUtf8("The required capacity must be above 0 (typed “%1”).")
+                         .arg(none));
+        }
+        edit->setText("12.000");
+        window_->searchCapacity();
+        QCOMPARE(selection().selectedRow, std::optional(1));
+        QCOMPARE(status->currentMessage(), QString("Required: 12 W"));
+    }
+
     void theEmptyListAndTheSearchSayWhatHappened()
     {
         openWindow(UnitFamily::Box);

@@ -83,7 +83,10 @@ QComboBox* makeInputBox(int number, const char* hint, QWidget* parent)
     auto* box = new QComboBox(parent);
     box->setObjectName(QString("ComboBox%1").arg(number));
     box->setEditable(true);
+    // What is typed is what is evaluated: no completion from the items, and no typed text
+    // joins them.
     box->setInsertPolicy(QComboBox::NoInsert);
+    box->setCompleter(nullptr);
     box->setToolTip(QString::fromUtf8(hint));
     box->lineEdit()->setPlaceholderText(QString::fromUtf8(hint));
     box->setMinimumContentsLength(5);
@@ -187,6 +190,9 @@ EditorWindow::EditorWindow(Workspace& workspace, QWidget* parent)
 
     buildMenus();
     statusBar()->setObjectName("StatusBar1");
+    balanceStatus_ = new QLabel(statusBar());
+    balanceStatus_->setObjectName("BalanceStatus");
+    statusBar()->addWidget(balanceStatus_, 1);
     resize(1214, 741 + menuBar()->sizeHint().height());
     if (const QScreen* screen = this->screen()) {
         const QRect available = screen->availableGeometry();
@@ -324,6 +330,13 @@ QWidget* EditorWindow::buildInformation()
     }
     connect(heatFactorEdit_, &QLineEdit::textEdited, this,
             [this](const QString& text) { session_->setHeatFactorText(toCatalogueText(text)); });
+    // The figures shown follow the factor once it is typed.
+    connect(heatFactorEdit_, &QLineEdit::editingFinished, this, [this] {
+        if (heatFactorEdit_->isModified()) {
+            heatFactorEdit_->setModified(false);
+            inputChanged();
+        }
+    });
     return group;
 }
 
@@ -547,6 +560,11 @@ void EditorWindow::showPanels()
         panels_[static_cast<std::size_t>(number - 1)]->setText(fromCatalogueText(*text));
     setBackground(panels_[0], p.compressorModelDiffers);
     setBackground(panels_[1], p.condenserModelDiffers);
+    const QString status = fromUtf8Text(p.status).replace('\r', ' ');
+    // A word on new figures is not to wait behind an older message.
+    if (status != balanceStatus_->text() && !status.isEmpty())
+        statusBar()->clearMessage();
+    balanceStatus_->setText(status);
     chart_->update();
 }
 
@@ -622,10 +640,7 @@ void EditorWindow::showDisplay(const BalanceDisplay& display)
         if (core.currentRow >= 1 && display.ran)
             view->scrollTo(view->model()->index(core.currentRow - 1, 0));
     }
-    if (display.cleared && !display.failure.empty())
-        statusBar()->showMessage(fromUtf8Text(display.failure), 8000);
-    else if (display.gaveUp)
-        statusBar()->showMessage(QString::fromUtf8(kGaveUpNote), 8000);
+    // The status line's word on the figures comes with the panels.
     updateTitle();
 }
 

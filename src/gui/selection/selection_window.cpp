@@ -222,6 +222,9 @@ QWidget* SelectionWindow::buildInputs()
     requiredCapacityEdit_->setObjectName("Edit1");
     connect(requiredCapacityEdit_, &QLineEdit::returnPressed, this,
             &SelectionWindow::searchCapacity);
+    connect(requiredCapacityEdit_, &QLineEdit::textChanged, this, [this](const QString& text) {
+        session_->typeRequiredCapacity(toCatalogueText(text));
+    });
     refrigerantGroup_ = group("GroupBox7", column);
     evaporatingGroup_ = group("GroupBox9", column);
     ambientGroup_ = group("GroupBox10", column);
@@ -438,6 +441,9 @@ void SelectionWindow::showInputUnits()
     evaporatingUnit_->setText(units == UnitSystem::Si ? "[C]" : "");
     ambientUnit_->setText(units == UnitSystem::Si ? "[C]" : "");
     capacityUnit_->setText(fromUtf8Text(labelIn("[W]", units)));
+    // The requirement typed follows the units; the session still holds what was typed.
+    const QSignalBlocker quiet(requiredCapacityEdit_);
+    requiredCapacityEdit_->setText(fromCatalogueText(session_->requiredCapacityText()));
 }
 
 void SelectionWindow::connectInputs()
@@ -580,6 +586,7 @@ void SelectionWindow::selectionChanged(const SelectionChange& change)
         showChosenRow();
         showDetails();
     } else if (change.list) {
+        showChosenRow();
         showOutdatedDetails(detailsOutdated(session_->state()));
     }
     if (change.loads)
@@ -614,7 +621,11 @@ void SelectionWindow::listCurrentRowChanged(const QModelIndex& current)
 
 void SelectionWindow::showList()
 {
-    candidates_->refresh();
+    {
+        // Rows removed move the view's current row: that is no choice of the user's.
+        const QScopedValueRollback guard(choosing_, true);
+        candidates_->refresh();
+    }
     candidateGrid_->setEnabled(session_->state().candidates.enabled());
     details_->clearRangeTables();
     const QString hint =
@@ -623,11 +634,16 @@ void SelectionWindow::showList()
     emptyListHint_->setVisible(!hint.isEmpty());
 }
 
+// The highlight is the unit shown in full, or no row at all.
 void SelectionWindow::showChosenRow()
 {
-    if (const auto row = session_->state().selectedRow) {
-        const QScopedValueRollback guard(choosing_, true);
+    const QScopedValueRollback guard(choosing_, true);
+    if (const auto row = session_->highlightedRow()) {
         candidateGrid_->selectRow(*row - 1);
+    } else {
+        candidateGrid_->selectionModel()->clearSelection();
+        candidateGrid_->selectionModel()->setCurrentIndex(QModelIndex(),
+                                                          QItemSelectionModel::NoUpdate);
     }
 }
 
@@ -644,12 +660,11 @@ void SelectionWindow::chooseRow(int row)
 void SelectionWindow::searchCapacity()
 {
     DistinctMessageSink sink;
-    // Typed in the unit shown.
-    const std::string required =
-        typedCapacityAsWatts(toCatalogueText(requiredCapacityEdit_->text()), session_->units());
-    session_->selectByCapacity(required, sink);
+    // The field tells the session each change; it keeps what was typed across a change of
+    // units, which the field shows converted.
+    session_->selectByTypedCapacity(sink);
     const int language = session_->languages().currentLanguage();
-    if (const auto note = capacitySearchNote(*session_, required, language))
+    if (const auto note = requiredCapacityNote(*session_, language))
         statusBar_->showMessage(fromUtf8Text(*note), 15000);
     else
         statusBar_->clearMessage();
