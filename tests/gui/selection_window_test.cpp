@@ -1,6 +1,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
@@ -28,6 +29,7 @@
 #include "gui/selection/performance_curves_page.h"
 #include "gui/selection/selection_window.h"
 #include "gui/ui/picture_button.h"
+#include "support/offscreen_screen.h"
 #include "support/temp_folder.h"
 
 using kelvo::LanguageTable;
@@ -99,7 +101,11 @@ class SelectionWindowTest : public QObject
 
   private slots:
     // A test that chose another language and failed leaves the next one in English all the same.
-    void init() { languages_.chooseLanguage(kelvo::kEnglish); }
+    void init()
+    {
+        languages_.chooseLanguage(kelvo::kEnglish);
+        messages_.clear();
+    }
 
     void opensWithTheDefaultInputsAndAnEmptyDisabledList()
     {
@@ -350,17 +356,18 @@ class SelectionWindowTest : public QObject
             tick(box);
     }
 
-    // At its first size, in every language and family: no scroll bar, every button and the
-    // legend inside the window, no caption cut short, no tab behind scroll arrows.
+    // At the size it opens with on a screen of 1280 x 720, in every language and family, on
+    // every page of the details: no scroll bar, every button and the legend inside the window,
+    // no caption cut short, no tab behind scroll arrows.
     void everythingFitsTheFirstSizeInEveryLanguage()
     {
         for (const UnitFamily family : {UnitFamily::Box, UnitFamily::Base})
             for (int language = 1; language <= kelvo::kLanguageCount; ++language) {
                 languages_.chooseLanguage(language);
                 openWindow(family);
-                window_->resize(1183, 658);
                 window_->show();
                 QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+                QVERIFY(QRect(0, 0, 1280, 720).contains(window_->frameGeometry()));
                 // With the tallest refrigerant choice: a flammable one adds its warning.
                 child<QComboBox>("ComboBox3")->setCurrentText("R290");
                 const QString where = QString("language %1, %2")
@@ -377,10 +384,25 @@ class SelectionWindowTest : public QObject
                         window_->chooseRow(1);
                         QVERIFY2(selection().details.has_value(), qPrintable(where));
                         tick("ExtraAmbient");
+                        // After a switch of refrigerant, and back.
+                        for (const char* refrigerant : {"R449A", "R290"}) {
+                            child<QComboBox>("ComboBox3")->setCurrentText(refrigerant);
+                            window_->chooseRow(1);
+                        }
                     }
-                    QApplication::processEvents();
-                    QVERIFY2(!scroll->verticalScrollBar()->isVisible(), qPrintable(where));
-                    QVERIFY2(!scroll->horizontalScrollBar()->isVisible(), qPrintable(where));
+                    auto* pages = child<QTabWidget>("PageControl1");
+                    for (int page = 0; page < pages->count(); ++page) {
+                        pages->setCurrentIndex(page);
+                        QApplication::processEvents();
+                        const QString on = where + QString(", page %1").arg(page);
+                        QVERIFY2(!scroll->verticalScrollBar()->isVisible(), qPrintable(on));
+                        QVERIFY2(!scroll->horizontalScrollBar()->isVisible(), qPrintable(on));
+                        // Every wrapped text whole.
+                        for (const QLabel* label : window_->findChildren<QLabel*>())
+                            if (label->wordWrap() && label->isVisible() && !label->text().isEmpty())
+                                QVERIFY2(label->height() >= label->heightForWidth(label->width()),
+                                         qPrintable(on + ": " + label->text()));
+                    }
                     for (const char* name : {"Panel10", "Panel41", "ExportPanel", "Panel5",
                                              "ComparePanel", "MarkLegend", "StringGrid3"}) {
                         const auto* widget = child<QWidget>(name);
@@ -634,6 +656,18 @@ class SelectionWindowTest : public QObject
         QCOMPARE(table->item(0, 2)->text(), model->index(0, 1).data().toString());
         QCOMPARE(table->item(1, 4)->text(), model->index(4, 2).data().toString().remove('#'));
         QVERIFY2(table->item(1, 4)->font().bold(), "the largest capacity is highlighted");
+        // Three units side by side within the screen, every text whole in its cell.
+        QVERIFY(QRect(0, 0, 1280, 720).contains(compare->frameGeometry()));
+        QVERIFY(table->horizontalHeader()->length() <= table->viewport()->width());
+        for (int r = 0; r < table->rowCount(); ++r)
+            for (int c = 0; c < table->columnCount(); ++c) {
+                const QTableWidgetItem* item = table->item(r, c);
+                const QRect cell = table->visualItemRect(item);
+                const QRect needed = QFontMetrics(item->font()).boundingRect(
+                    QRect(0, 0, cell.width() - 8, 10000), Qt::TextWordWrap, item->text());
+                QVERIFY2(needed.width() <= cell.width() - 6 && needed.height() <= cell.height(),
+                         qPrintable(item->text()));
+            }
 
         const kelvo::test::TempFolder folder;
         const QString pdf = QString::fromStdString((folder.path() / "compare.pdf").string());
@@ -658,5 +692,8 @@ class SelectionWindowTest : public QObject
     }
 };
 
-QTEST_MAIN(SelectionWindowTest)
+int main(int argc, char** argv)
+{
+    return kelvo::test::runOnOffscreenScreen<SelectionWindowTest>(argc, argv, 1280, 720);
+}
 #include "selection_window_test.moc"

@@ -72,7 +72,8 @@ std::optional<std::string> refusedInputs(const PairInputs& inputs, const EditorI
         if (value < kAbsoluteZero)
             return "'" + quoted(text) + "' is below absolute zero, -273.15 C";
     if (!(inputs.heatFactor > 0))
-        return "Qk=(Qo+Pe) x: not a number above 0: '" + quoted(typed.heatFactor) + "'";
+        return "Qk=(Qo+Pe) x: not a number above 0: '" +
+               quoted(std::string_view(typed.heatFactor)) + "'";
     return std::nullopt;
 }
 

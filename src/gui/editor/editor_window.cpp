@@ -48,6 +48,7 @@
 #include "gui/ui/palette.h"
 #include "gui/ui/progress_window.h"
 #include "gui/ui/qt_text.h"
+#include "gui/ui/secondary_window.h"
 
 namespace kelvo::gui
 {
@@ -758,6 +759,7 @@ void EditorWindow::openAbout()
         return;
     auto* window = new InformationWindow(session_->workspace().dataFolder(), kPolish, this);
     about_ = window;
+    returnFocusOnClose(window, this);
     window->show();
 }
 
@@ -791,6 +793,7 @@ bool EditorWindow::openRecordEditor(EditorGrid grid)
         auto* window = new RecordEditorWindow(*session_, std::move(record));
         recordEditor_ = window;
         connect(window, &RecordEditorWindow::closed, this, &EditorWindow::recordEditorClosed);
+        returnFocusOnClose(window, grids_[static_cast<std::size_t>(grid)]);
         window->show();
     } catch (const std::exception& error) {
         setEnabled(true);
@@ -885,6 +888,7 @@ void EditorWindow::runCheck(EditorGrid table, bool data)
                                                    : ErrorListWindow::Section::Errors);
     errorList_ = window;
     connect(window, &ErrorListWindow::recordChosen, this, &EditorWindow::showReportedRecord);
+    returnFocusOnClose(window, this);
     window->show();
 }
 
@@ -897,6 +901,9 @@ void EditorWindow::openPairReport()
     delete pairReport_.data();
     auto* window = new PairReportWindow(*session_, *pair, this);
     pairReport_ = window;
+    returnFocusOnClose(window, this);
+    // The report takes its counts from the information group: it stays in sight.
+    placeClearOf(window, findChild<QGroupBox*>("GroupBoxInformation"));
     window->show();
 }
 

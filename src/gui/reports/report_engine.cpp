@@ -15,6 +15,7 @@
 #include "core/io/file_io.h"
 #include "gui/reports/report_painter.h"
 #include "gui/reports/report_preview.h"
+#include "gui/ui/secondary_window.h"
 
 namespace kelvo::gui
 {
@@ -179,6 +180,7 @@ void ReportEngine::executeToPreview(QWidget* parent, int language)
         [this](QPainter& painter, QPagedPaintDevice& device) { paintPages(painter, device); },
         savePdf, language, parent);
     preview.setWindowTitle(expandedTitle(*report));
+    returnFocusOnClose(&preview, parent);
     preview.exec();
 }
 

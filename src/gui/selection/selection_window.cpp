@@ -94,6 +94,18 @@ QWidget* refrigerantRow(QGroupBox* box, QComboBox* input, QLabel* facts)
     return box;
 }
 
+// The content's layout, which a scroll area holds. A layout with word-wrapped labels in it has
+// height-for-width, and the scroll area then asks it for the preferred height of everything at
+// its width, showing scroll bars over content that fits its minimum height. The labels have the
+// height of their lines set as their minimum, so the scroll area goes by the minimum; the
+// nested layouts still give each label the height its width needs.
+class ContentLayout : public QHBoxLayout
+{
+  public:
+    using QHBoxLayout::QHBoxLayout;
+    bool hasHeightForWidth() const override { return false; }
+};
+
 } // namespace
 
 SelectionWindow::SelectionWindow(Workspace& workspace, const LanguageTable& languages,
@@ -156,7 +168,7 @@ SelectionWindow::SelectionWindow(Workspace& workspace, const LanguageTable& lang
     right->addLayout(top, 2);
     right->addLayout(bottom, 3);
 
-    auto* contentLayout = new QHBoxLayout(content);
+    auto* contentLayout = new ContentLayout(content);
     contentLayout->setContentsMargins(6, 6, 6, 4);
     contentLayout->addLayout(controls);
     contentLayout->addLayout(right, 1);
@@ -753,6 +765,7 @@ void SelectionWindow::compareMarkedUnits()
     auto* window = new CompareWindow(
         comparisonIn(*comparison, session_->units(), session_->workspace().displaySeparator()),
         session_->languages().currentLanguage(), this);
+    returnFocusOnClose(window, candidateGrid_);
     window->show();
 }
 
