@@ -228,11 +228,11 @@ TEST(EnvelopeChart, ThePointsTextStaysClearOfEnvelopesAndMarkers)
     CompressorRecord compressor;
     setPoints(compressor.envelopes[0], {{"-40", "25"}, {"-40", "50"}, {"10", "65"}, {"10", "30"}});
     setPoints(compressor.envelopes[1], {{"-30", "30"}, {"-30", "48"}, {"0", "58"}, {"0", "32"}});
-    const std::pair<double, double> points[] = {{-15, 57.5}, {-15, 56}, {10, 45}, {8, 45},
+    const std::pair<double, double> points[] = {{-15, 57.5}, {-15, 56}, {10, 45},  {8, 45},
                                                 {-15, 27.5}, {-40, 50}, {-30, 40}, {0, 45}};
     for (const auto& [to, tk] : points) {
-        const auto chart = drawChart(compressor, true, tk, to, kDefaultChartWidth,
-                                     kDefaultChartHeight, ',');
+        const auto chart =
+            drawChart(compressor, true, tk, to, kDefaultChartWidth, kDefaultChartHeight, ',');
         const ChartBox text = estimatedTextBox(chart.back());
         EXPECT_FALSE(strokesIn(chart, kChartEnvelope1Colour, text)) << to << " " << tk;
         EXPECT_FALSE(strokesIn(chart, kChartEnvelope2Colour, text)) << to << " " << tk;
@@ -241,8 +241,8 @@ TEST(EnvelopeChart, ThePointsTextStaysClearOfEnvelopesAndMarkers)
         for (const double dt : {-10.0, 0.0, 10.0})
             for (const double dk : {-5.0, 5.0})
                 content.markers.push_back({to + dt, tk + dk, dk > 0});
-        const auto labelled = drawLabelledChart(content, {"to", "tk", {"1", "2"}, "p", "i", "o"},
-                                                800, 560, ',');
+        const auto labelled =
+            drawLabelledChart(content, {"to", "tk", {"1", "2"}, "p", "i", "o"}, 800, 560, ',');
         const auto pointText = std::find_if(labelled.begin(), labelled.end(), [&](const auto& p) {
             return p.kind == Kind::Text && p.text == workingPointText(to, tk, ',');
         });

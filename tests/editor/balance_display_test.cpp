@@ -179,6 +179,7 @@ TEST_F(EditorBalance, InputsTheCommandLineRefusesClearThePanels)
         {"0", "32", "-1", "Qk=(Qo+Pe) x: not a number above 0: '-1'"},
         {"0", "32", "abc", "Qk=(Qo+Pe) x: not a number above 0: 'abc'"},
     };
+    const EditorInputs fine = typed();
     for (const Case& c : cases) {
         EditorInputs in = typed();
         in.to = c.to;
@@ -195,16 +196,16 @@ TEST_F(EditorBalance, InputsTheCommandLineRefusesClearThePanels)
             EXPECT_EQ(panels().evaporatingPressure, "");
         }
         session->setHeatFactorText("1,1");
-        pair();
+        session->showPair(ci, ki, fine, sink);
         EXPECT_EQ(panels().status, "");
         EXPECT_NE(panels().capacity, "");
     }
 
-    EditorInputs hot = typed();
+    EditorInputs hot = fine;
     hot.ambient = "65";
     ASSERT_TRUE(session->showPair(ci, ki, hot, sink).gaveUp);
     EXPECT_EQ(panels().status, kGaveUpNote);
-    pair();
+    session->showPair(ci, ki, fine, sink);
     EXPECT_EQ(panels().status, "");
 }
 

@@ -13,6 +13,7 @@
 #include "gui/editor/editor_window.h"
 #include "gui/reports/pair_report_window.h"
 #include "gui/ui/picture_button.h"
+#include "support/offscreen_screen.h"
 #include "support/temp_folder.h"
 #include "support/workbook_cells.h"
 
@@ -183,5 +184,8 @@ class PairReportWindowTest : public QObject
     }
 };
 
-QTEST_MAIN(PairReportWindowTest)
+int main(int argc, char** argv)
+{
+    return kelvo::test::runOnOffscreenScreen<PairReportWindowTest>(argc, argv, 1280, 720);
+}
 #include "pair_report_window_test.moc"

@@ -8,6 +8,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QStatusBar>
+#include <QStyle>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTableView>
@@ -583,9 +584,9 @@ class SelectionWindowTest : public QObject
             edit->setText(none);
             window_->searchCapacity();
             QCOMPARE(selection().selectedRow, found);
-            QCOMPARE(status->currentMessage(),
-                     QString::fromUtf8("The required capacity must be above 0 (typed “%1”).")
-                         .arg(none));
+            QCOMPARE(
+                status->currentMessage(),
+                QString::fromUtf8("The required capacity must be above 0 (typed “%1”).").arg(none));
         }
         edit->setText("12.000");
         window_->searchCapacity();
@@ -647,6 +648,8 @@ class SelectionWindowTest : public QObject
         QTest::keyClick(grid, Qt::Key_Space);
         QCOMPARE(window_->session().comparedRows(), (std::vector<int>{1, 3, 5}));
 
+        QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+        grid->setFocus();
         window_->compareMarkedUnits();
         auto* compare = child<kelvo::gui::CompareWindow>("CompareWindow");
         QVERIFY(compare->isWindow());
@@ -659,13 +662,17 @@ class SelectionWindowTest : public QObject
         // Three units side by side within the screen, every text whole in its cell.
         QVERIFY(QRect(0, 0, 1280, 720).contains(compare->frameGeometry()));
         QVERIFY(table->horizontalHeader()->length() <= table->viewport()->width());
+        // The room a cell's text is drawn in: the cell within the style's text margins.
+        const int margin = table->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1;
         for (int r = 0; r < table->rowCount(); ++r)
             for (int c = 0; c < table->columnCount(); ++c) {
                 const QTableWidgetItem* item = table->item(r, c);
                 const QRect cell = table->visualItemRect(item);
-                const QRect needed = QFontMetrics(item->font()).boundingRect(
-                    QRect(0, 0, cell.width() - 8, 10000), Qt::TextWordWrap, item->text());
-                QVERIFY2(needed.width() <= cell.width() - 6 && needed.height() <= cell.height(),
+                const int room = cell.width() - 2 * margin;
+                const QRect needed =
+                    QFontMetrics(item->font())
+                        .boundingRect(QRect(0, 0, room, 10000), Qt::TextWordWrap, item->text());
+                QVERIFY2(needed.width() <= room && needed.height() <= cell.height(),
                          qPrintable(item->text()));
             }
 
@@ -678,6 +685,14 @@ class SelectionWindowTest : public QObject
         QPointer<QWidget> open(compare);
         QTest::keyClick(compare, Qt::Key_Escape);
         QTRY_VERIFY(open.isNull());
+        // The keyboard is back on the list, which shows that it has it.
+        QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(grid));
+        const QImage list = grid->viewport()->grab().toImage();
+        const QColor focusMark = grid->palette().color(QPalette::Highlight);
+        int marked = 0;
+        for (int y = 0; y < list.height(); ++y)
+            marked += list.pixelColor(2, y) == focusMark || list.pixelColor(3, y) == focusMark;
+        QVERIFY2(marked > list.height() / 4, qPrintable(QString::number(marked)));
     }
 
     void reopeningRestoresTheDefaults()

@@ -4,6 +4,7 @@
 #include "core/app/language_table.h"
 #include "core/catalogue/catalogue_changes.h"
 #include "core/catalogue/lookups.h"
+#include "core/refrigerant/refrigerant_file.h"
 #include "core/selection/selection_feedback.h"
 #include "core/selection/selection_session.h"
 #include "core/selection/window_captions.h"
@@ -108,7 +109,8 @@ TEST(SelectionSession, AHighlightedRowIsTheUnitShownInFull)
 {
     const LanguageTable languages;
     DiscardingMessageSink sink;
-    Workspace workspace(test::sampleDataFolder());
+    const RefrigerantLoad refrigerants = loadRefrigerants(test::sampleDataFolder());
+    Workspace workspace(test::sampleDataFolder(), refrigerants.registry);
     SelectionSession session(workspace, languages, UnitFamily::Box);
     session.open(sink);
     session.setInputs(everyBoxAt(-10), sink);
@@ -178,7 +180,7 @@ TEST(SelectionSession, TheTypedCapacityFollowsTheUnits)
     const Case cases[] = {
         {UnitSystem::Si, "10000", "10000", "34121"},
         {UnitSystem::InchPound, "34121", "10000", "34121"},
-        {UnitSystem::Si, "2500,4", "2500,4", "8533"},
+        {UnitSystem::Si, "2500,4", "2500,4", "8532"},
         {UnitSystem::InchPound, "abc", "abc", "abc"},
     };
     for (const Case& c : cases) {
@@ -190,8 +192,7 @@ TEST(SelectionSession, TheTypedCapacityFollowsTheUnits)
         for (const UnitSystem units :
              {UnitSystem::InchPound, UnitSystem::Si, UnitSystem::InchPound}) {
             session.setUnits(units);
-            EXPECT_EQ(session.requiredCapacityText(),
-                      units == UnitSystem::Si ? c.inSi : c.inIp)
+            EXPECT_EQ(session.requiredCapacityText(), units == UnitSystem::Si ? c.inSi : c.inIp)
                 << c.typed;
             session.chooseRow(1, sink);
             session.selectByTypedCapacity(sink);

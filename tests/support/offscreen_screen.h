@@ -13,8 +13,10 @@ namespace kelvo::test
 template <class TestClass> int runOnOffscreenScreen(int argc, char** argv, int width, int height)
 {
     const QString platform = qEnvironmentVariable("QT_QPA_PLATFORM");
-    const QString config = QDir::temp().filePath(
-        QStringLiteral("kelvo-offscreen-%1x%2-%3.json").arg(width).arg(height).arg(QCoreApplication::applicationPid()));
+    const QString config = QDir::temp().filePath(QStringLiteral("kelvo-offscreen-%1x%2-%3.json")
+                                                     .arg(width)
+                                                     .arg(height)
+                                                     .arg(QCoreApplication::applicationPid()));
     if (platform.isEmpty() || platform == QStringLiteral("offscreen")) {
         QFile file(config);
         if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))

@@ -154,10 +154,10 @@ class ChartPainter
 
     // The point's to and tk beside its cross: in the first of the cross's four corners (above
     // and right first) where the text stays inside the plot and clear of the envelopes and the
-    // markers drawn so far, moved further along the cross's vertical line when that clears
-    // them; where nothing is clear, at the place that covers the fewest of them. In a plot too
-    // small for the text at all, above and right unless that leaves it, or shifted as far into
-    // it as it goes.
+    // markers drawn so far, moved further along the cross's vertical line (nearest first) when
+    // that clears them; where nothing is clear, at the place that covers the fewest of them. In a
+    // plot too small for the text at all, above and right unless that leaves it, or shifted as far
+    // into it as it goes.
     void pointText(double to, double tk)
     {
         const ChartPixel cross = worldToPixel(geometry_, to, tk);
@@ -189,10 +189,11 @@ class ChartPainter
     // first that covers nothing drawn so far, or else the one covering least.
     std::optional<ChartBox> clearPlaceBeside(ChartPixel cross, int width, int height) const
     {
-        constexpr int kFurthestShift = 4; // text heights along the cross's vertical line
+        // Along the cross's vertical line as far as the plot goes.
+        const int furthestShift = std::max(0, (geometry_.bottom - geometry_.top) / height);
         std::optional<ChartBox> best;
         int bestCovered = 0;
-        for (int shift = 0; shift <= kFurthestShift; ++shift)
+        for (int shift = 0; shift <= furthestShift; ++shift)
             for (const bool above : {true, false})
                 for (const bool right : {true, false}) {
                     ChartBox box;

@@ -159,8 +159,7 @@ void EditorSession::clearPanels()
         panel->clear();
 }
 
-void EditorSession::refuseDisplay(int compressorIndex, std::string failure,
-                                  BalanceDisplay& display)
+void EditorSession::refuseDisplay(int compressorIndex, std::string failure, BalanceDisplay& display)
 {
     clearPanels();
     chartWithoutPoint(compressorIndex);
@@ -265,13 +264,12 @@ BalanceDisplay EditorSession::showUnitBalance(int unitIndex, MessageSink& sink)
     inputs.compressor = ci;
     inputs.condenser = ki;
     inputs.heatFactor = heatFactor_.value_or(std::nan(""));
-    auto failure =
-        readNumbers({{{in.to, &inputs.to},
-                      {in.ambient, &inputs.airTemperature},
-                      {in.superheat, &inputs.superheat},
-                      {in.subcooling, &inputs.subcooling},
-                      {unit.compressorCount.view(), &inputs.compressorQuantity},
-                      {unit.condenserCount.view(), &inputs.condenserQuantity}}});
+    auto failure = readNumbers({{{in.to, &inputs.to},
+                                 {in.ambient, &inputs.airTemperature},
+                                 {in.superheat, &inputs.superheat},
+                                 {in.subcooling, &inputs.subcooling},
+                                 {unit.compressorCount.view(), &inputs.compressorQuantity},
+                                 {unit.condenserCount.view(), &inputs.condenserQuantity}}});
     if (!failure)
         failure = refusedInputs(inputs, in);
     if (failure) {

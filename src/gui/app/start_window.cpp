@@ -14,12 +14,12 @@
 #include "gui/app/information_window.h"
 #include "gui/editor/editor_window.h"
 #include "gui/selection/selection_window.h"
-#include "gui/ui/secondary_window.h"
 #include "gui/ui/clickable_picture.h"
 #include "gui/ui/language_text.h"
 #include "gui/ui/mnemonics.h"
 #include "gui/ui/palette.h"
 #include "gui/ui/qt_text.h"
+#include "gui/ui/secondary_window.h"
 
 namespace kelvo::gui
 {
@@ -56,8 +56,8 @@ StartWindow::StartWindow(Workspace& workspace, QWidget* parent)
     buildMenus();
     buildPictures();
     statusBar()->setObjectName("StatusBar1");
-    fitIntoScreen(this, QSize(877, 482 + menuBar()->sizeHint().height() +
-                                       statusBar()->sizeHint().height()));
+    fitIntoScreen(
+        this, QSize(877, 482 + menuBar()->sizeHint().height() + statusBar()->sizeHint().height()));
     // English at every start; no choice is remembered between runs.
     chooseLanguage(2);
 }

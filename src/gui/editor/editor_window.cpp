@@ -19,12 +19,14 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QResizeEvent>
 #include <QScopedValueRollback>
 #include <QScreen>
 #include <QScrollBar>
 #include <QSplitter>
 #include <QStandardPaths>
 #include <QStatusBar>
+#include <QStyle>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -65,7 +67,7 @@ QLabel* makePanel(int number, QWidget* parent)
     label->setFrameShadow(QFrame::Sunken);
     label->setAutoFillBackground(true);
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    label->setMinimumWidth(40);
+    // No fixed minimum width: the layout gives each panel the width of its text.
     QPalette p = label->palette();
     p.setColor(QPalette::Window, Qt::white);
     label->setPalette(p);
@@ -317,7 +319,7 @@ QWidget* EditorWindow::buildInformation()
     grid->addWidget(heatFactorEdit_, row++, 1, 1, 2);
     grid->setRowStretch(row, 1);
     grid->setColumnStretch(2, 1);
-    group->setMinimumWidth(280);
+    // As wide as its labels and panels need: a fixed width cut "Qskr=13,095kW" short.
 
     for (QComboBox* box : {evaporatingBox_, ambientBox_, compressorCountBox_, condenserCountBox_,
                            superheatBox_, subcoolingBox_}) {
@@ -357,6 +359,8 @@ QTableView* EditorWindow::buildGrid(EditorGrid grid, const char* name)
     view->setAutoScroll(false);
     view->horizontalHeader()->setStretchLastSection(false);
     view->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    // Captions in bold under a selected row would need more width than they are measured for.
+    view->horizontalHeader()->setHighlightSections(false);
     view->setMinimumWidth(120);
     grids_[i] = view;
     // A click runs the grid's display, and so does moving the current row with the keys; a
@@ -501,13 +505,17 @@ void EditorWindow::refreshGrid(EditorGrid grid)
     const EditorGridView& core = session_->grid(grid);
     // Each column 1.7 times as wide as its widest text.
     const QFontMetrics metrics(view->font());
+    // The header draws its captions within its margins.
     const QFontMetrics headerMetrics(view->horizontalHeader()->font());
+    const int headerMargins = 2 * view->style()->pixelMetric(QStyle::PM_HeaderMargin);
     // The names stay readable without scrolling: the grid shows at least the index column
     // and the widest name (the spare part of the column may need the scroll bar).
     int shown = 2 * view->frameWidth() + view->verticalScrollBar()->sizeHint().width();
     for (int column = 0; column < 2; ++column) {
-        int widest = headerMetrics.horizontalAdvance(
-            models_[i]->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString());
+        int widest =
+            headerMetrics.horizontalAdvance(
+                models_[i]->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString()) +
+            headerMargins;
         for (const GridRow& row : core.rows)
             widest = std::max(widest,
                               metrics.horizontalAdvance(column == 0 ? QString::number(row.index)
@@ -517,6 +525,20 @@ void EditorWindow::refreshGrid(EditorGrid grid)
     }
     view->setMinimumWidth(std::clamp(shown, 120, 230));
     showCursor(grid);
+}
+
+// The grids are as wide as the records they list need: a window that grew past the screen's
+// right or bottom edge for them moves back onto it.
+void EditorWindow::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    if (!screen())
+        return;
+    const QRect available = screen()->availableGeometry();
+    const QPoint at(std::max(available.left(), std::min(x(), available.right() + 1 - width())),
+                    std::max(available.top(), std::min(y(), available.bottom() + 1 - height())));
+    if (at != pos())
+        move(at);
 }
 
 void EditorWindow::showCursor(EditorGrid grid)
@@ -902,7 +924,9 @@ void EditorWindow::openPairReport()
     auto* window = new PairReportWindow(*session_, *pair, this);
     pairReport_ = window;
     returnFocusOnClose(window, this);
-    // The report takes its counts from the information group: it stays in sight.
+    // The report takes its counts from the information group: it stays in sight, where the
+    // group is once the grids' new widths are laid out.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
     placeClearOf(window, findChild<QGroupBox*>("GroupBoxInformation"));
     window->show();
 }

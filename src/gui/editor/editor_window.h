@@ -91,6 +91,7 @@ class EditorWindow : public QMainWindow, private EditorObserver
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:

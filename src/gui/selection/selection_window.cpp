@@ -62,6 +62,9 @@ namespace kelvo::gui
 namespace
 {
 
+// The window's designed client area.
+constexpr QSize kFirstSize(1183, 658);
+
 QGroupBox* group(std::string_view name, QWidget* parent)
 {
     auto* box = new QGroupBox(parent);
@@ -191,7 +194,7 @@ SelectionWindow::SelectionWindow(Workspace& workspace, const LanguageTable& lang
     layout->addWidget(statusBar_);
 
     setTabOrder();
-    fitIntoScreen(this, QSize(1183, 658));
+    fitIntoScreen(this, kFirstSize);
     session_->subscribe(*this);
 }
 
@@ -234,9 +237,8 @@ QWidget* SelectionWindow::buildInputs()
     requiredCapacityEdit_->setObjectName("Edit1");
     connect(requiredCapacityEdit_, &QLineEdit::returnPressed, this,
             &SelectionWindow::searchCapacity);
-    connect(requiredCapacityEdit_, &QLineEdit::textChanged, this, [this](const QString& text) {
-        session_->typeRequiredCapacity(toCatalogueText(text));
-    });
+    connect(requiredCapacityEdit_, &QLineEdit::textChanged, this,
+            [this](const QString& text) { session_->typeRequiredCapacity(toCatalogueText(text)); });
     refrigerantGroup_ = group("GroupBox7", column);
     evaporatingGroup_ = group("GroupBox9", column);
     ambientGroup_ = group("GroupBox10", column);
@@ -419,7 +421,21 @@ void SelectionWindow::open()
     connectInputs();
     applyCaptions();
     show();
+    fitToContent();
     report(sink);
+}
+
+// The designed first size, or what the content needs in a language of longer words, as far as
+// the screen allows; only a shown window's layout knows the widths its captions need.
+void SelectionWindow::fitToContent()
+{
+    const auto* scroll = findChild<QScrollArea*>("SelectionScroll");
+    scroll->widget()->layout()->activate();
+    const QSize needed =
+        scroll->widget()->minimumSizeHint() + QSize(0, statusBar_->sizeHint().height());
+    const QSize wanted = kFirstSize.expandedTo(needed);
+    if (wanted != size())
+        fitIntoScreen(this, wanted);
 }
 
 void SelectionWindow::fillInputLists()

@@ -83,6 +83,7 @@ class SelectionWindow : public QWidget, private SelectionObserver
     void applyCaptions();
     void showRefrigerantFacts();
     void fillInputLists();
+    void fitToContent();
     void connectInputs();
 
     void changeRefrigerant();

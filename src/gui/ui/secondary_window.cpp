@@ -64,9 +64,11 @@ void placeClearOf(QWidget* window, const QWidget* keepVisible)
     const QSize size = window->size();
     const int gap = 8;
     int x = clear.right() + gap;
-    if (x + size.width() > available.right() && clear.left() - gap - size.width() >= available.left())
+    if (x + size.width() > available.right() &&
+        clear.left() - gap - size.width() >= available.left())
         x = clear.left() - gap - size.width();
-    x = std::clamp(x, available.left(), std::max(available.left(), available.right() - size.width()));
+    x = std::clamp(x, available.left(),
+                   std::max(available.left(), available.right() - size.width()));
     const int y = std::clamp(clear.top(), available.top(),
                              std::max(available.top(), available.bottom() - size.height()));
     window->move(x, y);
