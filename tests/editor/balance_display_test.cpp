@@ -162,6 +162,53 @@ TEST_F(EditorBalance, TextThatIsNoNumberClearsPanelsAndChartPoint)
     EXPECT_FALSE(session->chart()->ok);
 }
 
+// What the command line refuses, the display refuses too, with the reason on the status line;
+// the next display that evaluates says nothing stale.
+TEST_F(EditorBalance, InputsTheCommandLineRefusesClearThePanels)
+{
+    struct Case {
+        const char* to;
+        const char* ambient;
+        const char* heatFactor;
+        const char* failure;
+    };
+    const Case cases[] = {
+        {"-300", "32", "1,1", "'-300' is below absolute zero, -273.15 C"},
+        {"0", "-273,2", "1,1", "'-273,2' is below absolute zero, -273.15 C"},
+        {"0", "32", "0", "Qk=(Qo+Pe) x: not a number above 0: '0'"},
+        {"0", "32", "-1", "Qk=(Qo+Pe) x: not a number above 0: '-1'"},
+        {"0", "32", "abc", "Qk=(Qo+Pe) x: not a number above 0: 'abc'"},
+    };
+    const EditorInputs fine = typed();
+    for (const Case& c : cases) {
+        EditorInputs in = typed();
+        in.to = c.to;
+        in.ambient = c.ambient;
+        session->setHeatFactorText(c.heatFactor);
+        for (const bool unit : {false, true}) {
+            const BalanceDisplay display =
+                unit ? session->showUnit(kUnit, in, sink) : session->showPair(ci, ki, in, sink);
+            EXPECT_FALSE(display.evaluated) << c.failure;
+            EXPECT_TRUE(display.cleared);
+            EXPECT_EQ(display.failure, c.failure);
+            EXPECT_EQ(panels().status, c.failure);
+            EXPECT_EQ(panels().capacity, "");
+            EXPECT_EQ(panels().evaporatingPressure, "");
+        }
+        session->setHeatFactorText("1,1");
+        session->showPair(ci, ki, fine, sink);
+        EXPECT_EQ(panels().status, "");
+        EXPECT_NE(panels().capacity, "");
+    }
+
+    EditorInputs hot = fine;
+    hot.ambient = "65";
+    ASSERT_TRUE(session->showPair(ci, ki, hot, sink).gaveUp);
+    EXPECT_EQ(panels().status, kGaveUpNote);
+    session->showPair(ci, ki, fine, sink);
+    EXPECT_EQ(panels().status, "");
+}
+
 TEST_F(EditorBalance, EvaluationErrorClears)
 {
     // Two-point data with dt1 = dt2 divides by zero.
@@ -176,6 +223,7 @@ TEST_F(EditorBalance, EvaluationErrorClears)
     EXPECT_EQ(display.outcome.error, EvaluationError::DivisionByZero);
     EXPECT_TRUE(display.cleared);
     EXPECT_EQ(display.failure, "Floating point division by zero");
+    EXPECT_EQ(panels().status, display.failure);
     EXPECT_EQ(panels().capacity, "");
     ASSERT_TRUE(session->chart().has_value());
     EXPECT_FALSE(session->chart()->ok);

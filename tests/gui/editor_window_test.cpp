@@ -15,6 +15,7 @@
 
 #include "core/catalogue/catalogue_files.h"
 #include "core/editor/catalogue_saving.h"
+#include "core/editor/editor_inputs.h"
 #include "core/workspace/workspace.h"
 #include "gui/app/start_window.h"
 #include "gui/editor/editor_window.h"
@@ -181,6 +182,65 @@ class EditorWindowTest : public QObject
         emit ambient->lineEdit()->editingFinished();
         QVERIFY(panel(editor, 7).isEmpty());
         QVERIFY(editor->session().chart().has_value());
+    }
+
+    // What is typed into to= and tc= is what is evaluated, never completed from the items or
+    // added to them; what the command line refuses is refused, and the status line speaks of
+    // the figures shown only.
+    void typedInputsAreEvaluatedAsTypedAndRefusedAsTheCommandLineRefuses()
+    {
+        EditorWindow* editor = openFromStartWindow();
+        QVERIFY(editor);
+        child<QCheckBox>(editor, "CheckBox15")->click();
+        child<QCheckBox>(editor, "CheckBox16")->click();
+        editor->clickGridRow(EditorGrid::Units, 0);
+        const auto* status = child<QLabel>(editor, "BalanceStatus");
+        const auto type = [&](const char* box, const char* text) {
+            QLineEdit* edit = child<QComboBox>(editor, box)->lineEdit();
+            edit->selectAll();
+            QTest::keyClicks(edit, text);
+            QTest::keyClick(edit, Qt::Key_Return);
+        };
+        struct Case {
+            const char* box;
+            const char* text;
+            const char* status; // "" for figures that need no word
+        };
+        const Case cases[] = {
+            {"ComboBox1", "1", ""},
+            {"ComboBox1", "abc", "'abc' is not a valid floating point value"},
+            {"ComboBox1", "-300", "'-300' is below absolute zero, -273.15 C"},
+            {"ComboBox1", "-5", ""},
+            {"ComboBox2", "3", ""},
+            {"ComboBox2", "4", ""},
+        };
+        for (const Case& c : cases) {
+            auto* box = child<QComboBox>(editor, c.box);
+            const int items = box->count();
+            type(c.box, c.text);
+            const kelvo::EditorInputs& in = editor->session().inputs();
+            QCOMPARE(QString::fromStdString(c.box == QString("ComboBox1") ? in.to : in.ambient),
+                     QString(c.text));
+            QCOMPARE(box->currentText(), QString(c.text));
+            QCOMPARE(box->count(), items);
+            QCOMPARE(status->text(), QString(c.status));
+            QCOMPARE(panel(editor, 7).isEmpty(), *c.status != 0);
+        }
+
+        auto* factor = child<QLineEdit>(editor, "Edit14");
+        for (const char* refused : {"0", "abc"}) {
+            factor->selectAll();
+            QTest::keyClicks(factor, refused);
+            QTest::keyClick(factor, Qt::Key_Return);
+            QCOMPARE(status->text(),
+                     QString("Qk=(Qo+Pe) x: not a number above 0: '%1'").arg(refused));
+            QVERIFY(panel(editor, 7).isEmpty());
+        }
+        factor->selectAll();
+        QTest::keyClicks(factor, "1,1");
+        QTest::keyClick(factor, Qt::Key_Return);
+        QVERIFY(status->text().isEmpty());
+        QVERIFY(!panel(editor, 7).isEmpty());
     }
 
     void saveWritesFilesThatLoadBackIdentical()

@@ -1,5 +1,6 @@
 #include <QAction>
 #include <QCheckBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
 #include <QtTest>
@@ -12,6 +13,7 @@
 #include "gui/editor/editor_window.h"
 #include "gui/reports/pair_report_window.h"
 #include "gui/ui/picture_button.h"
+#include "support/offscreen_screen.h"
 #include "support/temp_folder.h"
 #include "support/workbook_cells.h"
 
@@ -117,6 +119,45 @@ class PairReportWindowTest : public QObject
         QVERIFY(cells.at(8, 8).number);
     }
 
+    // The window names its pair, stays clear of the editor's information group, writes for a
+    // Min above Max the one column (Max) the command writes, and gives the focus back.
+    void namesItsPairAndWritesWhatTheCommandWrites()
+    {
+        editor_->show();
+        QVERIFY(QTest::qWaitForWindowActive(editor_.get()));
+        editor_->clickGridRow(EditorGrid::Compressors, 0);
+        editor_->clickGridRow(EditorGrid::Condensers, 0);
+        const auto pair = kelvo::currentReportPair(editor_->session());
+        QVERIFY(pair);
+        PairReportWindow* window = openReport();
+        QVERIFY(window);
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        const auto model = [](const auto& record) {
+            return QString::fromStdString(kelvo::toUtf8(record.model.view())).trimmed();
+        };
+        const QString names = window->findChild<QLabel*>("ReportPair")->text();
+        QVERIFY2(names.contains(model(workspace_->catalogue().compressors[pair->compressor])) &&
+                     names.contains(model(workspace_->catalogue().condensers[pair->condenser])),
+                 qPrintable(names));
+        const auto* information = editor_->findChild<QWidget*>("GroupBoxInformation");
+        const QRect panel(information->mapToGlobal(QPoint(0, 0)), information->size());
+        QVERIFY(!window->frameGeometry().intersects(panel));
+
+        window->findChild<QLineEdit*>("Edit4")->setText("20");
+        window->findChild<QLineEdit*>("Edit5")->setText("10");
+        const auto file = folder_->path() / "one column.xlsx";
+        produceInto(window, file);
+        const kelvo::test::WorkbookCells cells(file);
+        QCOMPARE(cells.at(5, 8).number.value_or(-999), 10.0);
+        QVERIFY(cells.at(7, 9).number);
+        QVERIFY(!cells.at(5, 10).number);
+
+        window->close();
+        QTRY_VERIFY(editor_->isActiveWindow());
+        QVERIFY(QApplication::focusWidget() &&
+                QApplication::focusWidget()->window() == editor_.get());
+    }
+
     void aChangeOfRowsClosesTheWindowMadeForThem()
     {
         editor_->clickGridRow(EditorGrid::Compressors, 0);
@@ -143,5 +184,8 @@ class PairReportWindowTest : public QObject
     }
 };
 
-QTEST_MAIN(PairReportWindowTest)
+int main(int argc, char** argv)
+{
+    return kelvo::test::runOnOffscreenScreen<PairReportWindowTest>(argc, argv, 1280, 720);
+}
 #include "pair_report_window_test.moc"

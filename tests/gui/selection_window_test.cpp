@@ -1,12 +1,14 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QStatusBar>
+#include <QStyle>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTableView>
@@ -28,6 +30,7 @@
 #include "gui/selection/performance_curves_page.h"
 #include "gui/selection/selection_window.h"
 #include "gui/ui/picture_button.h"
+#include "support/offscreen_screen.h"
 #include "support/temp_folder.h"
 
 using kelvo::LanguageTable;
@@ -99,7 +102,11 @@ class SelectionWindowTest : public QObject
 
   private slots:
     // A test that chose another language and failed leaves the next one in English all the same.
-    void init() { languages_.chooseLanguage(kelvo::kEnglish); }
+    void init()
+    {
+        languages_.chooseLanguage(kelvo::kEnglish);
+        messages_.clear();
+    }
 
     void opensWithTheDefaultInputsAndAnEmptyDisabledList()
     {
@@ -350,17 +357,18 @@ class SelectionWindowTest : public QObject
             tick(box);
     }
 
-    // At its first size, in every language and family: no scroll bar, every button and the
-    // legend inside the window, no caption cut short, no tab behind scroll arrows.
+    // At the size it opens with on a screen of 1280 x 720, in every language and family, on
+    // every page of the details: no scroll bar, every button and the legend inside the window,
+    // no caption cut short, no tab behind scroll arrows.
     void everythingFitsTheFirstSizeInEveryLanguage()
     {
         for (const UnitFamily family : {UnitFamily::Box, UnitFamily::Base})
             for (int language = 1; language <= kelvo::kLanguageCount; ++language) {
                 languages_.chooseLanguage(language);
                 openWindow(family);
-                window_->resize(1183, 658);
                 window_->show();
                 QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+                QVERIFY(QRect(0, 0, 1280, 720).contains(window_->frameGeometry()));
                 // With the tallest refrigerant choice: a flammable one adds its warning.
                 child<QComboBox>("ComboBox3")->setCurrentText("R290");
                 const QString where = QString("language %1, %2")
@@ -377,10 +385,25 @@ class SelectionWindowTest : public QObject
                         window_->chooseRow(1);
                         QVERIFY2(selection().details.has_value(), qPrintable(where));
                         tick("ExtraAmbient");
+                        // After a switch of refrigerant, and back.
+                        for (const char* refrigerant : {"R449A", "R290"}) {
+                            child<QComboBox>("ComboBox3")->setCurrentText(refrigerant);
+                            window_->chooseRow(1);
+                        }
                     }
-                    QApplication::processEvents();
-                    QVERIFY2(!scroll->verticalScrollBar()->isVisible(), qPrintable(where));
-                    QVERIFY2(!scroll->horizontalScrollBar()->isVisible(), qPrintable(where));
+                    auto* pages = child<QTabWidget>("PageControl1");
+                    for (int page = 0; page < pages->count(); ++page) {
+                        pages->setCurrentIndex(page);
+                        QApplication::processEvents();
+                        const QString on = where + QString(", page %1").arg(page);
+                        QVERIFY2(!scroll->verticalScrollBar()->isVisible(), qPrintable(on));
+                        QVERIFY2(!scroll->horizontalScrollBar()->isVisible(), qPrintable(on));
+                        // Every wrapped text whole.
+                        for (const QLabel* label : window_->findChildren<QLabel*>())
+                            if (label->wordWrap() && label->isVisible() && !label->text().isEmpty())
+                                QVERIFY2(label->height() >= label->heightForWidth(label->width()),
+                                         qPrintable(on + ": " + label->text()));
+                    }
                     for (const char* name : {"Panel10", "Panel41", "ExportPanel", "Panel5",
                                              "ComparePanel", "MarkLegend", "StringGrid3"}) {
                         const auto* widget = child<QWidget>(name);
@@ -498,6 +521,79 @@ class SelectionWindowTest : public QObject
         }
     }
 
+    // After a switch the highlighted row is the unit shown in full, with its range table, or
+    // no row is highlighted and the details are greyed out.
+    void theHighlightedRowIsTheUnitShownAfterASwitch()
+    {
+        openWindow(UnitFamily::Box);
+        tickEverything();
+        child<QComboBox>("ComboBox1")->setCurrentText("-10");
+        auto* grid = child<QTableView>("StringGrid1");
+        const auto* range = child<QTableView>("StringGrid2")->model();
+        const auto highlighted = [&]() -> std::optional<int> {
+            const auto rows = grid->selectionModel()->selectedRows();
+            if (rows.isEmpty() && !grid->currentIndex().isValid())
+                return std::nullopt;
+            return rows.size() == 1 ? rows[0].row() + 1 : -1;
+        };
+        const auto expectTheRule = [&](const char* after) {
+            QCOMPARE(highlighted(), window_->session().highlightedRow());
+            const bool outdated = !window_->session().highlightedRow();
+            QVERIFY2(child<QLabel>("OutdatedDetailsNote")->isHidden() != outdated, after);
+            QVERIFY2(child<QTabWidget>("PageControl1")->isEnabled() != outdated, after);
+            if (!outdated)
+                QVERIFY2(!range->index(1, 1).data().toString().isEmpty(), after);
+        };
+        window_->chooseRow(4);
+        child<QComboBox>("ComboBox3")->setCurrentText("R449A");
+        expectTheRule("R404A row 4, then R449A");
+        messages_.clear();
+        window_->printDatasheet();
+        QCOMPARE(messages_, QStringList{"Choose a unit in the list first."});
+        window_->chooseRow(1);
+        child<QComboBox>("ComboBox3")->setCurrentText("R290");
+        expectTheRule("R449A row 1, then R290");
+        child<QComboBox>("ComboBox3")->setCurrentText("R404A");
+        window_->chooseRow(1);
+        tick("InsideEnvelopeOnly");
+        expectTheRule("the envelope filter");
+    }
+
+    // The requirement follows a change of units; the status line says what was read, and a
+    // requirement not above 0 chooses nothing.
+    void theRequiredCapacityFollowsTheUnitsAndIsReadAloud()
+    {
+        openWindow(UnitFamily::Box);
+        tickEverything();
+        auto* edit = child<QLineEdit>("Edit1");
+        auto* status = child<QStatusBar>("StatusBar1");
+        edit->setText("10000");
+        window_->searchCapacity();
+        const auto found = selection().selectedRow;
+        QCOMPARE(status->currentMessage(), QString("Required: 10000 W"));
+        child<QComboBox>("UnitsBox")->setCurrentIndex(1);
+        QCOMPARE(edit->text(), QString("34121"));
+        window_->chooseRow(1);
+        window_->searchCapacity();
+        QCOMPARE(selection().selectedRow, found);
+        QCOMPARE(status->currentMessage(), QString("Required: 34121 Btu/h"));
+        child<QComboBox>("UnitsBox")->setCurrentIndex(0);
+        QCOMPARE(edit->text(), QString("10000"));
+
+        for (const char* none : {"0", "-5"}) {
+            edit->setText(none);
+            window_->searchCapacity();
+            QCOMPARE(selection().selectedRow, found);
+            QCOMPARE(
+                status->currentMessage(),
+                QString::fromUtf8("The required capacity must be above 0 (typed “%1”).").arg(none));
+        }
+        edit->setText("12.000");
+        window_->searchCapacity();
+        QCOMPARE(selection().selectedRow, std::optional(1));
+        QCOMPARE(status->currentMessage(), QString("Required: 12 W"));
+    }
+
     void theEmptyListAndTheSearchSayWhatHappened()
     {
         openWindow(UnitFamily::Box);
@@ -552,6 +648,8 @@ class SelectionWindowTest : public QObject
         QTest::keyClick(grid, Qt::Key_Space);
         QCOMPARE(window_->session().comparedRows(), (std::vector<int>{1, 3, 5}));
 
+        QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+        grid->setFocus();
         window_->compareMarkedUnits();
         auto* compare = child<kelvo::gui::CompareWindow>("CompareWindow");
         QVERIFY(compare->isWindow());
@@ -561,6 +659,22 @@ class SelectionWindowTest : public QObject
         QCOMPARE(table->item(0, 2)->text(), model->index(0, 1).data().toString());
         QCOMPARE(table->item(1, 4)->text(), model->index(4, 2).data().toString().remove('#'));
         QVERIFY2(table->item(1, 4)->font().bold(), "the largest capacity is highlighted");
+        // Three units side by side within the screen, every text whole in its cell.
+        QVERIFY(QRect(0, 0, 1280, 720).contains(compare->frameGeometry()));
+        QVERIFY(table->horizontalHeader()->length() <= table->viewport()->width());
+        // The room a cell's text is drawn in: the cell within the style's text margins.
+        const int margin = table->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1;
+        for (int r = 0; r < table->rowCount(); ++r)
+            for (int c = 0; c < table->columnCount(); ++c) {
+                const QTableWidgetItem* item = table->item(r, c);
+                const QRect cell = table->visualItemRect(item);
+                const int room = cell.width() - 2 * margin;
+                const QRect needed =
+                    QFontMetrics(item->font())
+                        .boundingRect(QRect(0, 0, room, 10000), Qt::TextWordWrap, item->text());
+                QVERIFY2(needed.width() <= room && needed.height() <= cell.height(),
+                         qPrintable(item->text()));
+            }
 
         const kelvo::test::TempFolder folder;
         const QString pdf = QString::fromStdString((folder.path() / "compare.pdf").string());
@@ -571,6 +685,14 @@ class SelectionWindowTest : public QObject
         QPointer<QWidget> open(compare);
         QTest::keyClick(compare, Qt::Key_Escape);
         QTRY_VERIFY(open.isNull());
+        // The keyboard is back on the list, which shows that it has it.
+        QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(grid));
+        const QImage list = grid->viewport()->grab().toImage();
+        const QColor focusMark = grid->palette().color(QPalette::Highlight);
+        int marked = 0;
+        for (int y = 0; y < list.height(); ++y)
+            marked += list.pixelColor(2, y) == focusMark || list.pixelColor(3, y) == focusMark;
+        QVERIFY2(marked > list.height() / 4, qPrintable(QString::number(marked)));
     }
 
     void reopeningRestoresTheDefaults()
@@ -585,5 +707,8 @@ class SelectionWindowTest : public QObject
     }
 };
 
-QTEST_MAIN(SelectionWindowTest)
+int main(int argc, char** argv)
+{
+    return kelvo::test::runOnOffscreenScreen<SelectionWindowTest>(argc, argv, 1280, 720);
+}
 #include "selection_window_test.moc"

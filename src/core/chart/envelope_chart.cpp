@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <optional>
 
 #include "core/text/numeric_text.h"
 
@@ -151,14 +152,23 @@ class ChartPainter
         lineTo(kChartToMax, tk);
     }
 
-    // The point's to and tk beside its cross, above and right of it unless that leaves the plot;
-    // in a plot too narrow for either side, shifted as far into it as it goes.
+    // The point's to and tk beside its cross: in the first of the cross's four corners (above
+    // and right first) where the text stays inside the plot and clear of the envelopes and the
+    // markers drawn so far, moved further along the cross's vertical line (nearest first) when
+    // that clears them; where nothing is clear, at the place that covers the fewest of them. In a
+    // plot too small for the text at all, above and right unless that leaves it, or shifted as far
+    // into it as it goes.
     void pointText(double to, double tk)
     {
         const ChartPixel cross = worldToPixel(geometry_, to, tk);
         std::string label = workingPointText(to, tk, separator_);
         const int width = estimatedTextWidth(label, kChartFontHeight);
         const int height = textHeight(kChartFontHeight);
+        if (const auto place = clearPlaceBeside(cross, width, height)) {
+            text({place->left, place->top}, std::move(label), TextAnchor::TopLeft,
+                 kChartPointColour);
+            return;
+        }
         const bool fitsRight = cross.x + kCrossGap + width <= geometry_.right;
         const bool fitsLeft = cross.x - kCrossGap - width >= geometry_.left;
         const bool above = cross.y - kCrossGap - height >= geometry_.top ||
@@ -173,6 +183,83 @@ class ChartPainter
             text({cross.x - kCrossGap, y}, std::move(label),
                  above ? TextAnchor::BottomRight : TextAnchor::TopRight, kChartPointColour);
         }
+    }
+
+    // Candidate boxes of a text beside the cross, in order of preference, inside the plot; the
+    // first that covers nothing drawn so far, or else the one covering least.
+    std::optional<ChartBox> clearPlaceBeside(ChartPixel cross, int width, int height) const
+    {
+        // Along the cross's vertical line as far as the plot goes.
+        const int furthestShift = std::max(0, (geometry_.bottom - geometry_.top) / height);
+        std::optional<ChartBox> best;
+        int bestCovered = 0;
+        for (int shift = 0; shift <= furthestShift; ++shift)
+            for (const bool above : {true, false})
+                for (const bool right : {true, false}) {
+                    ChartBox box;
+                    box.left = right ? cross.x + kCrossGap : cross.x - kCrossGap - width;
+                    box.right = box.left + width;
+                    const int away = kCrossGap + shift * height;
+                    box.top = above ? cross.y - away - height : cross.y + away;
+                    box.bottom = box.top + height;
+                    if (box.left <= geometry_.left || box.right > geometry_.right ||
+                        box.top <= geometry_.top || box.bottom > geometry_.bottom)
+                        continue;
+                    const int covered = coveredBy(box);
+                    if (covered == 0)
+                        return box;
+                    if (!best || covered < bestCovered) {
+                        best = box;
+                        bestCovered = covered;
+                    }
+                }
+        return best;
+    }
+
+    // How many envelope lines and marker strokes drawn so far pass through the box.
+    int coveredBy(const ChartBox& box) const
+    {
+        int covered = 0;
+        for (const ChartPrimitive& step : out_) {
+            const bool envelope =
+                step.colour == kChartEnvelope1Colour || step.colour == kChartEnvelope2Colour;
+            if (step.kind == ChartPrimitive::Kind::Fill && step.colour == kChartMarkerColour)
+                covered += step.from.x < box.right && step.to.x > box.left &&
+                           step.from.y < box.bottom && step.to.y > box.top;
+            else if (step.kind == ChartPrimitive::Kind::Line &&
+                     (envelope || step.colour == kChartMarkerColour))
+                covered += segmentMeetsBox(step.from, step.to, box, (step.width + 1) / 2);
+        }
+        return covered;
+    }
+
+    // Whether the segment, `reach` pixels thick on each side, meets the box (clipped against
+    // the box grown by the reach, Liang-Barsky).
+    static bool segmentMeetsBox(ChartPixel a, ChartPixel b, const ChartBox& box, int reach)
+    {
+        const double dx = b.x - a.x;
+        const double dy = b.y - a.y;
+        double enter = 0;
+        double leave = 1;
+        const double edges[4][2] = {{-dx, static_cast<double>(a.x - (box.left - reach))},
+                                    {dx, static_cast<double>(box.right - 1 + reach - a.x)},
+                                    {-dy, static_cast<double>(a.y - (box.top - reach))},
+                                    {dy, static_cast<double>(box.bottom - 1 + reach - a.y)}};
+        for (const auto& [p, q] : edges) {
+            if (p == 0) {
+                if (q < 0)
+                    return false;
+                continue;
+            }
+            const double t = q / p;
+            if (p < 0)
+                enter = std::max(enter, t);
+            else
+                leave = std::min(leave, t);
+            if (enter > leave)
+                return false;
+        }
+        return true;
     }
 
     void marker(const ChartMarker& marker)

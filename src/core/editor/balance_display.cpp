@@ -60,6 +60,23 @@ std::optional<std::string> readNumbers(const std::array<NumberField, 6>& fields)
     return std::nullopt;
 }
 
+constexpr double kAbsoluteZero = -273.15;
+
+// What the command line refuses of inputs that read as numbers, refused here too: a
+// temperature below absolute zero, a heat factor that is no number above 0 (NaN here).
+std::optional<std::string> refusedInputs(const PairInputs& inputs, const EditorInputs& typed)
+{
+    const std::pair<double, std::string_view> temperatures[] = {
+        {inputs.to, typed.to}, {inputs.airTemperature, typed.ambient}};
+    for (const auto& [value, text] : temperatures)
+        if (value < kAbsoluteZero)
+            return "'" + quoted(text) + "' is below absolute zero, -273.15 C";
+    if (!(inputs.heatFactor > 0))
+        return "Qk=(Qo+Pe) x: not a number above 0: '" +
+               quoted(std::string_view(typed.heatFactor)) + "'";
+    return std::nullopt;
+}
+
 } // namespace
 
 void fillResultPanels(BalancePanels& panels, const PerformanceResult& r, double airTemperature,
@@ -93,10 +110,12 @@ void EditorSession::evaluateAndShow(const PairInputs& inputs, BalanceDisplay& di
         display.cleared = true;
         display.chartDrawn = true;
         display.failure = evaluationErrorText(display.outcome.error);
+        editor_.panels.status = display.failure;
         return;
     }
     fillResultPanels(editor_.panels, result_, inputs.airTemperature, workspace_.displaySeparator());
     display.gaveUp = display.outcome.gaveUp;
+    editor_.panels.status = display.gaveUp ? kGaveUpNote : "";
     editor_.chart =
         ChartRequest{inputs.compressor,
                      display.outcome.ok,
@@ -136,15 +155,25 @@ void EditorSession::clearPanels()
     for (std::string* panel :
          {&p.compressorIndex, &p.condenserIndex, &p.compressorModel, &p.condenserModel,
           &p.condensingPressure, &p.refrigerant, &p.condenserAt15K, &p.capacity, &p.power,
-          &p.condensingTemperature, &p.evaporatingPressure, &p.frameName})
+          &p.condensingTemperature, &p.evaporatingPressure, &p.frameName, &p.status})
         panel->clear();
+}
+
+void EditorSession::refuseDisplay(int compressorIndex, std::string failure, BalanceDisplay& display)
+{
+    clearPanels();
+    chartWithoutPoint(compressorIndex);
+    display.cleared = true;
+    display.chartDrawn = true;
+    display.failure = std::move(failure);
+    editor_.panels.status = display.failure;
 }
 
 void EditorSession::clearResultPanels()
 {
     BalancePanels& p = editor_.panels;
     for (std::string* panel : {&p.condensingPressure, &p.condenserAt15K, &p.capacity, &p.power,
-                               &p.condensingTemperature, &p.evaporatingPressure})
+                               &p.condensingTemperature, &p.evaporatingPressure, &p.status})
         panel->clear();
 }
 
@@ -169,18 +198,17 @@ BalanceDisplay EditorSession::showPairBalance(int compressorIndex, int condenser
     PairInputs inputs;
     inputs.compressor = compressorIndex;
     inputs.condenser = condenserIndex;
-    inputs.heatFactor = heatFactor_;
-    if (auto failure = readNumbers({{{in.to, &inputs.to},
-                                     {in.ambient, &inputs.airTemperature},
-                                     {in.superheat, &inputs.superheat},
-                                     {in.subcooling, &inputs.subcooling},
-                                     {in.compressorCount, &inputs.compressorQuantity},
-                                     {in.condenserCount, &inputs.condenserQuantity}}})) {
-        clearPanels();
-        chartWithoutPoint(compressorIndex);
-        display.cleared = true;
-        display.chartDrawn = true;
-        display.failure = std::move(*failure);
+    inputs.heatFactor = heatFactor_.value_or(std::nan(""));
+    auto failure = readNumbers({{{in.to, &inputs.to},
+                                 {in.ambient, &inputs.airTemperature},
+                                 {in.superheat, &inputs.superheat},
+                                 {in.subcooling, &inputs.subcooling},
+                                 {in.compressorCount, &inputs.compressorQuantity},
+                                 {in.condenserCount, &inputs.condenserQuantity}}});
+    if (!failure)
+        failure = refusedInputs(inputs, in);
+    if (failure) {
+        refuseDisplay(compressorIndex, std::move(*failure), display);
         return display;
     }
     evaluateAndShow(inputs, display, sink);
@@ -224,6 +252,7 @@ BalanceDisplay EditorSession::showUnitBalance(int unitIndex, MessageSink& sink)
             sink.message(kNoCondenserMessage);
         // Nothing to evaluate: no figures of another record stay on show.
         clearResultPanels();
+        panels.status = ci == 0 ? kNoCompressorMessage : kNoCondenserMessage;
         editor_.chart.reset();
         display.cleared = true;
         display.chartDrawn = true;
@@ -234,18 +263,17 @@ BalanceDisplay EditorSession::showUnitBalance(int unitIndex, MessageSink& sink)
     PairInputs inputs;
     inputs.compressor = ci;
     inputs.condenser = ki;
-    inputs.heatFactor = heatFactor_;
-    if (auto failure = readNumbers({{{in.to, &inputs.to},
-                                     {in.ambient, &inputs.airTemperature},
-                                     {in.superheat, &inputs.superheat},
-                                     {in.subcooling, &inputs.subcooling},
-                                     {unit.compressorCount.view(), &inputs.compressorQuantity},
-                                     {unit.condenserCount.view(), &inputs.condenserQuantity}}})) {
-        clearPanels();
-        chartWithoutPoint(ci);
-        display.cleared = true;
-        display.chartDrawn = true;
-        display.failure = std::move(*failure);
+    inputs.heatFactor = heatFactor_.value_or(std::nan(""));
+    auto failure = readNumbers({{{in.to, &inputs.to},
+                                 {in.ambient, &inputs.airTemperature},
+                                 {in.superheat, &inputs.superheat},
+                                 {in.subcooling, &inputs.subcooling},
+                                 {unit.compressorCount.view(), &inputs.compressorQuantity},
+                                 {unit.condenserCount.view(), &inputs.condenserQuantity}}});
+    if (!failure)
+        failure = refusedInputs(inputs, in);
+    if (failure) {
+        refuseDisplay(ci, std::move(*failure), display);
         return display;
     }
     evaluateAndShow(inputs, display, sink);

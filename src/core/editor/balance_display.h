@@ -26,6 +26,9 @@ struct BalancePanels {
     std::string frameIndex;              // Panel16
     bool compressorModelDiffers = false; // Panel1 red: the unit's copy differs from the record
     bool condenserModelDiffers = false;  // Panel2 red
+    // The status line's word on the figures shown (UTF-8): why they are cleared, or that the
+    // search found no balance; empty when they need none. Every display sets it anew.
+    std::string status;
 };
 
 // What one display did. The panels themselves and the chart's request are the session's.

@@ -103,4 +103,14 @@ double condenserHeatFactorFromText(std::string_view text)
     return parseNumber(fixed).value_or(1.0);
 }
 
+std::optional<double> heatFactorFromText(std::string_view text)
+{
+    std::string fixed(text);
+    dotToComma(fixed);
+    const auto factor = parseNumber(fixed);
+    if (!factor || !(*factor > 0))
+        return std::nullopt;
+    return factor;
+}
+
 } // namespace kelvo

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -58,5 +59,8 @@ inline constexpr double kDefaultCondenserHeatFactor = 1.1;
 // The factor typed into Edit14: "." rewritten to "," and converted; text that is no number
 // gives 1.0.
 double condenserHeatFactorFromText(std::string_view text);
+// The same for the editor's display, which refuses what the command line refuses: nullopt for
+// text that is no number or a factor not above 0.
+std::optional<double> heatFactorFromText(std::string_view text);
 
 } // namespace kelvo

@@ -325,7 +325,7 @@ BalanceDisplay EditorSession::setInputs(const EditorInputs& typed, MessageSink& 
 void EditorSession::setHeatFactorText(std::string_view text)
 {
     editor_.inputs.heatFactor = std::string(text);
-    heatFactor_ = condenserHeatFactorFromText(text);
+    heatFactor_ = heatFactorFromText(text);
 }
 
 void EditorSession::refillGrid(EditorGrid grid)

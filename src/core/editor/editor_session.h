@@ -106,7 +106,8 @@ class EditorSession final : public WorkspaceObserver
     BalanceDisplay showPair(int compressor, int condenser, const EditorInputs& typed,
                             MessageSink& sink);
     BalanceDisplay showUnit(int unit, const EditorInputs& typed, MessageSink& sink);
-    // Edit14: keeps its text and sets the heat factor from it.
+    // Edit14: keeps its text and sets the heat factor from it. A text that is no number above
+    // 0 is kept too; the display then refuses to run until another text is typed.
     void setHeatFactorText(std::string_view text);
     // A click on the envelope chart at the world point (to, tk), after a grid click chose what
     // is displayed: the evaporating temperature becomes the clicked to, to the nearest 0.5 K and
@@ -168,7 +169,8 @@ class EditorSession final : public WorkspaceObserver
     [[nodiscard]] const std::optional<ChartRequest>& chart() const { return editor_.chart; }
     [[nodiscard]] const EditorInputs& inputs() const { return editor_.inputs; }
     [[nodiscard]] const std::string& refrigerant() const { return refrigerant_; }
-    [[nodiscard]] double heatFactor() const { return heatFactor_; }
+    // The factor typed; 1.0 (as a text that is no number has always given) when it is refused.
+    [[nodiscard]] double heatFactor() const { return heatFactor_.value_or(1.0); }
     [[nodiscard]] const PerformanceResult& result() const { return result_; }
     [[nodiscard]] const Workspace& workspace() const { return workspace_; }
     [[nodiscard]] Workspace& workspace() { return workspace_; }
@@ -190,6 +192,9 @@ class EditorSession final : public WorkspaceObserver
     void refreshDisplay(EditorUpdate& update);
     void clearPanels();
     void clearResultPanels();
+    // Clears the panels for inputs the display cannot evaluate, keeping the compressor's
+    // envelope on the chart, and says why.
+    void refuseDisplay(int compressorIndex, std::string failure, BalanceDisplay& display);
     BalanceDisplay showPairBalance(int compressorIndex, int condenserIndex, MessageSink& sink);
     BalanceDisplay showUnitBalance(int unitIndex, MessageSink& sink);
     BalanceDisplay pairRowClicked(EditorSelectionKind kind, MessageSink& sink);
@@ -210,8 +215,9 @@ class EditorSession final : public WorkspaceObserver
     Workspace& workspace_;
     EditorState editor_;
     std::string refrigerant_;
-    // The factor in "Qk=(Qo+Pe) x" of the displays and reports.
-    double heatFactor_ = kDefaultCondenserHeatFactor;
+    // The factor in "Qk=(Qo+Pe) x" of the displays and reports; nullopt when its text is
+    // refused.
+    std::optional<double> heatFactor_ = kDefaultCondenserHeatFactor;
     // The latest evaluation, which the next one starts from.
     PerformanceResult result_;
     // Displays run only while true; the session clears it while it fills its own lists.

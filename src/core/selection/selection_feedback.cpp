@@ -51,6 +51,13 @@ constexpr Texts kLargestChosen{
     "Žádná jednotka nedosahuje %1 %4; vybrána největší: %2, %3 %4.",
     "Žiadna jednotka nedosahuje %1 %4; vybraná najväčšia: %2, %3 %4.",
     "Nė vienas agregatas nepasiekia %1 %4; pasirinktas didžiausias: %2, %3 %4."};
+constexpr Texts kNotAboveZero{"Wymagana wydajność musi być większa od 0 (wpisano „%1”).",
+                              "The required capacity must be above 0 (typed “%1”).",
+                              "Požadovaný výkon musí být větší než 0 (zadáno „%1“).",
+                              "Požadovaný výkon musí byť väčší ako 0 (zadané „%1“).",
+                              "Reikalinga galia turi būti didesnė už 0 (įvesta „%1“)."};
+constexpr Texts kRequired{"Wymagana wydajność: %1 %2", "Required: %1 %2", "Požadovaný výkon: %1 %2",
+                          "Požadovaný výkon: %1 %2", "Reikalinga galia: %1 %2"};
 constexpr Texts kOutdated{
     "Te dane dotyczą poprzednich danych wejściowych – wybierz agregat z listy.",
     "These details belong to the previous inputs – choose a unit in the list.",
@@ -162,6 +169,26 @@ std::optional<std::string> capacitySearchNote(const SelectionSession& session,
                   {displayFigure(*wanted, Quantity::Capacity, units, separator, false).number,
                    toUtf8(chosen->unitName.view()),
                    figureTextIn(chosen->capacityText, Quantity::Capacity, units, separator),
+                   std::string(unitOf(Quantity::Capacity, units))});
+}
+
+std::optional<std::string> requiredCapacityNote(const SelectionSession& session, int language)
+{
+    const std::string typed = session.requiredCapacityText();
+    const std::string required = session.requiredCapacityWatts();
+    const auto wanted = parseNumber(required);
+    if (wanted && !(*wanted > 0))
+        return filled(textOf(kNotAboveZero, language), {toUtf8(typed)});
+    if (auto note = capacitySearchNote(session, required, language))
+        return note;
+    if (!wanted)
+        return std::nullopt;
+    // What was read, in the units shown: "12.000" read as 12 W is seen at once.
+    const UnitSystem units = session.units();
+    return filled(textOf(kRequired, language),
+                  {displayFigure(*wanted, Quantity::Capacity, units,
+                                 session.workspace().displaySeparator(), false)
+                       .number,
                    std::string(unitOf(Quantity::Capacity, units))});
 }
 

@@ -32,6 +32,11 @@ std::string emptyListHint(const SelectionSession& session, int language);
 std::optional<std::string> capacitySearchNote(const SelectionSession& session,
                                               std::string_view required, int language);
 
+// The status line after the window's search for the requirement typed into its field
+// (SelectionSession::typeRequiredCapacity): capacitySearchNote's word, that a requirement not
+// above 0 is refused, or else what was read ("Required: 12 W"); nullopt for an empty field.
+std::optional<std::string> requiredCapacityNote(const SelectionSession& session, int language);
+
 // The details shown belong to inputs that the list no longer reflects: a unit was shown, and
 // no row is chosen since the last rebuild.
 bool detailsOutdated(const SelectionState& selection);

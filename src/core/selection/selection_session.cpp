@@ -10,6 +10,7 @@
 #include "core/selection/unit_comparison.h"
 #include "core/selection/unit_details.h"
 #include "core/text/message_sink.h"
+#include "core/text/numeric_text.h"
 
 namespace kelvo
 {
@@ -58,6 +59,7 @@ void SelectionSession::open(MessageSink& sink, const ProgressCallback& progress)
         if (const CatalogueLoad load = workspace_.loadCatalogue(); load.recovery)
             sink.message(recoveryText(*load.recovery, languages_.currentLanguage()));
         state_ = initialSelection(family_);
+        requiredCapacity_.clear();
     }
     calculationEnabled_ = true;
     chooseRefrigerant(kDefaultRefrigerant, sink, progress);
@@ -160,8 +162,43 @@ const UnitDetails& SelectionSession::chooseRow(int row, MessageSink& sink)
     return *state_.details;
 }
 
+std::optional<int> SelectionSession::highlightedRow() const
+{
+    return state_.details ? state_.selectedRow : std::nullopt;
+}
+
+void SelectionSession::typeRequiredCapacity(std::string_view text)
+{
+    requiredCapacity_ = std::string(text);
+    requiredCapacityUnits_ = units_;
+}
+
+std::string SelectionSession::requiredCapacityText() const
+{
+    if (requiredCapacityUnits_ == units_)
+        return requiredCapacity_;
+    const auto watts = typedCapacityInWatts(requiredCapacity_, requiredCapacityUnits_);
+    if (!watts)
+        return requiredCapacity_;
+    const double shown = units_ == UnitSystem::InchPound ? btuPerHourOf(*watts) : *watts;
+    return formatNumber(roundHalfEven(shown) + 0.0, workspace_.displaySeparator());
+}
+
+std::string SelectionSession::requiredCapacityWatts() const
+{
+    return typedCapacityAsWatts(requiredCapacity_, requiredCapacityUnits_);
+}
+
+bool SelectionSession::selectByTypedCapacity(MessageSink& sink)
+{
+    return selectByCapacity(requiredCapacityWatts(), sink);
+}
+
 bool SelectionSession::selectByCapacity(std::string_view required, MessageSink& sink)
 {
+    // Nothing reaches a requirement of 0 or less better than anything else: no answer.
+    if (const auto wanted = parseNumber(required); wanted && !(*wanted > 0))
+        return false;
     const auto row = searchByCapacity(state_.candidates, required);
     if (!row)
         return false;

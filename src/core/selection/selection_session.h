@@ -97,11 +97,30 @@ class SelectionSession : private WorkspaceObserver
     void setInputs(const SelectionInputs& inputs, MessageSink& sink,
                    const ProgressCallback& progress = {});
 
+    // The highlighted list row: the unit shown in full, the one the datasheet and the export
+    // act on. Nullopt when no row is chosen since the list was last built (the unit shown before
+    // left the list): the details shown then belong to the previous inputs.
+    [[nodiscard]] std::optional<int> highlightedRow() const;
+
     // Chooses list row `row` (1 ..) and shows its details. Throws std::out_of_range for a row
     // not in the list.
     const UnitDetails& chooseRow(int row, MessageSink& sink);
-    // The capacity search (searchByCapacity) for the text typed: a match is chosen as by
-    // chooseRow. Returns whether the choice changed.
+    // The required capacity as typed into the screen's field, in the units shown when it was
+    // typed. A change of units shows it converted (rounded to whole units, as capacities are
+    // shown) while the search goes on reading what was typed, so the same requirement finds the
+    // same unit in either system. Opening the screen empties it.
+    void typeRequiredCapacity(std::string_view text);
+    // The field's text in the units shown now.
+    [[nodiscard]] std::string requiredCapacityText() const;
+    // The requirement as the capacity search takes it: watts, or the typed text when it is no
+    // number.
+    [[nodiscard]] std::string requiredCapacityWatts() const;
+    // The capacity search for the typed requirement; a requirement that is no number or not
+    // above 0 changes nothing. Returns whether the choice changed.
+    bool selectByTypedCapacity(MessageSink& sink);
+    // The capacity search (searchByCapacity) for the text typed, in watts: a match is chosen
+    // as by chooseRow; a requirement not above 0 changes nothing. Returns whether the choice
+    // changed.
     bool selectByCapacity(std::string_view required, MessageSink& sink);
 
     // Marks list row `row` (1 ..) for the comparison or unmarks it. A mark beyond
@@ -137,6 +156,8 @@ class SelectionSession : private WorkspaceObserver
     SelectionState state_;
     std::string refrigerant_;
     UnitSystem units_ = UnitSystem::Si;
+    std::string requiredCapacity_;
+    UnitSystem requiredCapacityUnits_ = UnitSystem::Si;
     PerformanceResult latest_;
     // The calculation does nothing while false: while the session opens or reads a table, what
     // the workspace announces is not followed either.

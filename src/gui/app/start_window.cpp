@@ -19,6 +19,7 @@
 #include "gui/ui/mnemonics.h"
 #include "gui/ui/palette.h"
 #include "gui/ui/qt_text.h"
+#include "gui/ui/secondary_window.h"
 
 namespace kelvo::gui
 {
@@ -55,7 +56,8 @@ StartWindow::StartWindow(Workspace& workspace, QWidget* parent)
     buildMenus();
     buildPictures();
     statusBar()->setObjectName("StatusBar1");
-    resize(877, 482 + menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
+    fitIntoScreen(
+        this, QSize(877, 482 + menuBar()->sizeHint().height() + statusBar()->sizeHint().height()));
     // English at every start; no choice is remembered between runs.
     chooseLanguage(2);
 }
@@ -192,6 +194,7 @@ void StartWindow::openInformation()
     auto* window =
         new InformationWindow(workspace_.dataFolder(), languages_.currentLanguage(), this);
     informationWindow_ = window;
+    returnFocusOnClose(window, this);
     window->show();
 }
 

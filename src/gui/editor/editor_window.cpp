@@ -19,12 +19,14 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QResizeEvent>
 #include <QScopedValueRollback>
 #include <QScreen>
 #include <QScrollBar>
 #include <QSplitter>
 #include <QStandardPaths>
 #include <QStatusBar>
+#include <QStyle>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -48,6 +50,7 @@
 #include "gui/ui/palette.h"
 #include "gui/ui/progress_window.h"
 #include "gui/ui/qt_text.h"
+#include "gui/ui/secondary_window.h"
 
 namespace kelvo::gui
 {
@@ -64,7 +67,7 @@ QLabel* makePanel(int number, QWidget* parent)
     label->setFrameShadow(QFrame::Sunken);
     label->setAutoFillBackground(true);
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    label->setMinimumWidth(40);
+    // No fixed minimum width: the layout gives each panel the width of its text.
     QPalette p = label->palette();
     p.setColor(QPalette::Window, Qt::white);
     label->setPalette(p);
@@ -83,7 +86,10 @@ QComboBox* makeInputBox(int number, const char* hint, QWidget* parent)
     auto* box = new QComboBox(parent);
     box->setObjectName(QString("ComboBox%1").arg(number));
     box->setEditable(true);
+    // What is typed is what is evaluated: no completion from the items, and no typed text
+    // joins them.
     box->setInsertPolicy(QComboBox::NoInsert);
+    box->setCompleter(nullptr);
     box->setToolTip(QString::fromUtf8(hint));
     box->lineEdit()->setPlaceholderText(QString::fromUtf8(hint));
     box->setMinimumContentsLength(5);
@@ -187,6 +193,9 @@ EditorWindow::EditorWindow(Workspace& workspace, QWidget* parent)
 
     buildMenus();
     statusBar()->setObjectName("StatusBar1");
+    balanceStatus_ = new QLabel(statusBar());
+    balanceStatus_->setObjectName("BalanceStatus");
+    statusBar()->addWidget(balanceStatus_, 1);
     resize(1214, 741 + menuBar()->sizeHint().height());
     if (const QScreen* screen = this->screen()) {
         const QRect available = screen->availableGeometry();
@@ -310,7 +319,7 @@ QWidget* EditorWindow::buildInformation()
     grid->addWidget(heatFactorEdit_, row++, 1, 1, 2);
     grid->setRowStretch(row, 1);
     grid->setColumnStretch(2, 1);
-    group->setMinimumWidth(280);
+    // As wide as its labels and panels need: a fixed width cut "Qskr=13,095kW" short.
 
     for (QComboBox* box : {evaporatingBox_, ambientBox_, compressorCountBox_, condenserCountBox_,
                            superheatBox_, subcoolingBox_}) {
@@ -324,6 +333,13 @@ QWidget* EditorWindow::buildInformation()
     }
     connect(heatFactorEdit_, &QLineEdit::textEdited, this,
             [this](const QString& text) { session_->setHeatFactorText(toCatalogueText(text)); });
+    // The figures shown follow the factor once it is typed.
+    connect(heatFactorEdit_, &QLineEdit::editingFinished, this, [this] {
+        if (heatFactorEdit_->isModified()) {
+            heatFactorEdit_->setModified(false);
+            inputChanged();
+        }
+    });
     return group;
 }
 
@@ -343,6 +359,8 @@ QTableView* EditorWindow::buildGrid(EditorGrid grid, const char* name)
     view->setAutoScroll(false);
     view->horizontalHeader()->setStretchLastSection(false);
     view->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    // Captions in bold under a selected row would need more width than they are measured for.
+    view->horizontalHeader()->setHighlightSections(false);
     view->setMinimumWidth(120);
     grids_[i] = view;
     // A click runs the grid's display, and so does moving the current row with the keys; a
@@ -487,13 +505,17 @@ void EditorWindow::refreshGrid(EditorGrid grid)
     const EditorGridView& core = session_->grid(grid);
     // Each column 1.7 times as wide as its widest text.
     const QFontMetrics metrics(view->font());
+    // The header draws its captions within its margins.
     const QFontMetrics headerMetrics(view->horizontalHeader()->font());
+    const int headerMargins = 2 * view->style()->pixelMetric(QStyle::PM_HeaderMargin);
     // The names stay readable without scrolling: the grid shows at least the index column
     // and the widest name (the spare part of the column may need the scroll bar).
     int shown = 2 * view->frameWidth() + view->verticalScrollBar()->sizeHint().width();
     for (int column = 0; column < 2; ++column) {
-        int widest = headerMetrics.horizontalAdvance(
-            models_[i]->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString());
+        int widest =
+            headerMetrics.horizontalAdvance(
+                models_[i]->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString()) +
+            headerMargins;
         for (const GridRow& row : core.rows)
             widest = std::max(widest,
                               metrics.horizontalAdvance(column == 0 ? QString::number(row.index)
@@ -503,6 +525,20 @@ void EditorWindow::refreshGrid(EditorGrid grid)
     }
     view->setMinimumWidth(std::clamp(shown, 120, 230));
     showCursor(grid);
+}
+
+// The grids are as wide as the records they list need: a window that grew past the screen's
+// right or bottom edge for them moves back onto it.
+void EditorWindow::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    if (!screen())
+        return;
+    const QRect available = screen()->availableGeometry();
+    const QPoint at(std::max(available.left(), std::min(x(), available.right() + 1 - width())),
+                    std::max(available.top(), std::min(y(), available.bottom() + 1 - height())));
+    if (at != pos())
+        move(at);
 }
 
 void EditorWindow::showCursor(EditorGrid grid)
@@ -547,6 +583,11 @@ void EditorWindow::showPanels()
         panels_[static_cast<std::size_t>(number - 1)]->setText(fromCatalogueText(*text));
     setBackground(panels_[0], p.compressorModelDiffers);
     setBackground(panels_[1], p.condenserModelDiffers);
+    const QString status = fromUtf8Text(p.status).replace('\r', ' ');
+    // A word on new figures is not to wait behind an older message.
+    if (status != balanceStatus_->text() && !status.isEmpty())
+        statusBar()->clearMessage();
+    balanceStatus_->setText(status);
     chart_->update();
 }
 
@@ -622,10 +663,7 @@ void EditorWindow::showDisplay(const BalanceDisplay& display)
         if (core.currentRow >= 1 && display.ran)
             view->scrollTo(view->model()->index(core.currentRow - 1, 0));
     }
-    if (display.cleared && !display.failure.empty())
-        statusBar()->showMessage(fromUtf8Text(display.failure), 8000);
-    else if (display.gaveUp)
-        statusBar()->showMessage(QString::fromUtf8(kGaveUpNote), 8000);
+    // The status line's word on the figures comes with the panels.
     updateTitle();
 }
 
@@ -743,6 +781,7 @@ void EditorWindow::openAbout()
         return;
     auto* window = new InformationWindow(session_->workspace().dataFolder(), kPolish, this);
     about_ = window;
+    returnFocusOnClose(window, this);
     window->show();
 }
 
@@ -776,6 +815,7 @@ bool EditorWindow::openRecordEditor(EditorGrid grid)
         auto* window = new RecordEditorWindow(*session_, std::move(record));
         recordEditor_ = window;
         connect(window, &RecordEditorWindow::closed, this, &EditorWindow::recordEditorClosed);
+        returnFocusOnClose(window, grids_[static_cast<std::size_t>(grid)]);
         window->show();
     } catch (const std::exception& error) {
         setEnabled(true);
@@ -870,6 +910,7 @@ void EditorWindow::runCheck(EditorGrid table, bool data)
                                                    : ErrorListWindow::Section::Errors);
     errorList_ = window;
     connect(window, &ErrorListWindow::recordChosen, this, &EditorWindow::showReportedRecord);
+    returnFocusOnClose(window, this);
     window->show();
 }
 
@@ -882,6 +923,11 @@ void EditorWindow::openPairReport()
     delete pairReport_.data();
     auto* window = new PairReportWindow(*session_, *pair, this);
     pairReport_ = window;
+    returnFocusOnClose(window, this);
+    // The report takes its counts from the information group: it stays in sight, where the
+    // group is once the grids' new widths are laid out.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    placeClearOf(window, findChild<QGroupBox*>("GroupBoxInformation"));
     window->show();
 }
 

@@ -91,6 +91,7 @@ class EditorWindow : public QMainWindow, private EditorObserver
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
@@ -142,6 +143,7 @@ class EditorWindow : public QMainWindow, private EditorObserver
     QComboBox* superheatBox_ = nullptr;       // ComboBox5
     QComboBox* subcoolingBox_ = nullptr;      // ComboBox6
     QLineEdit* heatFactorEdit_ = nullptr;     // Edit14
+    QLabel* balanceStatus_ = nullptr;         // the status line's word on the figures shown
     EnvelopeChartView* chart_ = nullptr;
     QPointer<QWidget> about_;
     QPointer<RecordEditorWindow> recordEditor_;

@@ -76,6 +76,21 @@ PairReportWindow::PairReportWindow(EditorSession& session, const ReportPair& pai
     auto* left = new QVBoxLayout;
     columns->addLayout(left, 1);
 
+    // Which pair the report is made of, as the editor's grids name them.
+    const Catalogue& catalogue = session_.workspace().catalogue();
+    auto* pairNames = new QLabel(
+        QString::fromUtf8("Sprężarka: %1 (Poz. %2)\nSkraplacz: %3 (Poz. %4)")
+            .arg(fromCatalogueText(catalogue.compressors[pair_.compressor].model.str()).trimmed())
+            .arg(pair_.compressor)
+            .arg(fromCatalogueText(catalogue.condensers[pair_.condenser].model.str()).trimmed())
+            .arg(pair_.condenser),
+        this);
+    pairNames->setObjectName("ReportPair");
+    QFont bold = pairNames->font();
+    bold.setBold(true);
+    pairNames->setFont(bold);
+    left->addWidget(pairNames);
+
     auto* ambient = group("Temperatura otoczenia", this);
     auto* ambientGrid = new QGridLayout(ambient);
     edits_[Ambient1] = addField(ambientGrid, 0, "(1)", "Edit1", defaults.ambient1, true);
@@ -111,7 +126,7 @@ PairReportWindow::PairReportWindow(EditorSession& session, const ReportPair& pai
     columns->addWidget(button, 0, Qt::AlignCenter);
 
     closeWithEscape(this);
-    resize(640, 344);
+    resize(QSize(640, 344).expandedTo(sizeHint()));
 }
 
 QLineEdit* PairReportWindow::addField(QGridLayout* grid, int row, const char* label,

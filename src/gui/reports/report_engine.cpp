@@ -16,6 +16,7 @@
 #include "core/io/output_file.h"
 #include "gui/reports/report_painter.h"
 #include "gui/reports/report_preview.h"
+#include "gui/ui/secondary_window.h"
 
 namespace kelvo::gui
 {
@@ -180,6 +181,7 @@ void ReportEngine::executeToPreview(QWidget* parent, int language)
         [this](QPainter& painter, QPagedPaintDevice& device) { paintPages(painter, device); },
         savePdf, language, parent);
     preview.setWindowTitle(expandedTitle(*report));
+    returnFocusOnClose(&preview, parent);
     preview.exec();
 }
 

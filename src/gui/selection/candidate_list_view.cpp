@@ -2,6 +2,8 @@
 
 #include <QKeyEvent>
 
+#include "gui/ui/focus_frame.h"
+
 namespace kelvo::gui
 {
 
@@ -22,6 +24,25 @@ void CandidateListView::keyPressEvent(QKeyEvent* event)
         return;
     }
     QTableView::keyPressEvent(event);
+}
+
+void CandidateListView::paintEvent(QPaintEvent* event)
+{
+    QTableView::paintEvent(event);
+    if (hasFocus())
+        paintFocusFrame(viewport());
+}
+
+void CandidateListView::focusInEvent(QFocusEvent* event)
+{
+    QTableView::focusInEvent(event);
+    viewport()->update();
+}
+
+void CandidateListView::focusOutEvent(QFocusEvent* event)
+{
+    QTableView::focusOutEvent(event);
+    viewport()->update();
 }
 
 } // namespace kelvo::gui

@@ -11,6 +11,7 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPushButton>
+#include <QScreen>
 #include <QStandardPaths>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -31,6 +32,8 @@ namespace
 
 // The fill of a best figure, as the exported workbook has it.
 const QColor kBestFill{198, 239, 206};
+// Pixels a window manager's frame takes of the screen's width.
+constexpr int kFrameRoom = 16;
 
 // The table's texts by row and column: caption, unit label, then one column per unit.
 struct TableTexts {
@@ -246,9 +249,43 @@ CompareWindow::CompareWindow(UnitComparison comparison, int language, QWidget* p
     layout->addWidget(failures);
     layout->addLayout(buttons);
     closeWithEscape(this);
-    const int width = std::min(1100, table->horizontalHeader()->length() + 60);
-    fitIntoScreen(this, QSize(std::max(560, width), 640));
+    // As wide as the columns need, within the screen; columns that would not fit share the
+    // room and wrap their texts, which then take more lines instead of being cut.
+    const int margins = layout->contentsMargins().left() + layout->contentsMargins().right() +
+                        2 * table->frameWidth();
+    const QScreen* screen = this->screen();
+    const int room = (screen ? screen->availableGeometry().width() : 1280) - kFrameRoom - margins;
+    fitColumns(table, room);
+    const int tableHeight = table->horizontalHeader()->height() +
+                            table->verticalHeader()->length() + 2 * table->frameWidth();
+    const int others = sizeHint().height() - table->sizeHint().height();
+    fitIntoScreen(this, QSize(std::max(560, table->horizontalHeader()->length() + margins),
+                              std::max(420, tableHeight + others)));
     table->setFocus();
+}
+
+void CompareWindow::fitColumns(QTableWidget* table, int room)
+{
+    table->setWordWrap(true);
+    table->resizeColumnsToContents();
+    const int columns = table->columnCount();
+    const int units = columns - 2;
+    for (int c = 2; c < columns; ++c)
+        table->setColumnWidth(c, std::max(table->columnWidth(c), kMinUnitColumn));
+    if (units > 0 && table->horizontalHeader()->length() > room) {
+        // The captions keep their width as long as the units get a readable share.
+        int fixed = table->columnWidth(0) + table->columnWidth(1);
+        int share = (room - fixed) / units;
+        if (share < kMinUnitColumn) {
+            table->setColumnWidth(0, std::max(kMinCaptionColumn, room - table->columnWidth(1) -
+                                                                     units * kMinUnitColumn));
+            fixed = table->columnWidth(0) + table->columnWidth(1);
+            share = std::max(kMinUnitColumn, (room - fixed) / units);
+        }
+        for (int c = 2; c < columns; ++c)
+            table->setColumnWidth(c, std::min(table->columnWidth(c), share));
+    }
+    table->resizeRowsToContents();
 }
 
 QTableWidget* CompareWindow::buildTable()
@@ -280,9 +317,6 @@ QTableWidget* CompareWindow::buildTable()
             table->setItem(r, c, item);
         }
     }
-    table->resizeColumnsToContents();
-    for (int c = 2; c < table->columnCount(); ++c)
-        table->setColumnWidth(c, std::max(table->columnWidth(c), 110));
     return table;
 }
 

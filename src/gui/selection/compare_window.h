@@ -40,6 +40,11 @@ class CompareWindow : public QWidget
 
   private:
     QTableWidget* buildTable();
+    // Column widths for a table of `room` pixels at most: every text whole, wrapped where a
+    // column gets less than its longest text.
+    static void fitColumns(QTableWidget* table, int room);
+    static constexpr int kMinUnitColumn = 110;
+    static constexpr int kMinCaptionColumn = 120;
 
     UnitComparison comparison_;
     FileChooser chooseFile_;

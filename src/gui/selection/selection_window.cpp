@@ -62,6 +62,9 @@ namespace kelvo::gui
 namespace
 {
 
+// The window's designed client area.
+constexpr QSize kFirstSize(1183, 658);
+
 QGroupBox* group(std::string_view name, QWidget* parent)
 {
     auto* box = new QGroupBox(parent);
@@ -93,6 +96,18 @@ QWidget* refrigerantRow(QGroupBox* box, QComboBox* input, QLabel* facts)
     layout->addWidget(facts, 1);
     return box;
 }
+
+// The content's layout, which a scroll area holds. A layout with word-wrapped labels in it has
+// height-for-width, and the scroll area then asks it for the preferred height of everything at
+// its width, showing scroll bars over content that fits its minimum height. The labels have the
+// height of their lines set as their minimum, so the scroll area goes by the minimum; the
+// nested layouts still give each label the height its width needs.
+class ContentLayout : public QHBoxLayout
+{
+  public:
+    using QHBoxLayout::QHBoxLayout;
+    bool hasHeightForWidth() const override { return false; }
+};
 
 } // namespace
 
@@ -156,7 +171,7 @@ SelectionWindow::SelectionWindow(Workspace& workspace, const LanguageTable& lang
     right->addLayout(top, 2);
     right->addLayout(bottom, 3);
 
-    auto* contentLayout = new QHBoxLayout(content);
+    auto* contentLayout = new ContentLayout(content);
     contentLayout->setContentsMargins(6, 6, 6, 4);
     contentLayout->addLayout(controls);
     contentLayout->addLayout(right, 1);
@@ -179,7 +194,7 @@ SelectionWindow::SelectionWindow(Workspace& workspace, const LanguageTable& lang
     layout->addWidget(statusBar_);
 
     setTabOrder();
-    fitIntoScreen(this, QSize(1183, 658));
+    fitIntoScreen(this, kFirstSize);
     session_->subscribe(*this);
 }
 
@@ -222,6 +237,8 @@ QWidget* SelectionWindow::buildInputs()
     requiredCapacityEdit_->setObjectName("Edit1");
     connect(requiredCapacityEdit_, &QLineEdit::returnPressed, this,
             &SelectionWindow::searchCapacity);
+    connect(requiredCapacityEdit_, &QLineEdit::textChanged, this,
+            [this](const QString& text) { session_->typeRequiredCapacity(toCatalogueText(text)); });
     refrigerantGroup_ = group("GroupBox7", column);
     evaporatingGroup_ = group("GroupBox9", column);
     ambientGroup_ = group("GroupBox10", column);
@@ -404,7 +421,21 @@ void SelectionWindow::open()
     connectInputs();
     applyCaptions();
     show();
+    fitToContent();
     report(sink);
+}
+
+// The designed first size, or what the content needs in a language of longer words, as far as
+// the screen allows; only a shown window's layout knows the widths its captions need.
+void SelectionWindow::fitToContent()
+{
+    const auto* scroll = findChild<QScrollArea*>("SelectionScroll");
+    scroll->widget()->layout()->activate();
+    const QSize needed =
+        scroll->widget()->minimumSizeHint() + QSize(0, statusBar_->sizeHint().height());
+    const QSize wanted = kFirstSize.expandedTo(needed);
+    if (wanted != size())
+        fitIntoScreen(this, wanted);
 }
 
 void SelectionWindow::fillInputLists()
@@ -438,6 +469,9 @@ void SelectionWindow::showInputUnits()
     evaporatingUnit_->setText(units == UnitSystem::Si ? "[C]" : "");
     ambientUnit_->setText(units == UnitSystem::Si ? "[C]" : "");
     capacityUnit_->setText(fromUtf8Text(labelIn("[W]", units)));
+    // The requirement typed follows the units; the session still holds what was typed.
+    const QSignalBlocker quiet(requiredCapacityEdit_);
+    requiredCapacityEdit_->setText(fromCatalogueText(session_->requiredCapacityText()));
 }
 
 void SelectionWindow::connectInputs()
@@ -580,6 +614,7 @@ void SelectionWindow::selectionChanged(const SelectionChange& change)
         showChosenRow();
         showDetails();
     } else if (change.list) {
+        showChosenRow();
         showOutdatedDetails(detailsOutdated(session_->state()));
     }
     if (change.loads)
@@ -614,7 +649,11 @@ void SelectionWindow::listCurrentRowChanged(const QModelIndex& current)
 
 void SelectionWindow::showList()
 {
-    candidates_->refresh();
+    {
+        // Rows removed move the view's current row: that is no choice of the user's.
+        const QScopedValueRollback guard(choosing_, true);
+        candidates_->refresh();
+    }
     candidateGrid_->setEnabled(session_->state().candidates.enabled());
     details_->clearRangeTables();
     const QString hint =
@@ -623,11 +662,16 @@ void SelectionWindow::showList()
     emptyListHint_->setVisible(!hint.isEmpty());
 }
 
+// The highlight is the unit shown in full, or no row at all.
 void SelectionWindow::showChosenRow()
 {
-    if (const auto row = session_->state().selectedRow) {
-        const QScopedValueRollback guard(choosing_, true);
+    const QScopedValueRollback guard(choosing_, true);
+    if (const auto row = session_->highlightedRow()) {
         candidateGrid_->selectRow(*row - 1);
+    } else {
+        candidateGrid_->selectionModel()->clearSelection();
+        candidateGrid_->selectionModel()->setCurrentIndex(QModelIndex(),
+                                                          QItemSelectionModel::NoUpdate);
     }
 }
 
@@ -644,12 +688,11 @@ void SelectionWindow::chooseRow(int row)
 void SelectionWindow::searchCapacity()
 {
     DistinctMessageSink sink;
-    // Typed in the unit shown.
-    const std::string required =
-        typedCapacityAsWatts(toCatalogueText(requiredCapacityEdit_->text()), session_->units());
-    session_->selectByCapacity(required, sink);
+    // The field tells the session each change; it keeps what was typed across a change of
+    // units, which the field shows converted.
+    session_->selectByTypedCapacity(sink);
     const int language = session_->languages().currentLanguage();
-    if (const auto note = capacitySearchNote(*session_, required, language))
+    if (const auto note = requiredCapacityNote(*session_, language))
         statusBar_->showMessage(fromUtf8Text(*note), 15000);
     else
         statusBar_->clearMessage();
@@ -739,6 +782,7 @@ void SelectionWindow::compareMarkedUnits()
     auto* window = new CompareWindow(
         comparisonIn(*comparison, session_->units(), session_->workspace().displaySeparator()),
         session_->languages().currentLanguage(), this);
+    returnFocusOnClose(window, candidateGrid_);
     window->show();
 }
 

@@ -66,6 +66,8 @@ class SelectionWindow : public QWidget, private SelectionObserver
     // User actions, also driven by tests.
     void searchCapacity();
     void chooseRow(int row);
+    // The chosen unit's datasheet, or a word that no unit is chosen.
+    void printDatasheet();
     void exportFigures();
     // Opens the comparison of the marked units, or says why it cannot.
     void compareMarkedUnits();
@@ -81,6 +83,7 @@ class SelectionWindow : public QWidget, private SelectionObserver
     void applyCaptions();
     void showRefrigerantFacts();
     void fillInputLists();
+    void fitToContent();
     void connectInputs();
 
     void changeRefrigerant();
@@ -95,7 +98,6 @@ class SelectionWindow : public QWidget, private SelectionObserver
     void showList();
     void showChosenRow();
     void showDetails();
-    void printDatasheet();
     void report(const DistinctMessageSink& sink);
     void listCurrentRowChanged(const QModelIndex& current);
     void showOutdatedDetails(bool outdated);

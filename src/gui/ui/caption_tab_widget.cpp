@@ -44,6 +44,8 @@ void CaptionTabWidget::setCaptions(const QStringList& captions)
     captions_ = captions;
     for (int i = 0; i < count() && i < captions_.size(); ++i)
         setTabToolTip(i, captions_[i]);
+    // The minimum width follows the captions.
+    updateGeometry();
     fit();
 }
 

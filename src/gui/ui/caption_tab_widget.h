@@ -7,8 +7,9 @@ namespace kelvo::gui
 {
 
 // A tab widget that keeps every tab caption whole and visible: when the captions on one line
-// are wider than the widget, the widest ones break at spaces onto a second or third line (the
-// tabs grow to hold them), so no tab is cut short or hidden behind scroll arrows.
+// are wider than the widget, the widest ones break at spaces onto a second line (the tabs grow
+// to hold it), so no tab is cut short or hidden behind scroll arrows. Its minimum width is what
+// the captions need on two lines: a third line was cut off on tabs that are not the current one.
 class CaptionTabWidget : public QTabWidget
 {
     Q_OBJECT
@@ -22,7 +23,7 @@ class CaptionTabWidget : public QTabWidget
     void resizeEvent(QResizeEvent* event) override;
 
   private:
-    static constexpr int kMostLines = 3;
+    static constexpr int kMostLines = 2;
     void fit();
     [[nodiscard]] int captionWidth(const QString& text) const;
 
