@@ -223,6 +223,45 @@ class RecordEditorsTest : public QObject
         QCOMPARE(grid("StringGrid6")->model()->rowCount(), listed - 1);
     }
 
+    void aValueThatCannotBeIsMarkedWhenLeftAndKeptAsTyped()
+    {
+        doubleClick("StringGrid6", 0);
+        const int index = indexAt("StringGrid6", 0);
+        RecordEditorWindow* window = openEditorOf("TForm10");
+        QVERIFY(window);
+        QLineEdit* fanPower = child<QLineEdit>(window, "Edit15");
+        auto* warning = child<QLabel>(window, "FieldWarning");
+        for (const auto& [typed, said] : {std::pair{"-0,2", "moc wentylatora '-0,2' (>= 0)"},
+                                          {"abc", "nie jest liczbą"},
+                                          {"0,2", ""}}) {
+            fanPower->setText(QString::fromUtf8(typed));
+            emit fanPower->editingFinished();
+            QCOMPARE(warning->isVisibleTo(window), *said != '\0');
+            QVERIFY2(warning->text().contains(QString::fromUtf8(said)),
+                     qPrintable(warning->text()));
+            QCOMPARE(workspace_->catalogue().condensers[index].fanPower.str(), std::string(typed));
+        }
+        closeRecordEditor(window);
+    }
+
+    void aCatalogueFileCutShortIsSavedOnlyAfterTheUserAgrees()
+    {
+        std::string content = folder_->read(kelvo::kUnitFile);
+        content.erase(content.rfind("\r\n", content.size() - 3) + 2);
+        folder_->write(kelvo::kUnitFile, content);
+        editor_->open();
+        QStringList asked;
+        editor_->setConfirmation([&](const QString& question) {
+            asked << question;
+            return false;
+        });
+        QVERIFY(!editor_->save());
+        QCOMPARE(asked.size(), 1);
+        QVERIFY2(asked.front().contains(QString::fromUtf8("Zapisać mimo to?")),
+                 qPrintable(asked.front()));
+        QCOMPARE(folder_->read(kelvo::kUnitFile), content);
+    }
+
     void unitEditorSwitchesTheAccessoriesWithTheHousing()
     {
         doubleClick("StringGrid4", 0);

@@ -17,7 +17,7 @@ using Texts = std::array<std::string_view, kLanguageCount>;
 
 // Polish, English, Czech, Slovak, Lithuanian; in the order of OwnText.
 // clang-format off
-constexpr std::array<Texts, 62> kTexts = {{
+constexpr std::array<Texts, 63> kTexts = {{
     {"Temperatura skraplania > 70 C",
      "Condensing temperature > 70 C",
      "Kondenzační teplota > 70 C",
@@ -286,6 +286,11 @@ constexpr std::array<Texts, 62> kTexts = {{
      "modul oken a kreslení programu nelze otevřít ({})",
      "modul okien a kreslenia programu nie je možné otvoriť ({})",
      "nepavyksta atverti programos langų ir piešimo modulio ({})"},
+    {"Nic nie zapisano: plik {} należy do folderu danych programu. Wybierz inną nazwę.",
+     "Nothing was written: {} is a file of the program's data folder. Choose another name.",
+     "Nic nebylo zapsáno: {} je soubor datové složky programu. Zvolte jiný název.",
+     "Nič sa nezapísalo: {} je súbor dátového priečinka programu. Zvoľte iný názov.",
+     "Nieko neįrašyta: {} yra programos duomenų aplanko failas. Pasirinkite kitą pavadinimą."},
 }};
 // clang-format on
 

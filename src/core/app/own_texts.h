@@ -73,6 +73,7 @@ enum class OwnText {
     TableEnthalpyFalls,   // a property table refused; {} is the line of the first row that fails
     TableOffCorrelation,  // ... its saturated row against the refrigerant's correlation
     ToolkitNotLoaded,     // the desktop module is missing or broken; {} is where and why
+    OutputOnDataFile, // a window's output refused; {} is the data folder's file it would replace
 };
 
 struct CatalogueRecovery;

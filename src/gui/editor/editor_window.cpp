@@ -718,6 +718,10 @@ void EditorWindow::chooseRefrigerant(const QString& name)
 
 bool EditorWindow::save()
 {
+    // A file read cut short would be saved with its missing records empty.
+    if (const auto question = session_->cutShortSaveQuestion();
+        question && !confirm_(fromUtf8Text(*question).replace('\r', '\n')))
+        return false;
     SaveOutcome outcome = session_->save();
     // Another program's change would be overwritten without a word.
     if (outcome.changedOnDisk) {

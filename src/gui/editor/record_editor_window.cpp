@@ -150,6 +150,12 @@ RecordEditorWindow::RecordEditorWindow(EditorSession& editor,
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);
     outer->addWidget(scroll, 1);
+    warning_ = new QLabel(this);
+    warning_->setObjectName("FieldWarning");
+    warning_->setWordWrap(true);
+    warning_->setStyleSheet(QStringLiteral("color: #b00000; padding: 2px 6px;"));
+    warning_->hide();
+    outer->addWidget(warning_);
     outer->addLayout(closeButtonRow(this, kPolish));
     closeWithEscape(this);
 
@@ -316,6 +322,7 @@ void RecordEditorWindow::fill()
         auto* edit = qobject_cast<QLineEdit*>(controls_[i]);
         if (!edit || control.kind != ControlKind::Edit)
             continue;
+        connect(edit, &QLineEdit::editingFinished, this, [this, i] { checkField(i); });
         // textChanged also sees text pasted with the mouse, which no key release reports.
         if (control.objectName == layout.store.onKeyReleaseIn)
             connect(edit, &QLineEdit::textChanged, this, &RecordEditorWindow::storeAndPreview);
@@ -345,6 +352,20 @@ FormValues RecordEditorWindow::values() const
     for (QCheckBox* check : checks_)
         values.checks.push_back(check->isChecked());
     return values;
+}
+
+void RecordEditorWindow::checkField(std::size_t row)
+{
+    auto* edit = static_cast<QLineEdit*>(controls_[row]);
+    const FormControl& control = session_->layout().controls[row];
+    const QString warning =
+        fromUtf8Text(session_->fieldWarning(control.objectName, toCatalogueText(edit->text())));
+    // The text stays as typed: the catalogue keeps texts, and the user may be halfway.
+    edit->setStyleSheet(warning.isEmpty() ? QString()
+                                          : QStringLiteral("QLineEdit { background: #ffd6d6; }"));
+    edit->setToolTip(warning.isEmpty() ? text(control.hint) : warning);
+    warning_->setText(warning);
+    warning_->setVisible(!warning.isEmpty());
 }
 
 void RecordEditorWindow::store()

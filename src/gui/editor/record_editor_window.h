@@ -59,6 +59,8 @@ class RecordEditorWindow : public QWidget
     void showSuctionMode();
     void loadPreview();
     void finish();
+    // Marks control `row` when its text is no usable value, and says why below the form.
+    void checkField(std::size_t row);
 
     EditorSession& editor_;
     std::unique_ptr<RecordEditorSession> session_;
@@ -71,6 +73,7 @@ class RecordEditorWindow : public QWidget
     QRadioButton* temperatureGiven_ = nullptr;
     QRadioButton* superheatGiven_ = nullptr;
     DrawingView* preview_ = nullptr;
+    QLabel* warning_ = nullptr; // why the last field left is marked
 };
 
 } // namespace kelvo::gui

@@ -173,6 +173,10 @@ void ReportEngine::executeToPreview(QWidget* parent, int language)
             return;
         if (!path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
             path += QStringLiteral(".pdf");
+        if (const QString refused = refuse_ ? refuse_(path) : QString(); !refused.isEmpty()) {
+            QMessageBox::warning(QApplication::activeWindow(), expandedTitle(*report), refused);
+            return;
+        }
         if (!executeToPdf(path))
             QMessageBox::warning(QApplication::activeWindow(), expandedTitle(*report), errorText());
     };

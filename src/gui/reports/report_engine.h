@@ -7,6 +7,7 @@
 
 #include "gui/reports/report_layout.h"
 #include "gui/reports/report_painter.h"
+#include "gui/ui/output_guard.h"
 
 class QPainter;
 class QPagedPaintDevice;
@@ -33,6 +34,8 @@ class ReportEngine
     // blank.
     void setCharts(ChartLookup charts) { charts_ = std::move(charts); }
     void setLayoutTexts(LayoutTextRewrite rewrite) { layoutTexts_ = std::move(rewrite); }
+    // Refuses a PDF the preview's save would write over a file the program may not replace.
+    void setOutputCheck(OutputCheck check) { refuse_ = std::move(check); }
     // Writes the chosen report to a PDF file; false with errorText() when the file cannot be
     // written or nothing is chosen.
     bool executeToPdf(const QString& path);
@@ -64,6 +67,7 @@ class ReportEngine
     QList<QPair<QString, QString>> parameters_;
     ChartLookup charts_;
     LayoutTextRewrite layoutTexts_;
+    OutputCheck refuse_;
     QString error_;
 };
 

@@ -135,7 +135,8 @@ void previewUnitDatasheet(QWidget* parent, SelectionSession& session,
     QString error;
     const Outcome outcome = runDatasheet(
         session, inputs,
-        [parent, &inputs](ReportEngine& engine) {
+        [parent, &inputs, &session](ReportEngine& engine) {
+            engine.setOutputCheck(outputCheckOf(session.workspace(), inputs.language));
             engine.executeToPreview(parent, inputs.language);
             return true;
         },

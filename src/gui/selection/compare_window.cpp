@@ -190,7 +190,7 @@ bool writeComparisonPdf(const UnitComparison& comparison, const QString& path, Q
 }
 
 CompareWindow::CompareWindow(UnitComparison comparison, int language, QWidget* parent)
-    : QWidget(parent, Qt::Window), comparison_(std::move(comparison))
+    : QWidget(parent, Qt::Window), comparison_(std::move(comparison)), language_(language)
 {
     setObjectName("CompareWindow");
     setAttribute(Qt::WA_DeleteOnClose);
@@ -320,9 +320,21 @@ QTableWidget* CompareWindow::buildTable()
     return table;
 }
 
+std::optional<QString> CompareWindow::chosenFile(const QString& suggested, const QString& filter)
+{
+    auto file = chooseFile_(suggested, filter);
+    if (file && refuse_) {
+        if (const QString refused = refuse_(*file); !refused.isEmpty()) {
+            present_(refused);
+            return std::nullopt;
+        }
+    }
+    return file;
+}
+
 void CompareWindow::exportTable()
 {
-    const auto file = chooseFile_(suggestedPath("xlsx"), "Excel (*.xlsx);;CSV (*.csv)");
+    const auto file = chosenFile(suggestedPath("xlsx"), "Excel (*.xlsx);;CSV (*.csv)");
     if (!file)
         return;
     const ExportFormat format =
@@ -331,7 +343,7 @@ void CompareWindow::exportTable()
         writeComparisonExport(std::filesystem::path(QFile::encodeName(*file).data()), comparison_,
                               format);
     } catch (const SpreadsheetError& error) {
-        present_(fromUtf8Text(error.what()));
+        present_(fromUtf8Text(spreadsheetErrorText(error, language_)));
     } catch (const FileError& error) {
         present_(QString::fromStdString(error.path().string()) + ": " +
                  fromUtf8Text(error.reason()));
@@ -340,7 +352,7 @@ void CompareWindow::exportTable()
 
 void CompareWindow::writePdf()
 {
-    const auto file = chooseFile_(suggestedPath("pdf"), "PDF (*.pdf)");
+    const auto file = chosenFile(suggestedPath("pdf"), "PDF (*.pdf)");
     if (!file)
         return;
     QString error;

@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "core/selection/unit_comparison.h"
+#include "gui/ui/output_guard.h"
 
 class QTableWidget;
 
@@ -33,6 +34,8 @@ class CompareWindow : public QWidget
     // Shows a failure; replaced in tests.
     using MessagePresenter = std::function<void(const QString& message)>;
     void setMessagePresenter(MessagePresenter presenter) { present_ = std::move(presenter); }
+    // Refuses a file the program may not write over (a file of the data folder).
+    void setOutputCheck(OutputCheck check) { refuse_ = std::move(check); }
 
     // The buttons' actions, also driven by tests.
     void exportTable();
@@ -47,8 +50,13 @@ class CompareWindow : public QWidget
     static constexpr int kMinCaptionColumn = 120;
 
     UnitComparison comparison_;
+    // The chosen file, or nullopt when cancelled or refused (the refusal shown).
+    std::optional<QString> chosenFile(const QString& suggested, const QString& filter);
+
     FileChooser chooseFile_;
     MessagePresenter present_;
+    OutputCheck refuse_;
+    int language_;
 };
 
 } // namespace kelvo::gui

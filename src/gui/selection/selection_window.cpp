@@ -1,4 +1,5 @@
 #include "gui/selection/selection_window.h"
+#include "gui/ui/output_guard.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -742,6 +743,12 @@ void SelectionWindow::exportFigures()
     const auto file = chooseExportFile_(QDir(folder).filePath(name));
     if (!file)
         return;
+    if (const QString refused =
+            refusedOutput(session_->workspace(), *file, session_->languages().currentLanguage());
+        !refused.isEmpty()) {
+        presentMessages_({refused});
+        return;
+    }
     const UnitDetails* details =
         selection.details && !detailsOutdated(selection) ? &*selection.details : nullptr;
     const ExportFormat format =
@@ -782,6 +789,8 @@ void SelectionWindow::compareMarkedUnits()
     auto* window = new CompareWindow(
         comparisonIn(*comparison, session_->units(), session_->workspace().displaySeparator()),
         session_->languages().currentLanguage(), this);
+    window->setOutputCheck(
+        outputCheckOf(session_->workspace(), session_->languages().currentLanguage()));
     returnFocusOnClose(window, candidateGrid_);
     window->show();
 }
