@@ -27,6 +27,14 @@ class CommandFailure : public std::runtime_error
 
 enum class JsonSwitch { Offered, NotOffered };
 
+// An option or argument given an empty value ("--data ''", "--unit-index ''", an empty row,
+// "--kind ''") is a bad command line (a CLI::ValidationError naming it, told as the parser tells
+// its own) instead of silently meaning a
+// default, 0 or an empty list; checked for what `command` and the subcommands given under it
+// were given, before the command runs. The editor's tick and the datasheet's accessories take
+// lists where an empty one means something (nothing ticked), so they accept it.
+void refuseEmptyValues(const CLI::App& command);
+
 // Adds subcommand `name` with --data DIR and (unless not offered) --json; when it is chosen,
 // run(options, context) runs under the shared error handling of runCommand. The command's own
 // options are added to the returned subcommand.
@@ -40,7 +48,8 @@ CLI::App* addCommand(CLI::App& app, CommandContext& context, const std::string& 
     addDataOption(command, options->dataFolder);
     if (json == JsonSwitch::Offered)
         command->add_flag("--json", options->json, "Print JSON");
-    command->callback([options, &context, run, name] {
+    command->callback([options, &context, run, name, command] {
+        refuseEmptyValues(*command);
         runCommand(context, name.c_str(), [&] { run(*options, context); });
     });
     return command;

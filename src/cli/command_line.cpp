@@ -5,7 +5,6 @@
 #include <functional>
 #include <optional>
 #include <ostream>
-#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -20,27 +19,6 @@ namespace kelvo::cli
 {
 namespace
 {
-
-// An option or argument given an empty value ("--data ''", "--unit-index ''", an empty row,
-// "--kind ''") is refused as empty instead of silently meaning a default, 0 or an empty list.
-// The editor's tick and the datasheet's accessories take lists where an empty one means
-// something (nothing ticked), so they accept it.
-void refuseEmptyValues(CLI::App& app)
-{
-    static const std::set<std::string> acceptsEmpty{"--tick", "--accessory"};
-    for (CLI::Option* option : app.get_options()) {
-        const std::string name = option->get_name(false, true);
-        if (option->get_type_size() == 0 || name.empty() || acceptsEmpty.count(name))
-            continue;
-        option->check(CLI::Validator(
-            [name](const std::string& value) {
-                return value.empty() ? name + " is empty" : std::string();
-            },
-            "", "not empty"));
-    }
-    for (CLI::App* command : app.get_subcommands({}))
-        refuseEmptyValues(*command);
-}
 
 // The parser's message quotes the arguments it could not use: an argument too long or unsafe to
 // show whole is shown as a message quotes any text.
@@ -111,7 +89,6 @@ int run(int argc, char** argv, std::ostream& out, std::ostream& err, const Toolk
                "Run kelvo COMMAND --help for the options of a command.");
     CommandContext context{out, err, toolkit, 0, refrigerants, {}, std::move(readRefrigerants)};
     registerCommands(app, context);
-    refuseEmptyValues(app);
     // For the build, which makes the manual page from it; not listed in --help.
     bool printManPage = false;
     app.add_flag("--man-page", printManPage)->group("");

@@ -1,9 +1,13 @@
 #include "cli/commands.h"
 
+#include <algorithm>
+#include <iterator>
 #include <ostream>
+#include <string_view>
 #include <utility>
 
 #include "cli/command_base.h"
+#include "cli/command_error.h"
 #include "cli/text_table.h"
 
 #include "cli/command_balance.h"
@@ -38,6 +42,23 @@ void runCommand(CommandContext& context, const char* name, const std::function<v
         context.err << "kelvo " << name << ": " << oneLine(error.what()) << "\n";
         context.exitCode = 2;
     }
+}
+
+void refuseEmptyValues(const CLI::App& command)
+{
+    static constexpr std::string_view acceptsEmpty[] = {"--tick", "--accessory"};
+    for (const CLI::Option* option : command.get_options()) {
+        const std::string name = option->get_name(false, true);
+        if (option->count() == 0 || option->get_type_size() == 0 || name.empty() ||
+            std::find(std::begin(acceptsEmpty), std::end(acceptsEmpty), name) !=
+                std::end(acceptsEmpty))
+            continue;
+        for (const std::string& value : option->results())
+            if (value.empty())
+                throw CLI::ValidationError(name, name + " is empty");
+    }
+    for (const CLI::App* given : command.get_subcommands())
+        refuseEmptyValues(*given);
 }
 
 void registerCommands(CLI::App& app, CommandContext& context)
