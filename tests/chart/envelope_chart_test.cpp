@@ -196,23 +196,23 @@ TEST(EnvelopeChart, AdditionsComeAfterTheSpecifiedDrawingAndStayInside)
     EXPECT_TRUE(inside(estimatedTextBox(none.back()), plot));
 }
 
-// Whether a stroke of `colour` (each line walked pixel by pixel, each fill whole) meets the box.
+// Whether a stroke of `colour` meets the box: lines walked pixel by pixel, fills whole.
 bool strokesIn(const std::vector<ChartPrimitive>& chart, ChartColour colour, const ChartBox& box)
 {
+    const auto meets = [&](ChartPixel from, ChartPixel to) {
+        return from.x <= box.right && to.x >= box.left - 1 && from.y <= box.bottom &&
+               to.y >= box.top - 1;
+    };
     for (const ChartPrimitive& p : chart) {
-        const int steps = std::max(std::abs(p.to.x - p.from.x), std::abs(p.to.y - p.from.y));
-        for (int i = 0; p.colour == colour && p.kind != Kind::Text && i <= steps; ++i) {
-            const double t = steps == 0 ? 0 : static_cast<double>(i) / steps;
-            // A fill's point nearest the box's centre.
-            const double x = p.kind == Kind::Fill
-                                 ? std::clamp((box.left + box.right) / 2, p.from.x, p.to.x - 1)
-                                 : p.from.x + t * (p.to.x - p.from.x);
-            const double y = p.kind == Kind::Fill
-                                 ? std::clamp((box.top + box.bottom) / 2, p.from.y, p.to.y - 1)
-                                 : p.from.y + t * (p.to.y - p.from.y);
-            if (x >= box.left - 1 && x <= box.right && y >= box.top - 1 && y <= box.bottom)
+        const int steps = std::max({std::abs(p.to.x - p.from.x), std::abs(p.to.y - p.from.y), 1});
+        for (int i = 0; p.colour == colour && p.kind == Kind::Line && i <= steps; ++i) {
+            const ChartPixel at{p.from.x + (p.to.x - p.from.x) * i / steps,
+                                p.from.y + (p.to.y - p.from.y) * i / steps};
+            if (meets(at, at))
                 return true;
         }
+        if (p.colour == colour && p.kind == Kind::Fill && meets(p.from, {p.to.x - 1, p.to.y - 1}))
+            return true;
     }
     return false;
 }
