@@ -194,10 +194,11 @@ class EditorWindowTest : public QObject
         child<QCheckBox>(editor, "CheckBox15")->click();
         child<QCheckBox>(editor, "CheckBox16")->click();
         editor->clickGridRow(EditorGrid::Units, 0);
-        const std::array<std::array<const char*, 3>, 6> cases{{
+        const std::array<std::array<const char*, 3>, 7> cases{{
             {"ComboBox1", "1", ""},
             {"ComboBox1", "abc", "'abc' is not a valid floating point value"},
             {"ComboBox1", "-300", "'-300' is below absolute zero, -273.15 C"},
+            {"ComboBox1", "5", ""},
             {"ComboBox2", "3", ""},
             {"Edit14", "0", "Qk=(Qo+Pe) x: not a number above 0: '0'"},
             {"Edit14", "1,1", ""},
