@@ -194,6 +194,7 @@ class EditorWindowTest : public QObject
         child<QCheckBox>(editor, "CheckBox15")->click();
         child<QCheckBox>(editor, "CheckBox16")->click();
         editor->clickGridRow(EditorGrid::Units, 0);
+        QVERIFY(QTest::qWaitForWindowActive(editor));
         const std::array<std::array<const char*, 3>, 7> cases{{
             {"ComboBox1", "1", ""},
             {"ComboBox1", "abc", "'abc' is not a valid floating point value"},
@@ -207,6 +208,8 @@ class EditorWindowTest : public QObject
             auto* box = editor->findChild<QComboBox*>(name);
             QLineEdit* edit = box ? box->lineEdit() : child<QLineEdit>(editor, name);
             const int items = box ? box->count() : 0;
+            // Typed with the focus there, as a user types: that is when a completer completes.
+            edit->setFocus();
             edit->selectAll();
             QTest::keyClicks(edit, text);
             QTest::keyClick(edit, Qt::Key_Return);
