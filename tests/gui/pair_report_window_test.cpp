@@ -13,7 +13,6 @@
 #include "gui/editor/editor_window.h"
 #include "gui/reports/pair_report_window.h"
 #include "gui/ui/picture_button.h"
-#include "support/offscreen_screen.h"
 #include "support/temp_folder.h"
 #include "support/workbook_cells.h"
 
@@ -132,13 +131,10 @@ class PairReportWindowTest : public QObject
         PairReportWindow* window = openReport();
         QVERIFY(window);
         QVERIFY(QTest::qWaitForWindowExposed(window));
-        const auto model = [](const auto& record) {
-            return QString::fromStdString(kelvo::toUtf8(record.model.view())).trimmed();
-        };
         const QString names = window->findChild<QLabel*>("ReportPair")->text();
-        QVERIFY2(names.contains(model(workspace_->catalogue().compressors[pair->compressor])) &&
-                     names.contains(model(workspace_->catalogue().condensers[pair->condenser])),
-                 qPrintable(names));
+        for (const auto* model : {&workspace_->catalogue().compressors[pair->compressor].model,
+                                  &workspace_->catalogue().condensers[pair->condenser].model})
+            QVERIFY(names.contains(QString::fromStdString(model->str()).trimmed()));
         const auto* information = editor_->findChild<QWidget*>("GroupBoxInformation");
         const QRect panel(information->mapToGlobal(QPoint(0, 0)), information->size());
         QVERIFY(!window->frameGeometry().intersects(panel));
@@ -184,8 +180,5 @@ class PairReportWindowTest : public QObject
     }
 };
 
-int main(int argc, char** argv)
-{
-    return kelvo::test::runOnOffscreenScreen<PairReportWindowTest>(argc, argv, 1280, 720);
-}
+QTEST_MAIN(PairReportWindowTest)
 #include "pair_report_window_test.moc"

@@ -104,7 +104,8 @@ TEST(SelectionSession, FollowsTheWorkspaceAsAFreshSessionWouldShowIt)
 }
 
 // After a switch of refrigerant or of the envelope filter, a highlighted row is the unit shown
-// in full, as a fresh look computes it; where the unit shown left the list, no row is.
+// in full, as choosing it afresh shows it; where that unit left the list, no row is. The typed
+// requirement follows a change of units and finds the unit it found before.
 TEST(SelectionSession, AHighlightedRowIsTheUnitShownInFull)
 {
     const LanguageTable languages;
@@ -114,93 +115,39 @@ TEST(SelectionSession, AHighlightedRowIsTheUnitShownInFull)
     SelectionSession session(workspace, languages, UnitFamily::Box);
     session.open(sink);
     session.setInputs(everyBoxAt(-10), sink);
-    const auto rowWhere = [&](bool outside) {
-        const auto& rows = session.state().candidates.rows;
-        for (std::size_t r = 0; r < rows.size(); ++r)
-            if (rows[r].evaluated && rows[r].envelopeMark.empty() != outside)
-                return static_cast<int>(r) + 1;
-        return 0;
+    const std::function<void()> steps[] = {
+        [&] { session.chooseRefrigerant("R449A", sink); },
+        [&] { session.chooseRefrigerant("R404A", sink); },
+        [&] { session.setInsideEnvelopeOnly(true, sink); },
+        [&] { session.setInsideEnvelopeOnly(false, sink); },
     };
-    const auto onlyInside = [&](bool only) { session.setInsideEnvelopeOnly(only, sink); };
-    const auto refrigerant = [&](const char* name) { session.chooseRefrigerant(name, sink); };
-    struct Step {
-        const char* what;
-        std::function<int()> choose; // the row to choose first, 0 for none
-        std::function<void()> change;
-        bool stays; // the unit shown is still highlighted
-    };
-    const Step steps[] = {
-        {"R404A row 4 to R449A", [] { return 4; }, [&] { refrigerant("R449A"); }, false},
-        {"R449A row 1 to R290", [] { return 1; }, [&] { refrigerant("R290"); }, false},
-        {"back to R404A", [] { return 0; }, [&] { refrigerant("R404A"); }, false},
-        {"inside only, a unit inside", [&] { return rowWhere(false); }, [&] { onlyInside(true); },
-         true},
-        {"all again", [] { return 0; }, [&] { onlyInside(false); }, true},
-        {"inside only, a unit outside", [&] { return rowWhere(true); }, [&] { onlyInside(true); },
-         false},
-    };
-    for (const Step& step : steps) {
-        if (const int row = step.choose()) {
-            ASSERT_LE(row, static_cast<int>(session.state().candidates.rows.size())) << step.what;
-            session.chooseRow(row, sink);
+    // Row 3 of R404A at -10 C works outside its envelope, rows 1 and 4 inside.
+    for (const int row : {3, 1, 4})
+        for (const auto& step : steps) {
+            session.chooseRow(std::min<int>(row, session.state().candidates.rows.size()), sink);
+            const int unit = session.state().details->unitIndex;
+            step();
+            const auto highlighted = session.highlightedRow();
+            EXPECT_EQ(highlighted.has_value(), session.state().candidates.rowOfUnit(unit) != 0);
+            EXPECT_EQ(detailsOutdated(session.state()), !highlighted);
+            if (!highlighted)
+                continue;
+            const std::vector<std::string> before = shown(session);
+            session.chooseRow(*highlighted, sink);
+            EXPECT_EQ(shown(session), before) << row;
         }
-        const int unit = session.state().details->unitIndex;
-        step.change();
-        const auto highlighted = session.highlightedRow();
-        ASSERT_EQ(highlighted.has_value(), step.stays) << step.what;
-        EXPECT_EQ(session.state().details->unitIndex, unit) << step.what;
-        if (!highlighted) {
-            EXPECT_TRUE(detailsOutdated(session.state())) << step.what;
-            continue;
-        }
-        EXPECT_EQ(session.state().candidates.row(*highlighted)->unitIndex, unit) << step.what;
-        const std::vector<std::string> before = shown(session);
-        session.chooseRow(*highlighted, sink);
-        EXPECT_EQ(shown(session), before) << step.what;
-        EXPECT_FALSE(session.state().details->range.columns.empty()) << step.what;
-    }
-}
 
-// The requirement typed follows a change of units, shown in the new ones, and finds the unit
-// it found before.
-TEST(SelectionSession, TheTypedCapacityFollowsTheUnits)
-{
-    const LanguageTable languages;
-    DiscardingMessageSink sink;
-    Workspace workspace(test::sampleDataFolder());
-    SelectionSession session(workspace, languages, UnitFamily::Box);
-    session.open(sink);
-    session.setInputs(everyBoxAt(0), sink);
-    struct Case {
-        UnitSystem typedIn;
-        const char* typed;
-        const char* inSi;
-        const char* inIp;
-    };
-    const Case cases[] = {
-        {UnitSystem::Si, "10000", "10000", "34121"},
-        {UnitSystem::InchPound, "34121", "10000", "34121"},
-        {UnitSystem::Si, "2500,4", "2500,4", "8532"},
-        {UnitSystem::InchPound, "abc", "abc", "abc"},
-    };
-    for (const Case& c : cases) {
-        session.setUnits(c.typedIn);
-        session.typeRequiredCapacity(c.typed);
-        session.chooseRow(1, sink);
+    session.typeRequiredCapacity("10000");
+    session.selectByTypedCapacity(sink);
+    const auto found = session.state().selectedRow;
+    for (const auto& [units, text] :
+         {std::pair{UnitSystem::InchPound, "34121"}, {UnitSystem::Si, "10000"}}) {
+        session.setUnits(units);
+        EXPECT_EQ(session.requiredCapacityText(), text);
+        session.chooseRow(2, sink);
         session.selectByTypedCapacity(sink);
-        const auto found = session.state().selectedRow;
-        for (const UnitSystem units :
-             {UnitSystem::InchPound, UnitSystem::Si, UnitSystem::InchPound}) {
-            session.setUnits(units);
-            EXPECT_EQ(session.requiredCapacityText(), units == UnitSystem::Si ? c.inSi : c.inIp)
-                << c.typed;
-            session.chooseRow(1, sink);
-            session.selectByTypedCapacity(sink);
-            EXPECT_EQ(session.state().selectedRow, found) << c.typed;
-        }
+        EXPECT_EQ(session.state().selectedRow, found);
     }
-    session.open(sink);
-    EXPECT_EQ(session.requiredCapacityText(), "");
 }
 
 } // namespace

@@ -193,6 +193,8 @@ BalanceDisplay EditorSession::showPairBalance(int compressorIndex, int condenser
     panels.condenserModel = catalogue.condensers[condenserIndex].model.str();
     panels.compressorIndex = std::to_string(compressorIndex);
     panels.condenserIndex = std::to_string(condenserIndex);
+    // A display cleared before took the refrigerant's panel with it.
+    panels.refrigerant = refrigerant_;
 
     const EditorInputs& in = editor_.inputs;
     PairInputs inputs;
@@ -235,6 +237,7 @@ BalanceDisplay EditorSession::showUnitBalance(int unitIndex, MessageSink& sink)
     const int ki = findCondenserOfUnit(catalogue, unitIndex);
     const int fi = findFrameOfUnit(catalogue, unitIndex);
     panels.compressorIndex = std::to_string(ci);
+    panels.refrigerant = unit.refrigerant.str();
     display.compressorRow = selectRowOfIndex(editor_.grid(EditorGrid::Compressors), ci);
     panels.condenserIndex = std::to_string(ki);
     display.condenserRow = selectRowOfIndex(editor_.grid(EditorGrid::Condensers), ki);
