@@ -132,9 +132,10 @@ class PairReportWindowTest : public QObject
         QVERIFY(window);
         QVERIFY(QTest::qWaitForWindowExposed(window));
         const QString names = window->findChild<QLabel*>("ReportPair")->text();
-        for (const auto* model : {&workspace_->catalogue().compressors[pair->compressor].model,
-                                  &workspace_->catalogue().condensers[pair->condenser].model})
-            QVERIFY(names.contains(QString::fromStdString(model->str()).trimmed()));
+        for (const std::string& model :
+             {workspace_->catalogue().compressors[pair->compressor].model.str(),
+              workspace_->catalogue().condensers[pair->condenser].model.str()})
+            QVERIFY(names.contains(QString::fromStdString(model).trimmed()));
         const auto* information = editor_->findChild<QWidget*>("GroupBoxInformation");
         const QRect panel(information->mapToGlobal(QPoint(0, 0)), information->size());
         QVERIFY(!window->frameGeometry().intersects(panel));
