@@ -169,10 +169,10 @@ TEST_F(EditorBalance, InputsTheCommandLineRefusesClearThePanels)
 {
     const EditorInputs fine = typed();
     const std::array<std::array<const char*, 4>, 4> cases{{
-        {"-300", "32", "1,1", "'-300' is below absolute zero, -273.15 C"},
-        {"0", "-273,2", "1,1", "'-273,2' is below absolute zero, -273.15 C"},
-        {"0", "32", "0", "Qk=(Qo+Pe) x: not a number above 0: '0'"},
-        {"0", "32", "abc", "Qk=(Qo+Pe) x: not a number above 0: 'abc'"},
+        {"-300", "32", "1,1", "'-300' jest poniżej zera bezwzględnego, -273,15 C"},
+        {"0", "-273,2", "1,1", "'-273,2' jest poniżej zera bezwzględnego, -273,15 C"},
+        {"0", "32", "0", "Qk=(Qo+Pe) x: '0' nie jest liczbą większą od 0"},
+        {"0", "32", "abc", "Qk=(Qo+Pe) x: 'abc' nie jest liczbą większą od 0"},
     }};
     for (const auto& [to, ambient, factor, failure] : cases) {
         EditorInputs in = fine;

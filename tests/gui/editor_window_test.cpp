@@ -198,10 +198,10 @@ class EditorWindowTest : public QObject
         const std::array<std::array<const char*, 3>, 7> cases{{
             {"ComboBox1", "1", ""},
             {"ComboBox1", "abc", "'abc' is not a valid floating point value"},
-            {"ComboBox1", "-300", "'-300' is below absolute zero, -273.15 C"},
+            {"ComboBox1", "-300", "'-300' jest poniżej zera bezwzględnego, -273,15 C"},
             {"ComboBox1", "5", ""},
             {"ComboBox2", "3", ""},
-            {"Edit14", "0", "Qk=(Qo+Pe) x: not a number above 0: '0'"},
+            {"Edit14", "0", "Qk=(Qo+Pe) x: '0' nie jest liczbą większą od 0"},
             {"Edit14", "1,1", ""},
         }};
         for (const auto& [name, text, status] : cases) {

@@ -70,10 +70,10 @@ std::optional<std::string> refusedInputs(const PairInputs& inputs, const EditorI
         {inputs.to, typed.to}, {inputs.airTemperature, typed.ambient}};
     for (const auto& [value, text] : temperatures)
         if (value < kAbsoluteZero)
-            return "'" + quoted(text) + "' is below absolute zero, -273.15 C";
+            return "'" + quoted(text) + "' jest poniżej zera bezwzględnego, -273,15 C";
     if (!(inputs.heatFactor > 0))
-        return "Qk=(Qo+Pe) x: not a number above 0: '" +
-               quoted(std::string_view(typed.heatFactor)) + "'";
+        return "Qk=(Qo+Pe) x: '" + quoted(std::string_view(typed.heatFactor)) +
+               "' nie jest liczbą większą od 0";
     return std::nullopt;
 }
 
