@@ -217,6 +217,18 @@ class SelectionWindowTest : public QObject
         QVERIFY(csv.find("3;21;AGO-KH098L;2900;2,1;58,4;outside;#;") != std::string::npos);
         QVERIFY(csv.find("\r\nModel;AGO-KH098L\r\n") != std::string::npos);
         QVERIFY(messages_.isEmpty());
+
+        // Never over a file of the data folder: refused with its name, the file as it was.
+        const auto data = kelvo::test::copyOfSampleData();
+        openWindow(UnitFamily::Box, data->path());
+        const std::string catalogue = data->read("Agregaty.txt");
+        window_->setExportChooser([&](const QString&) -> std::optional<QString> {
+            return QString::fromStdString((data->path() / "Agregaty.txt").string());
+        });
+        window_->exportFigures();
+        QCOMPARE(messages_.size(), 1);
+        QVERIFY2(messages_.front().contains("Agregaty.txt"), qPrintable(messages_.front()));
+        QVERIFY(data->read("Agregaty.txt") == catalogue);
     }
 
     void aBaseUnitNeedsItsVersionTicked()
