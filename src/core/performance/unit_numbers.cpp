@@ -39,6 +39,15 @@ UnitNumbers convertUnitNumbers(const CondensingUnitRecord& unit)
     } catch (const ConversionError& error) {
         numbers.conditionsFailure = error.what();
     }
+    // Converted here once per text, not at every rebuild of a list.
+    const auto range = impossibleUnitValues(unit, true);
+    if (!range.empty())
+        numbers.impossibleRange = range.front();
+    for (const ImpossibleValue& value : impossibleUnitValues(unit))
+        if (value.field != PhysicalField::ToMin && value.field != PhysicalField::ToMax) {
+            numbers.impossibleConditions = value;
+            break;
+        }
     return numbers;
 }
 

@@ -1,8 +1,10 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "core/catalogue/records.h"
+#include "core/performance/physical_ranges.h"
 #include "core/text/source_texts.h"
 
 namespace kelvo
@@ -40,6 +42,9 @@ struct UnitNumbers {
     EvaporatingRange range;
     std::string conditionsFailure; // the same for the operating texts
     UnitConditions conditions;
+    // The first value of the range, and of the operating texts, that converts but cannot be.
+    std::optional<ImpossibleValue> impossibleRange;
+    std::optional<ImpossibleValue> impossibleConditions;
 };
 UnitNumbers convertUnitNumbers(const CondensingUnitRecord& unit);
 

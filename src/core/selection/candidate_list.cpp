@@ -45,15 +45,18 @@ std::optional<Candidate> candidateFor(const SelectionCalculation& calculation,
     if (!numbers.rangeFailure.empty())
         return failedCandidate(std::move(candidate), numbers.rangeFailure);
     // A limit below absolute zero is as unusable as one that does not convert.
-    if (auto impossible = impossibleValueReason(catalogue, unitIndex, 0, 0, language, true))
-        return failedCandidate(std::move(candidate), std::move(*impossible));
+    if (numbers.impossibleRange)
+        return failedCandidate(std::move(candidate),
+                               impossibleValueText(*numbers.impossibleRange, language));
     if (numbers.range.toMin > to || numbers.range.toMax < to)
         return std::nullopt;
     if (!numbers.conditionsFailure.empty())
         return failedCandidate(std::move(candidate), numbers.conditionsFailure);
-    if (auto impossible =
-            impossibleValueReason(catalogue, unitIndex, compressor, condenser, language))
-        return failedCandidate(std::move(candidate), std::move(*impossible));
+    if (numbers.impossibleConditions)
+        return failedCandidate(std::move(candidate),
+                               impossibleValueText(*numbers.impossibleConditions, language));
+    if (const auto impossible = impossibleLinkedValue(catalogue, compressor, condenser))
+        return failedCandidate(std::move(candidate), impossibleValueText(*impossible, language));
     const UnitPoint point =
         evaluateUnitPoint(calculation, unitIndex, compressor, condenser, numbers.conditions, to,
                           selection.ambientTemperature, sink);

@@ -16,20 +16,28 @@ std::string impossibleValueText(const ImpossibleValue& value, int language)
                                           ")");
 }
 
+std::optional<ImpossibleValue> impossibleLinkedValue(const Catalogue& catalogue, int compressor,
+                                                     int condenser)
+{
+    if (catalogue.compressors.contains(compressor))
+        if (auto found = impossibleCompressorValues(catalogue.compressors[compressor]);
+            !found.empty())
+            return found.front();
+    if (catalogue.condensers.contains(condenser))
+        if (auto found = impossibleCondenserValues(catalogue.condensers[condenser]); !found.empty())
+            return found.front();
+    return std::nullopt;
+}
+
 std::optional<std::string> impossibleValueReason(const Catalogue& catalogue, int unitIndex,
                                                  int compressor, int condenser, int language,
                                                  bool evaporatingRangeOnly)
 {
     std::vector<ImpossibleValue> found =
         impossibleUnitValues(catalogue.units[unitIndex], evaporatingRangeOnly);
-    if (!evaporatingRangeOnly) {
-        if (catalogue.compressors.contains(compressor))
-            for (auto& value : impossibleCompressorValues(catalogue.compressors[compressor]))
-                found.push_back(std::move(value));
-        if (catalogue.condensers.contains(condenser))
-            for (auto& value : impossibleCondenserValues(catalogue.condensers[condenser]))
-                found.push_back(std::move(value));
-    }
+    if (found.empty() && !evaporatingRangeOnly)
+        if (auto linked = impossibleLinkedValue(catalogue, compressor, condenser))
+            found.push_back(std::move(*linked));
     if (found.empty())
         return std::nullopt;
     return impossibleValueText(found.front(), language);

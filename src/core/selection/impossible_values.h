@@ -13,6 +13,11 @@ namespace kelvo
 // selection's texts hold it (Windows-1250).
 std::string impossibleValueText(const ImpossibleValue& value, int language);
 
+// The first value a unit reads of its compressor `compressor` and condenser `condenser` (0 for
+// none) that cannot be.
+std::optional<ImpossibleValue> impossibleLinkedValue(const Catalogue& catalogue, int compressor,
+                                                     int condenser);
+
 // Why unit `unitIndex` gets no figures because a value its evaluation reads (its own, its
 // compressor's `compressor`, its condenser's `condenser`; 0 for none) cannot be; nullopt when
 // all of them can. `evaporatingRangeOnly` looks at the unit's toMin and toMax alone.
