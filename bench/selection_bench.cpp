@@ -76,7 +76,8 @@ bool floorMatchesTheProgram(kelvo::Workspace& workspace, const kelvo::bench::Reb
 {
     kelvo::DiscardingMessageSink sink;
     kelvo::PerformanceResult result;
-    const kelvo::SelectionCalculation calculation{workspace, "R404A", result};
+    kelvo::TextsRead read;
+    const kelvo::SelectionCalculation calculation{workspace, "R404A", result, read};
     const auto& catalogue = workspace.catalogue();
     for (int s = 1; s <= catalogue.units.count(); ++s) {
         const auto conditions = kelvo::readUnitConditions(catalogue.units[s]);

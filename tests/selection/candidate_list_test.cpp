@@ -186,8 +186,9 @@ TEST_F(SelectionTest, ProgressCoversEveryUnitAndARebuildClearsTheChoice)
     EXPECT_EQ(selection().selectedRow, std::nullopt);
 
     PerformanceResult latest;
+    TextsRead read;
     SelectionState disabled = selection();
-    rebuildCandidateList({*workspace, "R404A", latest, kEnglish, false}, disabled, sink);
+    rebuildCandidateList({*workspace, "R404A", latest, read, kEnglish, false}, disabled, sink);
     EXPECT_TRUE(disabled.candidates.rows.empty());
 }
 

@@ -41,7 +41,8 @@ class DatasheetParametersTest : public test::SelectionTest
         SelectionState changed = selection();
         change(changed);
         PerformanceResult latest;
-        return unitDatasheetParameters({*workspace, session->refrigerant(), latest}, changed,
+        TextsRead read;
+        return unitDatasheetParameters({*workspace, session->refrigerant(), latest, read}, changed,
                                        languages, inputs, sink);
     }
     // The text of a parameter; "<unset>" when it is not set.

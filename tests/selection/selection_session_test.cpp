@@ -97,7 +97,10 @@ TEST(SelectionSession, FollowsTheWorkspaceAsAFreshSessionWouldShowIt)
 
     // Texts written with decimal commas change no figure, and a table of another refrigerant
     // is not the session's.
-    workspace.keepDetailTexts(1, unit);
+    TextsRead read;
+    read.add(TextsRead::Texts::DetailCondenser, 1);
+    read.add(TextsRead::Texts::DetailUnit, unit);
+    workspace.keepTextsRead(read);
     workspace.loadPropertyTable("R22");
     EXPECT_TRUE(counter.changes.empty());
     session.unsubscribe(counter);

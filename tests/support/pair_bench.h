@@ -70,7 +70,7 @@ inline EvaluationOutcome evaluateWithState(PairBench& bench, const PairInputs& i
     const PairEvaluation evaluation =
         evaluateCataloguePair(bench.catalogue, bench.recordNumbers, refrigerant, inputs,
                               bench.refrigerant.result, sink, checks);
-    keepEvaluatedTexts(bench.catalogue, inputs, evaluation);
+    evaluation.textsRead.writeWithCommas(bench.catalogue);
     bench.refrigerant.result = evaluation.result;
     return evaluation.outcome;
 }

@@ -44,3 +44,32 @@ Catalogue withCalculationCommas(Catalogue catalogue)
 }
 
 } // namespace kelvo
+
+namespace kelvo
+{
+
+void TextsRead::writeWithCommas(Catalogue& catalogue) const
+{
+    for (const auto& [texts, slot] : read_) {
+        switch (texts) {
+        case Texts::EvaluatedCompressor:
+            if (catalogue.compressors.contains(slot))
+                writeEvaluatedTextsWithCommas(catalogue.compressors.at(slot));
+            break;
+        case Texts::EvaluatedCondenser:
+            if (catalogue.condensers.contains(slot))
+                writeEvaluatedTextsWithCommas(catalogue.condensers.at(slot));
+            break;
+        case Texts::DetailCondenser:
+            if (catalogue.condensers.contains(slot))
+                writeDetailTextsWithCommas(catalogue.condensers.at(slot));
+            break;
+        case Texts::DetailUnit:
+            if (catalogue.units.contains(slot))
+                writeDetailTextsWithCommas(catalogue.units.at(slot));
+            break;
+        }
+    }
+}
+
+} // namespace kelvo

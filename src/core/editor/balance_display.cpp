@@ -103,7 +103,7 @@ void EditorSession::evaluateAndShow(const PairInputs& inputs, BalanceDisplay& di
     result_ = evaluation.result;
     display.figures = result_;
     display.outcome = evaluation.outcome;
-    workspace_.keepEvaluatedTexts(inputs, evaluation);
+    workspace_.keepTextsRead(evaluation.textsRead);
     if (display.outcome.error != EvaluationError::None) {
         clearPanels();
         chartWithoutPoint(inputs.compressor);

@@ -400,8 +400,6 @@ void EditorSession::workspaceChanged(const WorkspaceChange& change)
 {
     EditorUpdate update;
     switch (change.kind) {
-    case WorkspaceChange::Kind::TextsRewritten:
-        return;
     case WorkspaceChange::Kind::PropertyTable:
         if (change.refrigerant != refrigerant_)
             return;

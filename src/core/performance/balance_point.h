@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "core/catalogue/decimal_commas.h"
 #include "core/catalogue/records.h"
 #include "core/performance/condenser_model.h"
 #include "core/performance/evaluation_fault.h"
@@ -87,9 +88,11 @@ struct PairRecords {
 struct PairEvaluation {
     EvaluationOutcome outcome;
     PerformanceResult result;
-    // The evaluation went as far as reading the coefficient and condenser texts: the catalogue
-    // then keeps them with decimal commas (writeEvaluatedTextsWithCommas).
+    // The evaluation went as far as reading the coefficient and condenser texts, which the
+    // catalogue then keeps with decimal commas (writeEvaluatedTextsWithCommas).
     bool readRecordTexts = false;
+    // Those texts by record, for an evaluation of catalogue records (evaluateCataloguePair).
+    TextsRead textsRead;
 };
 
 // Finds the balance point of a compressor-condenser pair. Starts from `previous`, whose fields

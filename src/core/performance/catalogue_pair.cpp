@@ -1,7 +1,5 @@
 #include "core/performance/catalogue_pair.h"
 
-#include "core/catalogue/decimal_commas.h"
-
 namespace kelvo
 {
 PairEvaluation evaluateCataloguePair(const Catalogue& catalogue, RecordNumbers& numbers,
@@ -20,18 +18,14 @@ PairEvaluation evaluateCataloguePair(const Catalogue& catalogue, RecordNumbers& 
     const PairRecords pair{compressor, condenser,
                            numbers.compressor(compressor, compressorFound ? inputs.compressor : 0),
                            numbers.condenser(condenser, condenserFound ? inputs.condenser : 0)};
-    return evaluatePair(pair, refrigerant, inputs, previous, sink, checks);
-}
-
-void keepEvaluatedTexts(Catalogue& catalogue, const PairInputs& inputs,
-                        const PairEvaluation& evaluation)
-{
-    if (!evaluation.readRecordTexts)
-        return;
-    if (catalogue.compressors.contains(inputs.compressor))
-        writeEvaluatedTextsWithCommas(catalogue.compressors.at(inputs.compressor));
-    if (catalogue.condensers.contains(inputs.condenser))
-        writeEvaluatedTextsWithCommas(catalogue.condensers.at(inputs.condenser));
+    PairEvaluation evaluation = evaluatePair(pair, refrigerant, inputs, previous, sink, checks);
+    if (evaluation.readRecordTexts) {
+        if (compressorFound)
+            evaluation.textsRead.add(TextsRead::Texts::EvaluatedCompressor, inputs.compressor);
+        if (condenserFound)
+            evaluation.textsRead.add(TextsRead::Texts::EvaluatedCondenser, inputs.condenser);
+    }
+    return evaluation;
 }
 
 } // namespace kelvo

@@ -260,7 +260,7 @@ bool PairReportBuilder::evaluate(double to, double ambient)
                             compressorCount_, condenserCount_, in_.heatFactor};
     CollectingMessageSink messages;
     const PairEvaluation evaluation = workspace_.evaluate(refrigerant_, inputs, result_, messages);
-    workspace_.keepEvaluatedTexts(inputs, evaluation);
+    workspace_.keepTextsRead(evaluation.textsRead);
     result_ = evaluation.result;
     outcome_ = evaluation.outcome;
     const EvaluationOutcome& outcome = outcome_;

@@ -215,9 +215,10 @@ ReportParameters unitDatasheetParameters(const SelectionCalculation& calculation
     const int ci = findCompressorOfUnit(catalogue, u);
     const int ki = findCondenserOfUnit(catalogue, u);
     const UnitDetails details = chosenDetails(calculation, selection, row, u, sink);
-    const CondensingUnitRecord& unit = catalogue.units[u];
+    // The texts the details read are printed as the catalogue keeps them from then on.
+    const CondensingUnitRecord unit = calculation.keptUnit(u);
     const CompressorRecord& compressor = catalogue.compressors[ci];
-    const CondenserRecord& condenser = catalogue.condensers[ki];
+    const CondenserRecord condenser = calculation.keptCondenser(ki);
     const bool base = selection.familyIsBase;
 
     ParameterList list(languages, inputs.language, calculation.workspace.displaySeparator());

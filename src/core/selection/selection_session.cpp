@@ -236,13 +236,18 @@ std::vector<int> SelectionSession::comparedRows() const
 
 UnitDetails SelectionSession::computeDetails(int row, MessageSink& sink)
 {
-    return computeUnitDetails(calculation(), state_, row, sink);
+    UnitDetails details = computeUnitDetails(calculation(), state_, row, sink);
+    keepTextsRead();
+    return details;
 }
 
 ReportParameters SelectionSession::datasheetParameters(const DatasheetInputs& inputs,
                                                        MessageSink& sink)
 {
-    return unitDatasheetParameters(calculation(), state_, languages_, inputs, sink);
+    ReportParameters parameters =
+        unitDatasheetParameters(calculation(), state_, languages_, inputs, sink);
+    keepTextsRead();
+    return parameters;
 }
 
 void SelectionSession::subscribe(SelectionObserver& observer)
@@ -270,8 +275,6 @@ void SelectionSession::workspaceChanged(const WorkspaceChange& change)
     case WorkspaceChange::Kind::PropertyTable:
         figuresChanged = change.refrigerant == refrigerant_;
         break;
-    case WorkspaceChange::Kind::TextsRewritten:
-        break;
     }
     if (!figuresChanged)
         return;
@@ -296,13 +299,21 @@ void SelectionSession::workspaceChanged(const WorkspaceChange& change)
 
 SelectionCalculation SelectionSession::calculation()
 {
-    return {workspace_, refrigerant_, latest_, languages_.currentLanguage(), calculationEnabled_};
+    return {workspace_,         refrigerant_, latest_, textsRead_, languages_.currentLanguage(),
+            calculationEnabled_};
+}
+
+void SelectionSession::keepTextsRead()
+{
+    workspace_.keepTextsRead(textsRead_);
+    textsRead_.clear();
 }
 
 SelectionChange SelectionSession::rebuild(DistinctMessageSink& listMessages, MessageSink& sink,
                                           const ProgressCallback& progress)
 {
     rebuildCandidateList(calculation(), state_, listMessages, progress);
+    keepTextsRead();
     std::erase_if(state_.comparedUnits,
                   [this](int unit) { return state_.candidates.rowOfUnit(unit) == 0; });
     SelectionChange change{.list = true};

@@ -143,6 +143,8 @@ class SelectionSession : private WorkspaceObserver
   private:
     void workspaceChanged(const WorkspaceChange& change) override;
     [[nodiscard]] SelectionCalculation calculation();
+    // Hands what the calculation read to the workspace, which keeps those texts with commas.
+    void keepTextsRead();
     // Builds the list again and chooses the unit shown before when the list holds it. The
     // details' messages come first, then the list's, as the screen has always shown them.
     SelectionChange rebuild(DistinctMessageSink& listMessages, MessageSink& sink,
@@ -159,6 +161,7 @@ class SelectionSession : private WorkspaceObserver
     std::string requiredCapacity_;
     UnitSystem requiredCapacityUnits_ = UnitSystem::Si;
     PerformanceResult latest_;
+    TextsRead textsRead_; // by the calculation, not yet handed to the workspace
     // The calculation does nothing while false: while the session opens or reads a table, what
     // the workspace announces is not followed either.
     bool calculationEnabled_ = true;

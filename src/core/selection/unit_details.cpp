@@ -126,7 +126,7 @@ void fillPowerPanels(DetailsContext& context, UnitDataPanels& panels)
 {
     if (context.condenser < 1)
         return;
-    context.calculation.workspace.keepDetailTexts(context.condenser, 0);
+    context.calculation.textsRead.add(TextsRead::Texts::DetailCondenser, context.condenser);
     const auto& condenser = context.catalogue().condensers[context.condenser];
     const auto fanPower = parseNumber(condenser.fanPower.view());
     const auto fanCount = parseNumber(condenser.fanCount.view());
@@ -227,7 +227,7 @@ UnitDetails computeUnitDetails(const SelectionCalculation& calculation,
         throw std::out_of_range("list row " + std::to_string(row) + " is not in the list");
     DistinctMessageSink messages;
     DetailsContext context{calculation, selection, messages};
-    Workspace& workspace = calculation.workspace;
+    const Workspace& workspace = calculation.workspace;
     const Catalogue& catalogue = workspace.catalogue();
     context.unitIndex = candidate->unitIndex;
     context.compressor = findCompressorOfUnit(catalogue, context.unitIndex);
@@ -264,7 +264,7 @@ UnitDetails computeUnitDetails(const SelectionCalculation& calculation,
     if (details.failure.empty() && !candidate->evaluated)
         details.failure = candidate->reason;
     if (conditions) {
-        workspace.keepDetailTexts(0, context.unitIndex);
+        context.calculation.textsRead.add(TextsRead::Texts::DetailUnit, context.unitIndex);
         fillRangeTables(context, *conditions, details.range);
         if (selection.extraAmbient)
             details.extraAmbientPoint = rangeColumn(
@@ -292,7 +292,7 @@ UnitDetails computeUnitDetails(const SelectionCalculation& calculation,
 
     details.dimensions = dimensionsOf(context, unit);
     details.compressor = compressorPanelsOf(catalogue.compressors[context.compressor]);
-    details.fan = fanPanelsOf(catalogue.condensers[context.condenser]);
+    details.fan = fanPanelsOf(context.calculation.keptCondenser(context.condenser));
     details.baseAccessories = unit.baseAccessories;
     details.boxAccessories = unit.boxAccessories;
 

@@ -172,9 +172,9 @@ struct UnitDetails {
 
 // The details of list row `row` (1 ..) of selection.candidates at the selection's temperatures.
 // Evaluates the range tables (with a row for selection.extraAmbient when set) and the condensing
-// temperature; rewrites the unit's limits and its condenser's fanPower with "," as the catalogue
-// keeps them. Each distinct message goes to the sink once (UTF-8). Throws std::out_of_range for a
-// row not in the list.
+// temperature; adds the unit's limits and its condenser's fanPower to the texts read, which the
+// catalogue keeps with ",". Each distinct message goes to the sink once (UTF-8). Throws
+// std::out_of_range for a row not in the list.
 UnitDetails computeUnitDetails(const SelectionCalculation& calculation,
                                const SelectionState& selection, int row, MessageSink& sink);
 

@@ -51,9 +51,27 @@ EvaluationOutcome SelectionCalculation::evaluate(const PairInputs& inputs, Messa
     if (!enabled)
         return {};
     const PairEvaluation evaluation = workspace.evaluate(refrigerant, inputs, latest, sink);
-    workspace.keepEvaluatedTexts(inputs, evaluation);
+    textsRead.add(evaluation.textsRead);
     latest = evaluation.result;
     return evaluation.outcome;
+}
+
+CondenserRecord SelectionCalculation::keptCondenser(int slot) const
+{
+    CondenserRecord record = workspace.catalogue().condensers[slot];
+    if (textsRead.contains(TextsRead::Texts::EvaluatedCondenser, slot))
+        writeEvaluatedTextsWithCommas(record);
+    if (textsRead.contains(TextsRead::Texts::DetailCondenser, slot))
+        writeDetailTextsWithCommas(record);
+    return record;
+}
+
+CondensingUnitRecord SelectionCalculation::keptUnit(int slot) const
+{
+    CondensingUnitRecord record = workspace.catalogue().units[slot];
+    if (textsRead.contains(TextsRead::Texts::DetailUnit, slot))
+        writeDetailTextsWithCommas(record);
+    return record;
 }
 
 PairInputs unitPairInputs(int compressor, int condenser, const UnitConditions& conditions,

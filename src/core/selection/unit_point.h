@@ -15,19 +15,26 @@ namespace kelvo
 class MessageSink;
 class Workspace;
 
-// How the selection evaluates its balance points: in the workspace with the refrigerant in use,
-// each evaluation starting from the latest result and leaving its own there, the record texts it
-// read kept as the catalogue keeps them. Nothing is evaluated while `enabled` is false (a screen
-// that is still setting itself up). The program's own texts are in `language`.
+// How the selection evaluates its balance points: in a workspace it only reads, with the
+// refrigerant in use, each evaluation starting from the latest result and leaving its own there,
+// and adding the record texts it read to `textsRead`. Those two belong to whoever runs the
+// calculation (a screen, a request), so that calculations run side by side over one workspace.
+// Nothing is evaluated while `enabled` is false (a screen that is still setting itself up). The
+// program's own texts are in `language`.
 struct SelectionCalculation {
-    Workspace& workspace;
+    const Workspace& workspace;
     std::string_view refrigerant;
     PerformanceResult& latest;
+    TextsRead& textsRead;
     int language = kEnglish;
     bool enabled = true;
 
     // One evaluation as described; an outcome without figures while disabled.
     EvaluationOutcome evaluate(const PairInputs& inputs, MessageSink& sink) const;
+    // A record as the catalogue keeps it once what this calculation read is kept: the texts it
+    // shows as they are, decimal commas and all.
+    [[nodiscard]] CondenserRecord keptCondenser(int slot) const;
+    [[nodiscard]] CondensingUnitRecord keptUnit(int slot) const;
 };
 
 // One balance point of a unit at (to, air temperature), heat factor 1.0.

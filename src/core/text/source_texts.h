@@ -1,5 +1,7 @@
 #pragma once
 
+#include <deque>
+#include <mutex>
 #include <span>
 #include <string>
 #include <string_view>
@@ -24,7 +26,10 @@ class SourceTexts
 };
 
 // Converted figures of records kept in slots (a table index), each with the texts it came
-// from, converted again only when a record's texts are no longer those.
+// from, converted again only when a record's texts are no longer those. Evaluations running side
+// by side share one: a slot is looked up and converted under a lock, and a slot's figures stay
+// where they are while the table grows. Figures handed out are rewritten only when their
+// record's texts changed, which an edit does, and no edit runs beside an evaluation.
 template <class Numbers> class ConvertedSlots
 {
   public:
@@ -32,6 +37,7 @@ template <class Numbers> class ConvertedSlots
     template <class Record, class TextsOf, class Convert>
     const Numbers& get(const Record& record, int slot, TextsOf textsOf, Convert convert)
     {
+        const std::lock_guard lock(mutex_);
         const auto index = static_cast<std::size_t>(slot < 0 ? 0 : slot);
         if (index >= slots_.size())
             slots_.resize(index + 1);
@@ -48,7 +54,8 @@ template <class Numbers> class ConvertedSlots
         SourceTexts source;
         Numbers numbers{};
     };
-    std::vector<Slot> slots_;
+    std::mutex mutex_;
+    std::deque<Slot> slots_;
 };
 
 } // namespace kelvo

@@ -106,35 +106,9 @@ PairEvaluation Workspace::evaluate(std::string_view refrigerant, const PairInput
     return evaluateCataloguePair(catalogue_, recordNumbers_, inUse, inputs, previous, sink, checks);
 }
 
-void Workspace::keepEvaluatedTexts(const PairInputs& inputs, const PairEvaluation& evaluation)
+void Workspace::keepTextsRead(const TextsRead& read)
 {
-    if (!evaluation.readRecordTexts)
-        return;
-    kelvo::keepEvaluatedTexts(catalogue_, inputs, evaluation);
-    WorkspaceChange change;
-    change.kind = WorkspaceChange::Kind::TextsRewritten;
-    if (catalogue_.compressors.contains(inputs.compressor))
-        change.tables.push_back(CatalogueTable::Compressors);
-    if (catalogue_.condensers.contains(inputs.condenser))
-        change.tables.push_back(CatalogueTable::Condensers);
-    if (!change.tables.empty())
-        announce(change);
-}
-
-void Workspace::keepDetailTexts(int condenser, int unit)
-{
-    WorkspaceChange change;
-    change.kind = WorkspaceChange::Kind::TextsRewritten;
-    if (catalogue_.condensers.contains(condenser)) {
-        writeDetailTextsWithCommas(catalogue_.condensers.at(condenser));
-        change.tables.push_back(CatalogueTable::Condensers);
-    }
-    if (catalogue_.units.contains(unit)) {
-        writeDetailTextsWithCommas(catalogue_.units.at(unit));
-        change.tables.push_back(CatalogueTable::Units);
-    }
-    if (!change.tables.empty())
-        announce(change);
+    read.writeWithCommas(catalogue_);
 }
 
 const PropertyTable& Workspace::loadPropertyTable(std::string_view refrigerant,

@@ -10,6 +10,7 @@
 #include "core/catalogue/catalogue.h"
 #include "core/catalogue/catalogue_changes.h"
 #include "core/catalogue/catalogue_files.h"
+#include "core/catalogue/decimal_commas.h"
 #include "core/performance/balance_point.h"
 #include "core/performance/record_numbers.h"
 #include "core/performance/unit_numbers.h"
@@ -26,11 +27,9 @@ class FolderLock;
 // What changed in a workspace, as its observers are told.
 struct WorkspaceChange {
     enum class Kind {
-        Records,        // an edit, or one undone or done again: `changes` says what
-        Reload,         // the catalogue was read again (also partly, when a file failed)
-        TextsRewritten, // texts the calculation reads were written with decimal commas; no
-                        // figure changed
-        PropertyTable,  // the property table of `refrigerant` was read again
+        Records,       // an edit, or one undone or done again: `changes` says what
+        Reload,        // the catalogue was read again (also partly, when a file failed)
+        PropertyTable, // the property table of `refrigerant` was read again
     };
     Kind kind = Kind::Records;
     std::vector<CatalogueTable> tables; // the tables touched, each once
@@ -77,6 +76,10 @@ class CatalogueEdit
 // The data the program works on: the data folder, the catalogue read from it with the numbers
 // converted from its texts, the refrigerants and their property tables. Every change is
 // announced to the observers, in the order they subscribed.
+//
+// Its const operations only read, so evaluations may run side by side on several threads over
+// one workspace (each with its own PerformanceResult to start from), as long as nothing changes
+// it meanwhile: no edit, load or subscription runs beside them.
 class Workspace
 {
   public:
@@ -97,7 +100,7 @@ class Workspace
 
     // The catalogue's numbers as the calculation reads them, converted once per text. The
     // caches never change what they give for a text, so they are used through a const
-    // workspace too.
+    // workspace too, also from several threads at once.
     [[nodiscard]] RecordNumbers& recordNumbers() const { return recordNumbers_; }
     [[nodiscard]] UnitNumberSlots& unitNumbers() const { return unitNumbers_; }
 
@@ -116,11 +119,11 @@ class Workspace
     [[nodiscard]] PairEvaluation evaluate(std::string_view refrigerant, const PairInputs& inputs,
                                           const PerformanceResult& previous, MessageSink& sink,
                                           SearchChecks checks = SearchChecks::WhenNeeded) const;
-    // What the catalogue keeps after that evaluation (keepEvaluatedTexts).
-    void keepEvaluatedTexts(const PairInputs& inputs, const PairEvaluation& evaluation);
-    // The fan power of condenser `condenser` and the range of unit `unit`, written with decimal
-    // commas as the unit details leave them; an index outside its table is passed over.
-    void keepDetailTexts(int condenser, int unit);
+
+    // Writes the texts a screen's evaluations and details read (TextsRead) with decimal commas,
+    // as the catalogue keeps what the calculation read, so that a save writes them so. No
+    // figure changes, so no one is told.
+    void keepTextsRead(const TextsRead& read);
 
     // Makes the property table of a registry refrigerant the one it calculates with; throws
     // FileError naming the file when it cannot be read, used or trusted for the refrigerant's
