@@ -138,7 +138,7 @@ void Workspace::keepDetailTexts(int condenser, int unit)
 }
 
 const PropertyTable& Workspace::loadPropertyTable(std::string_view refrigerant,
-                                                  const LoadProgress& progress)
+                                                  const ProgressReport& progress)
 {
     const std::string name(refrigerant);
     propertyTables_.erase(name);

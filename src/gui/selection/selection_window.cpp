@@ -410,7 +410,7 @@ void SelectionWindow::open()
     DistinctMessageSink sink;
     try {
         ProgressScope progress(this);
-        session_->open(sink, progress.reporter());
+        session_->open(sink, progress.report());
     } catch (const CatalogueFileError& error) {
         show();
         presentMessages_(
@@ -538,7 +538,7 @@ void SelectionWindow::changeRefrigerant()
     {
         ProgressScope progress(this);
         session_->chooseRefrigerant(toCatalogueText(refrigerantBox_->currentText()), sink,
-                                    progress.reporter());
+                                    progress.report());
     }
     showRefrigerantFacts();
     report(sink);
@@ -568,7 +568,7 @@ void SelectionWindow::changeTemperatures()
         ProgressScope progress(this);
         session_->setTemperatures(evaporatingChoices_[static_cast<std::size_t>(e)],
                                   ambientChoices_[static_cast<std::size_t>(a)], sink,
-                                  progress.reporter());
+                                  progress.report());
     }
     report(sink);
 }
@@ -578,7 +578,7 @@ void SelectionWindow::changeFilter(SelectionFilter group, std::string_view value
     DistinctMessageSink sink;
     {
         ProgressScope progress(this);
-        session_->setFilter(group, value, ticked, sink, progress.reporter());
+        session_->setFilter(group, value, ticked, sink, progress.report());
     }
     report(sink);
 }
@@ -588,7 +588,7 @@ void SelectionWindow::changeInsideEnvelopeOnly(bool only)
     DistinctMessageSink sink;
     {
         ProgressScope progress(this);
-        session_->setInsideEnvelopeOnly(only, sink, progress.reporter());
+        session_->setInsideEnvelopeOnly(only, sink, progress.report());
     }
     report(sink);
 }
