@@ -138,7 +138,7 @@ void printDetails(std::ostream& out, const SelectionSession& session,
         rows.push_back(
             {label(line.entry), toUtf8(line.text(d)), labelIn(line.unitLabel, options.units)});
     // The dimensions as the group lays them out, row by row.
-    const std::string dimensions = label(kDimensionsEntry);
+    const std::string dimensions = label(LanguageEntry::Dimensions);
     for (int row = 0; row < 3; ++row) {
         std::vector<const DimensionField*> fields;
         for (const DimensionField& field : kDimensionFields)
@@ -157,9 +157,9 @@ void printDetails(std::ostream& out, const SelectionSession& session,
     printTable(out, rows, {});
     out << "Drawing: " << d.drawing.string() << "\n";
     out << "\n";
-    printRangeTable(out, d, label(82), true, options.units);
+    printRangeTable(out, d, label(LanguageEntry::CoolingCapacityQo), true, options.units);
     out << "\n";
-    printRangeTable(out, d, label(83), false, options.units);
+    printRangeTable(out, d, label(LanguageEntry::PowerInputPe), false, options.units);
     if (!d.range.failure.empty())
         out << "Range tables: " << oneLine(toUtf8(d.range.failure)) << "\n";
     if (anyFigureMarked(d))

@@ -2,6 +2,9 @@
 
 #include <algorithm>
 #include <array>
+#include <fstream>
+#include <map>
+#include <regex>
 
 #include <gtest/gtest.h>
 
@@ -68,6 +71,28 @@ TEST(LanguageTable, EveryUsedEntryHasATextThatFitsItsCodePage)
             EXPECT_EQ(toUtf8(bytes, codePage), text) << language << "/" << entry;
         }
     }
+}
+
+// Every name of language_entries.h stands for its own entry, and that entry has a text in all
+// five languages: a name given to an empty or mistyped number shows nothing on the screen.
+TEST(LanguageTable, EveryNamedEntryHasATextInEveryLanguage)
+{
+    std::ifstream header(KELVO_CORE_SOURCE_DIR "/app/language_entries.h");
+    ASSERT_TRUE(header);
+    const std::regex named(R"(^\s*(\w+) = (\d+),)");
+    std::map<int, std::string> names;
+    const LanguageTable table;
+    for (std::string line; std::getline(header, line);) {
+        std::smatch match;
+        if (!std::regex_search(line, match, named) || match[1] == "None")
+            continue;
+        const int entry = std::stoi(match[2]);
+        EXPECT_TRUE(names.emplace(entry, match[1]).second) << match[1] << " repeats " << entry;
+        for (int language = 1; language <= kLanguageCount; ++language)
+            EXPECT_FALSE(table.text(language, entry).empty()) << match[1] << "/" << language;
+    }
+    EXPECT_EQ(names.size() + kEmptyEntries.size(), static_cast<std::size_t>(kLanguageEntryCount));
+    EXPECT_EQ(names.at(LanguageEntry::Item), "Item");
 }
 
 TEST(LanguageTable, EachLanguageConvertsToItsOwnCodePage)

@@ -176,7 +176,7 @@ TEST_F(SelectionTest, ProgressCoversEveryUnitAndARebuildClearsTheChoice)
     DiscardingMessageSink sink;
     session->chooseRow(2, sink);
     session->setTemperatures(
-        -5, 32, sink, [&](int maximum, int position) { calls.emplace_back(maximum, position); });
+        -5, 32, sink, [&](int position, int maximum) { calls.emplace_back(maximum, position); });
     ASSERT_EQ(calls.size(), 5U);
     EXPECT_EQ(calls.front(), std::make_pair(4, 0));
     EXPECT_EQ(calls.back(), std::make_pair(4, 4));

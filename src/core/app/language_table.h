@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/app/language_entries.h"
 #include "core/text/code_page.h"
 
 namespace kelvo

@@ -1,8 +1,6 @@
 #include "core/chart/envelope_chart.h"
 
 #include <algorithm>
-#include <cmath>
-#include <cstdint>
 #include <optional>
 
 #include "core/text/numeric_text.h"
@@ -18,9 +16,9 @@ constexpr double kPixelLimit = 1e6;
 constexpr int kGridPenWidth = 1;
 constexpr int kEnvelopePenWidth = 2;
 constexpr int kPointPenWidth = 1;
-constexpr int kLabelGap = 5; // pixels between the plot area's bottom and the to labels
-constexpr int kNoteGap = 4;  // pixels between a title or note and what it stands beside
-constexpr int kCrossGap = 4; // pixels between the cross-hair's lines and the point's text
+constexpr int kLabelGap = 5;   // pixels between the plot area's bottom and the to labels
+constexpr int kCrossGap = 4;   // pixels between the cross-hair's lines and the point's text
+constexpr int kToLabelGap = 8; // a scaling chart's to labels, clear of the tk label 0 below
 
 int toPixel(double value)
 {
@@ -31,43 +29,17 @@ int toPixel(double value)
     return static_cast<int>(roundHalfEven(value));
 }
 
-// A text line's height: Arial's ascent and descent together are 1.12 of its pixel size.
-int textHeight(int fontHeight)
-{
-    return (fontHeight * 112 + 99) / 100;
-}
-
-// A character's advance in Arial, in hundredths of the font's pixel size; rounded up a little
-// so that an estimate is never short.
-int advanceOf(std::uint32_t c)
-{
-    if (c == ' ' || c == '.' || c == ',' || c == ':' || c == ';' || c == '!' || c == '|' ||
-        c == '\'' || c == 'i' || c == 'j' || c == 'l' || c == 0x142 /* ł */)
-        return 29;
-    if (c == 'f' || c == 't' || c == 'r' || c == '(' || c == ')' || c == '[' || c == ']' ||
-        c == '-' || c == '/' || c == 'I')
-        return 35;
-    if (c == 0xB0 /* ° */)
-        return 41;
-    if (c == 'm' || c == 'w' || c == 'M' || c == 'W')
-        return 95;
-    // Other letters beyond ASCII count as capitals: an accented capital is as wide as those.
-    if ((c >= 'A' && c <= 'Z') || c == '%' || c >= 0xC0)
-        return 78;
-    return 57;
-}
-
 class ChartPainter
 {
   public:
     ChartPainter(const ChartGeometry& geometry, char separator, std::vector<ChartPrimitive>& out)
-        : geometry_(geometry), separator_(separator), out_(out)
+        : geometry_(geometry), separator_(separator), canvas_(out)
     {
     }
 
     void fill(ChartColour colour)
     {
-        out_.push_back(chartFill({0, 0}, {geometry_.width, geometry_.height}, colour));
+        canvas_.fill({0, 0}, {geometry_.width, geometry_.height}, colour);
     }
 
     void pen(ChartColour colour, int width)
@@ -77,7 +49,6 @@ class ChartPainter
     }
 
     void moveTo(double to, double tk) { position_ = worldToPixel(geometry_, to, tk); }
-    void moveToPixel(ChartPixel at) { position_ = at; }
 
     void lineTo(double to, double tk) { lineToPixel(worldToPixel(geometry_, to, tk)); }
     // The plot area's edge, drawn from its bottom-left corner clockwise.
@@ -92,21 +63,20 @@ class ChartPainter
 
     void lineToPixel(ChartPixel target)
     {
-        out_.push_back(chartLine(position_, target, penColour_, penWidth_));
+        canvas_.line(position_, target, penColour_, penWidth_);
         position_ = target;
     }
 
-    void label(ChartPixel at, double value, TextAnchor anchor = TextAnchor::TopLeft)
-    {
-        text(at, formatNumber(roundToTenth(value), separator_), anchor);
-    }
+    std::string number(double value) const { return formatNumber(roundToTenth(value), separator_); }
+    void label(ChartPixel at, double value) { text(at, number(value), TextAnchor::TopLeft); }
 
     ChartPrimitive& text(ChartPixel at, std::string text, TextAnchor anchor,
                          ChartColour colour = kChartLabelColour)
     {
-        out_.push_back(chartText(at, std::move(text), anchor, colour));
-        return out_.back();
+        return canvas_.text(at, std::move(text), anchor, colour);
     }
+
+    ChartCanvas& canvas() { return canvas_; }
 
     void verticalLineWithLabel(double v)
     {
@@ -163,7 +133,7 @@ class ChartPainter
         const ChartPixel cross = worldToPixel(geometry_, to, tk);
         std::string label = workingPointText(to, tk, separator_);
         const int width = estimatedTextWidth(label, kChartFontHeight);
-        const int height = textHeight(kChartFontHeight);
+        const int height = chartTextHeight(kChartFontHeight);
         if (const auto place = clearPlaceBeside(cross, width, height)) {
             text({place->left, place->top}, std::move(label), TextAnchor::TopLeft,
                  kChartPointColour);
@@ -220,7 +190,7 @@ class ChartPainter
     int coveredBy(const ChartBox& box) const
     {
         int covered = 0;
-        for (const ChartPrimitive& step : out_) {
+        for (const ChartPrimitive& step : canvas_.primitives()) {
             const bool envelope =
                 step.colour == kChartEnvelope1Colour || step.colour == kChartEnvelope2Colour;
             if (step.kind == ChartPrimitive::Kind::Fill && step.colour == kChartMarkerColour)
@@ -271,34 +241,13 @@ class ChartPainter
 
     void square(ChartPixel centre, bool filled)
     {
-        const int half = kChartMarkerSize / 2;
-        const ChartPixel topLeft{centre.x - half, centre.y - half};
-        const ChartPixel bottomRight{centre.x + half, centre.y + half};
-        ChartPrimitive step;
-        step.colour = kChartMarkerColour;
-        if (filled) {
-            step.kind = ChartPrimitive::Kind::Fill;
-            step.from = topLeft;
-            step.to = {bottomRight.x + 1, bottomRight.y + 1};
-            out_.push_back(step);
-            return;
-        }
-        const ChartPixel topRight{bottomRight.x, topLeft.y};
-        const ChartPixel bottomLeft{topLeft.x, bottomRight.y};
-        for (const auto& [from, to] : {std::pair{topLeft, topRight},
-                                       {topRight, bottomRight},
-                                       {bottomRight, bottomLeft},
-                                       {bottomLeft, topLeft}}) {
-            step.from = from;
-            step.to = to;
-            out_.push_back(step);
-        }
+        canvas_.square(centre, kChartMarkerColour, filled);
     }
 
   private:
     const ChartGeometry& geometry_;
     char separator_;
-    std::vector<ChartPrimitive>& out_;
+    ChartCanvas canvas_;
     ChartPixel position_;
     ChartColour penColour_;
     int penWidth_ = 1;
@@ -389,11 +338,12 @@ std::vector<ChartPrimitive> drawChart(const CompressorRecord& compressor, bool o
 
     // Additions after the specified drawing. The top margin is empty above the tk labels, and
     // the plot's bottom right corner (tk below to) is a region no envelope reaches.
-    painter.text({0, geometry.top - kNoteGap}, std::string(kChartTkTitle), TextAnchor::BottomLeft);
-    painter.text({geometry.right - kNoteGap, geometry.bottom - kNoteGap},
+    painter.text({0, geometry.top - kChartTitleGap}, std::string(kChartTkTitle),
+                 TextAnchor::BottomLeft);
+    painter.text({geometry.right - kChartTitleGap, geometry.bottom - kChartTitleGap},
                  std::string(kChartToTitle), TextAnchor::BottomRight);
     if (note == BalanceNote::NoBalance)
-        painter.text({(geometry.left + geometry.right) / 2, geometry.top + kNoteGap},
+        painter.text({(geometry.left + geometry.right) / 2, geometry.top + kChartTitleGap},
                      std::string(kChartNoBalanceText), TextAnchor::Top, kChartPointColour);
     else if (point)
         painter.pointText(to, tk);
@@ -411,99 +361,8 @@ std::string workingPointText(double to, double tk, char separator)
     return "to = " + tenths(to) + " °C  tk = " + tenths(tk) + " °C";
 }
 
-ChartPrimitive chartLine(ChartPixel from, ChartPixel to, ChartColour colour, int width)
-{
-    ChartPrimitive p;
-    p.kind = ChartPrimitive::Kind::Line;
-    p.from = from;
-    p.to = to;
-    p.colour = colour;
-    p.width = width;
-    return p;
-}
-
-ChartPrimitive chartFill(ChartPixel from, ChartPixel to, ChartColour colour)
-{
-    ChartPrimitive p;
-    p.kind = ChartPrimitive::Kind::Fill;
-    p.from = from;
-    p.to = to;
-    p.colour = colour;
-    return p;
-}
-
-ChartPrimitive chartText(ChartPixel at, std::string text, TextAnchor anchor, ChartColour colour)
-{
-    ChartPrimitive p;
-    p.kind = ChartPrimitive::Kind::Text;
-    p.from = at;
-    p.to = at;
-    p.colour = colour;
-    p.text = std::move(text);
-    p.font = kChartFont;
-    p.fontHeight = kChartFontHeight;
-    p.anchor = anchor;
-    return p;
-}
-
-int chartTextHeight(int fontHeight)
-{
-    return textHeight(fontHeight);
-}
-
-int estimatedTextWidth(std::string_view utf8, int fontHeight)
-{
-    int hundredths = 0;
-    for (std::size_t i = 0; i < utf8.size();) {
-        const auto byte = static_cast<unsigned char>(utf8[i]);
-        const std::size_t length = byte < 0x80 ? 1 : byte < 0xE0 ? 2 : byte < 0xF0 ? 3 : 4;
-        std::uint32_t c = length == 1 ? byte : byte & (0x3F >> (length - 1));
-        for (std::size_t k = 1; k < length && i + k < utf8.size(); ++k)
-            c = (c << 6) | (static_cast<unsigned char>(utf8[i + k]) & 0x3F);
-        hundredths += advanceOf(c);
-        i += length;
-    }
-    return (hundredths * std::max(fontHeight, 0) + 99) / 100;
-}
-
-ChartBox estimatedTextBox(const ChartPrimitive& text)
-{
-    const int w = estimatedTextWidth(text.text, text.fontHeight);
-    const int h = textHeight(text.fontHeight);
-    const int column = static_cast<int>(text.anchor) % 3; // left, centre, right
-    const int row = static_cast<int>(text.anchor) / 3;    // top, middle, bottom
-    const int left = -(column * w) / 2;
-    const int top = -(row * h) / 2;
-    // The corners turned about the anchor (counter-clockwise on a canvas whose y points down).
-    const double angle = text.rotation * std::acos(-1.0) / 180;
-    const double c = std::cos(angle);
-    const double s = std::sin(angle);
-    ChartBox box{text.from.x, text.from.y, text.from.x, text.from.y};
-    bool first = true;
-    for (const auto& [x, y] :
-         {std::pair{left, top}, {left + w, top}, {left, top + h}, {left + w, top + h}}) {
-        const int px = text.from.x + static_cast<int>(std::lround(x * c + y * s));
-        const int py = text.from.y + static_cast<int>(std::lround(-x * s + y * c));
-        box.left = first ? px : std::min(box.left, px);
-        box.right = first ? px : std::max(box.right, px);
-        box.top = first ? py : std::min(box.top, py);
-        box.bottom = first ? py : std::max(box.bottom, py);
-        first = false;
-    }
-    return box;
-}
-
 namespace
 {
-
-constexpr ChartColour kLabelledFrameColour{96, 96, 96};
-constexpr int kTickGap = 6;       // pixels between the plot and its tick labels
-constexpr int kToLabelGap = 8;    // ... under it, clear of the tk label 0 reaching below it
-constexpr int kEdgeGap = 4;       // pixels kept free at the canvas's edges
-constexpr int kLegendSample = 20; // pixels of a legend entry's line or symbol
-constexpr int kLegendTextGap = 5; // ... between the symbol and its text
-constexpr int kLegendSpacing = 16;
-constexpr int kLegendRowGap = 4;
 
 struct LegendEntry {
     enum class Symbol { Envelope1, Envelope2, Point, Inside, Outside };
@@ -511,23 +370,15 @@ struct LegendEntry {
     const std::string* text;
 };
 
-int widestLabel(double from, double to, double step, int fontHeight, char separator)
-{
-    int widest = 0;
-    for (double v = from; v <= to; v += step)
-        widest = std::max(widest, estimatedTextWidth(formatNumber(v, separator), fontHeight));
-    return widest;
-}
-
 } // namespace
 
 std::vector<ChartPrimitive> drawLabelledChart(const LabelledChartContent& content,
                                               const LabelledChartTexts& texts, int width,
                                               int height, char separator)
 {
-    const int lineHeight = textHeight(kChartFontHeight);
-    const int toLabelWidth = widestLabel(kChartToMin, kChartToMax, 10, kChartFontHeight, separator);
-    const int tkLabelWidth = widestLabel(kChartTkMin, kChartTkMax, 10, kChartFontHeight, separator);
+    const int lineHeight = chartTextHeight(kChartFontHeight);
+    const int toLabelWidth = widestTickLabel({kChartToMin, kChartToMax, 10}, separator);
+    const int tkLabelWidth = widestTickLabel({kChartTkMin, kChartTkMax, 10}, separator);
 
     // The legend names only what the chart draws; which envelopes draw a line is known only
     // by drawing them, so they are drawn into a scratch list first.
@@ -557,30 +408,20 @@ std::vector<ChartPrimitive> drawLabelledChart(const LabelledChartContent& conten
     // Margins: the tk title read upwards and the tk labels at the left; half a to label at the
     // right; the to labels and title below; the legend's rows above, flowing over the width.
     ChartMargins margins;
-    margins.left = kEdgeGap + lineHeight + kTickGap + tkLabelWidth + kTickGap;
-    margins.right = toLabelWidth / 2 + kEdgeGap;
-    margins.bottom = kToLabelGap + lineHeight + kNoteGap + lineHeight + kEdgeGap;
-    const int legendRight = std::max(width - margins.right, margins.left);
-    std::vector<ChartPixel> entryAt; // each entry's symbol: left end, middle of its row
-    const int rowHeight = lineHeight + kLegendRowGap;
-    int x = margins.left;
-    int row = 0;
-    for (const LegendEntry& entry : legend) {
-        const int entryWidth =
-            kLegendSample + kLegendTextGap + estimatedTextWidth(*entry.text, kChartFontHeight);
-        if (x > margins.left && x + entryWidth > legendRight) {
-            x = margins.left;
-            ++row;
-        }
-        entryAt.push_back({x, kEdgeGap + row * rowHeight + lineHeight / 2});
-        x += entryWidth + kLegendSpacing;
-    }
-    const int legendHeight = legend.empty() ? 0 : (row + 1) * rowHeight;
-    margins.top = kEdgeGap + legendHeight + lineHeight / 2 + kNoteGap;
+    margins.left = chartLeftMargin(tkLabelWidth);
+    margins.right = chartRightMargin(toLabelWidth);
+    margins.bottom = kToLabelGap + lineHeight + kChartTitleGap + lineHeight + kChartEdgeGap;
+    std::vector<int> entryWidths;
+    for (const LegendEntry& entry : legend)
+        entryWidths.push_back(legendEntryWidth(kChartLegendSample, *entry.text));
+    const ChartLegendFlow flow =
+        flowLegend(entryWidths, margins.left, std::max(width - margins.right, margins.left));
+    margins.top = kChartEdgeGap + flow.height + lineHeight / 2 + kChartTitleGap;
 
     const ChartGeometry geometry(width, height, margins);
     std::vector<ChartPrimitive> primitives;
     ChartPainter painter(geometry, separator, primitives);
+    ChartCanvas& canvas = painter.canvas();
     painter.fill(kChartWhite);
 
     painter.pen(kChartGridColour, kGridPenWidth);
@@ -592,20 +433,19 @@ std::vector<ChartPrimitive> drawLabelledChart(const LabelledChartContent& conten
         painter.moveTo(kChartToMin, v);
         painter.lineTo(kChartToMax, v);
     }
-    painter.pen(kLabelledFrameColour, kGridPenWidth);
+    painter.pen(kChartFrameColour, kGridPenWidth);
     painter.plotFrame();
 
     for (double v = kChartToMin; v <= kChartToMax; v += 10)
-        painter.label({worldToPixel(geometry, v, kChartTkMin).x, geometry.bottom + kToLabelGap}, v,
-                      TextAnchor::Top);
+        canvas.tickLabelBelow(worldToPixel(geometry, v, kChartTkMin).x, geometry.bottom,
+                              painter.number(v), kToLabelGap);
     for (double v = kChartTkMin; v <= kChartTkMax; v += 10)
-        painter.label({geometry.left - kTickGap, worldToPixel(geometry, kChartToMin, v).y}, v,
-                      TextAnchor::Right);
-    painter.text({(geometry.left + geometry.right) / 2,
-                  geometry.bottom + kToLabelGap + lineHeight + kNoteGap},
-                 texts.toTitle, TextAnchor::Top);
-    painter.text({kEdgeGap, (geometry.top + geometry.bottom) / 2}, texts.tkTitle, TextAnchor::Top)
-        .rotation = 90;
+        canvas.tickLabelLeft(geometry.left, worldToPixel(geometry, kChartToMin, v).y,
+                             painter.number(v));
+    canvas.text({(geometry.left + geometry.right) / 2,
+                 geometry.bottom + kToLabelGap + lineHeight + kChartTitleGap},
+                texts.toTitle, TextAnchor::Top);
+    canvas.verticalTitle(geometry.top, geometry.bottom, texts.tkTitle);
 
     painter.envelope(content.envelopes[0], kChartEnvelope1Colour);
     painter.envelope(content.envelopes[1], kChartEnvelope2Colour);
@@ -617,31 +457,27 @@ std::vector<ChartPrimitive> drawLabelledChart(const LabelledChartContent& conten
         painter.pointText(content.to, content.tk);
 
     for (std::size_t i = 0; i < legend.size(); ++i) {
-        const ChartPixel at = entryAt[i];
-        const ChartPixel middle{at.x + kLegendSample / 2, at.y};
+        const ChartPixel at = flow.at[i];
+        const ChartPixel middle{at.x + kChartLegendSample / 2, at.y};
         switch (legend[i].symbol) {
         case LegendEntry::Symbol::Envelope1:
         case LegendEntry::Symbol::Envelope2:
-            painter.pen(legend[i].symbol == LegendEntry::Symbol::Envelope1 ? kChartEnvelope1Colour
+            canvas.line(at, {at.x + kChartLegendSample, at.y},
+                        legend[i].symbol == LegendEntry::Symbol::Envelope1 ? kChartEnvelope1Colour
                                                                            : kChartEnvelope2Colour,
                         kEnvelopePenWidth);
-            painter.moveToPixel(at);
-            painter.lineToPixel({at.x + kLegendSample, at.y});
             break;
         case LegendEntry::Symbol::Point:
-            painter.pen(kChartPointColour, kPointPenWidth);
-            painter.moveToPixel({middle.x, at.y - lineHeight / 2});
-            painter.lineToPixel({middle.x, at.y + lineHeight / 2});
-            painter.moveToPixel(at);
-            painter.lineToPixel({at.x + kLegendSample, at.y});
+            canvas.line({middle.x, at.y - lineHeight / 2}, {middle.x, at.y + lineHeight / 2},
+                        kChartPointColour, kPointPenWidth);
+            canvas.line(at, {at.x + kChartLegendSample, at.y}, kChartPointColour, kPointPenWidth);
             break;
         case LegendEntry::Symbol::Inside:
         case LegendEntry::Symbol::Outside:
             painter.square(middle, legend[i].symbol == LegendEntry::Symbol::Inside);
             break;
         }
-        painter.text({at.x + kLegendSample + kLegendTextGap, at.y}, *legend[i].text,
-                     TextAnchor::Left);
+        canvas.legendText(at, kChartLegendSample, *legend[i].text);
     }
     return primitives;
 }

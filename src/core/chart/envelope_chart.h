@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/catalogue/records.h"
+#include "core/chart/chart_canvas.h"
 
 namespace kelvo
 {
@@ -20,26 +21,8 @@ inline constexpr double kChartToMax = 20;
 inline constexpr double kChartTkMin = 0;
 inline constexpr double kChartTkMax = 70;
 
-struct ChartColour {
-    int r = 0;
-    int g = 0;
-    int b = 0;
-    friend bool operator==(const ChartColour&, const ChartColour&) = default;
-};
-inline constexpr ChartColour kChartWhite{255, 255, 255};
-inline constexpr ChartColour kChartGridColour{192, 192, 192};
-inline constexpr ChartColour kChartLabelColour{0, 0, 0};
 inline constexpr ChartColour kChartEnvelope1Colour{0, 0, 255};
 inline constexpr ChartColour kChartEnvelope2Colour{0, 128, 0};
-inline constexpr ChartColour kChartPointColour{255, 0, 0};
-inline constexpr std::string_view kChartFont = "Arial";
-inline constexpr int kChartFontHeight = 12; // pixels
-
-struct ChartPixel {
-    int x = 0;
-    int y = 0;
-    friend bool operator==(const ChartPixel&, const ChartPixel&) = default;
-};
 
 // The canvas size and its plot area: 30 pixels margin at the left and top, 31 at the right and
 // bottom, or the margins given. A negative size counts as 0.
@@ -71,61 +54,6 @@ struct ChartWorldPoint {
 };
 ChartWorldPoint pixelToWorld(const ChartGeometry& geometry, int x, int y);
 
-// Which point of a text's box its position gives: a corner, the middle of an edge or the
-// centre. The box is as wide as the text and as high as the font's ascent plus descent.
-enum class TextAnchor {
-    TopLeft,
-    Top,
-    TopRight,
-    Left,
-    Centre,
-    Right,
-    BottomLeft,
-    Bottom,
-    BottomRight
-};
-
-// One drawing step.
-//  Fill: the rectangle from `from` (top-left) to `to` (exclusive bottom-right) in colour.
-//  Line: from `from` to `to`, colour, pen width.
-//  Text: text (UTF-8) in font / fontHeight pixels, colour, with the point `anchor` of its box at
-//  `from`, turned by `rotation` degrees counter-clockwise about `from` (90: read upwards).
-struct ChartPrimitive {
-    enum class Kind { Fill, Line, Text };
-    Kind kind = Kind::Line;
-    ChartPixel from;
-    ChartPixel to;
-    ChartColour colour;
-    int width = 1;
-    std::string text;
-    std::string_view font;
-    int fontHeight = 0;
-    TextAnchor anchor = TextAnchor::TopLeft;
-    int rotation = 0;
-};
-
-// A text's box on the canvas, before rotation, for layout decisions (flipping a label, sizing a
-// margin or the legend). The core has no font metrics: the width is estimated from the
-// characters at Arial's advances, rounded up, so the real text is at most as wide.
-struct ChartBox {
-    int left = 0;
-    int top = 0;
-    int right = 0; // exclusive
-    int bottom = 0;
-};
-int estimatedTextWidth(std::string_view utf8, int fontHeight);
-// A text line's height: the font's ascent and descent together.
-int chartTextHeight(int fontHeight);
-
-// A line primitive from `from` to `to`.
-ChartPrimitive chartLine(ChartPixel from, ChartPixel to, ChartColour colour, int width = 1);
-// A fill primitive of the rectangle from `from` (top-left) to `to` (exclusive bottom-right).
-ChartPrimitive chartFill(ChartPixel from, ChartPixel to, ChartColour colour);
-// A text primitive in the chart font at `at`, placed by `anchor`.
-ChartPrimitive chartText(ChartPixel at, std::string text, TextAnchor anchor,
-                         ChartColour colour = kChartLabelColour);
-ChartBox estimatedTextBox(const ChartPrimitive& text);
-
 // What the chart was last asked to show; kept so that a resized canvas can be redrawn.
 // The envelopes are copied when the display runs, so that a later edit, move or delete of
 // records never redraws another compressor's envelopes under this working point.
@@ -147,8 +75,6 @@ struct ChartMarker {
     double tk = 0;
     bool filled = true;
 };
-inline constexpr ChartColour kChartMarkerColour{40, 40, 40};
-inline constexpr int kChartMarkerSize = 7; // pixels
 
 // What the editor's chart says of its working point after the cross-hair: the point's to and
 // tk beside it, or that the balance search found no balance point below 70 C.

@@ -8,7 +8,7 @@ namespace kelvo
 PropertyTableFiles::PropertyTableFiles(std::filesystem::path folder) : folder_(std::move(folder)) {}
 
 const PropertyTableFiles::File& PropertyTableFiles::file(const std::string& fileName,
-                                                         const LoadProgress& progress)
+                                                         const ProgressReport& progress)
 {
     if (const auto found = files_.find(fileName); found != files_.end()) {
         if (progress)
@@ -27,7 +27,7 @@ const PropertyTableFiles::File& PropertyTableFiles::file(const std::string& file
 
 const PropertyTable& PropertyTableFiles::table(const std::string& fileName,
                                                const RefrigerantCorrelations* correlations,
-                                               const LoadProgress& progress)
+                                               const ProgressReport& progress)
 {
     const File& read = file(fileName, progress);
     if (!read.table)

@@ -28,7 +28,7 @@ class PropertyTableFiles
     // the file is read, and its end also when it was read before.
     const PropertyTable& table(const std::string& fileName,
                                const RefrigerantCorrelations* correlations,
-                               const LoadProgress& progress = {});
+                               const ProgressReport& progress = {});
 
   private:
     struct File {
@@ -36,7 +36,7 @@ class PropertyTableFiles
         std::filesystem::path path; // where it failed
         std::string refusal;        // why, when `table` is empty
     };
-    const File& file(const std::string& fileName, const LoadProgress& progress);
+    const File& file(const std::string& fileName, const ProgressReport& progress);
 
     std::filesystem::path folder_;
     std::map<std::string, File, std::less<>> files_;

@@ -99,7 +99,7 @@ PropertyTableUsability propertyTableUsability(std::string_view content)
 }
 
 RefrigerantTable parseRefrigerantTable(std::string_view content, int progressMaximum,
-                                       const LoadProgress& progress)
+                                       const ProgressReport& progress)
 {
     RefrigerantTable table;
     LineReader lines(content);
@@ -143,7 +143,7 @@ PropertyTableUsability judgePropertyTable(const std::filesystem::path& path,
 } // namespace
 
 PropertyTable readPropertyTable(const std::filesystem::path& programDir,
-                                const std::string& fileName, const LoadProgress& progress)
+                                const std::string& fileName, const ProgressReport& progress)
 {
     PropertyTable data;
     int maximum = 0;

@@ -1,25 +1,26 @@
 #pragma once
 
 #include <filesystem>
-#include <functional>
 #include <string>
 #include <string_view>
 
 #include "core/refrigerant/refrigerant_table.h"
 #include "core/refrigerant/table_plausibility.h"
+#include "core/text/progress_report.h"
 
 namespace kelvo
 {
 
-// Progress of a table load as a progress bar shows it: called with the bar's maximum
-// (file size / 128) and the position after each row, and with position 0 at the end.
-using LoadProgress = std::function<void(int position, int maximum)>;
+// A table load reports its progress with the bar's maximum at the file size / 128, the position
+// after each row, and position 0 at the end. LoadProgress is the name the catalogue editor
+// knows the same type by.
+using LoadProgress = ProgressReport;
 
 // The table a property file's text describes: the header line is skipped; every further line
 // is a row of up to seven ";"-separated fields (surplus ignored); "N/A", an empty, missing or
 // unconvertible field and a value beyond the single range are 0.
 RefrigerantTable parseRefrigerantTable(std::string_view content, int progressMaximum = 0,
-                                       const LoadProgress& progress = {});
+                                       const ProgressReport& progress = {});
 
 // How many data lines a property file's text has, how many of them are usable (temperature,
 // pressure and vapour enthalpy all numbers) and the first that is not (0 when all are), and the
@@ -47,5 +48,5 @@ struct PropertyTable {
 // path: the calculation then fails as for a missing table. A table with some unusable rows
 // loads, and its note says how many.
 PropertyTable readPropertyTable(const std::filesystem::path& programDir,
-                                const std::string& fileName, const LoadProgress& progress = {});
+                                const std::string& fileName, const ProgressReport& progress = {});
 } // namespace kelvo

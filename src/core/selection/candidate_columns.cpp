@@ -105,7 +105,7 @@ std::string CandidateCell::shown() const
 std::string CandidateColumn::headerIn(CandidateOutput output, const LanguageTable& languages,
                                       int language, UnitSystem system) const
 {
-    std::string shown = headerEntry != 0 && output != Output::Sheet
+    std::string shown = headerEntry != LanguageEntry::None && output != Output::Sheet
                             ? std::string(languages.text(language, headerEntry))
                             : std::string(header);
     if (quantity && system != UnitSystem::Si) {
@@ -152,50 +152,54 @@ CandidateCell inUnits(const CandidateCell& cell, const CandidateColumn& column, 
 // numbers its rows under "Poz." where the others name them "Row" beside the unit's "Poz.".
 const std::array<CandidateColumn, 15> kCandidateColumns{{
     // The window's row number.
-    {"", "", 140, kWindow, false, [](const Candidate&, int row, Output) { return integer(row); }},
-    {"row", "Row", 0, kTextTable | kJson | kSheet, true,
+    {"", "", LanguageEntry::Item, kWindow, false,
      [](const Candidate&, int row, Output) { return integer(row); }},
-    {"unitIndex", "Poz.", 0, kTextTable | kJson | kSheet, true,
+    {"row", "Row", LanguageEntry::None, kTextTable | kJson | kSheet, true,
+     [](const Candidate&, int row, Output) { return integer(row); }},
+    {"unitIndex", "Poz.", LanguageEntry::None, kTextTable | kJson | kSheet, true,
      [](const Candidate& c, int, Output) { return integer(c.unitIndex); }},
-    {"name", "Model", 141, kWindow | kTextTable | kJson | kSheet, false,
+    {"name", "Model", LanguageEntry::Model, kWindow | kTextTable | kJson | kSheet, false,
      [](const Candidate& c, int, Output) { return text(toUtf8(c.unitName.view())); }},
-    {"capacityW", "Qo [W]", 0, kWindow | kTextTable | kJson | kSheet, true,
+    {"capacityW", "Qo [W]", LanguageEntry::None, kWindow | kTextTable | kJson | kSheet, true,
      [](const Candidate& c, int, Output output) {
          return figure(c, output, c.capacityText, c.capacityW, true);
      },
      Quantity::Capacity, "capacityBtuh"},
-    {"powerKW", "Pe [kW]", 0, kWindow | kTextTable | kJson | kSheet, true,
+    {"powerKW", "Pe [kW]", LanguageEntry::None, kWindow | kTextTable | kJson | kSheet, true,
      [](const Candidate& c, int, Output output) {
          return figure(c, output, c.powerText, c.powerKW, false);
      },
      Quantity::Power},
-    {"ok", "", 0, kJson, false, [](const Candidate& c, int, Output) { return flag(c.evaluated); }},
-    {"gaveUp", "", 0, kJson, false, [](const Candidate& c, int, Output) { return flag(c.gaveUp); }},
+    {"ok", "", LanguageEntry::None, kJson, false,
+     [](const Candidate& c, int, Output) { return flag(c.evaluated); }},
+    {"gaveUp", "", LanguageEntry::None, kJson, false,
+     [](const Candidate& c, int, Output) { return flag(c.gaveUp); }},
     // Why a row has no figures.
-    {"reason", "", 0, kJson, false,
+    {"reason", "", LanguageEntry::None, kJson, false,
      [](const Candidate& c, int, Output) { return c.evaluated ? none() : text(toUtf8(c.reason)); }},
     // To one decimal, as the details show a condensing temperature.
-    {"", "tk [C]", 0, kSheet, false,
+    {"", "tk [C]", LanguageEntry::None, kSheet, false,
      [](const Candidate& c, int, Output) {
          return c.evaluated ? number(roundToTenth(c.condensingTemperature) + 0.0) : none();
      },
      Quantity::Temperature},
-    {"envelope", "envelope", 0, kJson | kSheet, false,
+    {"envelope", "envelope", LanguageEntry::None, kJson | kSheet, false,
      [](const Candidate& c, int, Output output) {
          if (!c.evaluated)
              return output == Output::Sheet ? text("") : none();
          return text(std::string(envelopePositionName(c.envelope)));
      }},
-    {"tk", "", 0, kJson, false,
+    {"tk", "", LanguageEntry::None, kJson, false,
      [](const Candidate& c, int, Output) {
          return c.evaluated ? number(c.condensingTemperature) : none();
      },
      Quantity::Temperature, "tkF"},
-    {"", "mark", 0, kSheet, false, [](const Candidate& c, int, Output) { return text(marks(c)); }},
-    {"", "reason", 0, kSheet, false,
+    {"", "mark", LanguageEntry::None, kSheet, false,
+     [](const Candidate& c, int, Output) { return text(marks(c)); }},
+    {"", "reason", LanguageEntry::None, kSheet, false,
      [](const Candidate& c, int, Output) { return text(reasons(c)); }},
     // A text table's last column: the marks and each reason on the same line.
-    {"", "", 0, kTextTable, false,
+    {"", "", LanguageEntry::None, kTextTable, false,
      [](const Candidate& c, int, Output) { return text(marksAndReasons(c)); }},
 }};
 

@@ -108,7 +108,7 @@ const Candidate* CandidateList::row(int r) const
 }
 
 void rebuildCandidateList(const SelectionCalculation& calculation, SelectionState& selection,
-                          MessageSink& sink, const ProgressCallback& progress)
+                          MessageSink& sink, const ProgressReport& progress)
 {
     const Catalogue& catalogue = calculation.workspace.catalogue();
     selection.candidates = CandidateList{};
@@ -123,7 +123,7 @@ void rebuildCandidateList(const SelectionCalculation& calculation, SelectionStat
     std::vector<Candidate> found;
     found.reserve(static_cast<std::size_t>(unitCount));
     if (progress)
-        progress(unitCount, 0);
+        progress(0, unitCount);
     // Nothing changes an id while the list is built.
     const IdIndex compressors(catalogue.compressors);
     const IdIndex condensers(catalogue.condensers);
@@ -140,7 +140,7 @@ void rebuildCandidateList(const SelectionCalculation& calculation, SelectionStat
                 found.push_back(std::move(*candidate));
         }
         if (progress)
-            progress(unitCount, s);
+            progress(s, unitCount);
     }
     // Evaluated rows by capacity, equal capacities in catalogue order; then the rest.
     std::vector<std::size_t> evaluated;

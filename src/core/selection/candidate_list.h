@@ -1,12 +1,12 @@
 #pragma once
 
-#include <functional>
 #include <string>
 #include <vector>
 
 #include "core/catalogue/fixed_text.h"
 
 #include "core/performance/operating_envelope.h"
+#include "core/text/progress_report.h"
 
 namespace kelvo
 {
@@ -54,10 +54,6 @@ struct CandidateList {
     [[nodiscard]] int rowOfUnit(int unitIndex) const;
 };
 
-// Called as (maximum, position) while a long loop runs; the caller shows its progress window
-// and closes it when the operation returns.
-using ProgressCallback = std::function<void(int maximum, int position)>;
-
 // Rebuilds selection.candidates for the family, filters and temperatures of `selection` and the
 // refrigerant of the calculation: every unit of the family that passes the filters and whose
 // evaporating range holds the temperature is evaluated with heat factor 1.0 and listed by
@@ -66,6 +62,6 @@ using ProgressCallback = std::function<void(int maximum, int position)>;
 // last; their panels and staging stay. Each distinct calculation message goes to the sink once
 // (UTF-8).
 void rebuildCandidateList(const SelectionCalculation& calculation, SelectionState& selection,
-                          MessageSink& sink, const ProgressCallback& progress = {});
+                          MessageSink& sink, const ProgressReport& progress = {});
 
 } // namespace kelvo

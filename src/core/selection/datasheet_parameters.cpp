@@ -232,7 +232,7 @@ ReportParameters unitDatasheetParameters(const SelectionCalculation& calculation
         list.line("ModelAgregatu", L("Label13"), utf8(unit.name), *suffix);
     }
     list.line("CzynnikChlodniczy", L("GroupBox7"), utf8(unit.refrigerant));
-    list.line("PostacAgregatu", E(99), utf8(unit.housing));
+    list.line("PostacAgregatu", E(LanguageEntry::UnitStructure), utf8(unit.housing));
     list.line("WydajnoscAgregatu", L("Label17"),
               candidate->capacityText + candidate->mark + candidate->envelopeMark, " [W]");
     list.line("TemperaturaParowania", L("Label9"), list.number(selection.evaporatingTemperature),
@@ -254,36 +254,37 @@ ReportParameters unitDatasheetParameters(const SelectionCalculation& calculation
                   list.number(roundToHundredth(*pe + *fanCount * *fanPower)) +
                       candidate->envelopeMark,
                   " [kW]");
-    list.line("TMIN", E(100), utf8(unit.toMin), " [C]");
-    list.line("TMAX", E(101), utf8(unit.toMax), " [C]");
-    list.line("MASA", E(102), utf8(unit.mass), " [kg]");
-    list.line("Glosnosc", E(103), utf8(unit.noiseLevel), " [dB(A) 10m]");
+    list.line("TMIN", E(LanguageEntry::MinEvaporationTemperature), utf8(unit.toMin), " [C]");
+    list.line("TMAX", E(LanguageEntry::MaxEvaporationTemperature), utf8(unit.toMax), " [C]");
+    list.line("MASA", E(LanguageEntry::UnitNetWeight), utf8(unit.mass), " [kg]");
+    list.line("Glosnosc", E(LanguageEntry::NoiseLevel), utf8(unit.noiseLevel), " [dB(A) 10m]");
 
     list.set("DaneTechniczneSprezarki", L("TabSheet3"));
     list.line("SprTyp", L("Label34"), utf8(unit.compressorModel));
-    list.line("SprIlosc", E(128), utf8(unit.compressorCount));
+    list.line("SprIlosc", E(LanguageEntry::NumberOfCompressors), utf8(unit.compressorCount));
     list.line("SprWydSk", L("Label36"), utf8(compressor.displacement), " [m3/h]");
     list.line("SprProducent", L("GroupBox2"), utf8(compressor.manufacturer));
     list.line("SprIloscOleju", L("Label39"), utf8(compressor.oilVolume), " [dm3]");
     list.line("SprTypOleju", L("Label40"), utf8(compressor.oilType));
-    list.line("SprZasilanie", E(129), utf8(compressor.powerSupply));
+    list.line("SprZasilanie", E(LanguageEntry::CompressorPowerSupply),
+              utf8(compressor.powerSupply));
     list.line("SprMaxPradPracy", L("Label42"), utf8(compressor.maxCurrent), " [A]");
     list.line("SprRozruch", L("Label44"), utf8(compressor.starting));
-    list.line("SprZab", E(130), utf8(compressor.protection));
-    list.line("PoborMocySprezarka", E(131),
+    list.line("SprZab", E(LanguageEntry::MotorProtection), utf8(compressor.protection));
+    list.line("PoborMocySprezarka", E(LanguageEntry::PowerInput),
               candidate->powerText + candidate->mark + candidate->envelopeMark, " [kW]");
     // Capacity in kW over the compressor's power input alone.
     if (qo && pe && *pe != 0)
         list.line("COP", L("Label27"),
                   list.number(roundToHundredth(*qo / 1000.0 / *pe)) + candidate->envelopeMark);
 
-    list.set("DaneTechniczneSkraplacza", E(135));
-    list.line("SkrTyp", E(136), utf8(unit.condenserModel));
-    list.line("SkrIlosc", E(137), utf8(unit.condenserCount));
+    list.set("DaneTechniczneSkraplacza", E(LanguageEntry::CondenserData));
+    list.line("SkrTyp", E(LanguageEntry::CondenserCoilModel), utf8(unit.condenserModel));
+    list.line("SkrIlosc", E(LanguageEntry::NumberOfCondenserCoils), utf8(unit.condenserCount));
 
     list.set("DaneTechniczneWentylatora", L("TabSheet1"));
     list.line("WenTyp", L("Label45"), utf8(condenser.fanName));
-    list.line("WenIlosc", E(114), utf8(condenser.fanCount));
+    list.line("WenIlosc", E(LanguageEntry::NumberOfFans), utf8(condenser.fanCount));
     list.line("WenD", L("Label46"), utf8(condenser.fanDiameter), " [mm]");
     list.line("WenP", L("Label48"), utf8(condenser.fanPower), " [kW]");
     list.line("WenAMax", L("Label49"), utf8(condenser.fanCurrentMax), " [A]");

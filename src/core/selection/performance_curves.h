@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "core/chart/envelope_chart.h"
+#include "core/chart/chart_canvas.h"
 
 namespace kelvo
 {

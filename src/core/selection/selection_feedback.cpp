@@ -69,11 +69,6 @@ constexpr Texts kChooseUnit{"Najpierw wybierz agregat z listy.", "Choose a unit 
                             "Najprv vyberte jednotku zo zoznamu.",
                             "Pirmiausia pasirinkite agregatą sąraše."};
 
-// Entries of the filter groups' captions.
-constexpr int kKindGroupEntry = 16;
-constexpr int kBrandGroupEntry = 21;
-constexpr int kVersionGroupEntry = 26;
-
 std::string_view textOf(const Texts& texts, int language)
 {
     if (language < 1 || language > kLanguageCount)
@@ -130,10 +125,10 @@ std::string emptyListHint(const SelectionSession& session, int language)
     case EmptyListReason::NotEmpty:
         return {};
     case EmptyListReason::NothingTicked:
-        return filled(textOf(kTickFilters, language),
-                      {caption(kKindGroupEntry), caption(kBrandGroupEntry)});
+        return filled(textOf(kTickFilters, language), {caption(LanguageEntry::CompressorType),
+                                                       caption(LanguageEntry::CompressorBrand)});
     case EmptyListReason::NoVersionTicked:
-        return filled(textOf(kTickVersion, language), {caption(kVersionGroupEntry)});
+        return filled(textOf(kTickVersion, language), {caption(LanguageEntry::Condenser)});
     case EmptyListReason::NoUnitPassesFilters:
         return std::string(textOf(kNoUnitPasses, language));
     case EmptyListReason::OutsideEvaporatingRange:

@@ -52,7 +52,7 @@ SelectionSession::~SelectionSession()
     workspace_.unsubscribe(*this);
 }
 
-void SelectionSession::open(MessageSink& sink, const ProgressCallback& progress)
+void SelectionSession::open(MessageSink& sink, const ProgressReport& progress)
 {
     {
         const Pause pause(calculationEnabled_);
@@ -67,7 +67,7 @@ void SelectionSession::open(MessageSink& sink, const ProgressCallback& progress)
 
 std::optional<std::string> SelectionSession::chooseRefrigerant(std::string_view name,
                                                                MessageSink& sink,
-                                                               const ProgressCallback& progress)
+                                                               const ProgressReport& progress)
 {
     const RefrigerantEntry* entry = workspace_.refrigerants().find(name);
     if (!entry) {
@@ -95,7 +95,7 @@ std::optional<std::string> SelectionSession::chooseRefrigerant(std::string_view 
 }
 
 void SelectionSession::setFilter(SelectionFilter group, std::string_view value, bool ticked,
-                                 MessageSink& sink, const ProgressCallback& progress)
+                                 MessageSink& sink, const ProgressReport& progress)
 {
     switch (group) {
     case SelectionFilter::Kind:
@@ -112,7 +112,7 @@ void SelectionSession::setFilter(SelectionFilter group, std::string_view value, 
 }
 
 void SelectionSession::setTemperatures(double to, double ambient, MessageSink& sink,
-                                       const ProgressCallback& progress)
+                                       const ProgressReport& progress)
 {
     state_.evaporatingTemperature = to;
     state_.ambientTemperature = ambient;
@@ -120,7 +120,7 @@ void SelectionSession::setTemperatures(double to, double ambient, MessageSink& s
 }
 
 void SelectionSession::setInsideEnvelopeOnly(bool only, MessageSink& sink,
-                                             const ProgressCallback& progress)
+                                             const ProgressReport& progress)
 {
     state_.insideEnvelopeOnly = only;
     rebuildAndTell(sink, progress);
@@ -146,7 +146,7 @@ void SelectionSession::setUnits(UnitSystem units)
 }
 
 void SelectionSession::setInputs(const SelectionInputs& inputs, MessageSink& sink,
-                                 const ProgressCallback& progress)
+                                 const ProgressReport& progress)
 {
     rangeAmbients(inputs.extraAmbient);
     static_cast<SelectionInputs&>(state_) = inputs;
@@ -310,7 +310,7 @@ void SelectionSession::keepTextsRead()
 }
 
 SelectionChange SelectionSession::rebuild(DistinctMessageSink& listMessages, MessageSink& sink,
-                                          const ProgressCallback& progress)
+                                          const ProgressReport& progress)
 {
     rebuildCandidateList(calculation(), state_, listMessages, progress);
     keepTextsRead();
@@ -331,7 +331,7 @@ SelectionChange SelectionSession::rebuild(DistinctMessageSink& listMessages, Mes
     return change;
 }
 
-void SelectionSession::rebuildAndTell(MessageSink& sink, const ProgressCallback& progress)
+void SelectionSession::rebuildAndTell(MessageSink& sink, const ProgressReport& progress)
 {
     DistinctMessageSink listMessages;
     tell(rebuild(listMessages, sink, progress));

@@ -69,22 +69,22 @@ class SelectionSession : private WorkspaceObserver
     // selection as it was; a save that the load finished or undid is said to the sink), resets
     // the inputs to their defaults and chooses the default refrigerant, which builds the (empty:
     // no filter is ticked yet) list.
-    void open(MessageSink& sink, const ProgressCallback& progress = {});
+    void open(MessageSink& sink, const ProgressReport& progress = {});
 
     // The refrigerant choice: a registry refrigerant becomes the one in use and its property
     // table is read, then the list is built. Any other name changes nothing and is returned as
     // the failure. Returns the failure of the table read (also said to the sink); the list is
     // built either way, its units then marked as not evaluated.
     std::optional<std::string> chooseRefrigerant(std::string_view name, MessageSink& sink,
-                                                 const ProgressCallback& progress = {});
+                                                 const ProgressReport& progress = {});
 
     // The inputs, each followed by a build of the list. `value` names an option of the group
     // (kSelectionKindFilter ...); an unknown one throws std::out_of_range.
     void setFilter(SelectionFilter group, std::string_view value, bool ticked, MessageSink& sink,
-                   const ProgressCallback& progress = {});
+                   const ProgressReport& progress = {});
     void setTemperatures(double to, double ambient, MessageSink& sink,
-                         const ProgressCallback& progress = {});
-    void setInsideEnvelopeOnly(bool only, MessageSink& sink, const ProgressCallback& progress = {});
+                         const ProgressReport& progress = {});
+    void setInsideEnvelopeOnly(bool only, MessageSink& sink, const ProgressReport& progress = {});
     // The range tables' extra row (nullopt: none): the details shown are computed again, the
     // list stays. Both this and setInputs throw std::out_of_range, changing nothing, for an
     // extra ambient outside kExtraAmbientMin .. kExtraAmbientMax.
@@ -95,7 +95,7 @@ class SelectionSession : private WorkspaceObserver
     void setUnits(UnitSystem units);
     // Every input at once, with one build (the command line's way).
     void setInputs(const SelectionInputs& inputs, MessageSink& sink,
-                   const ProgressCallback& progress = {});
+                   const ProgressReport& progress = {});
 
     // The highlighted list row: the unit shown in full, the one the datasheet and the export
     // act on. Nullopt when no row is chosen since the list was last built (the unit shown before
@@ -148,8 +148,8 @@ class SelectionSession : private WorkspaceObserver
     // Builds the list again and chooses the unit shown before when the list holds it. The
     // details' messages come first, then the list's, as the screen has always shown them.
     SelectionChange rebuild(DistinctMessageSink& listMessages, MessageSink& sink,
-                            const ProgressCallback& progress);
-    void rebuildAndTell(MessageSink& sink, const ProgressCallback& progress);
+                            const ProgressReport& progress);
+    void rebuildAndTell(MessageSink& sink, const ProgressReport& progress);
     void tell(const SelectionChange& change);
 
     Workspace& workspace_;

@@ -22,9 +22,6 @@ namespace kelvo
 namespace
 {
 
-// The language entry captioning the "Poz." column of the list.
-constexpr int kIndexEntry = 140;
-
 const DetailLine& unitDataLine(std::string_view key)
 {
     for (const DetailLine& line : kUnitDataPage.lines)
@@ -119,8 +116,10 @@ std::string headingOf(const SelectionSession& session)
     const SelectionState& state = session.state();
     const char separator = session.workspace().displaySeparator();
     const auto caption = [&](int entry) { return std::string(languages.text(entry)); };
-    return caption(9) + ": " + session.refrigerant() + "   " + caption(86) + ": " +
-           formatNumber(state.evaporatingTemperature, separator) + " [C]   " + caption(87) + ": " +
+    return caption(LanguageEntry::Refrigerant) + ": " + session.refrigerant() + "   " +
+           caption(LanguageEntry::UnitEvaporationTemperature) + ": " +
+           formatNumber(state.evaporatingTemperature, separator) + " [C]   " +
+           caption(LanguageEntry::UnitAmbientTemperature) + ": " +
            formatNumber(state.ambientTemperature, separator) + " [C]";
 }
 
@@ -178,8 +177,8 @@ std::vector<ComparisonLine> comparisonLines(const SelectionSession& session,
                [&](const UnitDetails& d, const CondensingUnitRecord&) {
                    return ComparisonCell{envelopeVerdict(d, language), std::nullopt};
                });
-    table.line("condenserModel", table.entry(136), "", BetterValue::None,
-               [](const UnitDetails&, const CondensingUnitRecord& unit) {
+    table.line("condenserModel", table.entry(LanguageEntry::CondenserCoilModel), "",
+               BetterValue::None, [](const UnitDetails&, const CondensingUnitRecord& unit) {
                    return ComparisonCell{toUtf8(unit.condenserModel.view()), std::nullopt};
                });
     table.line("fans", table.own(OwnText::CompareFans), "", BetterValue::None,
@@ -192,17 +191,17 @@ std::vector<ComparisonLine> comparisonLines(const SelectionSession& session,
                        return ComparisonCell{};
                    return ComparisonCell{count + " × " + name, std::nullopt};
                });
-    table.line("noiseLevel", table.entry(103), "[dB(A) 10m]", BetterValue::Smaller,
-               [](const UnitDetails&, const CondensingUnitRecord& unit) {
+    table.line("noiseLevel", table.entry(LanguageEntry::NoiseLevel), "[dB(A) 10m]",
+               BetterValue::Smaller, [](const UnitDetails&, const CondensingUnitRecord& unit) {
                    return storedCell(unit.noiseLevel.view());
                });
-    table.line("mass", table.entry(102), "[kg]", BetterValue::Smaller,
+    table.line("mass", table.entry(LanguageEntry::UnitNetWeight), "[kg]", BetterValue::Smaller,
                [](const UnitDetails&, const CondensingUnitRecord& unit) {
                    return storedCell(unit.mass.view());
                });
     for (const DimensionField& field : kDimensionFields)
         table.line("dimension" + std::string(field.letter),
-                   table.entry(kDimensionsEntry) + " " + std::string(field.letter), "[mm]",
+                   table.entry(LanguageEntry::Dimensions) + " " + std::string(field.letter), "[mm]",
                    BetterValue::None, [&field](const UnitDetails& d, const CondensingUnitRecord&) {
                        return storedCell(d.dimensions.*field.value);
                    });
@@ -298,7 +297,7 @@ UnitComparison compareUnits(SelectionSession& session, const std::vector<int>& r
     comparison.heading = headingOf(session);
     comparison.lines = comparisonLines(session, details);
     comparison.bestValueLegend = ownText(OwnText::BestValue, language);
-    comparison.rowCaption = session.languages().text(language, kIndexEntry);
+    comparison.rowCaption = session.languages().text(language, LanguageEntry::Item);
     return comparison;
 }
 

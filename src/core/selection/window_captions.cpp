@@ -14,100 +14,125 @@ std::string marked(const std::string& figure, const UnitDetails& details)
 }
 
 const std::array<DetailLine, 13> kUnitDataLines{{
-    {"evaporatingTemperature", "Label9", 86, "Panel1", "[C]",
+    {"evaporatingTemperature", "Label9", LanguageEntry::UnitEvaporationTemperature, "Panel1", "[C]",
      [](const UnitDetails& d) { return d.data.evaporatingTemperature; }},
-    {"ambientTemperature", "Label11", 87, "Panel2", "[C]",
+    {"ambientTemperature", "Label11", LanguageEntry::UnitAmbientTemperature, "Panel2", "[C]",
      [](const UnitDetails& d) { return d.data.ambientTemperature; }},
-    {"unitName", "Label13", 88, "Panel3", "", [](const UnitDetails& d) { return d.data.unitName; }},
-    {"compressorModel", "Label15", 89, "Panel4", "",
+    {"unitName", "Label13", LanguageEntry::UnitModel, "Panel3", "",
+     [](const UnitDetails& d) { return d.data.unitName; }},
+    {"compressorModel", "Label15", LanguageEntry::UnitCompressor, "Panel4", "",
      [](const UnitDetails& d) { return d.data.compressorModel; }},
-    {"capacity", "Label17", 90, "Panel6", "[W]",
+    {"capacity", "Label17", LanguageEntry::UnitCoolingCapacity, "Panel6", "[W]",
      [](const UnitDetails& d) { return marked(d.data.capacity, d); }},
-    {"power", "Label19", 91, "Panel7", "[kW]",
+    {"power", "Label19", LanguageEntry::CompressorPowerInput, "Panel7", "[kW]",
      [](const UnitDetails& d) { return marked(d.data.power, d); }},
-    {"fanPower", "Label21", 92, "Panel8", "[kW]",
+    {"fanPower", "Label21", LanguageEntry::FanPowerInput, "Panel8", "[kW]",
      [](const UnitDetails& d) { return d.data.fanPower; }},
-    {"totalPower", "Label23", 93, "Panel9", "[kW]",
+    {"totalPower", "Label23", LanguageEntry::TotalPowerInput, "Panel9", "[kW]",
      [](const UnitDetails& d) { return marked(d.data.totalPower, d); }},
-    {"cop", "Label27", 94, "Panel11", "",
+    {"cop", "Label27", LanguageEntry::CoefficientOfPerformance, "Panel11", "",
      [](const UnitDetails& d) { return marked(d.data.cop, d); }},
-    {"version", "Label29", 95, "Panel12", "", [](const UnitDetails& d) { return d.data.version; }},
-    {"condensingTemperature", "Label31", 96, "Panel13", "[C]",
+    {"version", "Label29", LanguageEntry::CondenserVersion, "Panel12", "",
+     [](const UnitDetails& d) { return d.data.version; }},
+    {"condensingTemperature", "Label31", LanguageEntry::CondensingTemperature, "Panel13", "[C]",
      [](const UnitDetails& d) {
          return d.data.condensingTemperature + d.data.condensingTemperatureMark +
                 d.data.condensingEnvelopeMark;
      }},
-    {"subcooling", "Label33", 97, "Panel14", "[K]",
+    {"subcooling", "Label33", LanguageEntry::Subcooling, "Panel14", "[K]",
      [](const UnitDetails& d) { return d.data.subcooling; }},
-    {"suctionTemperature", "Label35", 98, "Panel15", "[C]",
+    {"suctionTemperature", "Label35", LanguageEntry::SuctionTemperature, "Panel15", "[C]",
      [](const UnitDetails& d) { return d.data.suctionTemperature; }},
 }};
 
 const std::array<DetailLine, 8> kFanLines{{
-    {"name", "Label45", 106, "Panel32", "", [](const UnitDetails& d) { return d.fan.name; }},
-    {"diameter", "Label46", 107, "Panel33", "[mm]",
+    {"name", "Label45", LanguageEntry::FanType, "Panel32", "",
+     [](const UnitDetails& d) { return d.fan.name; }},
+    {"diameter", "Label46", LanguageEntry::FanDiameter, "Panel33", "[mm]",
      [](const UnitDetails& d) { return d.fan.diameter; }},
-    {"supply", "Label47", 108, "Panel34", "", [](const UnitDetails& d) { return d.fan.supply; }},
-    {"power", "Label48", 109, "Panel35", "[kW]", [](const UnitDetails& d) { return d.fan.power; }},
-    {"currentMax", "Label49", 110, "Panel36", "[A]",
+    {"supply", "Label47", LanguageEntry::FanPowerSupply, "Panel34", "",
+     [](const UnitDetails& d) { return d.fan.supply; }},
+    {"power", "Label48", LanguageEntry::FanNominalPowerInput, "Panel35", "[kW]",
+     [](const UnitDetails& d) { return d.fan.power; }},
+    {"currentMax", "Label49", LanguageEntry::FanMaxOperatingCurrent, "Panel36", "[A]",
      [](const UnitDetails& d) { return d.fan.currentMax; }},
-    {"capacitor", "Label50", 111, "Panel37", "",
+    {"capacitor", "Label50", LanguageEntry::FanCapacitor, "Panel37", "",
      [](const UnitDetails& d) { return d.fan.capacitor; }},
-    {"speed", "Label51", 112, "Panel38", "[1/min]",
+    {"speed", "Label51", LanguageEntry::FanSpeed, "Panel38", "[1/min]",
      [](const UnitDetails& d) { return d.fan.speed; }},
-    {"maxTemperature", "Label52", 113, "Panel39", "[C]",
+    {"maxTemperature", "Label52", LanguageEntry::FanMaxOperatingTemperature, "Panel39", "[C]",
      [](const UnitDetails& d) { return d.fan.maxTemperature; }},
 }};
 
 const std::array<DetailLine, 8> kCompressorLines{{
-    {"model", "Label34", 120, "Panel24", "",
+    {"model", "Label34", LanguageEntry::CompressorModelType, "Panel24", "",
      [](const UnitDetails& d) { return d.compressor.model; }},
-    {"displacement", "Label36", 121, "Panel25", "[m3/h]",
+    {"displacement", "Label36", LanguageEntry::Displacement, "Panel25", "[m3/h]",
      [](const UnitDetails& d) { return d.compressor.displacement; }},
-    {"oilVolume", "Label39", 122, "Panel26", "[dm3]",
+    {"oilVolume", "Label39", LanguageEntry::OilAmount, "Panel26", "[dm3]",
      [](const UnitDetails& d) { return d.compressor.oilVolume; }},
-    {"oilType", "Label40", 123, "Panel27", "",
+    {"oilType", "Label40", LanguageEntry::OilGrade, "Panel27", "",
      [](const UnitDetails& d) { return d.compressor.oilType; }},
-    {"mass", "Label41", 124, "Panel28", "[kg]",
+    {"mass", "Label41", LanguageEntry::CompressorNetWeight, "Panel28", "[kg]",
      [](const UnitDetails& d) { return d.compressor.mass; }},
-    {"maxCurrent", "Label42", 125, "Panel29", "[A]",
+    {"maxCurrent", "Label42", LanguageEntry::CompressorMaxOperatingCurrent, "Panel29", "[A]",
      [](const UnitDetails& d) { return d.compressor.maxCurrent; }},
-    {"maxCurrentZ", "Label43", 126, "Panel30", "[A]",
+    {"maxCurrentZ", "Label43", LanguageEntry::LockedRotorCurrent, "Panel30", "[A]",
      [](const UnitDetails& d) { return d.compressor.maxCurrentZ; }},
-    {"starting", "Label44", 127, "Panel31", "",
+    {"starting", "Label44", LanguageEntry::ModeOfStart, "Panel31", "",
      [](const UnitDetails& d) { return d.compressor.starting; }},
 }};
 
 constexpr AccessoryLineCaption kBaseStandardLines[] = {
-    {"CheckBox9", 31}, {"CheckBox10", 32}, {"CheckBox11", 33}, {"CheckBox1", 34},
-    {"CheckBox2", 35}, {"CheckBox12", 36}, {"CheckBox3", 37},
+    {"CheckBox9", LanguageEntry::BaseCrankcaseHeater},
+    {"CheckBox10", LanguageEntry::BaseShutOffValves},
+    {"CheckBox11", LanguageEntry::BaseOilSightglass},
+    {"CheckBox1", LanguageEntry::BaseDualPressureSwitch},
+    {"CheckBox2", LanguageEntry::BaseDifferentialPressureSwitch},
+    {"CheckBox12", LanguageEntry::BaseConnectionBox},
+    {"CheckBox3", LanguageEntry::BaseLiquidReceiver},
 };
 constexpr AccessoryLineCaption kBaseAdditionalLines[] = {
-    {"CheckBox13", 40},
-    {"CheckBox14", 41},
-    {"CheckBox15", 42},
-    {"CheckBox16", 43, "Edit2", "Label1", 44},
-    {"CheckBox17", 45, "Edit3", "Label2", 46},
-    {"CheckBox18", 47, "Edit4", "Label3", 48},
-    {"CheckBox19", 49},
+    {"CheckBox13", LanguageEntry::BaseOilSeparator},
+    {"CheckBox14", LanguageEntry::BaseCapacityControl},
+    {"CheckBox15", LanguageEntry::BaseUnloadedStart},
+    {"CheckBox16", LanguageEntry::BaseCondenserFanControl, "Edit2", "Label1",
+     LanguageEntry::BaseCondenserFanControlPieces},
+    {"CheckBox17", LanguageEntry::BaseHighPressureSwitch, "Edit3", "Label2",
+     LanguageEntry::BaseHighPressureSwitchPieces},
+    {"CheckBox18", LanguageEntry::BaseLowPressureSwitch, "Edit4", "Label3",
+     LanguageEntry::BaseLowPressureSwitchPieces},
+    {"CheckBox19", LanguageEntry::BaseSafetyValves},
 };
 constexpr AccessoryLineCaption kBoxStandardLines[] = {
-    {"CheckBox4", 52},  {"CheckBox5", 53},  {"CheckBox6", 54},  {"CheckBox8", 55},
-    {"CheckBox20", 56}, {"CheckBox7", 57},  {"CheckBox21", 58}, {"CheckBox22", 59},
-    {"CheckBox23", 60}, {"CheckBox24", 61}, {"CheckBox25", 62}, {"CheckBox26", 63},
+    {"CheckBox4", LanguageEntry::BoxCrankcaseHeater},
+    {"CheckBox5", LanguageEntry::BoxShutOffValves},
+    {"CheckBox6", LanguageEntry::BoxOilSightglass},
+    {"CheckBox8", LanguageEntry::BoxDualPressureSwitch},
+    {"CheckBox20", LanguageEntry::BoxDifferentialPressureSwitch},
+    {"CheckBox7", LanguageEntry::BoxStandardHighPressureSwitch},
+    {"CheckBox21", LanguageEntry::BoxLiquidReceiver},
+    {"CheckBox22", LanguageEntry::BoxElectricBoxCasing},
+    {"CheckBox23", LanguageEntry::BoxWiringToTerminals},
+    {"CheckBox24", LanguageEntry::BoxFilterDrier},
+    {"CheckBox25", LanguageEntry::BoxLiquidLineSightglass},
+    {"CheckBox26", LanguageEntry::BoxLiquidLineShutOffValve},
 };
 constexpr AccessoryLineCaption kBoxAdditionalLines[] = {
-    {"CheckBox27", 66},
-    {"CheckBox33", 67},
-    {"CheckBox28", 68},
-    {"CheckBox29", 69, "Edit5", "Label4", 70},
-    {"CheckBox30", 71, "Edit6", "Label5", 72},
-    {"CheckBox31", 73, "Edit7", "Label8", 74},
-    {"CheckBox32", 75},
-    {"CheckBox34", 76},
-    {"CheckBox35", 77},
-    {"CheckBox36", 78},
-    {"CheckBox37", 79},
+    {"CheckBox27", LanguageEntry::BoxOilSeparator},
+    {"CheckBox33", LanguageEntry::BoxCapacityControl},
+    {"CheckBox28", LanguageEntry::BoxUnloadedStart},
+    {"CheckBox29", LanguageEntry::BoxCondenserFanControl, "Edit5", "Label4",
+     LanguageEntry::BoxCondenserFanControlPieces},
+    {"CheckBox30", LanguageEntry::BoxHighPressureSwitch, "Edit6", "Label5",
+     LanguageEntry::BoxHighPressureSwitchPieces},
+    {"CheckBox31", LanguageEntry::BoxLowPressureSwitch, "Edit7", "Label8",
+     LanguageEntry::BoxLowPressureSwitchPieces},
+    {"CheckBox32", LanguageEntry::BoxSafetyValves},
+    {"CheckBox34", LanguageEntry::BoxOptionalLiquidReceiver},
+    {"CheckBox35", LanguageEntry::BoxOptionalElectricBoxCasing},
+    {"CheckBox36", LanguageEntry::BoxOptionalWiringToTerminals},
+    {"CheckBox37", LanguageEntry::BoxCompleteElectricBox},
 };
 
 template <std::size_t N> int filterEntry(const FilterGroup<N>& group, std::string_view control)
@@ -115,7 +140,7 @@ template <std::size_t N> int filterEntry(const FilterGroup<N>& group, std::strin
     for (const FilterOption& option : group)
         if (option.objectName == control)
             return option.captionEntry;
-    return 0;
+    return LanguageEntry::None;
 }
 
 int detailEntry(const DetailPage& page, std::string_view control)
@@ -125,7 +150,7 @@ int detailEntry(const DetailPage& page, std::string_view control)
     for (const DetailLine& line : page.lines)
         if (line.labelName == control)
             return line.entry;
-    return 0;
+    return LanguageEntry::None;
 }
 
 int accessoryEntry(const AccessoryGroupCaption& group, std::string_view control)
@@ -138,31 +163,31 @@ int accessoryEntry(const AccessoryGroupCaption& group, std::string_view control)
         if (!line.unitLabelName.empty() && line.unitLabelName == control)
             return line.unitLabelEntry;
     }
-    return 0;
+    return LanguageEntry::None;
 }
 
 } // namespace
 
 const std::array<CaptionedControl, 14> kSelectionWindowCaptions{{
-    {"GroupBox7", 9},
-    {"GroupBox9", 10},
-    {"GroupBox10", 11},
-    {"GroupBox5", 12},
-    {kDimensionsGroup, kDimensionsEntry},
-    {kKindFilterGroup, 16},
-    {kBrandFilterGroup, 21},
-    {kVersionFilterGroup, 26},
-    {"TabSheet2", 81},
-    {"GroupBox14", 82},
-    {"GroupBox13", 83},
-    {"TabSheet5", 85},
-    {"TabSheet1", 105},
-    {"TabSheet3", 119},
+    {"GroupBox7", LanguageEntry::Refrigerant},
+    {"GroupBox9", LanguageEntry::EvaporationTemperature},
+    {"GroupBox10", LanguageEntry::AmbientTemperature},
+    {"GroupBox5", LanguageEntry::CoolingCapacity},
+    {kDimensionsGroup, LanguageEntry::Dimensions},
+    {kKindFilterGroup, LanguageEntry::CompressorType},
+    {kBrandFilterGroup, LanguageEntry::CompressorBrand},
+    {kVersionFilterGroup, LanguageEntry::Condenser},
+    {"TabSheet2", LanguageEntry::ApplicationRange},
+    {"GroupBox14", LanguageEntry::CoolingCapacityQo},
+    {"GroupBox13", LanguageEntry::PowerInputPe},
+    {"TabSheet5", LanguageEntry::CondensingUnitData},
+    {"TabSheet1", LanguageEntry::FanData},
+    {"TabSheet3", LanguageEntry::CompressorData},
 }};
 
-const DetailPage kUnitDataPage{"TabSheet5", 85, kUnitDataLines};
-const DetailPage kFanDataPage{"TabSheet1", 105, kFanLines};
-const DetailPage kCompressorDataPage{"TabSheet3", 119, kCompressorLines};
+const DetailPage kUnitDataPage{"TabSheet5", LanguageEntry::CondensingUnitData, kUnitDataLines};
+const DetailPage kFanDataPage{"TabSheet1", LanguageEntry::FanData, kFanLines};
+const DetailPage kCompressorDataPage{"TabSheet3", LanguageEntry::CompressorData, kCompressorLines};
 
 // Panels 16 .. 21 are A .. F, G is 23 and H is 22; laid out A B C / D E F / H G.
 const std::array<DimensionField, 8> kDimensionFields{{
@@ -176,10 +201,14 @@ const std::array<DimensionField, 8> kDimensionFields{{
     {"H", "Panel22", 2, 0, &Dimensions::h},
 }};
 
-const AccessoryGroupCaption kBaseStandardAccessories{"GroupBox3", 30, kBaseStandardLines};
-const AccessoryGroupCaption kBaseAdditionalAccessories{"GroupBox6", 39, kBaseAdditionalLines};
-const AccessoryGroupCaption kBoxStandardAccessories{"GroupBox15", 51, kBoxStandardLines};
-const AccessoryGroupCaption kBoxAdditionalAccessories{"GroupBox16", 65, kBoxAdditionalLines};
+const AccessoryGroupCaption kBaseStandardAccessories{
+    "GroupBox3", LanguageEntry::BaseStandardAccessories, kBaseStandardLines};
+const AccessoryGroupCaption kBaseAdditionalAccessories{
+    "GroupBox6", LanguageEntry::BaseOptionalAccessories, kBaseAdditionalLines};
+const AccessoryGroupCaption kBoxStandardAccessories{
+    "GroupBox15", LanguageEntry::BoxStandardAccessories, kBoxStandardLines};
+const AccessoryGroupCaption kBoxAdditionalAccessories{
+    "GroupBox16", LanguageEntry::BoxOptionalAccessories, kBoxAdditionalLines};
 
 int controlCaptionEntry(std::string_view control)
 {
@@ -189,7 +218,7 @@ int controlCaptionEntry(std::string_view control)
     for (int entry :
          {filterEntry(kSelectionKindFilter, control), filterEntry(kSelectionBrandFilter, control),
           filterEntry(kSelectionVersionFilter, control)})
-        if (entry != 0)
+        if (entry != LanguageEntry::None)
             return entry;
     for (const DetailPage* page : {&kUnitDataPage, &kFanDataPage, &kCompressorDataPage})
         if (const int entry = detailEntry(*page, control))
@@ -199,7 +228,7 @@ int controlCaptionEntry(std::string_view control)
           &kBoxAdditionalAccessories})
         if (const int entry = accessoryEntry(*group, control))
             return entry;
-    return 0;
+    return LanguageEntry::None;
 }
 
 } // namespace kelvo

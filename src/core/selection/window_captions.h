@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "core/app/filter_options.h"
+#include "core/app/language_entries.h"
 
 namespace kelvo
 {
@@ -28,18 +29,18 @@ extern const std::array<CaptionedControl, 14> kSelectionWindowCaptions;
 
 // The compressor-kind, brand and condenser-version filters (the version only for BASE).
 inline constexpr FilterGroup<3> kSelectionKindFilter{{
-    {"SPIRAL", {}, 17, "CheckBox38"},
-    {"HERMETIC", {}, 18, "CheckBox39"},
-    {"SEMIHERMETIC", {}, 19, "CheckBox40"},
+    {"SPIRAL", {}, LanguageEntry::HermeticScroll, "CheckBox38"},
+    {"HERMETIC", {}, LanguageEntry::HermeticPiston, "CheckBox39"},
+    {"SEMIHERMETIC", {}, LanguageEntry::SemihermeticPiston, "CheckBox40"},
 }};
 inline constexpr FilterGroup<3> kSelectionBrandFilter{{
-    {"Copeland", {}, 22, "CheckBox41"},
-    {"Frascold", {}, 23, "CheckBox42"},
-    {"Maneurop", {}, 24, "CheckBox43"},
+    {"Copeland", {}, LanguageEntry::FirstBrand, "CheckBox41"},
+    {"Frascold", {}, LanguageEntry::SecondBrand, "CheckBox42"},
+    {"Maneurop", {}, LanguageEntry::ThirdBrand, "CheckBox43"},
 }};
 inline constexpr FilterGroup<2> kSelectionVersionFilter{{
-    {"SB", {}, 27, "CheckBox44"},
-    {"KB", {}, 28, "CheckBox45"},
+    {"SB", {}, LanguageEntry::StandardCondenser, "CheckBox44"},
+    {"KB", {}, LanguageEntry::EnlargedCondenser, "CheckBox45"},
 }};
 inline constexpr std::string_view kKindFilterGroup = "GroupBox4";
 inline constexpr std::string_view kBrandFilterGroup = "GroupBox2";
@@ -75,7 +76,6 @@ struct DimensionField {
     std::string Dimensions::*value;
 };
 inline constexpr std::string_view kDimensionsGroup = "GroupBox20";
-inline constexpr int kDimensionsEntry = 13;
 extern const std::array<DimensionField, 8> kDimensionFields; // A .. H
 
 // An accessory line: its check box and, for a line with a quantity, the quantity box and the
@@ -98,8 +98,8 @@ extern const AccessoryGroupCaption kBaseAdditionalAccessories;
 extern const AccessoryGroupCaption kBoxStandardAccessories;
 extern const AccessoryGroupCaption kBoxAdditionalAccessories;
 
-// The language entry that captions a control of the selection window ("Label13" -> 88), or 0
-// for a control whose caption is not taken from the language table.
+// The language entry that captions a control of the selection window ("Label13" -> UnitModel),
+// or None for a control whose caption is not taken from the language table.
 int controlCaptionEntry(std::string_view control);
 
 } // namespace kelvo

@@ -112,7 +112,7 @@ void Workspace::keepTextsRead(const TextsRead& read)
 }
 
 const PropertyTable& Workspace::loadPropertyTable(std::string_view refrigerant,
-                                                  const LoadProgress& progress)
+                                                  const ProgressReport& progress)
 {
     const std::string name(refrigerant);
     propertyTables_.erase(name);

@@ -130,7 +130,7 @@ class Workspace
     // correlations, and then that refrigerant has no table. Each file is read once per
     // workspace. Announced either way.
     const PropertyTable& loadPropertyTable(std::string_view refrigerant,
-                                           const LoadProgress& progress = {});
+                                           const ProgressReport& progress = {});
     // The property table files as loadPropertyTable reads and judges them, for the checks that
     // look at every refrigerant: a file they read is not read again by a load.
     [[nodiscard]] PropertyTableFiles& propertyTableFiles() const { return tableFiles_; }

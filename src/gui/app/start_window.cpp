@@ -27,9 +27,6 @@ namespace
 {
 
 constexpr const char* kEditorMarkerFile = "KelvoSoftwareBazaDanych.txt";
-constexpr int kNotAvailableEntry = 143;
-constexpr int kBaseEntry = 144;
-constexpr int kBoxEntry = 145;
 
 QLabel* captionLabel(QWidget* parent)
 {
@@ -146,20 +143,24 @@ void StartWindow::applyLanguage()
     for (int k = 1; k <= kLanguageCount; ++k)
         languageActions_[static_cast<std::size_t>(k - 1)]->setChecked(k == current);
     // Alt and a letter open each menu, or move to a family's picture (Enter opens it).
-    const QStringList titles = withMnemonics(
-        {languageText(languages_, 1), languageText(languages_, 3), languageText(languages_, 4),
-         languageText(languages_, kBoxEntry), languageText(languages_, kBaseEntry)});
+    const QStringList titles =
+        withMnemonics({languageText(languages_, LanguageEntry::SoftwareMenu),
+                       languageText(languages_, LanguageEntry::LanguageMenu),
+                       languageText(languages_, LanguageEntry::HelpMenu),
+                       languageText(languages_, LanguageEntry::UnitsInCasing),
+                       languageText(languages_, LanguageEntry::UnitsOnPlate)});
     programMenu_->setTitle(titles[0]);
     languageMenu_->setTitle(titles[1]);
     helpMenu_->setTitle(titles[2]);
-    exitAction_->setText(withMnemonics({languageText(languages_, 2)})[0]);
-    informationAction_->setText(withMnemonics({languageText(languages_, 5)})[0]);
-    basePicture_->setToolTip(languageText(languages_, kBaseEntry));
-    boxPicture_->setToolTip(languageText(languages_, kBoxEntry));
+    exitAction_->setText(withMnemonics({languageText(languages_, LanguageEntry::ExitMenuItem)})[0]);
+    informationAction_->setText(
+        withMnemonics({languageText(languages_, LanguageEntry::InfoMenuItem)})[0]);
+    basePicture_->setToolTip(languageText(languages_, LanguageEntry::UnitsOnPlate));
+    boxPicture_->setToolTip(languageText(languages_, LanguageEntry::UnitsInCasing));
     boxCaption_->setText(titles[3]);
     baseCaption_->setText(titles[4]);
     for (ClickablePicture* picture : unavailablePictures_)
-        picture->setToolTip(languageText(languages_, kNotAvailableEntry));
+        picture->setToolTip(languageText(languages_, LanguageEntry::NotActiveYet));
 }
 
 void StartWindow::openFamily(bool base)

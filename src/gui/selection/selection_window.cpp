@@ -47,6 +47,7 @@
 #include "gui/selection/candidate_list_model.h"
 #include "gui/selection/candidate_list_view.h"
 #include "gui/selection/compare_window.h"
+#include "gui/selection/selection_window_layout.h"
 #include "gui/selection/unit_details_view.h"
 #include "gui/ui/caption_tab_widget.h"
 #include "gui/ui/language_text.h"
@@ -65,50 +66,6 @@ namespace
 
 // The window's designed client area.
 constexpr QSize kFirstSize(1183, 658);
-
-QGroupBox* group(std::string_view name, QWidget* parent)
-{
-    auto* box = new QGroupBox(parent);
-    box->setObjectName(fromUtf8Text(name));
-    return box;
-}
-
-// A group holding one input and its unit label.
-QWidget* inputRow(QGroupBox* box, QWidget* input, QLabel** unit = nullptr)
-{
-    auto* layout = new QHBoxLayout(box);
-    layout->setContentsMargins(6, 2, 6, 4);
-    layout->addWidget(input, 1);
-    if (unit) {
-        *unit = new QLabel(box);
-        layout->addWidget(*unit);
-    }
-    return box;
-}
-
-// The refrigerant choice with the chosen one's GWP, class and any warning beside it: two short
-// lines in the height of the choice, so the inputs need no more room than before.
-QWidget* refrigerantRow(QGroupBox* box, QComboBox* input, QLabel* facts)
-{
-    auto* layout = new QHBoxLayout(box);
-    layout->setContentsMargins(6, 0, 6, 1);
-    input->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-    layout->addWidget(input);
-    layout->addWidget(facts, 1);
-    return box;
-}
-
-// The content's layout, which a scroll area holds. A layout with word-wrapped labels in it has
-// height-for-width, and the scroll area then asks it for the preferred height of everything at
-// its width, showing scroll bars over content that fits its minimum height. The labels have the
-// height of their lines set as their minimum, so the scroll area goes by the minimum; the
-// nested layouts still give each label the height its width needs.
-class ContentLayout : public QHBoxLayout
-{
-  public:
-    using QHBoxLayout::QHBoxLayout;
-    bool hasHeightForWidth() const override { return false; }
-};
 
 } // namespace
 
@@ -133,67 +90,8 @@ SelectionWindow::SelectionWindow(Workspace& workspace, const LanguageTable& lang
         return file.isEmpty() ? std::nullopt : std::optional(file);
     };
 
-    // Three zones, read left to right and top to bottom: the inputs and filters with the
-    // buttons under them; the list beside the accessories; the unit's drawing beside its detail
-    // pages. Everything fits the window's first size; a larger window gives the room to the
-    // list, the pages and the drawing.
-    auto* content = new QWidget;
-    content->setObjectName("SelectionContent");
-    content->setAutoFillBackground(true);
-    content->setPalette(p);
-    details_ = new UnitDetailsView(*session_, content);
-
-    auto* controls = new QVBoxLayout;
-    controls->setSpacing(2);
-    controls->addWidget(buildInputs());
-    controls->addWidget(buildFilters());
-    controls->addStretch(1);
-    controls->addWidget(buildButtons());
-
-    auto* top = new QHBoxLayout;
-    top->addWidget(buildList(), 1);
-    top->addWidget(buildAccessories());
-
-    auto* drawingColumn = new QVBoxLayout;
-    drawingColumn->addWidget(details_->dimensionsGroup());
-    drawingColumn->addWidget(details_->drawingView(), 1);
-    auto* detailsColumn = new QVBoxLayout;
-    outdatedNote_ = new QLabel(content);
-    outdatedNote_->setObjectName("OutdatedDetailsNote");
-    outdatedNote_->setWordWrap(true);
-    outdatedNote_->setVisible(false);
-    detailsColumn->addWidget(outdatedNote_);
-    detailsColumn->addWidget(details_->pages(), 1);
-    auto* bottom = new QHBoxLayout;
-    bottom->addLayout(drawingColumn, 1);
-    bottom->addLayout(detailsColumn, 3);
-
-    auto* right = new QVBoxLayout;
-    right->addLayout(top, 2);
-    right->addLayout(bottom, 3);
-
-    auto* contentLayout = new ContentLayout(content);
-    contentLayout->setContentsMargins(6, 6, 6, 4);
-    contentLayout->addLayout(controls);
-    contentLayout->addLayout(right, 1);
-    // Only a screen smaller than the window's first size needs the scroll bars.
-    auto* scroll = new QScrollArea(this);
-    scroll->setObjectName("SelectionScroll");
-    scroll->setFocusPolicy(Qt::NoFocus);
-    scroll->setFrameShape(QFrame::NoFrame);
-    scroll->setWidgetResizable(true);
-    scroll->setWidget(content);
-
-    statusBar_ = new QStatusBar(this);
-    statusBar_->setObjectName("StatusBar1");
-    statusBar_->setSizeGripEnabled(false);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    layout->addWidget(scroll, 1);
-    layout->addWidget(statusBar_);
-
+    SelectionWindowLayout(*this, *session_, family_, ui_).build();
+    connectControls();
     setTabOrder();
     fitIntoScreen(this, kFirstSize);
     session_->subscribe(*this);
@@ -210,199 +108,40 @@ SelectionWindow::~SelectionWindow()
 // accessories and the detail pages.
 void SelectionWindow::setTabOrder()
 {
-    std::vector<QWidget*> order{refrigerantBox_, evaporatingBox_, ambientBox_,
-                                requiredCapacityEdit_};
-    for (const FilterBox& filter : filterBoxes_)
+    std::vector<QWidget*> order{ui_.refrigerantBox, ui_.evaporatingBox, ui_.ambientBox,
+                                ui_.requiredCapacityEdit};
+    for (const SelectionWindowControls::FilterBox& filter : ui_.filterBoxes)
         order.push_back(filter.box);
-    order.insert(order.end(), {insideEnvelopeBox_, extraAmbientBox_, unitsBox_, exitButton_,
-                               datasheetButton_, exportButton_, searchButton_, compareButton_,
-                               candidateGrid_, accessoryPages_, details_->pages()});
-    for (QWidget* grid : details_->rangeGrids())
+    order.insert(order.end(),
+                 {ui_.insideEnvelopeBox, ui_.extraAmbientBox, ui_.unitsBox, ui_.exitButton,
+                  ui_.datasheetButton, ui_.exportButton, ui_.searchButton, ui_.compareButton,
+                  ui_.candidateGrid, ui_.accessoryPages, ui_.details->pages()});
+    for (QWidget* grid : ui_.details->rangeGrids())
         order.push_back(grid);
     for (std::size_t i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
 }
 
-QWidget* SelectionWindow::buildInputs()
+// The actions of the controls that are no inputs: the list, the capacity typed and the buttons.
+void SelectionWindow::connectControls()
 {
-    auto* column = new QWidget(this);
-    auto* layout = new QVBoxLayout(column);
-    layout->setContentsMargins(0, 0, 0, 0);
-    refrigerantBox_ = new QComboBox;
-    refrigerantBox_->setObjectName("ComboBox3");
-    evaporatingBox_ = new QComboBox;
-    evaporatingBox_->setObjectName("ComboBox1");
-    ambientBox_ = new QComboBox;
-    ambientBox_->setObjectName("ComboBox2");
-    requiredCapacityEdit_ = new QLineEdit;
-    requiredCapacityEdit_->setObjectName("Edit1");
-    connect(requiredCapacityEdit_, &QLineEdit::returnPressed, this,
+    connect(ui_.requiredCapacityEdit, &QLineEdit::returnPressed, this,
             &SelectionWindow::searchCapacity);
-    connect(requiredCapacityEdit_, &QLineEdit::textChanged, this,
+    connect(ui_.requiredCapacityEdit, &QLineEdit::textChanged, this,
             [this](const QString& text) { session_->typeRequiredCapacity(toCatalogueText(text)); });
-    refrigerantGroup_ = group("GroupBox7", column);
-    evaporatingGroup_ = group("GroupBox9", column);
-    ambientGroup_ = group("GroupBox10", column);
-    capacityGroup_ = group("GroupBox5", column);
-    refrigerantFacts_ = new QLabel;
-    refrigerantFacts_->setObjectName("RefrigerantFacts");
-    refrigerantFacts_->setWordWrap(true);
-    QFont small = refrigerantFacts_->font();
-    small.setPointSizeF(small.pointSizeF() - 1);
-    refrigerantFacts_->setFont(small);
-    // Room for the warning's second line whichever refrigerant is chosen first.
-    refrigerantFacts_->setMinimumHeight(2 * QFontMetrics(small).lineSpacing());
-    layout->addWidget(refrigerantRow(refrigerantGroup_, refrigerantBox_, refrigerantFacts_));
-    layout->addWidget(inputRow(evaporatingGroup_, evaporatingBox_, &evaporatingUnit_));
-    layout->addWidget(inputRow(ambientGroup_, ambientBox_, &ambientUnit_));
-    layout->addWidget(inputRow(capacityGroup_, requiredCapacityEdit_, &capacityUnit_));
-    layout->addStretch(1);
-    column->setMinimumWidth(190);
-    return column;
-}
-
-QWidget* SelectionWindow::buildFilters()
-{
-    auto* column = new QWidget(this);
-    auto* layout = new QVBoxLayout(column);
-    layout->setContentsMargins(0, 0, 0, 0);
-    const auto fill = [&](QGroupBox*& box, std::string_view name, SelectionFilter filter,
-                          const auto& options) {
-        box = group(name, column);
-        auto* inner = new QVBoxLayout(box);
-        inner->setContentsMargins(6, 2, 6, 4);
-        inner->setSpacing(1);
-        for (std::size_t i = 0; i < options.size(); ++i) {
-            auto* check = new QCheckBox(box);
-            check->setObjectName(fromUtf8Text(options[i].objectName));
-            filterBoxes_.push_back({check, options[i].captionEntry, filter, options[i].value});
-            inner->addWidget(check);
-        }
-        layout->addWidget(box);
-    };
-    fill(kindGroup_, kKindFilterGroup, SelectionFilter::Kind, kSelectionKindFilter);
-    fill(brandGroup_, kBrandFilterGroup, SelectionFilter::Brand, kSelectionBrandFilter);
-    fill(versionGroup_, kVersionFilterGroup, SelectionFilter::Version, kSelectionVersionFilter);
-    versionGroup_->setVisible(family_ == UnitFamily::Base);
-    insideEnvelopeBox_ = new QCheckBox(column);
-    insideEnvelopeBox_->setObjectName("InsideEnvelopeOnly");
-    layout->addWidget(insideEnvelopeBox_);
-    // The units share the last line with the 43 C row: both change what the figures show.
-    auto* last = new QHBoxLayout;
-    extraAmbientBox_ = new QCheckBox(column);
-    extraAmbientBox_->setObjectName("ExtraAmbient");
-    last->addWidget(extraAmbientBox_);
-    last->addStretch(1);
-    unitsBox_ = new QComboBox(column);
-    unitsBox_->setObjectName("UnitsBox");
-    for (const UnitSystem units : {UnitSystem::Si, UnitSystem::InchPound})
-        unitsBox_->addItem(fromUtf8Text(unitSystemCaption(units)));
-    last->addWidget(unitsBox_);
-    layout->addLayout(last);
-    layout->addStretch(1);
-    return column;
-}
-
-QWidget* SelectionWindow::buildList()
-{
-    candidates_ = new CandidateListModel(
-        session_->state().candidates, session_->state().comparedUnits, session_->languages(), this);
-    connect(candidates_, &CandidateListModel::markRequested, this,
+    connect(ui_.candidates, &CandidateListModel::markRequested, this,
             &SelectionWindow::markForComparison);
-    candidateGrid_ = new CandidateListView(this);
-    candidateGrid_->setObjectName("StringGrid1");
-    candidateGrid_->setModel(candidates_);
-    candidateGrid_->verticalHeader()->setVisible(false);
-    candidateGrid_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    candidateGrid_->setSelectionMode(QAbstractItemView::SingleSelection);
-    candidateGrid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    candidateGrid_->verticalHeader()->setDefaultSectionSize(20);
-    // The first column holds the comparison's check box beside the index.
-    const int widths[] = {56, 122, 95, 80};
-    for (int c = 0; c < 4; ++c)
-        candidateGrid_->setColumnWidth(c, widths[c]);
-    candidateGrid_->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
-    candidateGrid_->setMinimumWidth(300);
-    // Tab moves on to the next control instead of walking the cells.
-    candidateGrid_->setTabKeyNavigation(false);
-    connect(candidateGrid_, &QTableView::clicked, this, [this](const QModelIndex& index) {
+    connect(ui_.candidateGrid, &QTableView::clicked, this, [this](const QModelIndex& index) {
         if (const int row = index.data(CandidateListModel::ListRowRole).toInt())
             chooseRow(row);
     });
-    connect(candidateGrid_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+    connect(ui_.candidateGrid->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             &SelectionWindow::listCurrentRowChanged);
-
-    emptyListHint_ = new QLabel(candidateGrid_->viewport());
-    emptyListHint_->setObjectName("EmptyListHint");
-    emptyListHint_->setWordWrap(true);
-    emptyListHint_->setAlignment(Qt::AlignCenter);
-    emptyListHint_->setAttribute(Qt::WA_TransparentForMouseEvents);
-    emptyListHint_->setMargin(12);
-    auto* hintLayout = new QVBoxLayout(candidateGrid_->viewport());
-    hintLayout->addWidget(emptyListHint_);
-    return candidateGrid_;
-}
-
-QWidget* SelectionWindow::buildAccessories()
-{
-    // The family's standard and additional groups share one place as two pages, so the list
-    // keeps the height of the upper half.
-    auto* pages = new CaptionTabWidget(this);
-    pages->setObjectName("AccessoryPages");
-    accessoryPages_ = pages;
-    const bool base = family_ == UnitFamily::Base;
-    QStringList captions;
-    for (auto kind : {AccessoryGroup::Kind::StandardBase, AccessoryGroup::Kind::AdditionalBase,
-                      AccessoryGroup::Kind::StandardBox, AccessoryGroup::Kind::AdditionalBox}) {
-        auto* g = new AccessoryGroup(kind, session_->languages(), pages);
-        accessoryGroups_.push_back(g);
-        const bool baseGroup = kind == AccessoryGroup::Kind::StandardBase ||
-                               kind == AccessoryGroup::Kind::AdditionalBase;
-        if (baseGroup == base) {
-            // Only the family's groups are shown, so the tab drops the " - BASE"/" - BOX" part
-            // of the caption to fit.
-            const QString caption = g->title();
-            const qsizetype dash = caption.lastIndexOf(" - ");
-            pages->addTab(g, QString());
-            captions << (dash > 0 ? caption.left(dash) : caption);
-            g->setTitle(QString());
-        } else {
-            g->setVisible(false);
-        }
-    }
-    pages->setCaptions(captions);
-    pages->setMinimumWidth(260);
-    return pages;
-}
-
-QWidget* SelectionWindow::buildButtons()
-{
-    auto* row = new QWidget(this);
-    auto* layout = new QHBoxLayout(row);
-    layout->setContentsMargins(0, 0, 0, 0);
-    // Five buttons share the width of the inputs' column.
-    layout->setSpacing(2);
-    const auto art = [this](const char* name) {
-        return QString::fromStdString((session_->workspace().dataFolder() / "art" / name).string());
-    };
-    exitButton_ = new PictureButton("Panel10", "Image3", art("exit.svg"), row);
-    datasheetButton_ = new PictureButton("Panel41", "Image4", art("datasheet.svg"), row);
-    exportButton_ = new PictureButton("ExportPanel", "ExportImage", art("spreadsheet.svg"), row);
-    searchButton_ = new PictureButton("Panel5", "Image2", art("search.svg"), row);
-    compareButton_ = new PictureButton("ComparePanel", "CompareImage", art("compare.svg"), row);
-    exitButton_->setHint("Wyjście");
-    datasheetButton_->setHint("Dane techniczne");
-    searchButton_->setHint("Start");
-    for (PictureButton* button :
-         {exitButton_, datasheetButton_, exportButton_, searchButton_, compareButton_})
-        layout->addWidget(button);
-    layout->addStretch(1);
-    connect(exitButton_, &PictureButton::clicked, this, &QWidget::close);
-    connect(datasheetButton_, &PictureButton::clicked, this, &SelectionWindow::printDatasheet);
-    connect(exportButton_, &PictureButton::clicked, this, &SelectionWindow::exportFigures);
-    connect(searchButton_, &PictureButton::clicked, this, &SelectionWindow::searchCapacity);
-    connect(compareButton_, &PictureButton::clicked, this, &SelectionWindow::compareMarkedUnits);
-    return row;
+    connect(ui_.exitButton, &PictureButton::clicked, this, &QWidget::close);
+    connect(ui_.datasheetButton, &PictureButton::clicked, this, &SelectionWindow::printDatasheet);
+    connect(ui_.exportButton, &PictureButton::clicked, this, &SelectionWindow::exportFigures);
+    connect(ui_.searchButton, &PictureButton::clicked, this, &SelectionWindow::searchCapacity);
+    connect(ui_.compareButton, &PictureButton::clicked, this, &SelectionWindow::compareMarkedUnits);
 }
 
 void SelectionWindow::open()
@@ -410,7 +149,7 @@ void SelectionWindow::open()
     DistinctMessageSink sink;
     try {
         ProgressScope progress(this);
-        session_->open(sink, progress.reporter());
+        session_->open(sink, progress.report());
     } catch (const CatalogueFileError& error) {
         show();
         presentMessages_(
@@ -433,7 +172,7 @@ void SelectionWindow::fitToContent()
     const auto* scroll = findChild<QScrollArea*>("SelectionScroll");
     scroll->widget()->layout()->activate();
     const QSize needed =
-        scroll->widget()->minimumSizeHint() + QSize(0, statusBar_->sizeHint().height());
+        scroll->widget()->minimumSizeHint() + QSize(0, ui_.statusBar->sizeHint().height());
     const QSize wanted = kFirstSize.expandedTo(needed);
     if (wanted != size())
         fitIntoScreen(this, wanted);
@@ -444,20 +183,20 @@ void SelectionWindow::fillInputLists()
     evaporatingChoices_ = evaporatingTemperatureChoices();
     ambientChoices_ = ambientTemperatureChoices();
     showInputUnits();
-    evaporatingBox_->setCurrentIndex(kDefaultEvaporatingChoice);
-    ambientBox_->setCurrentIndex(kDefaultAmbientChoice);
-    unitsBox_->setCurrentIndex(session_->units() == UnitSystem::Si ? 0 : 1);
+    ui_.evaporatingBox->setCurrentIndex(kDefaultEvaporatingChoice);
+    ui_.ambientBox->setCurrentIndex(kDefaultAmbientChoice);
+    ui_.unitsBox->setCurrentIndex(session_->units() == UnitSystem::Si ? 0 : 1);
     for (const std::string& name : session_->workspace().refrigerants().selectionNames())
-        refrigerantBox_->addItem(fromCatalogueText(name));
-    refrigerantBox_->setCurrentText(fromCatalogueText(session_->refrigerant()));
+        ui_.refrigerantBox->addItem(fromCatalogueText(name));
+    ui_.refrigerantBox->setCurrentText(fromCatalogueText(session_->refrigerant()));
 }
 
 void SelectionWindow::showInputUnits()
 {
     const char separator = session_->workspace().displaySeparator();
     const UnitSystem units = session_->units();
-    for (const auto& [box, choices] :
-         {std::pair{evaporatingBox_, &evaporatingChoices_}, {ambientBox_, &ambientChoices_}}) {
+    for (const auto& [box, choices] : {std::pair{ui_.evaporatingBox, &evaporatingChoices_},
+                                       {ui_.ambientBox, &ambientChoices_}}) {
         // The same items in other words: the choice stays and nothing is computed.
         const QSignalBlocker quiet(box);
         const int current = box->currentIndex();
@@ -467,24 +206,24 @@ void SelectionWindow::showInputUnits()
         box->setCurrentIndex(current);
     }
     // An inch-pound item names both units itself.
-    evaporatingUnit_->setText(units == UnitSystem::Si ? "[C]" : "");
-    ambientUnit_->setText(units == UnitSystem::Si ? "[C]" : "");
-    capacityUnit_->setText(fromUtf8Text(labelIn("[W]", units)));
+    ui_.evaporatingUnit->setText(units == UnitSystem::Si ? "[C]" : "");
+    ui_.ambientUnit->setText(units == UnitSystem::Si ? "[C]" : "");
+    ui_.capacityUnit->setText(fromUtf8Text(labelIn("[W]", units)));
     // The requirement typed follows the units; the session still holds what was typed.
-    const QSignalBlocker quiet(requiredCapacityEdit_);
-    requiredCapacityEdit_->setText(fromCatalogueText(session_->requiredCapacityText()));
+    const QSignalBlocker quiet(ui_.requiredCapacityEdit);
+    ui_.requiredCapacityEdit->setText(fromCatalogueText(session_->requiredCapacityText()));
 }
 
 void SelectionWindow::connectInputs()
 {
-    connect(refrigerantBox_, &QComboBox::currentIndexChanged, this,
+    connect(ui_.refrigerantBox, &QComboBox::currentIndexChanged, this,
             &SelectionWindow::changeRefrigerant);
-    connect(evaporatingBox_, &QComboBox::currentIndexChanged, this,
+    connect(ui_.evaporatingBox, &QComboBox::currentIndexChanged, this,
             &SelectionWindow::changeTemperatures);
-    connect(ambientBox_, &QComboBox::currentIndexChanged, this,
+    connect(ui_.ambientBox, &QComboBox::currentIndexChanged, this,
             &SelectionWindow::changeTemperatures);
     const SelectionInputs& shown = session_->state();
-    for (const FilterBox& filter : filterBoxes_) {
+    for (const SelectionWindowControls::FilterBox& filter : ui_.filterBoxes) {
         const bool ticked = filter.group == SelectionFilter::Kind    ? shown.kind(filter.value)
                             : filter.group == SelectionFilter::Brand ? shown.brand(filter.value)
                                                                      : shown.version(filter.value);
@@ -493,25 +232,25 @@ void SelectionWindow::connectInputs()
             changeFilter(filter.group, filter.value, checked);
         });
     }
-    insideEnvelopeBox_->setChecked(shown.insideEnvelopeOnly);
-    connect(insideEnvelopeBox_, &QCheckBox::toggled, this,
+    ui_.insideEnvelopeBox->setChecked(shown.insideEnvelopeOnly);
+    connect(ui_.insideEnvelopeBox, &QCheckBox::toggled, this,
             &SelectionWindow::changeInsideEnvelopeOnly);
-    extraAmbientBox_->setChecked(shown.extraAmbient.has_value());
-    connect(extraAmbientBox_, &QCheckBox::toggled, this, &SelectionWindow::changeExtraAmbient);
-    connect(unitsBox_, &QComboBox::currentIndexChanged, this, &SelectionWindow::changeUnits);
+    ui_.extraAmbientBox->setChecked(shown.extraAmbient.has_value());
+    connect(ui_.extraAmbientBox, &QCheckBox::toggled, this, &SelectionWindow::changeExtraAmbient);
+    connect(ui_.unitsBox, &QComboBox::currentIndexChanged, this, &SelectionWindow::changeUnits);
 }
 
 void SelectionWindow::applyCaptions()
 {
     const LanguageTable& languages = session_->languages();
-    for (const FilterBox& filter : filterBoxes_)
+    for (const SelectionWindowControls::FilterBox& filter : ui_.filterBoxes)
         filter.box->setText(languageText(languages, filter.captionEntry));
     const int language = languages.currentLanguage();
-    insideEnvelopeBox_->setText(fromUtf8Text(ownText(OwnText::OnlyInsideEnvelope, language)));
-    unitsBox_->setToolTip(fromUtf8Text(ownText(OwnText::UnitsChoice, language)));
-    unitsBox_->setAccessibleName(unitsBox_->toolTip());
-    extraAmbientBox_->setText(fromUtf8Text(ownText(OwnText::AlsoAtExtraAmbient, language)));
-    exportButton_->setHint(fromUtf8Text(ownText(OwnText::ExportHint, language)));
+    ui_.insideEnvelopeBox->setText(fromUtf8Text(ownText(OwnText::OnlyInsideEnvelope, language)));
+    ui_.unitsBox->setToolTip(fromUtf8Text(ownText(OwnText::UnitsChoice, language)));
+    ui_.unitsBox->setAccessibleName(ui_.unitsBox->toolTip());
+    ui_.extraAmbientBox->setText(fromUtf8Text(ownText(OwnText::AlsoAtExtraAmbient, language)));
+    ui_.exportButton->setHint(fromUtf8Text(ownText(OwnText::ExportHint, language)));
     showRefrigerantFacts();
     const QStringList captions = withMnemonics({
         fromUtf8Text(controlCaption(ControlCaption::Exit, language)),
@@ -520,16 +259,16 @@ void SelectionWindow::applyCaptions()
         fromUtf8Text(controlCaption(ControlCaption::Find, language)),
         fromUtf8Text(controlCaption(ControlCaption::Compare, language)),
     });
-    exitButton_->setCaption(captions[0]);
-    datasheetButton_->setCaption(captions[1]);
-    exportButton_->setCaption(captions[2]);
-    searchButton_->setCaption(captions[3]);
-    compareButton_->setCaption(captions[4]);
-    for (PictureButton* button :
-         {exitButton_, datasheetButton_, exportButton_, searchButton_, compareButton_})
+    ui_.exitButton->setCaption(captions[0]);
+    ui_.datasheetButton->setCaption(captions[1]);
+    ui_.exportButton->setCaption(captions[2]);
+    ui_.searchButton->setCaption(captions[3]);
+    ui_.compareButton->setCaption(captions[4]);
+    for (PictureButton* button : {ui_.exitButton, ui_.datasheetButton, ui_.exportButton,
+                                  ui_.searchButton, ui_.compareButton})
         button->setFixedSize(std::max(66, button->captionWidth()), 84);
-    candidates_->applyLanguage();
-    details_->applyCaptions();
+    ui_.candidates->applyLanguage();
+    ui_.details->applyCaptions();
 }
 
 void SelectionWindow::changeRefrigerant()
@@ -537,8 +276,8 @@ void SelectionWindow::changeRefrigerant()
     DistinctMessageSink sink;
     {
         ProgressScope progress(this);
-        session_->chooseRefrigerant(toCatalogueText(refrigerantBox_->currentText()), sink,
-                                    progress.reporter());
+        session_->chooseRefrigerant(toCatalogueText(ui_.refrigerantBox->currentText()), sink,
+                                    progress.report());
     }
     showRefrigerantFacts();
     report(sink);
@@ -553,14 +292,14 @@ void SelectionWindow::showRefrigerantFacts()
     if (!facts.flammableNote.empty())
         text += QStringLiteral(" <b style=\"color:#b00000\">%1</b>")
                     .arg(fromUtf8Text(facts.flammableNote).toHtmlEscaped());
-    refrigerantFacts_->setText(text);
-    refrigerantFacts_->setToolTip(fromUtf8Text(facts.safetyClassLine));
+    ui_.refrigerantFacts->setText(text);
+    ui_.refrigerantFacts->setToolTip(fromUtf8Text(facts.safetyClassLine));
 }
 
 void SelectionWindow::changeTemperatures()
 {
-    const int e = evaporatingBox_->currentIndex();
-    const int a = ambientBox_->currentIndex();
+    const int e = ui_.evaporatingBox->currentIndex();
+    const int a = ui_.ambientBox->currentIndex();
     if (e < 0 || a < 0)
         return;
     DistinctMessageSink sink;
@@ -568,7 +307,7 @@ void SelectionWindow::changeTemperatures()
         ProgressScope progress(this);
         session_->setTemperatures(evaporatingChoices_[static_cast<std::size_t>(e)],
                                   ambientChoices_[static_cast<std::size_t>(a)], sink,
-                                  progress.reporter());
+                                  progress.report());
     }
     report(sink);
 }
@@ -578,7 +317,7 @@ void SelectionWindow::changeFilter(SelectionFilter group, std::string_view value
     DistinctMessageSink sink;
     {
         ProgressScope progress(this);
-        session_->setFilter(group, value, ticked, sink, progress.reporter());
+        session_->setFilter(group, value, ticked, sink, progress.report());
     }
     report(sink);
 }
@@ -588,7 +327,7 @@ void SelectionWindow::changeInsideEnvelopeOnly(bool only)
     DistinctMessageSink sink;
     {
         ProgressScope progress(this);
-        session_->setInsideEnvelopeOnly(only, sink, progress.reporter());
+        session_->setInsideEnvelopeOnly(only, sink, progress.report());
     }
     report(sink);
 }
@@ -602,7 +341,7 @@ void SelectionWindow::changeExtraAmbient(bool on)
 
 void SelectionWindow::changeUnits()
 {
-    session_->setUnits(unitsBox_->currentIndex() == 1 ? UnitSystem::InchPound : UnitSystem::Si);
+    session_->setUnits(ui_.unitsBox->currentIndex() == 1 ? UnitSystem::InchPound : UnitSystem::Si);
 }
 
 // After a rebuild the unit shown before is chosen again when the new list holds it, so its
@@ -619,24 +358,24 @@ void SelectionWindow::selectionChanged(const SelectionChange& change)
         showOutdatedDetails(detailsOutdated(session_->state()));
     }
     if (change.loads)
-        showLoadNotes(statusBar_, session_->workspace(), session_->refrigerant());
+        showLoadNotes(ui_.statusBar, session_->workspace(), session_->refrigerant());
     if (change.units) {
         showInputUnits();
-        candidates_->setUnits(session_->units(), session_->workspace().displaySeparator());
-        details_->applyCaptions();
+        ui_.candidates->setUnits(session_->units(), session_->workspace().displaySeparator());
+        ui_.details->applyCaptions();
         if (session_->state().details)
-            details_->show(*session_->state().details);
+            ui_.details->show(*session_->state().details);
     }
 }
 
 void SelectionWindow::showOutdatedDetails(bool outdated)
 {
-    outdatedNote_->setText(
+    ui_.outdatedNote->setText(
         fromUtf8Text(outdatedDetailsNote(session_->languages().currentLanguage())));
-    outdatedNote_->setVisible(outdated);
-    details_->pages()->setEnabled(!outdated);
-    details_->dimensionsGroup()->setEnabled(!outdated);
-    details_->drawingView()->setEnabled(!outdated);
+    ui_.outdatedNote->setVisible(outdated);
+    ui_.details->pages()->setEnabled(!outdated);
+    ui_.details->dimensionsGroup()->setEnabled(!outdated);
+    ui_.details->drawingView()->setEnabled(!outdated);
 }
 
 void SelectionWindow::listCurrentRowChanged(const QModelIndex& current)
@@ -653,14 +392,14 @@ void SelectionWindow::showList()
     {
         // Rows removed move the view's current row: that is no choice of the user's.
         const QScopedValueRollback guard(choosing_, true);
-        candidates_->refresh();
+        ui_.candidates->refresh();
     }
-    candidateGrid_->setEnabled(session_->state().candidates.enabled());
-    details_->clearRangeTables();
+    ui_.candidateGrid->setEnabled(session_->state().candidates.enabled());
+    ui_.details->clearRangeTables();
     const QString hint =
         fromUtf8Text(emptyListHint(*session_, session_->languages().currentLanguage()));
-    emptyListHint_->setText(hint);
-    emptyListHint_->setVisible(!hint.isEmpty());
+    ui_.emptyListHint->setText(hint);
+    ui_.emptyListHint->setVisible(!hint.isEmpty());
 }
 
 // The highlight is the unit shown in full, or no row at all.
@@ -668,11 +407,11 @@ void SelectionWindow::showChosenRow()
 {
     const QScopedValueRollback guard(choosing_, true);
     if (const auto row = session_->highlightedRow()) {
-        candidateGrid_->selectRow(*row - 1);
+        ui_.candidateGrid->selectRow(*row - 1);
     } else {
-        candidateGrid_->selectionModel()->clearSelection();
-        candidateGrid_->selectionModel()->setCurrentIndex(QModelIndex(),
-                                                          QItemSelectionModel::NoUpdate);
+        ui_.candidateGrid->selectionModel()->clearSelection();
+        ui_.candidateGrid->selectionModel()->setCurrentIndex(QModelIndex(),
+                                                             QItemSelectionModel::NoUpdate);
     }
 }
 
@@ -694,9 +433,9 @@ void SelectionWindow::searchCapacity()
     session_->selectByTypedCapacity(sink);
     const int language = session_->languages().currentLanguage();
     if (const auto note = requiredCapacityNote(*session_, language))
-        statusBar_->showMessage(fromUtf8Text(*note), 15000);
+        ui_.statusBar->showMessage(fromUtf8Text(*note), 15000);
     else
-        statusBar_->clearMessage();
+        ui_.statusBar->clearMessage();
     report(sink);
 }
 
@@ -705,9 +444,9 @@ void SelectionWindow::showDetails()
     if (!session_->state().details)
         return;
     const UnitDetails& d = *session_->state().details;
-    details_->show(d);
+    ui_.details->show(d);
     showOutdatedDetails(false);
-    for (AccessoryGroup* g : accessoryGroups_) {
+    for (AccessoryGroup* g : ui_.accessoryGroups) {
         if (g->kind() == AccessoryGroup::Kind::StandardBase)
             g->showFlags(std::vector<bool>(d.baseAccessories.begin(), d.baseAccessories.end()));
         else if (g->kind() == AccessoryGroup::Kind::StandardBox)
@@ -726,7 +465,7 @@ void SelectionWindow::printDatasheet()
     const bool base = family_ == UnitFamily::Base;
     const auto additional =
         base ? AccessoryGroup::Kind::AdditionalBase : AccessoryGroup::Kind::AdditionalBox;
-    for (const AccessoryGroup* g : accessoryGroups_)
+    for (const AccessoryGroup* g : ui_.accessoryGroups)
         if (g->kind() == additional)
             previewUnitDatasheet(this, *session_, accessoryChoicesOf(*g));
 }
@@ -769,10 +508,10 @@ void SelectionWindow::exportFigures()
 void SelectionWindow::markForComparison(int row, bool marked)
 {
     if (!session_->markForComparison(row, marked))
-        statusBar_->showMessage(fromUtf8Text(ownText(OwnText::CompareAtMostFour,
-                                                     session_->languages().currentLanguage())),
-                                15000);
-    candidates_->marksChanged();
+        ui_.statusBar->showMessage(fromUtf8Text(ownText(OwnText::CompareAtMostFour,
+                                                        session_->languages().currentLanguage())),
+                                   15000);
+    ui_.candidates->marksChanged();
 }
 
 void SelectionWindow::compareMarkedUnits()
@@ -791,7 +530,7 @@ void SelectionWindow::compareMarkedUnits()
         session_->languages().currentLanguage(), this);
     window->setOutputCheck(
         outputCheckOf(session_->workspace(), session_->languages().currentLanguage()));
-    returnFocusOnClose(window, candidateGrid_);
+    returnFocusOnClose(window, ui_.candidateGrid);
     window->show();
 }
 

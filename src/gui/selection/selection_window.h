@@ -11,6 +11,7 @@
 
 #include "core/selection/selection_session.h"
 #include "core/selection/selection_state.h"
+#include "gui/selection/selection_window_layout.h"
 
 class QCheckBox;
 class QComboBox;
@@ -75,11 +76,7 @@ class SelectionWindow : public QWidget, private SelectionObserver
     void markForComparison(int row, bool marked);
 
   private:
-    QWidget* buildInputs();
-    QWidget* buildFilters();
-    QWidget* buildList();
-    QWidget* buildAccessories();
-    QWidget* buildButtons();
+    void connectControls();
     void applyCaptions();
     void showRefrigerantFacts();
     void fillInputLists();
@@ -108,47 +105,8 @@ class SelectionWindow : public QWidget, private SelectionObserver
     ExportChooser chooseExportFile_;
     MessagePresenter presentMessages_;
 
-    QComboBox* refrigerantBox_ = nullptr;       // ComboBox3
-    QLabel* refrigerantFacts_ = nullptr;        // its GWP, class and any warning
-    QComboBox* evaporatingBox_ = nullptr;       // ComboBox1
-    QComboBox* ambientBox_ = nullptr;           // ComboBox2
-    QLineEdit* requiredCapacityEdit_ = nullptr; // Edit1
-    QComboBox* unitsBox_ = nullptr;             // SI or inch-pound units
-    // The unit labels beside the temperatures and the required capacity.
-    QLabel* evaporatingUnit_ = nullptr;
-    QLabel* ambientUnit_ = nullptr;
-    QLabel* capacityUnit_ = nullptr;
-    QGroupBox* refrigerantGroup_ = nullptr;
-    QGroupBox* evaporatingGroup_ = nullptr;
-    QGroupBox* ambientGroup_ = nullptr;
-    QGroupBox* capacityGroup_ = nullptr;
-    QGroupBox* kindGroup_ = nullptr;
-    QGroupBox* brandGroup_ = nullptr;
-    QGroupBox* versionGroup_ = nullptr;
-    // A filter check box, its caption and the option it ticks.
-    struct FilterBox {
-        QCheckBox* box;
-        int captionEntry;
-        SelectionFilter group;
-        std::string_view value;
-    };
-    std::vector<FilterBox> filterBoxes_; // kinds, brands, versions in their tables' order
-    CandidateListModel* candidates_ = nullptr;
-    QTableView* candidateGrid_ = nullptr; // StringGrid1
-    QLabel* emptyListHint_ = nullptr;     // over the empty list: what to tick to see units
-    QLabel* outdatedNote_ = nullptr;      // above details that belong to earlier inputs
-    bool choosing_ = false;               // the window itself is moving the list's current row
-    std::vector<AccessoryGroup*> accessoryGroups_;
-    QWidget* accessoryPages_ = nullptr;
-    UnitDetailsView* details_ = nullptr;
-    PictureButton* searchButton_ = nullptr;
-    PictureButton* datasheetButton_ = nullptr;
-    PictureButton* exportButton_ = nullptr;
-    PictureButton* compareButton_ = nullptr;
-    QCheckBox* insideEnvelopeBox_ = nullptr;
-    QCheckBox* extraAmbientBox_ = nullptr; // "also at 43 C"
-    PictureButton* exitButton_ = nullptr;
-    QStatusBar* statusBar_ = nullptr;
+    SelectionWindowControls ui_;
+    bool choosing_ = false; // the window itself is moving the list's current row
     std::vector<double> evaporatingChoices_;
     std::vector<double> ambientChoices_;
 };

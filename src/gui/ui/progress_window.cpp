@@ -53,6 +53,14 @@ void ProgressScope::setMaximum(int maximum)
         window_->setMaximum(maximum);
 }
 
+ProgressReport ProgressScope::report()
+{
+    return [this](int done, int total) {
+        setMaximum(total);
+        setPosition(done);
+    };
+}
+
 std::function<void(int, int)> ProgressScope::reporter()
 {
     return [this](int maximum, int position) {

@@ -5,6 +5,8 @@
 #include <QWidget>
 #include <functional>
 
+#include "core/text/progress_report.h"
+
 class QProgressBar;
 
 namespace kelvo::gui
@@ -36,7 +38,9 @@ class ProgressScope
 
     void setMaximum(int maximum);
     void setPosition(int position);
-    // The (maximum, position) callback the core's long loops report to.
+    // What the core's long loops report their progress to.
+    [[nodiscard]] ProgressReport report();
+    // The same called as (maximum, position), the order the catalogue editor's window calls it in.
     [[nodiscard]] std::function<void(int maximum, int position)> reporter();
     [[nodiscard]] bool wasShown() const { return shown_; }
 
