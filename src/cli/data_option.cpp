@@ -7,6 +7,7 @@
 
 #include "cli/command_base.h"
 #include "cli/command_error.h"
+#include "cli/program_file.h"
 #include "core/app/data_folder.h"
 #include "core/app/language_table.h"
 #include "core/app/own_texts.h"
@@ -16,18 +17,6 @@
 
 namespace kelvo::cli
 {
-namespace
-{
-
-std::filesystem::path programFile()
-{
-    std::error_code ec;
-    auto path = std::filesystem::read_symlink("/proc/self/exe", ec);
-    return ec ? std::filesystem::path() : path;
-}
-
-} // namespace
-
 RefrigerantLoad argumentsRefrigerants(int argc, char** argv)
 {
     std::string folder;
