@@ -11,6 +11,17 @@ namespace kelvo
 namespace
 {
 
+// a + b·x + c·y + d·x² + e·xy + f·y², summed term by term from the left: both forms start
+// so, and the order of the sums is part of the rated figures.
+long double quadratic(const std::array<long double, 6>& k, long double x, long double y)
+{
+    long double p = k[0] + k[1] * x;
+    p = p + k[2] * y;
+    p = p + k[3] * x * x;
+    p = p + k[4] * x * y;
+    return p + k[5] * y * y;
+}
+
 double ratedValue(const CoefficientValues& set, double to, double tk)
 {
     const long double x = to;
@@ -22,22 +33,15 @@ double ratedValue(const CoefficientValues& set, double to, double tk)
     long double p = 0;
     switch (set.form()) {
     case PolynomialForm::TenCoefficient:
-        p = c[0] + c[1] * x;
-        p = p + c[2] * y;
-        p = p + c[3] * x * x;
-        p = p + c[4] * x * y;
-        p = p + c[5] * y * y;
+        p = quadratic({c[0], c[1], c[2], c[3], c[4], c[5]}, x, y);
         p = p + c[6] * x * x * x;
         p = p + c[7] * x * x * y;
         p = p + c[8] * x * y * y;
         p = p + c[9] * y * y * y;
         return toDoubleOrFault(p * m / 1000);
     case PolynomialForm::SixCoefficient:
-        p = c[5] + c[4] * x;
-        p = p + c[3] * y;
-        p = p + c[1] * x * x;
-        p = p + c[2] * x * y;
-        p = p + c[0] * y * y;
+        // The six-coefficient sets hold the same terms in another order.
+        p = quadratic({c[5], c[4], c[3], c[1], c[2], c[0]}, x, y);
         return toDoubleOrFault(p * m);
     case PolynomialForm::None:
         break;
