@@ -69,17 +69,24 @@ std::optional<double> usableField(std::string_view field)
     return toNearestFloat(*value);
 }
 
+// Hands each line after the header, a row of the table, to eachRow.
+template <class EachRow> void forEachRow(std::string_view content, const EachRow& eachRow)
+{
+    LineReader lines(content);
+    std::string_view line;
+    lines.next(line); // header
+    while (lines.next(line))
+        eachRow(line);
+}
+
 } // namespace
 
 PropertyTableUsability propertyTableUsability(std::string_view content)
 {
     PropertyTableUsability usability;
     TableShapeBuilder shape;
-    LineReader lines(content);
-    std::string_view line;
-    lines.next(line); // header
     int number = 1;
-    while (lines.next(line)) {
+    forEachRow(content, [&](std::string_view line) {
         ++number;
         ++usability.rows;
         // t, p and h (columns 1, 2 and 5).
@@ -93,7 +100,7 @@ PropertyTableUsability propertyTableUsability(std::string_view content)
         } else if (usability.firstUnusableLine == 0) {
             usability.firstUnusableLine = number;
         }
-    }
+    });
     usability.shape = shape.shape();
     return usability;
 }
@@ -102,18 +109,15 @@ RefrigerantTable parseRefrigerantTable(std::string_view content, int progressMax
                                        const ProgressReport& progress)
 {
     RefrigerantTable table;
-    LineReader lines(content);
-    std::string_view line;
-    lines.next(line); // header
     int position = 0;
-    while (lines.next(line)) {
+    forEachRow(content, [&](std::string_view line) {
         table.appendRow(splitRow(line));
         if (progress)
             progress(position, progressMaximum);
         ++position;
         if (position >= progressMaximum)
             position = 1;
-    }
+    });
     return table;
 }
 
