@@ -356,7 +356,7 @@ class EditorWindowTest : public QObject
         answer.stop();
         QVERIFY2(asked.endsWith(QString::fromUtf8(". Usunąć?")), qPrintable(asked));
         QCOMPARE(kelvo::catalogueFingerprint(catalogue), before);
-        QVERIFY(!editor->session().state().history.canUndo());
+        QVERIFY(!editor->session().history().canUndo());
         QVERIFY(messages_.isEmpty());
     }
 

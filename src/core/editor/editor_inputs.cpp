@@ -113,4 +113,28 @@ std::optional<double> heatFactorFromText(std::string_view text)
     return factor;
 }
 
+std::string& inputText(EditorInputs& inputs, EditorInputBox box)
+{
+    switch (box) {
+    case EditorInputBox::Evaporating:
+        return inputs.to;
+    case EditorInputBox::Ambient:
+        return inputs.ambient;
+    case EditorInputBox::CompressorCount:
+        return inputs.compressorCount;
+    case EditorInputBox::CondenserCount:
+        return inputs.condenserCount;
+    case EditorInputBox::Superheat:
+        return inputs.superheat;
+    case EditorInputBox::Subcooling:
+        break;
+    }
+    return inputs.subcooling;
+}
+
+const std::string& inputText(const EditorInputs& inputs, EditorInputBox box)
+{
+    return inputText(const_cast<EditorInputs&>(inputs), box);
+}
+
 } // namespace kelvo
