@@ -1,5 +1,7 @@
 #include "core/editor/editor_inputs.h"
 
+#include <array>
+
 #include "core/app/temperature_lists.h"
 #include "core/text/numeric_text.h"
 
@@ -113,28 +115,27 @@ std::optional<double> heatFactorFromText(std::string_view text)
     return factor;
 }
 
+namespace
+{
+
+// By EditorInputBox.
+constexpr std::array<std::string EditorInputs::*, 6> kBoxTexts = {&EditorInputs::to,
+                                                                  &EditorInputs::ambient,
+                                                                  &EditorInputs::compressorCount,
+                                                                  &EditorInputs::condenserCount,
+                                                                  &EditorInputs::superheat,
+                                                                  &EditorInputs::subcooling};
+
+} // namespace
+
 std::string& inputText(EditorInputs& inputs, EditorInputBox box)
 {
-    switch (box) {
-    case EditorInputBox::Evaporating:
-        return inputs.to;
-    case EditorInputBox::Ambient:
-        return inputs.ambient;
-    case EditorInputBox::CompressorCount:
-        return inputs.compressorCount;
-    case EditorInputBox::CondenserCount:
-        return inputs.condenserCount;
-    case EditorInputBox::Superheat:
-        return inputs.superheat;
-    case EditorInputBox::Subcooling:
-        break;
-    }
-    return inputs.subcooling;
+    return inputs.*kBoxTexts.at(static_cast<std::size_t>(box));
 }
 
 const std::string& inputText(const EditorInputs& inputs, EditorInputBox box)
 {
-    return inputText(const_cast<EditorInputs&>(inputs), box);
+    return inputs.*kBoxTexts.at(static_cast<std::size_t>(box));
 }
 
 } // namespace kelvo

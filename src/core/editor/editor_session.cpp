@@ -138,6 +138,13 @@ std::optional<EditorGrid> EditorSession::setFilter(std::size_t box, bool ticked)
 
 BalanceDisplay EditorSession::clickRow(EditorGrid grid, int row, int column, MessageSink& sink)
 {
+    const BalanceDisplay display = runClick(grid, row, column, sink);
+    tellDisplayShown(display);
+    return display;
+}
+
+BalanceDisplay EditorSession::runClick(EditorGrid grid, int row, int column, MessageSink& sink)
+{
     listing_.setCursor(grid, row, column);
     BalanceDisplay display;
     switch (grid) {
@@ -154,7 +161,6 @@ BalanceDisplay EditorSession::clickRow(EditorGrid grid, int row, int column, Mes
         balance_.clickFrame();
         break;
     }
-    tellDisplayShown(display);
     return display;
 }
 
@@ -206,15 +212,20 @@ BalanceDisplay EditorSession::chooseChartPoint(double to, double tk, MessageSink
 
 void EditorSession::tellDisplayShown(const BalanceDisplay& display)
 {
+    EditorUpdate update;
+    displayShown(update);
+    update.revealCursors = display.ran;
+    tell(update);
+}
+
+void EditorSession::displayShown(EditorUpdate& update)
+{
     // A unit display moves the highlight of the grids of its compressor, condenser and frame;
     // an evaluation may rewrite the texts whose change the title shows.
-    EditorUpdate update;
     update.cursors.fill(true);
-    update.revealCursors = display.ran;
     update.panels = true;
     update.inputs = true;
     update.history = true;
-    tell(update);
 }
 
 std::optional<RowEdit> EditorSession::rowCommandUnavailable(RowCommand command) const
@@ -329,9 +340,11 @@ bool EditorSession::showRecord(EditorGrid table, int index)
             tell(update);
         return false;
     }
-    // Shown as a click shows it, so that the panels describe the highlighted record.
+    // Shown as a click shows it, so that the panels describe the highlighted record; the
+    // window puts the record's own grid in sight.
     DistinctMessageSink sink;
-    clickRow(table, row, 0, sink);
+    runClick(table, row, 0, sink);
+    displayShown(update);
     update.messages = sink.messages;
     tell(update);
     return true;

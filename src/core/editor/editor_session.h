@@ -181,7 +181,10 @@ class EditorSession final : private WorkspaceObserver, private RecordEditorHost
     [[nodiscard]] bool storing() const override { return balance_.calculating(); }
     void recordStep(const RowEdit& edit) override;
     bool stepTaken(const std::optional<std::vector<EditorGrid>>& tables);
+    // The grid's cursor set and its display run, without telling.
+    BalanceDisplay runClick(EditorGrid grid, int row, int column, MessageSink& sink);
     void tellDisplayShown(const BalanceDisplay& display);
+    static void displayShown(EditorUpdate& update);
     void tellHistory();
     void tell(const EditorUpdate& update);
 

@@ -61,6 +61,6 @@ struct RowCommandEntry {
 std::span<const RowCommandEntry> rowCommands();
 const RowCommandEntry& rowCommandEntry(RowCommand command);
 
-// Whether a command can ask its prompt and run, running it, undo and redo: EditorSession.
+// Whether a command can ask its prompt and run, running it, undo and redo: RowCommandRunner.
 
 } // namespace kelvo

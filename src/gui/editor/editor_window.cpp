@@ -7,6 +7,7 @@
 #include <QFileDialog>
 #include <QFontMetrics>
 #include <QGuiApplication>
+#include <QHeaderView>
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -18,7 +19,6 @@
 #include <QStandardPaths>
 #include <QStatusBar>
 #include <QStyle>
-#include <QHeaderView>
 #include <QTableView>
 
 #include "core/editor/catalogue_saving.h"

@@ -18,7 +18,6 @@ class QCheckBox;
 
 namespace kelvo
 {
-struct BalanceDisplay;
 class DistinctMessageSink;
 class Workspace;
 } // namespace kelvo
