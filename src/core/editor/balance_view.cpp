@@ -128,7 +128,7 @@ BalanceDisplay BalanceView::clickPair(EditorSelectionKind kind, MessageSink& sin
 {
     if (!calculating_)
         return {};
-    const auto pair = listing_.currentPair();
+    const auto pair = currentPair(listing_);
     if (!pair)
         return {};
     selectionKind_ = kind;
@@ -141,7 +141,7 @@ BalanceDisplay BalanceView::clickUnit(MessageSink& sink)
 {
     if (!calculating_)
         return {};
-    const auto unit = listing_.grid(EditorGrid::Units).currentIndex();
+    const auto unit = listing_.currentIndex(EditorGrid::Units);
     if (!unit)
         return {};
     selectionKind_ = EditorSelectionKind::Unit;
@@ -154,7 +154,7 @@ void BalanceView::clickFrame()
 {
     if (!calculating_)
         return;
-    const auto frame = listing_.grid(EditorGrid::Frames).currentIndex();
+    const auto frame = listing_.currentIndex(EditorGrid::Frames);
     if (!frame)
         return;
     inputs_.countsEnabled = true;
@@ -200,12 +200,12 @@ void BalanceView::showUnitRecord(int unitIndex)
 BalanceDisplay BalanceView::run(MessageSink& sink)
 {
     if (selectionKind_ == EditorSelectionKind::Unit) {
-        const auto unit = listing_.grid(EditorGrid::Units).currentIndex();
+        const auto unit = listing_.currentIndex(EditorGrid::Units);
         if (!unit)
             return {};
         return showUnitBalance(*unit, sink);
     }
-    const auto pair = listing_.currentPair();
+    const auto pair = currentPair(listing_);
     if (!pair)
         return {};
     return showPair(pair->compressor, pair->condenser, sink);
@@ -226,7 +226,7 @@ void BalanceView::refresh(EditorUpdate& update)
         chart_.reset();
     };
     if (selectionKind_ == EditorSelectionKind::Unit) {
-        const auto unit = listing_.grid(EditorGrid::Units).currentIndex();
+        const auto unit = listing_.currentIndex(EditorGrid::Units);
         if (!unit) {
             clearAll();
         } else {
@@ -236,7 +236,7 @@ void BalanceView::refresh(EditorUpdate& update)
                  {EditorGrid::Compressors, EditorGrid::Condensers, EditorGrid::Frames})
                 update.cursor(g);
         }
-    } else if (const auto pair = listing_.currentPair()) {
+    } else if (const auto pair = currentPair(listing_)) {
         showPair(pair->compressor, pair->condenser, sink);
     } else {
         clearAll();

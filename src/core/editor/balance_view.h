@@ -27,7 +27,7 @@ enum class EditorSelectionKind { None = -1, Condenser = 1, Compressor = 2, Unit 
 class BalanceView
 {
   public:
-    BalanceView(Workspace& workspace, EditorListing& listing)
+    BalanceView(Workspace& workspace, HighlightedRecords& listing)
         : workspace_(workspace), listing_(listing)
     {
     }
@@ -89,7 +89,7 @@ class BalanceView
     void chartWithoutPoint(int compressorIndex);
 
     Workspace& workspace_;
-    EditorListing& listing_;
+    HighlightedRecords& listing_;
     EditorSelectionKind selectionKind_ = EditorSelectionKind::None;
     EditorInputs inputs_;
     BalancePanels panels_;

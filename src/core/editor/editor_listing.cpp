@@ -53,10 +53,10 @@ void EditorListing::useRefrigerant(std::string_view name)
     refrigerant_ = std::string(name);
 }
 
-std::optional<PairRows> EditorListing::currentPair() const
+std::optional<PairRows> currentPair(const HighlightedRecords& records)
 {
-    const auto compressor = grid(EditorGrid::Compressors).currentIndex();
-    const auto condenser = grid(EditorGrid::Condensers).currentIndex();
+    const auto compressor = records.currentIndex(EditorGrid::Compressors);
+    const auto condenser = records.currentIndex(EditorGrid::Condensers);
     if (!compressor || !condenser)
         return std::nullopt;
     return PairRows{*compressor, *condenser};

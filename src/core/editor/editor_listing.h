@@ -23,10 +23,30 @@ struct PairRows {
 // Which grids one change of the listing refilled.
 using GridSet = std::array<bool, kEditorGridCount>;
 
+// What the balance display and the row commands see of the grids: the refrigerant they list,
+// the ticks, the record each grid highlights, and the one change a unit display makes, moving
+// a grid's highlight to the unit's compressor, condenser or frame.
+class HighlightedRecords
+{
+  public:
+    [[nodiscard]] virtual const std::string& refrigerant() const = 0;
+    [[nodiscard]] virtual const EditorFilters& filters() const = 0;
+    // Table index shown in the grid's current row; nullopt for the blank row or none.
+    [[nodiscard]] virtual std::optional<int> currentIndex(EditorGrid grid) const = 0;
+    // Makes current the last row of the grid that shows `index`; nullopt when none does.
+    virtual std::optional<int> selectRowOfIndex(EditorGrid grid, int index) = 0;
+
+  protected:
+    ~HighlightedRecords() = default;
+};
+
+// The current records of the compressor and condenser grids, when both show one.
+std::optional<PairRows> currentPair(const HighlightedRecords& records);
+
 // The editor's four grids as they list the catalogue: the refrigerant in use, the filter ticks,
 // the rows each grid lists and its cursor. Whatever changed the catalogue, a refill keeps a
 // highlighted row on its record.
-class EditorListing
+class EditorListing final : public HighlightedRecords
 {
   public:
     explicit EditorListing(const Workspace& workspace) : workspace_(workspace) {}
@@ -35,17 +55,20 @@ class EditorListing
     void reset();
 
     // The refrigerant whose records the grids list; the refrigerant menu's check mark.
-    [[nodiscard]] const std::string& refrigerant() const { return refrigerant_; }
+    [[nodiscard]] const std::string& refrigerant() const override { return refrigerant_; }
     [[nodiscard]] const std::string& tickedRefrigerant() const { return tickedRefrigerant_; }
     // Makes it the one in use and lists its records in every grid.
     void useRefrigerant(std::string_view name);
 
-    [[nodiscard]] const EditorFilters& filters() const { return filters_; }
+    [[nodiscard]] const EditorFilters& filters() const override { return filters_; }
     [[nodiscard]] const EditorGridView& grid(EditorGrid which) const
     {
         return grids_[static_cast<std::size_t>(which)];
     }
-    [[nodiscard]] std::optional<PairRows> currentPair() const;
+    [[nodiscard]] std::optional<int> currentIndex(EditorGrid which) const override
+    {
+        return grid(which).currentIndex();
+    }
 
     // A filter box, by its place in editorFilterBoxes(): sets its tick and refills the grids it
     // filters. nullopt (nothing changed) for a place out of range.
@@ -64,8 +87,7 @@ class EditorListing
 
     // A click on grid row `row` and `column`.
     void setCursor(EditorGrid grid, int row, int column);
-    // Makes current the last row of the grid that shows `index`; nullopt when none does.
-    std::optional<int> selectRowOfIndex(EditorGrid grid, int index);
+    std::optional<int> selectRowOfIndex(EditorGrid grid, int index) override;
     // The grid row (1 ..) listing the record, its grid's ALL box ticked (for frames both
     // housing boxes) and the grid refilled when the filters hide it; 0 when it is not listed
     // even then. `widened` says whether the grid was refilled.

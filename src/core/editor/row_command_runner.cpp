@@ -38,13 +38,13 @@ std::vector<EditorGrid> gridsRead(RowCommand command)
     return {};
 }
 
-int current(const EditorListing& listing, EditorGrid grid)
+int current(const HighlightedRecords& listing, EditorGrid grid)
 {
     // unavailable() has ruled out a missing row; 0 is refused by every operation.
-    return listing.grid(grid).currentIndex().value_or(0);
+    return listing.currentIndex(grid).value_or(0);
 }
 
-RowEdit run(Catalogue& catalogue, const EditorListing& state, const EditorInputs& inputs,
+RowEdit run(Catalogue& catalogue, const HighlightedRecords& state, const EditorInputs& inputs,
             const RefrigerantRegistry& refrigerants, RowCommand command, std::string_view answer)
 {
     switch (command) {
@@ -95,7 +95,7 @@ RowEdit run(Catalogue& catalogue, const EditorListing& state, const EditorInputs
 std::optional<RowEdit> RowCommandRunner::unavailable(RowCommand command) const
 {
     for (EditorGrid grid : gridsRead(command))
-        if (!listing_.grid(grid).currentIndex()) {
+        if (!listing_.currentIndex(grid)) {
             RowEdit nothing;
             if (command == RowCommand::CopyEnvelopes || command == RowCommand::CopyCompressor)
                 nothing.message = std::string(kActionCancelled) + "\rnie wybrano sprężarki";
@@ -108,11 +108,11 @@ std::string RowCommandRunner::promptDefault(RowCommand command) const
 {
     std::optional<int> position;
     if (command == RowCommand::AssignCondenser)
-        position = listing_.grid(EditorGrid::Condensers).currentIndex();
+        position = listing_.currentIndex(EditorGrid::Condensers);
     else if (command == RowCommand::AssignCompressor)
-        position = listing_.grid(EditorGrid::Compressors).currentIndex();
+        position = listing_.currentIndex(EditorGrid::Compressors);
     else if (command == RowCommand::AssignFrame)
-        position = listing_.grid(EditorGrid::Frames).currentIndex();
+        position = listing_.currentIndex(EditorGrid::Frames);
     return position ? std::to_string(*position) : std::string();
 }
 
@@ -158,7 +158,7 @@ RowEdit RowCommandRunner::run(RowCommand command, std::string_view answer,
 
 std::optional<int> RowCommandRunner::currentCompressor() const
 {
-    return listing_.grid(EditorGrid::Compressors).currentIndex();
+    return listing_.currentIndex(EditorGrid::Compressors);
 }
 
 RowEdit RowCommandRunner::importCoefficients(int set, const std::vector<std::string>& cells)

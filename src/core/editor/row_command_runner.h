@@ -23,7 +23,7 @@ class Workspace;
 class RowCommandRunner
 {
   public:
-    RowCommandRunner(Workspace& workspace, const EditorListing& listing)
+    RowCommandRunner(Workspace& workspace, const HighlightedRecords& listing)
         : workspace_(workspace), listing_(listing)
     {
     }
@@ -52,7 +52,7 @@ class RowCommandRunner
 
   private:
     Workspace& workspace_;
-    const EditorListing& listing_;
+    const HighlightedRecords& listing_;
     EditHistory history_;
 };
 
