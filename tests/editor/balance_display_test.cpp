@@ -80,11 +80,11 @@ TEST_F(EditorBalance, OpeningState)
 {
     EXPECT_EQ(session->refrigerant(), "R404A");
     EXPECT_EQ(panels().refrigerant, "R404A");
-    EXPECT_EQ(session->state().tickedRefrigerant, "R404A");
+    EXPECT_EQ(session->tickedRefrigerant(), "R404A");
     EXPECT_EQ(session->refrigerantMenu(),
               (std::vector<std::string>{"R134a", "R407C", "R404A", "R22"}));
     EXPECT_DOUBLE_EQ(session->heatFactor(), 1.1);
-    EXPECT_EQ(session->state().selectionKind, EditorSelectionKind::None);
+    EXPECT_EQ(session->selectionKind(), EditorSelectionKind::None);
     EXPECT_FALSE(session->grid(EditorGrid::Condensers).rows.empty());
     EXPECT_FALSE(session->chart().has_value());
 }
@@ -242,7 +242,7 @@ TEST_F(EditorBalance, UnitClickShowsRecordLinksAndMarksChangedCopy)
 
     const BalanceDisplay display = session->clickRow(EditorGrid::Units, row, 0, sink);
     ASSERT_TRUE(display.ran);
-    EXPECT_EQ(session->state().selectionKind, EditorSelectionKind::Unit);
+    EXPECT_EQ(session->selectionKind(), EditorSelectionKind::Unit);
     EXPECT_FALSE(session->inputs().countsEnabled);
     const CondensingUnitRecord& unit = catalogue().units[kUnit];
     EXPECT_EQ(session->inputs().compressorCount, unit.compressorCount.str());
@@ -286,7 +286,7 @@ TEST_F(EditorBalance, UnitWithoutCompressorShowsNoFiguresOfAnotherRecord)
 TEST_F(EditorBalance, NothingWhileCalculationDisabledOrNoRow)
 {
     {
-        const CalculationGuard guard(*session);
+        const CalculationPause guard = session->pauseCalculation();
         EXPECT_FALSE(pair().ran);
         EXPECT_FALSE(session->showUnit(kUnit, typed(), sink).ran);
         EXPECT_EQ(panels().compressorIndex, "");
@@ -294,7 +294,7 @@ TEST_F(EditorBalance, NothingWhileCalculationDisabledOrNoRow)
     // The compressor grid opens with only producers outside the three: the sample has none.
     ASSERT_TRUE(session->grid(EditorGrid::Compressors).rows.empty());
     EXPECT_FALSE(session->clickRow(EditorGrid::Compressors, 1, 0, sink).ran);
-    EXPECT_EQ(session->state().selectionKind, EditorSelectionKind::None);
+    EXPECT_EQ(session->selectionKind(), EditorSelectionKind::None);
     EXPECT_TRUE(pair().ran) << "the guard is restored";
 }
 
@@ -306,7 +306,7 @@ TEST(EditorRefrigerant, SwitchWithoutTable)
     const std::string failure = session.chooseRefrigerant("R22");
     EXPECT_NE(failure.find("R22.txt"), std::string::npos) << failure;
     EXPECT_EQ(session.refrigerant(), "R22");
-    EXPECT_EQ(session.state().tickedRefrigerant, "R22");
+    EXPECT_EQ(session.tickedRefrigerant(), "R22");
     EXPECT_NE(session.chooseRefrigerant("R410A"), "");
     EXPECT_EQ(session.refrigerant(), "R22");
 }

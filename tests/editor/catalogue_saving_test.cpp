@@ -159,8 +159,7 @@ TEST_F(EditorCatalogue, AChartClickChoosesTheAmbientWhoseBalanceLiesNearestTheCl
     }
     ASSERT_FALSE(bestAmbient.empty());
 
-    in.ambient = "32";
-    session->typeInputs(in);
+    session->typeInput(EditorInputBox::Ambient, "32");
     const BalanceDisplay chosen = session->chooseChartPoint(-10.2, clickedTk, sink);
     EXPECT_TRUE(chosen.evaluated);
     EXPECT_EQ(session->inputs().to, "-10"); // -10.2 on the 0.5 K raster

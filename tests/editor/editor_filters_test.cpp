@@ -239,7 +239,7 @@ TEST(EditorGridFilters, ACompressorBoxRefillsTheUnitGridToo)
 
     // The unit is listed as soon as its compressor's brand box is ticked.
     EXPECT_EQ(session.setFilter(place(kCompressorBrandOptions[0]), true), EditorGrid::Compressors);
-    EXPECT_TRUE(session.state().filters.compressorBrands[0]);
+    EXPECT_TRUE(session.filters().compressorBrands[0]);
     EXPECT_EQ(session.grid(EditorGrid::Compressors).rows.size(), 1u);
     EXPECT_EQ(session.grid(EditorGrid::Units).rows.size(), 1u);
     EXPECT_EQ(session.setFilter(boxes.size(), true), std::nullopt);

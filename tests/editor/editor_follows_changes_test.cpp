@@ -129,7 +129,7 @@ TEST_F(EditorFollowsChanges, AskingChangesNothingAndAssignmentsOfferTheHighlight
     const std::size_t before = catalogueFingerprint(workspace.catalogue());
     EXPECT_TRUE(session.questionBefore(RowCommand::DeleteCompressor).has_value());
     EXPECT_EQ(catalogueFingerprint(workspace.catalogue()), before);
-    EXPECT_FALSE(session.state().history.canUndo());
+    EXPECT_FALSE(session.history().canUndo());
 }
 
 } // namespace

@@ -73,7 +73,7 @@ TEST_F(RecordEditors, TheUnitEditorDerivesItsDimensionsAndStoresThemOnClosing)
 {
     auto session = editor.openRecordEditor(EditorGrid::Units);
     ASSERT_TRUE(session);
-    EXPECT_EQ(editor.state().currentUnitIndex, 1);
+    EXPECT_EQ(session->index(), 1);
     FormValues values = session->opening();
     EXPECT_EQ(text(values, *session, "Edit26"), "Rama BASE");
     EXPECT_EQ(text(values, *session, "Edit30"), "2100"); // 800 + 650 x 2
@@ -165,8 +165,8 @@ TEST_F(RecordEditors, OneSessionIsOneStepOfTheHistory)
     }
     EXPECT_EQ(catalogue().condensers[1].coeffA, "123");
     session->close(values);
-    EXPECT_EQ(editor.state().history.undoSteps(), 1u);
-    EXPECT_EQ(editor.state().history.undoDescription(), "Edytuj wiersz – skraplacz 1");
+    EXPECT_EQ(editor.history().undoSteps(), 1u);
+    EXPECT_EQ(editor.history().undoDescription(), "Edytuj wiersz – skraplacz 1");
     ASSERT_TRUE(editor.undo());
     EXPECT_TRUE(catalogue().condensers[1].coeffA.empty());
 
@@ -174,7 +174,7 @@ TEST_F(RecordEditors, OneSessionIsOneStepOfTheHistory)
     auto frame = editor.openRecordEditor(EditorGrid::Frames);
     ASSERT_TRUE(frame);
     frame->close(frame->opening());
-    EXPECT_EQ(editor.state().history.undoSteps(), 0u);
+    EXPECT_EQ(editor.history().undoSteps(), 0u);
 }
 
 TEST_F(RecordEditors, NothingIsStoredWhileTheWindowFillsItsControls)
@@ -184,7 +184,7 @@ TEST_F(RecordEditors, NothingIsStoredWhileTheWindowFillsItsControls)
     FormValues values = session->opening();
     text(values, *session, "Edit11") = "inna";
     {
-        const CalculationGuard filling(editor);
+        const CalculationPause filling = editor.pauseCalculation();
         session->store(values);
     }
     EXPECT_EQ(catalogue().frames[1].name, "Rama BASE");

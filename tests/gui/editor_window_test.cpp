@@ -130,6 +130,25 @@ class EditorWindowTest : public QObject
         QVERIFY(start_->isVisible());
     }
 
+    // The session holds what is typed at once; the figures follow only once it is taken.
+    void typedInputsReachTheSessionAndRunOnceTaken()
+    {
+        EditorWindow* editor = openFromStartWindow();
+        QVERIFY(editor);
+        child<QCheckBox>(editor, "CheckBox15")->click();
+        editor->clickGridRow(EditorGrid::Units, 0);
+        const QString capacity = panel(editor, 7);
+        QVERIFY(!capacity.isEmpty());
+        QLineEdit* ambient = child<QComboBox>(editor, "ComboBox2")->lineEdit();
+        ambient->selectAll();
+        QTest::keyClicks(ambient, "20");
+        QCOMPARE(editor->session().inputs().ambient, std::string("20"));
+        QCOMPARE(panel(editor, 7), capacity);
+        QTest::keyClick(ambient, Qt::Key_Return);
+        QVERIFY(panel(editor, 7) != capacity);
+        QCOMPARE(panel(editor, 7), QString::fromStdString(editor->session().panels().capacity));
+    }
+
     void aUnitClickFillsThePanelsSelectsItsRecordsAndDrawsTheChart()
     {
         EditorWindow* editor = openFromStartWindow();
@@ -356,7 +375,7 @@ class EditorWindowTest : public QObject
         answer.stop();
         QVERIFY2(asked.endsWith(QString::fromUtf8(". Usunąć?")), qPrintable(asked));
         QCOMPARE(kelvo::catalogueFingerprint(catalogue), before);
-        QVERIFY(!editor->session().state().history.canUndo());
+        QVERIFY(!editor->session().history().canUndo());
         QVERIFY(messages_.isEmpty());
     }
 

@@ -16,6 +16,7 @@
 #include "gui/editor/editor_window.h"
 #include "gui/editor/record_editor_window.h"
 #include "gui/selection/selection_window.h"
+#include "support/editor_window_bench.h"
 #include "support/temp_folder.h"
 
 using kelvo::EditorGrid;
@@ -91,17 +92,16 @@ class FreeTextInputsTest : public QObject
 
     void theEditorsInputBoxesAndPrompts()
     {
-        const auto folder = kelvo::test::copyOfSampleData();
-        kelvo::Workspace workspace(folder->path());
-        EditorWindow editor(workspace);
-        QStringList messages;
         QString answer;
-        editor.setMessagePresenter([&](const QString& text) { messages << text; });
-        editor.setPrompt(
-            [&](const QString&, const QString&, const QString&) { return std::optional(answer); });
-        editor.open();
-        editor.findChild<QCheckBox*>("CheckBox16")->click();
-        editor.findChild<QCheckBox*>("CheckBox15")->click();
+        const kelvo::test::EditorWindowBench bench(
+            kelvo::test::EditorWindowBench::Listing::CompressorsAndUnits,
+            [&](EditorWindow& window) {
+                window.setPrompt([&](const QString&, const QString&, const QString&) {
+                    return std::optional(answer);
+                });
+            });
+        EditorWindow& editor = *bench.editor;
+        const kelvo::Workspace& workspace = *bench.workspace;
         for (const EditorGrid grid : {EditorGrid::Compressors, EditorGrid::Units}) {
             editor.clickGridRow(grid, 0);
             for (const QString& text : hostileTexts()) {
@@ -138,13 +138,9 @@ class FreeTextInputsTest : public QObject
     {
         for (const EditorGrid grid : {EditorGrid::Compressors, EditorGrid::Condensers,
                                       EditorGrid::Units, EditorGrid::Frames}) {
-            const auto folder = kelvo::test::copyOfSampleData();
-            kelvo::Workspace workspace(folder->path());
-            EditorWindow editor(workspace);
-            editor.setMessagePresenter([](const QString&) {});
-            editor.open();
-            editor.findChild<QCheckBox*>("CheckBox16")->click();
-            editor.findChild<QCheckBox*>("CheckBox15")->click();
+            const kelvo::test::EditorWindowBench bench(
+                kelvo::test::EditorWindowBench::Listing::CompressorsAndUnits);
+            EditorWindow& editor = *bench.editor;
             int opened = 0;
             for (const QString& text : hostileTexts()) {
                 // A record whose refrigerant or kind became such a text leaves the grid; the

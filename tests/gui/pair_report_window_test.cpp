@@ -13,6 +13,7 @@
 #include "gui/editor/editor_window.h"
 #include "gui/reports/pair_report_window.h"
 #include "gui/ui/picture_button.h"
+#include "support/editor_window_bench.h"
 #include "support/temp_folder.h"
 #include "support/workbook_cells.h"
 
@@ -27,19 +28,16 @@ class PairReportWindowTest : public QObject
     Q_OBJECT
 
   private:
-    std::unique_ptr<kelvo::test::TempFolder> folder_;
-    std::unique_ptr<kelvo::Workspace> workspace_;
-    std::unique_ptr<EditorWindow> editor_;
-    QStringList messages_;
+    std::unique_ptr<kelvo::test::EditorWindowBench> bench_;
     QStringList opened_;
 
     PairReportWindow* openReport()
     {
-        editor_->findChild<QAction*>("actionPairReport")->trigger();
-        auto* window = qobject_cast<PairReportWindow*>(editor_->pairReport());
+        bench_->editor->findChild<QAction*>("actionPairReport")->trigger();
+        auto* window = qobject_cast<PairReportWindow*>(bench_->editor->pairReport());
         if (!window)
             return nullptr;
-        window->setMessagePresenter([this](const QString& text) { messages_ << text; });
+        window->setMessagePresenter([this](const QString& text) { bench_->messages << text; });
         window->setOpener([this](const QString& path) {
             opened_ << path;
             return false;
@@ -65,52 +63,43 @@ class PairReportWindowTest : public QObject
   private slots:
     void init()
     {
-        folder_ = kelvo::test::copyOfSampleData();
-        workspace_ = std::make_unique<kelvo::Workspace>(folder_->path());
-        editor_ = std::make_unique<EditorWindow>(*workspace_);
-        editor_->setMessagePresenter([this](const QString& text) { messages_ << text; });
-        editor_->open();
         // Every compressor of the refrigerant listed.
-        editor_->findChild<QCheckBox*>("CheckBox16")->click();
-        messages_.clear();
+        bench_ = std::make_unique<kelvo::test::EditorWindowBench>(
+            kelvo::test::EditorWindowBench::Listing::Compressors);
         opened_.clear();
     }
 
-    void cleanup()
-    {
-        editor_.reset();
-        workspace_.reset();
-        folder_.reset();
-    }
+    void cleanup() { bench_.reset(); }
 
     void opensWithTheDefaultsAndWritesTheReport()
     {
-        editor_->clickGridRow(EditorGrid::Compressors, 0);
-        editor_->clickGridRow(EditorGrid::Condensers, 0);
-        const auto pair = kelvo::currentReportPair(editor_->session());
+        bench_->editor->clickGridRow(EditorGrid::Compressors, 0);
+        bench_->editor->clickGridRow(EditorGrid::Condensers, 0);
+        const auto pair = kelvo::currentReportPair(bench_->editor->session());
         QVERIFY(pair);
         PairReportWindow* window = openReport();
         QVERIFY(window);
         QCOMPARE(window->objectName(), QString("TForm3"));
         QCOMPARE(window->windowTitle(), QString::fromUtf8("Parametry wydruku"));
-        const auto range = kelvo::pairReportDefaults(workspace_->catalogue(), pair->compressor);
+        const auto range =
+            kelvo::pairReportDefaults(bench_->workspace->catalogue(), pair->compressor);
         const QStringList expected{
             "27", "32", "38", QString::fromStdString(range.min), QString::fromStdString(range.max),
             "5",  "20", "0"};
         for (int k = 0; k < 8; ++k)
             QCOMPARE(field(window, QString("Edit%1").arg(k + 1).toUtf8().constData()), expected[k]);
 
-        const auto file = folder_->path() / "report.xlsx";
+        const auto file = bench_->folder->path() / "report.xlsx";
         produceInto(window, file);
         QVERIFY(std::filesystem::is_regular_file(file));
         QCOMPARE(opened_, QStringList{QString::fromStdString(file.string())});
         // No program opened it here, so the message names the file.
-        QCOMPARE(messages_.size(), 1);
-        QVERIFY(messages_.front().contains("report.xlsx"));
+        QCOMPARE(bench_->messages.size(), 1);
+        QVERIFY(bench_->messages.front().contains("report.xlsx"));
 
         const kelvo::test::WorkbookCells cells(file);
-        const std::string model =
-            kelvo::toUtf8(workspace_->catalogue().compressors[pair->compressor].model.view());
+        const std::string model = kelvo::toUtf8(
+            bench_->workspace->catalogue().compressors[pair->compressor].model.view());
         QCOMPARE(cells.at(4, 3).text.value_or(""), model);
         QCOMPARE(cells.at(4, 8).text.value_or(""), std::string("Te"));
         QCOMPARE(cells.at(5, 8).number.value_or(-999), std::stod(range.max));
@@ -122,27 +111,27 @@ class PairReportWindowTest : public QObject
     // Min above Max the one column (Max) the command writes, and gives the focus back.
     void namesItsPairAndWritesWhatTheCommandWrites()
     {
-        editor_->show();
-        QVERIFY(QTest::qWaitForWindowActive(editor_.get()));
-        editor_->clickGridRow(EditorGrid::Compressors, 0);
-        editor_->clickGridRow(EditorGrid::Condensers, 0);
-        const auto pair = kelvo::currentReportPair(editor_->session());
+        bench_->editor->show();
+        QVERIFY(QTest::qWaitForWindowActive(bench_->editor.get()));
+        bench_->editor->clickGridRow(EditorGrid::Compressors, 0);
+        bench_->editor->clickGridRow(EditorGrid::Condensers, 0);
+        const auto pair = kelvo::currentReportPair(bench_->editor->session());
         QVERIFY(pair);
         PairReportWindow* window = openReport();
         QVERIFY(window);
         QVERIFY(QTest::qWaitForWindowExposed(window));
         const QString names = window->findChild<QLabel*>("ReportPair")->text();
         for (const std::string& model :
-             {workspace_->catalogue().compressors[pair->compressor].model.str(),
-              workspace_->catalogue().condensers[pair->condenser].model.str()})
+             {bench_->workspace->catalogue().compressors[pair->compressor].model.str(),
+              bench_->workspace->catalogue().condensers[pair->condenser].model.str()})
             QVERIFY(names.contains(QString::fromStdString(model).trimmed()));
-        const auto* information = editor_->findChild<QWidget*>("GroupBoxInformation");
+        const auto* information = bench_->editor->findChild<QWidget*>("GroupBoxInformation");
         const QRect panel(information->mapToGlobal(QPoint(0, 0)), information->size());
         QVERIFY(!window->frameGeometry().intersects(panel));
 
         window->findChild<QLineEdit*>("Edit4")->setText("20");
         window->findChild<QLineEdit*>("Edit5")->setText("10");
-        const auto file = folder_->path() / "one column.xlsx";
+        const auto file = bench_->folder->path() / "one column.xlsx";
         produceInto(window, file);
         const kelvo::test::WorkbookCells cells(file);
         QCOMPARE(cells.at(5, 8).number.value_or(-999), 10.0);
@@ -150,34 +139,34 @@ class PairReportWindowTest : public QObject
         QVERIFY(!cells.at(5, 10).number);
 
         window->close();
-        QTRY_VERIFY(editor_->isActiveWindow());
+        QTRY_VERIFY(bench_->editor->isActiveWindow());
         QVERIFY(QApplication::focusWidget() &&
-                QApplication::focusWidget()->window() == editor_.get());
+                QApplication::focusWidget()->window() == bench_->editor.get());
     }
 
     void aChangeOfRowsClosesTheWindowMadeForThem()
     {
-        editor_->clickGridRow(EditorGrid::Compressors, 0);
-        editor_->clickGridRow(EditorGrid::Condensers, 0);
+        bench_->editor->clickGridRow(EditorGrid::Compressors, 0);
+        bench_->editor->clickGridRow(EditorGrid::Condensers, 0);
         QPointer<PairReportWindow> window = openReport();
         QVERIFY(window);
-        editor_->runCommand(kelvo::RowCommand::AddCompressor);
+        bench_->editor->runCommand(kelvo::RowCommand::AddCompressor);
         QTRY_VERIFY(!window);
-        QVERIFY(!editor_->pairReport());
+        QVERIFY(!bench_->editor->pairReport());
     }
 
     void aStepOfZeroWritesNothing()
     {
-        editor_->clickGridRow(EditorGrid::Compressors, 0);
-        editor_->clickGridRow(EditorGrid::Condensers, 0);
+        bench_->editor->clickGridRow(EditorGrid::Compressors, 0);
+        bench_->editor->clickGridRow(EditorGrid::Condensers, 0);
         PairReportWindow* window = openReport();
         QVERIFY(window);
         window->findChild<QLineEdit*>("Edit6")->setText("0");
-        const auto file = folder_->path() / "none.xlsx";
+        const auto file = bench_->folder->path() / "none.xlsx";
         produceInto(window, file);
         QVERIFY(!std::filesystem::exists(file));
         QVERIFY(opened_.isEmpty());
-        QCOMPARE(messages_.size(), 1);
+        QCOMPARE(bench_->messages.size(), 1);
     }
 };
 

@@ -26,6 +26,7 @@
 #include "gui/editor/editor_window.h"
 #include "gui/editor/error_list_window.h"
 #include "gui/editor/record_editor_window.h"
+#include "support/editor_window_bench.h"
 #include "support/fresh_look.h"
 #include "support/temp_folder.h"
 #include "support/workspace_edits.h"
@@ -40,10 +41,7 @@ class RecordEditorsTest : public QObject
     Q_OBJECT
 
   private:
-    std::unique_ptr<kelvo::test::TempFolder> folder_;
-    std::unique_ptr<kelvo::Workspace> workspace_;
-    std::unique_ptr<EditorWindow> editor_;
-    QStringList messages_;
+    std::unique_ptr<kelvo::test::EditorWindowBench> bench_;
     QStringList prompts_;
     QString answer_;
 
@@ -55,7 +53,7 @@ class RecordEditorsTest : public QObject
         return found;
     }
 
-    QTableView* grid(const char* name) { return child<QTableView>(editor_.get(), name); }
+    QTableView* grid(const char* name) { return child<QTableView>(bench_->editor.get(), name); }
 
     // The table index in data row `row` of a grid.
     int indexAt(const char* gridName, int row)
@@ -73,7 +71,7 @@ class RecordEditorsTest : public QObject
 
     RecordEditorWindow* openEditorOf(const char* windowName)
     {
-        RecordEditorWindow* window = editor_->recordEditor();
+        RecordEditorWindow* window = bench_->editor->recordEditor();
         if (!window || window->objectName() != windowName)
             return nullptr;
         return window;
@@ -82,48 +80,42 @@ class RecordEditorsTest : public QObject
     void closeRecordEditor(RecordEditorWindow* window)
     {
         window->close();
-        QTRY_VERIFY(editor_->isEnabled());
-        QTRY_VERIFY(!editor_->recordEditor());
+        QTRY_VERIFY(bench_->editor->isEnabled());
+        QTRY_VERIFY(!bench_->editor->recordEditor());
     }
 
-    void trigger(const char* action) { child<QAction>(editor_.get(), action)->trigger(); }
+    void trigger(const char* action) { child<QAction>(bench_->editor.get(), action)->trigger(); }
 
   private slots:
     void init()
     {
-        folder_ = kelvo::test::copyOfSampleData();
-        workspace_ = std::make_unique<kelvo::Workspace>(folder_->path());
-        editor_ = std::make_unique<EditorWindow>(*workspace_);
-        editor_->setMessagePresenter([this](const QString& text) { messages_ << text; });
-        editor_->setPrompt([this](const QString& caption, const QString& prompt, const QString&) {
-            prompts_ << caption + " " + prompt;
-            return answer_.isNull() ? std::optional<QString>() : std::optional<QString>(answer_);
-        });
-        // The questions before deleting a used record or copying over one are answered Yes.
-        editor_->setConfirmation([](const QString&) { return true; });
-        editor_->open();
-        messages_.clear();
+        // Every compressor and unit of the refrigerant listed.
+        bench_ = std::make_unique<kelvo::test::EditorWindowBench>(
+            kelvo::test::EditorWindowBench::Listing::CompressorsAndUnits,
+            [this](EditorWindow& editor) {
+                editor.setPrompt(
+                    [this](const QString& caption, const QString& prompt, const QString&) {
+                        prompts_ << caption + " " + prompt;
+                        return answer_.isNull() ? std::optional<QString>()
+                                                : std::optional<QString>(answer_);
+                    });
+                // The questions before deleting a used record or copying over one are answered
+                // Yes.
+                editor.setConfirmation([](const QString&) { return true; });
+            });
         prompts_.clear();
         answer_ = QString();
-        // Every compressor and unit of the refrigerant listed.
-        child<QCheckBox>(editor_.get(), "CheckBox16")->click();
-        child<QCheckBox>(editor_.get(), "CheckBox15")->click();
     }
 
-    void cleanup()
-    {
-        editor_.reset();
-        workspace_.reset();
-        folder_.reset();
-    }
+    void cleanup() { bench_.reset(); }
 
     // The window shows what a fresh click on the highlighted unit shows, and highlights it.
     void expectUnitShownAfresh(const char* step, std::optional<int> unit)
     {
-        const kelvo::EditorSession& session = editor_->session();
+        const kelvo::EditorSession& session = bench_->editor->session();
         QCOMPARE(session.grid(EditorGrid::Units).currentIndex(), unit);
         QCOMPARE(kelvo::test::lookOf(session), kelvo::test::freshLook(session, EditorGrid::Units));
-        QCOMPARE(child<QLabel>(editor_.get(), "Panel7")->text(),
+        QCOMPARE(child<QLabel>(bench_->editor.get(), "Panel7")->text(),
                  QString::fromStdString(session.panels().capacity));
         QTableView* units = grid("StringGrid4");
         if (unit)
@@ -134,9 +126,9 @@ class RecordEditorsTest : public QObject
 
     void theDisplayFollowsEditsUndoRedoDeletesAndTheRefrigerant()
     {
-        editor_->clickGridRow(EditorGrid::Units, 2);
+        bench_->editor->clickGridRow(EditorGrid::Units, 2);
         const int unit = indexAt("StringGrid4", 2);
-        const QString before = child<QLabel>(editor_.get(), "Panel7")->text();
+        const QString before = child<QLabel>(bench_->editor.get(), "Panel7")->text();
         QVERIFY(!before.isEmpty());
 
         // The unit's compressor is highlighted; its editor changes C0 of the capacity.
@@ -147,61 +139,63 @@ class RecordEditorsTest : public QObject
         c0->setText("25000");
         closeRecordEditor(window);
         expectUnitShownAfresh("edited", unit);
-        QVERIFY(child<QLabel>(editor_.get(), "Panel7")->text() != before);
+        QVERIFY(child<QLabel>(bench_->editor.get(), "Panel7")->text() != before);
         trigger("actionUndo");
         expectUnitShownAfresh("undone", unit);
-        QCOMPARE(child<QLabel>(editor_.get(), "Panel7")->text(), before);
+        QCOMPARE(child<QLabel>(bench_->editor.get(), "Panel7")->text(), before);
         trigger("actionRedo");
         expectUnitShownAfresh("done again", unit);
 
         // Its compressor deleted: no figures of it stay on show.
         trigger("actionDeleteCompressor");
         expectUnitShownAfresh("compressor deleted", unit);
-        QVERIFY(child<QLabel>(editor_.get(), "Panel7")->text().isEmpty());
+        QVERIFY(child<QLabel>(bench_->editor.get(), "Panel7")->text().isEmpty());
         trigger("actionUndo");
         expectUnitShownAfresh("delete undone", unit);
 
         // Another refrigerant lists other units: nothing of this one is shown.
-        editor_->chooseRefrigerant("R134a");
+        bench_->editor->chooseRefrigerant("R134a");
         expectUnitShownAfresh("refrigerant switched", std::nullopt);
-        QCOMPARE(child<QLabel>(editor_.get(), "Panel5")->text(), QString("R134a"));
-        QVERIFY(child<QLabel>(editor_.get(), "Panel7")->text().isEmpty());
+        QCOMPARE(child<QLabel>(bench_->editor.get(), "Panel5")->text(), QString("R134a"));
+        QVERIFY(child<QLabel>(bench_->editor.get(), "Panel7")->text().isEmpty());
     }
 
     void compressorEditorFromTheMenuStoresWhenItCloses()
     {
-        editor_->clickGridRow(EditorGrid::Compressors, 0);
+        bench_->editor->clickGridRow(EditorGrid::Compressors, 0);
         const int index = indexAt("StringGrid1", 0);
         trigger("actionEditCompressor");
         RecordEditorWindow* window = openEditorOf("TForm8");
         QVERIFY(window);
-        QVERIFY(!editor_->isEnabled());
+        QVERIFY(!bench_->editor->isEnabled());
         QCOMPARE(child<QLineEdit>(window, "Edit1")->text(), QString::number(index));
         QVERIFY(!child<QLineEdit>(window, "Edit1")->isEnabled());
         const std::string coefficient =
-            workspace_->catalogue().compressors[index].coeffSets[0].c[0].str();
+            bench_->workspace->catalogue().compressors[index].coeffSets[0].c[0].str();
 
         QLineEdit* c0 = child<QLineEdit>(window, "Edit16");
         c0->clear();
         QTest::keyClicks(c0, QString(60, '7'));
         // Typing alone stores nothing before the window closes ...
-        QCOMPARE(workspace_->catalogue().compressors[index].coeffSets[0].c[0].str(), coefficient);
+        QCOMPARE(bench_->workspace->catalogue().compressors[index].coeffSets[0].c[0].str(),
+                 coefficient);
         // ... the radio buttons store at once and switch the shown edit.
         child<QRadioButton>(window, "RadioButton2")->click();
-        QVERIFY(workspace_->catalogue().compressors[index].superheatMode);
+        QVERIFY(bench_->workspace->catalogue().compressors[index].superheatMode);
         QVERIFY(child<QLineEdit>(window, "Edit75")->isVisibleTo(window));
         QVERIFY(!child<QLineEdit>(window, "Edit73")->isVisibleTo(window));
         closeRecordEditor(window);
-        QCOMPARE(workspace_->catalogue().compressors[index].coeffSets[0].c[0].str(),
+        QCOMPARE(bench_->workspace->catalogue().compressors[index].coeffSets[0].c[0].str(),
                  std::string(50, '7'));
 
         // The whole session is one step.
-        QAction* undo = child<QAction>(editor_.get(), "actionUndo");
+        QAction* undo = child<QAction>(bench_->editor.get(), "actionUndo");
         QCOMPARE(undo->text(),
                  QString::fromUtf8("Cofnij: Edytuj wiersz – sprężarka %1").arg(index));
         undo->trigger();
-        QCOMPARE(workspace_->catalogue().compressors[index].coeffSets[0].c[0].str(), coefficient);
-        QVERIFY(child<QAction>(editor_.get(), "actionRedo")->isEnabled());
+        QCOMPARE(bench_->workspace->catalogue().compressors[index].coeffSets[0].c[0].str(),
+                 coefficient);
+        QVERIFY(child<QAction>(bench_->editor.get(), "actionRedo")->isEnabled());
     }
 
     void condenserEditorStoresEveryChangeAndTheGridFollows()
@@ -214,10 +208,11 @@ class RecordEditorsTest : public QObject
         QLineEdit* a = child<QLineEdit>(window, "Edit5");
         a->clear();
         QTest::keyClicks(a, "7");
-        QCOMPARE(workspace_->catalogue().condensers[index].coeffA.str(), std::string("7"));
+        QCOMPARE(bench_->workspace->catalogue().condensers[index].coeffA.str(), std::string("7"));
         // Text put in without a key (pasted with the mouse) is stored as well.
         child<QLineEdit>(window, "Edit12")->setText("wklejony");
-        QCOMPARE(workspace_->catalogue().condensers[index].fanName.str(), std::string("wklejony"));
+        QCOMPARE(bench_->workspace->catalogue().condensers[index].fanName.str(),
+                 std::string("wklejony"));
         child<QLineEdit>(window, "Edit4")->setText("R22");
         closeRecordEditor(window);
         QCOMPARE(grid("StringGrid6")->model()->rowCount(), listed - 1);
@@ -239,27 +234,28 @@ class RecordEditorsTest : public QObject
             QCOMPARE(warning->isVisibleTo(window), *said != '\0');
             QVERIFY2(warning->text().contains(QString::fromUtf8(said)),
                      qPrintable(warning->text()));
-            QCOMPARE(workspace_->catalogue().condensers[index].fanPower.str(), std::string(typed));
+            QCOMPARE(bench_->workspace->catalogue().condensers[index].fanPower.str(),
+                     std::string(typed));
         }
         closeRecordEditor(window);
     }
 
     void aCatalogueFileCutShortIsSavedOnlyAfterTheUserAgrees()
     {
-        std::string content = folder_->read(kelvo::kUnitFile);
+        std::string content = bench_->folder->read(kelvo::kUnitFile);
         content.erase(content.rfind("\r\n", content.size() - 3) + 2);
-        folder_->write(kelvo::kUnitFile, content);
-        editor_->open();
+        bench_->folder->write(kelvo::kUnitFile, content);
+        bench_->editor->open();
         QStringList asked;
-        editor_->setConfirmation([&](const QString& question) {
+        bench_->editor->setConfirmation([&](const QString& question) {
             asked << question;
             return false;
         });
-        QVERIFY(!editor_->save());
+        QVERIFY(!bench_->editor->save());
         QCOMPARE(asked.size(), 1);
         QVERIFY2(asked.front().contains(QString::fromUtf8("Zapisać mimo to?")),
                  qPrintable(asked.front()));
-        QCOMPARE(folder_->read(kelvo::kUnitFile), content);
+        QCOMPARE(bench_->folder->read(kelvo::kUnitFile), content);
     }
 
     void unitEditorSwitchesTheAccessoriesWithTheHousing()
@@ -268,7 +264,7 @@ class RecordEditorsTest : public QObject
         const int index = indexAt("StringGrid4", 0);
         RecordEditorWindow* window = openEditorOf("TForm9");
         QVERIFY(window);
-        const std::string version = workspace_->catalogue().units[index].version.str();
+        const std::string version = bench_->workspace->catalogue().units[index].version.str();
         auto* housing = child<QComboBox>(window, "ComboBox1");
         housing->setCurrentIndex(housing->findText("BOX"));
         QVERIFY(!child<QComboBox>(window, "ComboBox2")->isVisibleTo(window));
@@ -281,17 +277,17 @@ class RecordEditorsTest : public QObject
         QVERIFY(child<kelvo::gui::DrawingView>(window, "Image1"));
         child<QLineEdit>(window, "Edit68")->setText("brak-takiego-rysunku");
         QVERIFY(child<kelvo::gui::DrawingView>(window, "Image1")->isEmpty());
-        QCOMPARE(workspace_->catalogue().units[index].drawing.str(),
+        QCOMPARE(bench_->workspace->catalogue().units[index].drawing.str(),
                  std::string("brak-takiego-rysunku"));
         closeRecordEditor(window);
-        QCOMPARE(workspace_->catalogue().units[index].housing.str(), std::string("BOX"));
+        QCOMPARE(bench_->workspace->catalogue().units[index].housing.str(), std::string("BOX"));
         const std::string kept = version == "SB" || version == "KB" ? version : std::string("?");
-        QCOMPARE(workspace_->catalogue().units[index].version.str(), kept);
+        QCOMPARE(bench_->workspace->catalogue().units[index].version.str(), kept);
     }
 
     void frameEditorStoresItsDrawingAtEveryKey()
     {
-        editor_->clickGridRow(EditorGrid::Frames, 0);
+        bench_->editor->clickGridRow(EditorGrid::Frames, 0);
         grid("StringGrid2")->setFocus();
         QTest::keyClick(grid("StringGrid2"), Qt::Key_Return); // as a double click
         const int index = indexAt("StringGrid2", 0);
@@ -300,23 +296,24 @@ class RecordEditorsTest : public QObject
         QLineEdit* drawing = child<QLineEdit>(window, "Edit1");
         drawing->clear();
         QTest::keyClicks(drawing, "R1");
-        QCOMPARE(workspace_->catalogue().frames[index].drawing.str(), std::string("R1"));
+        QCOMPARE(bench_->workspace->catalogue().frames[index].drawing.str(), std::string("R1"));
         child<QLineEdit>(window, "Edit11")->setText("Rama testowa");
-        QVERIFY(workspace_->catalogue().frames[index].name.str() !=
+        QVERIFY(bench_->workspace->catalogue().frames[index].name.str() !=
                 "Rama testowa"); // stored on closing
         closeRecordEditor(window);
-        QCOMPARE(workspace_->catalogue().frames[index].name.str(), std::string("Rama testowa"));
+        QCOMPARE(bench_->workspace->catalogue().frames[index].name.str(),
+                 std::string("Rama testowa"));
         QCOMPARE(grid("StringGrid2")->model()->index(0, 1).data().toString(),
                  QString("Rama testowa"));
     }
 
     void aTextWithALineBreakIsRefusedWhenTheEditorCloses()
     {
-        editor_->clickGridRow(EditorGrid::Frames, 0);
+        bench_->editor->clickGridRow(EditorGrid::Frames, 0);
         grid("StringGrid2")->setFocus();
         QTest::keyClick(grid("StringGrid2"), Qt::Key_Return);
         const int index = indexAt("StringGrid2", 0);
-        const std::string name = workspace_->catalogue().frames[index].name.str();
+        const std::string name = bench_->workspace->catalogue().frames[index].name.str();
         RecordEditorWindow* window = openEditorOf("TForm12");
         QVERIFY(window);
         child<QLineEdit>(window, "Edit11")->setText("Rama\nnowa");
@@ -330,7 +327,7 @@ class RecordEditorsTest : public QObject
         closeRecordEditor(window);
         QCOMPARE(said, QString::fromUtf8("Pole „Nazwa” zawiera znak końca wiersza lub inny znak "
                                          "sterujący\nZmian nie zapisano."));
-        QCOMPARE(workspace_->catalogue().frames[index].name.str(), name);
+        QCOMPARE(bench_->workspace->catalogue().frames[index].name.str(), name);
     }
 
     // Each secondary window fits a 1280 x 720 screen (also 1920 x 1080 at 150 %), offers a
@@ -341,43 +338,43 @@ class RecordEditorsTest : public QObject
         const std::vector<std::pair<const char*, std::function<QWidget*()>>> windows{
             {"compressor editor",
              [this]() -> QWidget* {
-                 editor_->clickGridRow(EditorGrid::Compressors, 0);
+                 bench_->editor->clickGridRow(EditorGrid::Compressors, 0);
                  trigger("actionEditCompressor");
-                 return editor_->recordEditor();
+                 return bench_->editor->recordEditor();
              }},
             {"unit editor",
              [this]() -> QWidget* {
                  doubleClick("StringGrid4", 0);
-                 return editor_->recordEditor();
+                 return bench_->editor->recordEditor();
              }},
             {"condenser editor",
              [this]() -> QWidget* {
                  doubleClick("StringGrid6", 0);
-                 return editor_->recordEditor();
+                 return bench_->editor->recordEditor();
              }},
             {"frame editor",
              [this]() -> QWidget* {
-                 editor_->clickGridRow(EditorGrid::Frames, 0);
+                 bench_->editor->clickGridRow(EditorGrid::Frames, 0);
                  grid("StringGrid2")->setFocus();
                  QTest::keyClick(grid("StringGrid2"), Qt::Key_Return);
-                 return editor_->recordEditor();
+                 return bench_->editor->recordEditor();
              }},
             {"error list",
              [this]() -> QWidget* {
                  trigger("actionCheck2");
-                 return editor_->errorList();
+                 return bench_->editor->errorList();
              }},
             {"report parameters",
              [this]() -> QWidget* {
-                 editor_->clickGridRow(EditorGrid::Compressors, 0);
-                 editor_->clickGridRow(EditorGrid::Condensers, 0);
+                 bench_->editor->clickGridRow(EditorGrid::Compressors, 0);
+                 bench_->editor->clickGridRow(EditorGrid::Condensers, 0);
                  trigger("actionPairReport");
-                 return editor_->pairReport();
+                 return bench_->editor->pairReport();
              }},
             {"information",
              [this]() -> QWidget* {
                  trigger("actionAbout");
-                 return editor_->findChild<kelvo::gui::InformationWindow*>();
+                 return bench_->editor->findChild<kelvo::gui::InformationWindow*>();
              }},
         };
         for (const auto& [name, open] : windows) {
@@ -398,69 +395,69 @@ class RecordEditorsTest : public QObject
             QTRY_VERIFY2(window->isActiveWindow(), name);
             QTest::keyClick(window, Qt::Key_Escape);
             QTRY_VERIFY2(!window || !window->isVisible(), name);
-            QTRY_VERIFY(editor_->isEnabled());
+            QTRY_VERIFY(bench_->editor->isEnabled());
         }
     }
 
     void noCurrentRowOpensNothingAndLeavesTheWindowEnabled()
     {
-        child<QCheckBox>(editor_.get(), "CheckBox16")->click(); // no compressor listed now
-        QVERIFY(!editor_->openRecordEditor(EditorGrid::Compressors));
+        child<QCheckBox>(bench_->editor.get(), "CheckBox16")->click(); // no compressor listed now
+        QVERIFY(!bench_->editor->openRecordEditor(EditorGrid::Compressors));
         trigger("actionEditCompressor");
-        QVERIFY(!editor_->recordEditor());
-        QVERIFY(editor_->isEnabled());
+        QVERIFY(!bench_->editor->recordEditor());
+        QVERIFY(bench_->editor->isEnabled());
         trigger("actionDeleteCompressor");
         trigger("actionCopyEnvelopes"); // tested before its prompt
         QVERIFY(prompts_.isEmpty());
-        QCOMPARE(messages_,
+        QCOMPARE(bench_->messages,
                  QStringList{QString::fromUtf8("Akcja anulowana !\nnie wybrano sprężarki")});
-        QVERIFY(editor_->isEnabled());
+        QVERIFY(bench_->editor->isEnabled());
     }
 
     void rowCommandsAskTheirPromptAndUndoRestoresTheTable()
     {
-        editor_->clickGridRow(EditorGrid::Units, 2);
+        bench_->editor->clickGridRow(EditorGrid::Units, 2);
         const int moved = indexAt("StringGrid4", 2);
-        const std::string name = workspace_->catalogue().units[moved].name.str();
+        const std::string name = bench_->workspace->catalogue().units[moved].name.str();
         answer_ = "1";
         trigger("actionMoveUnit");
         QCOMPARE(prompts_, QStringList{QString::fromUtf8("Dokąd kopiujemy ? Nr Wiersza :")});
-        QCOMPARE(workspace_->catalogue().units[1].name.str(), name);
-        QVERIFY(editor_->isWindowModified());
+        QCOMPARE(bench_->workspace->catalogue().units[1].name.str(), name);
+        QVERIFY(bench_->editor->isWindowModified());
         trigger("actionUndo");
-        QCOMPARE(workspace_->catalogue().units[moved].name.str(), name);
+        QCOMPARE(bench_->workspace->catalogue().units[moved].name.str(), name);
 
         // Cancelled: nothing changes, and the move says so and why.
         answer_ = QString();
-        editor_->clickGridRow(EditorGrid::Units, 2);
+        bench_->editor->clickGridRow(EditorGrid::Units, 2);
         trigger("actionMoveUnit");
-        QCOMPARE(messages_.last(), QString("Akcja anulowana !\nnie podano numeru wiersza"));
-        QCOMPARE(workspace_->catalogue().units[moved].name.str(), name);
+        QCOMPARE(bench_->messages.last(), QString("Akcja anulowana !\nnie podano numeru wiersza"));
+        QCOMPARE(bench_->workspace->catalogue().units[moved].name.str(), name);
 
-        const int units = workspace_->catalogue().units.count();
-        editor_->clickGridRow(EditorGrid::Condensers, 0);
-        editor_->clickGridRow(EditorGrid::Compressors, 0);
-        editor_->clickGridRow(EditorGrid::Frames, 0);
+        const int units = bench_->workspace->catalogue().units.count();
+        bench_->editor->clickGridRow(EditorGrid::Condensers, 0);
+        bench_->editor->clickGridRow(EditorGrid::Compressors, 0);
+        bench_->editor->clickGridRow(EditorGrid::Frames, 0);
         trigger("actionAddUnit");
-        QCOMPARE(workspace_->catalogue().units.count(), units + 1);
-        QVERIFY(messages_.last().startsWith(
+        QCOMPARE(bench_->workspace->catalogue().units.count(), units + 1);
+        QVERIFY(bench_->messages.last().startsWith(
             QString::fromUtf8("1. Wstawiłem nowy agregat na pozycji nr : ")));
-        QVERIFY(messages_.last().contains('\n'));
+        QVERIFY(bench_->messages.last().contains('\n'));
         trigger("actionUndo");
-        QCOMPARE(workspace_->catalogue().units.count(), units);
+        QCOMPARE(bench_->workspace->catalogue().units.count(), units);
         trigger("actionRedo");
-        QCOMPARE(workspace_->catalogue().units.count(), units + 1);
-        QCOMPARE(child<QAction>(editor_.get(), "actionUndo")->text(),
+        QCOMPARE(bench_->workspace->catalogue().units.count(), units + 1);
+        QCOMPARE(child<QAction>(bench_->editor.get(), "actionUndo")->text(),
                  QString::fromUtf8("Cofnij: Dodaj nowy agregat – agregat %1").arg(units + 1));
     }
 
     void aDoubleClickInTheErrorListShowsTheReportedRow()
     {
         kelvo::test::editRecord<kelvo::CondensingUnitRecord>(
-            *workspace_, 3, [](kelvo::CondensingUnitRecord& unit) { unit.housing = "Box"; });
-        child<QCheckBox>(editor_.get(), "CheckBox15")->click(); // unit 3 hidden now
+            *bench_->workspace, 3, [](kelvo::CondensingUnitRecord& unit) { unit.housing = "Box"; });
+        child<QCheckBox>(bench_->editor.get(), "CheckBox15")->click(); // unit 3 hidden now
         trigger("actionCheck2");
-        QWidget* list = editor_->errorList();
+        QWidget* list = bench_->editor->errorList();
         QVERIFY(list);
         QCOMPARE(list->objectName(), QString("TForm6"));
         QCOMPARE(list->windowTitle(), QString::fromUtf8("Lista błędów"));
@@ -468,21 +465,21 @@ class RecordEditorsTest : public QObject
         const auto found = lines->findItems("Agregaty - nr wiersza: 3", Qt::MatchExactly);
         QVERIFY(!found.isEmpty());
         emit lines->itemDoubleClicked(found.front());
-        QVERIFY(child<QCheckBox>(editor_.get(), "CheckBox15")->isChecked());
+        QVERIFY(child<QCheckBox>(bench_->editor.get(), "CheckBox15")->isChecked());
         QTableView* units = grid("StringGrid4");
         QCOMPARE(units->currentIndex().siblingAtColumn(0).data().toInt(), 3);
-        QVERIFY(!editor_->recordEditor());
+        QVERIFY(!bench_->editor->recordEditor());
 
         // The next check replaces the list; the data check has its own section.
         trigger("actionCheckData2");
-        QTRY_VERIFY(editor_->errorList() && editor_->errorList() != list);
-        QVERIFY(editor_->errorList()->findChild<QListWidget*>("ListBox2"));
+        QTRY_VERIFY(bench_->editor->errorList() && bench_->editor->errorList() != list);
+        QVERIFY(bench_->editor->errorList()->findChild<QListWidget*>("ListBox2"));
 
         // A deleted row shifts the rows below it: the list's row numbers no longer lead there.
-        auto* dataList = qobject_cast<kelvo::gui::ErrorListWindow*>(editor_->errorList());
+        auto* dataList = qobject_cast<kelvo::gui::ErrorListWindow*>(bench_->editor->errorList());
         QVERIFY(dataList && !dataList->outdated());
-        editor_->clickGridRow(EditorGrid::Units, 0);
-        editor_->runCommand(kelvo::RowCommand::DeleteUnit);
+        bench_->editor->clickGridRow(EditorGrid::Units, 0);
+        bench_->editor->runCommand(kelvo::RowCommand::DeleteUnit);
         QVERIFY(dataList->outdated());
     }
 
@@ -490,13 +487,15 @@ class RecordEditorsTest : public QObject
     {
         std::optional<QString> picked;
         int picks = 0;
-        editor_->setCoefficientFilePicker([&] {
+        bench_->editor->setCoefficientFilePicker([&] {
             ++picks;
             return picked;
         });
-        editor_->clickGridRow(EditorGrid::Compressors, 1);
+        bench_->editor->clickGridRow(EditorGrid::Compressors, 1);
         const int c = indexAt("StringGrid1", 1);
-        const auto set = [&](int k) { return workspace_->catalogue().compressors[c].coeffSets[k]; };
+        const auto set = [&](int k) {
+            return bench_->workspace->catalogue().compressors[c].coeffSets[k];
+        };
         const std::string multiplier(set(1).multiplier.view());
 
         // Ten cells copied in a spreadsheet: tab-separated, a point or a comma decimal.
@@ -506,30 +505,31 @@ class RecordEditorsTest : public QObject
         // The shown compressor is evaluated again at once, which writes its decimal points as
         // commas, as the catalogue keeps them.
         QCOMPARE(set(1).c[0].view(), std::string_view("1,5"));
-        QVERIFY(!child<QLabel>(editor_.get(), "Panel7")->text().isEmpty());
+        QVERIFY(!child<QLabel>(bench_->editor.get(), "Panel7")->text().isEmpty());
         QCOMPARE(set(1).c[9].view(), std::string_view("-0,25"));
         QCOMPARE(set(1).multiplier.view(), std::string_view(multiplier));
-        QVERIFY(child<QAction>(editor_.get(), "actionUndo")->text().contains("Pe C0...C9"));
+        QVERIFY(child<QAction>(bench_->editor.get(), "actionUndo")->text().contains("Pe C0...C9"));
 
         // Fewer cells: the user picks a file; a cancelled choice does nothing.
         QGuiApplication::clipboard()->setText("1\t2");
         const std::string before(set(0).c[0].view());
         trigger("actionImportQo");
         QCOMPARE(picks, 1);
-        QVERIFY(messages_.isEmpty());
-        folder_->write("cells.csv", "10;20;30;40;50;60;70;80;90;100\r\n");
-        picked = QString::fromStdString((folder_->path() / "cells.csv").string());
+        QVERIFY(bench_->messages.isEmpty());
+        bench_->folder->write("cells.csv", "10;20;30;40;50;60;70;80;90;100\r\n");
+        picked = QString::fromStdString((bench_->folder->path() / "cells.csv").string());
         trigger("actionImportQo");
         QCOMPARE(set(0).c[9].view(), std::string_view("100"));
 
         // A file that cannot be read says why and keeps what was stored.
-        picked = QString::fromStdString((folder_->path() / "none.xlsx").string());
+        picked = QString::fromStdString((bench_->folder->path() / "none.xlsx").string());
         trigger("actionImportQo");
-        QCOMPARE(messages_.size(), 1);
-        QVERIFY(messages_.front().startsWith(QString::fromUtf8("Brak połączenia z MsExcel\n")));
-        QVERIFY(messages_.front().contains("none.xlsx"));
+        QCOMPARE(bench_->messages.size(), 1);
+        QVERIFY(
+            bench_->messages.front().startsWith(QString::fromUtf8("Brak połączenia z MsExcel\n")));
+        QVERIFY(bench_->messages.front().contains("none.xlsx"));
         QCOMPARE(set(0).c[9].view(), std::string_view("100"));
-        editor_->undo();
+        bench_->editor->undo();
         QCOMPARE(set(0).c[0].view(), std::string_view(before));
     }
 };

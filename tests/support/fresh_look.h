@@ -53,8 +53,7 @@ inline std::string freshLook(const EditorSession& shown, EditorGrid display)
     look.chooseRefrigerant(shown.refrigerant());
     const auto boxes = editorFilterBoxes();
     for (std::size_t i = 0; i < boxes.size(); ++i)
-        look.setFilter(i,
-                       *findEditorFilterTick(shown.state().filters, boxes[i].option->objectName));
+        look.setFilter(i, *findEditorFilterTick(shown.filters(), boxes[i].option->objectName));
     DiscardingMessageSink sink;
     const auto click = [&](EditorGrid grid) {
         if (const auto index = shown.grid(grid).currentIndex())

@@ -3,8 +3,8 @@
 #include "core/catalogue/catalogue_files.h"
 #include "core/catalogue/decimal_commas.h"
 #include "core/catalogue/lookups.h"
-#include "core/editor/editor_session.h"
 #include "core/io/file_system_ops.h"
+#include "core/workspace/workspace.h"
 
 namespace kelvo
 {
@@ -28,17 +28,30 @@ std::string catalogueNotSavedMessage(const std::string& path, const std::string&
 
 } // namespace
 
-void EditorSession::rememberSaved()
+void CatalogueSaving::reset()
 {
-    editor_.savedCatalogue = editedContentFingerprint(workspace_.catalogue());
+    catalogueLoaded_ = false;
+    savedCatalogue_ = 0;
+    filesOnDisk_ = {};
 }
 
-bool EditorSession::hasUnsavedChanges() const
+void CatalogueSaving::loaded(const CatalogueStamps& files)
 {
-    return editedContentFingerprint(workspace_.catalogue()) != editor_.savedCatalogue;
+    catalogueLoaded_ = true;
+    filesOnDisk_ = files;
 }
 
-std::optional<std::string> EditorSession::cutShortSaveQuestion() const
+void CatalogueSaving::rememberSaved()
+{
+    savedCatalogue_ = editedContentFingerprint(workspace_.catalogue());
+}
+
+bool CatalogueSaving::hasUnsavedChanges() const
+{
+    return editedContentFingerprint(workspace_.catalogue()) != savedCatalogue_;
+}
+
+std::optional<std::string> CatalogueSaving::cutShortSaveQuestion() const
 {
     const auto& notes = workspace_.catalogue().loadNotes;
     if (notes.empty())
@@ -51,16 +64,10 @@ std::optional<std::string> EditorSession::cutShortSaveQuestion() const
            "kopii .bak do następnego zapisu. Zapisać mimo to?";
 }
 
-SaveOutcome EditorSession::save(ChangesOnDisk changes)
+SaveOutcome CatalogueSaving::save(FileSystemOps& ops, const FolderLock* writerLock,
+                                  ChangesOnDisk changes)
 {
-    PosixFileSystemOps ops;
-    return save(ops, nullptr, changes);
-}
-
-SaveOutcome EditorSession::save(FileSystemOps& ops, const FolderLock* writerLock,
-                                ChangesOnDisk changes)
-{
-    if (!editor_.catalogueLoaded)
+    if (!catalogueLoaded_)
         return {false, false,
                 "Katalog nie został zapisany: przy otwarciu edytora nie udało się "
                 "wczytać wszystkich plików katalogu, a zapis zastąpiłby ich zawartość."};
@@ -68,14 +75,14 @@ SaveOutcome EditorSession::save(FileSystemOps& ops, const FolderLock* writerLock
     CatalogueSave saved;
     try {
         saved = saveCatalogue(workspace_.catalogue(), folder, ops, writerLock,
-                              changes == ChangesOnDisk::Refuse ? &editor_.filesOnDisk : nullptr);
+                              changes == ChangesOnDisk::Refuse ? &filesOnDisk_ : nullptr);
     } catch (const CatalogueChangedOnDisk&) {
         return {false, true, kFilesChangedQuestion};
     } catch (const CatalogueFileError& error) {
         return {false, false, catalogueNotSavedMessage(error.path().string(), error.reason())};
     }
     rememberSaved();
-    editor_.filesOnDisk = saved.files;
+    filesOnDisk_ = saved.files;
     std::string message = "Zapisano katalog w folderze " + folder.string();
     if (!saved.onDisk)
         message += "\rNie wiadomo, czy zapis dotarł na dysk (" + saved.unfinished +
@@ -83,9 +90,6 @@ SaveOutcome EditorSession::save(FileSystemOps& ops, const FolderLock* writerLock
     else if (!saved.unfinished.empty())
         message += "\rPorządkowanie po zapisie nie powiodło się (" + saved.unfinished +
                    "); dokończy je następne wczytanie katalogu.";
-    EditorUpdate update;
-    update.history = true;
-    tell(update);
     return {true, false, message, !saved.onDisk};
 }
 

@@ -5,7 +5,6 @@
 
 #include "core/catalogue/catalogue_changes.h"
 #include "core/editor/editor_grids.h"
-#include "core/editor/editor_session.h"
 #include "core/spreadsheet/first_row_cells.h"
 #include "core/text/code_page.h"
 #include "core/text/numeric_text.h"
@@ -94,39 +93,6 @@ std::optional<std::vector<std::string>> clipboardCoefficients(std::string_view c
         return std::nullopt;
     cells.resize(10);
     return cells;
-}
-
-std::optional<int> EditorSession::currentCompressor() const
-{
-    return editor_.grid(EditorGrid::Compressors).currentIndex();
-}
-
-RowEdit EditorSession::importCoefficients(int set, const std::vector<std::string>& cells)
-{
-    const auto current = currentCompressor();
-    if (!current)
-        return {};
-    RowEdit edit;
-    {
-        CatalogueEdit change(workspace_);
-        edit = kelvo::importCoefficients(change.catalogue(), *current, set, cells);
-        change.done(edit.done ? edit.step.changes : ChangeSet{});
-    }
-    return recordEdit(std::move(edit));
-}
-
-RowEdit EditorSession::importCoefficients(int set, const std::filesystem::path& file)
-{
-    const auto current = currentCompressor();
-    if (!current)
-        return {};
-    RowEdit edit;
-    {
-        CatalogueEdit change(workspace_);
-        edit = importCoefficientsFromFile(change.catalogue(), *current, set, file);
-        change.done(edit.done ? edit.step.changes : ChangeSet{});
-    }
-    return recordEdit(std::move(edit));
 }
 
 } // namespace kelvo

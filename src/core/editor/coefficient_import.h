@@ -34,6 +34,6 @@ RowEdit importCoefficientsFromFile(Catalogue& catalogue, int compressor, int set
 // holds fewer than ten.
 std::optional<std::vector<std::string>> clipboardCoefficients(std::string_view clipboardText);
 
-// The compressor grid's current row and the import into it: EditorSession.
+// The compressor grid's current row and the import into it: RowCommandRunner.
 
 } // namespace kelvo

@@ -12,7 +12,7 @@
 namespace kelvo
 {
 
-// The editor's four grids, one per table, in the order of EditorState::grids.
+// The editor's four grids, one per table, in the order of the catalogue tables.
 using EditorGrid = CatalogueTable;
 inline constexpr int kEditorGridCount = kCatalogueTableCount;
 

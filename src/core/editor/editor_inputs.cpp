@@ -1,5 +1,7 @@
 #include "core/editor/editor_inputs.h"
 
+#include <array>
+
 #include "core/app/temperature_lists.h"
 #include "core/text/numeric_text.h"
 
@@ -111,6 +113,29 @@ std::optional<double> heatFactorFromText(std::string_view text)
     if (!factor || !(*factor > 0))
         return std::nullopt;
     return factor;
+}
+
+namespace
+{
+
+// By EditorInputBox.
+constexpr std::array<std::string EditorInputs::*, 6> kBoxTexts = {&EditorInputs::to,
+                                                                  &EditorInputs::ambient,
+                                                                  &EditorInputs::compressorCount,
+                                                                  &EditorInputs::condenserCount,
+                                                                  &EditorInputs::superheat,
+                                                                  &EditorInputs::subcooling};
+
+} // namespace
+
+std::string& inputText(EditorInputs& inputs, EditorInputBox box)
+{
+    return inputs.*kBoxTexts.at(static_cast<std::size_t>(box));
+}
+
+const std::string& inputText(const EditorInputs& inputs, EditorInputBox box)
+{
+    return inputs.*kBoxTexts.at(static_cast<std::size_t>(box));
 }
 
 } // namespace kelvo

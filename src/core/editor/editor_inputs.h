@@ -32,6 +32,18 @@ struct EditorInputs {
     std::string heatFactor;                    // Edit14, as typed
 };
 
+// The six input boxes, by what they hold.
+enum class EditorInputBox {
+    Evaporating,     // ComboBox1
+    Ambient,         // ComboBox2
+    CompressorCount, // ComboBox3
+    CondenserCount,  // ComboBox4
+    Superheat,       // ComboBox5
+    Subcooling,      // ComboBox6
+};
+std::string& inputText(EditorInputs& inputs, EditorInputBox box);
+const std::string& inputText(const EditorInputs& inputs, EditorInputBox box);
+
 // ComboBox1 after a compressor or condenser click and at start: "12,5", 12 down to -45,
 // selecting "0" (index 13).
 InputList pairEvaporatingList(char separator);

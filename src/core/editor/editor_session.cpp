@@ -6,10 +6,8 @@
 #include "core/app/own_texts.h"
 #include "core/catalogue/catalogue_files.h"
 #include "core/catalogue/catalogue_tables.h"
-#include "core/catalogue/lookups.h"
-#include "core/editor/editor_grids.h"
 #include "core/io/file_io.h"
-#include "core/text/numeric_text.h"
+#include "core/io/file_system_ops.h"
 
 namespace kelvo
 {
@@ -17,35 +15,18 @@ namespace
 {
 
 constexpr const char* kOpeningRefrigerant = "R404A";
-constexpr EditorGrid kEveryGrid[] = {EditorGrid::Compressors, EditorGrid::Condensers,
-                                     EditorGrid::Units, EditorGrid::Frames};
 
-// The current rows of the compressor and condenser grids, when both show a record.
-struct PairRows {
-    int compressor = 0;
-    int condenser = 0;
-};
-std::optional<PairRows> currentPair(const EditorState& editor)
+bool touchesUnitOrFrame(const std::vector<EditorGrid>& tables)
 {
-    const auto compressor = editor.grid(EditorGrid::Compressors).currentIndex();
-    const auto condenser = editor.grid(EditorGrid::Condensers).currentIndex();
-    if (!compressor || !condenser)
-        return std::nullopt;
-    return PairRows{*compressor, *condenser};
+    return std::find(tables.begin(), tables.end(), EditorGrid::Units) != tables.end() ||
+           std::find(tables.begin(), tables.end(), EditorGrid::Frames) != tables.end();
 }
 
 } // namespace
 
-void EditorUpdate::everything()
-{
-    grids.fill(true);
-    cursors.fill(true);
-    panels = true;
-    inputs = true;
-    history = true;
-}
-
-EditorSession::EditorSession(Workspace& workspace) : workspace_(workspace)
+EditorSession::EditorSession(Workspace& workspace)
+    : workspace_(workspace), listing_(workspace), balance_(workspace, listing_),
+      commands_(workspace, listing_), saving_(workspace)
 {
     reset();
     workspace_.subscribe(*this);
@@ -58,10 +39,10 @@ EditorSession::~EditorSession()
 
 void EditorSession::reset()
 {
-    editor_ = EditorState{};
-    editor_.inputs = initialEditorInputs(workspace_.displaySeparator());
-    editor_.tickedRefrigerant = kOpeningRefrigerant;
-    heatFactor_ = kDefaultCondenserHeatFactor;
+    listing_.reset();
+    balance_.reset();
+    commands_.clear();
+    saving_.reset();
 }
 
 template <class Load>
@@ -69,25 +50,24 @@ EditorOpening EditorSession::openWith(const Load& load, const LoadProgress& prog
 {
     EditorOpening opening;
     {
-        const CalculationGuard pause(*this);
+        const CalculationPause pause = balance_.pause();
         reset();
         try {
             const CatalogueLoad loaded = load();
             opening.catalogueLoaded = true;
             if (loaded.recovery)
                 opening.message = recoveryText(*loaded.recovery, kPolish);
-            editor_.catalogueLoaded = true;
-            editor_.filesOnDisk = loaded.files;
+            saving_.loaded(loaded.files);
         } catch (const CatalogueFileError& error) {
             opening.message = (opening.message.empty() ? "" : opening.message + "\r") +
                               error.path().string() + ": " + error.reason();
         }
-        clearPanels();
+        balance_.clearPanels();
     }
     const std::string tableFailure = chooseRefrigerant(kOpeningRefrigerant, progress);
     if (!tableFailure.empty())
         opening.message += (opening.message.empty() ? "" : "\r") + tableFailure;
-    rememberSaved();
+    saving_.rememberSaved();
     EditorUpdate update;
     update.everything();
     tell(update);
@@ -107,30 +87,11 @@ EditorOpening EditorSession::open(const FolderLock& writerLock)
 void EditorSession::openLoaded(const CatalogueStamps& files)
 {
     reset();
-    editor_.filesOnDisk = files;
-    editor_.catalogueLoaded = true;
-    rememberSaved();
-}
-
-BalanceDisplay EditorSession::showPair(int compressor, int condenser, const EditorInputs& typed,
-                                       MessageSink& sink)
-{
-    typeInputs(typed);
-    return showPairBalance(compressor, condenser, sink);
-}
-
-BalanceDisplay EditorSession::showUnit(int unit, const EditorInputs& typed, MessageSink& sink)
-{
-    if (!calculating_)
-        return {};
-    editor_.selectionKind = EditorSelectionKind::Unit;
-    editor_.inputs.countsEnabled = false;
-    showUnitRecord(unit);
-    editor_.inputs.to = typed.to;
-    editor_.inputs.ambient = typed.ambient;
-    editor_.inputs.superheat = typed.superheat;
-    editor_.inputs.subcooling = typed.subcooling;
-    return showUnitBalance(unit, sink);
+    saving_.loaded(files);
+    saving_.rememberSaved();
+    EditorUpdate update;
+    update.everything();
+    tell(update);
 }
 
 std::vector<std::string> EditorSession::refrigerantMenu() const
@@ -144,256 +105,272 @@ std::string EditorSession::chooseRefrigerant(std::string_view name, const LoadPr
         return "Nieznany czynnik chłodniczy: " + std::string(name);
     std::string failure;
     {
-        const CalculationGuard pause(*this);
-        editor_.tickedRefrigerant = std::string(name);
-        refrigerant_ = std::string(name);
-        editor_.panels.refrigerant = refrigerant_;
+        const CalculationPause pause = balance_.pause();
+        listing_.useRefrigerant(name);
+        balance_.showRefrigerant();
         try {
-            workspace_.loadPropertyTable(refrigerant_, progress);
+            workspace_.loadPropertyTable(listing_.refrigerant(), progress);
         } catch (const FileError& error) {
             failure = error.what();
         }
-        for (const EditorGrid grid : kEveryGrid)
-            refillGridFollowing(grid, nullptr);
+        listing_.refillAll();
     }
     EditorUpdate update;
     update.everything();
-    refreshDisplay(update);
+    balance_.refresh(update);
     tell(update);
     return failure;
 }
 
 std::optional<EditorGrid> EditorSession::setFilter(std::size_t box, bool ticked)
 {
-    const auto boxes = editorFilterBoxes();
-    if (box >= boxes.size())
+    const auto click = listing_.setFilter(box, ticked);
+    if (!click)
         return std::nullopt;
-    bool* tick = findEditorFilterTick(editor_.filters, boxes[box].option->objectName);
-    if (!tick)
-        return std::nullopt;
-    *tick = ticked;
-    const EditorGrid grid = boxes[box].refills;
-    std::array<std::optional<int>, kEditorGridCount> shownBefore;
-    for (const EditorGrid g : kEveryGrid)
-        shownBefore[static_cast<std::size_t>(g)] = editor_.grid(g).currentIndex();
     EditorUpdate update;
-    refillGridFollowing(grid, nullptr);
-    update.grid(grid);
-    // A unit is listed by its compressor's brand and kind as well.
-    if (grid == EditorGrid::Compressors) {
-        refillGridFollowing(EditorGrid::Units, nullptr);
-        update.grid(EditorGrid::Units);
-    }
-    bool highlightMoved = false;
-    for (const EditorGrid g : kEveryGrid)
-        highlightMoved = highlightMoved ||
-                         shownBefore[static_cast<std::size_t>(g)] != editor_.grid(g).currentIndex();
-    if (highlightMoved)
-        refreshDisplay(update);
+    update.grids = click->refilled;
+    update.filters = true;
+    if (click->highlightMoved)
+        balance_.refresh(update);
     tell(update);
-    return grid;
-}
-
-BalanceDisplay EditorSession::pairRowClicked(EditorSelectionKind kind, MessageSink& sink)
-{
-    if (!calculating_)
-        return {};
-    const auto pair = currentPair(editor_);
-    if (!pair)
-        return {};
-    editor_.selectionKind = kind;
-    editor_.inputs.countsEnabled = true;
-    setEvaporatingList(editor_.inputs, pairEvaporatingList(workspace_.displaySeparator()));
-    return showPairBalance(pair->compressor, pair->condenser, sink);
-}
-
-BalanceDisplay EditorSession::unitRowClicked(MessageSink& sink)
-{
-    if (!calculating_)
-        return {};
-    const auto unit = editor_.grid(EditorGrid::Units).currentIndex();
-    if (!unit)
-        return {};
-    editor_.selectionKind = EditorSelectionKind::Unit;
-    editor_.inputs.countsEnabled = false;
-    showUnitRecord(*unit);
-    return showUnitBalance(*unit, sink);
-}
-
-bool EditorSession::frameRowClicked()
-{
-    if (!calculating_)
-        return false;
-    const auto frame = editor_.grid(EditorGrid::Frames).currentIndex();
-    if (!frame)
-        return false;
-    editor_.inputs.countsEnabled = true;
-    editor_.panels.frameName = workspace_.catalogue().frames[*frame].name.str();
-    editor_.panels.frameIndex = std::to_string(*frame);
-    return true;
+    return click->grid;
 }
 
 BalanceDisplay EditorSession::clickRow(EditorGrid grid, int row, int column, MessageSink& sink)
 {
-    EditorGridView& view = editor_.grid(grid);
-    view.currentRow = row;
-    view.currentColumn = column;
+    const BalanceDisplay display = runClick(grid, row, column, sink);
+    tellDisplayShown(display);
+    return display;
+}
+
+BalanceDisplay EditorSession::runClick(EditorGrid grid, int row, int column, MessageSink& sink)
+{
+    listing_.setCursor(grid, row, column);
     BalanceDisplay display;
     switch (grid) {
     case EditorGrid::Compressors:
-        display = pairRowClicked(EditorSelectionKind::Compressor, sink);
+        display = balance_.clickPair(EditorSelectionKind::Compressor, sink);
         break;
     case EditorGrid::Condensers:
-        display = pairRowClicked(EditorSelectionKind::Condenser, sink);
+        display = balance_.clickPair(EditorSelectionKind::Condenser, sink);
         break;
     case EditorGrid::Units:
-        display = unitRowClicked(sink);
+        display = balance_.clickUnit(sink);
         break;
     case EditorGrid::Frames:
-        frameRowClicked();
+        balance_.clickFrame();
         break;
     }
-    tellDisplayShown();
     return display;
 }
 
-void EditorSession::tellDisplayShown()
+void EditorSession::typeInput(EditorInputBox box, std::string_view text)
 {
-    // A unit display moves the highlight of the grids of its compressor, condenser and frame.
-    EditorUpdate update;
-    update.cursors.fill(true);
-    update.panels = true;
-    update.inputs = true;
-    tell(update);
-}
-
-void EditorSession::showUnitPanels(int unitIndex)
-{
-    const Catalogue& catalogue = workspace_.catalogue();
-    const CondensingUnitRecord& unit = catalogue.units[unitIndex];
-    BalancePanels& panels = editor_.panels;
-    panels.compressorModel = unit.compressorModel.str();
-    panels.refrigerant = unit.refrigerant.str();
-    panels.condenserModel = unit.condenserModel.str();
-    editor_.inputs.compressorCount = unit.compressorCount.str();
-    editor_.inputs.condenserCount = unit.condenserCount.str();
-    panels.frameName = catalogue.frames[findFrameOfUnit(catalogue, unitIndex)].name.str();
-}
-
-void EditorSession::showUnitRecord(int unitIndex)
-{
-    showUnitPanels(unitIndex);
-    // Refilling the list selects its first item, which must not run a display of its own.
-    const CalculationGuard pause(*this);
-    setEvaporatingList(editor_.inputs, unitEvaporatingList(workspace_.catalogue().units[unitIndex],
-                                                           workspace_.displaySeparator()));
-}
-
-BalanceDisplay EditorSession::runDisplay(MessageSink& sink)
-{
-    if (editor_.selectionKind == EditorSelectionKind::Unit) {
-        const auto unit = editor_.grid(EditorGrid::Units).currentIndex();
-        if (!unit)
-            return {};
-        return showUnitBalance(*unit, sink);
-    }
-    const auto pair = currentPair(editor_);
-    if (!pair)
-        return {};
-    return showPairBalance(pair->compressor, pair->condenser, sink);
-}
-
-void EditorSession::typeInputs(const EditorInputs& typed)
-{
-    EditorInputs& in = editor_.inputs;
-    in.to = typed.to;
-    in.ambient = typed.ambient;
-    in.superheat = typed.superheat;
-    in.subcooling = typed.subcooling;
-    in.compressorCount = typed.compressorCount;
-    in.condenserCount = typed.condenserCount;
-}
-
-BalanceDisplay EditorSession::setInputs(const EditorInputs& typed, MessageSink& sink)
-{
-    typeInputs(typed);
-    const BalanceDisplay display = runDisplay(sink);
-    tellDisplayShown();
-    return display;
+    balance_.type(box, text);
 }
 
 void EditorSession::setHeatFactorText(std::string_view text)
 {
-    editor_.inputs.heatFactor = std::string(text);
-    heatFactor_ = heatFactorFromText(text);
+    balance_.setHeatFactorText(text);
 }
 
-void EditorSession::refillGrid(EditorGrid grid)
+BalanceDisplay EditorSession::applyInputs(MessageSink& sink)
 {
-    EditorGridView& view = editor_.grid(grid);
-    const int rowCountBefore = view.rowCount();
-    view.rows = gridRows(grid, workspace_.catalogue(), editor_.filters, refrigerant_,
-                         workspace_.refrigerants());
-    const GridCursor cursor =
-        cursorAfterRefill({view.currentRow, view.currentColumn}, rowCountBefore, view.rowCount());
-    view.currentRow = cursor.row;
-    view.currentColumn = cursor.column;
+    const BalanceDisplay display = balance_.run(sink);
+    tellDisplayShown(display);
+    return display;
 }
 
-void EditorSession::refillGridFollowing(EditorGrid grid, const WorkspaceChange* change)
+BalanceDisplay EditorSession::setInputs(const EditorInputs& typed, MessageSink& sink)
 {
-    EditorGridView& view = editor_.grid(grid);
-    const std::optional<int> shown = view.currentIndex();
-    if (!shown) {
-        refillGrid(grid);
-        return;
-    }
-    const int count = tableCount(workspace_.catalogue(), grid);
-    const std::optional<int> record =
-        change ? change->slotAfter(grid, *shown, count)
-               : (*shown <= count ? std::optional<int>(*shown) : std::nullopt);
-    view.rows = gridRows(grid, workspace_.catalogue(), editor_.filters, refrigerant_,
-                         workspace_.refrigerants());
-    view.currentRow = 0;
-    if (record)
-        for (std::size_t r = 0; r < view.rows.size(); ++r)
-            if (view.rows[r].index == *record) {
-                view.currentRow = static_cast<int>(r) + 1;
-                break;
-            }
+    balance_.typeInputs(typed);
+    return applyInputs(sink);
 }
 
-void EditorSession::refreshDisplay(EditorUpdate& update)
+BalanceDisplay EditorSession::showPair(int compressor, int condenser, const EditorInputs& typed,
+                                       MessageSink& sink)
 {
-    if (!calculating_ || editor_.selectionKind == EditorSelectionKind::None)
-        return;
+    balance_.typeInputs(typed);
+    const BalanceDisplay display = balance_.showPair(compressor, condenser, sink);
+    tellDisplayShown(display);
+    return display;
+}
+
+BalanceDisplay EditorSession::showUnit(int unit, const EditorInputs& typed, MessageSink& sink)
+{
+    const BalanceDisplay display = balance_.showUnit(unit, typed, sink);
+    tellDisplayShown(display);
+    return display;
+}
+
+BalanceDisplay EditorSession::chooseChartPoint(double to, double tk, MessageSink& sink)
+{
+    const BalanceDisplay display = balance_.chooseChartPoint(to, tk, sink);
+    tellDisplayShown(display);
+    return display;
+}
+
+void EditorSession::tellDisplayShown(const BalanceDisplay& display)
+{
+    EditorUpdate update;
+    displayShown(update);
+    update.revealCursors = display.ran;
+    tell(update);
+}
+
+void EditorSession::displayShown(EditorUpdate& update)
+{
+    // A unit display moves the highlight of the grids of its compressor, condenser and frame;
+    // an evaluation may rewrite the texts whose change the title shows.
+    update.cursors.fill(true);
     update.panels = true;
     update.inputs = true;
-    DistinctMessageSink sink;
-    const auto clearAll = [this] {
-        clearPanels();
-        editor_.panels.refrigerant = refrigerant_;
-        editor_.panels.compressorModelDiffers = false;
-        editor_.panels.condenserModelDiffers = false;
-        editor_.chart.reset();
-    };
-    if (editor_.selectionKind == EditorSelectionKind::Unit) {
-        const auto unit = editor_.grid(EditorGrid::Units).currentIndex();
-        if (!unit) {
-            clearAll();
-        } else {
-            showUnitPanels(*unit);
-            showUnitBalance(*unit, sink);
-            for (const EditorGrid g :
-                 {EditorGrid::Compressors, EditorGrid::Condensers, EditorGrid::Frames})
-                update.cursor(g);
-        }
-    } else if (const auto pair = currentPair(editor_)) {
-        showPairBalance(pair->compressor, pair->condenser, sink);
-    } else {
-        clearAll();
+    update.history = true;
+}
+
+std::optional<RowEdit> EditorSession::rowCommandUnavailable(RowCommand command) const
+{
+    return commands_.unavailable(command);
+}
+
+std::string EditorSession::promptDefault(RowCommand command) const
+{
+    return commands_.promptDefault(command);
+}
+
+std::optional<std::string> EditorSession::questionBefore(RowCommand command,
+                                                         std::string_view answer) const
+{
+    return commands_.questionBefore(command, answer);
+}
+
+RowEdit EditorSession::runRowCommand(RowCommand command, std::string_view answer)
+{
+    // The workspace tells this session (and every other view) what the edit did.
+    RowEdit edit = commands_.run(command, answer, balance_.inputs());
+    if (!edit.done)
+        return edit;
+    EditorUpdate update;
+    update.history = true;
+    if (command == RowCommand::AddUnit) {
+        listing_.setCursor(EditorGrid::Units, listing_.grid(EditorGrid::Units).rowCount() - 1, 0);
+        update.cursor(EditorGrid::Units);
+        if (balance_.selectionKind() == EditorSelectionKind::Unit)
+            balance_.refresh(update);
     }
-    update.messages.insert(update.messages.end(), sink.messages.begin(), sink.messages.end());
+    if (command == RowCommand::AssignFrame) {
+        balance_.showFrameOf(edit.index);
+        update.panels = true;
+    }
+    tell(update);
+    return edit;
+}
+
+bool EditorSession::undo()
+{
+    return stepTaken(commands_.undo());
+}
+
+bool EditorSession::redo()
+{
+    return stepTaken(commands_.redo());
+}
+
+bool EditorSession::stepTaken(const std::optional<std::vector<EditorGrid>>& tables)
+{
+    // Panel15 names the frame of the current unit; a step taken back or done again may have
+    // changed its link (an assignment) or the unit itself.
+    const auto unit = listing_.grid(EditorGrid::Units).currentIndex();
+    if (tables && touchesUnitOrFrame(*tables) && unit && !balance_.panels().frameName.empty())
+        balance_.showFrameOf(*unit);
+    EditorUpdate update;
+    update.history = true;
+    update.panels = true;
+    tell(update);
+    return tables.has_value();
+}
+
+std::optional<int> EditorSession::currentCompressor() const
+{
+    return commands_.currentCompressor();
+}
+
+RowEdit EditorSession::importCoefficients(int set, const std::vector<std::string>& cells)
+{
+    if (!currentCompressor())
+        return {};
+    RowEdit edit = commands_.importCoefficients(set, cells);
+    tellHistory();
+    return edit;
+}
+
+RowEdit EditorSession::importCoefficients(int set, const std::filesystem::path& file)
+{
+    if (!currentCompressor())
+        return {};
+    RowEdit edit = commands_.importCoefficients(set, file);
+    tellHistory();
+    return edit;
+}
+
+void EditorSession::recordStep(const RowEdit& edit)
+{
+    commands_.record(edit);
+    tellHistory();
+}
+
+void EditorSession::tellHistory()
+{
+    EditorUpdate update;
+    update.history = true;
+    tell(update);
+}
+
+bool EditorSession::showRecord(EditorGrid table, int index)
+{
+    if (index < 1 || index > tableCount(workspace_.catalogue(), table))
+        return false;
+    bool widened = false;
+    const int row = listing_.revealRecord(table, index, widened);
+    EditorUpdate update;
+    update.grid(table); // refilled when its filters were widened
+    update.filters = widened;
+    if (row == 0) {
+        if (widened)
+            tell(update);
+        return false;
+    }
+    // Shown as a click shows it, so that the panels describe the highlighted record; the
+    // window puts the record's own grid in sight.
+    DistinctMessageSink sink;
+    runClick(table, row, 0, sink);
+    displayShown(update);
+    update.messages = sink.messages;
+    tell(update);
+    return true;
+}
+
+std::unique_ptr<RecordEditorSession> EditorSession::openRecordEditor(EditorGrid grid)
+{
+    const auto index = listing_.grid(grid).currentIndex();
+    if (!index)
+        return nullptr;
+    return openRecordEditorSession(*this, workspace_, grid, *index);
+}
+
+SaveOutcome EditorSession::save(ChangesOnDisk changes)
+{
+    PosixFileSystemOps ops;
+    return save(ops, nullptr, changes);
+}
+
+SaveOutcome EditorSession::save(FileSystemOps& ops, const FolderLock* writerLock,
+                                ChangesOnDisk changes)
+{
+    SaveOutcome outcome = saving_.save(ops, writerLock, changes);
+    if (outcome.saved)
+        tellHistory();
+    return outcome;
 }
 
 void EditorSession::workspaceChanged(const WorkspaceChange& change)
@@ -401,30 +378,18 @@ void EditorSession::workspaceChanged(const WorkspaceChange& change)
     EditorUpdate update;
     switch (change.kind) {
     case WorkspaceChange::Kind::PropertyTable:
-        if (change.refrigerant != refrigerant_)
+        if (change.refrigerant != listing_.refrigerant())
             return;
-        refreshDisplay(update);
+        balance_.refresh(update);
         break;
     case WorkspaceChange::Kind::Records:
     case WorkspaceChange::Kind::Reload: {
-        for (const EditorGrid grid : kEveryGrid)
-            if (change.touches(grid) ||
-                (grid == EditorGrid::Units && change.touches(EditorGrid::Compressors))) {
-                refillGridFollowing(grid, &change);
-                update.grid(grid);
-            }
-        // Panel16 names a frame by its slot: it follows the frame too.
-        if (const auto frame = parseInteger(editor_.panels.frameIndex);
-            frame && change.touches(EditorGrid::Frames)) {
-            const Catalogue& catalogue = workspace_.catalogue();
-            const auto now = change.slotAfter(EditorGrid::Frames, *frame, catalogue.frames.count());
-            editor_.panels.frameIndex = now ? std::to_string(*now) : std::string();
-            editor_.panels.frameName = now ? catalogue.frames[*now].name.str() : std::string();
-        }
+        update.grids = listing_.follow(change);
+        balance_.followFrame(change);
         update.rowsChanged = true;
         update.history = true;
         update.panels = true;
-        refreshDisplay(update);
+        balance_.refresh(update);
         break;
     }
     }

@@ -7,10 +7,13 @@
 #include <string_view>
 #include <vector>
 
-#include "core/editor/balance_display.h"
+#include "core/editor/balance_view.h"
 #include "core/editor/catalogue_saving.h"
-#include "core/editor/editor_state.h"
-#include "core/editor/row_commands.h"
+#include "core/editor/editor_listing.h"
+#include "core/editor/editor_update.h"
+#include "core/editor/record_editor_session.h"
+#include "core/editor/row_command_runner.h"
+#include "core/text/calculation_pause.h"
 #include "core/text/message_sink.h"
 #include "core/text/observer_list.h"
 #include "core/workspace/workspace.h"
@@ -20,45 +23,22 @@ namespace kelvo
 
 class FileSystemOps;
 class FolderLock;
-class RecordEditorSession;
-
-// What changed on the editor's screen, for the views that show it.
-struct EditorUpdate {
-    std::array<bool, kEditorGridCount> grids{};   // grids whose rows were listed again
-    std::array<bool, kEditorGridCount> cursors{}; // grids whose highlighted row may have moved
-    bool panels = false;                          // the information group and the chart
-    bool inputs = false;                          // the input boxes
-    bool history = false;     // Cofnij / Ponów, and whether an edit waits to be saved
-    bool rowsChanged = false; // records were added, removed, moved or changed
-    // What the calculation said while the session brought its display up to date by itself
-    // (UTF-8); a display the user asked for returns its messages instead.
-    std::vector<std::string> messages;
-
-    void grid(EditorGrid which) { grids[static_cast<std::size_t>(which)] = true; }
-    void cursor(EditorGrid which) { cursors[static_cast<std::size_t>(which)] = true; }
-    void everything();
-};
 
 struct EditorOpening {
     bool catalogueLoaded = false; // all four files read; saving is safe only then
     std::string message;          // for the user (UTF-8, names the file); empty when all is well
 };
 
-class EditorObserver
-{
-  public:
-    virtual void editorChanged(const EditorUpdate& update) = 0;
-
-  protected:
-    ~EditorObserver() = default;
-};
-
 // The catalogue editor's screen: its grids, filters, inputs, balance panels and chart, the
-// refrigerant it lists, its edit history and its save. It owns that state and changes it only
-// through the operations below; whatever changes the workspace (its own edits, undo, redo, a
-// reload, a record editor), the grids list the catalogue as it is, a highlighted row stays on
-// its record, and the panels and chart show the highlighted record as it is now or are cleared.
-class EditorSession final : public WorkspaceObserver
+// refrigerant it lists, its edit history and its save, each kept by one part (EditorListing,
+// BalanceView, RowCommandRunner, CatalogueSaving) that this session puts together. It changes
+// that state only through the operations below and tells its observers every change of what
+// the screen shows; what an operation returns is the answer to its caller (a message, an
+// outcome), never a second way of telling the screen. Whatever changes the workspace (its own
+// edits, undo, redo, a reload, a record editor), the grids list the catalogue as it is, a
+// highlighted row stays on its record, and the panels and chart show the highlighted record as
+// it is now or are cleared.
+class EditorSession final : private WorkspaceObserver, private RecordEditorHost
 {
   public:
     explicit EditorSession(Workspace& workspace);
@@ -76,8 +56,6 @@ class EditorSession final : public WorkspaceObserver
     // The editor as freshly opened over the catalogue the workspace has loaded whole (the four
     // files as `files` say), without choosing a refrigerant: the command line's edit.
     void openLoaded(const CatalogueStamps& files);
-    // The state of a freshly opened editor without touching files (the catalogue stays).
-    void reset();
 
     // The refrigerant menu: a registry refrigerant becomes the one in use, its property table
     // is read and the four grids list its records. The result is the message naming a table
@@ -95,10 +73,16 @@ class EditorSession final : public WorkspaceObserver
     // display for the unit grid, the frame's panels for the frame grid). Nothing runs for the
     // blank row.
     BalanceDisplay clickRow(EditorGrid grid, int row, int column, MessageSink& sink);
-    // The six input boxes' texts as typed, without running the display (a command that reads
-    // them comes next).
-    void typeInputs(const EditorInputs& typed);
-    // The six input boxes as typed: the display runs again with them.
+    // One input box's text as the user types it. It runs nothing and tells nobody: the box
+    // shows it already, and every command that reads the inputs reads it from here.
+    void typeInput(EditorInputBox box, std::string_view text);
+    // Edit14 as typed: keeps its text and sets the heat factor from it. A text that is no number
+    // above 0 is kept too; the display then refuses to run until another text is typed.
+    void setHeatFactorText(std::string_view text);
+    // The input boxes' texts were taken (Enter, leaving a box, picking an item): the display
+    // runs again with them.
+    BalanceDisplay applyInputs(MessageSink& sink);
+    // The six input boxes typed at once, then applyInputs.
     BalanceDisplay setInputs(const EditorInputs& typed, MessageSink& sink);
     // The command line's balance: the pair display of a compressor and a condenser, or the unit
     // display of a unit, by table index whatever the grids list, at the typed inputs (a unit
@@ -106,9 +90,6 @@ class EditorSession final : public WorkspaceObserver
     BalanceDisplay showPair(int compressor, int condenser, const EditorInputs& typed,
                             MessageSink& sink);
     BalanceDisplay showUnit(int unit, const EditorInputs& typed, MessageSink& sink);
-    // Edit14: keeps its text and sets the heat factor from it. A text that is no number above
-    // 0 is kept too; the display then refuses to run until another text is typed.
-    void setHeatFactorText(std::string_view text);
     // A click on the envelope chart at the world point (to, tk), after a grid click chose what
     // is displayed: the evaporating temperature becomes the clicked to, to the nearest 0.5 K and
     // kept within the values of ComboBox1's list; the air temperature becomes the item of
@@ -117,6 +98,9 @@ class EditorSession final : public WorkspaceObserver
     // temperature stays). Then the display runs as after a change of the inputs. Before any
     // grid click it does nothing (ran false).
     BalanceDisplay chooseChartPoint(double to, double tk, MessageSink& sink);
+    // While the pause lives no display runs and no record editor stores: a window fills its
+    // controls.
+    [[nodiscard]] CalculationPause pauseCalculation() { return balance_.pause(); }
 
     // Whether a row command can ask its prompt and run: nullopt when it can; otherwise what to
     // show instead (a grid it reads has no current row: nothing happens, and the copy commands
@@ -155,23 +139,32 @@ class EditorSession final : public WorkspaceObserver
     SaveOutcome save(ChangesOnDisk changes = ChangesOnDisk::Refuse);
     SaveOutcome save(FileSystemOps& ops, const FolderLock* writerLock = nullptr,
                      ChangesOnDisk changes = ChangesOnDisk::Refuse);
-    // What "Zapisz" asks first (No the default) when a catalogue file was read cut short: the
-    // save writes the records it lacks as empty ones. nullopt when every file was whole.
-    [[nodiscard]] std::optional<std::string> cutShortSaveQuestion() const;
-    // Something differs from what was last loaded or saved in more than the decimal commas
-    // the calculation writes.
-    [[nodiscard]] bool hasUnsavedChanges() const;
+    [[nodiscard]] std::optional<std::string> cutShortSaveQuestion() const
+    {
+        return saving_.cutShortSaveQuestion();
+    }
+    [[nodiscard]] bool hasUnsavedChanges() const { return saving_.hasUnsavedChanges(); }
 
     // ---- What to show
-    [[nodiscard]] const EditorState& state() const { return editor_; }
-    [[nodiscard]] const EditorGridView& grid(EditorGrid which) const { return editor_.grid(which); }
-    [[nodiscard]] const BalancePanels& panels() const { return editor_.panels; }
-    [[nodiscard]] const std::optional<ChartRequest>& chart() const { return editor_.chart; }
-    [[nodiscard]] const EditorInputs& inputs() const { return editor_.inputs; }
-    [[nodiscard]] const std::string& refrigerant() const { return refrigerant_; }
+    [[nodiscard]] const EditorGridView& grid(EditorGrid which) const
+    {
+        return listing_.grid(which);
+    }
+    [[nodiscard]] const EditorFilters& filters() const { return listing_.filters(); }
+    [[nodiscard]] const BalancePanels& panels() const { return balance_.panels(); }
+    [[nodiscard]] const std::optional<ChartRequest>& chart() const { return balance_.chart(); }
+    [[nodiscard]] const EditorInputs& inputs() const { return balance_.inputs(); }
+    [[nodiscard]] EditorSelectionKind selectionKind() const { return balance_.selectionKind(); }
+    [[nodiscard]] const EditHistory& history() const { return commands_.history(); }
+    [[nodiscard]] const std::string& refrigerant() const { return listing_.refrigerant(); }
+    // The item of the refrigerant menu that carries the check mark.
+    [[nodiscard]] const std::string& tickedRefrigerant() const
+    {
+        return listing_.tickedRefrigerant();
+    }
     // The factor typed; 1.0 (as a text that is no number has always given) when it is refused.
-    [[nodiscard]] double heatFactor() const { return heatFactor_.value_or(1.0); }
-    [[nodiscard]] const PerformanceResult& result() const { return result_; }
+    [[nodiscard]] double heatFactor() const { return balance_.heatFactor(); }
+    [[nodiscard]] const PerformanceResult& result() const { return balance_.result(); }
     [[nodiscard]] const Workspace& workspace() const { return workspace_; }
     [[nodiscard]] Workspace& workspace() { return workspace_; }
     // The refrigerant menu in order, and which item is ticked.
@@ -180,70 +173,27 @@ class EditorSession final : public WorkspaceObserver
     void subscribe(EditorObserver& observer);
     void unsubscribe(EditorObserver& observer);
 
-    void workspaceChanged(const WorkspaceChange& change) override;
-
   private:
-    friend class RecordEditorSession;
-    friend class CalculationGuard;
-
+    // The state of a freshly opened editor without touching files (the catalogue stays).
+    void reset();
     template <class Load> EditorOpening openWith(const Load& load, const LoadProgress& progress);
-    void refillGrid(EditorGrid grid);
-    void refillGridFollowing(EditorGrid grid, const WorkspaceChange* change);
-    void refreshDisplay(EditorUpdate& update);
-    void clearPanels();
-    void clearResultPanels();
-    // Clears the panels for inputs the display cannot evaluate, keeping the compressor's
-    // envelope on the chart, and says why.
-    void refuseDisplay(int compressorIndex, std::string failure, BalanceDisplay& display);
-    BalanceDisplay showPairBalance(int compressorIndex, int condenserIndex, MessageSink& sink);
-    BalanceDisplay showUnitBalance(int unitIndex, MessageSink& sink);
-    BalanceDisplay pairRowClicked(EditorSelectionKind kind, MessageSink& sink);
-    BalanceDisplay unitRowClicked(MessageSink& sink);
-    bool frameRowClicked();
-    BalanceDisplay runDisplay(MessageSink& sink);
-    void showUnitRecord(int unitIndex);
-    void showUnitPanels(int unitIndex);
-    void evaluateAndShow(const PairInputs& inputs, BalanceDisplay& display, MessageSink& sink);
-    void chartWithoutPoint(int compressorIndex);
-    RowEdit recordEdit(RowEdit edit);
-    void rememberSaved();
-    void showFrameOfCurrentUnit(const std::vector<EditorGrid>& tables);
+    void workspaceChanged(const WorkspaceChange& change) override;
+    [[nodiscard]] bool storing() const override { return balance_.calculating(); }
+    void recordStep(const RowEdit& edit) override;
     bool stepTaken(const std::optional<std::vector<EditorGrid>>& tables);
-    void tellDisplayShown();
+    // The grid's cursor set and its display run, without telling.
+    BalanceDisplay runClick(EditorGrid grid, int row, int column, MessageSink& sink);
+    void tellDisplayShown(const BalanceDisplay& display);
+    static void displayShown(EditorUpdate& update);
+    void tellHistory();
     void tell(const EditorUpdate& update);
 
     Workspace& workspace_;
-    EditorState editor_;
-    std::string refrigerant_;
-    // The factor in "Qk=(Qo+Pe) x" of the displays and reports; nullopt when its text is
-    // refused.
-    std::optional<double> heatFactor_ = kDefaultCondenserHeatFactor;
-    // The latest evaluation, which the next one starts from.
-    PerformanceResult result_;
-    // Displays run only while true; the session clears it while it fills its own lists.
-    bool calculating_ = true;
-    // The session's own edit is being announced: it brings its screen up to date itself.
-    bool editing_ = false;
+    EditorListing listing_;
+    BalanceView balance_;
+    RowCommandRunner commands_;
+    CatalogueSaving saving_;
     ObserverList<EditorObserver> observers_;
-};
-
-// Clears a session's calculation guard for its lifetime and restores it on every exit: while a
-// window fills its controls, nothing it touches runs a calculation or stores a record.
-class CalculationGuard
-{
-  public:
-    explicit CalculationGuard(EditorSession& session)
-        : flag_(session.calculating_), previous_(flag_)
-    {
-        flag_ = false;
-    }
-    ~CalculationGuard() { flag_ = previous_; }
-    CalculationGuard(const CalculationGuard&) = delete;
-    CalculationGuard& operator=(const CalculationGuard&) = delete;
-
-  private:
-    bool& flag_;
-    bool previous_;
 };
 
 } // namespace kelvo

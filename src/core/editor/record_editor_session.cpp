@@ -7,11 +7,11 @@
 #include "core/catalogue/lookups.h"
 #include "core/editor/consistency_checks.h"
 #include "core/editor/editor_grids.h"
-#include "core/editor/editor_session.h"
 #include "core/editor/row_operations.h"
 #include "core/text/code_page.h"
 #include "core/text/numeric_text.h"
 #include "core/text/untrusted_text.h"
+#include "core/workspace/workspace.h"
 
 namespace kelvo
 {
@@ -67,8 +67,10 @@ template <class Record> FormLayout layoutOf(const EditorForm<Record>& form)
 template <class Record> class SessionOf final : public RecordEditorSession
 {
   public:
-    SessionOf(EditorSession& session, EditorGrid table, int index, const EditorForm<Record>& form)
-        : RecordEditorSession(session, table, index, layoutOf(form)), form_(form), before_(record())
+    SessionOf(RecordEditorHost& host, Workspace& shared, EditorGrid table, int index,
+              const EditorForm<Record>& form)
+        : RecordEditorSession(host, shared, table, index, layoutOf(form)), form_(form),
+          before_(record())
     {
         opening_ = readFields(form_, before_, index);
         for (std::size_t i = 0; i < form_.rows.size(); ++i)
@@ -170,17 +172,17 @@ UnitDerivedTexts deriveUnitTexts(const Catalogue& catalogue, int unitIndex, char
 
 bool RecordEditorSession::storing() const
 {
-    return session_.calculating_;
+    return host_.storing();
 }
 
 Workspace& RecordEditorSession::workspace()
 {
-    return session_.workspace_;
+    return workspace_;
 }
 
 const Catalogue& RecordEditorSession::catalogue() const
 {
-    return session_.workspace_.catalogue();
+    return workspace_.catalogue();
 }
 
 std::string RecordEditorSession::fieldWarning(std::string_view objectName,
@@ -206,7 +208,7 @@ std::string RecordEditorSession::fieldWarning(std::string_view objectName,
 
 std::filesystem::path RecordEditorSession::drawingFile(std::string_view drawingText) const
 {
-    return session_.workspace_.dataFolder() / "wmf" / (toUtf8(drawingText) + ".wmf");
+    return workspace_.dataFolder() / "wmf" / (toUtf8(drawingText) + ".wmf");
 }
 
 std::string RecordEditorSession::close(const FormValues& values)
@@ -217,37 +219,30 @@ std::string RecordEditorSession::close(const FormValues& values)
     edit.step = {"Edytuj wiersz – " + std::string(recordNoun(table_)) + " " +
                      std::to_string(index_),
                  sessionChanges()};
-    session_.recordEdit(std::move(edit));
+    host_.recordStep(edit);
     return refusal;
 }
 
-std::unique_ptr<RecordEditorSession> EditorSession::openRecordEditor(EditorGrid grid)
+std::unique_ptr<RecordEditorSession>
+openRecordEditorSession(RecordEditorHost& host, Workspace& workspace, EditorGrid table, int index)
 {
-    const auto index = editor_.grid(grid).currentIndex();
-    if (!index)
-        return nullptr;
-    EditorState& editor = editor_;
-    EditorSession& state = *this;
-    switch (grid) {
+    switch (table) {
     case EditorGrid::Compressors:
-        editor.currentCompressorIndex = *index;
-        return std::make_unique<SessionOf<CompressorRecord>>(state, grid, *index,
+        return std::make_unique<SessionOf<CompressorRecord>>(host, workspace, table, index,
                                                              compressorEditorForm());
     case EditorGrid::Condensers:
-        editor.currentCondenserIndex = *index;
-        return std::make_unique<SessionOf<CondenserRecord>>(state, grid, *index,
+        return std::make_unique<SessionOf<CondenserRecord>>(host, workspace, table, index,
                                                             condenserEditorForm());
     case EditorGrid::Frames:
-        editor.currentFrameIndex = *index;
-        return std::make_unique<SessionOf<FrameRecord>>(state, grid, *index, frameEditorForm());
+        return std::make_unique<SessionOf<FrameRecord>>(host, workspace, table, index,
+                                                        frameEditorForm());
     case EditorGrid::Units:
         break;
     }
-    editor.currentUnitIndex = *index;
-    auto session =
-        std::make_unique<SessionOf<CondensingUnitRecord>>(state, grid, *index, unitEditorForm());
+    auto session = std::make_unique<SessionOf<CondensingUnitRecord>>(host, workspace, table, index,
+                                                                     unitEditorForm());
     const UnitDerivedTexts derived =
-        deriveUnitTexts(workspace_.catalogue(), *index, workspace_.displaySeparator());
+        deriveUnitTexts(workspace.catalogue(), index, workspace.displaySeparator());
     FormValues& shown = session->openingValues();
     const FormLayout& layout = session->layout();
     const auto show = [&](std::string_view name, const std::string& text) {

@@ -11,13 +11,26 @@
 #include "core/catalogue/catalogue_changes.h"
 #include "core/editor/editor_filters.h"
 #include "core/editor/record_field_maps.h"
+#include "core/editor/row_operations.h"
 
 namespace kelvo
 {
 
 struct Catalogue;
-class EditorSession;
 class Workspace;
+
+// What a record editor needs of the catalogue editor it was opened from.
+class RecordEditorHost
+{
+  public:
+    // False while a window fills its controls: nothing is stored then.
+    [[nodiscard]] virtual bool storing() const = 0;
+    // The editor's history takes the record editor's session as one step.
+    virtual void recordStep(const RowEdit& edit) = 0;
+
+  protected:
+    ~RecordEditorHost() = default;
+};
 
 // A record editor's form without its record type, for the window that shows it: the rows of
 // the field map (same order, same meaning) without their field accessors.
@@ -111,8 +124,10 @@ class RecordEditorSession
     std::string close(const FormValues& values);
 
   protected:
-    RecordEditorSession(EditorSession& session, EditorGrid table, int index, FormLayout layout)
-        : session_(session), table_(table), index_(index), layout_(std::move(layout))
+    RecordEditorSession(RecordEditorHost& host, Workspace& workspace, EditorGrid table, int index,
+                        FormLayout layout)
+        : host_(host), workspace_(workspace), table_(table), index_(index),
+          layout_(std::move(layout))
     {
     }
     [[nodiscard]] bool storing() const;
@@ -121,15 +136,18 @@ class RecordEditorSession
     // The session's step: the record as it is now against the record on opening.
     virtual ChangeSet sessionChanges() = 0;
 
-    EditorSession& session_;
+    RecordEditorHost& host_;
+    Workspace& workspace_;
     EditorGrid table_;
     int index_;
     FormLayout layout_;
     FormValues opening_;
 };
 
-// The record editor of a grid's current row is opened by EditorSession::openRecordEditor, which
-// also sets the editor state's current index of that record.
+// The record editor of record `index` of `table`, opened from `host` (see
+// EditorSession::openRecordEditor).
+std::unique_ptr<RecordEditorSession>
+openRecordEditorSession(RecordEditorHost& host, Workspace& workspace, EditorGrid table, int index);
 
 // Whether a drawing with these bounds may be stretched into an area of this size. Real
 // drawings are stretched by a few times at most; a far stronger stretch gains nothing and

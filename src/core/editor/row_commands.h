@@ -29,9 +29,25 @@ enum class RowCommand {
     AssignFrame,
 };
 
+// The editor window's menus, in menu-bar order.
+enum class EditorMenu {
+    Program,
+    Edit,
+    Refrigerant,
+    Frames,
+    Condensers,
+    Compressors,
+    Units,
+    Data,
+    Help
+};
+inline constexpr int kEditorMenuCount = 9;
+// The menu's caption (UTF-8): "Program", "Edycja", "Czynnik chłodniczy", "Rama", ...
+std::string_view editorMenuCaption(EditorMenu menu);
+
 struct RowCommandEntry {
     RowCommand command;
-    std::string_view menu;    // "Agregaty", "Sprężarki", "Skraplacze", "Rama"
+    EditorMenu menu;          // Units, Compressors, Condensers or Frames
     std::string_view caption; // menu item
     std::string_view objectName;
     // The single-line prompt asked before the command runs; empty caption when none.
@@ -45,6 +61,6 @@ struct RowCommandEntry {
 std::span<const RowCommandEntry> rowCommands();
 const RowCommandEntry& rowCommandEntry(RowCommand command);
 
-// Whether a command can ask its prompt and run, running it, undo and redo: EditorSession.
+// Whether a command can ask its prompt and run, running it, undo and redo: RowCommandRunner.
 
 } // namespace kelvo

@@ -9,6 +9,7 @@
 #include "core/selection/capacity_search.h"
 #include "core/selection/unit_comparison.h"
 #include "core/selection/unit_details.h"
+#include "core/text/calculation_pause.h"
 #include "core/text/message_sink.h"
 #include "core/text/numeric_text.h"
 
@@ -16,20 +17,6 @@ namespace kelvo
 {
 namespace
 {
-
-// Clears a flag for its lifetime and restores its value on every exit, also on an exception.
-class Pause
-{
-  public:
-    explicit Pause(bool& flag) : flag_(flag), previous_(flag) { flag_ = false; }
-    ~Pause() { flag_ = previous_; }
-    Pause(const Pause&) = delete;
-    Pause& operator=(const Pause&) = delete;
-
-  private:
-    bool& flag_;
-    bool previous_;
-};
 
 void forward(const DistinctMessageSink& messages, MessageSink& sink)
 {
@@ -55,7 +42,7 @@ SelectionSession::~SelectionSession()
 void SelectionSession::open(MessageSink& sink, const ProgressReport& progress)
 {
     {
-        const Pause pause(calculationEnabled_);
+        const CalculationPause pause(calculationEnabled_);
         if (const CatalogueLoad load = workspace_.loadCatalogue(); load.recovery)
             sink.message(recoveryText(*load.recovery, languages_.currentLanguage()));
         state_ = initialSelection(family_);
@@ -80,7 +67,7 @@ std::optional<std::string> SelectionSession::chooseRefrigerant(std::string_view 
     std::optional<std::string> failure;
     {
         // The list is built below, once.
-        const Pause pause(calculationEnabled_);
+        const CalculationPause pause(calculationEnabled_);
         try {
             workspace_.loadPropertyTable(refrigerant_);
         } catch (const FileError& error) {

@@ -2,50 +2,33 @@
 
 #include <QAction>
 #include <QCheckBox>
-#include <QClipboard>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QFile>
 #include <QFileDialog>
 #include <QFontMetrics>
-#include <QGridLayout>
-#include <QGroupBox>
 #include <QGuiApplication>
-#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QInputDialog>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenuBar>
 #include <QPushButton>
 #include <QResizeEvent>
 #include <QScopedValueRollback>
 #include <QScreen>
 #include <QScrollBar>
-#include <QSplitter>
 #include <QStandardPaths>
 #include <QStatusBar>
 #include <QStyle>
 #include <QTableView>
-#include <QVBoxLayout>
 
-#include "core/app/language_table.h"
 #include "core/editor/catalogue_saving.h"
-#include "core/editor/chart_click.h"
-#include "core/editor/coefficient_import.h"
-#include "core/editor/consistency_checks.h"
-#include "core/editor/data_checks.h"
 #include "core/editor/editor_grids.h"
 #include "core/editor/editor_session.h"
-#include "core/reports/editor_pair_report.h"
 #include "core/text/message_sink.h"
-#include "gui/app/information_window.h"
 #include "gui/editor/editor_grid_model.h"
 #include "gui/editor/envelope_chart_view.h"
 #include "gui/editor/error_list_window.h"
 #include "gui/editor/record_editor_window.h"
-#include "gui/reports/pair_report_window.h"
 #include "gui/ui/load_notes.h"
 #include "gui/ui/palette.h"
 #include "gui/ui/progress_window.h"
@@ -57,43 +40,11 @@ namespace kelvo::gui
 namespace
 {
 
-constexpr int kPanelCount = 16;
-
-QLabel* makePanel(int number, QWidget* parent)
-{
-    auto* label = new QLabel(parent);
-    label->setObjectName(QString("Panel%1").arg(number));
-    label->setFrameShape(QFrame::Panel);
-    label->setFrameShadow(QFrame::Sunken);
-    label->setAutoFillBackground(true);
-    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    // No fixed minimum width: the layout gives each panel the width of its text.
-    QPalette p = label->palette();
-    p.setColor(QPalette::Window, Qt::white);
-    label->setPalette(p);
-    return label;
-}
-
 void setBackground(QLabel* label, bool red)
 {
     QPalette p = label->palette();
     p.setColor(QPalette::Window, red ? QColor(255, 0, 0) : QColor(Qt::white));
     label->setPalette(p);
-}
-
-QComboBox* makeInputBox(int number, const char* hint, QWidget* parent)
-{
-    auto* box = new QComboBox(parent);
-    box->setObjectName(QString("ComboBox%1").arg(number));
-    box->setEditable(true);
-    // What is typed is what is evaluated: no completion from the items, and no typed text
-    // joins them.
-    box->setInsertPolicy(QComboBox::NoInsert);
-    box->setCompleter(nullptr);
-    box->setToolTip(QString::fromUtf8(hint));
-    box->lineEdit()->setPlaceholderText(QString::fromUtf8(hint));
-    box->setMinimumContentsLength(5);
-    return box;
 }
 
 void fillBox(QComboBox* box, const std::vector<std::string>& items, const std::string& text)
@@ -165,43 +116,8 @@ EditorWindow::EditorWindow(Workspace& workspace, QWidget* parent)
         return file;
     };
 
-    panels_.assign(kPanelCount, nullptr);
-    auto* central = new QWidget(this);
-    auto* columns = new QHBoxLayout(central);
-    columns->setContentsMargins(6, 6, 6, 6);
-
-    auto* left = new QVBoxLayout;
-    left->addWidget(buildFilters());
-    auto* middle = new QHBoxLayout;
-    middle->addWidget(buildInformation());
-    chart_ = new EnvelopeChartView(*session_, central);
-    connect(chart_, &EnvelopeChartView::pointClicked, this, &EditorWindow::chartClicked);
-    middle->addWidget(chart_, 1);
-    auto* frames = buildGrid(EditorGrid::Frames, "StringGrid2");
-    frames->setMaximumWidth(175);
-    middle->addWidget(frames);
-    left->addLayout(middle, 1);
-    columns->addLayout(left, 5);
-
-    auto* tall = new QHBoxLayout;
-    // Unit names are the longest: their grid takes the most of the spare width.
-    tall->addWidget(buildGrid(EditorGrid::Condensers, "StringGrid6"), 2);
-    tall->addWidget(buildGrid(EditorGrid::Compressors, "StringGrid1"), 2);
-    tall->addWidget(buildGrid(EditorGrid::Units, "StringGrid4"), 3);
-    columns->addLayout(tall, 3);
-    setCentralWidget(central);
-
-    buildMenus();
-    statusBar()->setObjectName("StatusBar1");
-    balanceStatus_ = new QLabel(statusBar());
-    balanceStatus_->setObjectName("BalanceStatus");
-    statusBar()->addWidget(balanceStatus_, 1);
-    resize(1214, 741 + menuBar()->sizeHint().height());
-    if (const QScreen* screen = this->screen()) {
-        const QRect available = screen->availableGeometry();
-        resize(size().boundedTo(available.size()));
-        move(available.center() - rect().center());
-    }
+    ui_ = EditorWindowLayout::build(*this, *session_);
+    connectControls();
     session_->subscribe(*this);
 }
 
@@ -214,115 +130,18 @@ EditorWindow::~EditorWindow()
     session_->unsubscribe(*this);
 }
 
-QWidget* EditorWindow::buildFilters()
+void EditorWindow::connectControls()
 {
-    auto* row = new QWidget(this);
-    auto* layout = new QHBoxLayout(row);
-    layout->setContentsMargins(0, 0, 0, 0);
-    QGroupBox* group = nullptr;
-    QGridLayout* boxes = nullptr;
-    std::string_view caption;
-    int placed = 0;
-    for (const EditorFilterBox& filter : editorFilterBoxes()) {
-        if (!group || filter.groupCaption != caption) {
-            caption = filter.groupCaption;
-            group = new QGroupBox(fromUtf8Text(caption), row);
-            boxes = new QGridLayout(group);
-            boxes->setContentsMargins(6, 2, 6, 4);
-            boxes->setVerticalSpacing(0);
-            layout->addWidget(group);
-            placed = 0;
-        }
-        auto* box = new QCheckBox(fromUtf8Text(filter.option->caption), group);
-        box->setObjectName(fromUtf8Text(filter.option->objectName));
-        // ALL on the first line, the other boxes in columns of three below it.
-        const int line = placed == 0 ? 0 : 1 + (placed - 1) % 3;
-        const int column = placed == 0 ? 0 : (placed - 1) / 3;
-        boxes->addWidget(box, line, column);
-        ++placed;
-        filterBoxes_.push_back(box);
+    connect(ui_.chart, &EnvelopeChartView::pointClicked, this, &EditorWindow::chartClicked);
+    for (QCheckBox* box : ui_.filterBoxes)
         connect(box, &QCheckBox::clicked, this, [this, box] { filterClicked(box); });
-    }
-    layout->addStretch(1);
-    return row;
-}
-
-QWidget* EditorWindow::buildInformation()
-{
-    auto* group = new QGroupBox(QString::fromUtf8("Informacja"), this);
-    group->setObjectName("GroupBoxInformation");
-    auto* grid = new QGridLayout(group);
-    grid->setContentsMargins(6, 4, 6, 4);
-    grid->setVerticalSpacing(3);
-    for (int n : {1, 2, 4, 5, 6, 7, 8, 9, 10, 11, 12, 15, 16})
-        panels_[static_cast<std::size_t>(n - 1)] = makePanel(n, group);
-    const auto panel = [this](int n) { return panels_[static_cast<std::size_t>(n - 1)]; };
-    for (int n : {9, 10, 16})
-        panel(n)->setMaximumWidth(48);
-    evaporatingBox_ = makeInputBox(1, "Temperatura parowania", group);
-    ambientBox_ = makeInputBox(2, "Temperatura otoczenia", group);
-    compressorCountBox_ = makeInputBox(3, "Ilość sprężarek", group);
-    condenserCountBox_ = makeInputBox(4, "Ilość skraplaczy", group);
-    superheatBox_ = makeInputBox(5, "Wartość przegrzania", group);
-    subcoolingBox_ = makeInputBox(6, "Wartość dochłodzenia", group);
-    heatFactorEdit_ = new QLineEdit(group);
-    heatFactorEdit_->setObjectName("Edit14");
-
-    int row = 0;
-    const auto label = [&](const char* text) {
-        grid->addWidget(new QLabel(QString::fromUtf8(text), group), row, 0);
-    };
-    const auto unit = [&](const char* text, int column = 3) {
-        grid->addWidget(new QLabel(QString::fromUtf8(text), group), row, column);
-    };
-    label("Typ sprężarki");
-    grid->addWidget(panel(9), row, 1);
-    grid->addWidget(panel(1), row++, 2, 1, 2);
-    label("Typ skraplacza");
-    grid->addWidget(panel(10), row, 1);
-    grid->addWidget(panel(2), row++, 2, 1, 2);
-    grid->addWidget(panel(6), row++, 1, 1, 3);
-    label("Czynnik chłodniczy");
-    grid->addWidget(panel(5), row++, 1, 1, 3);
-    label("Ilość sprężarek=");
-    grid->addWidget(compressorCountBox_, row, 1, 1, 2);
-    unit("[szt.]");
-    ++row;
-    label("Ilość skraplaczy=");
-    grid->addWidget(condenserCountBox_, row, 1, 1, 2);
-    unit("[szt.]");
-    ++row;
-    label("Qo");
-    grid->addWidget(panel(7), row++, 1, 1, 3);
-    label("Pe");
-    grid->addWidget(panel(8), row++, 1, 1, 3);
-    label("Rama");
-    grid->addWidget(panel(16), row, 1);
-    grid->addWidget(panel(15), row++, 2, 1, 2);
-    label("to=");
-    grid->addWidget(evaporatingBox_, row, 1, 1, 2);
-    unit("[C]");
-    ++row;
-    grid->addWidget(panel(12), row++, 1, 1, 3);
-    label("tc=");
-    grid->addWidget(ambientBox_, row, 1, 1, 2);
-    unit("[C]");
-    ++row;
-    label("tk=");
-    grid->addWidget(panel(11), row++, 1, 1, 3);
-    grid->addWidget(panel(4), row++, 1, 1, 3);
-    label("tp=");
-    grid->addWidget(superheatBox_, row++, 1, 1, 2);
-    label("td=");
-    grid->addWidget(subcoolingBox_, row++, 1, 1, 2);
-    label("Qk=(Qo+Pe) x ");
-    grid->addWidget(heatFactorEdit_, row++, 1, 1, 2);
-    grid->setRowStretch(row, 1);
-    grid->setColumnStretch(2, 1);
-    // As wide as its labels and panels need: a fixed width cut "Qskr=13,095kW" short.
-
-    for (QComboBox* box : {evaporatingBox_, ambientBox_, compressorCountBox_, condenserCountBox_,
-                           superheatBox_, subcoolingBox_}) {
+    for (std::size_t i = 0; i < ui_.inputBoxes.size(); ++i) {
+        QComboBox* box = ui_.inputBoxes[i];
+        const auto which = static_cast<EditorInputBox>(i);
+        // The session keeps what is typed; the window fills the boxes with signals blocked.
+        connect(box, &QComboBox::editTextChanged, this, [this, which](const QString& text) {
+            session_->typeInput(which, toCatalogueText(text));
+        });
         connect(box, &QComboBox::activated, this, &EditorWindow::inputChanged);
         connect(box->lineEdit(), &QLineEdit::editingFinished, this, [this, box] {
             if (box->lineEdit()->isModified()) {
@@ -331,38 +150,36 @@ QWidget* EditorWindow::buildInformation()
             }
         });
     }
-    connect(heatFactorEdit_, &QLineEdit::textEdited, this,
+    connect(ui_.heatFactorEdit, &QLineEdit::textEdited, this,
             [this](const QString& text) { session_->setHeatFactorText(toCatalogueText(text)); });
     // The figures shown follow the factor once it is typed.
-    connect(heatFactorEdit_, &QLineEdit::editingFinished, this, [this] {
-        if (heatFactorEdit_->isModified()) {
-            heatFactorEdit_->setModified(false);
+    connect(ui_.heatFactorEdit, &QLineEdit::editingFinished, this, [this] {
+        if (ui_.heatFactorEdit->isModified()) {
+            ui_.heatFactorEdit->setModified(false);
             inputChanged();
         }
     });
-    return group;
+    for (EditorGrid grid :
+         {EditorGrid::Compressors, EditorGrid::Condensers, EditorGrid::Units, EditorGrid::Frames})
+        connectGrid(grid);
+    for (const auto& [command, action] : ui_.commands) {
+        const EditorCommand which = command;
+        connect(action, &QAction::triggered, this, [this, which] { runMenuCommand(which); });
+    }
+    for (const auto& [command, action] : ui_.rowCommands) {
+        const RowCommand which = command;
+        connect(action, &QAction::triggered, this, [this, which] { runCommand(which); });
+    }
+    for (const auto& [item, action] : ui_.refrigerants) {
+        const QString name = fromCatalogueText(item);
+        connect(action, &QAction::triggered, this, [this, name] { chooseRefrigerant(name); });
+    }
+    historyChanged();
 }
 
-QTableView* EditorWindow::buildGrid(EditorGrid grid, const char* name)
+void EditorWindow::connectGrid(EditorGrid grid)
 {
-    const auto i = static_cast<std::size_t>(grid);
-    models_[i] = new EditorGridModel(session_->grid(grid), grid, this);
-    auto* view = new QTableView(this);
-    view->setObjectName(name);
-    view->setModel(models_[i]);
-    view->verticalHeader()->setVisible(false);
-    view->verticalHeader()->setDefaultSectionSize(20);
-    view->setSelectionBehavior(QAbstractItemView::SelectRows);
-    view->setSelectionMode(QAbstractItemView::SingleSelection);
-    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    view->setTabKeyNavigation(false);
-    view->setAutoScroll(false);
-    view->horizontalHeader()->setStretchLastSection(false);
-    view->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    // Captions in bold under a selected row would need more width than they are measured for.
-    view->horizontalHeader()->setHighlightSections(false);
-    view->setMinimumWidth(120);
-    grids_[i] = view;
+    QTableView* view = ui_.grids[static_cast<std::size_t>(grid)];
     // A click runs the grid's display, and so does moving the current row with the keys; a
     // mouse press that moves the row waits for its click, so that it runs once.
     connect(view, &QTableView::clicked, this,
@@ -380,88 +197,6 @@ QTableView* EditorWindow::buildGrid(EditorGrid grid, const char* name)
                 if (!movingCursor_ && QGuiApplication::mouseButtons() == Qt::NoButton)
                     clickGridRow(grid, current.row());
             });
-    return view;
-}
-
-void EditorWindow::buildMenus()
-{
-    QMenuBar* bar = menuBar();
-    const auto menu = [bar](const char* title) { return bar->addMenu(QString::fromUtf8(title)); };
-
-    QMenu* program = menu("Program");
-    program->addAction(QString::fromUtf8("Zapisz"), QKeySequence::Save, this, [this] { save(); });
-    program
-        ->addAction(QString::fromUtf8("Drukuj raport do Excela"), this,
-                    [this] { openPairReport(); })
-        ->setObjectName("actionPairReport");
-    program->addAction(QString::fromUtf8("Wyjście"), this, &QWidget::close);
-
-    QMenu* edit = menu("Edycja");
-    undoAction_ =
-        edit->addAction(QString::fromUtf8("Cofnij"), QKeySequence::Undo, this, &EditorWindow::undo);
-    undoAction_->setObjectName("actionUndo");
-    redoAction_ =
-        edit->addAction(QString::fromUtf8("Ponów"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z),
-                        this, &EditorWindow::redo);
-    redoAction_->setObjectName("actionRedo");
-
-    QMenu* refrigerants = menu("Czynnik chłodniczy");
-    for (const std::string& item : session_->refrigerantMenu()) {
-        const QString name = fromCatalogueText(item);
-        QAction* action =
-            refrigerants->addAction(name, this, [this, name] { chooseRefrigerant(name); });
-        action->setObjectName("Refrigerant" + name);
-        action->setCheckable(true);
-        refrigerantActions_.push_back(action);
-    }
-
-    QMenu* frames = menu("Rama");
-    QMenu* condensers = menu("Skraplacze");
-    QMenu* compressors = menu("Sprężarki");
-    QMenu* units = menu("Agregaty");
-    const std::pair<std::string_view, QMenu*> menus[] = {{"Rama", frames},
-                                                         {"Skraplacze", condensers},
-                                                         {"Sprężarki", compressors},
-                                                         {"Agregaty", units}};
-    for (const RowCommandEntry& entry : rowCommands())
-        for (const auto& [title, m] : menus)
-            if (entry.menu == title) {
-                const RowCommand command = entry.command;
-                QAction* action = m->addAction(fromUtf8Text(entry.caption), this,
-                                               [this, command] { runCommand(command); });
-                action->setObjectName(fromUtf8Text(entry.objectName));
-            }
-    condensers
-        ->addAction(QString::fromUtf8("Edytuj wiersz"), this,
-                    [this] { openRecordEditor(EditorGrid::Condensers); })
-        ->setObjectName("actionEditCondenser");
-    compressors
-        ->addAction(QString::fromUtf8("Edytuj wiersz"), this,
-                    [this] { openRecordEditor(EditorGrid::Compressors); })
-        ->setObjectName("actionEditCompressor");
-    const std::pair<QMenu*, EditorGrid> checked[] = {{condensers, EditorGrid::Condensers},
-                                                     {compressors, EditorGrid::Compressors},
-                                                     {units, EditorGrid::Units}};
-    for (const auto& [m, table] : checked) {
-        const EditorGrid t = table;
-        m->addAction(QString::fromUtf8("Sprawdź błędy"), this, [this, t] {
-             runCheck(t, false);
-         })->setObjectName(QString("actionCheck%1").arg(static_cast<int>(t)));
-        m->addAction(QString::fromUtf8("Sprawdź dane"), this, [this, t] {
-             runCheck(t, true);
-         })->setObjectName(QString("actionCheckData%1").arg(static_cast<int>(t)));
-    }
-    QMenu* data = menu("Dane");
-    data->addAction(QString::fromUtf8("Qo C0...C9 - (Excel A1...J1)"), this,
-                    [this] { importCoefficients(1); })
-        ->setObjectName("actionImportQo");
-    data->addAction(QString::fromUtf8("Pe C0...C9 - (Excel A1...J1)"), this,
-                    [this] { importCoefficients(2); })
-        ->setObjectName("actionImportPe");
-    QMenu* help = menu("Pomoc");
-    help->addAction(QString::fromUtf8("O programie"), this, &EditorWindow::openAbout)
-        ->setObjectName("actionAbout");
-    historyChanged();
 }
 
 void EditorWindow::open()
@@ -475,13 +210,14 @@ void EditorWindow::open()
     }
     const EditorInputs& inputs = session_->inputs();
     filling_ = true;
-    fillBox(ambientBox_, ambientList(session_->workspace().displaySeparator()).items,
-            inputs.ambient);
-    fillBox(superheatBox_, superheatList().items, inputs.superheat);
-    fillBox(subcoolingBox_, subcoolingList().items, inputs.subcooling);
-    fillBox(compressorCountBox_, countList().items, inputs.compressorCount);
-    fillBox(condenserCountBox_, countList().items, inputs.condenserCount);
-    heatFactorEdit_->setText(fromCatalogueText(inputs.heatFactor));
+    fillBox(ui_.inputBox(EditorInputBox::Ambient),
+            ambientList(session_->workspace().displaySeparator()).items, inputs.ambient);
+    fillBox(ui_.inputBox(EditorInputBox::Superheat), superheatList().items, inputs.superheat);
+    fillBox(ui_.inputBox(EditorInputBox::Subcooling), subcoolingList().items, inputs.subcooling);
+    fillBox(ui_.inputBox(EditorInputBox::CompressorCount), countList().items,
+            inputs.compressorCount);
+    fillBox(ui_.inputBox(EditorInputBox::CondenserCount), countList().items, inputs.condenserCount);
+    ui_.heatFactorEdit->setText(fromCatalogueText(inputs.heatFactor));
     showFilterTicks();
     filling_ = false;
     showInputs();
@@ -498,10 +234,10 @@ void EditorWindow::open()
 void EditorWindow::refreshGrid(EditorGrid grid)
 {
     const auto i = static_cast<std::size_t>(grid);
-    QTableView* view = grids_[i];
+    QTableView* view = ui_.grids[i];
     // The window moves the cursor itself here: no display runs.
     const QScopedValueRollback<bool> moving(movingCursor_, true);
-    models_[i]->refresh();
+    ui_.models[i]->refresh();
     const EditorGridView& core = session_->grid(grid);
     // Each column 1.7 times as wide as its widest text.
     const QFontMetrics metrics(view->font());
@@ -514,7 +250,7 @@ void EditorWindow::refreshGrid(EditorGrid grid)
     for (int column = 0; column < 2; ++column) {
         int widest =
             headerMetrics.horizontalAdvance(
-                models_[i]->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString()) +
+                ui_.models[i]->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString()) +
             headerMargins;
         for (const GridRow& row : core.rows)
             widest = std::max(widest,
@@ -544,12 +280,12 @@ void EditorWindow::resizeEvent(QResizeEvent* event)
 void EditorWindow::showCursor(EditorGrid grid)
 {
     const auto i = static_cast<std::size_t>(grid);
-    QTableView* view = grids_[i];
+    QTableView* view = ui_.grids[i];
     const EditorGridView& core = session_->grid(grid);
     // The window moves the cursor itself here: no display runs.
     const QScopedValueRollback<bool> moving(movingCursor_, true);
     if (core.currentRow >= 1)
-        view->setCurrentIndex(models_[i]->index(core.currentRow - 1, core.currentColumn));
+        view->setCurrentIndex(ui_.models[i]->index(core.currentRow - 1, core.currentColumn));
     else
         view->clearSelection();
 }
@@ -559,8 +295,13 @@ void EditorWindow::refreshAllGrids()
     for (EditorGrid grid :
          {EditorGrid::Compressors, EditorGrid::Condensers, EditorGrid::Units, EditorGrid::Frames})
         refreshGrid(grid);
-    for (QAction* action : refrigerantActions_)
-        action->setChecked(toCatalogueText(action->text()) == session_->state().tickedRefrigerant);
+    showRefrigerantTick();
+}
+
+void EditorWindow::showRefrigerantTick()
+{
+    for (const auto& [name, action] : ui_.refrigerants)
+        action->setChecked(name == session_->tickedRefrigerant());
 }
 
 void EditorWindow::showPanels()
@@ -580,42 +321,30 @@ void EditorWindow::showPanels()
                                                         {15, &p.frameName},
                                                         {16, &p.frameIndex}};
     for (const auto& [number, text] : texts)
-        panels_[static_cast<std::size_t>(number - 1)]->setText(fromCatalogueText(*text));
-    setBackground(panels_[0], p.compressorModelDiffers);
-    setBackground(panels_[1], p.condenserModelDiffers);
+        ui_.panels[static_cast<std::size_t>(number - 1)]->setText(fromCatalogueText(*text));
+    setBackground(ui_.panels[0], p.compressorModelDiffers);
+    setBackground(ui_.panels[1], p.condenserModelDiffers);
     const QString status = fromUtf8Text(p.status).replace('\r', ' ');
     // A word on new figures is not to wait behind an older message.
-    if (status != balanceStatus_->text() && !status.isEmpty())
+    if (status != ui_.balanceStatus->text() && !status.isEmpty())
         statusBar()->clearMessage();
-    balanceStatus_->setText(status);
-    chart_->update();
+    ui_.balanceStatus->setText(status);
+    ui_.chart->update();
 }
 
 void EditorWindow::showInputs()
 {
     const EditorInputs& in = session_->inputs();
     filling_ = true;
-    fillBox(evaporatingBox_, in.evaporatingItems, in.to);
-    setBoxText(ambientBox_, in.ambient);
-    setBoxText(superheatBox_, in.superheat);
-    setBoxText(subcoolingBox_, in.subcooling);
-    setBoxText(compressorCountBox_, in.compressorCount);
-    setBoxText(condenserCountBox_, in.condenserCount);
-    compressorCountBox_->setEnabled(in.countsEnabled);
-    condenserCountBox_->setEnabled(in.countsEnabled);
+    fillBox(ui_.inputBox(EditorInputBox::Evaporating), in.evaporatingItems, in.to);
+    setBoxText(ui_.inputBox(EditorInputBox::Ambient), in.ambient);
+    setBoxText(ui_.inputBox(EditorInputBox::Superheat), in.superheat);
+    setBoxText(ui_.inputBox(EditorInputBox::Subcooling), in.subcooling);
+    setBoxText(ui_.inputBox(EditorInputBox::CompressorCount), in.compressorCount);
+    setBoxText(ui_.inputBox(EditorInputBox::CondenserCount), in.condenserCount);
+    ui_.inputBox(EditorInputBox::CompressorCount)->setEnabled(in.countsEnabled);
+    ui_.inputBox(EditorInputBox::CondenserCount)->setEnabled(in.countsEnabled);
     filling_ = false;
-}
-
-EditorInputs EditorWindow::readInputs() const
-{
-    EditorInputs in;
-    in.to = toCatalogueText(evaporatingBox_->currentText());
-    in.ambient = toCatalogueText(ambientBox_->currentText());
-    in.superheat = toCatalogueText(superheatBox_->currentText());
-    in.subcooling = toCatalogueText(subcoolingBox_->currentText());
-    in.compressorCount = toCatalogueText(compressorCountBox_->currentText());
-    in.condenserCount = toCatalogueText(condenserCountBox_->currentText());
-    return in;
 }
 
 void EditorWindow::editorChanged(const EditorUpdate& update)
@@ -632,9 +361,11 @@ void EditorWindow::editorChanged(const EditorUpdate& update)
         }
     }
     if (anyGrid)
-        for (QAction* action : refrigerantActions_)
-            action->setChecked(toCatalogueText(action->text()) ==
-                               session_->state().tickedRefrigerant);
+        showRefrigerantTick();
+    if (update.revealCursors)
+        revealCursors();
+    if (update.filters)
+        showFilterTicks();
     if (update.inputs)
         showInputs();
     if (update.panels)
@@ -655,25 +386,24 @@ void EditorWindow::editorChanged(const EditorUpdate& update)
     }
 }
 
-void EditorWindow::showDisplay(const BalanceDisplay& display)
+void EditorWindow::revealCursors()
 {
     for (EditorGrid grid : {EditorGrid::Compressors, EditorGrid::Condensers, EditorGrid::Frames}) {
         const EditorGridView& core = session_->grid(grid);
-        QTableView* view = grids_[static_cast<std::size_t>(grid)];
-        if (core.currentRow >= 1 && display.ran)
+        QTableView* view = ui_.grids[static_cast<std::size_t>(grid)];
+        if (core.currentRow >= 1)
             view->scrollTo(view->model()->index(core.currentRow - 1, 0));
     }
-    // The status line's word on the figures comes with the panels.
-    updateTitle();
 }
 
 void EditorWindow::clickGridRow(EditorGrid grid, int row)
 {
     if (filling_)
         return;
-    const int column = std::max(0, grids_[static_cast<std::size_t>(grid)]->currentIndex().column());
+    const int column =
+        std::max(0, ui_.grids[static_cast<std::size_t>(grid)]->currentIndex().column());
     DistinctMessageSink sink;
-    showDisplay(session_->clickRow(grid, row + 1, column, sink));
+    session_->clickRow(grid, row + 1, column, sink);
     report(sink);
 }
 
@@ -682,22 +412,22 @@ void EditorWindow::inputChanged()
     if (filling_)
         return;
     DistinctMessageSink sink;
-    showDisplay(session_->setInputs(readInputs(), sink));
+    session_->applyInputs(sink);
     report(sink);
 }
 
 void EditorWindow::chartClicked(double to, double tk)
 {
-    session_->typeInputs(readInputs());
     DistinctMessageSink sink;
-    showDisplay(session_->chooseChartPoint(to, tk, sink));
+    session_->chooseChartPoint(to, tk, sink);
     report(sink);
 }
 
 void EditorWindow::filterClicked(QCheckBox* box)
 {
-    const auto place = std::find(filterBoxes_.begin(), filterBoxes_.end(), box);
-    session_->setFilter(static_cast<std::size_t>(place - filterBoxes_.begin()), box->isChecked());
+    const auto place = std::find(ui_.filterBoxes.begin(), ui_.filterBoxes.end(), box);
+    session_->setFilter(static_cast<std::size_t>(place - ui_.filterBoxes.begin()),
+                        box->isChecked());
 }
 
 void EditorWindow::chooseRefrigerant(const QString& name)
@@ -779,100 +509,6 @@ void EditorWindow::updateTitle()
     setWindowModified(session_->hasUnsavedChanges());
 }
 
-void EditorWindow::openAbout()
-{
-    if (about_)
-        return;
-    auto* window = new InformationWindow(session_->workspace().dataFolder(), kPolish, this);
-    about_ = window;
-    returnFocusOnClose(window, this);
-    window->show();
-}
-
-} // namespace kelvo::gui
-
-namespace kelvo::gui
-{
-
-bool EditorWindow::eventFilter(QObject* watched, QEvent* event)
-{
-    if (event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        for (std::size_t i = 0; i < grids_.size(); ++i)
-            if (watched == grids_[i] && (key == Qt::Key_Return || key == Qt::Key_Enter)) {
-                openRecordEditor(static_cast<EditorGrid>(i));
-                return true;
-            }
-    }
-    return QMainWindow::eventFilter(watched, event);
-}
-
-bool EditorWindow::openRecordEditor(EditorGrid grid)
-{
-    if (recordEditor_)
-        return false;
-    auto record = session_->openRecordEditor(grid);
-    if (!record)
-        return false;
-    setEnabled(false);
-    try {
-        auto* window = new RecordEditorWindow(*session_, std::move(record));
-        recordEditor_ = window;
-        connect(window, &RecordEditorWindow::closed, this, &EditorWindow::recordEditorClosed);
-        returnFocusOnClose(window, grids_[static_cast<std::size_t>(grid)]);
-        window->show();
-    } catch (const std::exception& error) {
-        setEnabled(true);
-        present_(fromUtf8Text(error.what()));
-        return false;
-    }
-    return true;
-}
-
-RecordEditorWindow* EditorWindow::recordEditor() const
-{
-    return recordEditor_.data();
-}
-
-void EditorWindow::recordEditorClosed(EditorGrid)
-{
-    setEnabled(true);
-    activateWindow();
-}
-
-void EditorWindow::runCommand(RowCommand command)
-{
-    session_->typeInputs(readInputs());
-    if (const auto unavailable = session_->rowCommandUnavailable(command)) {
-        if (!unavailable->message.empty())
-            present_(fromUtf8Text(unavailable->message).replace('\r', '\n'));
-        return;
-    }
-    const RowCommandEntry& entry = rowCommandEntry(command);
-    QString answer;
-    if (entry.asks())
-        answer = prompt_(fromUtf8Text(entry.promptCaption), fromUtf8Text(entry.prompt),
-                         fromUtf8Text(session_->promptDefault(command)))
-                     .value_or(QString());
-    const std::string typed = toCatalogueText(answer);
-    if (const auto question = session_->questionBefore(command, typed))
-        if (!confirm_(fromUtf8Text(*question)))
-            return;
-    const RowEdit edit = session_->runRowCommand(command, typed);
-    if (!edit.message.empty())
-        present_(fromUtf8Text(edit.message).replace('\r', '\n'));
-}
-
-void EditorWindow::undo()
-{
-    session_->undo();
-}
-
-void EditorWindow::redo()
-{
-    session_->redo();
-}
-
 void EditorWindow::rowsChanged()
 {
     delete pairReport_.data();
@@ -882,110 +518,24 @@ void EditorWindow::rowsChanged()
 
 void EditorWindow::historyChanged()
 {
-    const EditHistory& history = session_->state().history;
+    const EditHistory& history = session_->history();
     const auto label = [](const char* verb, const std::string& step) {
         QString text = QString::fromUtf8(verb);
         if (!step.empty())
             text += ": " + fromUtf8Text(step);
         return text;
     };
-    undoAction_->setText(label("Cofnij", history.undoDescription()));
-    undoAction_->setEnabled(history.canUndo());
-    redoAction_->setText(label("Ponów", history.redoDescription()));
-    redoAction_->setEnabled(history.canRedo());
-}
-
-void EditorWindow::runCheck(EditorGrid table, bool data)
-{
-    const Catalogue& catalogue = session_->workspace().catalogue();
-    const RefrigerantRegistry& refrigerants = session_->workspace().refrigerants();
-    std::vector<CheckLine> lines;
-    if (data)
-        lines = checkDataOf(catalogue, table);
-    else if (table == EditorGrid::Units)
-        lines = checkUnits(catalogue, refrigerants);
-    else if (table == EditorGrid::Compressors)
-        lines = checkCompressors(catalogue, refrigerants);
-    else
-        lines = checkCondensers(catalogue, refrigerants);
-    // Each check replaces the list of the one before.
-    delete errorList_.data();
-    auto* window = new ErrorListWindow(lines, data ? ErrorListWindow::Section::Data
-                                                   : ErrorListWindow::Section::Errors);
-    errorList_ = window;
-    connect(window, &ErrorListWindow::recordChosen, this, &EditorWindow::showReportedRecord);
-    returnFocusOnClose(window, this);
-    window->show();
-}
-
-void EditorWindow::openPairReport()
-{
-    session_->typeInputs(readInputs());
-    const auto pair = currentReportPair(*session_);
-    if (!pair)
-        return;
-    delete pairReport_.data();
-    auto* window = new PairReportWindow(*session_, *pair, this);
-    pairReport_ = window;
-    returnFocusOnClose(window, this);
-    // The report takes its counts from the information group: it stays in sight, where the
-    // group is once the grids' new widths are laid out.
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
-    placeClearOf(window, findChild<QGroupBox*>("GroupBoxInformation"));
-    window->show();
-}
-
-QWidget* EditorWindow::pairReport() const
-{
-    return pairReport_.data();
-}
-
-void EditorWindow::importCoefficients(int set)
-{
-    if (!session_->currentCompressor())
-        return;
-    // Cells copied in a spreadsheet arrive as tab-separated text; without ten of them the user
-    // picks a file.
-    RowEdit edit;
-    QString source = QString::fromUtf8("schowek");
-    const QString clipboard = QGuiApplication::clipboard()->text();
-    if (const auto cells = clipboardCoefficients(clipboard.toStdString())) {
-        edit = session_->importCoefficients(set, *cells);
-    } else {
-        const auto file = pickFile_();
-        if (!file)
-            return;
-        source = *file;
-        edit = session_->importCoefficients(set,
-                                            std::filesystem::path(QFile::encodeName(*file).data()));
-    }
-    if (edit.done)
-        statusBar()->showMessage(fromUtf8Text(edit.step.description) + " ← " + source, 8000);
-    if (!edit.message.empty())
-        present_(fromUtf8Text(edit.message).replace('\r', '\n'));
+    ui_.command(EditorCommand::Undo)->setText(label("Cofnij", history.undoDescription()));
+    ui_.command(EditorCommand::Undo)->setEnabled(history.canUndo());
+    ui_.command(EditorCommand::Redo)->setText(label("Ponów", history.redoDescription()));
+    ui_.command(EditorCommand::Redo)->setEnabled(history.canRedo());
 }
 
 void EditorWindow::showFilterTicks()
 {
-    for (QCheckBox* box : filterBoxes_)
+    for (QCheckBox* box : ui_.filterBoxes)
         box->setChecked(
-            *findEditorFilterTick(session_->state().filters, toCatalogueText(box->objectName())));
-}
-
-QWidget* EditorWindow::errorList() const
-{
-    return errorList_.data();
-}
-
-void EditorWindow::showReportedRecord(EditorGrid table, int index)
-{
-    if (!isEnabled())
-        return;
-    if (!session_->showRecord(table, index))
-        return;
-    showFilterTicks();
-    grids_[static_cast<std::size_t>(table)]->setFocus();
-    activateWindow();
+            *findEditorFilterTick(session_->filters(), toCatalogueText(box->objectName())));
 }
 
 } // namespace kelvo::gui

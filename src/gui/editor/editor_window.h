@@ -12,17 +12,12 @@
 #include "core/editor/editor_filters.h"
 #include "core/editor/editor_session.h"
 #include "core/editor/row_commands.h"
+#include "gui/editor/editor_window_layout.h"
 
-class QAction;
 class QCheckBox;
-class QComboBox;
-class QLabel;
-class QLineEdit;
-class QTableView;
 
 namespace kelvo
 {
-struct BalanceDisplay;
 class DistinctMessageSink;
 class Workspace;
 } // namespace kelvo
@@ -95,21 +90,19 @@ class EditorWindow : public QMainWindow, private EditorObserver
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    QWidget* buildFilters();
-    QWidget* buildInformation();
-    QTableView* buildGrid(EditorGrid grid, const char* name);
-    void buildMenus();
-
+    void connectControls();
+    void connectGrid(EditorGrid grid);
+    void runMenuCommand(EditorCommand command);
     void refreshGrid(EditorGrid grid);
     void showCursor(EditorGrid grid);
     void refreshAllGrids();
     void showPanels();
     void showInputs();
-    [[nodiscard]] EditorInputs readInputs() const;
     void inputChanged();
     void chartClicked(double to, double tk);
     void editorChanged(const EditorUpdate& update) override;
-    void showDisplay(const BalanceDisplay& display);
+    void revealCursors();
+    void showRefrigerantTick();
     void filterClicked(QCheckBox* box);
     void report(const DistinctMessageSink& sink);
     void updateTitle();
@@ -131,26 +124,11 @@ class EditorWindow : public QMainWindow, private EditorObserver
     bool filling_ = false;      // the window itself is writing into its controls
     bool movingCursor_ = false; // the window itself is moving a grid's current row
 
-    std::array<EditorGridModel*, kEditorGridCount> models_{};
-    std::array<QTableView*, kEditorGridCount> grids_{};
-    std::vector<QCheckBox*> filterBoxes_;
-    std::vector<QAction*> refrigerantActions_;
-    std::vector<QLabel*> panels_;             // by panel number - 1
-    QComboBox* evaporatingBox_ = nullptr;     // ComboBox1
-    QComboBox* ambientBox_ = nullptr;         // ComboBox2
-    QComboBox* compressorCountBox_ = nullptr; // ComboBox3
-    QComboBox* condenserCountBox_ = nullptr;  // ComboBox4
-    QComboBox* superheatBox_ = nullptr;       // ComboBox5
-    QComboBox* subcoolingBox_ = nullptr;      // ComboBox6
-    QLineEdit* heatFactorEdit_ = nullptr;     // Edit14
-    QLabel* balanceStatus_ = nullptr;         // the status line's word on the figures shown
-    EnvelopeChartView* chart_ = nullptr;
+    EditorWindowControls ui_;
     QPointer<QWidget> about_;
     QPointer<RecordEditorWindow> recordEditor_;
     QPointer<QWidget> errorList_;
     QPointer<QWidget> pairReport_;
-    QAction* undoAction_ = nullptr;
-    QAction* redoAction_ = nullptr;
 };
 
 } // namespace kelvo::gui

@@ -306,7 +306,7 @@ void RecordEditorWindow::fill()
     const FormLayout& layout = session_->layout();
     const FormValues& opening = session_->opening();
     {
-        const CalculationGuard filling(editor_);
+        const CalculationPause filling = editor_.pauseCalculation();
         for (std::size_t i = 0; i < controls_.size(); ++i) {
             const QString value = fromCatalogueText(opening.texts[i]);
             if (auto* box = qobject_cast<QComboBox*>(controls_[i]))
