@@ -98,10 +98,7 @@ void addCurvesCommand(CLI::App& app, CommandContext& context)
         "Draw the performance curves (Qo and Pe against to, one per ambient) of one unit of the "
         "list",
         options, runCurves);
-    addSelectionOptions(command, *options, context.refrigerants);
-    addExtraAmbientOption(command, *options);
-    addUnitsOption(command, options->units);
-    addUnitChoiceOptions(command, options->unit);
+    addOneUnitOptions(command, *options, options->unit, context.refrigerants);
     command->add_option("--width", options->width,
                         "Picture width in pixels (default " + options->width + ")");
     command->add_option("--height", options->height,

@@ -131,10 +131,7 @@ void addDatasheetCommand(CLI::App& app, CommandContext& context)
         addCommand(app, context, "datasheet",
                    "Write the datasheet of one unit of the list as PDF or print its parameters",
                    options, runDatasheet, JsonSwitch::NotOffered);
-    addSelectionOptions(command, *options, context.refrigerants);
-    addExtraAmbientOption(command, *options);
-    addUnitsOption(command, options->units);
-    addUnitChoiceOptions(command, options->unit);
+    addOneUnitOptions(command, *options, options->unit, context.refrigerants);
     command->add_option("--accessory", options->accessories,
                         "Additional accessory ticked: ADn, or ADn=quantity for AD4, AD5, AD6 "
                         "(repeatable)");

@@ -203,10 +203,7 @@ void addDetailsCommand(CLI::App& app, CommandContext& context)
     auto* command = addCommand(app, context, "details",
                                "Show the data and operating-range tables of one unit of the list",
                                options, runDetails);
-    addSelectionOptions(command, *options, context.refrigerants);
-    addExtraAmbientOption(command, *options);
-    addUnitsOption(command, options->units);
-    addUnitChoiceOptions(command, options->unit);
+    addOneUnitOptions(command, *options, options->unit, context.refrigerants);
     addExportOptions(command, options->exports);
 }
 

@@ -207,6 +207,15 @@ void addUnitChoiceOptions(CLI::App* command, UnitChoice& choice)
         "Row of the unit in the list for these inputs (column Row of kelvo select)");
 }
 
+void addOneUnitOptions(CLI::App* command, SelectionOptions& options, UnitChoice& unit,
+                       const RefrigerantRegistry& refrigerants)
+{
+    addSelectionOptions(command, options, refrigerants);
+    addExtraAmbientOption(command, options);
+    addUnitsOption(command, options.units);
+    addUnitChoiceOptions(command, unit);
+}
+
 int chosenListRow(const SelectionSession& session, const UnitChoice& choice)
 {
     const bool byIndex = choice.unitIndexOption->count() > 0;

@@ -67,6 +67,12 @@ struct UnitChoice {
 
 void addUnitChoiceOptions(CLI::App* command, UnitChoice& choice);
 
+// What the commands about one unit of the list ("details", "datasheet", "curves") share, in
+// the order their help lists it: the selection's inputs, --extra-ambient, --units and which
+// unit.
+void addOneUnitOptions(CLI::App* command, SelectionOptions& options, UnitChoice& unit,
+                       const RefrigerantRegistry& refrigerants);
+
 // The family of --family, checked with --to, --ambient and --extra-ambient before anything is
 // read; CommandError
 // names a bad option.
