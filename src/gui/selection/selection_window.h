@@ -13,14 +13,6 @@
 #include "core/selection/selection_state.h"
 #include "gui/selection/selection_window_layout.h"
 
-class QCheckBox;
-class QComboBox;
-class QGroupBox;
-class QLabel;
-class QLineEdit;
-class QStatusBar;
-class QTableView;
-
 namespace kelvo
 {
 class DistinctMessageSink;
@@ -30,11 +22,6 @@ class Workspace;
 
 namespace kelvo::gui
 {
-
-class AccessoryGroup;
-class CandidateListModel;
-class PictureButton;
-class UnitDetailsView;
 
 // The selection window: inputs and filters, the candidate list, the capacity search and the
 // chosen unit's details. Every figure comes from its selection session; this class only shows
