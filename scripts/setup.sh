@@ -5,7 +5,7 @@
 set -euo pipefail
 
 packages=(
-  cmake make pkg-config g++ clang-format clang libclang-rt-14-dev
+  cmake make pkg-config g++ clang-format clang clang-tidy libclang-rt-14-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-svg-dev qt6-tools-dev
   libxlsxwriter-dev liborcus-dev libixion-dev libboost-dev zlib1g-dev

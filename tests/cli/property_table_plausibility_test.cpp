@@ -93,7 +93,7 @@ TEST(TablePlausibility, EachFileIsReadOnceAndJudgedPerRefrigerant)
     const RefrigerantRegistry& known = test::sampleRefrigerants();
     PropertyTableFiles tables(data->path());
     int rowsTold = 0;
-    const LoadProgress count = [&](int position, int) { rowsTold += position > 0 ? 1 : 0; };
+    const ProgressReport count = [&](int position, int) { rowsTold += position > 0 ? 1 : 0; };
     const PropertyTable& first = tables.table("R404A.txt", known.correlationsOf("R404A"), count);
     EXPECT_GT(rowsTold, 7000);
     std::filesystem::remove(data->path() / "R404A.txt");

@@ -44,7 +44,7 @@ inline std::string refrigerantTableFileName(std::string_view refrigerant)
 // readPropertyTable into `data`; a table that cannot be read leaves no table and no file name
 // (and throws, as the reading does).
 inline void loadRefrigerantTable(PairRefrigerant& data, const std::filesystem::path& folder,
-                                 const std::string& fileName, const LoadProgress& progress = {})
+                                 const std::string& fileName, const ProgressReport& progress = {})
 {
     data.table = RefrigerantTable();
     data.tableFileName.clear();

@@ -82,13 +82,15 @@ bool* findEditorFilterTick(EditorFilters& filters, std::string_view objectName)
         return &filters.unitAll;
     if (objectName == kCondenserAllOption.objectName)
         return &filters.condenserAll;
-    if (bool* tick = tickIn(kCompressorBrandOptions, filters.compressorBrands, objectName))
+    if (bool* tick = tickIn(kCompressorBrandOptions, filters.compressorBrands, objectName);
+        tick != nullptr)
         return tick;
-    if (bool* tick = tickIn(kCompressorKindOptions, filters.compressorKinds, objectName))
+    if (bool* tick = tickIn(kCompressorKindOptions, filters.compressorKinds, objectName);
+        tick != nullptr)
         return tick;
-    if (bool* tick = tickIn(kUnitHousingOptions, filters.unitHousings, objectName))
+    if (bool* tick = tickIn(kUnitHousingOptions, filters.unitHousings, objectName); tick != nullptr)
         return tick;
-    if (bool* tick = tickIn(kUnitRangeOptions, filters.unitRanges, objectName))
+    if (bool* tick = tickIn(kUnitRangeOptions, filters.unitRanges, objectName); tick != nullptr)
         return tick;
     return tickIn(kFrameHousingOptions, filters.frameHousings, objectName);
 }

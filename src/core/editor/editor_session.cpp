@@ -46,7 +46,7 @@ void EditorSession::reset()
 }
 
 template <class Load>
-EditorOpening EditorSession::openWith(const Load& load, const LoadProgress& progress)
+EditorOpening EditorSession::openWith(const Load& load, const ProgressReport& progress)
 {
     EditorOpening opening;
     {
@@ -74,7 +74,7 @@ EditorOpening EditorSession::openWith(const Load& load, const LoadProgress& prog
     return opening;
 }
 
-EditorOpening EditorSession::open(const LoadProgress& progress)
+EditorOpening EditorSession::open(const ProgressReport& progress)
 {
     return openWith([this] { return workspace_.loadCatalogue(); }, progress);
 }
@@ -99,7 +99,7 @@ std::vector<std::string> EditorSession::refrigerantMenu() const
     return workspace_.refrigerants().editorNames();
 }
 
-std::string EditorSession::chooseRefrigerant(std::string_view name, const LoadProgress& progress)
+std::string EditorSession::chooseRefrigerant(std::string_view name, const ProgressReport& progress)
 {
     if (!workspace_.refrigerants().knows(name))
         return "Nieznany czynnik chłodniczy: " + std::string(name);
@@ -138,7 +138,7 @@ std::optional<EditorGrid> EditorSession::setFilter(std::size_t box, bool ticked)
 
 BalanceDisplay EditorSession::clickRow(EditorGrid grid, int row, int column, MessageSink& sink)
 {
-    const BalanceDisplay display = runClick(grid, row, column, sink);
+    BalanceDisplay display = runClick(grid, row, column, sink);
     tellDisplayShown(display);
     return display;
 }
@@ -176,7 +176,7 @@ void EditorSession::setHeatFactorText(std::string_view text)
 
 BalanceDisplay EditorSession::applyInputs(MessageSink& sink)
 {
-    const BalanceDisplay display = balance_.run(sink);
+    BalanceDisplay display = balance_.run(sink);
     tellDisplayShown(display);
     return display;
 }
@@ -191,21 +191,21 @@ BalanceDisplay EditorSession::showPair(int compressor, int condenser, const Edit
                                        MessageSink& sink)
 {
     balance_.typeInputs(typed);
-    const BalanceDisplay display = balance_.showPair(compressor, condenser, sink);
+    BalanceDisplay display = balance_.showPair(compressor, condenser, sink);
     tellDisplayShown(display);
     return display;
 }
 
 BalanceDisplay EditorSession::showUnit(int unit, const EditorInputs& typed, MessageSink& sink)
 {
-    const BalanceDisplay display = balance_.showUnit(unit, typed, sink);
+    BalanceDisplay display = balance_.showUnit(unit, typed, sink);
     tellDisplayShown(display);
     return display;
 }
 
 BalanceDisplay EditorSession::chooseChartPoint(double to, double tk, MessageSink& sink)
 {
-    const BalanceDisplay display = balance_.chooseChartPoint(to, tk, sink);
+    BalanceDisplay display = balance_.chooseChartPoint(to, tk, sink);
     tellDisplayShown(display);
     return display;
 }

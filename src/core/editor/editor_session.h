@@ -50,7 +50,7 @@ class EditorSession final : private WorkspaceObserver, private RecordEditorHost
     // Opening of the editor window: the state of a freshly opened editor, the four catalogue
     // files of the data folder, then chooseRefrigerant("R404A"). A catalogue file that fails
     // stops the loading there (the tables read before it stay) and the grids show what was read.
-    EditorOpening open(const LoadProgress& progress = {});
+    EditorOpening open(const ProgressReport& progress = {});
     // The same by a program that holds the writer lock (the command line's edit).
     EditorOpening open(const FolderLock& writerLock);
     // The editor as freshly opened over the catalogue the workspace has loaded whole (the four
@@ -61,7 +61,7 @@ class EditorSession final : private WorkspaceObserver, private RecordEditorHost
     // is read and the four grids list its records. The result is the message naming a table
     // that cannot be read (the grids are refilled even then); a name the registry does not
     // know changes nothing and returns a message.
-    std::string chooseRefrigerant(std::string_view name, const LoadProgress& progress = {});
+    std::string chooseRefrigerant(std::string_view name, const ProgressReport& progress = {});
 
     // A filter box, by its place in editorFilterBoxes(): sets its tick and refills the grids it
     // filters (the unit grid too for the compressor boxes, whose brand and kind it reads).
@@ -176,7 +176,7 @@ class EditorSession final : private WorkspaceObserver, private RecordEditorHost
   private:
     // The state of a freshly opened editor without touching files (the catalogue stays).
     void reset();
-    template <class Load> EditorOpening openWith(const Load& load, const LoadProgress& progress);
+    template <class Load> EditorOpening openWith(const Load& load, const ProgressReport& progress);
     void workspaceChanged(const WorkspaceChange& change) override;
     [[nodiscard]] bool storing() const override { return balance_.calculating(); }
     void recordStep(const RowEdit& edit) override;

@@ -213,7 +213,7 @@ std::filesystem::path RecordEditorSession::drawingFile(std::string_view drawingT
 
 std::string RecordEditorSession::close(const FormValues& values)
 {
-    const std::string refusal = layout_.store.onClose ? store(values) : std::string();
+    std::string refusal = layout_.store.onClose ? store(values) : std::string();
     RowEdit edit;
     edit.done = true;
     edit.step = {"Edytuj wiersz – " + std::string(recordNoun(table_)) + " " +

@@ -384,6 +384,8 @@ RowEdit deleteRecord(Catalogue& catalogue, EditorGrid table, int index)
     withTable(catalogue, table, [&](auto& t) {
         if (index < count) {
             recorder.move(table, index, count);
+            // A copy: setRecord writes into the table it would otherwise refer to.
+            // NOLINTNEXTLINE(performance-unnecessary-copy-initialization)
             const auto lastRecord = t[count - 1];
             recorder.setRecord(count, lastRecord);
         }

@@ -27,7 +27,7 @@ std::string platformErrorText(int error);
 
 // Limits of what the program reads, generous for real data; beyond them a file is no file
 // of its kind.
-inline constexpr std::size_t kMegabyte = 1024 * 1024;
+inline constexpr std::size_t kMegabyte = std::size_t{1024} * 1024;
 inline constexpr std::size_t kCatalogueFileLimit = 64 * kMegabyte;
 inline constexpr std::size_t kPropertyTableLimit = 256 * kMegabyte;
 inline constexpr std::size_t kDrawingLimit = 16 * kMegabyte;

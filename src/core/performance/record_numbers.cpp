@@ -9,8 +9,9 @@ namespace kelvo
 namespace
 {
 
-constexpr std::size_t kSetTexts = 11;                            // multiplier, C0 .. C9
-constexpr std::size_t kEnvelopeTexts = 2 * Envelope::pointCount; // to and tk of each point
+constexpr std::size_t kSetTexts = 11; // multiplier, C0 .. C9
+constexpr std::size_t kEnvelopeTexts =
+    std::size_t{2} * Envelope::pointCount; // to and tk of each point
 constexpr std::size_t kCompressorTexts = 2 * kSetTexts + 1 + 2 * kEnvelopeTexts;
 
 std::array<std::string_view, kCompressorTexts> compressorTexts(const CompressorRecord& record)

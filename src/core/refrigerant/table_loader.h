@@ -11,10 +11,8 @@
 namespace kelvo
 {
 
-// A table load reports its progress with the bar's maximum at the file size / 128, the position
-// after each row, and position 0 at the end. LoadProgress is the name the catalogue editor
-// knows the same type by.
-using LoadProgress = ProgressReport;
+// A table load reports its progress (ProgressReport) with the total at the file size / 128, the
+// rows done after each row, and 0 done at the end.
 
 // The table a property file's text describes: the header line is skipped; every further line
 // is a row of up to seven ";"-separated fields (surplus ignored); "N/A", an empty, missing or

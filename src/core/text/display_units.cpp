@@ -154,7 +154,7 @@ double siFigure(double shown, std::string_view unit, Quantity quantity)
 
 std::string temperatureChoiceText(double celsius, UnitSystem system, char separator)
 {
-    const std::string si = formatNumber(celsius, separator);
+    std::string si = formatNumber(celsius, separator);
     if (system == UnitSystem::Si)
         return si;
     const DisplayFigure f = displayFigure(celsius, Quantity::Temperature, system, separator);

@@ -51,7 +51,8 @@ void CatalogueEdit::done(const ChangeSet& changes)
         workspace_.announceEdit(changes, false);
 }
 
-Workspace::Workspace(std::filesystem::path dataFolder, const RefrigerantRegistry& refrigerants)
+Workspace::Workspace(const std::filesystem::path& dataFolder,
+                     const RefrigerantRegistry& refrigerants)
     : Workspace(dataFolder, refrigerants, PropertyTableFiles(dataFolder))
 {
 }

@@ -83,7 +83,7 @@ class CatalogueEdit
 class Workspace
 {
   public:
-    explicit Workspace(std::filesystem::path dataFolder,
+    explicit Workspace(const std::filesystem::path& dataFolder,
                        const RefrigerantRegistry& refrigerants = RefrigerantRegistry::builtIn());
     // The same keeping the tables read while the refrigerants were judged (of `dataFolder`).
     Workspace(std::filesystem::path dataFolder, const RefrigerantRegistry& refrigerants,

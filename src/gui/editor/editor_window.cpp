@@ -204,9 +204,7 @@ void EditorWindow::open()
     EditorOpening opening;
     {
         ProgressScope progress(this);
-        const auto report = progress.reporter();
-        opening =
-            session_->open([&report](int position, int maximum) { report(maximum, position); });
+        opening = session_->open(progress.report());
     }
     const EditorInputs& inputs = session_->inputs();
     filling_ = true;
@@ -435,9 +433,7 @@ void EditorWindow::chooseRefrigerant(const QString& name)
     std::string failure;
     {
         ProgressScope progress(this);
-        const auto report = progress.reporter();
-        failure = session_->chooseRefrigerant(toCatalogueText(name),
-                                              [&report](int p, int m) { report(m, p); });
+        failure = session_->chooseRefrigerant(toCatalogueText(name), progress.report());
     }
     // The report window was made for a pair of the refrigerant before.
     delete pairReport_.data();

@@ -61,14 +61,6 @@ ProgressReport ProgressScope::report()
     };
 }
 
-std::function<void(int, int)> ProgressScope::reporter()
-{
-    return [this](int maximum, int position) {
-        setMaximum(maximum);
-        setPosition(position);
-    };
-}
-
 void ProgressScope::setPosition(int position)
 {
     if (!window_)

@@ -40,8 +40,6 @@ class ProgressScope
     void setPosition(int position);
     // What the core's long loops report their progress to.
     [[nodiscard]] ProgressReport report();
-    // The same called as (maximum, position), the order the catalogue editor's window calls it in.
-    [[nodiscard]] std::function<void(int maximum, int position)> reporter();
     [[nodiscard]] bool wasShown() const { return shown_; }
 
     static constexpr int showDelayMs = 250;
