@@ -110,12 +110,8 @@ void BalanceView::type(EditorInputBox box, std::string_view text)
 
 void BalanceView::typeInputs(const EditorInputs& typed)
 {
-    inputs_.to = typed.to;
-    inputs_.ambient = typed.ambient;
-    inputs_.superheat = typed.superheat;
-    inputs_.subcooling = typed.subcooling;
-    inputs_.compressorCount = typed.compressorCount;
-    inputs_.condenserCount = typed.condenserCount;
+    for (const EditorInputBox box : kEveryInputBox)
+        inputText(inputs_, box) = inputText(typed, box);
 }
 
 void BalanceView::setHeatFactorText(std::string_view text)

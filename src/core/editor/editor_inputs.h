@@ -41,6 +41,9 @@ enum class EditorInputBox {
     Superheat,       // ComboBox5
     Subcooling,      // ComboBox6
 };
+inline constexpr EditorInputBox kEveryInputBox[] = {
+    EditorInputBox::Evaporating,    EditorInputBox::Ambient,   EditorInputBox::CompressorCount,
+    EditorInputBox::CondenserCount, EditorInputBox::Superheat, EditorInputBox::Subcooling};
 std::string& inputText(EditorInputs& inputs, EditorInputBox box);
 const std::string& inputText(const EditorInputs& inputs, EditorInputBox box);
 
